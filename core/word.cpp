@@ -1,0 +1,171 @@
+#include "core/word.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace brainlark {
+
+int32_t wrappingAdd(int32_t a, int32_t b)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+Word::Word(std::string question, std::string answer) : m_question(std::move(question)), m_answer(std::move(answer))
+{
+}
+
+void Word::incrementTimesInQuestion()
+{
+    m_timesInQuestion = wrappingAdd(m_timesInQuestion, 1);
+}
+
+std::string Word::GetSoundPath(int which) const
+{
+    if (which == 1)
+        return m_soundPathOne;
+    if (which == 2)
+        return m_soundPathTwo;
+    return {};
+}
+
+void Word::SetSoundPath(std::string path, int which)
+{
+    if (which == 1)
+        m_soundPathOne = std::move(path);
+    else if (which == 2)
+        m_soundPathTwo = std::move(path);
+}
+
+std::string Word::GetQuestionSoundFile(const std::string& programFolder) const
+{
+    const std::string& rel = m_reversed ? m_soundPathTwo : m_soundPathOne;
+    return rel.empty() ? std::string() : joinMediaPath(programFolder, "quiz_sounds", rel);
+}
+
+std::string Word::GetAnswerSoundFile(const std::string& programFolder) const
+{
+    const std::string& rel = m_reversed ? m_soundPathOne : m_soundPathTwo;
+    return rel.empty() ? std::string() : joinMediaPath(programFolder, "quiz_sounds", rel);
+}
+
+std::string Word::GetPictureFile(const std::string& programFolder) const
+{
+    return m_picturePathOne.empty() ? std::string() : joinMediaPath(programFolder, "quiz_pictures", m_picturePathOne);
+}
+
+void Word::AddRight(int32_t n)
+{
+    m_right = wrappingAdd(m_right, n);
+    RecalcTotal();
+}
+
+void Word::AddWrong(int32_t n)
+{
+    m_wrong = wrappingAdd(m_wrong, n);
+    RecalcTotal();
+}
+
+void Word::RecalcTotal()
+{
+    m_total = wrappingAdd(m_right, m_wrong);
+}
+
+float Word::UpdateRating(double seconds, bool missed)
+{
+    if (seconds > 10.0)
+        seconds = 10.0;
+    double rating;
+    if (missed) {
+        rating = static_cast<double>(m_rating) - 2.0;
+    } else {
+        const float step = static_cast<float>((5.0 - seconds) / 20.0);
+        rating = static_cast<double>(m_rating) + 1.0 + static_cast<double>(step);
+    }
+    if (rating < 0.0)
+        rating = 0.0;
+    m_rating = static_cast<float>(rating);
+    return m_rating;
+}
+
+void Word::clampLoadedRating()
+{
+    // A rating that is not a number would poison every comparison of the smart order; treat it like the
+    // absurd values that are reset as well.
+    if (m_rating > 1000000.0f || std::isnan(m_rating))
+        m_rating = 0.0f;
+    RecalcTotal();
+}
+
+static std::string format(const char* pattern, double value)
+{
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, pattern, value);
+    return buffer;
+}
+
+static std::string formatInt(int32_t value)
+{
+    return std::to_string(value);
+}
+
+std::string Word::FormatRating() const
+{
+    return format("%.2f", m_rating);
+}
+
+std::string Word::FormatRatingPrecise() const
+{
+    return format("%.3f", m_rating);
+}
+
+std::string Word::FormatRight() const
+{
+    return formatInt(m_right);
+}
+
+std::string Word::FormatWrong() const
+{
+    return formatInt(m_wrong);
+}
+
+std::string Word::FormatTotal() const
+{
+    return formatInt(m_total);
+}
+
+std::string Word::FormatKind() const
+{
+    return formatInt(m_kind);
+}
+
+std::string Word::FormatAccuracyHtml() const
+{
+    if (m_total == 0)
+        return " - ";
+    const float percent = static_cast<float>(static_cast<double>(m_right) / static_cast<double>(m_total) * 100.0);
+    const char* colour = percent >= 90.0f ? "green" : percent >= 70.0f ? "blue" : percent >= 50.0f ? "orange" : "red";
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "<font color='%s'>%.0f %%</font>", colour, static_cast<double>(percent));
+    return buffer;
+}
+
+std::string Word::FormatDebugLine() const
+{
+    std::string line = "a: " + m_question + " | b: " + m_answer + " | rating: ";
+    line += format("%f", m_rating);
+    line += " | times in question: " + formatInt(m_timesInQuestion) + "<br>";
+    return line;
+}
+
+bool Word::operator==(const Word& o) const
+{
+    return m_picturePathOne == o.m_picturePathOne && m_soundPathOne == o.m_soundPathOne &&
+           m_soundPathTwo == o.m_soundPathTwo && m_total == o.m_total && m_wrong == o.m_wrong &&
+           m_right == o.m_right && m_reversed == o.m_reversed &&
+           std::memcmp(&m_rating, &o.m_rating, sizeof m_rating) == 0 && m_question == o.m_question &&
+           m_answer == o.m_answer && m_timesInQuestion == o.m_timesInQuestion && m_kind == o.m_kind &&
+           m_hint == o.m_hint;
+}
+
+} // namespace brainlark

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/mediapath.h"
+
+namespace brainlark {
+
+/// One question/answer pair of a list, or one predefined wrong answer (kind 1).
+/// Texts are Windows-1252 byte strings and are compared byte for byte.
+class Word {
+public:
+    enum Kind : int32_t { MarkedForDeletion = -1, Pair = 0, WrongAnswer = 1 };
+
+    Word() = default;
+    Word(std::string question, std::string answer);
+
+    // Raw fields, as stored in the file.
+    const std::string& question() const { return m_question; }
+    void setQuestion(std::string text) { m_question = std::move(text); }
+    const std::string& answer() const { return m_answer; }
+    void setAnswer(std::string text) { m_answer = std::move(text); }
+    const std::string& hint() const { return m_hint; }
+    void setHint(std::string text) { m_hint = std::move(text); }
+    const std::string& soundPathOne() const { return m_soundPathOne; }
+    const std::string& soundPathTwo() const { return m_soundPathTwo; }
+    int32_t timesInQuestion() const { return m_timesInQuestion; }
+    void setTimesInQuestion(int32_t n) { m_timesInQuestion = n; }
+    void incrementTimesInQuestion();
+    int32_t kind() const { return m_kind; }
+    void setKind(int32_t kind) { m_kind = kind; }
+    bool isReversed() const { return m_reversed; }
+    void setReversed(bool reversed) { m_reversed = reversed; }
+    int32_t right() const { return m_right; }
+    int32_t wrong() const { return m_wrong; }
+    int32_t total() const { return m_total; }
+
+    // Side-aware access: what the quiz, grid and exports show.
+    const std::string& GetQuestion() const { return m_reversed ? m_answer : m_question; }
+    const std::string& GetAnswer() const { return m_reversed ? m_question : m_answer; }
+    /// which 1 → soundPathOne, 2 → soundPathTwo, anything else → empty.
+    std::string GetSoundPath(int which) const;
+    void SetSoundPath(std::string path, int which);
+    /// Full path of the sound of the side shown as question, or empty when there is none.
+    std::string GetQuestionSoundFile(const std::string& programFolder) const;
+    std::string GetAnswerSoundFile(const std::string& programFolder) const;
+    const std::string& GetPicturePath() const { return m_picturePathOne; }
+    void SetPicturePath(std::string path) { m_picturePathOne = std::move(path); }
+    /// Full path of the picture, or empty when the pair has none.
+    std::string GetPictureFile(const std::string& programFolder) const;
+
+    // Statistics. Counters wrap like the 32-bit values they are stored as.
+    void AddRight(int32_t n);
+    void AddWrong(int32_t n);
+    void SetRight(int32_t n) { m_right = n; }
+    void SetWrong(int32_t n) { m_wrong = n; }
+    void RecalcTotal();
+    float GetRating() const { return m_rating; }
+    void SetRating(float value) { m_rating = value; }
+    /// Applies the rating rule after a settled question and returns the new rating.
+    float UpdateRating(double seconds, bool missed);
+    /// Rating clamp applied to every pair read from a file.
+    void clampLoadedRating();
+
+    std::string FormatRating() const;
+    std::string FormatRatingPrecise() const;
+    std::string FormatRight() const;
+    std::string FormatWrong() const;
+    std::string FormatTotal() const;
+    std::string FormatKind() const;
+    std::string FormatAccuracyHtml() const;
+    std::string FormatDebugLine() const;
+
+    bool operator==(const Word& other) const;
+    bool operator!=(const Word& other) const { return !(*this == other); }
+
+private:
+    std::string m_picturePathOne;
+    std::string m_soundPathOne;
+    std::string m_soundPathTwo;
+    int32_t m_total = 0;
+    int32_t m_wrong = 0;
+    int32_t m_right = 0;
+    bool m_reversed = false;
+    float m_rating = 0.0f;
+    std::string m_question;
+    std::string m_answer;
+    int32_t m_timesInQuestion = 0;
+    int32_t m_kind = Pair;
+    std::string m_hint;
+};
+
+/// 32-bit addition with wrap-around, as the stored counters behave.
+int32_t wrappingAdd(int32_t a, int32_t b);
+
+} // namespace brainlark

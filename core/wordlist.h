@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/word.h"
+
+namespace brainlark {
+
+class RowSource;
+
+/// One Q&A list: the pairs, the predefined wrong answers tied to pairs by exact question text, the list's
+/// notes, subject, password and stamps, and the quiz's transient state (reversal, answer supply, smart order).
+class WordList {
+public:
+    enum Which { Pairs = 0, WrongAnswers = 1 };
+    enum Supply : int32_t { SupplyNone = 0, SupplySome = 1, SupplyEnough = 2, SupplyUnknown = 3 };
+    /// Answer choices per question; fixed for every quiz.
+    static constexpr int ChoiceCount = 4;
+
+    WordList() = default;
+
+    int32_t GetCount() const { return static_cast<int32_t>(m_pairs.size()); }
+    /// which 0 → pair, 1 → wrong answer, other → nullptr. The index must be in range.
+    Word* GetAt(int index, int which);
+    const Word* GetAt(int index, int which) const;
+
+    std::vector<Word>& pairs() { return m_pairs; }
+    const std::vector<Word>& pairs() const { return m_pairs; }
+    std::vector<Word>& wrongAnswers() { return m_wrongAnswers; }
+    const std::vector<Word>& wrongAnswers() const { return m_wrongAnswers; }
+
+    void ToggleReverse();
+    /// Returns the list to its entered orientation; needs at least one pair. Returns whether it was reversed.
+    bool Unreverse();
+    bool isReversed() const { return m_reversed; }
+
+    /// The indices of the n lowest-rated pairs, lowest first; n must not exceed the pair count.
+    const std::vector<int32_t>& SortByRating(int n);
+    const std::vector<int32_t>& smartOrder() const { return m_smartOrder; }
+
+    int32_t GetAnswerSupply(bool force);
+
+    int CollectWrongAnswers(const std::string& question, std::vector<Word*>& out);
+    int CollectWrongAnswers(const std::string& question, std::vector<const Word*>& out) const;
+    int CollectWrongAnswersFor(const Word& pair, std::vector<const Word*>& out) const;
+    std::string JoinWrongAnswers(const Word& pair, const std::string& separator) const;
+    int RemoveWrongAnswersOfKind(int32_t kind);
+    int RemoveWrongAnswersOf(const std::string& question);
+    void RenameWrongAnswers(const std::string& oldQuestion, const std::string& newQuestion);
+
+    const Word* FindOtherWithQuestion(const std::string& question, const Word* skip) const;
+    const Word* FindFirstDuplicate() const;
+
+    void ResetStatistics();
+    int32_t SumTotals();
+    double GetAccuracy() const;
+    std::string FormatAccuracy() const;
+    void UpdateLengthRatio();
+    float lengthRatio() const { return m_lengthRatio; }
+
+    /// Fills this (empty) list from the editor grid and copies the source's wrong answers. Returns the
+    /// pair count.
+    int RebuildFromRows(const RowSource& grid, const WordList& source);
+
+    std::string DumpDebug() const;
+
+    int32_t lastIndex() const { return m_lastIndex; }
+    void setLastIndex(int32_t index) { m_lastIndex = index; }
+    const std::string& subject() const { return m_subject; }
+    void setSubject(std::string text) { m_subject = std::move(text); }
+    const std::string& createdStamp() const { return m_createdStamp; }
+    void setCreatedStamp(std::string text) { m_createdStamp = std::move(text); }
+    const std::string& savedStamp() const { return m_savedStamp; }
+    void setSavedStamp(std::string text) { m_savedStamp = std::move(text); }
+    const std::string& password() const { return m_password; }
+    void setPassword(std::string text) { m_password = std::move(text); }
+    const std::string& notes() const { return m_notes; }
+    void setNotes(std::string text) { m_notes = std::move(text); }
+    /// True when the list carries a password that must be asked for ("" and "n/a" mean none).
+    bool hasPassword() const { return !m_password.empty() && m_password != "n/a"; }
+
+private:
+    int32_t m_lastIndex = -1;
+    std::string m_subject;
+    std::string m_createdStamp;
+    std::string m_savedStamp;
+    std::string m_password;
+    int32_t m_answerSupply = SupplyUnknown;
+    std::string m_notes;
+    float m_lengthRatio = 0.0f;
+    std::vector<Word> m_pairs;
+    std::vector<Word> m_wrongAnswers;
+    bool m_reversed = false;
+    std::vector<int32_t> m_smartOrder;
+};
+
+/// Parses the longest numeric prefix after leading blanks, as the grid's number cells are read; 0 when the
+/// text does not start with a number. Independent of the process locale.
+double leadingDouble(const std::string& text);
+int32_t leadingInt(const std::string& text);
+
+} // namespace brainlark
