@@ -1,0 +1,23 @@
+#pragma once
+
+namespace brainlark {
+
+class Clock;
+class RandomSource;
+class Prompter;
+class ShellOpener;
+class Pauser;
+class SoundPlayer;
+
+/// The outside world as the application sees it. The application owns the real implementations; tests
+/// hand in fakes. Every member is non-null while the program runs.
+struct Services {
+    Clock* clock = nullptr;
+    RandomSource* random = nullptr;
+    Prompter* prompter = nullptr;
+    ShellOpener* shell = nullptr;
+    Pauser* pauser = nullptr;
+    SoundPlayer* sound = nullptr;
+};
+
+} // namespace brainlark
