@@ -341,6 +341,169 @@ def card():
     run(['-size', '%dx%d' % (w, h), 'xc:white'] + draw + ['-type', 'TrueColor'] + PLAIN +
         ['BMP3:' + os.path.join(ROOT, 'data', 'card.bmp')])
 
+# ---------------------------------------------------------------- icons
+
+# One flat palette for every icon: white sheets with a slate outline, solid colour symbols.
+INK = '#45566A'
+BLUE, BLUE_DK = '#3D7DCA', '#2C5E9E'
+GREEN = '#3AA655'
+RED = '#DE4F48'
+YELLOW, YELLOW_DK = '#F4C84F', '#C9962A'
+ORANGE = '#F08C3A'
+GREY, GREY_LT = '#6B7785', '#D5DCE3'
+WHITE = '#FFFFFF'
+
+
+def shape(fill, primitive, stroke='none', width=0):
+    """One filled (optionally outlined) MVG primitive on the icon canvas."""
+    return ['-fill', fill, '-stroke', stroke, '-strokewidth', str(width),
+            '-draw', 'stroke-linejoin round ' + primitive]
+
+
+def stroke(colour, width, primitive):
+    """An unfilled, round-capped stroke."""
+    return ['-fill', 'none', '-stroke', colour, '-strokewidth', str(width),
+            '-draw', 'stroke-linecap round stroke-linejoin round ' + primitive]
+
+
+def badge(colour, cx, cy, r):
+    return shape(colour, 'circle %d,%d %d,%d' % (cx, cy, cx, cy - r), WHITE, 6)
+
+
+def sheet(x0, y0, x1, y1):
+    return shape(WHITE, 'roundrectangle %d,%d %d,%d 8,8' % (x0, y0, x1, y1), INK, 6)
+
+
+def table():
+    """A small grid with a blue header row (viewer and editor)."""
+    return (shape(WHITE, 'roundrectangle 8,16 120,112 8,8') +
+            shape(BLUE, 'roundrectangle 8,16 120,42 8,8') + shape(BLUE, 'rectangle 8,30 120,42') +
+            stroke('#A3AFBC', 5, 'line 12,66 116,66') + stroke('#A3AFBC', 5, 'line 12,89 116,89') +
+            stroke('#A3AFBC', 5, 'line 48,44 48,108') +
+            shape('none', 'roundrectangle 8,16 120,112 8,8', INK, 6))
+
+
+def pencil(x, y, angle):
+    local = ['rectangle -11,-40 11,26', 'rectangle 3,-40 11,26', 'roundrectangle -11,-56 11,-38 4,4',
+             'rectangle -11,-44 11,-37', 'polygon -11,26 11,26 0,48', 'polygon -4,40 4,40 0,48']
+    fills = [YELLOW, YELLOW_DK, '#EE8F8F', '#AEB9C4', '#F5DDB0', '#3A3F46']
+    out = []
+    for prim, fill in zip(local, fills):
+        out += shape(fill, 'translate %d,%d rotate %d %s' % (x, y, angle, prim))
+    return out
+
+
+def note_paper(x0, y0, x1, y1, fold):
+    return (shape('#F8D66E', 'polygon %d,%d %d,%d %d,%d %d,%d %d,%d'
+                  % (x0, y0, x1, y0, x1, y1 - fold, x1 - fold, y1, x0, y1), YELLOW_DK, 6) +
+            shape('#E2B64A', 'polygon %d,%d %d,%d %d,%d'
+                  % (x1 - fold, y1, x1 - fold, y1 - fold, x1, y1 - fold), YELLOW_DK, 4))
+
+
+ICON_ART = {
+    'open-list': (shape(WHITE, 'roundrectangle 28,16 110,116 8,8', INK, 6) +
+                  stroke('#B9C3CE', 4, 'line 104,28 104,108') +
+                  shape(BLUE, 'roundrectangle 16,8 100,108 10,10') +
+                  shape(BLUE_DK, 'roundrectangle 16,8 34,108 8,8') +
+                  shape(WHITE, 'roundrectangle 48,28 88,50 5,5')),
+    'export-palm': (shape('#56616F', 'roundrectangle 16,4 80,124 14,14') +
+                    shape('#CFE9D3', 'roundrectangle 24,16 72,84 4,4') +
+                    stroke('#8DBA96', 6, 'line 32,30 62,30') + stroke('#8DBA96', 6, 'line 32,44 56,44') +
+                    stroke('#8DBA96', 6, 'line 32,58 60,58') +
+                    shape('#A9B4C0', 'circle 32,104 32,111') + shape(GREEN, 'circle 48,104 48,111') +
+                    shape('#A9B4C0', 'circle 64,104 64,111') +
+                    badge(ORANGE, 96, 94, 30) +
+                    shape(WHITE, 'polygon 80,88 96,88 96,76 114,94 96,112 96,100 80,100')),
+    'new-list': (shape(WHITE, 'polygon 20,8 78,8 104,34 104,120 20,120', INK, 6) +
+                 shape(GREY_LT, 'polygon 78,8 78,34 104,34', INK, 5) +
+                 badge(GREEN, 94, 94, 30) +
+                 shape(WHITE, 'rectangle 79,89 109,99') + shape(WHITE, 'rectangle 89,79 99,109')),
+    'viewer': (table() +
+               shape(WHITE, 'ellipse 88,92 36,22 0,360', INK, 6) +
+               shape(BLUE, 'circle 88,92 88,106') + shape('#1E2A36', 'circle 88,92 88,98') +
+               shape(WHITE, 'circle 93,87 93,90')),
+    'editor': table() + pencil(90, 70, 45),
+    'start': (shape(GREEN, 'circle 64,64 64,6') +
+              shape(WHITE, 'polygon 50,36 50,92 96,64', WHITE, 6)),
+    'flip': (shape(BLUE, 'polygon 12,30 80,30 80,12 116,40 80,68 80,50 12,50') +
+             shape(ORANGE, 'polygon 116,78 48,78 48,60 12,88 48,116 48,98 116,98')),
+    'notes': (note_paper(14, 12, 114, 116, 26) +
+              stroke('#B58A2A', 6, 'line 30,38 98,38') + stroke('#B58A2A', 6, 'line 30,58 98,58') +
+              stroke('#B58A2A', 6, 'line 30,78 72,78')),
+    'slideshow-start': (shape('#56616F', 'roundrectangle 6,8 122,20 5,5') +
+                        shape(WHITE, 'rectangle 14,20 114,86', INK, 6) +
+                        stroke('#56616F', 7, 'line 64,88 64,118') +
+                        stroke('#56616F', 7, 'line 64,96 40,120') +
+                        stroke('#56616F', 7, 'line 64,96 88,120') +
+                        shape(GREEN, 'polygon 52,34 52,72 84,53', GREEN, 4)),
+    'slideshow-stop': (shape(RED, 'circle 64,64 64,6') +
+                       shape(WHITE, 'roundrectangle 42,42 86,86 6,6')),
+    'back-to-quiz': (stroke(BLUE, 18, 'path "M 44,46 L 78,46 A 30,30 0 0 1 78,106 L 46,106"') +
+                     shape(BLUE, 'polygon 10,46 48,14 48,78', BLUE, 6)),
+    'save': (shape(BLUE, 'polygon 12,20 20,12 100,12 116,28 116,108 108,116 20,116 12,108') +
+             shape(GREY_LT, 'rectangle 34,12 90,46') + shape(BLUE, 'rectangle 72,18 84,40') +
+             shape(WHITE, 'roundrectangle 26,64 102,116 4,4') +
+             stroke('#A9B4C0', 5, 'line 38,82 90,82') + stroke('#A9B4C0', 5, 'line 38,98 90,98')),
+    'add': (shape(GREEN, 'circle 64,64 64,6') +
+            shape(WHITE, 'roundrectangle 30,55 98,73 4,4') +
+            shape(WHITE, 'roundrectangle 55,30 73,98 4,4')),
+    'delete': (shape(RED, 'circle 64,64 64,6') +
+               shape(WHITE, 'roundrectangle 30,55 98,73 4,4')),
+    'wrong-answers': (sheet(14, 6, 94, 122) +
+                      stroke('#A3AFBC', 6, 'line 30,28 78,28') +
+                      stroke('#A3AFBC', 6, 'line 30,48 78,48') +
+                      stroke('#A3AFBC', 6, 'line 30,68 58,68') +
+                      badge(RED, 92, 92, 32) +
+                      stroke(WHITE, 11, 'line 80,80 104,104') +
+                      stroke(WHITE, 11, 'line 104,80 80,104')),
+    'notes-subject': (note_paper(8, 8, 96, 100, 22) +
+                      stroke('#B58A2A', 6, 'line 22,32 82,32') +
+                      stroke('#B58A2A', 6, 'line 22,50 82,50') +
+                      stroke('#B58A2A', 6, 'line 22,68 56,68') +
+                      shape(ORANGE, 'translate 92,90 rotate -45 '
+                            'polygon -17,-10 0,-32 17,-10 17,36 -17,36', WHITE, 6) +
+                      shape(WHITE, 'translate 92,90 rotate -45 circle 0,-12 0,-6')),
+    'password': (stroke('#8795A3', 14, 'path "M 40,62 L 40,44 A 24,24 0 0 1 88,44 L 88,62"') +
+                 shape(YELLOW, 'roundrectangle 22,56 106,120 12,12', YELLOW_DK, 6) +
+                 shape('#6B4E16', 'circle 64,80 64,91') +
+                 shape('#6B4E16', 'polygon 58,84 70,84 74,106 54,106')),
+}
+
+
+def brainlark_art():
+    """The program icon, drawn on a 512 canvas: a lark perched on an index card."""
+    card_lines = []
+    for y in (-26, 20, 66):
+        card_lines += stroke('#CFDCEA', 8, 'translate 256,346 rotate -6 line -150,%d 150,%d' % (y, y))
+    return (shape('#FFFDF6', 'translate 256,346 rotate -6 roundrectangle -206,-126 206,126 30,30',
+                  '#6F8296', 14) +
+            stroke('#EBA5A5', 9, 'translate 256,346 rotate -6 line -150,-70 150,-70') + card_lines +
+            # tail, body, belly, wing, head, crest, beak, eye
+            shape('#7E5330', 'polygon 160,236 48,186 62,222 40,252 164,270') +
+            shape('#A8703F', 'translate 252,226 rotate -14 ellipse 0,0 118,74 0,360') +
+            shape('#F1DDB8', 'translate 276,256 rotate -14 ellipse 0,0 84,40 0,360') +
+            shape('#7E5330', 'translate 222,214 rotate -22 ellipse 0,0 92,40 0,360') +
+            stroke('#5E3C22', 7, 'translate 222,214 rotate -22 path "M -60,-6 Q 0,14 70,4"') +
+            shape('#A8703F', 'circle 346,150 346,96') +
+            shape('#7E5330', 'polygon 306,122 262,58 300,66 344,100') +
+            shape('#F0A43A', 'polygon 394,134 452,154 392,166') +
+            shape('#1E2A36', 'circle 360,138 360,125') + shape(WHITE, 'circle 365,133 365,129') +
+            shape('#F1DDB8', 'translate 352,186 rotate -14 ellipse 0,0 34,16 0,360'))
+
+
+def icon(name, art, design=128, size=32):
+    """Draws at four (or two) times the size and scales down: even edges at 32 pixels."""
+    run(['-size', '%dx%d' % (design, design), 'xc:none'] + art +
+        ['-filter', 'Box', '-resize', '%dx%d' % (size, size)] + PLAIN +
+        ['PNG32:' + os.path.join(ICONS, name + '.png')])
+
+
+def icons():
+    for name, art in ICON_ART.items():
+        icon(name, art)
+    icon('brainlark', brainlark_art(), 512, 256)
+
+
 
 def main():
     os.makedirs(BKG, exist_ok=True)
@@ -355,6 +518,7 @@ def main():
     check_pcx('sample.pcx', bkg_pcx8())
     check_pcx('sample24.pcx', bkg_pcx24())
     card()
+    icons()
 
 
 if __name__ == '__main__':
