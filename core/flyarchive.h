@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/wordlist.h"
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// Outcome of reading a list: ok, or a one-line reason ("unexpected end of file", "bad schema 11" ...).
 struct LoadResult {
@@ -16,8 +18,13 @@ struct LoadResult {
 
 /// Reader and writer of the .fly list format (little-endian archive of the pairs, the version-dependent
 /// list fields and the wrong answers).
-class FlyArchive {
+class FlyArchive
+{
 public:
+    /// Format written by this program: list version and pair class schema.
+    static constexpr uint32_t CurrentVersion = 10;
+    static constexpr uint16_t CurrentSchema = 10;
+
     /// Reads a whole list from bytes. On success `out` is replaced; on failure it is left untouched.
     static LoadResult read(std::string_view bytes, WordList& out);
     static LoadResult readFile(const std::string& path, WordList& out);
@@ -26,10 +33,17 @@ public:
     /// created stamp when that is empty, otherwise into the saved stamp.
     static std::string write(WordList& list, const std::string& stamp);
     /// write() into a temporary file beside `path`, flushed, then renamed over it: a crash or a full disk
-    /// never leaves a torn list. Returns false with a one-line reason when nothing could be written.
-    static bool writeFile(const std::string& path, WordList& list, const std::string& stamp, std::string* error);
+    /// never leaves a torn list. An existing target keeps its permission bits; a read-only one is refused.
+    /// Returns false with a one-line reason when nothing could be written (the target is then untouched).
+    static bool writeFile(const std::string& path, WordList& list, const std::string& stamp,
+                          std::string* error);
+    /// writeFile() for the automatic save, which only ever updates a list that is still there: refuses,
+    /// writing nothing and leaving `list` as it is, when `path` does not exist or is not writable.
+    static bool writeExistingFile(const std::string& path, WordList& list, const std::string& stamp,
+                                  std::string* error);
 
-    /// The program stamp: "Version 4.0###<program items>###<local date and time>".
+    /// The program stamp: "Version 4.0###<program items>###<local date and time>". The caller formats the
+    /// date, so the stamp is reproducible in tests.
     static std::string makeStamp(const std::string& localDateTime);
 };
 

@@ -1,0 +1,292 @@
+#include "core/flyarchive.h"
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+
+#include "core/archiveclasstable.h"
+#include "core/archivefile.h"
+#include "core/archivereader.h"
+#include "core/archivewriter.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+constexpr uint16_t NewClassTag = 0xFFFF;
+constexpr uint16_t ClassTag = 0x8000;
+constexpr uint16_t BigObjectTag = 0x7FFF;
+constexpr uint32_t BigClassTag = 0x80000000u;
+constexpr uint16_t MaxClassNameLength = 64;
+constexpr const char* ClassName = "Word";
+constexpr int OldestSchema = 1;
+constexpr uint32_t OldestVersion = 1;
+
+// Wraps the primitive reader with what a list read shares across both arrays: the object table and the
+// pair schema fixed by the file's first class definition.
+struct ListSource {
+    explicit ListSource(std::string_view bytes) : in(bytes) {}
+    ArchiveReader in;
+    ArchiveClassTable table;
+    int schema = 0;
+};
+
+void readClassDefinition(ListSource& src)
+{
+    const uint16_t schema = src.in.readU16();
+    const uint16_t nameLength = src.in.readU16();
+    if (nameLength >= MaxClassNameLength)
+        ArchiveReader::fail("unknown class");
+    if (src.in.readBytes(nameLength) != ClassName)
+        ArchiveReader::fail("unknown class");
+    // Only the first definition sets the schema; the writer never repeats it, so a later one is ignored.
+    if (src.schema == 0) {
+        if (schema < OldestSchema || schema > FlyArchive::CurrentSchema)
+            ArchiveReader::fail("bad schema " + std::to_string(schema));
+        src.schema = schema;
+    }
+    src.table.defineClass();
+}
+
+// One object's tag: a new class definition or a reference to a class read before. Back-references to
+// objects and null entries are refused, so no pair is ever shared between two slots.
+void readObjectTag(ListSource& src)
+{
+    const uint16_t tag = src.in.readU16();
+    if (tag == NewClassTag) {
+        readClassDefinition(src);
+    } else {
+        const uint32_t full = tag == BigObjectTag
+                                  ? src.in.readU32()
+                                  : (static_cast<uint32_t>(tag & ClassTag) << 16) | (tag & 0x7FFFu);
+        if (full == 0)
+            ArchiveReader::fail("null entry in list");
+        if ((full & BigClassTag) == 0)
+            ArchiveReader::fail("object reference in list");
+        const uint32_t index = full & ~BigClassTag;
+        if (!src.table.isClass(index))
+            ArchiveReader::fail("undefined class index " + std::to_string(index));
+    }
+    src.table.addObject();
+}
+
+// Smallest number of bytes one object can take, to bound what a claimed count may reserve.
+size_t minimumObjectSize(int schema)
+{
+    const size_t tag = 2;
+    const size_t strings = schema >= 7 ? 6 : schema >= 4 ? 5 : schema >= 3 ? 4 : 2;
+    const size_t numbers = schema >= 5 ? 5 : schema >= 2 ? 4 : 2;
+    return tag + strings + numbers * 4;
+}
+
+void readWordBody(ArchiveReader& in, int schema, Word& word)
+{
+    word.setQuestion(in.readString());
+    word.setAnswer(in.readString());
+    word.setTimesInQuestion(in.readI32());
+    word.SetRating(in.readFloat());
+    if (schema >= 2) {
+        word.SetRight(in.readI32());
+        word.SetWrong(in.readI32());
+    }
+    if (schema >= 3) {
+        word.SetSoundPath(in.readString(), 1);
+        word.SetSoundPath(in.readString(), 2);
+    }
+    if (schema >= 4)
+        word.setHint(in.readString());
+    if (schema >= 5)
+        word.setKind(in.readI32());
+    if (schema >= 7)
+        word.SetPicturePath(in.readString());
+    word.clampLoadedRating();
+}
+
+void readWordArray(ListSource& src, std::vector<Word>& words)
+{
+    const uint32_t count = src.in.readCount();
+    // The count is a claim, not a promise: reserve only what the remaining bytes could hold.
+    words.reserve(std::min<size_t>(count, src.in.remaining() / minimumObjectSize(src.schema)));
+    for (uint32_t i = 0; i < count; ++i) {
+        readObjectTag(src);
+        words.emplace_back();
+        readWordBody(src.in, src.schema, words.back());
+    }
+}
+
+// The oldest files end right after the pairs; a missing (or cut) version means version 1.
+uint32_t readVersion(ArchiveReader& in)
+{
+    if (in.remaining() < 4)
+        return OldestVersion;
+    const uint32_t version = in.readU32();
+    if (version < OldestVersion || version > FlyArchive::CurrentVersion)
+        ArchiveReader::fail("bad list version " + std::to_string(version));
+    return version;
+}
+
+void readListFields(ListSource& src, uint32_t version, WordList& list)
+{
+    ArchiveReader& in = src.in;
+    if (version == 1) {
+        list.setNotes("no description available");
+        return;
+    }
+    list.setNotes(in.readString());
+    if (version <= 5) {
+        list.setPassword("n/a");
+        return;
+    }
+    readWordArray(src, list.wrongAnswers());
+    if (version <= 7) {
+        list.setCreatedStamp("s. 2-5");
+        list.setSavedStamp("s. 2-5");
+        list.setPassword("n/a");
+        return;
+    }
+    list.setCreatedStamp(in.readString());
+    list.setSavedStamp(in.readString());
+    list.setPassword(in.readString());
+    if (version >= 9)
+        list.setSubject(in.readString());
+    if (version >= 10)
+        list.setLastIndex(in.readI32());
+}
+
+size_t encodedSize(const std::vector<Word>& words)
+{
+    size_t size = ArchiveWriter::countSize(static_cast<uint32_t>(words.size()));
+    for (const Word& w : words) {
+        size += 2 + 5 * 4;
+        size +=
+            ArchiveWriter::stringSize(w.question().size()) + ArchiveWriter::stringSize(w.answer().size()) +
+            ArchiveWriter::stringSize(w.soundPathOne().size()) +
+            ArchiveWriter::stringSize(w.soundPathTwo().size()) + ArchiveWriter::stringSize(w.hint().size()) +
+            ArchiveWriter::stringSize(w.GetPicturePath().size());
+    }
+    return size;
+}
+
+size_t encodedSize(const WordList& list)
+{
+    const size_t classDefinition = 2 + 2 + 2 + 4;
+    return classDefinition + encodedSize(list.pairs()) + 4 + ArchiveWriter::stringSize(list.notes().size()) +
+           encodedSize(list.wrongAnswers()) + ArchiveWriter::stringSize(list.createdStamp().size()) +
+           ArchiveWriter::stringSize(list.savedStamp().size()) +
+           ArchiveWriter::stringSize(list.password().size()) +
+           ArchiveWriter::stringSize(list.subject().size()) + 4;
+}
+
+// The first object of the file defines the class (index 1); every later one refers to it.
+void writeObjectTag(ArchiveWriter& out, bool& classWritten)
+{
+    if (classWritten) {
+        out.writeU16(ClassTag | 1);
+        return;
+    }
+    out.writeU16(NewClassTag);
+    out.writeU16(FlyArchive::CurrentSchema);
+    out.writeU16(4);
+    out.writeBytes(ClassName, 4);
+    classWritten = true;
+}
+
+void writeWordArray(ArchiveWriter& out, const std::vector<Word>& words, bool& classWritten)
+{
+    out.writeCount(static_cast<uint32_t>(words.size()));
+    for (const Word& w : words) {
+        writeObjectTag(out, classWritten);
+        out.writeString(w.question());
+        out.writeString(w.answer());
+        out.writeI32(w.timesInQuestion());
+        out.writeFloat(w.GetRating());
+        out.writeI32(w.right());
+        out.writeI32(w.wrong());
+        out.writeString(w.soundPathOne());
+        out.writeString(w.soundPathTwo());
+        out.writeString(w.hint());
+        out.writeI32(w.kind());
+        out.writeString(w.GetPicturePath());
+    }
+}
+
+} // namespace
+
+LoadResult FlyArchive::read(std::string_view bytes, WordList& out)
+{
+    try {
+        ListSource src(bytes);
+        WordList list;
+        readWordArray(src, list.pairs());
+        readListFields(src, readVersion(src.in), list);
+        // Sequential selection resumes one pair before the last one asked.
+        if (list.lastIndex() > 1)
+            list.setLastIndex(list.lastIndex() - 2);
+        list.UpdateLengthRatio();
+        out = std::move(list);
+        return {true, {}};
+    } catch (const std::runtime_error& e) {
+        return {false, e.what()};
+    } catch (const std::bad_alloc&) {
+        return {false, "out of memory"};
+    }
+}
+
+LoadResult FlyArchive::readFile(const std::string& path, WordList& out)
+{
+    std::string bytes;
+    std::string error;
+    if (!ArchiveFile::readAll(path, bytes, &error))
+        return {false, error};
+    return read(bytes, out);
+}
+
+std::string FlyArchive::write(WordList& list, const std::string& stamp)
+{
+    // The bytes hold the raw (entered) texts whatever the orientation, so unreversing and stamping before
+    // serialising gives the same file as doing it after the pairs.
+    list.Unreverse();
+    if (list.createdStamp().empty())
+        list.setCreatedStamp(stamp);
+    else
+        list.setSavedStamp(stamp);
+
+    ArchiveWriter out(encodedSize(list));
+    bool classWritten = false;
+    writeWordArray(out, list.pairs(), classWritten);
+    out.writeU32(CurrentVersion);
+    out.writeString(list.notes());
+    writeWordArray(out, list.wrongAnswers(), classWritten);
+    out.writeString(list.createdStamp());
+    out.writeString(list.savedStamp());
+    out.writeString(list.password());
+    out.writeString(list.subject());
+    out.writeI32(list.lastIndex());
+    return out.take();
+}
+
+bool FlyArchive::writeFile(const std::string& path, WordList& list, const std::string& stamp,
+                           std::string* error)
+{
+    ArchiveFile file(path);
+    if (!file.open(error))
+        return false;
+    return file.commit(write(list, stamp), error);
+}
+
+bool FlyArchive::writeExistingFile(const std::string& path, WordList& list, const std::string& stamp,
+                                   std::string* error)
+{
+    if (!ArchiveFile::isWritableFile(path, error))
+        return false;
+    return writeFile(path, list, stamp, error);
+}
+
+std::string FlyArchive::makeStamp(const std::string& localDateTime)
+{
+    return "Version 4.0###Brainlark for Linux###" + localDateTime;
+}
+
+} // namespace brainlark
