@@ -13,6 +13,7 @@
 import math
 import os
 import random
+import shutil
 import struct
 import subprocess
 import sys
@@ -384,7 +385,8 @@ def table():
 
 
 def pencil(x, y, angle):
-    local = ['rectangle -11,-40 11,26', 'rectangle 3,-40 11,26', 'roundrectangle -11,-56 11,-38 4,4',
+    local = ['rectangle -11,-40 11,26', 'rectangle 3,-40 11,26',
+             'roundrectangle -11,-56 11,-38 4,4',
              'rectangle -11,-44 11,-37', 'polygon -11,26 11,26 0,48', 'polygon -4,40 4,40 0,48']
     fills = [YELLOW, YELLOW_DK, '#EE8F8F', '#AEB9C4', '#F5DDB0', '#3A3F46']
     out = []
@@ -408,9 +410,11 @@ ICON_ART = {
                   shape(WHITE, 'roundrectangle 48,28 88,50 5,5')),
     'export-palm': (shape('#56616F', 'roundrectangle 16,4 80,124 14,14') +
                     shape('#CFE9D3', 'roundrectangle 24,16 72,84 4,4') +
-                    stroke('#8DBA96', 6, 'line 32,30 62,30') + stroke('#8DBA96', 6, 'line 32,44 56,44') +
+                    stroke('#8DBA96', 6, 'line 32,30 62,30') +
+                    stroke('#8DBA96', 6, 'line 32,44 56,44') +
                     stroke('#8DBA96', 6, 'line 32,58 60,58') +
-                    shape('#A9B4C0', 'circle 32,104 32,111') + shape(GREEN, 'circle 48,104 48,111') +
+                    shape('#A9B4C0', 'circle 32,104 32,111') +
+                    shape(GREEN, 'circle 48,104 48,111') +
                     shape('#A9B4C0', 'circle 64,104 64,111') +
                     badge(ORANGE, 96, 94, 30) +
                     shape(WHITE, 'polygon 80,88 96,88 96,76 114,94 96,112 96,100 80,100')),
@@ -474,7 +478,8 @@ def brainlark_art():
     """The program icon, drawn on a 512 canvas: a lark perched on an index card."""
     card_lines = []
     for y in (-26, 20, 66):
-        card_lines += stroke('#CFDCEA', 8, 'translate 256,346 rotate -6 line -150,%d 150,%d' % (y, y))
+        card_lines += stroke('#CFDCEA', 8,
+                             'translate 256,346 rotate -6 line -150,%d 150,%d' % (y, y))
     return (shape('#FFFDF6', 'translate 256,346 rotate -6 roundrectangle -206,-126 206,126 30,30',
                   '#6F8296', 14) +
             stroke('#EBA5A5', 9, 'translate 256,346 rotate -6 line -150,-70 150,-70') + card_lines +
@@ -519,6 +524,7 @@ def main():
     check_pcx('sample24.pcx', bkg_pcx24())
     card()
     icons()
+    shutil.rmtree(TMP)
 
 
 if __name__ == '__main__':

@@ -369,8 +369,7 @@ def cartoon_wrong(v, rng):
         f = with_vibrato(lambda t: note_hz('A3') * (1 if t < 0.3 else 0.85 ** ((t - 0.3) / 0.25)),
                          6, 0.02)
         return osc(0.55, f, partials_saw(7, 1.6), adsr(0.02, 0.1, 0.8, 0.12, 0.55),
-                   bright=lambda t: 0.6 - 0.4 * t / 0.55)
-        # (bright keeps the buzz soft)
+                   bright=lambda t: 0.6 - 0.4 * t / 0.55)  # darkened: a soft buzz
     if v == 11:  # womp: deep wobbling sine
         f = with_vibrato(glide(240, 120, 0.5), 7, 0.05)
         return osc(0.5, f, WARM, adsr(0.01, 0.1, 0.7, 0.15, 0.5))
@@ -429,8 +428,8 @@ def cartoon_card(v, rng):
         flick = noise(0.06, rng, glide(2500, 3600, 0.06), 0.9, perc(0.002, 0.015))
         return mix(pluck(note_hz('A5'), 0.2, rng, 0.99), flick, 0, 0.8)
     if v == 2:  # wood block tick-tock
-        out = mix(marimba(note_hz('G5') * 1.5, 0.1), noise(0.02, rng, 2000, 0.3, perc(0.001, 0.004)),
-                  0, 0.3)
+        tick = noise(0.02, rng, 2000, 0.3, perc(0.001, 0.004))
+        out = mix(marimba(note_hz('G5') * 1.5, 0.1), tick, 0, 0.3)
         return mix(out, marimba(note_hz('D5') * 1.5, 0.12), 0.09)
     if v == 3:  # single high pluck
         return pluck(note_hz('C6'), 0.3, rng, 0.994, 1.0)
