@@ -1,0 +1,147 @@
+#include "exports/palmexport.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "core/wordlist.h"
+#include "exports/palmdbwriter.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+std::string folderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+template <typename... Args> std::string format(const char* pattern, Args... args)
+{
+    const int n = std::snprintf(nullptr, 0, pattern, args...);
+    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    std::snprintf(out.data(), out.size() + 1, pattern, args...);
+    return out;
+}
+
+} // namespace
+
+bool PalmExportResult::hasError() const
+{
+    for (const ExportMessage& m : messages) {
+        if (m.isError)
+            return true;
+    }
+    return false;
+}
+
+PalmExport::PalmExport(const Clock& clock, std::ostream& diagnostics)
+    : m_clock(clock), m_diagnostics(diagnostics)
+{
+}
+
+std::string PalmExport::defaultPath(const std::string& programFolder, const std::string& title)
+{
+    return programFolder + "/palm/" + title + ".pdb";
+}
+
+std::string PalmExport::shortenedTitle(const std::string& title)
+{
+    const size_t room = MaxNameLength - std::char_traits<char>::length(NameSuffix);
+    return title.size() > room ? title.substr(0, room) : title;
+}
+
+std::string PalmExport::extraInfoRecord(const WordList& list)
+{
+    std::string record = std::to_string(list.GetCount());
+    record.push_back('\0');
+    record += std::to_string(list.wrongAnswers().size());
+    record.push_back('\0');
+    record += "extra info string";
+    record.push_back('\0');
+    return record;
+}
+
+std::string PalmExport::entryRecord(const Word& entry)
+{
+    std::string record = entry.FormatKind();
+    record.push_back('\0');
+    record += entry.GetQuestion();
+    record.push_back('\0');
+    record += entry.GetAnswer();
+    record.append(7, '\0');
+    return record;
+}
+
+PalmExportResult PalmExport::exportList(const WordList& list, const std::string& title,
+                                        const std::string& path)
+{
+    PalmExportResult result;
+    // The handheld program identifies pairs by their question text.
+    if (const Word* twin = list.FindFirstDuplicate()) {
+        result.messages.push_back(
+            {format("Found a duplicate question: \n%s\nPlease rephrase or remove it from the "
+                    "quiz and export to Palm again.",
+                    twin->question().c_str()),
+             true});
+        return result;
+    }
+    const std::string shortTitle = shortenedTitle(title);
+    if (shortTitle.size() != title.size()) {
+        result.messages.push_back(
+            {format("Due to Palm OS limitations, the name of this Q&A-list will be truncated "
+                    "to %s.\n\nWe apologize for the inconvenience.",
+                    shortTitle.c_str()),
+             false});
+    }
+    result.databaseName = shortTitle + NameSuffix;
+
+    PalmDbWriter writer(m_clock);
+    if (!writer.create(path, result.databaseName, PalmDbWriter::typeCode(Type),
+                       PalmDbWriter::typeCode(Creator))) {
+        result.messages.push_back(
+            {format("Sorry, could not create Palm Database file. \nThe most likely reason: "
+                    "folder %s does not exist.",
+                    folderOf(path).c_str()),
+             true});
+        return result;
+    }
+    append(writer, extraInfoRecord(list));
+    for (const Word& pair : list.pairs()) {
+        result.pairRecords += append(writer, entryRecord(pair)) ? 1 : 0;
+        std::vector<const Word*> wrongAnswers;
+        list.CollectWrongAnswersFor(pair, wrongAnswers);
+        for (const Word* wrong : wrongAnswers)
+            result.wrongRecords += append(writer, entryRecord(*wrong)) ? 1 : 0;
+    }
+    std::string reason;
+    result.written = writer.close(&reason);
+    if (!result.written) {
+        result.messages.push_back(
+            {format("Could not write file %s (%s)", path.c_str(), reason.c_str()), true});
+        return result;
+    }
+    const int pairCount = list.GetCount();
+    const int wrongCount = static_cast<int>(list.wrongAnswers().size());
+    if (result.pairRecords == pairCount && result.wrongRecords == wrongCount) {
+        result.folderToOpen = folderOf(path);
+    } else {
+        result.messages.push_back(
+            {format("Error exporting %s. \nP1 = %d : %d \nP2 = %d : %d", result.databaseName.c_str(),
+                    result.pairRecords, pairCount, result.wrongRecords, wrongCount),
+             true});
+    }
+    return result;
+}
+
+bool PalmExport::append(PalmDbWriter& writer, std::string record)
+{
+    if (writer.appendRecord(std::move(record)))
+        return true;
+    m_diagnostics << "could not append record\n";
+    return false;
+}
+
+} // namespace brainlark
