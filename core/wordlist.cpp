@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "core/rowsource.h"
+#include "core/textimport.h"
 
 namespace brainlark {
 
@@ -264,6 +265,11 @@ int WordList::RebuildFromRows(const RowSource& grid, const WordList& source)
         m_wrongAnswers.back().setKind(Word::WrongAnswer);
     }
     return GetCount();
+}
+
+int WordList::ImportText(const std::string& fileName)
+{
+    return TextImport::importFile(*this, fileName);
 }
 
 std::string WordList::DumpDebug() const

@@ -64,6 +64,10 @@ public:
     /// pair count.
     int RebuildFromRows(const RowSource& grid, const WordList& source);
 
+    /// Appends the pairs and wrong answers of a text file in the import format; returns the pair count
+    /// afterwards, or 0 when the file cannot be opened.
+    int ImportText(const std::string& fileName);
+
     std::string DumpDebug() const;
 
     int32_t lastIndex() const { return m_lastIndex; }

@@ -1,0 +1,191 @@
+#include "core/cp1252.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace brainlark
+{
+
+namespace
+{
+
+// 0x80..0x9F; the rest of the code page equals Latin-1. Undefined bytes keep their C1 value.
+constexpr std::array<char32_t, 32> HighTable = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool inRange(unsigned char byte, unsigned char low, unsigned char high)
+{
+    return byte >= low && byte <= high;
+}
+
+// Sequence length and the allowed range of the second byte for a lead byte (Unicode table 3-7); length 0
+// marks a byte that can never start a sequence.
+struct LeadInfo {
+    size_t length;
+    unsigned char low;
+    unsigned char high;
+};
+
+LeadInfo leadInfo(unsigned char lead)
+{
+    if (lead < 0x80)
+        return {1, 0, 0};
+    if (inRange(lead, 0xC2, 0xDF))
+        return {2, 0x80, 0xBF};
+    if (lead == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (lead == 0xED)
+        return {3, 0x80, 0x9F};
+    if (inRange(lead, 0xE1, 0xEF))
+        return {3, 0x80, 0xBF};
+    if (lead == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (lead == 0xF4)
+        return {4, 0x80, 0x8F};
+    if (inRange(lead, 0xF1, 0xF3))
+        return {4, 0x80, 0xBF};
+    return {0, 0, 0};
+}
+
+} // namespace
+
+char32_t Cp1252::toUnicode(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return HighTable[byte - 0x80];
+    return byte;
+}
+
+bool Cp1252::canEncode(char32_t codePoint)
+{
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return true;
+    for (char32_t mapped : HighTable) {
+        if (mapped == codePoint)
+            return true;
+    }
+    return false;
+}
+
+char Cp1252::fromUnicode(char32_t codePoint)
+{
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<char>(codePoint);
+    for (size_t i = 0; i < HighTable.size(); ++i) {
+        if (HighTable[i] == codePoint)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+std::string Cp1252::toUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80)
+            out += c;
+        else
+            appendUtf8(out, toUnicode(byte));
+    }
+    return out;
+}
+
+std::string Cp1252::fromUtf8(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    while (!utf8.empty()) {
+        char32_t codePoint = 0;
+        bool ok = false;
+        const size_t used = decodeUtf8(utf8, codePoint, ok);
+        out += ok ? fromUnicode(codePoint) : '?';
+        utf8.remove_prefix(used);
+    }
+    return out;
+}
+
+bool Cp1252::isValidUtf8WithMultibyte(std::string_view bytes)
+{
+    bool multibyte = false;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        // Plain ASCII eight bytes at a time: most import files are mostly ASCII.
+        uint64_t block = 0;
+        if (bytes.size() - i >= sizeof block) {
+            std::memcpy(&block, bytes.data() + i, sizeof block);
+            if ((block & 0x8080808080808080ull) == 0) {
+                i += sizeof block;
+                continue;
+            }
+        }
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t codePoint = 0;
+        bool ok = false;
+        i += decodeUtf8(bytes.substr(i), codePoint, ok);
+        if (!ok)
+            return false;
+        multibyte = true;
+    }
+    return multibyte;
+}
+
+bool Cp1252::hasUtf8Bom(std::string_view bytes)
+{
+    return bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF";
+}
+
+size_t Cp1252::decodeUtf8(std::string_view text, char32_t& codePoint, bool& ok)
+{
+    ok = false;
+    if (text.empty())
+        return 0;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const LeadInfo info = leadInfo(lead);
+    if (info.length == 0)
+        return 1;
+    char32_t value = info.length == 1 ? lead : lead & (0xFF >> (info.length + 1));
+    for (size_t i = 1; i < info.length; ++i) {
+        if (i >= text.size())
+            return i;
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool fits = i == 1 ? inRange(byte, info.low, info.high) : inRange(byte, 0x80, 0xBF);
+        if (!fits)
+            return i;
+        value = (value << 6) | (byte & 0x3F);
+    }
+    codePoint = value;
+    ok = true;
+    return info.length;
+}
+
+void Cp1252::appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        cp = 0xFFFD; // not a character: never write malformed UTF-8
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+} // namespace brainlark

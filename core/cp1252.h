@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brainlark
+{
+
+/// Windows-1252, the byte encoding of every text a list holds. This is the only place where list bytes meet
+/// Unicode. The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
+/// controls of the same value and back, so any byte string survives a trip through Unicode unchanged.
+class Cp1252
+{
+public:
+    /// The code point of one byte; never fails.
+    static char32_t toUnicode(unsigned char byte);
+    /// The byte for a code point, or '?' when the code page cannot hold it.
+    static char fromUnicode(char32_t codePoint);
+    /// Whether fromUnicode() holds the code point (rather than falling back to '?').
+    static bool canEncode(char32_t codePoint);
+
+    /// Converts list bytes to UTF-8.
+    static std::string toUtf8(std::string_view bytes);
+    /// Converts UTF-8 to list bytes: characters the code page lacks and malformed sequences become '?'
+    /// (one '?' per maximal malformed run, as Unicode recommends).
+    static std::string fromUtf8(std::string_view utf8);
+
+    /// True when the bytes are well-formed UTF-8 and hold at least one multi-byte sequence: such a text
+    /// almost certainly is UTF-8 and not Windows-1252 (where a lead byte followed by the right number of
+    /// continuation bytes is rare).
+    static bool isValidUtf8WithMultibyte(std::string_view bytes);
+    /// True when the bytes start with the UTF-8 byte-order mark EF BB BF.
+    static bool hasUtf8Bom(std::string_view bytes);
+
+    /// Decodes one UTF-8 sequence at the start of `text`. Returns how many bytes it used (at least 1 for a
+    /// non-empty text) and sets `ok` to false, with `codePoint` unset, when the sequence is malformed.
+    static size_t decodeUtf8(std::string_view text, char32_t& codePoint, bool& ok);
+    /// Appends the UTF-8 form of a code point; surrogates and values above U+10FFFF become U+FFFD.
+    static void appendUtf8(std::string& out, char32_t codePoint);
+};
+
+} // namespace brainlark

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/wordlist.h"
+
+namespace brainlark
+{
+
+/// Reads pairs from the plain-text line format into a list: "question @ answer @ wrong answer ... @ [pic1]
+/// name", '#' comment lines, "n~" and "a''"-style accents, and the first empty line ending the import.
+/// Appends to what the list already holds; no duplicate check.
+class TextImport
+{
+public:
+    explicit TextImport(WordList& list) : m_list(list) {}
+
+    /// Handles one line (without its line end). Returns false when the line ends the import (it is empty).
+    bool addLine(std::string_view line);
+
+    /// Imports a whole text and returns the list's pair count afterwards. A text that is UTF-8 (it starts
+    /// with a byte-order mark, or it is well-formed and holds multi-byte characters) is converted to
+    /// Windows-1252 first, so "España" saved by a UTF-8 editor arrives as one ñ and not as two bytes.
+    static int importText(WordList& list, std::string_view bytes);
+    /// importText() on a file's bytes. Returns 0 (and leaves the list alone) when the file cannot be opened
+    /// or is not a regular file (a device or pipe could feed bytes forever).
+    static int importFile(WordList& list, const std::string& fileName);
+
+    /// The picture path a "[pic1] name" field stands for.
+    static std::string picturePathFor(std::string_view name);
+
+private:
+    void convertLine(std::string_view line);
+    void splitFields();
+    void addPair();
+
+    WordList& m_list;
+    std::string m_line;                     // the converted line, reused to keep allocations down
+    std::vector<std::string_view> m_fields; // trimmed fields, viewing m_line
+};
+
+} // namespace brainlark

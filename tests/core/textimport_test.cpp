@@ -1,0 +1,329 @@
+#include "core/textimport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+#include "core/wordlist.h"
+
+using brainlark::TextImport;
+using brainlark::Word;
+using brainlark::WordList;
+
+namespace
+{
+
+using Lines = std::vector<std::string>;
+
+// Pairs as "question|answer" (plus "|picture" when there is one), wrong answers as "question>answer".
+Lines pairsOf(const WordList& list)
+{
+    Lines out;
+    for (const Word& w : list.pairs())
+        out.push_back(w.question() + "|" + w.answer() +
+                      (w.GetPicturePath().empty() ? "" : "|" + w.GetPicturePath()));
+    return out;
+}
+
+Lines wrongsOf(const WordList& list)
+{
+    Lines out;
+    for (const Word& w : list.wrongAnswers())
+        out.push_back(w.question() + ">" + w.answer());
+    return out;
+}
+
+struct Case {
+    const char* name;
+    std::string input;
+    Lines pairs;
+    Lines wrongs;
+};
+
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TextImportRules : public testing::TestWithParam<Case>
+{
+};
+
+TEST_P(TextImportRules, ImportsAsExpected)
+{
+    const Case& c = GetParam();
+    WordList list;
+    const int count = TextImport::importText(list, c.input);
+    EXPECT_EQ(pairsOf(list), c.pairs);
+    EXPECT_EQ(wrongsOf(list), c.wrongs);
+    EXPECT_EQ(count, static_cast<int>(c.pairs.size()));
+}
+
+const Case FieldCases[] = {
+    {"wrong answers",
+     "Capital of Peru @ Lima @ Quito @ Bogota\n",
+     {"Capital of Peru|Lima"},
+     {"Capital of Peru>Quito", "Capital of Peru>Bogota"}},
+    {"picture", "Texas @ Austin @ [pic1] texas\n", {"Texas|Austin|states_game\\texas.bmp"}, {}},
+    {"picture among wrong answers", "Q@A@W1@[pic1]p@W2", {"Q|A|states_game\\p.bmp"}, {"Q>W1", "Q>W2"}},
+    {"last picture wins", "Q@A@[pic1]one@[pic1] two ", {"Q|A|states_game\\two.bmp"}, {}},
+    {"picture after blanks", "Q@A@   [pic1]  x y  ", {"Q|A|states_game\\x y.bmp"}, {}},
+    {"picture without name", "Q@A@[pic1]", {"Q|A|states_game\\.bmp"}, {}},
+    {"picture tag is case-sensitive", "Q@A@[PIC1]x", {"Q|A"}, {"Q>[PIC1]x"}},
+    {"picture tag only at the start", "Q@A@x[pic1]y", {"Q|A"}, {"Q>x[pic1]y"}},
+    {"empty wrong answer between separators",
+     "Peru @ Lima @ @ Quito",
+     {"Peru|Lima"},
+     {"Peru>", "Peru>Quito"}},
+    {"two separators after the answer", "Peru@Lima@@Quito", {"Peru|Lima"}, {"Peru>", "Peru>Quito"}},
+    {"trailing separator", "Peru@Lima@", {"Peru|Lima"}, {"Peru>"}},
+    {"no separator", "just some text\nQ@A", {"Q|A"}, {}},
+    {"empty question", "@Lima@Quito\nQ@A", {"Q|A"}, {}},
+    {"empty answer", "Peru@ \t @Quito\nQ@A", {"Q|A"}, {}},
+    {"blank question", "   @Lima", {}, {}},
+    {"duplicates are kept", "Q@A\nQ@B", {"Q|A", "Q|B"}, {}},
+    {"blank inside fields kept", "  New York  @  N Y  ", {"New York|N Y"}, {}},
+    {"other white space trimmed", "\v\fQ\f@\vA\v", {"Q|A"}, {}},
+    {"NUL is an ordinary byte", std::string("a\0b@c\0", 6), {std::string("a\0b|c\0", 6)}, {}},
+};
+INSTANTIATE_TEST_SUITE_P(Fields, TextImportRules, testing::ValuesIn(FieldCases));
+
+const Case ConversionCases[] = {
+    {"n tilde",
+     "Espan~a@Spain",
+     {"Espa\xF1"
+      "a|Spain"},
+     {}},
+    {"a acute", "Bogota''@Colombia", {"Bogot\xE1|Colombia"}, {}},
+    {"all vowels", "i'' a'' e'' u'' o''@x", {"\xED \xE1 \xE9 \xFA \xF3|x"}, {}},
+    {"every occurrence", "n~n~a''a''@n~", {"\xF1\xF1\xE1\xE1|\xF1"}, {}},
+    {"in wrong answers and pictures",
+     "Q@A@Pen~a@[pic1]man~ana",
+     {"Q|A|states_game\\ma\xF1"
+      "ana.bmp"},
+     {"Q>Pe\xF1"
+      "a"}},
+    {"capitals are not converted", "N~A''E''@x", {"N~A''E''|x"}, {}},
+    {"a single apostrophe stays", "a'b@x", {"a'b|x"}, {}},
+    {"three apostrophes leave one", "a'''@x", {"\xE1'|x"}, {}},
+    {"other letters keep their apostrophes", "y''@x", {"y''|x"}, {}},
+    {"tilde after other letters stays", "m~@x", {"m~|x"}, {}},
+    {"n at the end of the line", "Q@an", {"Q|an"}, {}},
+    {"apostrophes at the end of the line", "Q@a'", {"Q|a'"}, {}},
+    {"conversion before splitting", "n~@a''", {"\xF1|\xE1"}, {}},
+    {"tab between question and separator", "Peru\t@\tLima", {"Peru|Lima"}, {}},
+    {"tab inside a field", "New\tYork@NY", {"New York|NY"}, {}},
+    {"tabs break no conversion", "n\t~@x", {"n ~|x"}, {}},
+};
+INSTANTIATE_TEST_SUITE_P(Conversions, TextImportRules, testing::ValuesIn(ConversionCases));
+
+const Case LineCases[] = {
+    {"empty line ends the import", "a@1\n\nb@2\n", {"a|1"}, {}},
+    {"empty CR LF line ends the import", "a@1\r\n\r\nb@2\r\n", {"a|1"}, {}},
+    {"empty first line imports nothing", "\na@1\n", {}, {}},
+    {"blank line does not end the import", "a@1\n   \nb@2\n", {"a|1", "b|2"}, {}},
+    {"tab line does not end the import", "a@1\n\t\nb@2\n", {"a|1", "b|2"}, {}},
+    {"comment with separator", "#x@y\na@1", {"a|1"}, {}},
+    {"comment does not end the import", "#\na@1", {"a|1"}, {}},
+    {"blank before hash is no comment", " #x@y", {"#x|y"}, {}},
+    {"hash later in the line", "a#@1#", {"a#|1#"}, {}},
+    {"LF", "a@1\nb@2\n", {"a|1", "b|2"}, {}},
+    {"CR LF", "a@1\r\nb@2\r\n", {"a|1", "b|2"}, {}},
+    {"CR only", "a@1\rb@2\r", {"a|1", "b|2"}, {}},
+    {"CR only, empty line", "a@1\r\rb@2\r", {"a|1"}, {}},
+    {"CR CR LF from a double conversion", "a@1\r\r\nb@2\r\r\n", {"a|1", "b|2"}, {}},
+    {"mixed line ends", "a@1\nb@2\r\nc@3\rd@4", {"a|1", "b|2", "c|3", "d|4"}, {}},
+    {"last line without line end", "a@1\nb@2", {"a|1", "b|2"}, {}},
+    {"last line ends in a lone CR", "a@1\nb@2\r", {"a|1", "b|2"}, {}},
+    {"empty input", "", {}, {}},
+};
+INSTANTIATE_TEST_SUITE_P(Lines, TextImportRules, testing::ValuesIn(LineCases));
+
+const Case Utf8Cases[] = {
+    {"UTF-8 without mark",
+     "Espa\xC3\xB1"
+     "a@Spain",
+     {"Espa\xF1"
+      "a|Spain"},
+     {}},
+    {"UTF-8 with mark",
+     "\xEF\xBB\xBF"
+     "Espa\xC3\xB1"
+     "a@Spain",
+     {"Espa\xF1"
+      "a|Spain"},
+     {}},
+    {"mark before ASCII is dropped",
+     "\xEF\xBB\xBF"
+     "a@1",
+     {"a|1"},
+     {}},
+    {"mark then an empty line", "\xEF\xBB\xBF\r\na@1", {}, {}},
+    {"character outside the code page", "\xE4\xB8\xAD@\xE2\x82\xAC", {"?|\x80"}, {}},
+    {"accent spelling still works in UTF-8",
+     "Espan~a@\xC3\xA9t\xC3\xA9",
+     {"Espa\xF1"
+      "a|\xE9t\xE9"},
+     {}},
+    {"ASCII stays as it is", "plain@text", {"plain|text"}, {}},
+    {"Windows-1252 stays as it is",
+     "Espa\xF1"
+     "a@Espa\xF1"
+     "ol",
+     {"Espa\xF1"
+      "a|Espa\xF1"
+      "ol"},
+     {}},
+    {"one bad sequence keeps the file Windows-1252",
+     "Espa\xC3\xB1"
+     "a@x\n\xE9t\xE9@y",
+     {"Espa\xC3\xB1"
+      "a|x",
+      "\xE9t\xE9|y"},
+     {}},
+};
+INSTANTIATE_TEST_SUITE_P(Utf8, TextImportRules, testing::ValuesIn(Utf8Cases));
+
+TEST(TextImportTest, PairsAndWrongAnswersCarryTheirKindAndNoStatistics)
+{
+    WordList list;
+    TextImport::importText(list, "Peru @ Lima @ Quito");
+    ASSERT_EQ(list.GetCount(), 1);
+    const Word& pair = list.pairs()[0];
+    EXPECT_EQ(pair.kind(), Word::Pair);
+    EXPECT_EQ(pair.right() + pair.wrong() + pair.total() + pair.timesInQuestion(), 0);
+    EXPECT_EQ(pair.GetRating(), 0.0f);
+    ASSERT_EQ(list.wrongAnswers().size(), 1u);
+    EXPECT_EQ(list.wrongAnswers()[0].kind(), Word::WrongAnswer);
+    std::vector<const Word*> found;
+    EXPECT_EQ(list.CollectWrongAnswersFor(pair, found), 1);
+}
+
+TEST(TextImportTest, AppendsAndCountsWhatWasThere)
+{
+    WordList list;
+    list.pairs().emplace_back("old", "pair");
+    list.wrongAnswers().emplace_back("old", "wrong");
+    EXPECT_EQ(TextImport::importText(list, "a@1@x\nb@2\n"), 3);
+    EXPECT_EQ(pairsOf(list), (Lines{"old|pair", "a|1", "b|2"}));
+    EXPECT_EQ(wrongsOf(list), (Lines{"old>wrong", "a>x"}));
+}
+
+TEST(TextImportTest, LineByLineStopsAtTheEmptyLine)
+{
+    WordList list;
+    TextImport importer(list);
+    EXPECT_TRUE(importer.addLine("# comment"));
+    EXPECT_TRUE(importer.addLine("nothing here"));
+    EXPECT_TRUE(importer.addLine("a@1"));
+    EXPECT_FALSE(importer.addLine(""));
+    EXPECT_EQ(list.GetCount(), 1);
+}
+
+class TextImportFileTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("brainlark-textimport-" + std::to_string(::getpid()) + "-" +
+                 testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string write(const std::string& name, const std::string& bytes)
+    {
+        const std::string path = (m_dir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    std::filesystem::path m_dir;
+};
+
+TEST_F(TextImportFileTest, ImportsAFileThroughTheList)
+{
+    WordList list;
+    list.pairs().emplace_back("old", "pair");
+    EXPECT_EQ(
+        list.ImportText(write("capitals.txt", "# capitals\r\nPeru @ Lima @ Quito\r\nChile @ Santiago\r\n")),
+        3);
+    EXPECT_EQ(pairsOf(list), (Lines{"old|pair", "Peru|Lima", "Chile|Santiago"}));
+    EXPECT_EQ(wrongsOf(list), (Lines{"Peru>Quito"}));
+}
+
+TEST_F(TextImportFileTest, UnopenableFilesGiveZeroAndChangeNothing)
+{
+    WordList list;
+    list.pairs().emplace_back("old", "pair");
+    EXPECT_EQ(list.ImportText((m_dir / "missing.txt").string()), 0);
+    EXPECT_EQ(list.ImportText(m_dir.string()), 0);
+    const std::string fifo = (m_dir / "fifo").string();
+    if (::mkfifo(fifo.c_str(), 0600) == 0) {
+        EXPECT_EQ(list.ImportText(fifo), 0); // would block forever if it were opened
+    }
+    EXPECT_EQ(pairsOf(list), (Lines{"old|pair"}));
+}
+
+TEST_F(TextImportFileTest, EmptyFileGivesTheOldCount)
+{
+    WordList list;
+    list.pairs().emplace_back("old", "pair");
+    EXPECT_EQ(list.ImportText(write("empty.txt", "")), 1);
+}
+
+// Binary input: no crash, no hang, and whatever comes out still obeys the line format.
+void expectSanePairs(const WordList& list)
+{
+    for (const Word& pair : list.pairs()) {
+        ASSERT_FALSE(pair.question().empty());
+        ASSERT_FALSE(pair.answer().empty());
+        EXPECT_NE(pair.question().front(), ' ');
+        EXPECT_NE(pair.answer().back(), ' ');
+        EXPECT_EQ(pair.question().find_first_of("@\n\r\t"), std::string::npos);
+    }
+}
+
+TEST(TextImportBinaryTest, RandomBytesImportWithoutHarm)
+{
+    std::mt19937 random(1234);
+    for (int round = 0; round < 20; ++round) {
+        std::string bytes(64 * 1024, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(random() % 256);
+        WordList list;
+        const int count = TextImport::importText(list, bytes);
+        EXPECT_EQ(count, list.GetCount());
+        expectSanePairs(list);
+    }
+}
+
+TEST(TextImportBinaryTest, DegenerateFilesImportNothing)
+{
+    const std::string cases[] = {
+        std::string(1 << 20, '\0'),       std::string(1 << 20, '@'),
+        std::string(1 << 20, '\r'), // one empty line after the first
+        std::string(1 << 20, '#') + "\n", std::string(1 << 20, 'n') + std::string(1 << 20, '~'),
+    };
+    for (const std::string& bytes : cases) {
+        WordList list;
+        EXPECT_EQ(TextImport::importText(list, bytes), 0);
+        EXPECT_TRUE(list.wrongAnswers().empty());
+    }
+}
+
+TEST(TextImportBinaryTest, LongCrOnlyTextIsCutIntoLines)
+{
+    std::string bytes;
+    for (int i = 0; i < 50000; ++i)
+        bytes += "q" + std::to_string(i) + "@a\r";
+    WordList list;
+    EXPECT_EQ(TextImport::importText(list, bytes), 50000);
+    EXPECT_EQ(list.pairs().back().question(), "q49999");
+}
+
+} // namespace
