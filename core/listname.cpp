@@ -1,0 +1,60 @@
+#include "core/listname.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace brainlark
+{
+
+namespace
+{
+
+bool isWhite(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string trimmed(const std::string& text)
+{
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && isWhite(text[begin]))
+        ++begin;
+    while (end > begin && isWhite(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+} // namespace
+
+ListName::Check ListName::check(const std::string& folder, const std::string& typed)
+{
+    Check result;
+    result.name = trimmed(typed.substr(0, MaxLength));
+    if (result.name.empty())
+        return result;
+    const size_t bad = result.name.find_first_of(Forbidden);
+    if (bad != std::string::npos) {
+        result.outcome = Outcome::Forbidden;
+        result.forbidden = result.name[bad];
+        result.message = forbiddenMessage(result.forbidden);
+        return result;
+    }
+    result.outcome = Outcome::Ready;
+    result.path = GetListPath(folder, result.name);
+    std::error_code ec;
+    result.exists = std::filesystem::exists(result.path, ec);
+    return result;
+}
+
+std::string ListName::GetListPath(const std::string& folder, const std::string& name)
+{
+    return folder + "/" + name + ".fly";
+}
+
+std::string ListName::forbiddenMessage(char c)
+{
+    return std::string("Please make sure that Q&A-list name does not contain any ' ") + c + " ' characters";
+}
+
+} // namespace brainlark

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+namespace brainlark
+{
+
+/// The naming rules of a new list file, as the "Save Q&A-list" dialog applies them when OK is pressed.
+class ListName
+{
+public:
+    /// What OK does with the name typed.
+    enum class Outcome {
+        Empty,     ///< nothing but white space: the dialog stays open without a word
+        Forbidden, ///< a character files may not carry: show `message`, stay open
+        Ready,     ///< `path` may be written; when `exists`, ask before overwriting
+    };
+
+    struct Check {
+        Outcome outcome = Outcome::Empty;
+        std::string name;    ///< the trimmed name
+        char forbidden = 0;  ///< the first forbidden character (Forbidden)
+        std::string message; ///< the message to show (Forbidden)
+        std::string path;    ///< folder/name.fly (Ready)
+        bool exists = false; ///< a list with this name is already there (Ready)
+    };
+
+    /// The most characters the name field accepts.
+    static constexpr size_t MaxLength = 30;
+    static constexpr const char* Forbidden = "*?:<>|#%;/\\";
+    static constexpr const char* OverwriteQuestion =
+        "Another Q&A-list with this name already exists.\n\nWould you like to overwrite it?";
+
+    /// Checks the text of the name field (cut to MaxLength first, as the field takes no more).
+    static Check check(const std::string& folder, const std::string& typed);
+    /// folder + "/" + name + ".fly".
+    static std::string GetListPath(const std::string& folder, const std::string& name);
+    /// The warning for a forbidden character.
+    static std::string forbiddenMessage(char c);
+};
+
+} // namespace brainlark
