@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FlyArchiveVersions, FileEndingAfterThePairsIsVersionOne)
 {
-    for (const std::string cut : {std::string(), std::string("\x0A", 1), std::string("\x0A\x00\x00", 3)}) {
+    for (const std::string& cut : {std::string(), std::string("\x0A", 1), std::string("\x0A\x00\x00", 3)}) {
         Bytes b;
         b.count(1).newClass(2).body(2, "1").raw(cut);
         WordList list;
