@@ -1,5 +1,6 @@
 #include "core/subjectlist.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -24,9 +25,189 @@ bool hasFlyExtension(const std::string& fileName)
     return ext == ".fly";
 }
 
-// One open, one fstat, reads until end of file. Opened non-blocking so that a FIFO named like a list cannot
-// hang the scan; anything but a regular file is refused.
-bool readWholeFile(const std::string& path, std::string& out)
+// Walks a whole list file the way FlyArchive::read does and accepts exactly the files it accepts, but
+// builds no pairs: the catalogue only wants the subject near the end, and a rebuild reads every list, so
+// this path must cost little more than reading the bytes. Any change to the format rules in
+// FlyArchive::read has to be mirrored here; the catalogue tests compare both readers byte for byte.
+class SubjectScanner
+{
+public:
+    explicit SubjectScanner(std::string_view bytes)
+        : m_pos(reinterpret_cast<const unsigned char*>(bytes.data())), m_end(m_pos + bytes.size())
+    {
+    }
+
+    bool scan(std::string& subject)
+    {
+        if (!skipWordArray())
+            return false;
+        uint32_t version = 1;
+        if (remaining() >= 4) {
+            version = u32();
+            if (version < 1 || version > FlyArchive::CurrentVersion)
+                return false;
+        }
+        subject.clear();
+        if (version == 1)
+            return true;
+        if (!skipString())
+            return false;
+        if (version <= 5)
+            return true;
+        if (!skipWordArray())
+            return false;
+        if (version <= 7)
+            return true;
+        if (!skipString() || !skipString() || !skipString())
+            return false;
+        if (version >= 9) {
+            std::string_view text;
+            if (!string(text))
+                return false;
+            subject.assign(text);
+        }
+        return version < 10 || skip(4);
+    }
+
+private:
+    size_t remaining() const { return static_cast<size_t>(m_end - m_pos); }
+    bool skip(size_t n)
+    {
+        if (remaining() < n)
+            return false;
+        m_pos += n;
+        return true;
+    }
+    uint16_t u16()
+    {
+        const uint16_t v = static_cast<uint16_t>(m_pos[0] | (m_pos[1] << 8));
+        m_pos += 2;
+        return v;
+    }
+    uint32_t u32()
+    {
+        const uint32_t v = static_cast<uint32_t>(m_pos[0]) | (static_cast<uint32_t>(m_pos[1]) << 8) |
+                           (static_cast<uint32_t>(m_pos[2]) << 16) | (static_cast<uint32_t>(m_pos[3]) << 24);
+        m_pos += 4;
+        return v;
+    }
+    bool string(std::string_view& text)
+    {
+        if (remaining() < 1)
+            return false;
+        size_t length = *m_pos++;
+        if (length == 0xFF) {
+            if (remaining() < 2)
+                return false;
+            length = u16();
+            if (length == 0xFFFE)
+                return false;
+            if (length == 0xFFFF) {
+                if (remaining() < 4)
+                    return false;
+                length = u32();
+            }
+        }
+        if (remaining() < length)
+            return false;
+        text = std::string_view(reinterpret_cast<const char*>(m_pos), length);
+        m_pos += length;
+        return true;
+    }
+    bool skipString()
+    {
+        std::string_view ignored;
+        return string(ignored);
+    }
+    bool skipWordArray()
+    {
+        if (remaining() < 2)
+            return false;
+        uint32_t count = u16();
+        if (count == 0xFFFF) {
+            if (remaining() < 4)
+                return false;
+            count = u32();
+        }
+        for (uint32_t i = 0; i < count; ++i) {
+            if (!objectTag() || !wordBody())
+                return false;
+        }
+        return true;
+    }
+    bool objectTag()
+    {
+        if (remaining() < 2)
+            return false;
+        const uint16_t tag = u16();
+        if (tag == 0xFFFF) {
+            if (!classDefinition())
+                return false;
+        } else {
+            uint32_t full = (static_cast<uint32_t>(tag & 0x8000u) << 16) | (tag & 0x7FFFu);
+            if (tag == 0x7FFF) {
+                if (remaining() < 4)
+                    return false;
+                full = u32();
+            }
+            if (full == 0 || (full & 0x80000000u) == 0)
+                return false;
+            if (!std::binary_search(m_classes.begin(), m_classes.end(), full & ~0x80000000u))
+                return false;
+        }
+        ++m_nextIndex;
+        return true;
+    }
+    bool classDefinition()
+    {
+        if (remaining() < 4)
+            return false;
+        const uint16_t schema = u16();
+        const uint16_t nameLength = u16();
+        if (nameLength >= 64 || remaining() < nameLength)
+            return false;
+        if (std::string_view(reinterpret_cast<const char*>(m_pos), nameLength) != "Word")
+            return false;
+        m_pos += nameLength;
+        if (m_schema == 0) {
+            if (schema < 1 || schema > FlyArchive::CurrentSchema)
+                return false;
+            m_schema = schema;
+        }
+        m_classes.push_back(m_nextIndex++);
+        return true;
+    }
+    bool wordBody()
+    {
+        if (!skipString() || !skipString() || !skip(8))
+            return false;
+        if (m_schema >= 2 && !skip(8))
+            return false;
+        if (m_schema >= 3 && (!skipString() || !skipString()))
+            return false;
+        if (m_schema >= 4 && !skipString())
+            return false;
+        if (m_schema >= 5 && !skip(4))
+            return false;
+        return m_schema < 7 || skipString();
+    }
+
+    const unsigned char* m_pos;
+    const unsigned char* m_end;
+    int m_schema = 0;
+    uint32_t m_nextIndex = 1;
+    std::vector<uint32_t> m_classes;
+};
+
+const Subject& fallbackAll()
+{
+    static const Subject all(SubjectList::AllName);
+    return all;
+}
+
+} // namespace
+
+bool SubjectList::readFileBytes(const std::string& path, std::string& out)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
@@ -54,14 +235,6 @@ bool readWholeFile(const std::string& path, std::string& out)
     }
 }
 
-const Subject& fallbackAll()
-{
-    static const Subject all(SubjectList::AllName);
-    return all;
-}
-
-} // namespace
-
 void SubjectList::RebuildCatalogue(const std::string& dataFolder)
 {
     GetOrAddSubject(AllName);
@@ -82,14 +255,17 @@ void SubjectList::catalogue(const ListFile& file, std::string& buffer)
     GetOrAddSubject(subject).addList(file.name);
 }
 
+bool SubjectList::scanSubject(std::string_view bytes, std::string& subject)
+{
+    return SubjectScanner(bytes).scan(subject);
+}
+
 bool SubjectList::readSubject(const std::string& path, std::string& buffer, std::string& subject)
 {
-    if (!readWholeFile(path, buffer))
+    std::string found;
+    if (!readFileBytes(path, buffer) || !scanSubject(buffer, found))
         return false;
-    WordList list;
-    if (!FlyArchive::read(buffer, list))
-        return false;
-    subject = list.subject();
+    subject = std::move(found);
     return true;
 }
 

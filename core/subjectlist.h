@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/subject.h"
@@ -48,6 +49,12 @@ public:
     /// The "*.fly" files of a folder (extension in any letter case; directories and other non-files
     /// skipped), in the folder's enumeration order. A missing folder gives none.
     static std::vector<ListFile> listFiles(const std::string& dataFolder);
+    /// Reads a whole file with one open and one read. The open does not block, so a FIFO named like a list
+    /// cannot hang a scan; anything but a regular file is refused.
+    static bool readFileBytes(const std::string& path, std::string& bytes);
+    /// Parses list bytes completely without building the list: true, with the list's subject, exactly when
+    /// FlyArchive::read would accept the bytes.
+    static bool scanSubject(std::string_view bytes, std::string& subject);
     /// The subject stored in the list file at path, or false when the file cannot be read as a list.
     /// buffer is scratch space, reused across calls so a scan does not allocate once per file.
     static bool readSubject(const std::string& path, std::string& buffer, std::string& subject);
