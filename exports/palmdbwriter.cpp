@@ -1,12 +1,6 @@
 #include "exports/palmdbwriter.h"
 
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-
+#include "core/archivefile.h"
 #include "core/clock.h"
 
 namespace brainlark
@@ -27,34 +21,11 @@ void putU32(std::string& out, uint32_t value)
     putU16(out, value & 0xFFFF);
 }
 
-std::string temporaryPathFor(const std::string& path)
-{
-    static std::atomic<unsigned> counter{0};
-    return path + ".tmp" + std::to_string(static_cast<long>(getpid())) + "_" + std::to_string(counter++);
-}
-
-bool writeAll(int fd, const std::string& bytes)
-{
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
 PalmDbWriter::PalmDbWriter(const Clock& clock) : m_clock(clock) {}
 
-PalmDbWriter::~PalmDbWriter()
-{
-    discardTemporary();
-}
+PalmDbWriter::~PalmDbWriter() = default;
 
 uint32_t PalmDbWriter::typeCode(const std::string& fourChars)
 {
@@ -66,16 +37,14 @@ uint32_t PalmDbWriter::typeCode(const std::string& fourChars)
     return code;
 }
 
-bool PalmDbWriter::create(const std::string& path, const std::string& name, uint32_t type, uint32_t creator)
+bool PalmDbWriter::create(const std::string& path, const std::string& name, uint32_t type, uint32_t creator,
+                          std::string* error)
 {
-    discardTemporary();
     m_records.clear();
     m_dataSize = 0;
-    m_path = path;
-    m_tempPath = temporaryPathFor(path);
-    m_fd = ::open(m_tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (m_fd < 0) {
-        m_tempPath.clear();
+    m_file = std::make_unique<ArchiveFile>(path);
+    if (!m_file->open(error)) {
+        m_file.reset();
         return false;
     }
     m_name = name.substr(0, NameSize - 1);
@@ -86,7 +55,7 @@ bool PalmDbWriter::create(const std::string& path, const std::string& name, uint
 
 bool PalmDbWriter::appendRecord(std::string bytes)
 {
-    if (m_fd < 0 || m_records.size() >= MaxRecords)
+    if (!m_file || m_records.size() >= MaxRecords)
         return false;
     // Record offsets are 32-bit: the whole file must stay below 4 GiB.
     const uint64_t layout = HeaderSize + RecordEntrySize * (m_records.size() + 1) + 2;
@@ -99,26 +68,16 @@ bool PalmDbWriter::appendRecord(std::string bytes)
 
 bool PalmDbWriter::close(std::string* error)
 {
-    if (m_fd < 0) {
+    if (!m_file) {
         if (error)
             *error = "no database was created";
         return false;
     }
     const uint32_t date = static_cast<uint32_t>(m_clock.wallSeconds() + PalmEpochOffset);
-    const bool written =
-        writeAll(m_fd, image(m_name, m_type, m_creator, date, m_records)) && ::fsync(m_fd) == 0;
-    const int savedErrno = errno;
-    const bool closed = ::close(m_fd) == 0;
-    m_fd = -1;
+    const bool written = m_file->commit(image(m_name, m_type, m_creator, date, m_records), error);
+    m_file.reset();
     m_records.clear();
-    if (!written || !closed || std::rename(m_tempPath.c_str(), m_path.c_str()) != 0) {
-        if (error)
-            *error = std::strerror(written && closed ? errno : savedErrno);
-        discardTemporary();
-        return false;
-    }
-    m_tempPath.clear();
-    return true;
+    return written;
 }
 
 std::string PalmDbWriter::image(const std::string& name, uint32_t type, uint32_t creator, uint32_t date,
@@ -149,18 +108,6 @@ std::string PalmDbWriter::image(const std::string& name, uint32_t type, uint32_t
     for (const std::string& record : records)
         out += record;
     return out;
-}
-
-void PalmDbWriter::discardTemporary()
-{
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
-    if (!m_tempPath.empty()) {
-        std::remove(m_tempPath.c_str());
-        m_tempPath.clear();
-    }
 }
 
 } // namespace brainlark

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace brainlark
 {
 
+class ArchiveFile;
 class Clock;
 
 /// Writes a Palm OS record database (.pdb): the 78-byte big-endian header, the record list of 8-byte
@@ -30,9 +32,10 @@ public:
     /// The 32-bit code of a four-character type or creator ("data", "ZRPW").
     static uint32_t typeCode(const std::string& fourChars);
 
-    /// Starts a database: creates the temporary file beside `path`. False when that is impossible (a
-    /// missing or read-only folder). The name is cut to 31 bytes, leaving room for its terminating 0.
-    bool create(const std::string& path, const std::string& name, uint32_t type, uint32_t creator);
+    /// Starts a database: creates the temporary file beside `path`. False, with a reason, when that is
+    /// impossible (a missing or read-only folder). The name is cut to 31 bytes, leaving room for its 0.
+    bool create(const std::string& path, const std::string& name, uint32_t type, uint32_t creator,
+                std::string* error = nullptr);
     /// Adds one record (attributes 0, unique id 0). False when the database cannot hold another record.
     bool appendRecord(std::string bytes);
     /// Writes the database and moves it into place. False, with a reason, when the bytes did not all reach
@@ -46,12 +49,8 @@ public:
                              const std::vector<std::string>& records);
 
 private:
-    void discardTemporary();
-
     const Clock& m_clock;
-    std::string m_path;
-    std::string m_tempPath;
-    int m_fd = -1;
+    std::unique_ptr<ArchiveFile> m_file;
     std::string m_name;
     uint32_t m_type = 0;
     uint32_t m_creator = 0;
