@@ -1,0 +1,52 @@
+#include "quiz/engine/wronganswerindex.h"
+
+namespace brainlark
+{
+
+std::vector<int> WrongAnswerIndex::lookup(const WordList& list, const std::string& question)
+{
+    if (!isCurrent(list))
+        rebuild(list);
+    auto it = m_byQuestion.find(question);
+    if (it != m_byQuestion.end() && !stillMatches(list, question, it->second)) {
+        rebuild(list);
+        it = m_byQuestion.find(question);
+    }
+    return it == m_byQuestion.end() ? std::vector<int>{} : it->second;
+}
+
+bool WrongAnswerIndex::isCurrent(const WordList& list) const
+{
+    const auto& entries = list.wrongAnswers();
+    return m_built && m_list == &list && m_storage == entries.data() && m_size == entries.size();
+}
+
+bool WrongAnswerIndex::stillMatches(const WordList& list, const std::string& question,
+                                    const std::vector<int>& hits) const
+{
+    const auto& entries = list.wrongAnswers();
+    for (int i : hits) {
+        if (i < 0 || static_cast<size_t>(i) >= entries.size())
+            return false;
+        const Word& w = entries[static_cast<size_t>(i)];
+        if (w.kind() != Word::WrongAnswer || w.question() != question)
+            return false;
+    }
+    return true;
+}
+
+void WrongAnswerIndex::rebuild(const WordList& list)
+{
+    m_byQuestion.clear();
+    const auto& entries = list.wrongAnswers();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].kind() == Word::WrongAnswer)
+            m_byQuestion[entries[i].question()].push_back(static_cast<int>(i));
+    }
+    m_list = &list;
+    m_storage = entries.data();
+    m_size = entries.size();
+    m_built = true;
+}
+
+} // namespace brainlark

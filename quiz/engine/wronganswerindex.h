@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/wordlist.h"
+
+namespace brainlark
+{
+
+/// Question text → positions of its predefined wrong answers (kind 1) in a list's wrongAnswers array,
+/// built on first use so that a question on a large list does not scan every wrong answer.
+/// Call invalidate() after editing the wrong answers; a changed array size or storage, or a hit that no
+/// longer matches, also rebuilds it.
+class WrongAnswerIndex
+{
+public:
+    /// Positions in list.wrongAnswers(), in list order, of the kind 1 entries whose stored question
+    /// equals the text exactly.
+    std::vector<int> lookup(const WordList& list, const std::string& question);
+    void invalidate() { m_built = false; }
+
+private:
+    bool isCurrent(const WordList& list) const;
+    bool stillMatches(const WordList& list, const std::string& question, const std::vector<int>& hits) const;
+    void rebuild(const WordList& list);
+
+    std::unordered_map<std::string, std::vector<int>> m_byQuestion;
+    const WordList* m_list = nullptr;
+    const Word* m_storage = nullptr;
+    size_t m_size = 0;
+    bool m_built = false;
+};
+
+} // namespace brainlark
