@@ -1,0 +1,128 @@
+#pragma once
+
+// Test doubles for the service seams, shared by every app test. Each records what it was asked; the
+// prompter and the random source answer from scripts. All of them can also append to one shared
+// timeline (a QStringList), so a test can check the order of sounds, pauses and messages together.
+
+#include "app/pauser.h"
+#include "app/prompter.h"
+#include "app/shellopener.h"
+#include "app/soundplayer.h"
+#include "core/randomsource.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace brainlark::testing
+{
+
+/// Answers from scripts (queues); when a queue is empty it gives the default answer: the first
+/// button (Ok, or Yes for Yes/No boxes), an OK guide without the check box, cancelled choosers.
+class RecordingPrompter : public Prompter
+{
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+    };
+    struct Guide {
+        GuideKind kind;
+        QString text;
+        int helpContext;
+    };
+    struct FileRequest {
+        bool save;
+        QString title;
+        QString folderOrPath;
+        QString filter;
+        QString defaultSuffix;
+    };
+
+    int message(const QString& text, Icon icon, Buttons buttons = Buttons::Ok) override;
+    GuideAnswer guide(GuideKind kind, const QString& text, int helpContext) override;
+    QString openFileName(const QString& title, const QString& folder, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& startPath, const QString& filter,
+                         const QString& defaultSuffix) override;
+    std::optional<QColor> chooseColor(const QColor& initial, const QString& title) override;
+    std::optional<QFont> chooseFont(const QFont& initial, const QString& title) override;
+    std::optional<QString> askPassword() override;
+
+    QQueue<int> messageAnswers;
+    QQueue<GuideAnswer> guideAnswers;
+    QQueue<QString> fileAnswers;
+    QQueue<std::optional<QColor>> colorAnswers;
+    QQueue<std::optional<QFont>> fontAnswers;
+    QQueue<std::optional<QString>> passwordAnswers;
+
+    QList<Message> messages;
+    QList<Guide> guides;
+    QList<FileRequest> fileRequests;
+    int colorRequests = 0;
+    int fontRequests = 0;
+    int passwordRequests = 0;
+    QStringList* timeline = nullptr;
+
+    /// Texts of all message boxes, in order.
+    QStringList messageTexts() const;
+};
+
+class RecordingSoundPlayer : public SoundPlayer
+{
+public:
+    struct Play {
+        QString path;
+        bool wait;
+    };
+    void play(const QString& wavPath, bool wait) override;
+    void stop() override;
+
+    QList<Play> plays;
+    int stops = 0;
+    QStringList* timeline = nullptr;
+
+    /// File names (without folder) of everything played, in order.
+    QStringList fileNames() const;
+};
+
+class RecordingPauser : public Pauser
+{
+public:
+    void pause(int ms) override;
+
+    QList<int> pauses;
+    QStringList* timeline = nullptr;
+    int totalMs() const;
+};
+
+class RecordingShellOpener : public ShellOpener
+{
+public:
+    void open(const QString& pathOrUrl) override;
+
+    QStringList opened;
+    QStringList* timeline = nullptr;
+};
+
+/// Returns the scripted numbers in order, then falls back to a seeded generator.
+class ScriptedRandom : public RandomSource
+{
+public:
+    explicit ScriptedRandom(QList<uint32_t> values = {}, uint32_t seed = 1)
+        : m_values(std::move(values)), m_fallback(seed)
+    {
+    }
+    uint32_t next() override;
+    void push(uint32_t value) { m_values.append(value); }
+    int draws() const { return m_draws; }
+
+private:
+    QList<uint32_t> m_values;
+    SeededRandom m_fallback;
+    int m_draws = 0;
+};
+
+} // namespace brainlark::testing
