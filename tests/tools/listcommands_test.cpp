@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "tools/clicommand.h"
+
+namespace fs = std::filesystem;
+using brainlark::cli::runCli;
+
+namespace {
+
+struct CliResult {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliResult run(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "brainlark-cli");
+    std::ostringstream out, err;
+    const int code = runCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string readBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() /
+                ("brainlark-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+
+    fs::path m_dir;
+};
+
+const char* kOnePair = R"({"notes":"","createdStamp":"","savedStamp":"","password":"","subject":"",
+  "lastIndex":-1,"pairs":[{"question":"a","answer":"b"}],"wrongAnswers":[]})";
+
+} // namespace
+
+TEST_F(CliTest, BuildWritesTheOnePairExampleByteForByte)
+{
+    writeBytes(path("one.json"), kOnePair);
+    const CliResult r = run({"build", path("one.json"), path("one.fly"), "--stamp", "S"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string expected("\x01\x00\xFF\xFF\x0A\x00\x04\x00Word"
+                               "\x01"
+                               "a\x01"
+                               "b"
+                               "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+                               "\x00\x00\x00\x00\x00\x00\x00\x00"
+                               "\x0A\x00\x00\x00\x00\x00\x00"
+                               "\x01S"
+                               "\x00\x00\x00\xFF\xFF\xFF\xFF",
+                               56);
+    EXPECT_EQ(readBytes(path("one.fly")), expected);
+}
+
+TEST_F(CliTest, DumpAndBuildRoundTripEveryFieldAndOddBytes)
+{
+    nlohmann::json doc = nlohmann::json::parse(kOnePair);
+    doc["notes"] = "caf\u00e9 \u20ac \u0081\u008d\u008f\u0090\u009d";
+    doc["subject"] = "Espa\u00f1ol";
+    doc["password"] = "secret";
+    doc["createdStamp"] = "created";
+    doc["savedStamp"] = "saved";
+    doc["lastIndex"] = 1;
+    doc["pairs"][0] = {{"question", "ni\u00f1o"}, {"answer", "child"},     {"timesInQuestion", 7},
+                       {"rating", 0.1},          {"right", 3},             {"wrong", 4},
+                       {"soundPathOne", "a.wav"}, {"soundPathTwo", "b.wav"}, {"hint", "note"},
+                       {"kind", 0},              {"picturePathOne", "states_game\\texas.bmp"}};
+    doc["wrongAnswers"] = {{{"question", "ni\u00f1o"}, {"answer", "dog"}, {"kind", 1}}};
+    writeBytes(path("in.json"), doc.dump());
+    ASSERT_EQ(run({"build", path("in.json"), path("a.fly"), "--stamp", "S"}).code, 0);
+
+    const CliResult first = run({"dump", path("a.fly")});
+    ASSERT_EQ(first.code, 0) << first.err;
+    const nlohmann::json dumped = nlohmann::json::parse(first.out);
+    EXPECT_EQ(dumped["notes"], doc["notes"]);
+    EXPECT_EQ(dumped["subject"], "Espa\u00f1ol");
+    EXPECT_EQ(dumped["savedStamp"], "S"); // the created stamp was set, so the save fills the saved stamp
+    EXPECT_EQ(dumped["pairs"][0]["question"], "ni\u00f1o");
+    EXPECT_EQ(dumped["pairs"][0]["total"], 7);
+    EXPECT_EQ(dumped["pairs"][0]["picturePathOne"], "states_game\\texas.bmp");
+    EXPECT_EQ(static_cast<float>(dumped["pairs"][0]["rating"].get<double>()), 0.1f);
+    EXPECT_EQ(dumped["wrongAnswers"][0]["answer"], "dog");
+
+    // Dumping, building and dumping again gives the same bytes: nothing is lost on the way through JSON.
+    writeBytes(path("again.json"), first.out);
+    ASSERT_EQ(run({"build", path("again.json"), path("b.fly"), "--stamp", "S"}).code, 0);
+    EXPECT_EQ(readBytes(path("a.fly")), readBytes(path("b.fly")));
+}
+
+TEST_F(CliTest, ExitCodesAndMessages)
+{
+    EXPECT_EQ(run({}).code, 1);
+    EXPECT_EQ(run({"--help"}).code, 0);
+    EXPECT_EQ(run({"frobnicate"}).code, 1);
+    for (const char* command : {"dump", "build", "import-text", "export-text", "export-bl", "check"}) {
+        const CliResult help = run({command, "--help"});
+        EXPECT_EQ(help.code, 0) << command;
+        EXPECT_NE(help.out.find("usage: brainlark-cli"), std::string::npos) << command;
+    }
+    EXPECT_EQ(run({"dump"}).code, 1);
+    EXPECT_EQ(run({"build", "x.json", "y.fly", "--bogus"}).code, 1);
+    EXPECT_EQ(run({"build", "x.json", "y.fly", "--stamp"}).code, 1);
+
+    const CliResult missing = run({"check", path("nope.fly")});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);
+
+    writeBytes(path("truncated.fly"), std::string("\x05\x00\xFF\xFF\x0A\x00", 6));
+    const CliResult bad = run({"dump", path("truncated.fly")});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_TRUE(bad.out.empty());
+    EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1);
+
+    writeBytes(path("bad.json"), "{ not json");
+    EXPECT_EQ(run({"build", path("bad.json"), path("out.fly")}).code, 2);
+    EXPECT_FALSE(fs::exists(path("out.fly")));
+    writeBytes(path("typed.json"), R"({"pairs":[{"question":1,"answer":"x"}]})");
+    const CliResult typed = run({"build", path("typed.json"), path("out.fly")});
+    EXPECT_EQ(typed.code, 2);
+    EXPECT_NE(typed.err.find("pairs[0]"), std::string::npos);
+}
+
+TEST_F(CliTest, BuildIntoAMissingFolderFailsWithoutWriting)
+{
+    writeBytes(path("one.json"), kOnePair);
+    const CliResult r = run({"build", path("one.json"), path("no/such/folder/x.fly")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_FALSE(fs::exists(path("no")));
+}
+
+TEST_F(CliTest, ImportTextThenExportsAndCheck)
+{
+    writeBytes(path("capitals.txt"), "# capitals\r\n"
+                                     "France @ Paris\r\n"
+                                     "Peru @ Lima @ Quito @ Bogota\r\n"
+                                     "Espa\xC3\xB1"
+                                     "a @ Madrid\r\n"
+                                     "Japan @ Tokyo\r\n"
+                                     "Kenya @ Nairobi\r\n");
+    const CliResult imported = run({"import-text", path("capitals.txt"), path("Capitals.fly"), "--stamp", "S"});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(imported.out, "5 pairs, 2 wrong answers\n");
+
+    const CliResult check = run({"check", path("Capitals.fly")});
+    EXPECT_EQ(check.code, 0);
+    EXPECT_NE(check.out.find("5 pairs, 2 wrong answers"), std::string::npos);
+
+    ASSERT_EQ(run({"export-text", path("Capitals.fly"), path("out.txt")}).code, 0);
+    const std::string text = readBytes(path("out.txt"));
+    EXPECT_EQ(text.rfind("=== Capitals ===\r\n\r\nQuestions:\r\n", 0), 0u);
+    EXPECT_NE(text.find("3. Espa\xF1"
+                        "a \r\n"),
+              std::string::npos);
+
+    ASSERT_EQ(run({"export-bl", path("Capitals.fly"), path("bl.txt")}).code, 0);
+    EXPECT_NE(readBytes(path("bl.txt")).find("Peru \t\t@ Lima  @ Quito @ Bogota\r\n"), std::string::npos);
+}
+
+TEST_F(CliTest, ImportTextRefusesFilesWithFewerThanFivePairs)
+{
+    writeBytes(path("short.txt"), "a @ b\nc @ d\n");
+    const CliResult r = run({"import-text", path("short.txt"), path("short.fly")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("does not contain a valid Q&A-list."), std::string::npos);
+    EXPECT_FALSE(fs::exists(path("short.fly")));
+}

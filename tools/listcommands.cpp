@@ -1,0 +1,193 @@
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+
+#include "core/clock.h"
+#include "core/flyarchive.h"
+#include "core/textexport.h"
+#include "core/textimport.h"
+#include "tools/cliargs.h"
+#include "tools/clicommand.h"
+#include "tools/listjson.h"
+
+namespace brainlark::cli {
+
+namespace {
+
+/// The list's title as the program shows it: the file name without folder and without ".fly".
+std::string titleOf(const std::string& path)
+{
+    std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    return name.size() > 4 ? name.substr(0, name.size() - 4) : name;
+}
+
+std::string stampFor(const CliArgs& args)
+{
+    if (args.has("--stamp"))
+        return args.value("--stamp");
+    return FlyArchive::makeStamp(SystemClock().formatLocal("%c"));
+}
+
+bool loadList(const std::string& path, WordList& list, std::ostream& err)
+{
+    const LoadResult result = FlyArchive::readFile(path, list);
+    if (!result)
+        err << "brainlark-cli: " << path << ": " << result.error << '\n';
+    return result.ok;
+}
+
+bool saveList(const std::string& path, WordList& list, const std::string& stamp, std::ostream& err)
+{
+    std::string error;
+    if (FlyArchive::writeFile(path, list, stamp, &error))
+        return true;
+    err << "brainlark-cli: " << path << ": " << error << '\n';
+    return false;
+}
+
+bool saveText(const std::string& path, const std::string& text, std::ostream& err)
+{
+    std::string error;
+    if (TextExport::writeText(path, text, &error))
+        return true;
+    err << "brainlark-cli: Could not open file " << path << " (" << error << ")\n";
+    return false;
+}
+
+/// Checks the positional count; complains with the command's usage line when it is wrong.
+bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err)
+{
+    if (!args.error().empty()) {
+        err << "brainlark-cli: " << args.error() << "\nusage: " << usage << '\n';
+        return false;
+    }
+    if (args.positionals().size() != count) {
+        err << "usage: " << usage << '\n';
+        return false;
+    }
+    return true;
+}
+
+int dump(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
+{
+    const CliArgs args(raw, {});
+    if (!expectArgs(args, 1, "brainlark-cli dump LIST.fly", err))
+        return UsageError;
+    WordList list;
+    if (!loadList(args.positionals()[0], list, err))
+        return FileError;
+    out << listToJson(list).dump(2) << '\n';
+    return Success;
+}
+
+int build(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
+{
+    const CliArgs args(raw, {"--stamp"});
+    if (!expectArgs(args, 2, "brainlark-cli build LIST.json OUT.fly [--stamp TEXT]", err))
+        return UsageError;
+    const std::string& in = args.positionals()[0];
+    std::ifstream file(in, std::ios::binary);
+    if (!file) {
+        err << "brainlark-cli: " << in << ": cannot open the file\n";
+        return FileError;
+    }
+    WordList list;
+    try {
+        list = listFromJson(nlohmann::json::parse(file));
+    } catch (const std::exception& e) {
+        std::string what = e.what();
+        std::replace(what.begin(), what.end(), '\n', ' ');
+        err << "brainlark-cli: " << in << ": " << what << '\n';
+        return FileError;
+    }
+    return saveList(args.positionals()[1], list, stampFor(args), err) ? Success : FileError;
+}
+
+int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
+{
+    const CliArgs args(raw, {"--stamp"});
+    if (!expectArgs(args, 2, "brainlark-cli import-text IN.txt OUT.fly [--stamp TEXT]", err))
+        return UsageError;
+    const std::string& in = args.positionals()[0];
+    WordList list;
+    const int count = TextImport::importFile(list, in);
+    if (count < 5) {
+        // The program refuses such files as well: a quiz needs at least five pairs.
+        err << "brainlark-cli: Sorry, file " << in << " does not contain a valid Q&A-list. (" << count
+            << " pairs found, at least 5 are needed)\n";
+        return FileError;
+    }
+    if (!saveList(args.positionals()[1], list, stampFor(args), err))
+        return FileError;
+    out << count << " pairs, " << list.wrongAnswers().size() << " wrong answers\n";
+    return Success;
+}
+
+int exportText(const std::vector<std::string>& raw, std::ostream&, std::ostream& err, bool bl)
+{
+    const CliArgs args(raw, {});
+    const char* usage = bl ? "brainlark-cli export-bl LIST.fly OUT.txt" : "brainlark-cli export-text LIST.fly OUT.txt";
+    if (!expectArgs(args, 2, usage, err))
+        return UsageError;
+    WordList list;
+    if (!loadList(args.positionals()[0], list, err))
+        return FileError;
+    const std::string text =
+        bl ? TextExport::buildBLText(list) : TextExport::buildText(list, titleOf(args.positionals()[0]));
+    return saveText(args.positionals()[1], text, err) ? Success : FileError;
+}
+
+int check(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
+{
+    const CliArgs args(raw, {});
+    if (!expectArgs(args, 1, "brainlark-cli check LIST.fly", err))
+        return UsageError;
+    WordList list;
+    if (!loadList(args.positionals()[0], list, err))
+        return FileError;
+    out << args.positionals()[0] << ": ok, " << list.GetCount() << " pairs, " << list.wrongAnswers().size()
+        << " wrong answers";
+    if (list.GetCount() < 5)
+        out << " (fewer than 5 pairs: can be edited but not quizzed)";
+    out << '\n';
+    return Success;
+}
+
+} // namespace
+
+std::vector<CliCommand> listCommands()
+{
+    using Args = const std::vector<std::string>&;
+    return {
+        {"dump", "print a list as JSON",
+         "usage: brainlark-cli dump LIST.fly\n\nPrints the whole list as JSON on standard output: the list's "
+         "fields, every pair and every predefined wrong answer. Texts are shown as Unicode.\n",
+         dump},
+        {"build", "write a list from JSON",
+         "usage: brainlark-cli build LIST.json OUT.fly [--stamp TEXT]\n\nWrites the list described by a JSON "
+         "document (as printed by dump) as a .fly file. --stamp fixes the program stamp, so that the output can "
+         "be compared byte for byte.\n",
+         build},
+        {"import-text", "make a list from a text file",
+         "usage: brainlark-cli import-text IN.txt OUT.fly [--stamp TEXT]\n\nReads pairs from a text file, one "
+         "per line: question @ answer [@ wrong answer ...] [@ [pic1] picture]. Lines starting with # are "
+         "comments; the first empty line ends the import. UTF-8 files are converted.\n",
+         importText},
+        {"export-text", "write questions and answer key as text",
+         "usage: brainlark-cli export-text LIST.fly OUT.txt\n\nWrites a numbered question sheet followed by the "
+         "numbered answer key (Windows-1252, CR LF line ends).\n",
+         [](Args a, std::ostream& o, std::ostream& e) { return exportText(a, o, e, false); }},
+        {"export-bl", "write the list in the import format",
+         "usage: brainlark-cli export-bl LIST.fly OUT.txt\n\nWrites one line per pair: question, answer and "
+         "predefined wrong answers separated by @, ready to be edited and imported again.\n",
+         [](Args a, std::ostream& o, std::ostream& e) { return exportText(a, o, e, true); }},
+        {"check", "check that a list can be read",
+         "usage: brainlark-cli check LIST.fly\n\nReads the list and reports its size, or the reason it cannot "
+         "be read (exit status 2).\n",
+         check},
+    };
+}
+
+} // namespace brainlark::cli

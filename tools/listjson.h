@@ -1,0 +1,18 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "core/wordlist.h"
+
+namespace brainlark::cli {
+
+/// The list as JSON: every stored field, strings as the Windows-1252 bytes turned into Unicode (so the
+/// five undefined bytes survive as U+0081 …), ratings as numbers that give back the same float.
+nlohmann::ordered_json listToJson(const WordList& list);
+
+/// The reverse of listToJson. Throws std::runtime_error with a one-line reason on a malformed document
+/// (missing or mistyped member, number out of range).
+WordList listFromJson(const nlohmann::json& json);
+
+} // namespace brainlark::cli
