@@ -135,7 +135,7 @@ int exportText(const std::vector<std::string>& raw, std::ostream&, std::ostream&
     if (!loadList(args.positionals()[0], list, err))
         return FileError;
     const std::string text =
-        bl ? TextExport::buildBLText(list) : TextExport::buildText(list, titleOf(args.positionals()[0]));
+        bl ? TextExport::blText(list) : TextExport::questionSheet(list, titleOf(args.positionals()[0]));
     return saveText(args.positionals()[1], text, err) ? Success : FileError;
 }
 

@@ -7,10 +7,7 @@ namespace brainlark::cli {
 
 static std::vector<CliCommand> allCommands()
 {
-    std::vector<CliCommand> commands = listCommands();
-    for (CliCommand& c : reportCommands())
-        commands.push_back(std::move(c));
-    return commands;
+    return listCommands();
 }
 
 static void printOverview(const std::vector<CliCommand>& commands, std::ostream& out)
