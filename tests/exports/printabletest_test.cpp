@@ -1,8 +1,6 @@
 #include "exports/printabletest.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <set>
@@ -12,6 +10,7 @@
 #include "core/wordlist.h"
 #include "quiz/engine/randomindexset.h"
 #include "rtfquiz.h"
+#include "utctimezone.h"
 
 using namespace brainlark;
 using test::readRtfKey;
@@ -76,23 +75,6 @@ private:
 class PrintableTestTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        const char* tz = std::getenv("TZ");
-        m_oldTz = tz ? tz : "";
-        m_hadTz = tz != nullptr;
-        setenv("TZ", "UTC", 1);
-        tzset();
-    }
-    void TearDown() override
-    {
-        if (m_hadTz)
-            setenv("TZ", m_oldTz.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
     PrintableTestResult generate(const WordList& list, uint32_t seed = 7, const std::string& title = "Test")
     {
         SeededRandom random(seed);
@@ -114,12 +96,9 @@ protected:
         return letters;
     }
 
+    test::UtcTimeZone utc;
     ManualClock clock{1700000000}; // 2023-11-14 22:13:20 UTC
     std::vector<int> pauses;
-
-private:
-    std::string m_oldTz;
-    bool m_hadTz = false;
 };
 
 } // namespace

@@ -1,0 +1,140 @@
+#include "exports/htmlreport.h"
+
+#include <vector>
+
+#include "core/clock.h"
+#include "core/cp1252.h"
+#include "core/wordlist.h"
+#include "exports/templatetext.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+void appendStatisticsCells(std::string& row, const Word& pair)
+{
+    for (const std::string& value :
+         {pair.FormatRatingPrecise(), pair.FormatRight(), pair.FormatWrong(), pair.FormatAccuracyHtml()}) {
+        row += "<td align=center>[font1]";
+        row += value;
+        row += "[/font1]</td>";
+    }
+}
+
+} // namespace
+
+HtmlReportOptions HtmlReport::optionsFrom(uint32_t funFlags, const std::string& studentName)
+{
+    HtmlReportOptions options;
+    options.includeStatistics = (funFlags & IncludeStatisticsFlag) != 0;
+    options.studentName = studentName;
+    options.mainUrl = MainUrl;
+    options.faqUrl = FaqUrl;
+    return options;
+}
+
+std::string HtmlReport::escape(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        case '[':
+            out += "&#91;";
+            break;
+        default:
+            if (byte > 0x7F)
+                out += "&#" + std::to_string(static_cast<uint32_t>(Cp1252::toUnicode(byte))) + ";";
+            else
+                out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::string HtmlReport::tableHeader(bool includeStatistics)
+{
+    if (!includeStatistics)
+        return "<th nowrap><font face=verdana size=1 color=#3f7099>#</font></th><th nowrap><font "
+               "face=verdana "
+               "size=1 color=#3f7099>Question</font></th><th nowrap><font face=verdana size=1 "
+               "color=#3f7099>Answer</font></th>";
+    return "<th nowrap>[font3]#[/font3]</th><th nowrap>[font3]Question[/font3]</th>"
+           "<th nowrap>[font3]Answer[/font3]</th><th>[font3]Rating[/font3]</th>"
+           "<th nowrap>[font3]Right<br>Answers[/font3]</th><th nowrap>[font3]Wrong<br>Answers[/font3]</th>"
+           "<th nowrap>[font3]Accuracy[/font3]</th>";
+}
+
+std::string HtmlReport::rows(const WordList& list, bool includeStatistics)
+{
+    std::string rows;
+    int position = 0;
+    for (const Word& pair : list.pairs()) {
+        std::string row = "<tr align=right bgcolor=white>";
+        row += "<td align=left>[font1]" + std::to_string(++position) + "</font></td>";
+        row += "<td align=left>[font1]" + escape(pair.GetQuestion()) + "</font></td>";
+        row += "<td align=left>[font1]" + escape(pair.GetAnswer()) + "<br>[font2]";
+        std::vector<const Word*> wrongAnswers;
+        list.CollectWrongAnswersFor(pair, wrongAnswers);
+        for (const Word* wrong : wrongAnswers)
+            row += "<br>" + escape(wrong->answer());
+        row += "[/font2][/font1]</td>";
+        if (includeStatistics)
+            appendStatisticsCells(row, pair);
+        row += "</tr>";
+        rows += row;
+    }
+    return rows;
+}
+
+std::string HtmlReport::generate(const WordList& list, const std::string& title,
+                                 const std::string& templateText, const Clock& clock,
+                                 const HtmlReportOptions& options)
+{
+    std::string page = TemplateText::normaliseLines(templateText);
+    const std::string studentLine = options.studentName.empty()
+                                        ? std::string()
+                                        : "<br>Student Name: <i>" + escape(options.studentName) + "</i>";
+    // The rows and the header carry font placeholders of their own, so the fonts come after them.
+    const std::pair<const char*, std::string> fills[] = {
+        {"[header]", "Brainlark > " + escape(title)},
+        {"[time_stamp]", clock.formatLocal("%H:%M:%S - %B %d, %Y")},
+        {"[table_header]", tableHeader(options.includeStatistics)},
+        {"[rows]", rows(list, options.includeStatistics)},
+        {"[font1]", "<font face=verdana size=2 color=#000033>"},
+        {"[font2]", "<font face=verdana size=1 color=#8888dd>"},
+        {"[font3]", "<font face=verdana size=1 color=#3f7099>"},
+        {"[font4]", "<font face=verdana size=1 color=#3f7099><b>"},
+        {"[/font1]", "</font>"},
+        {"[/font2]", "</font>"},
+        {"[/font3]", "</font>"},
+        {"[/font4]", "</b></font>"},
+        {"[main_url]", options.mainUrl},
+        {"[faq_url]", options.faqUrl},
+        {"[buy_now]", ""},
+        {"[student_name]", studentLine},
+    };
+    for (const auto& [placeholder, value] : fills)
+        TemplateText::replaceAll(page, placeholder, value);
+    return page;
+}
+
+} // namespace brainlark
