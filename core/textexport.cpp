@@ -18,6 +18,7 @@ namespace
 std::unordered_map<std::string_view, std::string> joinedWrongAnswers(const WordList& list)
 {
     std::unordered_map<std::string_view, std::string> joined;
+    joined.reserve(list.wrongAnswers().size());
     for (const Word& wrong : list.wrongAnswers()) {
         if (wrong.kind() != Word::WrongAnswer)
             continue;

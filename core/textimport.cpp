@@ -1,5 +1,7 @@
 #include "core/textimport.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +30,37 @@ std::string_view trimmed(std::string_view text)
     while (!text.empty() && isWhite(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+// The bytes that start or end a conversion.
+bool isSpecial(char c)
+{
+    return c == '\t' || c == '~' || c == '\'';
+}
+
+// Whether any byte of the word equals the byte repeated in `pattern`.
+bool hasByte(uint64_t word, uint64_t pattern)
+{
+    const uint64_t x = word ^ pattern;
+    return ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) != 0;
+}
+
+// The first tab, '~' or apostrophe in [p, end), or end. Eight bytes at a time, as most lines hold none.
+const char* nextSpecial(const char* p, const char* end)
+{
+    constexpr uint64_t Tabs = 0x0909090909090909ull;
+    constexpr uint64_t Tildes = 0x7E7E7E7E7E7E7E7Eull;
+    constexpr uint64_t Apostrophes = 0x2727272727272727ull;
+    uint64_t word = 0;
+    while (end - p >= 8) {
+        std::memcpy(&word, p, sizeof word);
+        if (hasByte(word, Tabs) || hasByte(word, Tildes) || hasByte(word, Apostrophes))
+            break;
+        p += 8;
+    }
+    while (p < end && !isSpecial(*p))
+        ++p;
+    return p;
 }
 
 // The accented letter that "x''" stands for, or 0.
@@ -110,27 +143,31 @@ bool TextImport::addLine(std::string_view line)
 
 void TextImport::convertLine(std::string_view line)
 {
-    // One pass for all six replacements: their results are single non-ASCII bytes, so no replacement can
-    // make or break another and the order of whole-line passes does not matter. Tabs become blanks here too.
-    const size_t n = line.size();
-    m_line.resize(n);
-    size_t out = 0;
-    for (size_t i = 0; i < n; ++i) {
-        char c = line[i];
+    // All six replacements in one pass. Each yields a single non-ASCII byte that no rule reads, so one pass
+    // gives what six whole-line replacements in a row give. The letter of a rule is always copied as it is,
+    // so a rule is recognised at its '~' or apostrophes by looking back at the output. Tabs become blanks.
+    m_line.clear();
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    while (p < end) {
+        const char* run = p;
+        p = nextSpecial(p, end);
+        m_line.append(run, p);
+        if (p == end)
+            break;
+        const char c = *p++;
+        const char before = m_line.empty() ? '\0' : m_line.back();
         if (c == '\t') {
-            c = ' ';
-        } else if (c == 'n' && i + 1 < n && line[i + 1] == '~') {
-            c = '\xF1';
-            i += 1;
-        } else if (i + 2 < n && line[i + 1] == '\'' && line[i + 2] == '\'') {
-            if (const char accent = accentFor(c)) {
-                c = accent;
-                i += 2;
-            }
+            m_line += ' ';
+        } else if (c == '~' && before == 'n') {
+            m_line.back() = '\xF1';
+        } else if (c == '\'' && p < end && *p == '\'' && accentFor(before)) {
+            m_line.back() = accentFor(before);
+            ++p;
+        } else {
+            m_line += c;
         }
-        m_line[out++] = c;
     }
-    m_line.resize(out);
 }
 
 void TextImport::splitFields()
@@ -149,19 +186,17 @@ void TextImport::splitFields()
 
 void TextImport::addPair()
 {
-    Word pair{std::string(m_fields[0]), std::string(m_fields[1])};
+    Word& pair = m_list.pairs().emplace_back(std::string(m_fields[0]), std::string(m_fields[1]));
     for (size_t i = 2; i < m_fields.size(); ++i) {
         const std::string_view field = m_fields[i];
-        if (field.substr(0, PictureTag.size()) == PictureTag) {
+        if (field.substr(0, PictureTag.size()) == PictureTag)
             pair.SetPicturePath(picturePathFor(trimmed(field.substr(PictureTag.size()))));
-            continue;
-        }
-        Word wrong{pair.question(), std::string(field)};
-        wrong.setKind(Word::WrongAnswer);
-        m_list.wrongAnswers().push_back(std::move(wrong));
+        else
+            m_list.wrongAnswers()
+                .emplace_back(pair.question(), std::string(field))
+                .setKind(Word::WrongAnswer);
     }
     pair.RecalcTotal();
-    m_list.pairs().push_back(std::move(pair));
 }
 
 std::string TextImport::picturePathFor(std::string_view name)
@@ -182,6 +217,10 @@ int TextImport::importText(WordList& list, std::string_view bytes)
         converted = Cp1252::fromUtf8(bytes);
         bytes = converted;
     }
+    // Room for every line that could be a pair, so 100,000 pairs are not moved again and again as the array
+    // grows; a pair needs some bytes, which caps what junk with many line ends can make us reserve.
+    const size_t lineCount = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    list.pairs().reserve(list.pairs().size() + std::min(lineCount, bytes.size() / 16 + 1));
     TextImport importer(list);
     LineCutter lines(bytes);
     std::string_view line;

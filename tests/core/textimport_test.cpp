@@ -327,3 +327,30 @@ TEST(TextImportBinaryTest, LongCrOnlyTextIsCutIntoLines)
 }
 
 } // namespace
+
+namespace
+{
+
+TEST(TextImportSampleTest, ShippedSampleShowsEveryFeature)
+{
+    WordList list;
+    ASSERT_EQ(list.ImportText(std::string(BRAINLARK_SOURCE_DIR) + "/data/text/sample_import.txt"), 17);
+    const Lines pairs = pairsOf(list);
+    EXPECT_EQ(pairs.front(), "Capital of Peru|Lima");
+    EXPECT_EQ(pairs[3], "Capital of Paraguay|Asunci\xF3n");
+    EXPECT_EQ(pairs[7], "Capital of Chile|Santiago|states_game\\chile.bmp");
+    EXPECT_EQ(pairs[8], "Capital of Argentina|Buenos Aires|states_game\\argentina.bmp");
+    EXPECT_EQ(pairs[10], "year|a\xF1o");
+    EXPECT_EQ(pairs[12], "tomorrow|ma\xF1"
+                         "ana");
+    EXPECT_EQ(pairs.back(), "bus|autob\xFAs");
+    std::vector<const Word*> wrongs;
+    list.CollectWrongAnswers("Capital of Uruguay", wrongs);
+    ASSERT_EQ(wrongs.size(), 2u);
+    EXPECT_EQ(wrongs[0]->answer(), "");
+    list.CollectWrongAnswers("Capital of Chile", wrongs);
+    EXPECT_EQ(wrongs.size(), 4u); // Valparaiso and Lima; the picture is no wrong answer
+    EXPECT_EQ(wrongs[2]->answer(), "Valpara\xEDso");
+}
+
+} // namespace
