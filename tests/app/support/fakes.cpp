@@ -19,7 +19,7 @@ int RecordingPrompter::message(const QString& text, Icon icon, Buttons buttons)
     messages.append({text, icon, buttons});
     log(timeline, "message:" + text);
     if (!messageAnswers.isEmpty())
-        return messageAnswers.dequeue();
+        return messageAnswers.takeFirst();
     return (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) ? Yes : Ok;
 }
 
@@ -28,7 +28,7 @@ Prompter::GuideAnswer RecordingPrompter::guide(GuideKind kind, const QString& te
     guides.append({kind, text, helpContext});
     log(timeline, "guide:" + text);
     if (!guideAnswers.isEmpty())
-        return guideAnswers.dequeue();
+        return guideAnswers.takeFirst();
     return GuideAnswer{kind == GuideKind::YesNoHelp ? int(Yes) : int(Ok), false};
 }
 
@@ -36,7 +36,7 @@ QString RecordingPrompter::openFileName(const QString& title, const QString& fol
 {
     fileRequests.append({false, title, folder, filter, QString()});
     log(timeline, "open-file:" + title);
-    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
 QString RecordingPrompter::saveFileName(const QString& title, const QString& startPath, const QString& filter,
@@ -44,28 +44,28 @@ QString RecordingPrompter::saveFileName(const QString& title, const QString& sta
 {
     fileRequests.append({true, title, startPath, filter, defaultSuffix});
     log(timeline, "save-file:" + title);
-    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
 std::optional<QColor> RecordingPrompter::chooseColor(const QColor&, const QString& title)
 {
     ++colorRequests;
     log(timeline, "color:" + title);
-    return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
+    return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.takeFirst();
 }
 
 std::optional<QFont> RecordingPrompter::chooseFont(const QFont&, const QString& title)
 {
     ++fontRequests;
     log(timeline, "font:" + title);
-    return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
+    return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.takeFirst();
 }
 
 std::optional<QString> RecordingPrompter::askPassword()
 {
     ++passwordRequests;
     log(timeline, "password");
-    return passwordAnswers.isEmpty() ? std::nullopt : passwordAnswers.dequeue();
+    return passwordAnswers.isEmpty() ? std::nullopt : passwordAnswers.takeFirst();
 }
 
 QStringList RecordingPrompter::messageTexts() const

@@ -11,7 +11,6 @@
 #include "core/randomsource.h"
 
 #include <QList>
-#include <QQueue>
 #include <QStringList>
 #include <cstdint>
 #include <optional>
@@ -19,8 +18,8 @@
 namespace brainlark::testing
 {
 
-/// Answers from scripts (queues); when a queue is empty it gives the default answer: the first
-/// button (Ok, or Yes for Yes/No boxes), an OK guide without the check box, cancelled choosers.
+/// Answers from scripts (lists, taken from the front); when a queue is empty it gives the default answer: the
+/// first button (Ok, or Yes for Yes/No boxes), an OK guide without the check box, cancelled choosers.
 class RecordingPrompter : public Prompter
 {
 public:
@@ -51,12 +50,12 @@ public:
     std::optional<QFont> chooseFont(const QFont& initial, const QString& title) override;
     std::optional<QString> askPassword() override;
 
-    QQueue<int> messageAnswers;
-    QQueue<GuideAnswer> guideAnswers;
-    QQueue<QString> fileAnswers;
-    QQueue<std::optional<QColor>> colorAnswers;
-    QQueue<std::optional<QFont>> fontAnswers;
-    QQueue<std::optional<QString>> passwordAnswers;
+    QList<int> messageAnswers;
+    QList<GuideAnswer> guideAnswers;
+    QList<QString> fileAnswers;
+    QList<std::optional<QColor>> colorAnswers;
+    QList<std::optional<QFont>> fontAnswers;
+    QList<std::optional<QString>> passwordAnswers;
 
     QList<Message> messages;
     QList<Guide> guides;
