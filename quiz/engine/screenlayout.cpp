@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "quiz/engine/textbox.h"
+
 namespace brainlark
 {
 
@@ -166,6 +168,29 @@ Rect ScreenLayout::counterBox(int rightCount, bool alertSide) const
         top = (m_height - size) / 2;
     const int left = alertSide ? questionBox().left : m_width - 10 - w;
     return Rect::fromSize(left, top, w, size);
+}
+
+std::string ScreenLayout::answerText(const Word& choice, const AppFlags& flags) const
+{
+    if (m_mode == QuizMode::TypeIn)
+        return {};
+    const bool hasSound = !choice.GetSoundPath(choice.isReversed() ? 1 : 2).empty();
+    if (flags.fun(AppFlags::HideText) && hasSound)
+        return {};
+    return usesBoxes() ? choice.GetAnswer() : "\x95 " + choice.GetAnswer();
+}
+
+unsigned ScreenLayout::boxFormat() const
+{
+    const bool left = !isTrueFalseOrTypeIn() && m_layout == BoxLayout::Boxes4;
+    return (left ? TextBox::AlignLeft : TextBox::AlignCenter) | TextBox::WordBreak | TextBox::ExpandTabs;
+}
+
+unsigned ScreenLayout::questionFormat() const
+{
+    if (!usesBoxes())
+        return TextBox::VCenter | TextBox::WordBreak;
+    return boxFormat();
 }
 
 int ScreenLayout::hitTest(Point p, const std::array<Rect, 4>& boxes) const

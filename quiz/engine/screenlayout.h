@@ -2,7 +2,11 @@
 
 #include <array>
 
+#include <string>
+
 #include "core/randomsource.h"
+#include "core/word.h"
+#include "quiz/engine/appflags.h"
 #include "quiz/engine/quiztypes.h"
 #include "quiz/engine/rect.h"
 
@@ -70,6 +74,15 @@ public:
     /// Smart Counter box for the right count; alertSide moves it to the question box's left edge (box
     /// layouts).
     Rect counterBox(int rightCount, bool alertSide) const;
+
+    /// Text of the answer box of a choice: its answer; empty in Type-in, and empty with "Hide q/a text" when
+    /// the choice has an answer sound (the learner answers by listening). Classic puts "\x95 " (a bullet)
+    /// before it.
+    std::string answerText(const Word& choice, const AppFlags& flags) const;
+    /// Text format of the question and answer boxes: left-aligned in Boxes-4, else centred (both
+    /// word-breaking, tabs expanded); Classic questions are vertically centred.
+    unsigned boxFormat() const;
+    unsigned questionFormat() const;
 
     /// Multiple-choice: the first of the boxes containing p; True/False and Type-in: 1 for "False"/"Skip",
     /// 0 for "True"/"Try". -1 when nothing is hit.

@@ -1,5 +1,7 @@
 #include "quiz/engine/screenlayout.h"
 
+#include "quiz/engine/textbox.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -159,6 +161,50 @@ TEST(ScreenLayout, LayoutInForceFromTheVisualStyle)
         drawn.insert(ScreenLayout::layoutForStyle(0, random));
     EXPECT_EQ(drawn, (std::set<BoxLayout>{BoxLayout::Boxes1, BoxLayout::Boxes2, BoxLayout::Boxes3,
                                           BoxLayout::Boxes4}));
+}
+
+} // namespace
+} // namespace brainlark
+
+namespace brainlark
+{
+namespace
+{
+
+TEST(ScreenLayoutText, AnswerBoxTexts)
+{
+    Word silent("q", "answer");
+    Word spoken("q", "spoken");
+    spoken.SetSoundPath("spoken.wav", 2);
+    const AppFlags hide(AppFlags::HideText, 0);
+    const ScreenLayout boxes(800, 600, BoxLayout::Boxes1, QuizMode::MultipleChoice);
+    EXPECT_EQ(boxes.answerText(silent, hide), "answer");
+    EXPECT_EQ(boxes.answerText(spoken, hide), "");
+    EXPECT_EQ(boxes.answerText(spoken, AppFlags()), "spoken");
+
+    // Reversed, the answer side's sound is the first one.
+    Word reversed = spoken;
+    reversed.setReversed(true);
+    EXPECT_EQ(boxes.answerText(reversed, hide), "q");
+
+    const ScreenLayout classic(800, 600, BoxLayout::Classic, QuizMode::MultipleChoice);
+    EXPECT_EQ(classic.answerText(silent, AppFlags()), "\x95 answer");
+    const ScreenLayout typeIn(800, 600, BoxLayout::Boxes1, QuizMode::TypeIn);
+    EXPECT_EQ(typeIn.answerText(silent, AppFlags()), "");
+    const ScreenLayout trueFalse(800, 600, BoxLayout::Classic, QuizMode::TrueFalse);
+    EXPECT_EQ(trueFalse.answerText(silent, AppFlags()), "answer");
+}
+
+TEST(ScreenLayoutText, FormatsByLayout)
+{
+    const unsigned centred = TextBox::AlignCenter | TextBox::WordBreak | TextBox::ExpandTabs;
+    const unsigned left = TextBox::AlignLeft | TextBox::WordBreak | TextBox::ExpandTabs;
+    EXPECT_EQ(ScreenLayout(800, 600, BoxLayout::Boxes1, QuizMode::MultipleChoice).boxFormat(), centred);
+    EXPECT_EQ(ScreenLayout(800, 600, BoxLayout::Boxes4, QuizMode::MultipleChoice).boxFormat(), left);
+    EXPECT_EQ(ScreenLayout(800, 600, BoxLayout::Boxes4, QuizMode::MultipleChoice).questionFormat(), left);
+    EXPECT_EQ(ScreenLayout(800, 600, BoxLayout::Boxes4, QuizMode::TrueFalse).boxFormat(), centred);
+    EXPECT_EQ(ScreenLayout(800, 600, BoxLayout::Classic, QuizMode::MultipleChoice).questionFormat(),
+              static_cast<unsigned>(TextBox::VCenter | TextBox::WordBreak));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "quiz/engine/typeinfield.h"
 
+#include "quiz/engine/typeinrules.h"
+
 #include <gtest/gtest.h>
 
 namespace brainlark
@@ -113,6 +115,26 @@ TEST(TypeinField, DisplayTextMarksTheCaret)
     EXPECT_EQ(fieldWith("abc", 3).displayText(), "abc&");
     EXPECT_EQ(fieldWith("R&B", 3).displayText(), "R&&B&"); // a typed ampersand shows as itself
     EXPECT_EQ(fieldWith("R&B", 1).displayText(), "R&&B");  // never underlines the wrong character
+}
+
+} // namespace
+} // namespace brainlark
+
+namespace brainlark
+{
+namespace
+{
+
+TEST(TypeinField, EnterOnAnUntouchedPreFillJudgesWrong)
+{
+    TypeinOptions all;
+    all.ignoreCase = all.ignoreSpaces = all.ignorePunctuation = true;
+    const TypeinField field("la casa", 3, Rect{});
+    EXPECT_FALSE(TypeinRules::matches(field.typedText(), "la casa", all));
+    // Unless the answer has asterisks at the hidden places.
+    const TypeinField starred("a*c*e", 3, Rect{});
+    EXPECT_EQ(starred.typedText(), "a*c*e");
+    EXPECT_TRUE(TypeinRules::matches(starred.typedText(), "a*c*e", TypeinOptions{}));
 }
 
 } // namespace
