@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -188,6 +189,35 @@ const Case Utf8Cases[] = {
      {}},
 };
 INSTANTIATE_TEST_SUITE_P(Utf8, TextImportRules, testing::ValuesIn(Utf8Cases));
+
+// The conversion written the plain way: six whole-line replacements in a row, then tabs to blanks.
+std::string replacedOneByOne(std::string text)
+{
+    const std::pair<const char*, const char*> rules[] = {{"n~", "\xF1"},  {"i''", "\xED"}, {"a''", "\xE1"},
+                                                         {"e''", "\xE9"}, {"u''", "\xFA"}, {"o''", "\xF3"}};
+    for (const auto& [from, to] : rules) {
+        const std::string what = from;
+        for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1))
+            text.replace(pos, what.size(), to);
+    }
+    std::replace(text.begin(), text.end(), '\t', ' ');
+    return text;
+}
+
+TEST(TextImportTest, ConversionMatchesReplacingRuleByRule)
+{
+    std::mt19937 random(99);
+    const std::string alphabet = "naeiouy~'\t x";
+    for (int round = 0; round < 5000; ++round) {
+        std::string text(random() % 24, ' ');
+        for (char& c : text)
+            c = alphabet[random() % alphabet.size()];
+        WordList list;
+        TextImport::importText(list, "q@[" + text + "]");
+        ASSERT_EQ(list.GetCount(), 1);
+        ASSERT_EQ(list.pairs()[0].answer(), "[" + replacedOneByOne(text) + "]") << text;
+    }
+}
 
 TEST(TextImportTest, PairsAndWrongAnswersCarryTheirKindAndNoStatistics)
 {
