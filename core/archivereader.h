@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -11,31 +12,76 @@ namespace brainlark
 /// Cursor over the little-endian primitives of a list file. Every read checks the bytes that are left and
 /// throws std::runtime_error("unexpected end of file") when they run out, so callers never see torn
 /// values. Lengths and counts are only decoded here; trusting them is the caller's business.
+/// The primitives are inline: a large list is read a field at a time.
 class ArchiveReader
 {
 public:
-    explicit ArchiveReader(std::string_view bytes);
+    explicit ArchiveReader(std::string_view bytes)
+        : m_pos(reinterpret_cast<const unsigned char*>(bytes.data())), m_end(m_pos + bytes.size())
+    {
+    }
 
     size_t remaining() const { return static_cast<size_t>(m_end - m_pos); }
-    size_t position() const { return static_cast<size_t>(m_pos - m_begin); }
 
-    uint16_t readU16();
-    uint32_t readU32();
+    uint16_t readU16()
+    {
+        need(2);
+        const uint16_t value = static_cast<uint16_t>(m_pos[0] | (m_pos[1] << 8));
+        m_pos += 2;
+        return value;
+    }
+    uint32_t readU32()
+    {
+        need(4);
+        const uint32_t value = static_cast<uint32_t>(m_pos[0]) | (static_cast<uint32_t>(m_pos[1]) << 8) |
+                               (static_cast<uint32_t>(m_pos[2]) << 16) |
+                               (static_cast<uint32_t>(m_pos[3]) << 24);
+        m_pos += 4;
+        return value;
+    }
     int32_t readI32() { return static_cast<int32_t>(readU32()); }
-    float readFloat();
+    float readFloat()
+    {
+        const uint32_t bits = readU32();
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
     /// Array size: 16 bits, or 0xFFFF followed by 32 bits.
-    uint32_t readCount();
+    uint32_t readCount()
+    {
+        const uint16_t shortCount = readU16();
+        return shortCount != 0xFFFF ? shortCount : readU32();
+    }
     /// Length-prefixed byte string; a length beyond the remaining bytes fails before anything is allocated.
-    std::string readString();
-    /// Reads n raw bytes (n must have been checked by the caller or is checked here).
-    std::string_view readBytes(size_t n);
+    std::string readString()
+    {
+        need(1);
+        size_t length = *m_pos++;
+        if (length == 0xFF)
+            length = readLongLength();
+        return std::string(readBytes(length));
+    }
+    /// The next n bytes, without copying.
+    std::string_view readBytes(size_t n)
+    {
+        need(n);
+        const std::string_view bytes(reinterpret_cast<const char*>(m_pos), n);
+        m_pos += n;
+        return bytes;
+    }
 
     [[noreturn]] static void fail(const std::string& reason);
 
 private:
-    void need(size_t n) const;
+    void need(size_t n) const
+    {
+        if (remaining() < n)
+            failEndOfFile();
+    }
+    [[noreturn]] static void failEndOfFile();
+    size_t readLongLength();
 
-    const unsigned char* m_begin;
     const unsigned char* m_pos;
     const unsigned char* m_end;
 };

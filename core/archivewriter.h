@@ -2,27 +2,57 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace brainlark
 {
 
 /// Appends little-endian primitives in the list file's archive encoding to a byte buffer. The buffer is
-/// sized up front from the caller's estimate, so a list is serialised without regrowing.
+/// sized up front from the caller's estimate, so a list is serialised without regrowing; the primitives are
+/// inline because a large list is written a field at a time.
 class ArchiveWriter
 {
 public:
-    explicit ArchiveWriter(size_t expectedSize);
+    explicit ArchiveWriter(size_t expectedSize) { m_bytes.resize(expectedSize); }
 
-    void writeU16(uint16_t value);
-    void writeU32(uint32_t value);
+    void writeU16(uint16_t value)
+    {
+        unsigned char* p = reserveBytes(2);
+        p[0] = static_cast<unsigned char>(value);
+        p[1] = static_cast<unsigned char>(value >> 8);
+    }
+    void writeU32(uint32_t value)
+    {
+        unsigned char* p = reserveBytes(4);
+        p[0] = static_cast<unsigned char>(value);
+        p[1] = static_cast<unsigned char>(value >> 8);
+        p[2] = static_cast<unsigned char>(value >> 16);
+        p[3] = static_cast<unsigned char>(value >> 24);
+    }
     void writeI32(int32_t value) { writeU32(static_cast<uint32_t>(value)); }
-    void writeFloat(float value);
+    void writeFloat(float value)
+    {
+        uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        writeU32(bits);
+    }
     /// Array size: 16 bits below 0xFFFF, else 0xFFFF and 32 bits.
     void writeCount(uint32_t count);
     /// Length prefix (1, 3 or 7 bytes) and the bytes, no terminator.
-    void writeString(const std::string& text);
-    void writeBytes(const char* data, size_t size);
+    void writeString(const std::string& text)
+    {
+        if (text.size() < 0xFF)
+            *reserveBytes(1) = static_cast<unsigned char>(text.size());
+        else
+            writeLongLength(text.size());
+        writeBytes(text.data(), text.size());
+    }
+    void writeBytes(const char* data, size_t size)
+    {
+        if (size != 0)
+            std::memcpy(reserveBytes(size), data, size);
+    }
 
     /// Encoded sizes, for the up-front estimate.
     static size_t countSize(uint32_t count) { return count < 0xFFFF ? 2 : 6; }
@@ -33,7 +63,16 @@ public:
     std::string take();
 
 private:
-    unsigned char* reserveBytes(size_t n);
+    unsigned char* reserveBytes(size_t n)
+    {
+        if (m_bytes.size() - m_used < n)
+            grow(n);
+        unsigned char* p = reinterpret_cast<unsigned char*>(&m_bytes[m_used]);
+        m_used += n;
+        return p;
+    }
+    void grow(size_t n);
+    void writeLongLength(size_t length);
 
     std::string m_bytes;
     size_t m_used = 0;

@@ -81,10 +81,9 @@ size_t minimumObjectSize(int schema)
     return tag + strings + numbers * 4;
 }
 
+// Reads the fields after question and answer.
 void readWordBody(ArchiveReader& in, int schema, Word& word)
 {
-    word.setQuestion(in.readString());
-    word.setAnswer(in.readString());
     word.setTimesInQuestion(in.readI32());
     word.SetRating(in.readFloat());
     if (schema >= 2) {
@@ -111,7 +110,9 @@ void readWordArray(ListSource& src, std::vector<Word>& words)
     words.reserve(std::min<size_t>(count, src.in.remaining() / minimumObjectSize(src.schema)));
     for (uint32_t i = 0; i < count; ++i) {
         readObjectTag(src);
-        words.emplace_back();
+        std::string question = src.in.readString();
+        std::string answer = src.in.readString();
+        words.emplace_back(std::move(question), std::move(answer));
         readWordBody(src.in, src.schema, words.back());
     }
 }
@@ -224,7 +225,6 @@ LoadResult FlyArchive::read(std::string_view bytes, WordList& out)
         // Sequential selection resumes one pair before the last one asked.
         if (list.lastIndex() > 1)
             list.setLastIndex(list.lastIndex() - 2);
-        list.UpdateLengthRatio();
         out = std::move(list);
         return {true, {}};
     } catch (const std::runtime_error& e) {

@@ -1,0 +1,61 @@
+#pragma once
+// The large list the core benchmarks work on: 100,000 pairs with texts of 5 to 40 bytes and 30,000
+// predefined wrong answers, made from a fixed seed so every run (and every benchmark program) sees the
+// same bytes.
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "core/wordlist.h"
+
+namespace brainlark::bench
+{
+
+constexpr int BenchPairCount = 100000;
+constexpr int BenchWrongAnswerCount = 30000;
+
+inline std::string benchText(std::mt19937& random)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ\xE4\xF6\xFC\xDF";
+    std::uniform_int_distribution<int> length(5, 40);
+    std::uniform_int_distribution<int> letter(0, sizeof letters - 2);
+    std::string text(static_cast<size_t>(length(random)), ' ');
+    for (char& c : text)
+        c = letters[letter(random)];
+    return text;
+}
+
+inline WordList makeBenchList(uint32_t seed = 20240501, int pairs = BenchPairCount,
+                              int wrongAnswers = BenchWrongAnswerCount)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> rating(0.0f, 8.0f);
+    std::uniform_int_distribution<int> counter(0, 20);
+    WordList list;
+    list.pairs().reserve(static_cast<size_t>(pairs));
+    for (int i = 0; i < pairs; ++i) {
+        Word pair(benchText(random), benchText(random));
+        pair.SetRating(rating(random));
+        pair.SetRight(counter(random));
+        pair.SetWrong(counter(random));
+        pair.RecalcTotal();
+        pair.setTimesInQuestion(pair.total());
+        if (i % 10 == 0)
+            pair.SetSoundPath("sounds\\" + std::to_string(i) + ".wav", 1);
+        list.pairs().push_back(std::move(pair));
+    }
+    std::uniform_int_distribution<int> owner(0, pairs - 1);
+    list.wrongAnswers().reserve(static_cast<size_t>(wrongAnswers));
+    for (int i = 0; i < wrongAnswers && pairs > 0; ++i) {
+        Word wrong(list.pairs()[static_cast<size_t>(owner(random))].question(), benchText(random));
+        wrong.setKind(Word::WrongAnswer);
+        list.wrongAnswers().push_back(std::move(wrong));
+    }
+    list.setNotes("Generated for the benchmarks.");
+    list.setSubject("Benchmarks");
+    list.setLastIndex(-1);
+    return list;
+}
+
+} // namespace brainlark::bench
