@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/skinpalette.h"
+#include "quiz/engine/appflags.h"
 
 #include <QColor>
 #include <QFont>
@@ -111,6 +112,8 @@ public:
     void setFunFlags(uint32_t word) { m_funFlags = word; }
     bool funFlag(uint32_t mask) const { return testBits(m_funFlags, mask); }
     void setFunFlag(uint32_t mask, bool on);
+    /// Both option words as the quiz engine reads them.
+    AppFlags appFlags() const { return AppFlags(m_funFlags, m_funFlags2); }
     uint32_t funFlags2() const { return m_funFlags2; }
     void setFunFlags2(uint32_t word) { m_funFlags2 = word; }
     bool funFlag2(uint32_t mask) const { return testBits(m_funFlags2, mask); }

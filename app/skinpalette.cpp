@@ -65,6 +65,12 @@ unsigned SkinPalette::rgb(int slot) const
     return kPalettes[m_index][slot];
 }
 
+HslColor SkinPalette::hsl(int slot) const
+{
+    const unsigned value = rgb(slot);
+    return HslColor(int((value >> 16) & 0xFF), int((value >> 8) & 0xFF), int(value & 0xFF));
+}
+
 QColor SkinPalette::color(int slot) const
 {
     return QColor(QRgb(rgb(slot)));

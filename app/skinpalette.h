@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quiz/engine/hslcolor.h"
+
 #include <QColor>
 #include <QString>
 
@@ -47,6 +49,8 @@ public:
     QColor color(int slot) const;
     /// The colour as 0xRRGGBB.
     unsigned rgb(int slot) const;
+    /// The colour for the quiz screen's drawing, which works in hue/saturation/lightness.
+    HslColor hsl(int slot) const;
 
 private:
     int m_index = 0;

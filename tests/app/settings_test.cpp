@@ -382,6 +382,8 @@ void SettingsTest::bitTestIsSigned()
     settings.setFunFlags2(0);
     settings.setFunFlag2(funflags2::kCustomBkgColor, true);
     QVERIFY(settings.funFlag2(funflags2::kCustomBkgColor));
+    QVERIFY(settings.appFlags().fun2(AppFlags::CustomBackground));
+    QVERIFY(settings.appFlags().fun(AppFlags::FunnySounds));
     QVERIFY(!settings.funFlag2(funflags2::kMatchWiderLine));
 
     // The test is on the signed AND: with the top bit in the result it reads as clear.
@@ -414,6 +416,10 @@ void SettingsTest::paletteFollowsSkinIndexAndCustomColour()
     QCOMPARE(SkinPalette(0).rgb(SkinPalette::Counter1), 0xFFA500u);
     QCOMPARE(SkinPalette(12).index(), 0);
     QCOMPARE(SkinPalette(2).rgb(26), 0u);
+    const HslColor wrong = SkinPalette(0).hsl(SkinPalette::Wrong);
+    QCOMPARE(wrong.red(), 0xFF);
+    QCOMPARE(wrong.green(), 0x88);
+    QCOMPARE(wrong.blue(), 0x02);
 
     SeededRandom random(1);
     AppSettings settings(random);
