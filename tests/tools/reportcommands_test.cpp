@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "../exports/pdbreader.h"
+#include "../exports/rtfquiz.h"
+#include "../exports/tempfolder.h"
+#include "core/flyarchive.h"
+#include "tools/clicommand.h"
+
+using namespace brainlark;
+using namespace std::string_literals;
+
+namespace
+{
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome runCommand(const std::string& name, const std::vector<std::string>& args)
+{
+    const std::vector<cli::CliCommand> commands = cli::reportCommands();
+    const auto it = std::find_if(commands.begin(), commands.end(),
+                                 [&](const cli::CliCommand& c) { return c.name == name; });
+    if (it == commands.end())
+        return {-1, "", "no such command " + name};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = it->run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+WordList sampleList(int pairs)
+{
+    WordList list;
+    for (int i = 1; i <= pairs; ++i)
+        list.pairs().emplace_back("question " + std::to_string(i), "answer " + std::to_string(i));
+    Word wrong("question 1", "wrong <1>");
+    wrong.setKind(Word::WrongAnswer);
+    list.wrongAnswers().push_back(wrong);
+    return list;
+}
+
+class ReportCommandsTest : public ::testing::Test
+{
+protected:
+    std::string writeList(const std::string& name, WordList list)
+    {
+        const std::string path = folder.file(name);
+        std::string error;
+        if (!FlyArchive::writeFile(path, list, "stamp", &error))
+            ADD_FAILURE() << error;
+        return path;
+    }
+
+    test::TempFolder folder;
+};
+
+} // namespace
+
+TEST_F(ReportCommandsTest, EveryCommandHasUsageHelp)
+{
+    const std::vector<cli::CliCommand> commands = cli::reportCommands();
+    ASSERT_EQ(commands.size(), 3u);
+    for (const cli::CliCommand& c : commands) {
+        EXPECT_EQ(c.help.rfind("usage: brainlark-cli " + c.name + " LIST.fly OUT.", 0), 0u) << c.name;
+        EXPECT_FALSE(c.summary.empty());
+    }
+}
+
+TEST_F(ReportCommandsTest, HtmlWithTheShippedTemplateAndStatistics)
+{
+    const std::string list = writeList("Birds.fly", sampleList(3));
+    const Outcome r = runCommand("export-html", {list, folder.file("out.html"), "--student", "Zo\xC3\xAB"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string page = test::readBytes(folder.file("out.html"));
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(page.find("Brainlark > Birds"), std::string::npos);
+    EXPECT_NE(page.find("Right<br>Answers"), std::string::npos);
+    EXPECT_NE(page.find("<br>wrong &lt;1&gt;"), std::string::npos);
+    EXPECT_NE(page.find("<br>Student Name: <i>Zo&#235;</i>"), std::string::npos);
+    EXPECT_EQ(page.find("[rows]"), std::string::npos);
+}
+
+TEST_F(ReportCommandsTest, HtmlWithoutStatisticsAndOwnTemplate)
+{
+    const std::string list = writeList("\xC3\x89t\xC3\xA9.fly", sampleList(2)); // UTF-8 file name
+    test::writeBytes(folder.file("t.html"), "[header]\r\n[table_header]\r\n[rows]");
+    const Outcome r = runCommand(
+        "export-html", {list, folder.file("out.html"), "--no-stats", "--template", folder.file("t.html")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string page = test::readBytes(folder.file("out.html"));
+    EXPECT_EQ(page.substr(0, 33), "Brainlark > &#201;t&#233;\n<th now");
+    EXPECT_EQ(page.find("Rating"), std::string::npos);
+    EXPECT_EQ(page.back(), '\n');
+}
+
+TEST_F(ReportCommandsTest, HtmlFailuresGiveExitCodesAndOneLine)
+{
+    const std::string list = writeList("L.fly", sampleList(2));
+    Outcome r = runCommand("export-html", {list});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.rfind("usage: brainlark-cli export-html", 0), 0u);
+    r = runCommand("export-html", {list, folder.file("o.html"), "--colour", "red"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("unknown option --colour"), std::string::npos);
+    r = runCommand("export-html", {list, folder.file("o.html"), "--template", folder.file("none.html")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "brainlark-cli: Could not open file " + folder.file("none.html") + "\n");
+    test::writeBytes(folder.file("bad.fly"), "not a list");
+    r = runCommand("export-html", {folder.file("bad.fly"), folder.file("o.html")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    r = runCommand("export-html", {list, folder.file("missing/o.html")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err.rfind("brainlark-cli: Could not open file " + folder.file("missing/o.html"), 0), 0u);
+    EXPECT_EQ(folder.entries().size(), 2u); // L.fly, bad.fly and nothing else
+}
+
+TEST_F(ReportCommandsTest, RtfWithSeedIsRepeatableAndItsKeyIsRight)
+{
+    const WordList source = sampleList(7);
+    const std::string list = writeList("Quiz.fly", source);
+    const Outcome first = runCommand("export-rtf", {list, folder.file("a.rtf"), "--seed", "42"});
+    ASSERT_EQ(first.code, 0) << first.err;
+    const Outcome second = runCommand("export-rtf", {list, folder.file("b.rtf"), "--seed", "42"});
+    ASSERT_EQ(second.code, 0) << second.err;
+    const std::string a = test::readBytes(folder.file("a.rtf"));
+    EXPECT_EQ(a.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+    const auto questions = test::readRtfQuestions(a);
+    ASSERT_EQ(questions.size(), 7u);
+    const auto again = test::readRtfQuestions(test::readBytes(folder.file("b.rtf")));
+    ASSERT_EQ(again.size(), 7u);
+    for (size_t i = 0; i < questions.size(); ++i)
+        EXPECT_EQ(questions[i].answers, again[i].answers);
+    const size_t keyStart = a.find("{\\par }", a.rfind("Answer key"));
+    const auto key = test::readRtfKey(a.substr(keyStart, a.rfind("\\par\n}") - keyStart));
+    ASSERT_EQ(key.size(), 7u);
+    for (size_t i = 0; i < key.size(); ++i) {
+        const auto& answers = questions[i].answers;
+        const size_t right =
+            std::find(answers.begin(), answers.end(), source.pairs()[i].answer()) - answers.begin();
+        EXPECT_EQ(key[i].letter, static_cast<char>('A' + right));
+    }
+}
+
+TEST_F(ReportCommandsTest, RtfRefusesShortListsBadSeedsAndEmptyTemplates)
+{
+    const std::string small = writeList("Small.fly", sampleList(3));
+    Outcome r = runCommand("export-rtf", {small, folder.file("s.rtf")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "brainlark-cli: A printable test needs at least 4 Q&A pairs.\n");
+    const std::string list = writeList("Four.fly", sampleList(4));
+    r = runCommand("export-rtf", {list, folder.file("s.rtf"), "--seed", "-3"});
+    EXPECT_EQ(r.code, 1);
+    r = runCommand("export-rtf", {list, folder.file("s.rtf"), "--seed", "99999999999"});
+    EXPECT_EQ(r.code, 1);
+    test::writeBytes(folder.file("short.rtf"), "{\\rtf1 }");
+    r = runCommand("export-rtf", {list, folder.file("s.rtf"), "--template", folder.file("short.rtf")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_TRUE(test::readBytes(folder.file("s.rtf")).empty());
+    r = runCommand("export-rtf", {list, folder.file("s.rtf")});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(test::readRtfQuestions(test::readBytes(folder.file("s.rtf"))).size(), 4u);
+}
+
+TEST_F(ReportCommandsTest, PdbIsWrittenAndReadsBack)
+{
+    const std::string list = writeList("Palm.fly", sampleList(2));
+    const Outcome r = runCommand("export-pdb", {list, folder.file("Palm.pdb")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const test::PdbFile pdb = test::parsePdb(test::readBytes(folder.file("Palm.pdb")));
+    EXPECT_EQ(pdb.name(), "Palm_s2");
+    EXPECT_EQ(pdb.type, "data");
+    EXPECT_EQ(pdb.creator, "ZRPW");
+    ASSERT_EQ(pdb.records.size(), 4u);
+    EXPECT_EQ(pdb.records[0].bytes, "2\0"s
+                                    "1\0"s
+                                    "extra info string\0"s);
+    EXPECT_EQ(pdb.records[2].bytes, "1\0question 1\0wrong <1>\0"s + std::string(6, '\0'));
+}
+
+TEST_F(ReportCommandsTest, PdbMessagesGoToTheErrorStream)
+{
+    const std::string longName = writeList("A list with a rather long name.fly", sampleList(1));
+    Outcome r = runCommand("export-pdb", {longName, folder.file("long.pdb")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(
+        r.err,
+        "Due to Palm OS limitations, the name of this Q&A-list will be truncated to A list with a rather "
+        "long na.\n\nWe apologize for the inconvenience.\n");
+
+    WordList twins = sampleList(2);
+    twins.pairs()[1].setQuestion("question 1");
+    r = runCommand("export-pdb", {writeList("Twins.fly", twins), folder.file("twins.pdb")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err,
+              "Found a duplicate question: \nquestion 1\nPlease rephrase or remove it from the quiz and "
+              "export to Palm again.\n");
+
+    r = runCommand("export-pdb", {writeList("Short.fly", sampleList(1)), folder.file("palm/x.pdb")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "Sorry, could not create Palm Database file. \nThe most likely reason: folder " +
+                         folder.file("palm/") + " does not exist.\n");
+    EXPECT_EQ(runCommand("export-pdb", {longName}).code, 1);
+}
