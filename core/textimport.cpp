@@ -189,12 +189,12 @@ void TextImport::addPair()
     Word& pair = m_list.pairs().emplace_back(std::string(m_fields[0]), std::string(m_fields[1]));
     for (size_t i = 2; i < m_fields.size(); ++i) {
         const std::string_view field = m_fields[i];
-        if (field.substr(0, PictureTag.size()) == PictureTag)
+        if (field.substr(0, PictureTag.size()) == PictureTag) {
             pair.SetPicturePath(picturePathFor(trimmed(field.substr(PictureTag.size()))));
-        else
-            m_list.wrongAnswers()
-                .emplace_back(pair.question(), std::string(field))
-                .setKind(Word::WrongAnswer);
+            continue;
+        }
+        Word& wrong = m_list.wrongAnswers().emplace_back(pair.question(), std::string(field));
+        wrong.setKind(Word::WrongAnswer);
     }
     pair.RecalcTotal();
 }
