@@ -1,0 +1,180 @@
+#include "quiz/ui/textboxpainter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
+
+#include "app/pauser.h"
+#include "core/cp1252.h"
+#include "quiz/engine/textbox.h"
+#include "quiz/engine/typeinfield.h"
+#include "quiz/ui/qtcolor.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+QRect toQRect(const Rect& r)
+{
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+void pauseAfterLayer(const TextBoxDrawOptions& options)
+{
+    if (options.pauser && options.layerPauseMs > 0)
+        options.pauser->pause(options.layerPauseMs);
+}
+
+/// Lays the text out in lines of the given width; returns the total height.
+qreal layOut(QTextLayout& layout, int width)
+{
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(width, 1));
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    return height;
+}
+
+int verticalStart(unsigned format, int available, qreal needed)
+{
+    return (format & TextBox::VCenter) ? (available - qRound(needed)) / 2 : 0;
+}
+
+} // namespace
+
+void TextBoxPainter::draw(QPainter& painter, const TextBox& box, const QFont& font,
+                          const ColourScheme& scheme, const TextBoxDrawOptions& options)
+{
+    painter.save();
+    painter.translate(options.offset);
+    if (box.isFramed())
+        drawFrame(painter, box, scheme, options);
+    painter.setFont(font);
+    const QRect textRect = toQRect(box.textRect());
+    const int flags = qtFlags(box.format());
+    const QString text = displayString(box.text());
+    const int layers = shadowLayers(box, options);
+    painter.setPen(toQColor(scheme.pale));
+    for (int i = 0; i < layers; ++i) {
+        const int shift = box.shadowOffset(i);
+        painter.drawText(textRect.translated(shift, shift), flags, text);
+        pauseAfterLayer(options);
+    }
+    const int pressed = layers == 0 ? 1 : 0;
+    painter.setPen(toQColor(box.textColor()));
+    painter.drawText(textRect.translated(pressed, pressed), flags, text);
+    painter.restore();
+}
+
+void TextBoxPainter::drawTypeIn(QPainter& painter, const TypeinField& field, const QFont& font,
+                                const ColourScheme& scheme, bool centred, const TextBoxDrawOptions& options)
+{
+    painter.save();
+    painter.translate(options.offset);
+    if (field.isFramed())
+        drawFrame(painter, field, scheme, options);
+    const QRect textRect = toQRect(field.textRect());
+    // Laid out once and drawn as it is, so the caret cannot move the text.
+    QTextLayout layout(displayString(field.typedText()), font);
+    QTextOption textOption(centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    textOption.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(textOption);
+    const qreal height = layOut(layout, textRect.width());
+    const QPoint origin =
+        textRect.topLeft() + QPoint(0, verticalStart(field.format(), textRect.height(), height));
+
+    const int layers = shadowLayers(field, options);
+    painter.setPen(toQColor(scheme.pale));
+    for (int i = 0; i < layers; ++i) {
+        const int shift = field.shadowOffset(i);
+        layout.draw(&painter, origin + QPoint(shift, shift));
+        pauseAfterLayer(options);
+    }
+    const QPoint textOrigin = origin + (layers == 0 ? QPoint(1, 1) : QPoint(0, 0));
+    painter.setPen(toQColor(field.textColor()));
+    layout.draw(&painter, textOrigin);
+    drawCaret(painter, layout, textOrigin, field.caret(), font);
+    painter.restore();
+}
+
+int TextBoxPainter::qtFlags(unsigned format)
+{
+    int flags = 0;
+    if (format & TextBox::AlignCenter)
+        flags |= Qt::AlignHCenter;
+    else if (format & TextBox::AlignRight)
+        flags |= Qt::AlignRight;
+    else
+        flags |= Qt::AlignLeft;
+    flags |= (format & TextBox::VCenter) ? Qt::AlignVCenter : Qt::AlignTop;
+    if (format & TextBox::SingleLine)
+        flags |= Qt::TextSingleLine;
+    else if (format & TextBox::WordBreak)
+        flags |= Qt::TextWordWrap;
+    if (format & TextBox::ExpandTabs)
+        flags |= Qt::TextExpandTabs;
+    return flags;
+}
+
+QString TextBoxPainter::displayString(const std::string& bytes)
+{
+    return QString::fromStdString(Cp1252::toUtf8(bytes));
+}
+
+void TextBoxPainter::drawFrame(QPainter& painter, const TextBox& box, const ColourScheme& scheme,
+                               const TextBoxDrawOptions& options)
+{
+    const bool opaque = options.fill == TextBoxDrawOptions::Fill::Opaque ||
+                        (options.fill == TextBoxDrawOptions::Fill::Setting && options.opaqueSetting);
+    if (opaque) {
+        painter.setPen(QPen(toQColor(box.borderColor()), 1));
+        painter.setBrush(toQColor(scheme.base));
+    } else {
+        painter.setPen(QPen(toQColor(box.outlineColor()), 1));
+        painter.setBrush(Qt::NoBrush);
+    }
+    // The right and bottom edges lie just outside the box, so the outline ends one pixel before them.
+    const QRect outline = toQRect(box.rect()).adjusted(0, 0, -1, -1);
+    if (box.cornerRadius() > 0) {
+        // The corner radius is the diameter of the corner arcs.
+        const qreal radius = box.cornerRadius() / 2.0;
+        painter.drawRoundedRect(outline, radius, radius);
+    } else {
+        painter.drawRect(outline);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+int TextBoxPainter::shadowLayers(const TextBox& box, const TextBoxDrawOptions& options)
+{
+    return options.suppressShadows ? 0 : std::max(box.shadowDepth(), 0);
+}
+
+void TextBoxPainter::drawCaret(QPainter& painter, const QTextLayout& layout, const QPoint& origin, int caret,
+                               const QFont& font)
+{
+    if (layout.lineCount() == 0)
+        return;
+    const int length = int(layout.text().size());
+    caret = std::clamp(caret, 0, length);
+    QTextLine line = layout.lineForTextPosition(caret);
+    if (!line.isValid())
+        line = layout.lineAt(layout.lineCount() - 1);
+    const QFontMetrics metrics(font);
+    const qreal left = line.cursorToX(caret);
+    qreal right = caret < length ? line.cursorToX(caret + 1) : left;
+    if (right <= left) // end of the text or of a wrapped line: a space's width
+        right = left + metrics.horizontalAdvance(QLatin1Char(' '));
+    const qreal y = line.y() + line.ascent() + metrics.underlinePos();
+    const QRectF underline(origin.x() + left, origin.y() + y, right - left, std::max(metrics.lineWidth(), 1));
+    painter.fillRect(underline, painter.pen().color());
+}
+
+} // namespace brainlark

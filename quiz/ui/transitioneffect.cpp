@@ -1,0 +1,228 @@
+#include "quiz/ui/transitioneffect.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "app/pauser.h"
+#include "core/randomsource.h"
+#include "quiz/engine/transitionplan.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+/// A sunken-and-raised double edge round the picture, so the sliding screen reads as a card.
+void drawEtchedFrame(QImage& image)
+{
+    if (image.width() < 4 || image.height() < 4)
+        return;
+    QPainter painter(&image);
+    const QRect outer = image.rect();
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    const auto edge = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    edge(outer, QColor(128, 128, 128), Qt::white);
+    edge(inner, Qt::white, QColor(128, 128, 128));
+}
+
+/// Line k of a bar effect: a pen of width w centred on edge + k·w, so neighbours meet without gaps.
+QRect barRect(int kind, int k, int w, const QSize& area)
+{
+    const int start = k * w - w / 2;
+    return kind == TransitionPlan::HorizontalBars ? QRect(0, start, area.width(), w)
+                                                  : QRect(start, 0, w, area.height());
+}
+
+void copyPiece(QImage& onto, const QImage& from, const QRect& piece)
+{
+    QPainter painter(&onto);
+    painter.drawImage(piece, from, piece);
+}
+
+} // namespace
+
+TransitionEffect::TransitionEffect(TransitionTarget target, RandomSource& random, Pauser& pauser)
+    : m_target(std::move(target)), m_random(random), m_pauser(pauser)
+{
+}
+
+int TransitionEffect::ChooseDirection(int value)
+{
+    m_direction = TransitionPlan::chooseDirection(value, m_random);
+    return m_direction;
+}
+
+void TransitionEffect::Run(int kind, const QColor& colour, int durationMs)
+{
+    m_colour = colour;
+    const bool plain = !m_target.backgroundIsPlain || m_target.backgroundIsPlain();
+    kind = TransitionPlan::chooseKind(kind, plain, m_random);
+    m_running = true;
+    if (m_target.setScreenState)
+        m_target.setScreenState(2);
+    if (m_target.playSound)
+        m_target.playSound();
+    m_screen = grab();
+    if (!m_screen.isNull()) {
+        const TransitionPlan plan =
+            TransitionPlan::make(kind, durationMs, m_screen.width(), m_screen.height(), m_random);
+        switch (kind) {
+        case TransitionPlan::BandReveal:
+            runBandReveal(plan);
+            break;
+        case TransitionPlan::SlideOut:
+            runSlideOut(plan);
+            break;
+        case TransitionPlan::TileDissolve:
+            runTileDissolve(plan);
+            break;
+        case TransitionPlan::CentreZoom:
+            runCentreZoom(plan);
+            break;
+        default:
+            runBars(plan);
+            break;
+        }
+    }
+    m_running = false;
+    if (m_target.setScreenState)
+        m_target.setScreenState(3);
+    m_lastKind = kind;
+}
+
+void TransitionEffect::Clear()
+{
+    m_screen = grab();
+    if (m_screen.isNull())
+        return;
+    m_screen.fill(m_colour);
+    present(m_screen);
+}
+
+void TransitionEffect::runBars(const TransitionPlan& plan)
+{
+    for (int k : plan.lineOrder()) {
+        {
+            QPainter painter(&m_screen);
+            painter.fillRect(barRect(plan.kind(), k, plan.size(), m_screen.size()), m_colour);
+        }
+        present(m_screen);
+        pause(plan.pauseMs());
+    }
+}
+
+void TransitionEffect::runBandReveal(const TransitionPlan& plan)
+{
+    const QImage background = paintedBackground();
+    const int height = m_screen.height();
+    const int advance = plan.size() - 1;
+    // Bands of s rows advance by s − 1; the last one reaches the far edge, so no old rows remain
+    // when the height is not a multiple of the advance (or smaller than one band).
+    const int bands = std::max(plan.steps(), 1);
+    for (int i = 0; i < bands; ++i) {
+        int top = i * advance;
+        int bottom = i == bands - 1 ? height : std::min(top + plan.size(), height);
+        if (m_direction != 1) { // from the bottom up
+            top = height - bottom;
+            bottom = height - i * advance;
+        }
+        copyPiece(m_screen, background, QRect(0, top, m_screen.width(), bottom - top));
+        present(m_screen);
+        pause(plan.pauseMs());
+    }
+}
+
+void TransitionEffect::runSlideOut(const TransitionPlan& plan)
+{
+    QImage old = m_screen;
+    drawEtchedFrame(old);
+    const QImage background = paintedBackground();
+    const int sign = m_direction == 0 ? -1 : 1;
+    for (int i = 1; i <= plan.steps(); ++i) {
+        QImage frame = background;
+        {
+            QPainter painter(&frame);
+            painter.drawImage(QPoint(0, sign * i * plan.size()), old);
+        }
+        present(frame);
+        pause(plan.pauseMs());
+    }
+}
+
+void TransitionEffect::runTileDissolve(const TransitionPlan& plan)
+{
+    const QImage background = paintedBackground();
+    const int t = plan.size();
+    for (int i = 0; i < plan.steps(); ++i) {
+        {
+            QPainter painter(&m_screen);
+            for (int number : plan.tilesOfStep(i)) {
+                const QRect tile((number % plan.tileColumns()) * t, (number / plan.tileColumns()) * t, t, t);
+                painter.drawImage(tile, background, tile);
+            }
+        }
+        present(m_screen);
+        pause(plan.pauseMs());
+    }
+    pause(plan.endPauseMs());
+}
+
+void TransitionEffect::runCentreZoom(const TransitionPlan& plan)
+{
+    const QImage background = paintedBackground();
+    const QImage old = m_screen;
+    const int w = old.width();
+    const int h = old.height();
+    // Direction 0: the background grows from the centre; 1: the old picture shrinks into it.
+    const bool grow = m_direction == 0;
+    for (int i = 1; i <= plan.steps(); ++i) {
+        const int size = grow ? i : plan.steps() - i;
+        const int pw = w * size / 28;
+        const int ph = h * size / 28;
+        const QRect piece = QRect((w - pw) / 2, (h - ph) / 2, pw, ph).intersected(old.rect());
+        QImage frame = grow ? old : background;
+        copyPiece(frame, grow ? background : old, piece);
+        present(frame);
+        pause(plan.pauseMs());
+    }
+    pause(plan.endPauseMs());
+}
+
+QImage TransitionEffect::grab() const
+{
+    return m_target.grabScreen ? m_target.grabScreen().convertToFormat(QImage::Format_RGB32) : QImage();
+}
+
+QImage TransitionEffect::paintedBackground() const
+{
+    QImage background(m_screen.size(), QImage::Format_RGB32);
+    background.fill(m_colour);
+    if (m_target.paintBackground) {
+        QPainter painter(&background);
+        m_target.paintBackground(painter, background.rect());
+    }
+    return background;
+}
+
+void TransitionEffect::present(const QImage& frame)
+{
+    m_screen = frame;
+    if (m_target.present)
+        m_target.present(frame);
+}
+
+void TransitionEffect::pause(int ms)
+{
+    if (ms > 0)
+        m_pauser.pause(ms);
+}
+
+} // namespace brainlark
