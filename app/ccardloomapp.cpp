@@ -53,10 +53,13 @@ void CCardloomApp::wireServices()
 {
     m_eventSounds = std::make_unique<EventSounds>(m_settings, *m_services.sound, *m_services.random);
     m_guideMessages = std::make_unique<GuideMessages>(m_settings, *m_services.prompter);
+    // Settings and the per-user data folder are found by these names; main() may have set them.
     if (QCoreApplication::organizationName().isEmpty())
         QCoreApplication::setOrganizationName(QString::fromLatin1(kRootKey));
-    if (QCoreApplication::applicationName().isEmpty() ||
-        QCoreApplication::applicationName() == QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+    const bool defaultName = !QCoreApplication::instance() ||
+                             QCoreApplication::applicationName() ==
+                                 QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    if (QCoreApplication::applicationName().isEmpty() || defaultName)
         QCoreApplication::setApplicationName(QString::fromLatin1(kTitle));
 }
 
