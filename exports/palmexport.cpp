@@ -97,32 +97,8 @@ PalmExportResult PalmExport::exportList(const WordList& list, const std::string&
              false});
     }
     result.databaseName = shortTitle + NameSuffix;
-
-    PalmDbWriter writer(m_clock);
-    if (!writer.create(path, result.databaseName, PalmDbWriter::typeCode(Type),
-                       PalmDbWriter::typeCode(Creator))) {
-        result.messages.push_back(
-            {format("Sorry, could not create Palm Database file. \nThe most likely reason: "
-                    "folder %s does not exist.",
-                    folderOf(path).c_str()),
-             true});
+    if (!writeDatabase(list, path, result))
         return result;
-    }
-    append(writer, extraInfoRecord(list));
-    for (const Word& pair : list.pairs()) {
-        result.pairRecords += append(writer, entryRecord(pair)) ? 1 : 0;
-        std::vector<const Word*> wrongAnswers;
-        list.CollectWrongAnswersFor(pair, wrongAnswers);
-        for (const Word* wrong : wrongAnswers)
-            result.wrongRecords += append(writer, entryRecord(*wrong)) ? 1 : 0;
-    }
-    std::string reason;
-    result.written = writer.close(&reason);
-    if (!result.written) {
-        result.messages.push_back(
-            {format("Could not write file %s (%s)", path.c_str(), reason.c_str()), true});
-        return result;
-    }
     const int pairCount = list.GetCount();
     const int wrongCount = static_cast<int>(list.wrongAnswers().size());
     if (result.pairRecords == pairCount && result.wrongRecords == wrongCount) {
@@ -134,6 +110,34 @@ PalmExportResult PalmExport::exportList(const WordList& list, const std::string&
              true});
     }
     return result;
+}
+
+bool PalmExport::writeDatabase(const WordList& list, const std::string& path, PalmExportResult& result)
+{
+    PalmDbWriter writer(m_clock);
+    if (!writer.create(path, result.databaseName, PalmDbWriter::typeCode(Type),
+                       PalmDbWriter::typeCode(Creator))) {
+        result.messages.push_back(
+            {format("Sorry, could not create Palm Database file. \nThe most likely reason: "
+                    "folder %s does not exist.",
+                    folderOf(path).c_str()),
+             true});
+        return false;
+    }
+    append(writer, extraInfoRecord(list));
+    for (const Word& pair : list.pairs()) {
+        result.pairRecords += append(writer, entryRecord(pair)) ? 1 : 0;
+        std::vector<const Word*> wrongAnswers;
+        list.CollectWrongAnswersFor(pair, wrongAnswers);
+        for (const Word* wrong : wrongAnswers)
+            result.wrongRecords += append(writer, entryRecord(*wrong)) ? 1 : 0;
+    }
+    std::string reason;
+    result.written = writer.close(&reason);
+    if (!result.written)
+        result.messages.push_back(
+            {format("Could not write file %s (%s)", path.c_str(), reason.c_str()), true});
+    return result.written;
 }
 
 bool PalmExport::append(PalmDbWriter& writer, std::string record)

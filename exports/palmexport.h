@@ -52,6 +52,9 @@ public:
     static std::string entryRecord(const Word& entry);
 
 private:
+    /// Creates the file, appends every record and closes it; false (with the message) when no file was
+    /// written.
+    bool writeDatabase(const WordList& list, const std::string& path, PalmExportResult& result);
     bool append(PalmDbWriter& writer, std::string record);
 
     const Clock& m_clock;

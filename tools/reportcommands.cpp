@@ -92,9 +92,14 @@ bool loadTemplate(const CliArgs& args, const char* shipped, std::string& text, s
     std::string path = args.value("--template");
     if (path.empty())
         path = findShippedFile(shipped);
+    if (path.empty()) {
+        err << "brainlark-cli: Could not open file " << shipped
+            << " (no shipped copy found; name one with --template)\n";
+        return false;
+    }
     std::string reason;
-    if (path.empty() || !ArchiveFile::readAll(path, text, &reason)) {
-        err << "brainlark-cli: Could not open file " << (path.empty() ? shipped : path) << '\n';
+    if (!ArchiveFile::readAll(path, text, &reason)) {
+        err << "brainlark-cli: Could not open file " << path << '\n';
         return false;
     }
     return true;
