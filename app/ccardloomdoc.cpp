@@ -1,0 +1,421 @@
+#include "app/ccardloomdoc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <iostream>
+
+#include "app/appsettings.h"
+#include "app/pauser.h"
+#include "app/shellopener.h"
+#include "app/studymoduleselector.h"
+#include "core/archivefile.h"
+#include "core/clock.h"
+#include "core/cp1252.h"
+#include "core/flyarchive.h"
+#include "core/subjectlist.h"
+#include "core/textexport.h"
+#include "core/textimport.h"
+#include "exports/palmexport.h"
+#include "exports/printabletest.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+std::string fsPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString fromList(const std::string& bytes)
+{
+    return QString::fromStdString(Cp1252::toUtf8(bytes));
+}
+
+// File types are told by the last three characters of a path, lower-cased.
+QString extensionOf(const QString& path)
+{
+    return path.right(3).toLower();
+}
+
+QString notAListMessage(const QString& path)
+{
+    return QStringLiteral("Sorry, file ") + path + QStringLiteral(" does not contain a valid Q&A-list.");
+}
+
+QString readErrorMessage()
+{
+    return QStringLiteral(
+               "Sorry, Brainlark is unable to open this Q&A-list.\n\nWe apologize for the "
+               "inconvenience!\n\nIn order to be able to open this Q&A-list, please download \nand "
+               "install the latest version of Brainlark from ") +
+           QLatin1String(CCardloomDoc::VendorSite) +
+           QStringLiteral(".\n\nWould you like to open the download page now?");
+}
+
+} // namespace
+
+CCardloomDoc::CCardloomDoc(AppSettings& settings, const Services& services, QObject* parent)
+    : QObject(parent), m_settings(settings), m_services(services)
+{
+}
+
+CCardloomDoc::~CCardloomDoc()
+{
+    if (m_quizShown)
+        SaveToFile();
+}
+
+QString CCardloomDoc::programFolder() const
+{
+    return m_settings.installPath();
+}
+
+QString CCardloomDoc::folder(const char* tail) const
+{
+    return programFolder() + QLatin1Char('/') + QLatin1String(tail);
+}
+
+QString CCardloomDoc::dataFolder() const
+{
+    return folder("data");
+}
+
+QString CCardloomDoc::textFolder() const
+{
+    return folder("text");
+}
+
+QString CCardloomDoc::debugLogPath() const
+{
+    return folder("brainlark-debug.html");
+}
+
+void CCardloomDoc::setPathName(const QString& path)
+{
+    m_pathName = path;
+    const QString name = QFileInfo(path).fileName();
+    m_title = name.left(std::max(0, int(name.size()) - 4));
+    emit titleChanged(m_title);
+}
+
+bool CCardloomDoc::LoadList(const QString& path, int mode)
+{
+    const QString ext = extensionOf(path);
+    if ((mode == ImportText && ext != QLatin1String("txt")) ||
+        (mode == OpenList && ext != QLatin1String("fly")))
+        return false;
+    if (mode != ImportText && mode != OpenList && mode != SavedAs)
+        return false;
+    if (mode == SavedAs && !m_list)
+        return false;
+    if (mode != SavedAs) {
+        std::unique_ptr<WordList> loaded;
+        if (!(mode == ImportText ? importTextFile(path, loaded) : loadListFile(path, loaded)))
+            return false;
+        // The old list is replaced without being written back.
+        m_list = std::move(loaded);
+    }
+    afterLoad(path, mode);
+    return true;
+}
+
+bool CCardloomDoc::loadListFile(const QString& path, std::unique_ptr<WordList>& loaded)
+{
+    std::string bytes;
+    if (!SubjectList::readFileBytes(fsPath(path), bytes))
+        return false;
+    loaded = std::make_unique<WordList>();
+    if (!FlyArchive::read(bytes, *loaded)) {
+        loaded.reset();
+        if (m_services.prompter->message(readErrorMessage(), Prompter::Icon::Question,
+                                         Prompter::Buttons::YesNo) == Prompter::Yes)
+            m_services.shell->open(QStringLiteral("http://") + QLatin1String(VendorSite) +
+                                   QStringLiteral("/download.html?s=software"));
+        return false;
+    }
+    if (loaded->GetCount() == 0) {
+        loaded.reset();
+        warn(notAListMessage(path));
+        return false;
+    }
+    if (loaded->GetCount() < MinimumQuizPairs)
+        warn(QString::asprintf(
+            "At least %d question&answer pairs are required to generate a quiz. This Q&A-list "
+            "does not have enough entries for a quiz, but you still can edit it. ",
+            MinimumQuizPairs));
+    return true;
+}
+
+bool CCardloomDoc::importTextFile(const QString& path, std::unique_ptr<WordList>& loaded)
+{
+    loaded = std::make_unique<WordList>();
+    if (TextImport::importFile(*loaded, fsPath(path)) < MinimumQuizPairs) {
+        loaded.reset();
+        warn(notAListMessage(path));
+        return false;
+    }
+    return true;
+}
+
+void CCardloomDoc::afterLoad(const QString& path, int mode)
+{
+    m_settings.setCurrentFileType(mode == SavedAs ? OpenList : mode);
+    m_settings.setCurrentFileName(path);
+    setPathName(path);
+    RefreshListStatus();
+    emit listLoaded(mode);
+}
+
+void CCardloomDoc::RefreshListStatus()
+{
+    if (m_list)
+        m_list->UpdateLengthRatio();
+}
+
+void CCardloomDoc::DropList()
+{
+    m_list.reset();
+    emit listChanged();
+}
+
+std::string CCardloomDoc::stamp() const
+{
+    return FlyArchive::makeStamp(m_services.clock->formatLocal("%c"));
+}
+
+bool CCardloomDoc::SaveToFile()
+{
+    // Imported text files and unnamed new lists have no list file to go back to.
+    if (!m_list || !m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+        return false;
+    std::string error;
+    return FlyArchive::writeExistingFile(fsPath(m_pathName), *m_list, stamp(), &error);
+}
+
+void CCardloomDoc::saveAs()
+{
+    if (!m_list)
+        return;
+    QString path =
+        m_services.prompter->saveFileName(QStringLiteral("Save the Q&A-list"), dataFolder(),
+                                          QStringLiteral("Flash Card files (*.fly)"), QStringLiteral("fly"));
+    if (path.isEmpty())
+        return;
+    // A list saved under another extension could never be opened again.
+    if (!path.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+        path += QStringLiteral(".fly");
+    std::string error;
+    if (!FlyArchive::writeFile(fsPath(path), *m_list, stamp(), &error)) {
+        warn(QStringLiteral("Could not save the Q&A-list.\n\n") + QString::fromStdString(error));
+        return;
+    }
+    LoadList(path, SavedAs);
+}
+
+bool CCardloomDoc::CheckPassword()
+{
+    if (!m_list || !m_list->hasPassword())
+        return true;
+    const std::optional<QString> entered = m_services.prompter->askPassword();
+    return entered && Cp1252::fromUtf8(entered->toStdString()) == m_list->password();
+}
+
+bool CCardloomDoc::OnOpenDocument(const QString& path)
+{
+    const QString ext = extensionOf(path);
+    if (ext == QLatin1String("bmp") || ext == QLatin1String("jpg") || ext == QLatin1String("gif") ||
+        ext == QLatin1String("pcx")) {
+        if (m_backgroundHandler)
+            m_backgroundHandler(path);
+        return false;
+    }
+    if (ext != QLatin1String("fly"))
+        return false;
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= 49)
+        return false;
+    m_quizCounters[0] = m_quizCounters[1] = 0;
+    // While the grid is shown the open succeeds without touching the list being edited.
+    if (!m_quizShown)
+        return true;
+    return LoadList(path, OpenList);
+}
+
+std::optional<QString> CCardloomDoc::chooseStudyModule()
+{
+    if (m_chooser)
+        return m_chooser();
+    const QString name = QFileInfo(m_settings.currentFileName()).fileName();
+    StudyModuleSelector dialog(dataFolder(), name.left(std::max(0, int(name.size()) - 4)),
+                               m_settings.selectedSubject(), m_dialogParent);
+    connect(&dialog, &StudyModuleSelector::selectedSubjectChanged, this,
+            [this](const QString& subject) { m_settings.setSelectedSubject(subject); });
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenPath();
+}
+
+void CCardloomDoc::selectStudyModule()
+{
+    if (slideshowRunning())
+        return;
+    if (const std::optional<QString> path = chooseStudyModule())
+        LoadList(*path, OpenList);
+}
+
+void CCardloomDoc::importText()
+{
+    const QString path =
+        m_services.prompter->openFileName(QStringLiteral("Import Q&A-list in text-file format"), textFolder(),
+                                          QStringLiteral("Text files (*.txt)"));
+    if (!path.isEmpty())
+        LoadList(path, ImportText);
+}
+
+void CCardloomDoc::warn(const QString& text)
+{
+    m_services.prompter->message(text, Prompter::Icon::Exclamation, Prompter::Buttons::Ok);
+}
+
+int CCardloomDoc::guide(uint32_t bit, Prompter::GuideKind kind, const QString& text, int helpContext)
+{
+    if (!m_settings.dialogFlag(bit))
+        return -100;
+    const Prompter::GuideAnswer answer = m_services.prompter->guide(kind, text, helpContext);
+    if (answer.result != Prompter::Cancel && answer.dontShowAgain)
+        m_settings.setDialogFlag(bit, false);
+    return answer.result;
+}
+
+bool CCardloomDoc::writeTextExport(const std::string& text)
+{
+    const std::string path = TextExport::exportPath(fsPath(programFolder()), fsPath(m_title));
+    std::string error;
+    if (!TextExport::writeText(path, text, &error)) {
+        m_services.prompter->message(QStringLiteral("Could not open file ") + QFile::decodeName(path.c_str()),
+                                     Prompter::Icon::None);
+        return false;
+    }
+    m_services.shell->open(QFile::decodeName(path.c_str()));
+    return true;
+}
+
+void CCardloomDoc::exportToText()
+{
+    if (!m_list || !CheckPassword())
+        return;
+    writeTextExport(TextExport::questionSheet(*m_list, Cp1252::fromUtf8(m_title.toStdString())));
+}
+
+void CCardloomDoc::exportToBlText()
+{
+    if (!m_list || !CheckPassword())
+        return;
+    writeTextExport(TextExport::blText(*m_list));
+}
+
+void CCardloomDoc::exportToPalm()
+{
+    if (slideshowRunning())
+        return;
+    guide(0x4000, Prompter::GuideKind::OkHelp,
+          QStringLiteral(
+              "If you have a PDA running Palm OS, you can study even if you are away from your PC, "
+              "thanks to our new Brainlark for Palm.\r\n\r\nAll you need to do is install Brainlark for "
+              "Palm on your PDA and export the desired Q&A-list(s) in Palm format.\r\n\r\nTo get the "
+              "latest version of Brainlark for Palm, make sure your Internet connection is active and go "
+              "to \"Web\">\"Get Brainlark for Palm OS\"."),
+          30);
+    if (!m_list) {
+        m_services.shell->open(folder("palm/"));
+        return;
+    }
+    PalmExport exporter(*m_services.clock, std::cerr);
+    // The database name is list text; the file name follows the file system's encoding.
+    const PalmExportResult result =
+        exporter.exportList(*m_list, Cp1252::fromUtf8(m_title.toStdString()),
+                            PalmExport::defaultPath(fsPath(programFolder()), fsPath(m_title)));
+    for (const ExportMessage& message : result.messages)
+        m_services.prompter->message(fromList(message.text), message.isError ? Prompter::Icon::Exclamation
+                                                                             : Prompter::Icon::Information);
+    if (!result.folderToOpen.empty())
+        m_services.shell->open(QFile::decodeName(result.folderToOpen.c_str()));
+}
+
+void CCardloomDoc::createPrintableTest()
+{
+    if (!m_list || !CheckPassword())
+        return;
+    guide(0x200000, Prompter::GuideKind::OkHelp,
+          QStringLiteral(
+              "This feature was designed primarily for those teachers who want to use paper tests in "
+              "addition to regular computer exercises with Brainlark.\r\n\r\nThe tests are created in RTF "
+              "format, which means that they can be opened in MS Word and many other popular "
+              "programs.\r\n\r\nFor easy reference, the file names of the printable tests contain unique "
+              "time identifiers."),
+          35);
+    const QString templatePath = folder("paperTests_template.rtf");
+    std::string templateText;
+    if (!SubjectList::readFileBytes(fsPath(templatePath), templateText)) {
+        m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
+                                     Prompter::Icon::None);
+        return;
+    }
+    Pauser* pauser = m_services.pauser;
+    PrintableTest generator(*m_services.clock, *m_services.random, [pauser](int ms) { pauser->pause(ms); });
+    const PrintableTestResult result =
+        generator.generate(*m_list, Cp1252::fromUtf8(m_title.toStdString()), templateText);
+    if (result.status != PrintableTestResult::Status::Generated) {
+        if (!result.message.text.empty())
+            warn(fromList(result.message.text));
+        return;
+    }
+    const QString output = folder("printable_tests/") + QFile::decodeName(result.fileName.c_str());
+    ArchiveFile file(fsPath(output));
+    std::string error;
+    if (!file.open(&error) || !file.commit(result.text, &error)) {
+        m_services.prompter->message(QStringLiteral("Could not open file ") + output, Prompter::Icon::None);
+        return;
+    }
+    m_services.shell->open(output);
+}
+
+void CCardloomDoc::shareLists()
+{
+    guide(0x8000, Prompter::GuideKind::OkHelp,
+          QStringLiteral(
+              "This will open the folder containing Q&A-lists.  \r\n\r\nYou can send these lists as email "
+              "attachments, copy them, etc."),
+          31);
+    m_services.shell->open(folder("data/"));
+}
+
+void CCardloomDoc::openPrintableTestsFolder()
+{
+    m_services.shell->open(folder("printable_tests/"));
+}
+
+void CCardloomDoc::openImageFolder()
+{
+    m_services.shell->open(folder("quiz_pictures/"));
+}
+
+void CCardloomDoc::openSoundFolder()
+{
+    m_services.shell->open(folder("quiz_sounds/"));
+}
+
+void CCardloomDoc::dumpDebug()
+{
+    if (!m_list)
+        return;
+    QFile log(debugLogPath());
+    if (log.open(QIODevice::Append))
+        log.write("<hr>" + QByteArray::fromStdString(m_list->DumpDebug()));
+}
+
+} // namespace brainlark

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/prompter.h"
+#include "app/services.h"
+#include "core/wordlist.h"
+
+class QWidget;
+
+namespace brainlark
+{
+
+class AppSettings;
+
+/// The single document: owns the open list with its title and path, loads and saves lists, guards
+/// protected lists with their password and carries the file commands of the main menu (study module,
+/// save as, exports, folders). Everything the learner sees goes through the prompter and the shell opener.
+class CCardloomDoc : public QObject
+{
+    Q_OBJECT
+public:
+    enum LoadMode { ImportText = 0, OpenList = 1, SavedAs = 10 };
+    static constexpr int MinimumQuizPairs = 5;
+    static constexpr const char* VendorSite = "www.brainlark.example";
+
+    CCardloomDoc(AppSettings& settings, const Services& services, QObject* parent = nullptr);
+    /// Writes the list back when it goes away while the quiz is shown.
+    ~CCardloomDoc() override;
+
+    bool hasList() const { return m_list != nullptr; }
+    WordList* list() { return m_list.get(); }
+    const WordList* list() const { return m_list.get(); }
+    int pairCount() const { return m_list ? m_list->GetCount() : 0; }
+    QString title() const { return m_title; }
+    QString pathName() const { return m_pathName; }
+    /// Sets the path and makes its file name (without the last four characters) the title.
+    void setPathName(const QString& path);
+
+    QString programFolder() const;
+    QString dataFolder() const;
+    QString textFolder() const;
+    QString folder(const char* tail) const;
+
+    /// Mode 0 imports a text file, 1 opens a list file, 10 takes the list in memory as just saved to path.
+    bool LoadList(const QString& path, int mode);
+    /// Writes the list back into its existing ".fly" file; nothing is written otherwise.
+    bool SaveToFile();
+    /// True when the list has no password or the learner typed it exactly.
+    bool CheckPassword();
+    /// A file handed over by the desktop (command line, drop): pictures become the background, lists open.
+    bool OnOpenDocument(const QString& path);
+    /// Forgets the list; the document has none afterwards.
+    void DropList();
+    void RefreshListStatus();
+
+    bool quizShown() const { return m_quizShown; }
+    void setQuizShown(bool shown) { m_quizShown = shown; }
+    QString previousQuestion() const { return m_previousQuestion; }
+    void setPreviousQuestion(const QString& text) { m_previousQuestion = text; }
+
+    /// The two counters the quiz view keeps here; both start at 0 when a list is opened by the desktop.
+    int quizCounter(int which) const { return m_quizCounters[which & 1]; }
+    void setQuizCounter(int which, int value) { m_quizCounters[which & 1] = value; }
+
+    /// Hooks to the rest of the program, all optional.
+    void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
+    void setSlideshowRunning(std::function<bool()> test) { m_slideshowRunning = std::move(test); }
+    /// Takes a picture as the background; returns whether it could be used.
+    void setBackgroundHandler(std::function<bool(const QString&)> handler)
+    {
+        m_backgroundHandler = std::move(handler);
+    }
+    /// Replaces the study-module dialog (tests); returns the chosen path or nothing when cancelled.
+    void setStudyModuleChooser(std::function<std::optional<QString>()> chooser)
+    {
+        m_chooser = std::move(chooser);
+    }
+
+    /// The file a diagnostic dump is appended to.
+    QString debugLogPath() const;
+    /// Shows a guide message unless the learner switched it off ("dialog flags" bit); -100 when not shown.
+    int guide(uint32_t bit, Prompter::GuideKind kind, const QString& text, int helpContext);
+    /// Tells the views that the list changed in place (statistics reset, edits).
+    void notifyListChanged() { emit listChanged(); }
+
+    /// Whether the exports to HTML are built into this version.
+    static bool htmlExportAvailable() { return false; }
+
+public slots:
+    void selectStudyModule();
+    void saveAs();
+    void importText();
+    void exportToPalm();
+    void createPrintableTest();
+    void exportToText();
+    void exportToBlText();
+    void shareLists();
+    void openPrintableTestsFolder();
+    void openImageFolder();
+    void openSoundFolder();
+    void dumpDebug();
+
+signals:
+    /// A list was loaded (mode as given to LoadList): views refill, the quiz restarts.
+    void listLoaded(int mode);
+    void titleChanged(const QString& title);
+    /// The list's contents or statistics changed in place (reset, edit): views repaint.
+    void listChanged();
+
+private:
+    bool loadListFile(const QString& path, std::unique_ptr<WordList>& loaded);
+    bool importTextFile(const QString& path, std::unique_ptr<WordList>& loaded);
+    void afterLoad(const QString& path, int mode);
+    bool slideshowRunning() const { return m_slideshowRunning && m_slideshowRunning(); }
+    std::optional<QString> chooseStudyModule();
+    void warn(const QString& text);
+    bool writeTextExport(const std::string& text);
+    std::string stamp() const;
+
+    AppSettings& m_settings;
+    Services m_services;
+    std::unique_ptr<WordList> m_list;
+    QString m_title;
+    QString m_pathName;
+    QString m_previousQuestion;
+    bool m_quizShown = true;
+    int m_quizCounters[2] = {0, 0};
+    QWidget* m_dialogParent = nullptr;
+    std::function<bool()> m_slideshowRunning;
+    std::function<bool(const QString&)> m_backgroundHandler;
+    std::function<std::optional<QString>()> m_chooser;
+};
+
+} // namespace brainlark

@@ -1,0 +1,315 @@
+#include "app/studymoduleselector.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTextEdit>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <ctime>
+
+#include "core/cp1252.h"
+#include "core/flyarchive.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+QString fromList(const std::string& bytes)
+{
+    return QString::fromStdString(Cp1252::toUtf8(bytes));
+}
+
+std::string toList(const QString& text)
+{
+    return Cp1252::fromUtf8(text.toStdString());
+}
+
+QLineEdit* counterEdit(const char* objectName)
+{
+    auto* edit = new QLineEdit;
+    edit->setReadOnly(true);
+    edit->setObjectName(objectName);
+    edit->setMaximumWidth(90);
+    return edit;
+}
+
+QFont rowFont(int pixels)
+{
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+} // namespace
+
+StudyModuleSelector::StudyModuleSelector(const QString& dataFolder, const QString& preselectedName,
+                                         const QString& selectedSubject, QWidget* parent)
+    : QDialog(parent), m_dataFolder(dataFolder), m_preselectedName(preselectedName),
+      m_selectedSubject(selectedSubject)
+{
+    setWindowTitle(tr("Select study module"));
+    buildWidgets();
+    m_catalogue.ClearSubjects();
+    m_catalogue.RebuildCatalogue(QFile::encodeName(m_dataFolder).toStdString());
+    fillSubjectCombo();
+    fillList();
+    connect(m_subjectCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &StudyModuleSelector::onSubjectChanged);
+}
+
+void StudyModuleSelector::buildWidgets()
+{
+    m_subjectCombo = new QComboBox;
+    m_subjectCombo->setObjectName("subjectCombo");
+    m_model = new QStandardItemModel(0, 2, this);
+    m_model->setHorizontalHeaderLabels({tr("Q&A-list Name"), tr("Last Used")});
+    m_view = new QTreeView;
+    m_view->setObjectName("listView");
+    m_view->setModel(m_model);
+    m_view->setRootIsDecorated(false);
+    m_view->setAlternatingRowColors(true);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setFont(rowFont(12));
+    m_view->header()->setFont(rowFont(13));
+    m_view->header()->setSectionsClickable(true);
+    m_view->header()->setSortIndicatorShown(true);
+    m_view->setColumnWidth(NameColumn, 182);
+    m_view->setColumnWidth(TimeColumn, 110);
+    m_view->setMinimumWidth(182 + 110 + 24);
+    connect(m_view->header(), &QHeaderView::sectionClicked, this, &StudyModuleSelector::clickHeader);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &StudyModuleSelector::onRowChanged);
+    connect(m_view, &QTreeView::doubleClicked, this, &QDialog::accept);
+
+    auto* left = new QVBoxLayout;
+    auto* subjectRow = new QHBoxLayout;
+    subjectRow->addWidget(new QLabel(tr("Subject:")));
+    subjectRow->addWidget(m_subjectCombo, 1);
+    left->addLayout(subjectRow);
+    left->addWidget(m_view, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addWidget(buildInfoPane(), 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(buttons);
+    resize(720, 440);
+}
+
+QWidget* StudyModuleSelector::buildInfoPane()
+{
+    m_foundEdit = counterEdit("foundEdit");
+    m_pairsEdit = counterEdit("pairsEdit");
+    m_predefinedEdit = counterEdit("predefinedEdit");
+    m_totalEdit = counterEdit("totalEdit");
+    m_subjectLabel = new QLabel;
+    m_subjectLabel->setObjectName("subjectLabel");
+    m_accuracyLabel = new QLabel;
+    m_accuracyLabel->setObjectName("accuracyLabel");
+    m_notes = new QTextEdit;
+    m_notes->setObjectName("notesBox");
+    m_notes->setReadOnly(true);
+
+    auto* box = new QGroupBox(tr("Q&A-list information"));
+    auto* form = new QFormLayout;
+    form->addRow(tr("Q&A-lists found:"), m_foundEdit);
+    form->addRow(tr("Q&A pairs:"), m_pairsEdit);
+    form->addRow(tr("Predefined answers:"), m_predefinedEdit);
+    form->addRow(tr("Total answers:"), m_totalEdit);
+    form->addRow(tr("Subject:"), m_subjectLabel);
+    form->addRow(tr("Accuracy:"), m_accuracyLabel);
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(form);
+    layout->addWidget(new QLabel(tr("Notes:")));
+    layout->addWidget(m_notes, 1);
+    return box;
+}
+
+void StudyModuleSelector::fillSubjectCombo()
+{
+    QStringList entries;
+    for (const std::string& name : m_catalogue.subjectNames(true))
+        entries << fromList(name);
+    m_subjectCombo->addItems(entries);
+    // Like the classic select-string rule: a text that matches no entry leaves the combo without selection.
+    m_subjectCombo->setCurrentIndex(findSubjectEntry(entries, m_selectedSubject));
+}
+
+int StudyModuleSelector::findSubjectEntry(const QStringList& entries, const QString& text)
+{
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries[i].startsWith(text, Qt::CaseInsensitive))
+            return i;
+    }
+    return -1;
+}
+
+void StudyModuleSelector::fillList()
+{
+    m_rows.clear();
+    m_listsFound = 0;
+    m_chosenName.clear();
+    for (SubjectList::ListFile& file :
+         SubjectList::listFiles(QFile::encodeName(m_dataFolder).toStdString())) {
+        if (!acceptedBySubject(file.name))
+            continue;
+        m_rows.push_back(
+            {QFile::decodeName(QByteArray::fromStdString(file.name)), file.name, file.modifiedNs});
+        ++m_listsFound;
+    }
+    // A refill always shows the current column ascending; the direction flag is left as it was.
+    sortRows(m_sortColumn, true);
+    showRows();
+    m_foundEdit->setText(QString::number(m_listsFound));
+    const auto it = std::find_if(m_rows.begin(), m_rows.end(),
+                                 [this](const Row& row) { return row.name == m_preselectedName; });
+    if (it != m_rows.end())
+        highlight(static_cast<int>(it - m_rows.begin()));
+    else if (!m_rows.empty())
+        highlight(0);
+}
+
+bool StudyModuleSelector::acceptedBySubject(const std::string& key) const
+{
+    const Subject& subject = m_catalogue.GetSubjectByName(toList(m_selectedSubject));
+    if (subject.name() == SubjectList::AllName)
+        return true;
+    if (subject.name() == SubjectList::NoneName) {
+        const Subject* filed = m_catalogue.FindSubjectOfList(key);
+        return !filed || filed->name() == SubjectList::NoneName;
+    }
+    return subject.FindList(key) != nullptr;
+}
+
+void StudyModuleSelector::sortRows(int column, bool ascending)
+{
+    std::stable_sort(m_rows.begin(), m_rows.end(), [column, ascending](const Row& a, const Row& b) {
+        const int order = column == NameColumn
+                              ? a.name.compare(b.name, Qt::CaseInsensitive)
+                              : (a.modifiedNs < b.modifiedNs ? -1 : a.modifiedNs > b.modifiedNs);
+        return ascending ? order < 0 : order > 0;
+    });
+    m_view->header()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void StudyModuleSelector::showRows()
+{
+    const QString chosen = m_chosenName; // emptying the model must not lose the highlighted name
+    m_model->removeRows(0, m_model->rowCount());
+    for (const Row& row : m_rows) {
+        auto* name = new QStandardItem(row.name);
+        auto* time = new QStandardItem(formatRowTime(row.modifiedNs / 1000000000));
+        m_model->appendRow({name, time});
+    }
+    m_chosenName = chosen;
+}
+
+void StudyModuleSelector::clickHeader(int column)
+{
+    if (column == m_sortColumn)
+        m_ascending = !m_ascending;
+    m_sortColumn = column;
+    const QString chosen = m_chosenName;
+    sortRows(m_sortColumn, m_ascending);
+    showRows();
+    const auto it =
+        std::find_if(m_rows.begin(), m_rows.end(), [&chosen](const Row& row) { return row.name == chosen; });
+    if (it != m_rows.end())
+        highlight(static_cast<int>(it - m_rows.begin()));
+}
+
+void StudyModuleSelector::highlight(int row)
+{
+    const QModelIndex index = m_model->index(row, NameColumn);
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    m_view->scrollTo(index);
+    m_view->setFocus();
+}
+
+void StudyModuleSelector::onSubjectChanged(int index)
+{
+    if (index < 0)
+        return;
+    m_selectedSubject = m_subjectCombo->itemText(index);
+    emit selectedSubjectChanged(m_selectedSubject);
+    fillList();
+}
+
+void StudyModuleSelector::onRowChanged(const QModelIndex& current)
+{
+    if (!current.isValid() || current.row() >= static_cast<int>(m_rows.size()))
+        return;
+    const Row& row = m_rows[static_cast<size_t>(current.row())];
+    m_chosenName = row.name;
+    showInfo(row);
+}
+
+void StudyModuleSelector::showInfo(const Row& row)
+{
+    WordList list;
+    std::string bytes;
+    const std::string path =
+        QFile::encodeName(m_dataFolder + QLatin1Char('/') + row.name + ".fly").toStdString();
+    const bool loaded = SubjectList::readFileBytes(path, bytes) && FlyArchive::read(bytes, list).ok;
+    if (loaded) {
+        m_pairsEdit->setText(QString::number(list.GetCount()));
+        m_predefinedEdit->setText(QString::number(list.wrongAnswers().size()));
+        m_totalEdit->setText(QString::number(list.SumTotals()));
+        m_accuracyLabel->setText(QString::fromStdString(list.FormatAccuracy()));
+        m_notes->setPlainText(fromList(list.notes()));
+    } else {
+        // Only these two change for a file that cannot be read; the others keep the last list's values.
+        m_pairsEdit->setText(QStringLiteral("0"));
+        m_notes->clear();
+    }
+    const QColor background = list.notes().empty() || !loaded ? QColor(173, 216, 230) : QColor(230, 230, 250);
+    QPalette palette = m_notes->palette();
+    palette.setColor(QPalette::Base, background);
+    m_notes->setPalette(palette);
+    m_subjectLabel->setText(fromList(m_catalogue.GetSubjectNameOfList(row.key)));
+}
+
+QString StudyModuleSelector::chosenPath() const
+{
+    return m_dataFolder + QLatin1Char('/') + m_chosenName + QStringLiteral(".fly");
+}
+
+QStringList StudyModuleSelector::rowNames() const
+{
+    QStringList names;
+    for (const Row& row : m_rows)
+        names << row.name;
+    return names;
+}
+
+QString StudyModuleSelector::formatRowTime(int64_t secondsSinceEpoch)
+{
+    const std::time_t t = static_cast<std::time_t>(secondsSinceEpoch);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const int hour = local.tm_hour % 12 == 0 ? 12 : local.tm_hour % 12;
+    return QString::asprintf("%d/%.2d/%.2d %d:%.2d %s", local.tm_mon + 1, local.tm_mday,
+                             local.tm_year % 100, hour, local.tm_min, local.tm_hour < 12 ? "AM" : "PM");
+}
+
+} // namespace brainlark
