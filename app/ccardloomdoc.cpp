@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/appsettings.h"
+#include "app/guidemessages.h"
 #include "app/pauser.h"
 #include "app/shellopener.h"
 #include "app/studymoduleselector.h"
@@ -16,6 +17,7 @@
 #include "core/subjectlist.h"
 #include "core/textexport.h"
 #include "core/textimport.h"
+#include "exports/htmlreport.h"
 #include "exports/palmexport.h"
 #include "exports/printabletest.h"
 
@@ -281,14 +283,9 @@ void CCardloomDoc::warn(const QString& text)
     m_services.prompter->message(text, Prompter::Icon::Exclamation, Prompter::Buttons::Ok);
 }
 
-int CCardloomDoc::guide(uint32_t bit, Prompter::GuideKind kind, const QString& text, int helpContext)
+int CCardloomDoc::guide(uint32_t bit)
 {
-    if (!m_settings.dialogFlag(bit))
-        return -100;
-    const Prompter::GuideAnswer answer = m_services.prompter->guide(kind, text, helpContext);
-    if (answer.result != Prompter::Cancel && answer.dontShowAgain)
-        m_settings.setDialogFlag(bit, false);
-    return answer.result;
+    return GuideMessages(m_settings, *m_services.prompter).show(bit);
 }
 
 bool CCardloomDoc::writeTextExport(const std::string& text)
@@ -318,18 +315,41 @@ void CCardloomDoc::exportToBlText()
     writeTextExport(TextExport::blText(*m_list));
 }
 
+void CCardloomDoc::exportToHtml()
+{
+    if (!m_list || !CheckPassword())
+        return;
+    guide(GuideMessages::HtmlExport);
+    const QString templatePath = folder("browser/") + QLatin1String(HtmlReport::TemplateName);
+    std::string templateText;
+    // A missing template is reported and taken as empty: the page is still written and shown.
+    if (!SubjectList::readFileBytes(fsPath(templatePath), templateText))
+        m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
+                                     Prompter::Icon::None);
+    const HtmlReportOptions options = HtmlReport::optionsFrom(
+        m_settings.funFlags(), Cp1252::fromUtf8(m_settings.studentName().toStdString()));
+    const std::string page = HtmlReport::generate(*m_list, Cp1252::fromUtf8(m_title.toStdString()),
+                                                  templateText, *m_services.clock, options);
+    writeAndOpen(folder("browser/") + QLatin1String(HtmlReport::OutputName), page);
+}
+
+bool CCardloomDoc::writeAndOpen(const QString& path, const std::string& bytes)
+{
+    ArchiveFile file(fsPath(path));
+    std::string error;
+    if (!file.open(&error) || !file.commit(bytes, &error)) {
+        m_services.prompter->message(QStringLiteral("Could not open file ") + path, Prompter::Icon::None);
+        return false;
+    }
+    m_services.shell->open(path);
+    return true;
+}
+
 void CCardloomDoc::exportToPalm()
 {
     if (slideshowRunning())
         return;
-    guide(0x4000, Prompter::GuideKind::OkHelp,
-          QStringLiteral(
-              "If you have a PDA running Palm OS, you can study even if you are away from your PC, "
-              "thanks to our new Brainlark for Palm.\r\n\r\nAll you need to do is install Brainlark for "
-              "Palm on your PDA and export the desired Q&A-list(s) in Palm format.\r\n\r\nTo get the "
-              "latest version of Brainlark for Palm, make sure your Internet connection is active and go "
-              "to \"Web\">\"Get Brainlark for Palm OS\"."),
-          30);
+    guide(GuideMessages::HandheldEdition);
     if (!m_list) {
         m_services.shell->open(folder("palm/"));
         return;
@@ -350,14 +370,7 @@ void CCardloomDoc::createPrintableTest()
 {
     if (!m_list || !CheckPassword())
         return;
-    guide(0x200000, Prompter::GuideKind::OkHelp,
-          QStringLiteral(
-              "This feature was designed primarily for those teachers who want to use paper tests in "
-              "addition to regular computer exercises with Brainlark.\r\n\r\nThe tests are created in RTF "
-              "format, which means that they can be opened in MS Word and many other popular "
-              "programs.\r\n\r\nFor easy reference, the file names of the printable tests contain unique "
-              "time identifiers."),
-          35);
+    guide(GuideMessages::PrintableTests);
     const QString templatePath = folder("paperTests_template.rtf");
     std::string templateText;
     if (!SubjectList::readFileBytes(fsPath(templatePath), templateText)) {
@@ -374,23 +387,12 @@ void CCardloomDoc::createPrintableTest()
             warn(fromList(result.message.text));
         return;
     }
-    const QString output = folder("printable_tests/") + QFile::decodeName(result.fileName.c_str());
-    ArchiveFile file(fsPath(output));
-    std::string error;
-    if (!file.open(&error) || !file.commit(result.text, &error)) {
-        m_services.prompter->message(QStringLiteral("Could not open file ") + output, Prompter::Icon::None);
-        return;
-    }
-    m_services.shell->open(output);
+    writeAndOpen(folder("printable_tests/") + QFile::decodeName(result.fileName.c_str()), result.text);
 }
 
 void CCardloomDoc::shareLists()
 {
-    guide(0x8000, Prompter::GuideKind::OkHelp,
-          QStringLiteral(
-              "This will open the folder containing Q&A-lists.  \r\n\r\nYou can send these lists as email "
-              "attachments, copy them, etc."),
-          31);
+    guide(GuideMessages::ShareLists);
     m_services.shell->open(folder("data/"));
 }
 

@@ -83,18 +83,17 @@ public:
 
     /// The file a diagnostic dump is appended to.
     QString debugLogPath() const;
-    /// Shows a guide message unless the learner switched it off ("dialog flags" bit); -100 when not shown.
-    int guide(uint32_t bit, Prompter::GuideKind kind, const QString& text, int helpContext);
+    /// Shows the guide message of a "dialog flags" bit unless the learner switched it off; -100 when not
+    /// shown.
+    int guide(uint32_t bit);
     /// Tells the views that the list changed in place (statistics reset, edits).
     void notifyListChanged() { emit listChanged(); }
-
-    /// Whether the exports to HTML are built into this version.
-    static bool htmlExportAvailable() { return false; }
 
 public slots:
     void selectStudyModule();
     void saveAs();
     void importText();
+    void exportToHtml();
     void exportToPalm();
     void createPrintableTest();
     void exportToText();
@@ -120,6 +119,8 @@ private:
     std::optional<QString> chooseStudyModule();
     void warn(const QString& text);
     bool writeTextExport(const std::string& text);
+    /// Writes a generated file through the safe save and opens it; reports a failure and opens nothing.
+    bool writeAndOpen(const QString& path, const std::string& bytes);
     std::string stamp() const;
 
     AppSettings& m_settings;

@@ -15,6 +15,8 @@
 
 #include "app/aboutdialog.h"
 #include "app/ccardloomdoc.h"
+#include "app/eventsounds.h"
+#include "app/guidemessages.h"
 #include "app/quizplaceholder.h"
 #include "app/shellopener.h"
 #include "app/studentdatadialog.h"
@@ -418,6 +420,7 @@ void CMainFrame::registerDocumentHandlers()
     m_handlers[cmd::SaveAs] = [doc] { doc->saveAs(); };
     m_handlers[cmd::ImportText] = [doc] { doc->importText(); };
     m_handlers[cmd::ExportPalm] = [doc] { doc->exportToPalm(); };
+    m_handlers[cmd::ExportHtml] = [doc] { doc->exportToHtml(); };
     m_handlers[cmd::ExportText] = [doc] { doc->exportToText(); };
     m_handlers[cmd::ExportBlText] = [doc] { doc->exportToBlText(); };
     m_handlers[cmd::PrintableTest] = [doc] { doc->createPrintableTest(); };
@@ -530,13 +533,7 @@ void CMainFrame::onViewNotes()
 {
     if (slideshowRunning() || !m_doc.hasList())
         return;
-    m_doc.guide(
-        0x80, Prompter::GuideKind::OkOnly,
-        QStringLiteral("Q&A-list notes allow you to add comments to the Q&A-list. \r\n \r\nFor example, you "
-                       "can write the purpose of your list, how it was compiled, when it should be updated, "
-                       "etc.\r\n\r\nIf you want to change the notes for this Q&A-list, please switch to the "
-                       "Editor view and click on the \u2018note\u2019 icon."),
-        2);
+    m_doc.guide(GuideMessages::ListNotes);
     ViewNotesDialog dialog(fromList(m_doc.list()->notes()), this);
     runDialog(dialog);
 }
@@ -556,7 +553,12 @@ void CMainFrame::onStudentData()
 void CMainFrame::onAbout()
 {
     ShellOpener* shell = m_services.shell;
-    AboutDialog dialog([shell](const QString& url) { shell->open(url); }, nullptr, this);
+    AboutDialog dialog([shell](const QString& url) { shell->open(url); },
+                       [this] {
+                           EventSounds(m_settings, *m_services.sound, *m_services.random)
+                               .PlayEventSound(EventSounds::Right, true);
+                       },
+                       this);
     runDialog(dialog);
 }
 
@@ -572,11 +574,7 @@ void CMainFrame::onAnswerSelection(bool predefined)
         m_settings.setAnswerMode(AppSettings::AnswerMode::Predefined);
         return;
     }
-    m_doc.guide(
-        0x80000, Prompter::GuideKind::OkHelp,
-        QStringLiteral("The current Q&A-list does not contain any predefined wrong answers, therefore the "
-                       "multiple-choice and yes/no questions will be constructed using only random answers."),
-        34);
+    m_doc.guide(GuideMessages::NoPredefinedAnswers);
     m_settings.setAnswerMode(AppSettings::AnswerMode::Random);
 }
 

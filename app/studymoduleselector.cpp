@@ -308,8 +308,8 @@ QString StudyModuleSelector::formatRowTime(int64_t secondsSinceEpoch)
     std::tm local{};
     localtime_r(&t, &local);
     const int hour = local.tm_hour % 12 == 0 ? 12 : local.tm_hour % 12;
-    return QString::asprintf("%d/%.2d/%.2d %d:%.2d %s", local.tm_mon + 1, local.tm_mday,
-                             local.tm_year % 100, hour, local.tm_min, local.tm_hour < 12 ? "AM" : "PM");
+    return QString::asprintf("%d/%.2d/%.2d %d:%.2d %s", local.tm_mon + 1, local.tm_mday, local.tm_year % 100,
+                             hour, local.tm_min, local.tm_hour < 12 ? "AM" : "PM");
 }
 
 } // namespace brainlark

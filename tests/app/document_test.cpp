@@ -137,7 +137,7 @@ private slots:
         const QString bad = data("Bad.fly");
         writeBytes(bad, QByteArray::fromStdString(bytes.substr(0, bytes.size() / 2)));
 
-        m_prompter.messageAnswers.enqueue(Prompter::No);
+        m_prompter.messageAnswers.append(Prompter::No);
         QVERIFY(!m_doc->LoadList(bad, 1));
         QCOMPARE(m_prompter.messageTexts(), QStringList{ReadErrorMessage});
         QCOMPARE(m_prompter.messages.first().buttons, Prompter::Buttons::YesNo);
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(m_doc->title(), QString("Good"));
         QCOMPARE(m_doc->pairCount(), 5);
 
-        m_prompter.messageAnswers.enqueue(Prompter::Yes);
+        m_prompter.messageAnswers.append(Prompter::Yes);
         QVERIFY(!m_doc->LoadList(bad, 1));
         QCOMPARE(m_shell.opened, QStringList{"http://www.brainlark.example/download.html?s=software"});
         QCOMPARE(m_settings->currentFileName(), good);
@@ -210,13 +210,13 @@ private slots:
         const std::optional<QString> typed = answer == 1   ? std::optional<QString>("Secret")
                                              : answer == 2 ? std::optional<QString>("secret")
                                                            : std::nullopt;
-        m_prompter.passwordAnswers.enqueue(typed);
+        m_prompter.passwordAnswers.append(typed);
         m_doc->exportToText();
         QCOMPARE(m_prompter.passwordRequests, asked);
         const QString output = m_dir.path() + "/export_text/Locked.txt";
         QCOMPARE(QFileInfo::exists(output), allowed);
         QCOMPARE(m_shell.opened, allowed ? QStringList{output} : QStringList());
-        m_prompter.passwordAnswers.enqueue(typed);
+        m_prompter.passwordAnswers.append(typed);
         QCOMPARE(m_doc->CheckPassword(), allowed);
     }
 
@@ -224,7 +224,7 @@ private slots:
     {
         QVERIFY(m_doc->LoadList(writeList("Spanish.fly", makeList(5)), 1));
         const QString target = data("Espanol.fly");
-        m_prompter.fileAnswers.enqueue(target);
+        m_prompter.fileAnswers.append(target);
         QSignalSpy titles(m_doc.get(), &CCardloomDoc::titleChanged);
         m_doc->saveAs();
 
@@ -249,10 +249,10 @@ private slots:
     void saveAsAddsTheListExtensionAndCanBeCancelled()
     {
         QVERIFY(m_doc->LoadList(writeList("Spanish.fly", makeList(5)), 1));
-        m_prompter.fileAnswers.enqueue(QString());
+        m_prompter.fileAnswers.append(QString());
         m_doc->saveAs();
         QCOMPARE(m_doc->title(), QString("Spanish"));
-        m_prompter.fileAnswers.enqueue(data("Plain"));
+        m_prompter.fileAnswers.append(data("Plain"));
         m_doc->saveAs();
         QCOMPARE(m_doc->pathName(), data("Plain.fly"));
         QVERIFY(QFileInfo::exists(data("Plain.fly")));
@@ -263,7 +263,7 @@ private slots:
     {
         QVERIFY(m_doc->LoadList(writeList("Spanish.fly", makeList(5)), 1));
         const QString target = m_dir.path() + "/no such folder/New.fly";
-        m_prompter.fileAnswers.enqueue(target);
+        m_prompter.fileAnswers.append(target);
         m_doc->saveAs();
         QCOMPARE(m_prompter.messages.size(), 1);
         QVERIFY(m_prompter.messages.first().text.startsWith("Could not save the Q&A-list.\n\n"));
@@ -383,6 +383,38 @@ private slots:
         QVERIFY(m_shell.opened.isEmpty());
     }
 
+    void generatedExportsAreWrittenAndOpened()
+    {
+        QDir(m_dir.path()).mkpath("browser");
+        writeBytes(m_dir.path() + "/browser/reports_template.html",
+                   "<h1>[header]</h1>\r\n<table>[rows]</table>");
+        writeBytes(m_dir.path() + "/paperTests_template.rtf", "{\\rtf1 [test title] [quiz] [answers]}\n");
+        QVERIFY(m_doc->LoadList(writeList("Capitals.fly", makeList(5)), 1));
+
+        m_doc->exportToHtml();
+        const QString report = m_dir.path() + "/browser/report1.html";
+        QFile page(report);
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QByteArray html = page.readAll();
+        QVERIFY(html.startsWith("<h1>Brainlark &gt; Capitals</h1>\n") ||
+                html.startsWith("<h1>Brainlark > Capitals</h1>\n"));
+        QVERIFY(html.contains("q4"));
+        QCOMPARE(m_prompter.guides.size(), 1);
+
+        m_doc->createPrintableTest();
+        QCOMPARE(m_prompter.guides.size(), 2);
+        const QStringList tests = QDir(m_dir.path() + "/printable_tests").entryList({"Capitals_*.rtf"});
+        QCOMPARE(tests.size(), 1);
+
+        m_doc->exportToPalm();
+        QVERIFY(QFileInfo::exists(m_dir.path() + "/palm/Capitals.pdb"));
+        QCOMPARE(m_shell.opened.size(), 3);
+        QCOMPARE(m_shell.opened[0], report);
+        QCOMPARE(m_shell.opened[1], m_dir.path() + "/printable_tests/" + tests.first());
+        QVERIFY(m_shell.opened[2].startsWith(m_dir.path() + "/palm"));
+        QVERIFY(m_prompter.messages.isEmpty());
+    }
+
     void foldersAndTheShareGuide()
     {
         m_doc->openPrintableTestsFolder();
@@ -393,13 +425,12 @@ private slots:
         QCOMPARE(m_shell.opened, (QStringList{root + "/printable_tests/", root + "/quiz_pictures/",
                                               root + "/quiz_sounds/", root + "/data/"}));
         QCOMPARE(m_prompter.guides.size(), 1);
-        QCOMPARE(
-            m_prompter.guides.first().text,
-            QString("This will open the folder containing Q&A-lists.  \r\n\r\nYou can send these lists as "
-                    "email attachments, copy them, etc."));
+        QCOMPARE(m_prompter.guides.first().text,
+                 QString("This will open the folder containing Q&A-lists.  \n\nYou can send these lists as "
+                         "email attachments, copy them, etc."));
 
         // "Don't show this message again" switches the guide off for good.
-        m_prompter.guideAnswers.enqueue({Prompter::Ok, true});
+        m_prompter.guideAnswers.append({Prompter::Ok, true});
         m_doc->shareLists();
         m_doc->shareLists();
         QCOMPARE(m_prompter.guides.size(), 2);
