@@ -99,6 +99,21 @@ void BM_ReadBytes(benchmark::State& state)
 }
 BENCHMARK(BM_ReadBytes)->Unit(benchmark::kMillisecond);
 
+// Reading the same file line by line with getline, touching every line: the cost of a plain line reader.
+void BM_ReadLines(benchmark::State& state)
+{
+    const std::string& file = benchFile();
+    for (auto _ : state) {
+        std::ifstream in(file, std::ios::binary);
+        std::string line;
+        size_t total = 0;
+        while (std::getline(in, line))
+            total += line.size();
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_ReadLines)->Unit(benchmark::kMillisecond);
+
 void BM_ImportFile(benchmark::State& state)
 {
     const std::string& file = benchFile();
