@@ -23,6 +23,12 @@
 #include "app/viewnotesdialog.h"
 #include "core/cp1252.h"
 
+// The icons are compiled into the UI library; a static library's resources must be registered by hand.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace brainlark
 {
 
@@ -52,6 +58,7 @@ struct CMainFrame::CommandSpec {
 CMainFrame::CMainFrame(CCardloomDoc& doc, AppSettings& settings, const Services& services, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_settings(settings), m_services(services)
 {
+    initResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/brainlark.png")));
     buildActions();
     buildRadioGroups();

@@ -129,10 +129,10 @@ QWidget* StudyModuleSelector::buildInfoPane()
     m_notes->setObjectName("notesBox");
     m_notes->setReadOnly(true);
 
-    auto* box = new QGroupBox(tr("Q&A-list information"));
+    auto* box = new QGroupBox(tr("Q&&A-list information"));
     auto* form = new QFormLayout;
-    form->addRow(tr("Q&A-lists found:"), m_foundEdit);
-    form->addRow(tr("Q&A pairs:"), m_pairsEdit);
+    form->addRow(tr("Q&&A-lists found:"), m_foundEdit);
+    form->addRow(tr("Q&&A pairs:"), m_pairsEdit);
     form->addRow(tr("Predefined answers:"), m_predefinedEdit);
     form->addRow(tr("Total answers:"), m_totalEdit);
     form->addRow(tr("Subject:"), m_subjectLabel);

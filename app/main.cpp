@@ -1,0 +1,92 @@
+// Start-up and exit of the program: the application object, the document and the main window.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/ccardloomapp.h"
+#include "app/ccardloomdoc.h"
+#include "app/cmainframe.h"
+#include "app/prompter.h"
+#include "quiz/ui/backgroundpicture.h"
+
+using namespace brainlark;
+
+namespace
+{
+
+constexpr const char* BenchmarkFlag = "--benchmark-startup";
+
+// A picture handed over by the desktop becomes the quiz background.
+void wireBackground(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
+{
+    doc.setBackgroundHandler([&app, &frame](const QString& path) {
+        BackgroundPicture picture;
+        const BackgroundPicture::Outcome outcome = picture.setBackgroundPicture(path);
+        if (!outcome.accepted) {
+            if (!outcome.message.isEmpty())
+                app.services().prompter->message(outcome.message, Prompter::Icon::Exclamation);
+            return false;
+        }
+        app.settings().setBackgroundPicture(picture.image());
+        app.settings().setCurrentBkgFilePath(path);
+        frame.update();
+        return true;
+    });
+}
+
+// The last list, when the learner wants it back; otherwise (or when it is gone) the study-module selector.
+void openFirstList(CCardloomDoc& doc, const AppSettings& settings)
+{
+    const QString last = settings.currentFileName();
+    if (settings.loadLastFile() && !last.isEmpty() && doc.LoadList(last, settings.currentFileType()))
+        return;
+    QTimer::singleShot(0, &doc, &CCardloomDoc::selectStudyModule);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication qtApp(argc, argv);
+    QStringList arguments = qtApp.arguments();
+    const bool benchmark = arguments.removeAll(QLatin1String(BenchmarkFlag)) > 0;
+
+    CCardloomApp app;
+    if (const std::optional<int> code = app.parseCommandLine(arguments))
+        return *code;
+    if (!app.InitInstance())
+        return 1;
+
+    CCardloomDoc doc(app.settings(), app.services());
+    CMainFrame frame(doc, app.settings(), app.services());
+    app.setMainWindow(&frame);
+    wireBackground(doc, app, frame);
+
+    const QString listPath = app.commandLineListPath();
+    if (!listPath.isEmpty() && !doc.OnOpenDocument(listPath)) {
+        doc.setQuizShown(false);
+        return app.ExitInstance();
+    }
+    frame.restorePlacement();
+    frame.showPlaced();
+    if (listPath.isEmpty())
+        openFirstList(doc, app.settings());
+
+    if (benchmark) {
+        // Measured once the event loop runs, i.e. the window has been shown with the list loaded. Nothing is
+        // written back: a measurement must not change the learner's files or settings.
+        QTimer::singleShot(0, &frame, [&] {
+            std::printf("startup %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
+            std::fflush(stdout);
+            doc.setQuizShown(false);
+            QApplication::exit(0);
+        });
+        const int code = qtApp.exec();
+        return code;
+    }
+    qtApp.exec();
+    return app.ExitInstance();
+}
