@@ -132,6 +132,28 @@ void BM_ParseFromMemory(benchmark::State& state)
 }
 BENCHMARK(BM_ParseFromMemory)->Unit(benchmark::kMillisecond);
 
+// What any reader must at least do: build the same Word objects from texts already in memory. Shows how
+// much of BM_ParseFromMemory the data model itself costs.
+void BM_BuildWordsOnly(benchmark::State& state)
+{
+    const WordList& source = fixture().list();
+    for (auto _ : state) {
+        WordList list;
+        list.pairs().reserve(source.pairs().size());
+        for (const Word& w : source.pairs())
+            list.pairs().emplace_back(w.question(), w.answer());
+        list.wrongAnswers().reserve(source.wrongAnswers().size());
+        for (const Word& w : source.wrongAnswers())
+            list.wrongAnswers().emplace_back(w.question(), w.answer());
+        benchmark::DoNotOptimize(list.GetCount());
+        state.PauseTiming();
+        list = WordList();
+        state.ResumeTiming();
+    }
+    setBytes(state);
+}
+BENCHMARK(BM_BuildWordsOnly)->Unit(benchmark::kMillisecond);
+
 void BM_SaveBaselineWriteBytes(benchmark::State& state)
 {
     for (auto _ : state)

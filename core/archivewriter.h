@@ -8,9 +8,9 @@
 namespace brainlark
 {
 
-/// Appends little-endian primitives in the list file's archive encoding to a byte buffer. The buffer is
-/// sized up front from the caller's estimate, so a list is serialised without regrowing; the primitives are
-/// inline because a large list is written a field at a time.
+/// Appends little-endian primitives in the list file's archive encoding to a byte buffer. The buffer starts
+/// at the caller's estimate and doubles when that is exceeded; the primitives are inline because a large
+/// list is written a field at a time.
 class ArchiveWriter
 {
 public:
@@ -53,10 +53,6 @@ public:
         if (size != 0)
             std::memcpy(reserveBytes(size), data, size);
     }
-
-    /// Encoded sizes, for the up-front estimate.
-    static size_t countSize(uint32_t count) { return count < 0xFFFF ? 2 : 6; }
-    static size_t stringSize(size_t length) { return (length < 0xFF ? 1 : length < 0xFFFE ? 3 : 7) + length; }
 
     size_t size() const { return m_used; }
     /// Hands over the bytes written so far.

@@ -156,28 +156,15 @@ void readListFields(ListSource& src, uint32_t version, WordList& list)
         list.setLastIndex(in.readI32());
 }
 
-size_t encodedSize(const std::vector<Word>& words)
+// Room for the whole file up front. Summing every text length would mean an extra walk over all pairs, which
+// costs about as much as writing them; a per-object estimate is nearly always enough, and the writer grows
+// geometrically when it is not.
+size_t estimatedSize(const WordList& list)
 {
-    size_t size = ArchiveWriter::countSize(static_cast<uint32_t>(words.size()));
-    for (const Word& w : words) {
-        size += 2 + 5 * 4;
-        size +=
-            ArchiveWriter::stringSize(w.question().size()) + ArchiveWriter::stringSize(w.answer().size()) +
-            ArchiveWriter::stringSize(w.soundPathOne().size()) +
-            ArchiveWriter::stringSize(w.soundPathTwo().size()) + ArchiveWriter::stringSize(w.hint().size()) +
-            ArchiveWriter::stringSize(w.GetPicturePath().size());
-    }
-    return size;
-}
-
-size_t encodedSize(const WordList& list)
-{
-    const size_t classDefinition = 2 + 2 + 2 + 4;
-    return classDefinition + encodedSize(list.pairs()) + 4 + ArchiveWriter::stringSize(list.notes().size()) +
-           encodedSize(list.wrongAnswers()) + ArchiveWriter::stringSize(list.createdStamp().size()) +
-           ArchiveWriter::stringSize(list.savedStamp().size()) +
-           ArchiveWriter::stringSize(list.password().size()) +
-           ArchiveWriter::stringSize(list.subject().size()) + 4;
+    const size_t perObject = 80;
+    const size_t listTexts = list.notes().size() + list.createdStamp().size() + list.savedStamp().size() +
+                             list.password().size() + list.subject().size();
+    return 64 + listTexts + (list.pairs().size() + list.wrongAnswers().size()) * perObject;
 }
 
 // The first object of the file defines the class (index 1); every later one refers to it.
@@ -253,7 +240,7 @@ std::string FlyArchive::write(WordList& list, const std::string& stamp)
     else
         list.setSavedStamp(stamp);
 
-    ArchiveWriter out(encodedSize(list));
+    ArchiveWriter out(estimatedSize(list));
     bool classWritten = false;
     writeWordArray(out, list.pairs(), classWritten);
     out.writeU32(CurrentVersion);
