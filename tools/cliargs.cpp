@@ -1,6 +1,7 @@
 #include "tools/cliargs.h"
 
-namespace brainlark::cli {
+namespace brainlark::cli
+{
 
 CliArgs::CliArgs(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
                  const std::set<std::string>& flags)

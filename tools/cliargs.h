@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
-namespace brainlark::cli {
+namespace brainlark::cli
+{
 
 /// Splits a command's arguments into positionals and "--name value" options. Anything unexpected is
 /// reported in error() so the command can exit with a usage error.
-class CliArgs {
+class CliArgs
+{
 public:
     CliArgs(const std::vector<std::string>& args, const std::set<std::string>& valueOptions,
             const std::set<std::string>& flags = {});

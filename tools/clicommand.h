@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace brainlark::cli {
+namespace brainlark::cli
+{
 
 /// Exit codes shared by every command.
 enum ExitCode : int { Success = 0, UsageError = 1, FileError = 2 };

@@ -10,32 +10,20 @@
 #include "core/textimport.h"
 #include "tools/cliargs.h"
 #include "tools/clicommand.h"
+#include "tools/clicommon.h"
 #include "tools/listjson.h"
 
-namespace brainlark::cli {
-
-namespace {
-
-/// The list's title as the program shows it: the file name without folder and without ".fly".
-std::string titleOf(const std::string& path)
+namespace brainlark::cli
 {
-    std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
-    return name.size() > 4 ? name.substr(0, name.size() - 4) : name;
-}
+
+namespace
+{
 
 std::string stampFor(const CliArgs& args)
 {
     if (args.has("--stamp"))
         return args.value("--stamp");
     return FlyArchive::makeStamp(SystemClock().formatLocal("%c"));
-}
-
-bool loadList(const std::string& path, WordList& list, std::ostream& err)
-{
-    const LoadResult result = FlyArchive::readFile(path, list);
-    if (!result)
-        err << "brainlark-cli: " << path << ": " << result.error << '\n';
-    return result.ok;
 }
 
 bool saveList(const std::string& path, WordList& list, const std::string& stamp, std::ostream& err)
@@ -54,20 +42,6 @@ bool saveText(const std::string& path, const std::string& text, std::ostream& er
         return true;
     err << "brainlark-cli: Could not open file " << path << " (" << error << ")\n";
     return false;
-}
-
-/// Checks the positional count; complains with the command's usage line when it is wrong.
-bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err)
-{
-    if (!args.error().empty()) {
-        err << "brainlark-cli: " << args.error() << "\nusage: " << usage << '\n';
-        return false;
-    }
-    if (args.positionals().size() != count) {
-        err << "usage: " << usage << '\n';
-        return false;
-    }
-    return true;
 }
 
 int dump(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
@@ -128,7 +102,8 @@ int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostr
 int exportText(const std::vector<std::string>& raw, std::ostream&, std::ostream& err, bool bl)
 {
     const CliArgs args(raw, {});
-    const char* usage = bl ? "brainlark-cli export-bl LIST.fly OUT.txt" : "brainlark-cli export-text LIST.fly OUT.txt";
+    const char* usage =
+        bl ? "brainlark-cli export-bl LIST.fly OUT.txt" : "brainlark-cli export-text LIST.fly OUT.txt";
     if (!expectArgs(args, 2, usage, err))
         return UsageError;
     WordList list;
@@ -167,16 +142,19 @@ std::vector<CliCommand> listCommands()
          dump},
         {"build", "write a list from JSON",
          "usage: brainlark-cli build LIST.json OUT.fly [--stamp TEXT]\n\nWrites the list described by a JSON "
-         "document (as printed by dump) as a .fly file. --stamp fixes the program stamp, so that the output can "
+         "document (as printed by dump) as a .fly file. --stamp fixes the program stamp, so that the output "
+         "can "
          "be compared byte for byte.\n",
          build},
         {"import-text", "make a list from a text file",
-         "usage: brainlark-cli import-text IN.txt OUT.fly [--stamp TEXT]\n\nReads pairs from a text file, one "
+         "usage: brainlark-cli import-text IN.txt OUT.fly [--stamp TEXT]\n\nReads pairs from a text file, "
+         "one "
          "per line: question @ answer [@ wrong answer ...] [@ [pic1] picture]. Lines starting with # are "
          "comments; the first empty line ends the import. UTF-8 files are converted.\n",
          importText},
         {"export-text", "write questions and answer key as text",
-         "usage: brainlark-cli export-text LIST.fly OUT.txt\n\nWrites a numbered question sheet followed by the "
+         "usage: brainlark-cli export-text LIST.fly OUT.txt\n\nWrites a numbered question sheet followed by "
+         "the "
          "numbered answer key (Windows-1252, CR LF line ends).\n",
          [](Args a, std::ostream& o, std::ostream& e) { return exportText(a, o, e, false); }},
         {"export-bl", "write the list in the import format",
@@ -184,7 +162,8 @@ std::vector<CliCommand> listCommands()
          "predefined wrong answers separated by @, ready to be edited and imported again.\n",
          [](Args a, std::ostream& o, std::ostream& e) { return exportText(a, o, e, true); }},
         {"check", "check that a list can be read",
-         "usage: brainlark-cli check LIST.fly\n\nReads the list and reports its size, or the reason it cannot "
+         "usage: brainlark-cli check LIST.fly\n\nReads the list and reports its size, or the reason it "
+         "cannot "
          "be read (exit status 2).\n",
          check},
     };

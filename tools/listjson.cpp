@@ -6,7 +6,8 @@
 
 #include "core/cp1252.h"
 
-namespace brainlark::cli {
+namespace brainlark::cli
+{
 
 using nlohmann::json;
 using nlohmann::ordered_json;
@@ -106,7 +107,8 @@ static void readWords(const json& j, const char* key, int32_t defaultKind, std::
     out.reserve(it->size());
     size_t index = 0;
     for (const json& item : *it)
-        out.push_back(wordFromJson(item, std::string(key) + "[" + std::to_string(index++) + "]: ", defaultKind));
+        out.push_back(
+            wordFromJson(item, std::string(key) + "[" + std::to_string(index++) + "]: ", defaultKind));
 }
 
 WordList listFromJson(const json& j)

@@ -5,7 +5,8 @@
 
 #include "core/wordlist.h"
 
-namespace brainlark::cli {
+namespace brainlark::cli
+{
 
 /// The list as JSON: every stored field, strings as the Windows-1252 bytes turned into Unicode (so the
 /// five undefined bytes survive as U+0081 …), ratings as numbers that give back the same float.

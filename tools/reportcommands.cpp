@@ -14,6 +14,7 @@
 #include "exports/printabletest.h"
 #include "tools/cliargs.h"
 #include "tools/clicommand.h"
+#include "tools/clicommon.h"
 
 namespace fs = std::filesystem;
 
@@ -25,15 +26,6 @@ namespace
 
 const char* const HtmlTemplate = "browser/reports_template.html";
 const char* const RtfTemplate = "paperTests_template.rtf";
-
-/// The list's name as list texts hold it: the file name without folder and ".fly", in Windows-1252.
-std::string titleOf(const std::string& path)
-{
-    std::string name = fs::path(path).filename().string();
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".fly") == 0)
-        name.resize(name.size() - 4);
-    return Cp1252::isValidUtf8WithMultibyte(name) ? Cp1252::fromUtf8(name) : name;
-}
 
 fs::path executableFolder()
 {
@@ -63,27 +55,6 @@ std::string findShippedFile(const std::string& relative)
         }
     }
     return {};
-}
-
-bool checkArgs(const CliArgs& args, const char* usage, std::ostream& err)
-{
-    if (!args.error().empty()) {
-        err << "brainlark-cli: " << args.error() << "\nusage: " << usage << '\n';
-        return false;
-    }
-    if (args.positionals().size() != 2) {
-        err << "usage: " << usage << '\n';
-        return false;
-    }
-    return true;
-}
-
-bool loadList(const std::string& path, WordList& list, std::ostream& err)
-{
-    const LoadResult result = FlyArchive::readFile(path, list);
-    if (!result)
-        err << "brainlark-cli: " << path << ": " << result.error << '\n';
-    return result.ok;
 }
 
 /// Reads the template named by --template, or the shipped one.
@@ -118,9 +89,9 @@ bool saveBytes(const std::string& path, const std::string& bytes, std::ostream& 
 int exportHtml(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
 {
     const CliArgs args(raw, {"--template", "--student"}, {"--no-stats"});
-    if (!checkArgs(args,
-                   "brainlark-cli export-html LIST.fly OUT.html [--template T] [--no-stats] [--student NAME]",
-                   err))
+    if (!expectArgs(
+            args, 2,
+            "brainlark-cli export-html LIST.fly OUT.html [--template T] [--no-stats] [--student NAME]", err))
         return UsageError;
     WordList list;
     std::string templateText;
@@ -164,7 +135,7 @@ int exportRtf(const std::vector<std::string>& raw, std::ostream&, std::ostream& 
 {
     const char* usage = "brainlark-cli export-rtf LIST.fly OUT.rtf [--template T] [--seed N]";
     const CliArgs args(raw, {"--template", "--seed"});
-    if (!checkArgs(args, usage, err))
+    if (!expectArgs(args, 2, usage, err))
         return UsageError;
     uint32_t seed = 0;
     if (args.has("--seed") && !parseSeed(args.value("--seed"), seed)) {
@@ -192,7 +163,7 @@ int exportRtf(const std::vector<std::string>& raw, std::ostream&, std::ostream& 
 int exportPdb(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
 {
     const CliArgs args(raw, {});
-    if (!checkArgs(args, "brainlark-cli export-pdb LIST.fly OUT.pdb", err))
+    if (!expectArgs(args, 2, "brainlark-cli export-pdb LIST.fly OUT.pdb", err))
         return UsageError;
     WordList list;
     if (!loadList(args.positionals()[0], list, err))

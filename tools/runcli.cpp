@@ -3,11 +3,15 @@
 
 #include "tools/clicommand.h"
 
-namespace brainlark::cli {
+namespace brainlark::cli
+{
 
 static std::vector<CliCommand> allCommands()
 {
-    return listCommands();
+    std::vector<CliCommand> commands = listCommands();
+    for (CliCommand& c : reportCommands())
+        commands.push_back(std::move(c));
+    return commands;
 }
 
 static void printOverview(const std::vector<CliCommand>& commands, std::ostream& out)
@@ -15,7 +19,8 @@ static void printOverview(const std::vector<CliCommand>& commands, std::ostream&
     out << "Usage: brainlark-cli COMMAND [ARGS...]\n\n"
            "Reads, writes and converts Brainlark Q&A lists (.fly files).\n\nCommands:\n";
     for (const CliCommand& c : commands)
-        out << "  " << c.name << std::string(c.name.size() < 14 ? 14 - c.name.size() : 1, ' ') << c.summary << '\n';
+        out << "  " << c.name << std::string(c.name.size() < 14 ? 14 - c.name.size() : 1, ' ') << c.summary
+            << '\n';
     out << "\nRun 'brainlark-cli COMMAND --help' for the arguments of one command.\n"
            "Exit status: 0 success, 1 usage error, 2 unreadable or invalid file.\n";
 }
@@ -32,7 +37,8 @@ int runCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
         printOverview(commands, out);
         return Success;
     }
-    const auto it = std::find_if(commands.begin(), commands.end(), [&](const CliCommand& c) { return c.name == name; });
+    const auto it =
+        std::find_if(commands.begin(), commands.end(), [&](const CliCommand& c) { return c.name == name; });
     if (it == commands.end()) {
         err << "brainlark-cli: unknown command '" << name << "' (try --help)\n";
         return UsageError;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+
+#include "core/wordlist.h"
+
+namespace brainlark::cli
+{
+
+class CliArgs;
+
+/// The list's name as list texts hold it: the file name without folder and ".fly", in Windows-1252.
+std::string titleOf(const std::string& path);
+
+/// Reads a list; on failure prints the one-line reason and returns false.
+bool loadList(const std::string& path, WordList& list, std::ostream& err);
+
+/// Checks option errors and the positional count; complains with the usage line when they are wrong.
+bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err);
+
+} // namespace brainlark::cli
