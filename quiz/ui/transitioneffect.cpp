@@ -34,11 +34,15 @@ void drawEtchedFrame(QImage& image)
 }
 
 /// Line k of a bar effect: a pen of width w centred on edge + k·w, so neighbours meet without gaps.
-QRect barRect(int kind, int k, int w, const QSize& area)
+/// The outermost line reaches the far edge: with closing bars the last position can fall short of it
+/// and would leave a strip of the old screen.
+QRect barRect(int kind, int k, int w, bool outermost, const QSize& area)
 {
+    const int extent = kind == TransitionPlan::HorizontalBars ? area.height() : area.width();
     const int start = k * w - w / 2;
-    return kind == TransitionPlan::HorizontalBars ? QRect(0, start, area.width(), w)
-                                                  : QRect(start, 0, w, area.height());
+    const int length = outermost ? std::max(w, extent - start) : w;
+    return kind == TransitionPlan::HorizontalBars ? QRect(0, start, area.width(), length)
+                                                  : QRect(start, 0, length, area.height());
 }
 
 void copyPiece(QImage& onto, const QImage& from, const QRect& piece)
@@ -109,10 +113,12 @@ void TransitionEffect::Clear()
 
 void TransitionEffect::runBars(const TransitionPlan& plan)
 {
-    for (int k : plan.lineOrder()) {
+    const std::vector<int> order = plan.lineOrder();
+    const int outermost = order.empty() ? 0 : *std::max_element(order.begin(), order.end());
+    for (int k : order) {
         {
             QPainter painter(&m_screen);
-            painter.fillRect(barRect(plan.kind(), k, plan.size(), m_screen.size()), m_colour);
+            painter.fillRect(barRect(plan.kind(), k, plan.size(), k == outermost, m_screen.size()), m_colour);
         }
         present(m_screen);
         pause(plan.pauseMs());
