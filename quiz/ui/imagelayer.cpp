@@ -45,6 +45,8 @@ PictureResult readPcx(QIODevice& device)
     if (device.size() > ImageLayer::MaxPcxFileBytes)
         return failure(QStringLiteral("PCX file too large"));
     const QByteArray bytes = device.read(ImageLayer::MaxPcxFileBytes + 1);
+    if (bytes.size() > ImageLayer::MaxPcxFileBytes) // a stream that did not know its size
+        return failure(QStringLiteral("PCX file too large"));
     PcxResult decoded = PcxDecoder::decode(std::string_view(bytes.constData(), size_t(bytes.size())));
     if (!decoded.ok)
         return failure(QString::fromStdString(decoded.error));

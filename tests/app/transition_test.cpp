@@ -331,42 +331,50 @@ void TransitionTest::directionIsRandomOrGiven()
     QCOMPARE(view.random.draws(), 2);
 }
 
+namespace
+{
+
+/// A question and four answers over the pattern background: what a transition wipes away.
+QImage quizScreen(const QSize& size)
+{
+    BackgroundStyle pattern;
+    pattern.hatch = true;
+    pattern.shadow3d = true;
+    pattern.colour = HslColor(0x9B, 0xCD, 0xFF);
+    QImage screen(size, QImage::Format_RGB32);
+    QPainter painter(&screen);
+    BackgroundPainter::paint(painter, screen.rect(), pattern, {});
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(16);
+    TextBox box("Which river flows through Vienna?");
+    box.setFramed(true);
+    box.setRoundCorners(true);
+    box.setFormat(TextBox::DefaultFormat | TextBox::VCenter);
+    box.setColors(HslColor(0x2E, 0x40, 0x56), HslColor(0x00, 0x52, 0xA4), HslColor(0xFC, 0xFC, 0xFF));
+    box.setTextColor(HslColor(0x2E, 0x40, 0x56));
+    box.setRect(Rect::fromSize(10, 5, 460, 90));
+    TextBoxPainter::draw(painter, box, font, ColourScheme::from(box.fillColor()));
+    const char* answers[] = {"Danube", "Rhine", "Elbe", "Seine"};
+    for (int i = 0; i < 4; ++i) {
+        box.setText(answers[i]);
+        box.setRect(Rect::fromSize(10 + (i / 2) * 235, 110 + (i % 2) * 105, 225, 95));
+        TextBoxPainter::draw(painter, box, font, ColourScheme::from(box.fillColor()));
+    }
+    return screen;
+}
+
+} // namespace
+
 void TransitionTest::renderForInspection()
 {
     const QString folder = qEnvironmentVariable("BRAINLARK_RENDER_DIR");
     if (folder.isEmpty())
         QSKIP("BRAINLARK_RENDER_DIR not set");
     QDir().mkpath(folder);
-    const QSize size(480, 320);
     const QImage tile = ImageLayer::load(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/bkg/3.gif")).image;
     BackgroundStyle style;
     style.type = 1;
-    // The old screen: a question and four answers over the pattern background.
-    BackgroundStyle pattern;
-    pattern.hatch = true;
-    pattern.shadow3d = true;
-    pattern.colour = HslColor(0x9B, 0xCD, 0xFF);
-    QImage old(size, QImage::Format_RGB32);
-    {
-        QPainter painter(&old);
-        BackgroundPainter::paint(painter, old.rect(), pattern, {});
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(16);
-        TextBox box("Which river flows through Vienna?");
-        box.setFramed(true);
-        box.setRoundCorners(true);
-        box.setFormat(TextBox::DefaultFormat | TextBox::VCenter);
-        box.setColors(HslColor(0x2E, 0x40, 0x56), HslColor(0x00, 0x52, 0xA4), HslColor(0xFC, 0xFC, 0xFF));
-        box.setTextColor(HslColor(0x2E, 0x40, 0x56));
-        box.setRect(Rect::fromSize(10, 5, 460, 90));
-        TextBoxPainter::draw(painter, box, font, ColourScheme::from(box.fillColor()));
-        const char* answers[] = {"Danube", "Rhine", "Elbe", "Seine"};
-        for (int i = 0; i < 4; ++i) {
-            box.setText(answers[i]);
-            box.setRect(Rect::fromSize(10 + (i / 2) * 235, 110 + (i % 2) * 105, 225, 95));
-            TextBoxPainter::draw(painter, box, font, ColourScheme::from(box.fillColor()));
-        }
-    }
+    const QImage old = quizScreen(QSize(480, 320));
     QVERIFY(old.save(folder + "/transition-old.png"));
     struct Shot {
         int kind;
