@@ -404,7 +404,7 @@ void CMainFrame::registerHandlers()
     registerDocumentHandlers();
     const std::pair<int, std::function<void()>> frame[] = {
         {cmd::Exit, [this] { close(); }},
-        {cmd::StatusBar, [this] { statusBar()->setVisible(m_actions[cmd::StatusBar]->isChecked()); }},
+        {cmd::StatusBar, [this] { statusBar()->setHidden(!statusBar()->isHidden()); }},
         {cmd::StudentData, [this] { onStudentData(); }},
         {cmd::ViewNotes, [this] { onViewNotes(); }},
         {cmd::About, [this] { onAbout(); }},
@@ -491,11 +491,13 @@ void CMainFrame::updateRadioMarks()
     m_actions[cmd::AnswersPredefined]->setChecked(predefined);
     m_actions[cmd::AnswersRandom]->setChecked(!predefined);
     m_actions[cmd::Animate]->setChecked(m_settings.funFlag(funflags::kAnimateQuestion));
+    m_actions[cmd::StatusBar]->setChecked(!statusBar()->isHidden());
 }
 
 void CMainFrame::updateTitle()
 {
-    setWindowTitle(m_doc.title() + QStringLiteral(" - Brainlark"));
+    setWindowTitle(m_doc.title().isEmpty() ? QStringLiteral("Brainlark")
+                                           : m_doc.title() + QStringLiteral(" - Brainlark"));
     updatePlaceholder();
 }
 

@@ -1,0 +1,355 @@
+// The main window: command routing and enable rules, radio marks, bars and panes, placement, and the
+// frame's own dialogs (Student Data, View Notes, About) driven without a screen.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/aboutdialog.h"
+#include "app/appsettings.h"
+#include "app/ccardloomdoc.h"
+#include "app/cmainframe.h"
+#include "app/quizplaceholder.h"
+#include "app/studentdatadialog.h"
+#include "app/viewnotesdialog.h"
+#include "core/clock.h"
+#include "core/flyarchive.h"
+#include "support/fakes.h"
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+class MainFrameTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    ManualClock m_clock;
+    ScriptedRandom m_random;
+    RecordingPrompter m_prompter;
+    RecordingShellOpener m_shell;
+    RecordingPauser m_pauser;
+    RecordingSoundPlayer m_sound;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<CCardloomDoc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    QString writeList(const QString& name, int pairs, int wrongAnswers = 0, const std::string& notes = "")
+    {
+        WordList list;
+        for (int i = 0; i < pairs; ++i)
+            list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
+        for (int i = 0; i < wrongAnswers; ++i) {
+            Word wrong("q0", "w" + std::to_string(i));
+            wrong.setKind(Word::WrongAnswer);
+            list.wrongAnswers().push_back(wrong);
+        }
+        list.setNotes(notes);
+        const QString path = m_dir.path() + "/data/" + name + ".fly";
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
+        return path;
+    }
+    bool enabled(int id) const { return m_frame->action(id)->isEnabled(); }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).mkpath("data");
+        m_prompter = RecordingPrompter();
+        m_shell = RecordingShellOpener();
+        m_sound = RecordingSoundPlayer();
+        m_settings = std::make_unique<AppSettings>(m_random);
+        m_settings->setInstallPath(m_dir.path());
+        m_settings->resetToDefaults();
+        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
+        m_doc = std::make_unique<CCardloomDoc>(*m_settings, services);
+        m_doc->setQuizShown(false);
+        m_frame = std::make_unique<CMainFrame>(*m_doc, *m_settings, services);
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        m_doc.reset();
+    }
+
+    void startNeedsFivePairs()
+    {
+        int starts = 0;
+        m_frame->setCommandHandler(cmd::Start, [&starts] { ++starts; });
+        QVERIFY(!enabled(cmd::Start));
+        QVERIFY(m_doc->LoadList(writeList("Four", 4), 1));
+        QVERIFY(!enabled(cmd::Start));
+        m_frame->execute(cmd::Start);
+        QCOMPARE(starts, 0);
+        QVERIFY(m_doc->LoadList(writeList("Five", 5), 1));
+        QVERIFY(enabled(cmd::Start));
+        m_frame->execute(cmd::Start);
+        QCOMPARE(starts, 1);
+    }
+
+    void commandsWithoutAHandlerStayDisabled()
+    {
+        QVERIFY(m_doc->LoadList(writeList("Five", 5), 1));
+        for (int id :
+             {cmd::Start, cmd::Viewer, cmd::Editor, cmd::NewList, cmd::Slideshow, cmd::Matching, cmd::Options,
+              cmd::SelectSkin, cmd::OnlineTutorials, cmd::PrintFlashcards, cmd::GridViewer}) {
+            QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
+            QCOMPARE(m_frame->action(id)->statusTip(), QString(CMainFrame::NotAvailableTip));
+        }
+        for (int id : {cmd::SelectStudyModule, cmd::SaveAs, cmd::ExportHtml, cmd::ExportText, cmd::ExportPalm,
+                       cmd::PrintableTest, cmd::ShareLists, cmd::StudentData, cmd::About, cmd::ViewNotes})
+            QVERIFY2(enabled(id), qPrintable(QString::number(id)));
+    }
+
+    void pairCountRules()
+    {
+        m_frame->setCommandHandler(cmd::Viewer, [] {});
+        m_frame->setCommandHandler(cmd::Editor, [] {});
+        for (int id : {cmd::Viewer, cmd::Editor, cmd::ViewNotes, cmd::SaveAs, cmd::ExportText})
+            QVERIFY(!enabled(id));
+        QVERIFY(m_doc->LoadList(writeList("One", 1), 1));
+        for (int id : {cmd::Viewer, cmd::Editor, cmd::ViewNotes, cmd::SaveAs, cmd::ExportText})
+            QVERIFY(enabled(id));
+        m_doc->DropList();
+        QVERIFY(!enabled(cmd::Viewer));
+        QVERIFY(!enabled(cmd::SaveAs));
+    }
+
+    void radioMarksFollowTheSettings()
+    {
+        m_settings->setQuizMode(2);
+        m_settings->setQuestionSelectionMode(1);
+        m_frame->updateCommandStates();
+        QVERIFY(m_frame->action(cmd::TypeIn)->isChecked());
+        QVERIFY(!m_frame->action(cmd::MultipleChoice)->isChecked());
+        QVERIFY(m_frame->action(cmd::Sequential)->isChecked());
+        QVERIFY(m_frame->action(cmd::AnswersPredefined)->isChecked());
+
+        m_frame->execute(cmd::RandomPick);
+        QCOMPARE(m_settings->questionSelectionMode(), 2);
+        QVERIFY(m_frame->action(cmd::RandomPick)->isChecked());
+        QVERIFY(!m_frame->action(cmd::Sequential)->isChecked());
+        m_frame->execute(cmd::SmartPick);
+        QCOMPARE(m_settings->questionSelectionMode(), 0);
+    }
+
+    void answerSelectionChecksTheList()
+    {
+        QVERIFY(m_doc->LoadList(writeList("Bare", 5), 1));
+        m_frame->execute(cmd::AnswersRandom);
+        QVERIFY(!m_settings->funFlag(funflags::kPredefinedAnswers));
+        QVERIFY(m_settings->answerMode() == AppSettings::AnswerMode::Random);
+        QVERIFY(m_frame->action(cmd::AnswersRandom)->isChecked());
+
+        m_frame->execute(cmd::AnswersPredefined);
+        QVERIFY(m_settings->funFlag(funflags::kPredefinedAnswers));
+        QVERIFY(m_settings->answerMode() == AppSettings::AnswerMode::Random);
+        QCOMPARE(m_prompter.guides.size(), 1);
+        QVERIFY(m_prompter.guides.first().text.startsWith(
+            "The current Q&A-list does not contain any predefined"));
+
+        QVERIFY(m_doc->LoadList(writeList("Rich", 5, 2), 1));
+        m_frame->execute(cmd::AnswersPredefined);
+        QVERIFY(m_settings->answerMode() == AppSettings::AnswerMode::Predefined);
+        QCOMPARE(m_prompter.guides.size(), 1);
+    }
+
+    void toolbarsAndStatusPanes()
+    {
+        QList<int> quizIds;
+        for (QAction* a : m_frame->toolBar(CMainFrame::QuizBars)->actions())
+            quizIds << (a->isSeparator() ? 0 : a->data().toInt());
+        QCOMPARE(quizIds, (QList<int>{cmd::SelectStudyModule, cmd::ExportPalm, 0, cmd::NewList, cmd::Viewer,
+                                      cmd::Editor, 0, cmd::Start, cmd::Flip, 0, cmd::ViewNotes,
+                                      cmd::Slideshow, cmd::SlideshowHidden}));
+        QVERIFY(!m_frame->action(cmd::SlideshowHidden)->isVisible());
+        QVERIFY(!m_frame->toolBar(CMainFrame::QuizBars)->isMovable());
+        QVERIFY(!m_frame->action(cmd::Start)->icon().isNull());
+
+        m_frame->show();
+        m_frame->showBars(CMainFrame::EditorBars);
+        QVERIFY(m_frame->toolBar(CMainFrame::EditorBars)->isVisible());
+        QVERIFY(!m_frame->toolBar(CMainFrame::QuizBars)->isVisible());
+        m_frame->showBars(7);
+        QVERIFY(m_frame->toolBar(CMainFrame::EditorBars)->isVisible());
+        m_frame->showBars(CMainFrame::ViewerBars);
+        QVERIFY(m_frame->toolBar(CMainFrame::ViewerBars)->isVisible());
+        QVERIFY(!m_frame->toolBar(CMainFrame::EditorBars)->isVisible());
+
+        const int widths[] = {210, 145, 145, 50};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(m_frame->pane(i)->width(), widths[i]);
+        m_frame->setPaneText(2, "Score 3");
+        QCOMPARE(m_frame->pane(2)->text(), QString("Score 3"));
+        m_frame->execute(cmd::StatusBar);
+        QVERIFY(m_frame->statusBar()->isHidden());
+        QVERIFY(!m_frame->action(cmd::StatusBar)->isChecked());
+        m_frame->action(cmd::StatusBar)->trigger();
+        QVERIFY(!m_frame->statusBar()->isHidden());
+        QVERIFY(m_frame->action(cmd::StatusBar)->isChecked());
+    }
+
+    void placementIsClampedToTheScreen_data()
+    {
+        QTest::addColumn<QList<int>>("stored"); // x1, y1, x2, y2 (-1 = none stored)
+        QTest::addColumn<QRect>("applied");
+        QTest::newRow("first run") << QList<int>{-1, -1, -1, -1} << QRect(320, 200, 640, 400);
+        QTest::newRow("inside") << QList<int>{10, 20, 810, 620} << QRect(10, 20, 800, 600);
+        QTest::newRow("beyond the right edge")
+            << QList<int>{1500, 100, 2000, 500} << QRect(QPoint(1248, 100), QPoint(1999, 499));
+        QTest::newRow("below the bottom")
+            << QList<int>{0, 900, 300, 1000} << QRect(QPoint(0, 768), QPoint(299, 999));
+    }
+    void placementIsClampedToTheScreen()
+    {
+        QFETCH(QList<int>, stored);
+        QFETCH(QRect, applied);
+        AppSettings::WindowPlacement placement;
+        if (stored[0] != -1) {
+            placement.flags = 0;
+            placement.showCmd = 1;
+            placement.x1 = stored[0];
+            placement.y1 = stored[1];
+            placement.x2 = stored[2];
+            placement.y2 = stored[3];
+        }
+        QCOMPARE(CMainFrame::placementRect(placement, QSize(1280, 800), QSize(32, 32)), applied);
+    }
+
+    void placementComesBackAfterAClose()
+    {
+        QVERIFY(!m_frame->restorePlacement()); // nothing stored yet
+        m_frame->setGeometry(40, 50, 500, 300);
+        m_frame->show();
+        m_frame->close();
+        const AppSettings::WindowPlacement saved = m_settings->mainPlacement();
+        QVERIFY(saved.complete());
+        QCOMPARE(saved.x2 - saved.x1, m_frame->geometry().width());
+        QCOMPARE(saved.y2 - saved.y1, m_frame->geometry().height());
+
+        CMainFrame again(*m_doc, *m_settings,
+                         {&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound});
+        QVERIFY(again.restorePlacement());
+        QCOMPARE(again.geometry().size(), QSize(saved.x2 - saved.x1, saved.y2 - saved.y1));
+    }
+
+    void studentDataStoresTheNameAndResetsRatings()
+    {
+        QVERIFY(m_doc->LoadList(writeList("Stats", 5), 1));
+        m_doc->list()->pairs()[0].AddRight(4);
+        m_doc->list()->pairs()[0].SetRating(3.5f);
+        m_settings->setStudentName("Ann");
+        QString shownName;
+        m_frame->setDialogRunner([&shownName](QDialog& dialog) {
+            auto& data = dynamic_cast<StudentDataDialog&>(dialog);
+            shownName = data.nameEdit()->text();
+            data.nameEdit()->setText("Bea");
+            data.resetBox()->setChecked(true);
+            return int(QDialog::Accepted);
+        });
+        QSignalSpy changed(m_doc.get(), &CCardloomDoc::listChanged);
+        m_frame->execute(cmd::StudentData);
+        QCOMPARE(shownName, QString("Ann"));
+        QCOMPARE(m_settings->studentName(), QString("Bea"));
+        QCOMPARE(m_doc->list()->pairs()[0].right(), 0);
+        QCOMPARE(m_doc->list()->pairs()[0].GetRating(), 0.0f);
+        QCOMPARE(changed.count(), 1);
+
+        m_doc->list()->pairs()[0].AddRight(2);
+        m_frame->setDialogRunner([](QDialog& dialog) {
+            auto& data = dynamic_cast<StudentDataDialog&>(dialog);
+            data.nameEdit()->setText("Cy");
+            data.resetBox()->setChecked(true);
+            return int(QDialog::Rejected);
+        });
+        m_frame->execute(cmd::StudentData);
+        QCOMPARE(m_settings->studentName(), QString("Bea"));
+        QCOMPARE(m_doc->list()->pairs()[0].right(), 2);
+    }
+
+    void viewNotesShowsTheGuideThenTheNotes()
+    {
+        QVERIFY(m_doc->LoadList(writeList("Noted", 5, 0, "Read me"), 1));
+        QString shown;
+        m_frame->setDialogRunner([&shown](QDialog& dialog) {
+            shown = dynamic_cast<ViewNotesDialog&>(dialog).notesText();
+            return int(QDialog::Accepted);
+        });
+        bool slideshow = true;
+        m_frame->setSlideshowRunning([&slideshow] { return slideshow; });
+        m_frame->execute(cmd::ViewNotes);
+        QVERIFY(shown.isEmpty());
+        QVERIFY(m_prompter.guides.isEmpty());
+        slideshow = false;
+        m_frame->execute(cmd::ViewNotes);
+        QCOMPARE(shown, QString("Read me"));
+        QCOMPARE(m_prompter.guides.size(), 1);
+        QVERIFY(m_prompter.guides.first().kind == Prompter::GuideKind::OkOnly);
+        QVERIFY(m_prompter.guides.first().text.startsWith("Q&A-list notes allow you to add comments"));
+    }
+
+    void aboutBoxAndItsSound()
+    {
+        QString title;
+        QString tooltip;
+        QString version;
+        m_frame->setDialogRunner([&](QDialog& dialog) {
+            auto& about = dynamic_cast<AboutDialog&>(dialog);
+            title = about.windowTitle();
+            tooltip = about.link()->toolTip();
+            emit about.link()->linkActivated("http://www.brainlark.example");
+            QTest::keyClick(&about, Qt::Key_B);
+            version = about.versionField()->text();
+            about.accept();
+            return about.result();
+        });
+        m_frame->execute(cmd::About);
+        QCOMPARE(title, QString("About Brainlark"));
+        QCOMPARE(tooltip, QString("Visit us on the Web!"));
+        QCOMPARE(version, QString("n/a"));
+        QCOMPARE(m_shell.opened, QStringList{"http://www.brainlark.example"});
+        QCOMPARE(m_sound.plays.size(), 1);
+        QVERIFY(m_sound.fileNames().first().startsWith("r_"));
+        QVERIFY(!m_sound.plays.first().wait);
+        QVERIFY(QString(AboutDialog::FeatureList)
+                    .startsWith("Features:\n\n- Unlimited number of quizzes on all kinds of topics"));
+    }
+
+    void titleAndPlaceholderFollowTheDocument()
+    {
+        QCOMPARE(m_frame->windowTitle(), QString("Brainlark"));
+        QVERIFY(m_doc->LoadList(writeList("Spanish", 5), 1));
+        QCOMPARE(m_frame->windowTitle(), QString("Spanish - Brainlark"));
+        QCOMPARE(m_frame->placeholder()->title(), QString("Spanish"));
+        m_frame->setCommandHandler(cmd::Start, [] {});
+        QCOMPARE(m_frame->placeholder()->hint(), QString("Press Start"));
+
+        auto* view = new QWidget;
+        m_frame->setQuizView(view);
+        QCOMPARE(m_frame->centralWidget(), view);
+        QCOMPARE(m_frame->quizView(), view);
+        QVERIFY(m_frame->placeholder() == nullptr);
+    }
+
+    void folderAndDocumentCommandsAreRouted()
+    {
+        m_frame->execute(cmd::BackgroundPicture);
+        m_frame->execute(cmd::ImageFolder);
+        QCOMPARE(m_shell.opened, (QStringList{m_dir.path() + "/bkg/", m_dir.path() + "/quiz_pictures/"}));
+        const QString path = writeList("Picked", 5);
+        m_doc->setStudyModuleChooser([path]() -> std::optional<QString> { return path; });
+        m_frame->action(cmd::SelectStudyModule)->trigger();
+        QCOMPARE(m_doc->title(), QString("Picked"));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "mainframe_test.moc"
