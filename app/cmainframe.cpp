@@ -4,10 +4,13 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -59,6 +62,7 @@ CMainFrame::CMainFrame(CCardloomDoc& doc, AppSettings& settings, const Services&
     : QMainWindow(parent), m_doc(doc), m_settings(settings), m_services(services)
 {
     initResources();
+    setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/brainlark.png")));
     buildActions();
     buildRadioGroups();
@@ -632,6 +636,24 @@ void CMainFrame::savePlacement()
     placement.x2 = normal.left() + normal.width();
     placement.y2 = normal.top() + normal.height();
     m_settings.setMainPlacement(placement);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// A dropped file is opened as the desktop opens one: a list, or a picture for the background.
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            m_doc.OnOpenDocument(url.toLocalFile());
+            break;
+        }
+    }
+    event->acceptProposedAction();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -337,6 +338,21 @@ private slots:
         QCOMPARE(m_frame->centralWidget(), view);
         QCOMPARE(m_frame->quizView(), view);
         QVERIFY(m_frame->placeholder() == nullptr);
+    }
+
+    void droppedListOpens()
+    {
+        const QString path = writeList("Dropped", 5);
+        m_doc->setQuizShown(true);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &drop);
+        QCOMPARE(m_doc->title(), QString("Dropped"));
+        m_doc->setQuizShown(false);
     }
 
     void folderAndDocumentCommandsAreRouted()
