@@ -235,7 +235,7 @@ QMenu* CMainFrame::buildFileMenu()
 {
     QMenu* file = newMenu(tr("&File"), {cmd::SelectStudyModule, cmd::SaveAs, Separator});
     file->addMenu(
-        newMenu(tr("E&xport"), {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
+        newMenu(tr("&Export to File"), {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
     file->addMenu(newMenu(tr("Printable &Tests"), {cmd::PrintableTest, cmd::PrintableFolder}));
     file->addSeparator();
     file->addAction(m_actions[cmd::ShareLists]);
