@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "quiz/engine/hslcolor.h"
+
+class QPainter;
+class QPoint;
+
+namespace brainlark
+{
+
+/// A flashcard: the card picture over a drop shadow in the pale card colour, the question near its top
+/// and the word-wrapped answer at its bottom. The reminder card after a missed question is one.
+class FlashCard
+{
+public:
+    static constexpr int ShadowOffset = 5;
+    static constexpr int QuestionTop = 10;
+
+    /// picture may be null; the card then draws a plain rounded card of the default size.
+    FlashCard(const QImage& picture, const QFont& font, const HslColor& cardColour,
+              const HslColor& questionColour, const HslColor& answerColour);
+
+    /// "card.bmp" of the program folder, or a null picture.
+    static QImage loadPicture(const QString& programFolder);
+
+    void setTexts(const QString& question, const QString& answer);
+    /// Scales the card down (never up) so that it fits into a view of that size with some margin.
+    void fitInto(const QSize& view);
+    /// "- %d -" in the lower left corner; 0 hides it.
+    void setNumber(int number) { m_number = number; }
+
+    QSize size() const { return m_size; }
+    /// The card's top-left corner when centred in a view of that size.
+    QPoint centredIn(const QSize& view) const;
+    void draw(QPainter& painter, const QPoint& topLeft) const;
+
+private:
+    QImage m_picture;
+    QFont m_font;
+    HslColor m_cardColour;
+    HslColor m_questionColour;
+    HslColor m_answerColour;
+    QString m_question;
+    QString m_answer;
+    QSize m_size;
+    int m_number = 0;
+};
+
+} // namespace brainlark

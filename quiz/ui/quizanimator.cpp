@@ -1,0 +1,218 @@
+#include "quiz/ui/quizanimator.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "app/congratulation.h"
+#include "app/pauser.h"
+#include "core/clock.h"
+#include "quiz/engine/counterflash.h"
+#include "quiz/engine/newquestionanimation.h"
+#include "quiz/ui/flashcard.h"
+#include "quiz/ui/qtcolor.h"
+#include "quiz/ui/quizscreen.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+constexpr int kCardStayMs = 500;
+constexpr int kCardLingerMs = 1000;
+constexpr int kBannerPadding = 8;
+constexpr int kBannerMinHeight = 50;
+
+QPoint offsetOf(const Rect& from, const Rect& to)
+{
+    return QPoint(to.left - from.left, to.top - from.top);
+}
+
+Rect fromQRect(const QRect& r)
+{
+    return Rect::fromSize(r.x(), r.y(), r.width(), r.height());
+}
+
+} // namespace
+
+QuizAnimator::QuizAnimator(QImage& buffer, std::function<void()> present, Pauser& pauser, const Clock& clock)
+    : m_buffer(buffer), m_present(std::move(present)), m_pauser(pauser), m_clock(clock)
+{
+}
+
+const std::vector<float>& QuizAnimator::pulseLevels()
+{
+    static const std::vector<float> levels = {0.75f, 0.78f, 0.79f, 0.8f, 0.9f,  1.0f, 1.0f,
+                                              1.0f,  1.0f,  0.9f,  0.9f, 0.85f, 0.8f, 0.75f};
+    return levels;
+}
+
+void QuizAnimator::frame(const QImage& base, const std::function<void(QPainter&)>& draw)
+{
+    m_buffer = base.copy();
+    {
+        QPainter painter(&m_buffer);
+        draw(painter);
+    }
+    m_present();
+}
+
+void QuizAnimator::paced(int durationMs, const std::function<void(QPainter&, int, int)>& draw,
+                         const QImage& base)
+{
+    m_pacer.run(
+        durationMs, m_clock,
+        [&](int i, int frames) { frame(base, [&](QPainter& painter) { draw(painter, i + 1, frames); }); },
+        [this](int ms) { m_pauser.pause(ms); });
+}
+
+void QuizAnimator::newQuestion(const QImage& base, const QuizScreen& screen, const QuizLook& look,
+                               const QuizPainter::State& state, const NewQuestionAnimation& animation)
+{
+    const int w = base.width();
+    const int h = base.height();
+    const Rect question = screen.question().rect();
+    const Rect questionStart = animation.questionStart(question, w, h);
+    QImage withPicture = base.copy();
+    {
+        QPainter painter(&withPicture);
+        QuizPainter::paintPicture(painter, screen);
+        QuizPainter::paintCounter(painter, screen, look, state);
+    }
+    paced(
+        NewQuestionAnimation::QuestionMs,
+        [&](QPainter& painter, int i, int frames) {
+            const Rect at = NewQuestionAnimation::between(questionStart, question, i, frames);
+            QuizPainter::paintQuestionBox(painter, screen, look, offsetOf(question, at));
+        },
+        withPicture);
+    QImage withQuestion = m_buffer.copy();
+    paced(
+        NewQuestionAnimation::AnswersMs,
+        [&](QPainter& painter, int i, int frames) {
+            for (int box = 0; box < 4; ++box) {
+                const Rect place = screen.answer(box).rect();
+                if (place.isEmpty())
+                    continue;
+                const Rect start = animation.answerStart(box, place, question, w, h);
+                const Rect at = NewQuestionAnimation::between(start, place, i, frames);
+                QuizPainter::paintAnswerBox(painter, screen, look, box, offsetOf(place, at));
+            }
+        },
+        withQuestion);
+}
+
+void QuizAnimator::banner(const QImage& base, const QuizScreen& screen, const QuizLook& look,
+                          const QuizPainter::State& state, const Congratulation& congratulation)
+{
+    const TextBox counter = screen.counter(state.rightCount, state.alertSide, look);
+    const QRect box = QuizPainter::toQRect(counter.rect());
+    const int bandHeight = std::max(box.height() + 2 * kBannerPadding, kBannerMinHeight);
+    const int top = box.center().y() - bandHeight / 2;
+    const int farEdge = state.alertSide ? base.width() - 10 : 10;
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(BannerFontPixels);
+    paced(
+        BannerSlideMs,
+        [&](QPainter& painter, int i, int frames) {
+            // The counter travels at the band's leading edge.
+            const int travel = state.alertSide ? (farEdge - box.right()) : (box.left() - farEdge);
+            const int moved = travel * i / frames;
+            const int dx = state.alertSide ? moved : -moved;
+            const QRect carried = box.translated(dx, 0);
+            const QRect band =
+                state.alertSide ? QRect(QPoint(box.left(), top), QPoint(carried.right(), top + bandHeight))
+                                : QRect(QPoint(carried.left(), top), QPoint(box.right(), top + bandHeight));
+            painter.fillRect(band, congratulation.backgroundColor);
+            painter.fillRect(band, QBrush(congratulation.backgroundColor.darker(125), Qt::BDiagPattern));
+            painter.setPen(QPen(congratulation.textColor.darker(110), 2));
+            painter.drawRect(band.adjusted(1, 1, -1, -1));
+            painter.setFont(font);
+            painter.setPen(congratulation.textColor);
+            const QRect textArea = state.alertSide ? band.adjusted(4, 0, -(box.width() + 8), 0)
+                                                   : band.adjusted(box.width() + 8, 0, -4, 0);
+            painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, congratulation.text);
+            QuizPainter::paintCounter(painter, screen, look, state, QPoint(dx, 0));
+        },
+        base);
+    m_pauser.pause(BannerStayMs);
+}
+
+void QuizAnimator::counterFlash(const QImage& base, const QRect& counter, int frames, int frameMs)
+{
+    m_buffer = base.copy();
+    for (int i = 0; i < frames; ++i) {
+        {
+            QPainter painter(&m_buffer);
+            const int grow = CounterFlash::inflation(i);
+            painter.setPen(QPen(toQColor(CounterFlash::color(i)), 1));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(counter.adjusted(-grow, -grow, grow - 1, grow - 1));
+        }
+        m_present();
+        m_pauser.pause(frameMs);
+    }
+}
+
+void QuizAnimator::reminderCard(const QImage& base, const FlashCard& card, int direction,
+                                const std::function<void()>& middle)
+{
+    const QSize view = base.size();
+    const QPoint centre = card.centredIn(view);
+    const Rect place = fromQRect(QRect(centre, card.size()));
+    Rect before = place;
+    Rect after = place;
+    switch (direction) {
+    case 0: // from the left, out to the right
+        before = place.movedTo(-card.size().width() - 10, place.top);
+        after = place.movedTo(view.width() + 10, place.top);
+        break;
+    case 1: // from the top, out at the bottom
+        before = place.movedTo(place.left, -card.size().height() - 10);
+        after = place.movedTo(place.left, view.height() + 10);
+        break;
+    default: // from the right, out to the left
+        before = place.movedTo(view.width() + 10, place.top);
+        after = place.movedTo(-card.size().width() - 10, place.top);
+        break;
+    }
+    auto slide = [&](const Rect& from, const Rect& to) {
+        paced(
+            CardSlideMs,
+            [&](QPainter& painter, int i, int frames) {
+                const Rect at = NewQuestionAnimation::between(from, to, i, frames);
+                card.draw(painter, QPoint(at.left, at.top));
+            },
+            base);
+    };
+    slide(before, place);
+    m_pauser.pause(kCardStayMs);
+    middle();
+    m_pauser.pause(kCardLingerMs);
+    slide(place, after);
+    m_buffer = base.copy();
+    m_present();
+}
+
+void QuizAnimator::pulse(const QImage& base, const QString& text, const QRect& area, const QFont& font,
+                         const std::function<bool()>& stop)
+{
+    for (float level : pulseLevels()) {
+        HslColor colour(255, 255, 255);
+        colour.scaleLightness(level);
+        frame(base, [&](QPainter& painter) {
+            painter.setFont(font);
+            painter.setPen(QColor(0, 0, 0, 90)); // a soft shadow keeps white text readable on light fills
+            painter.drawText(area.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text);
+            painter.setPen(toQColor(colour));
+            painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+        });
+        m_pauser.pause(PulseFrameMs);
+        if (stop && stop())
+            break;
+    }
+    m_buffer = base.copy();
+    m_present();
+}
+
+} // namespace brainlark

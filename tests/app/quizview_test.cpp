@@ -1,0 +1,214 @@
+#include "support/quizrig.h"
+
+#include <QtTest>
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+class QuizViewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void clickOnTheRightBoxCountsAndMovesOn();
+    void twoWrongClicksThenTheRightOne();
+    void keysOneToFourAnswerTheBoxes();
+    void trueFalseKeysAndButtons();
+    void typedAnswerIsJudgedOnEnter();
+    void skipCountsWrongAndMovesOn();
+    void automaticAnswerPulsesWithoutJudging();
+    void reversalRefusedInPredefinedMode();
+    void reversalSwapsAndBuildsANewQuestion();
+    void enterStartsWhenNoQuestionIsShown();
+    void arrowKeysTuneThePatternOnlyOutsideTrueFalse();
+};
+
+void QuizViewTest::clickOnTheRightBoxCountsAndMovesOn()
+{
+    QuizRig rig;
+    rig.startQuiz(0);
+    QVERIFY(rig.view->quizStarted());
+    const int box = rig.rightBox();
+    QVERIFY(box >= 0);
+    const Word& asked = rig.askedPair();
+    const std::string askedQuestion = asked.question();
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(box));
+    QCOMPARE(asked.right(), 1);
+    QCOMPARE(asked.timesInQuestion(), 1);
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 1 - Wrong: 0"));
+    QCOMPARE(rig.statusTexts.last(), QStringLiteral("Right: 1 - Wrong: 0"));
+    QVERIFY(rig.view->session()->current().questionPair().question() != askedQuestion);
+    QCOMPARE(rig.soundLog(), QStringList{"r sync"});
+}
+
+void QuizViewTest::twoWrongClicksThenTheRightOne()
+{
+    QuizRig rig;
+    rig.startQuiz(0);
+    const Word& asked = rig.askedPair();
+    const std::string askedQuestion = asked.question();
+    const int wrong = rig.wrongBox();
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(wrong));
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(wrong));
+    // The question stays until answered right; the wrong box keeps its colour.
+    QCOMPARE(rig.view->session()->current().questionPair().question(), askedQuestion);
+    QCOMPARE(int(rig.view->screen().answerFeedback(wrong)), int(QuizLook::Feedback::Wrong));
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 0 - Wrong: 2"));
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
+    QCOMPARE(asked.wrong(), 2);
+    QCOMPARE(asked.right(), 1);
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 1 - Wrong: 2"));
+    QCOMPARE(rig.soundLog(), (QStringList{"w async", "w async", "r sync"}));
+    QVERIFY(!rig.view->session()->missed());
+}
+
+void QuizViewTest::keysOneToFourAnswerTheBoxes()
+{
+    QuizRig rig;
+    rig.startQuiz(0);
+    const Word& asked = rig.askedPair();
+    QTest::keyClick(rig.view.get(), Qt::Key(Qt::Key_1 + rig.wrongBox()));
+    QCOMPARE(asked.wrong(), 1);
+    QTest::keyClick(rig.view.get(), Qt::Key(Qt::Key_1 + rig.rightBox()));
+    QCOMPARE(asked.right(), 1);
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 1 - Wrong: 1"));
+}
+
+void QuizViewTest::trueFalseKeysAndButtons()
+{
+    QuizRig rig;
+    rig.startQuiz(1);
+    QVERIFY(rig.view->screen().layout().isTrueFalseOrTypeIn());
+    const QuizQuestion& q = rig.view->session()->current();
+    const bool statementTrue = q.choices()[0].GetAnswer() == q.questionPair().GetAnswer();
+    const Word& asked = rig.askedPair();
+    QTest::keyClick(rig.view.get(), statementTrue ? Qt::Key_T : Qt::Key_F);
+    QCOMPARE(asked.right(), 1);
+    // The next statement answered with the buttons: the wrong one first.
+    const QuizQuestion& next = rig.view->session()->current();
+    const bool nextTrue = next.choices()[0].GetAnswer() == next.questionPair().GetAnswer();
+    const bool bothRight = next.choices()[1].GetAnswer() == next.questionPair().GetAnswer();
+    const Word& nextAsked = rig.askedPair();
+    if (!bothRight) {
+        QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.buttonCentre(nextTrue ? 1 : 0));
+        QCOMPARE(nextAsked.wrong(), 1);
+    }
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.buttonCentre(nextTrue ? 0 : 1));
+    QCOMPARE(nextAsked.right(), 1);
+}
+
+void QuizViewTest::typedAnswerIsJudgedOnEnter()
+{
+    QuizRig rig;
+    rig.settings.setPreFill(0);
+    rig.startQuiz(2);
+    const Word& asked = rig.askedPair();
+    QVERIFY(rig.view->screen().typein());
+    QCOMPARE(rig.view->screen().typein()->typedText(), std::string("****** *"));
+    QTest::keyClicks(rig.view.get(), "Wrong!!!");
+    QTest::keyClick(rig.view.get(), Qt::Key_Return);
+    QCOMPARE(asked.wrong(), 1);
+    // Without "Keep trying" a wrong typed answer moves on; the new field starts from its pre-fill.
+    QVERIFY(rig.view->session()->current().questionPair().question() != asked.question());
+    const Word& next = rig.askedPair();
+    QTest::keyClick(rig.view.get(), Qt::Key_R, Qt::ControlModifier); // clears the pre-fill
+    QCOMPARE(rig.view->screen().typein()->typedText(), std::string());
+    QTest::keyClicks(rig.view.get(), QString::fromStdString(next.answer()));
+    QTest::keyClick(rig.view.get(), Qt::Key_Return);
+    QCOMPARE(next.right(), 1);
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 1 - Wrong: 1"));
+}
+
+void QuizViewTest::skipCountsWrongAndMovesOn()
+{
+    QuizRig rig;
+    rig.settings.setFunFlag(AppFlags::KeepTrying, true);
+    rig.startQuiz(2);
+    const Word& asked = rig.askedPair();
+    const std::string question = asked.question();
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.buttonCentre(0)); // Try with the pre-fill
+    QCOMPARE(asked.wrong(), 1);
+    QCOMPARE(rig.view->session()->current().questionPair().question(), question); // keep trying
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.buttonCentre(1));   // Skip
+    QCOMPARE(asked.wrong(), 2);
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 0 - Wrong: 2"));
+    QVERIFY(rig.view->session()->current().questionPair().question() != question);
+}
+
+void QuizViewTest::automaticAnswerPulsesWithoutJudging()
+{
+    QuizRig rig;
+    rig.settings.setShowHint(true);
+    rig.settings.setFunFlag(AppFlags::HintSound, true);
+    rig.view->show();
+    rig.startQuiz(0);
+    QVERIFY(rig.view->autoAnswerArmed());
+    const QImage before = rig.view->backBuffer().copy();
+    rig.pauser.pauses.clear();
+    rig.view->showAutomaticAnswer();
+    QCOMPARE(rig.pauser.pauses, QList<int>(14, 100));
+    QCOMPARE(rig.soundLog(), QStringList{"hint async"});
+    QCOMPARE(rig.askedPair().right() + rig.askedPair().wrong(), 0);
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 0 - Wrong: 0"));
+    QCOMPARE(rig.view->backBuffer(), before); // the screen is put back
+    QVERIFY(!rig.view->autoAnswerArmed());    // re-armed only by the next advance
+}
+
+void QuizViewTest::reversalRefusedInPredefinedMode()
+{
+    QuizRig rig;
+    Word wrong("Question 1", "Not it");
+    wrong.setKind(Word::WrongAnswer);
+    rig.list.wrongAnswers().push_back(wrong);
+    rig.settings.setAnswerMode(AppSettings::AnswerMode::Predefined);
+    rig.settings.setDialogFlags(GuideMessages::Flip);
+    rig.startQuiz(0);
+    rig.view->reverse();
+    QCOMPARE(rig.prompter.guides.size(), 1);
+    QVERIFY(rig.prompter.guides[0].text.startsWith("Brainlark will now reverse questions and answers."));
+    QCOMPARE(rig.prompter.messageTexts(),
+             QStringList{"Sorry, questions and answers can not be reversed in the Predefined Answers mode."});
+    QVERIFY(!rig.list.pairs()[0].isReversed());
+}
+
+void QuizViewTest::reversalSwapsAndBuildsANewQuestion()
+{
+    QuizRig rig;
+    rig.startQuiz(0);
+    rig.view->reverse();
+    QVERIFY(rig.prompter.messages.isEmpty());
+    QVERIFY(rig.list.pairs()[0].isReversed());
+    QVERIFY(rig.view->session()->current().questionPair().GetQuestion().rfind("Answer", 0) == 0);
+}
+
+void QuizViewTest::enterStartsWhenNoQuestionIsShown()
+{
+    QuizRig rig;
+    QVERIFY(!rig.view->quizStarted());
+    QTest::keyClick(rig.view.get(), Qt::Key_Return);
+    QVERIFY(rig.view->quizStarted());
+    QuizRig small(4);
+    QTest::keyClick(small.view.get(), Qt::Key_Return);
+    QVERIFY(!small.view->quizStarted()); // a list under five pairs is not quizzed
+}
+
+void QuizViewTest::arrowKeysTuneThePatternOnlyOutsideTrueFalse()
+{
+    QuizRig rig;
+    rig.settings.setHatch(true);
+    rig.settings.setLineStep(20);
+    rig.settings.setLineWidth(2);
+    rig.startQuiz(0);
+    QTest::keyClick(rig.view.get(), Qt::Key_Up);
+    QCOMPARE(rig.settings.lineStep(), 21);
+    QTest::keyClick(rig.view.get(), Qt::Key_Left);
+    QCOMPARE(rig.settings.lineWidth(), 1);
+    rig.startQuiz(1);
+    const Word& asked = rig.askedPair();
+    QTest::keyClick(rig.view.get(), Qt::Key_Up);
+    QCOMPARE(rig.settings.lineStep(), 21);
+    QTest::keyClick(rig.view.get(), Qt::Key_Left); // answers "True"
+    QCOMPARE(asked.right() + asked.wrong(), 1);
+}
+
+QTEST_MAIN(QuizViewTest)
+#include "quizview_test.moc"
