@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 
 namespace brainlark
@@ -16,7 +17,8 @@ namespace brainlark
 namespace
 {
 constexpr int kDefaultEvery = 10;
-constexpr int kMaxEvery = 9999;
+constexpr int kMinEvery = 3; // the range the stored alert factor is kept in
+constexpr int kMaxEvery = 1000;
 } // namespace
 
 SmartCounterDialog::SmartCounterDialog(int alertFactor, bool music, bool animation, bool reverse,
@@ -27,8 +29,9 @@ SmartCounterDialog::SmartCounterDialog(int alertFactor, bool music, bool animati
     m_alert = new QCheckBox(tr("&Alert after every"));
     m_alert->setChecked(alertFactor > 0);
     m_every = new QSpinBox;
-    m_every->setRange(1, kMaxEvery);
-    m_every->setValue(alertFactor == 0 ? kDefaultEvery : std::min(std::abs(alertFactor), kMaxEvery));
+    m_every->setRange(kMinEvery, kMaxEvery);
+    m_every->setValue(alertFactor == 0 ? kDefaultEvery
+                                       : std::clamp(std::abs(alertFactor), kMinEvery, kMaxEvery));
     auto* everyRow = new QHBoxLayout;
     everyRow->addWidget(m_alert);
     everyRow->addWidget(m_every);

@@ -26,7 +26,7 @@ public:
     {
         pauses.append(ms);
         if (timeline)
-            timeline->append(QStringLiteral("pause %1").arg(ms));
+            timeline->append(QStringLiteral("pause:%1").arg(ms));
         m_clock.advanceMs(ms);
     }
     QList<int> pauses;
