@@ -7,6 +7,7 @@
 #include "app/ccardloomapp.h"
 #include "app/ccardloomdoc.h"
 #include "app/cmainframe.h"
+#include "app/fontfallbacks.h"
 #include "app/prompter.h"
 #include "quiz/ui/backgroundpicture.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication qtApp(argc, argv);
+    installFontFallbacks();
     QStringList arguments = qtApp.arguments();
     const bool benchmark = arguments.removeAll(QLatin1String(BenchmarkFlag)) > 0;
 
