@@ -3,13 +3,17 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <utility>
 
 #include "app/ccardloomapp.h"
 #include "app/ccardloomdoc.h"
 #include "app/cmainframe.h"
 #include "app/fontfallbacks.h"
 #include "app/prompter.h"
+#include "app/shellopener.h"
 #include "quiz/ui/backgroundpicture.h"
+#include "quiz/ui/ccardloomview.h"
 
 using namespace brainlark;
 
@@ -34,6 +38,40 @@ void wireBackground(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
         frame.update();
         return true;
     });
+}
+
+// The quiz screen in the frame's client area: its commands, the score pane and the list it quizzes.
+void wireQuizView(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
+{
+    auto* view = new CCardloomView(app.settings(), app.services());
+    frame.setQuizView(view);
+    view->setCommandRouter([&frame](int id) { frame.execute(id); });
+    const std::pair<int, std::function<void()>> handlers[] = {
+        {cmd::Start, [view] { view->start(); }},
+        {cmd::Flip, [view] { view->reverse(); }},
+        {cmd::MultipleChoice, [view] { view->setQuizMode(0); }},
+        {cmd::TrueFalse, [view] { view->setQuizMode(1); }},
+        {cmd::TypeIn, [view] { view->setQuizMode(2); }},
+        {cmd::Animate, [view] { view->toggleAnimateNewQuestion(); }},
+        {cmd::QuizHelp, [view] { emit view->helpRequested(CCardloomView::QuizHelpContext); }},
+    };
+    for (const auto& [id, handler] : handlers)
+        frame.setCommandHandler(id, handler);
+    QObject::connect(view, &CCardloomView::statusTextChanged, &frame,
+                     [&frame](const QString& text) { frame.setPaneText(1, text); });
+    QObject::connect(view, &CCardloomView::listStatusChanged, &doc, &CCardloomDoc::RefreshListStatus);
+    QObject::connect(view, &CCardloomView::stateChanged, &frame, &CMainFrame::updateCommandStates);
+    QObject::connect(view, &CCardloomView::helpRequested, &frame, [&app](int context) {
+        app.services().shell->open(app.settings().installPath() +
+                                   QStringLiteral("/help/brainlark.html#%1").arg(context));
+    });
+    QObject::connect(&doc, &CCardloomDoc::listLoaded, view, [view, &doc] {
+        view->setList(doc.list());
+        view->start();
+        view->setFocus();
+    });
+    QObject::connect(&doc, &CCardloomDoc::listChanged, view, &CCardloomView::rebuildScreen);
+    frame.setSlideshowRunning([view] { return view->screenState() == CCardloomView::Slideshow; });
 }
 
 // The last list, when the learner wants it back; otherwise (or when it is gone) the study-module selector.
@@ -66,6 +104,7 @@ int main(int argc, char* argv[])
     CMainFrame frame(doc, app.settings(), app.services());
     app.setMainWindow(&frame);
     wireBackground(doc, app, frame);
+    wireQuizView(doc, app, frame);
 
     const QString listPath = app.commandLineListPath();
     if (!listPath.isEmpty() && !doc.OnOpenDocument(listPath)) {

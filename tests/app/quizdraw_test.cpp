@@ -1,0 +1,139 @@
+#include "support/quizrig.h"
+
+#include <QtTest>
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+namespace
+{
+
+/// A pixel just inside a box's top-left corner, clear of its text and frame.
+QRgb insideCorner(const QImage& image, const Rect& r)
+{
+    return image.pixel(r.left + 3, r.top + 3) & 0xFFFFFF;
+}
+
+QRgb slot(const QuizRig& rig, int index)
+{
+    return rig.settings.palette().rgb(index);
+}
+
+} // namespace
+
+class QuizDrawTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pressedRightBoxShowsTheRightColour();
+    void wrongBoxKeepsTheWrongColour();
+    void unansweredBoxesKeepTheirFill();
+    void counterTurnsToTheAlertColour();
+    void backgroundFillsTheScreen();
+    void typingFieldShowsTheTypedText();
+    void classicLayoutPutsTheAnswersOnLines();
+};
+
+void QuizDrawTest::pressedRightBoxShowsTheRightColour()
+{
+    QuizRig rig;
+    rig.settings.setFillMode(true);
+    rig.startQuiz(0);
+    const int box = rig.rightBox();
+    QTest::mousePress(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(box));
+    const QImage& shown = rig.view->backBuffer();
+    QCOMPARE(insideCorner(shown, rig.view->screen().answer(box).rect()), slot(rig, SkinPalette::Right));
+    QTest::mouseRelease(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(box));
+}
+
+void QuizDrawTest::wrongBoxKeepsTheWrongColour()
+{
+    QuizRig rig;
+    rig.settings.setFillMode(true);
+    rig.startQuiz(0);
+    const int box = rig.wrongBox();
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(box));
+    const Rect r = rig.view->screen().answer(box).rect();
+    QCOMPARE(insideCorner(rig.view->backBuffer(), r), slot(rig, SkinPalette::Wrong));
+    // Painting again from scratch shows the same: the feedback is part of the screen's state.
+    rig.view->render();
+    QCOMPARE(insideCorner(rig.view->backBuffer(), r), slot(rig, SkinPalette::Wrong));
+}
+
+void QuizDrawTest::unansweredBoxesKeepTheirFill()
+{
+    QuizRig rig;
+    rig.settings.setFillMode(true);
+    rig.startQuiz(0);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(insideCorner(rig.view->backBuffer(), rig.view->screen().answer(i).rect()),
+                 slot(rig, SkinPalette::Box4));
+    QCOMPARE(insideCorner(rig.view->backBuffer(), rig.view->screen().question().rect()),
+             slot(rig, SkinPalette::Box1));
+}
+
+void QuizDrawTest::counterTurnsToTheAlertColour()
+{
+    QuizRig rig;
+    rig.settings.setAlertFactor(3);
+    rig.startQuiz(0);
+    const Rect counter = rig.view->screen().layout().counterBox(0, false);
+    QCOMPARE(insideCorner(rig.view->backBuffer(), counter), slot(rig, SkinPalette::Counter2));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(rig.view.get(), Qt::Key(Qt::Key_1 + rig.rightBox()));
+    QCOMPARE(rig.view->session()->rightCount(), 3);
+    QCOMPARE(insideCorner(rig.view->backBuffer(), counter), slot(rig, SkinPalette::Counter1));
+    rig.settings.setFunFlag(AppFlags::SmartCounter, false);
+    rig.view->render();
+    // Without the counter its corner shows the question box it sits on.
+    QCOMPARE(insideCorner(rig.view->backBuffer(), counter), slot(rig, SkinPalette::Box1));
+}
+
+void QuizDrawTest::backgroundFillsTheScreen()
+{
+    QuizRig rig;
+    rig.startQuiz(0);
+    const QImage& shown = rig.view->backBuffer();
+    QCOMPARE(shown.size(), QSize(800, 600));
+    QCOMPARE(shown.pixel(799, 599) & 0xFFFFFF, slot(rig, SkinPalette::Background));
+    QCOMPARE(shown.pixel(2, 2) & 0xFFFFFF, slot(rig, SkinPalette::Background));
+}
+
+void QuizDrawTest::typingFieldShowsTheTypedText()
+{
+    QuizRig rig;
+    rig.startQuiz(2);
+    const Rect field = rig.view->screen().typein()->rect();
+    auto inkIn = [&](const QImage& image) {
+        int ink = 0;
+        const QRgb fill = slot(rig, SkinPalette::Box4);
+        for (int y = field.top + 3; y < field.bottom - 3; ++y)
+            for (int x = field.left + 3; x < field.right - 3; ++x)
+                ink += (image.pixel(x, y) & 0xFFFFFF) != fill;
+        return ink;
+    };
+    QTest::keyClick(rig.view.get(), Qt::Key_R, Qt::ControlModifier);
+    const int empty = inkIn(rig.view->backBuffer());
+    QTest::keyClicks(rig.view.get(), "Hello");
+    QCOMPARE(rig.view->screen().typein()->typedText(), std::string("Hello"));
+    QVERIFY(inkIn(rig.view->backBuffer()) > empty + 50);
+}
+
+void QuizDrawTest::classicLayoutPutsTheAnswersOnLines()
+{
+    QuizRig rig;
+    rig.startQuiz(0, 1);
+    for (int i = 0; i < 4; ++i) {
+        const Rect r = rig.view->screen().answer(i).rect();
+        QCOMPARE(r.left, 40);
+        QCOMPARE(r.top, 100 + 70 * i);
+        QVERIFY(rig.view->screen().answer(i).text().rfind("\x95 ", 0) == 0);
+    }
+    QCOMPARE(rig.view->screen().question().rect().bottom, 88);
+    // A click on a Classic answer line judges it.
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
+    QCOMPARE(rig.view->session()->rightCount(), 1);
+}
+
+QTEST_MAIN(QuizDrawTest)
+#include "quizdraw_test.moc"
