@@ -4,15 +4,56 @@
 #include <cstdio>
 #include <cstring>
 
-namespace brainlark {
+namespace brainlark
+{
 
 int32_t wrappingAdd(int32_t a, int32_t b)
 {
     return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 
-Word::Word(std::string question, std::string answer) : m_question(std::move(question)), m_answer(std::move(answer))
+Word::Word(std::string question, std::string answer)
+    : m_question(std::move(question)), m_answer(std::move(answer))
 {
+}
+
+Word::Word(const Word& o)
+    : m_extras(o.m_extras ? std::make_unique<Extras>(*o.m_extras) : nullptr), m_total(o.m_total),
+      m_wrong(o.m_wrong), m_right(o.m_right), m_reversed(o.m_reversed), m_rating(o.m_rating),
+      m_question(o.m_question), m_answer(o.m_answer), m_timesInQuestion(o.m_timesInQuestion), m_kind(o.m_kind)
+{
+}
+
+Word& Word::operator=(const Word& o)
+{
+    if (this != &o)
+        *this = Word(o);
+    return *this;
+}
+
+const std::string& Word::emptyText()
+{
+    static const std::string empty;
+    return empty;
+}
+
+Word::Extras& Word::extras()
+{
+    if (!m_extras)
+        m_extras = std::make_unique<Extras>();
+    return *m_extras;
+}
+
+void Word::setHint(std::string text)
+{
+    if (!text.empty() || m_extras)
+        extras().hint = std::move(text);
+}
+
+void Word::SetPicturePath(std::string path)
+{
+    if (!path.empty() || m_extras)
+        extras().picturePathOne = std::move(path);
 }
 
 void Word::incrementTimesInQuestion()
@@ -23,35 +64,37 @@ void Word::incrementTimesInQuestion()
 std::string Word::GetSoundPath(int which) const
 {
     if (which == 1)
-        return m_soundPathOne;
+        return soundPathOne();
     if (which == 2)
-        return m_soundPathTwo;
+        return soundPathTwo();
     return {};
 }
 
 void Word::SetSoundPath(std::string path, int which)
 {
-    if (which == 1)
-        m_soundPathOne = std::move(path);
-    else if (which == 2)
-        m_soundPathTwo = std::move(path);
+    if (which != 1 && which != 2)
+        return;
+    if (path.empty() && !m_extras)
+        return;
+    (which == 1 ? extras().soundPathOne : extras().soundPathTwo) = std::move(path);
 }
 
 std::string Word::GetQuestionSoundFile(const std::string& programFolder) const
 {
-    const std::string& rel = m_reversed ? m_soundPathTwo : m_soundPathOne;
+    const std::string& rel = m_reversed ? soundPathTwo() : soundPathOne();
     return rel.empty() ? std::string() : joinMediaPath(programFolder, "quiz_sounds", rel);
 }
 
 std::string Word::GetAnswerSoundFile(const std::string& programFolder) const
 {
-    const std::string& rel = m_reversed ? m_soundPathOne : m_soundPathTwo;
+    const std::string& rel = m_reversed ? soundPathOne() : soundPathTwo();
     return rel.empty() ? std::string() : joinMediaPath(programFolder, "quiz_sounds", rel);
 }
 
 std::string Word::GetPictureFile(const std::string& programFolder) const
 {
-    return m_picturePathOne.empty() ? std::string() : joinMediaPath(programFolder, "quiz_pictures", m_picturePathOne);
+    const std::string& picture = GetPicturePath();
+    return picture.empty() ? std::string() : joinMediaPath(programFolder, "quiz_pictures", picture);
 }
 
 void Word::AddRight(int32_t n)
@@ -143,10 +186,15 @@ std::string Word::FormatAccuracyHtml() const
 {
     if (m_total == 0)
         return " - ";
-    const float percent = static_cast<float>(static_cast<double>(m_right) / static_cast<double>(m_total) * 100.0);
-    const char* colour = percent >= 90.0f ? "green" : percent >= 70.0f ? "blue" : percent >= 50.0f ? "orange" : "red";
+    const float percent =
+        static_cast<float>(static_cast<double>(m_right) / static_cast<double>(m_total) * 100.0);
+    const char* colour = percent >= 90.0f   ? "green"
+                         : percent >= 70.0f ? "blue"
+                         : percent >= 50.0f ? "orange"
+                                            : "red";
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "<font color='%s'>%.0f %%</font>", colour, static_cast<double>(percent));
+    std::snprintf(buffer, sizeof buffer, "<font color='%s'>%.0f %%</font>", colour,
+                  static_cast<double>(percent));
     return buffer;
 }
 
@@ -160,12 +208,11 @@ std::string Word::FormatDebugLine() const
 
 bool Word::operator==(const Word& o) const
 {
-    return m_picturePathOne == o.m_picturePathOne && m_soundPathOne == o.m_soundPathOne &&
-           m_soundPathTwo == o.m_soundPathTwo && m_total == o.m_total && m_wrong == o.m_wrong &&
-           m_right == o.m_right && m_reversed == o.m_reversed &&
+    return GetPicturePath() == o.GetPicturePath() && soundPathOne() == o.soundPathOne() &&
+           soundPathTwo() == o.soundPathTwo() && hint() == o.hint() && m_total == o.m_total &&
+           m_wrong == o.m_wrong && m_right == o.m_right && m_reversed == o.m_reversed &&
            std::memcmp(&m_rating, &o.m_rating, sizeof m_rating) == 0 && m_question == o.m_question &&
-           m_answer == o.m_answer && m_timesInQuestion == o.m_timesInQuestion && m_kind == o.m_kind &&
-           m_hint == o.m_hint;
+           m_answer == o.m_answer && m_timesInQuestion == o.m_timesInQuestion && m_kind == o.m_kind;
 }
 
 } // namespace brainlark

@@ -1,30 +1,38 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/mediapath.h"
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// One question/answer pair of a list, or one predefined wrong answer (kind 1).
 /// Texts are Windows-1252 byte strings and are compared byte for byte.
-class Word {
+class Word
+{
 public:
     enum Kind : int32_t { MarkedForDeletion = -1, Pair = 0, WrongAnswer = 1 };
 
     Word() = default;
     Word(std::string question, std::string answer);
+    Word(const Word& other);
+    Word& operator=(const Word& other);
+    Word(Word&&) noexcept = default;
+    Word& operator=(Word&&) noexcept = default;
+    ~Word() = default;
 
     // Raw fields, as stored in the file.
     const std::string& question() const { return m_question; }
     void setQuestion(std::string text) { m_question = std::move(text); }
     const std::string& answer() const { return m_answer; }
     void setAnswer(std::string text) { m_answer = std::move(text); }
-    const std::string& hint() const { return m_hint; }
-    void setHint(std::string text) { m_hint = std::move(text); }
-    const std::string& soundPathOne() const { return m_soundPathOne; }
-    const std::string& soundPathTwo() const { return m_soundPathTwo; }
+    const std::string& hint() const { return m_extras ? m_extras->hint : emptyText(); }
+    void setHint(std::string text);
+    const std::string& soundPathOne() const { return m_extras ? m_extras->soundPathOne : emptyText(); }
+    const std::string& soundPathTwo() const { return m_extras ? m_extras->soundPathTwo : emptyText(); }
     int32_t timesInQuestion() const { return m_timesInQuestion; }
     void setTimesInQuestion(int32_t n) { m_timesInQuestion = n; }
     void incrementTimesInQuestion();
@@ -45,8 +53,8 @@ public:
     /// Full path of the sound of the side shown as question, or empty when there is none.
     std::string GetQuestionSoundFile(const std::string& programFolder) const;
     std::string GetAnswerSoundFile(const std::string& programFolder) const;
-    const std::string& GetPicturePath() const { return m_picturePathOne; }
-    void SetPicturePath(std::string path) { m_picturePathOne = std::move(path); }
+    const std::string& GetPicturePath() const { return m_extras ? m_extras->picturePathOne : emptyText(); }
+    void SetPicturePath(std::string path);
     /// Full path of the picture, or empty when the pair has none.
     std::string GetPictureFile(const std::string& programFolder) const;
 
@@ -76,9 +84,18 @@ public:
     bool operator!=(const Word& other) const { return !(*this == other); }
 
 private:
-    std::string m_picturePathOne;
-    std::string m_soundPathOne;
-    std::string m_soundPathTwo;
+    // Most pairs have no media and no notes; keeping those four texts out of line halves the size of a
+    // pair, which is what loading and walking big lists costs.
+    struct Extras {
+        std::string picturePathOne;
+        std::string soundPathOne;
+        std::string soundPathTwo;
+        std::string hint;
+    };
+    static const std::string& emptyText();
+    Extras& extras();
+
+    std::unique_ptr<Extras> m_extras;
     int32_t m_total = 0;
     int32_t m_wrong = 0;
     int32_t m_right = 0;
@@ -88,7 +105,6 @@ private:
     std::string m_answer;
     int32_t m_timesInQuestion = 0;
     int32_t m_kind = Pair;
-    std::string m_hint;
 };
 
 /// 32-bit addition with wrap-around, as the stored counters behave.
