@@ -10,6 +10,7 @@
 #include "app/ccardloomdoc.h"
 #include "app/cmainframe.h"
 #include "app/fontfallbacks.h"
+#include "app/helppages.h"
 #include "app/prompter.h"
 #include "app/shellopener.h"
 #include "quiz/ui/backgroundpicture.h"
@@ -62,8 +63,7 @@ void wireQuizView(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
     QObject::connect(view, &CCardloomView::listStatusChanged, &doc, &CCardloomDoc::RefreshListStatus);
     QObject::connect(view, &CCardloomView::stateChanged, &frame, &CMainFrame::updateCommandStates);
     QObject::connect(view, &CCardloomView::helpRequested, &frame, [&app](int context) {
-        app.services().shell->open(app.settings().installPath() +
-                                   QStringLiteral("/help/brainlark.html#%1").arg(context));
+        app.services().shell->open(HelpPages::url(app.settings().installPath(), context));
     });
     QObject::connect(&doc, &CCardloomDoc::listLoaded, view, [view, &doc] {
         view->setList(doc.list());

@@ -1,6 +1,7 @@
 #include "app/qtprompter.h"
 
 #include "app/guidedialog.h"
+#include "app/helppages.h"
 #include "app/shellopener.h"
 
 #include <QColorDialog>
@@ -68,9 +69,7 @@ QtPrompter::QtPrompter(ShellOpener& shell) : m_shell(shell) {}
 
 QString QtPrompter::helpUrl(int helpContext) const
 {
-    QUrl url = QUrl::fromLocalFile(m_programFolder + QStringLiteral("/help/index.html"));
-    url.setFragment(QStringLiteral("context-%1").arg(helpContext));
-    return url.toString();
+    return HelpPages::url(m_programFolder, helpContext);
 }
 
 int QtPrompter::message(const QString& text, Icon icon, Buttons buttons)
