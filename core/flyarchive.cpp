@@ -208,12 +208,13 @@ LoadResult FlyArchive::read(std::string_view bytes, WordList& out)
         ListSource src(bytes);
         WordList list;
         readWordArray(src, list.pairs());
-        readListFields(src, readVersion(src.in), list);
+        const uint32_t version = readVersion(src.in);
+        readListFields(src, version, list);
         // Sequential selection resumes one pair before the last one asked.
         if (list.lastIndex() > 1)
             list.setLastIndex(list.lastIndex() - 2);
         out = std::move(list);
-        return {true, {}};
+        return {true, {}, version};
     } catch (const std::runtime_error& e) {
         return {false, e.what()};
     } catch (const std::bad_alloc&) {

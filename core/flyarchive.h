@@ -13,6 +13,8 @@ namespace brainlark
 struct LoadResult {
     bool ok = false;
     std::string error;
+    /// The list format version the file was written with (1-10), once read.
+    uint32_t version = 0;
     explicit operator bool() const { return ok; }
 };
 

@@ -20,9 +20,11 @@ std::string titleOf(const std::string& path)
     return Cp1252::isValidUtf8WithMultibyte(name) ? Cp1252::fromUtf8(name) : name;
 }
 
-bool loadList(const std::string& path, WordList& list, std::ostream& err)
+bool loadList(const std::string& path, WordList& list, std::ostream& err, uint32_t* version)
 {
     const LoadResult result = FlyArchive::readFile(path, list);
+    if (version)
+        *version = result.version;
     if (!result)
         err << "brainlark-cli: " << path << ": " << result.error << '\n';
     return result.ok;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -15,7 +16,8 @@ class CliArgs;
 std::string titleOf(const std::string& path);
 
 /// Reads a list; on failure prints the one-line reason and returns false.
-bool loadList(const std::string& path, WordList& list, std::ostream& err);
+/// `version`, when given, receives the file's list format version.
+bool loadList(const std::string& path, WordList& list, std::ostream& err, uint32_t* version = nullptr);
 
 /// Checks option errors and the positional count; complains with the usage line when they are wrong.
 bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err);

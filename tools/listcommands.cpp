@@ -50,9 +50,10 @@ int dump(const std::vector<std::string>& raw, std::ostream& out, std::ostream& e
     if (!expectArgs(args, 1, "brainlark-cli dump LIST.fly", err))
         return UsageError;
     WordList list;
-    if (!loadList(args.positionals()[0], list, err))
+    uint32_t version = 0;
+    if (!loadList(args.positionals()[0], list, err, &version))
         return FileError;
-    out << listToJson(list).dump(2) << '\n';
+    out << listToJson(list, version).dump(2) << '\n';
     return Success;
 }
 

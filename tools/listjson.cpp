@@ -30,10 +30,10 @@ static ordered_json wordToJson(const Word& w)
     return j;
 }
 
-ordered_json listToJson(const WordList& list)
+ordered_json listToJson(const WordList& list, uint32_t version)
 {
     ordered_json j;
-    j["version"] = 10;
+    j["version"] = version;
     j["notes"] = Cp1252::toUtf8(list.notes());
     j["createdStamp"] = Cp1252::toUtf8(list.createdStamp());
     j["savedStamp"] = Cp1252::toUtf8(list.savedStamp());

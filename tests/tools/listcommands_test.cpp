@@ -189,3 +189,21 @@ TEST_F(CliTest, ImportTextRefusesFilesWithFewerThanFivePairs)
     EXPECT_NE(r.err.find("does not contain a valid Q&A-list."), std::string::npos);
     EXPECT_FALSE(fs::exists(path("short.fly")));
 }
+
+TEST_F(CliTest, DumpReportsTheVersionTheFileWasWrittenWith)
+{
+    // Pairs only: the oldest files stop right after them and count as version 1.
+    writeBytes(path("old.fly"), std::string("\x01\x00\xFF\xFF\x01\x00\x04\x00Word\x01q\x01"
+                                            "a\x00\x00\x00\x00\x00\x00\x80\x3F",
+                                            24));
+    const CliResult r = run({"dump", path("old.fly")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const nlohmann::json dumped = nlohmann::json::parse(r.out);
+    EXPECT_EQ(dumped["version"], 1);
+    EXPECT_EQ(dumped["notes"], "no description available");
+    EXPECT_EQ(dumped["pairs"][0]["rating"], 1.0);
+
+    writeBytes(path("one.json"), kOnePair);
+    ASSERT_EQ(run({"build", path("one.json"), path("new.fly")}).code, 0);
+    EXPECT_EQ(nlohmann::json::parse(run({"dump", path("new.fly")}).out)["version"], 10);
+}
