@@ -23,19 +23,37 @@ namespace
 
 constexpr const char* BenchmarkFlag = "--benchmark-startup";
 
+// Makes a picture the quiz background; refused pictures leave the old one. "Could not open" is shown
+// unless the caller asks for quiet (the start-up check only falls back to the plain colour).
+bool useBackgroundPicture(CCardloomApp& app, const QString& path, bool quiet)
+{
+    BackgroundPicture picture;
+    const BackgroundPicture::Outcome outcome = picture.setBackgroundPicture(path);
+    if (!outcome.accepted) {
+        if (!quiet && !outcome.message.isEmpty())
+            app.services().prompter->message(outcome.message, Prompter::Icon::Exclamation);
+        return false;
+    }
+    app.settings().setBackgroundPicture(picture.image());
+    app.settings().setCurrentBkgFilePath(path);
+    return true;
+}
+
+// The stored background picture; without a usable one the quiz screen falls back to colour and pattern.
+void applyStoredBackground(CCardloomApp& app)
+{
+    const bool loaded = useBackgroundPicture(app, app.settings().currentBkgFilePath(), true);
+    if (!loaded && app.settings().bkgType() == 1)
+        app.settings().setBkgType(0);
+}
+
 // A picture handed over by the desktop becomes the quiz background.
 void wireBackground(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
 {
     doc.setBackgroundHandler([&app, &frame](const QString& path) {
-        BackgroundPicture picture;
-        const BackgroundPicture::Outcome outcome = picture.setBackgroundPicture(path);
-        if (!outcome.accepted) {
-            if (!outcome.message.isEmpty())
-                app.services().prompter->message(outcome.message, Prompter::Icon::Exclamation);
+        if (!useBackgroundPicture(app, path, false))
             return false;
-        }
-        app.settings().setBackgroundPicture(picture.image());
-        app.settings().setCurrentBkgFilePath(path);
+        app.settings().setBkgType(1); // a dropped picture is meant to be seen
         frame.update();
         return true;
     });
@@ -103,6 +121,7 @@ int main(int argc, char* argv[])
     CCardloomDoc doc(app.settings(), app.services());
     CMainFrame frame(doc, app.settings(), app.services());
     app.setMainWindow(&frame);
+    applyStoredBackground(app);
     wireBackground(doc, app, frame);
     wireQuizView(doc, app, frame);
 
