@@ -24,7 +24,7 @@ class FeatureScroller : public QWidget
 public:
     explicit FeatureScroller(QWidget* parent) : QWidget(parent)
     {
-        setMinimumSize(300, 130);
+        setMinimumSize(360, 160);
         setObjectName("featureScroller");
         m_font = QFont(QStringLiteral("Verdana"));
         m_font.setPixelSize(12);
@@ -68,7 +68,8 @@ AboutDialog::AboutDialog(std::function<void(const QString&)> openUrl, std::funct
 {
     setWindowTitle(tr("About Brainlark"));
     auto* icon = new QLabel;
-    icon->setPixmap(QPixmap(QStringLiteral(":/icons/brainlark.png")));
+    icon->setPixmap(QPixmap(QStringLiteral(":/icons/brainlark.png"))
+                        .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     auto* title = new QLabel(QStringLiteral("Brainlark Version 4.0"));
     QFont bold = title->font();
     bold.setBold(true);
@@ -88,6 +89,9 @@ AboutDialog::AboutDialog(std::function<void(const QString&)> openUrl, std::funct
     m_version->setReadOnly(true);
     m_version->setFrame(false);
     m_version->setFocusPolicy(Qt::NoFocus);
+    QPalette plain = m_version->palette();
+    plain.setColor(QPalette::Base, plain.color(QPalette::Window));
+    m_version->setPalette(plain);
 
     auto* heading = new QVBoxLayout;
     heading->addWidget(title);
@@ -100,8 +104,9 @@ AboutDialog::AboutDialog(std::function<void(const QString&)> openUrl, std::funct
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addLayout(top, 0);
     layout->addWidget(new FeatureScroller(this), 1);
+    resize(420, 330);
     layout->addWidget(buttons);
 }
 
