@@ -52,6 +52,8 @@ protected:
         const int y = height() - m_offset % cycle;
         painter.drawText(area.translated(0, y), Qt::TextWordWrap,
                          QString::fromLatin1(AboutDialog::FeatureList));
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:
