@@ -18,6 +18,7 @@
 
 #include "app/aboutdialog.h"
 #include "app/ccardloomdoc.h"
+#include "app/helppages.h"
 #include "app/eventsounds.h"
 #include "app/guidemessages.h"
 #include "app/quizplaceholder.h"
@@ -393,6 +394,11 @@ void CMainFrame::execute(int id)
     emit commandExecuted(id);
 }
 
+void CMainFrame::openHelp(int context)
+{
+    m_services.shell->open(HelpPages::url(m_doc.programFolder(), context));
+}
+
 int CMainFrame::runDialog(QDialog& dialog)
 {
     return m_runDialog ? m_runDialog(dialog) : dialog.exec();
@@ -418,6 +424,9 @@ void CMainFrame::registerHandlers()
         {cmd::AnswersPredefined, [this] { onAnswerSelection(true); }},
         {cmd::AnswersRandom, [this] { onAnswerSelection(false); }},
         {cmd::BackgroundPicture, [this] { m_services.shell->open(m_doc.folder("bkg/")); }},
+        {cmd::HelpTopics, [this] { openHelp(0); }},
+        {cmd::HowDoI, [this] { openHelp(36); }},
+        {cmd::Tutorial, [this] { openHelp(2); }},
     };
     for (const auto& [id, handler] : frame)
         m_handlers[id] = handler;

@@ -138,6 +138,8 @@ private:
     void onAbout();
     void onAnswerSelection(bool predefined);
     void onSaveDocument();
+    /// Opens the help page at a help context (0: its start).
+    void openHelp(int context);
     int runDialog(QDialog& dialog);
 
     CCardloomDoc& m_doc;

@@ -18,6 +18,8 @@
 #include "app/quizplaceholder.h"
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
+
+#include <QUrl>
 #include "core/clock.h"
 #include "core/flyarchive.h"
 #include "support/fakes.h"
@@ -364,6 +366,15 @@ private slots:
         m_doc->setStudyModuleChooser([path]() -> std::optional<QString> { return path; });
         m_frame->action(cmd::SelectStudyModule)->trigger();
         QCOMPARE(m_doc->title(), QString("Picked"));
+    }
+
+    void helpCommandsOpenTheHelpPageAtTheirTopics()
+    {
+        m_frame->execute(cmd::HelpTopics);
+        m_frame->execute(cmd::HowDoI);
+        m_frame->execute(cmd::Tutorial);
+        const QString page = QUrl::fromLocalFile(m_dir.path() + "/help/index.html").toString();
+        QCOMPARE(m_shell.opened, (QStringList{page, page + "#context-36", page + "#context-2"}));
     }
 };
 
