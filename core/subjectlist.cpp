@@ -218,21 +218,26 @@ bool SubjectList::readFileBytes(const std::string& path, std::string& out)
         ::close(fd);
         return false;
     }
-    out.resize(static_cast<size_t>(st.st_size) + 1);
+    // The size fstat gives is what is read: a list is a snapshot, and stopping there saves the read that
+    // would only report the end of the file.
+    const size_t size = static_cast<size_t>(st.st_size);
+    out.resize(size);
     size_t used = 0;
-    for (;;) {
-        if (used == out.size())
-            out.resize(out.size() * 2);
-        const ssize_t n = ::read(fd, out.data() + used, out.size() - used);
+    while (used < size) {
+        const ssize_t n = ::read(fd, out.data() + used, size - used);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
+        if (n < 0) {
             ::close(fd);
-            out.resize(used);
-            return n == 0;
+            return false;
         }
+        if (n == 0)
+            break; // the file shrank meanwhile
         used += static_cast<size_t>(n);
     }
+    ::close(fd);
+    out.resize(used);
+    return true;
 }
 
 void SubjectList::RebuildCatalogue(const std::string& dataFolder)
