@@ -116,6 +116,14 @@ private:
     }
     bool skipString()
     {
+        // Nearly every text is shorter than 255 bytes: one length byte, one bounds check.
+        if (m_pos < m_end && *m_pos != 0xFF) {
+            const size_t length = *m_pos;
+            if (static_cast<size_t>(m_end - m_pos) <= length)
+                return false;
+            m_pos += 1 + length;
+            return true;
+        }
         std::string_view ignored;
         return string(ignored);
     }
@@ -140,6 +148,10 @@ private:
         if (remaining() < 2)
             return false;
         const uint16_t tag = u16();
+        if (tag == 0x8001 && !m_classes.empty() && m_classes.front() == 1) {
+            ++m_nextIndex; // the tag of every pair after the first one
+            return true;
+        }
         if (tag == 0xFFFF) {
             if (!classDefinition())
                 return false;
@@ -179,6 +191,9 @@ private:
     }
     bool wordBody()
     {
+        if (m_schema >= 7) // the layout of every list written since schema 7
+            return skipString() && skipString() && skip(16) && skipString() && skipString() && skipString() &&
+                   skip(4) && skipString();
         if (!skipString() || !skipString() || !skip(8))
             return false;
         if (m_schema >= 2 && !skip(8))
