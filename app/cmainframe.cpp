@@ -18,9 +18,9 @@
 
 #include "app/aboutdialog.h"
 #include "app/ccardloomdoc.h"
-#include "app/helppages.h"
 #include "app/eventsounds.h"
 #include "app/guidemessages.h"
+#include "app/helppages.h"
 #include "app/quizplaceholder.h"
 #include "app/shellopener.h"
 #include "app/studentdatadialog.h"
@@ -235,8 +235,8 @@ QMenu* CMainFrame::newMenu(const QString& title, std::initializer_list<int> ids)
 QMenu* CMainFrame::buildFileMenu()
 {
     QMenu* file = newMenu(tr("&File"), {cmd::SelectStudyModule, cmd::SaveAs, Separator});
-    file->addMenu(
-        newMenu(tr("&Export to File"), {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
+    file->addMenu(newMenu(tr("&Export to File"),
+                          {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
     file->addMenu(newMenu(tr("Printable &Tests"), {cmd::PrintableTest, cmd::PrintableFolder}));
     file->addSeparator();
     file->addAction(m_actions[cmd::ShareLists]);

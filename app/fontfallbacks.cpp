@@ -3,7 +3,8 @@
 #include <QFont>
 #include <QStringList>
 
-namespace brainlark {
+namespace brainlark
+{
 
 void installFontFallbacks()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// The settings and the quiz screen name the classic desktop faces (Verdana, Comic Sans MS, Century
 /// Gothic, Courier New). Linux desktops rarely have them; map each to the closest free face so that the

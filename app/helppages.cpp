@@ -2,7 +2,8 @@
 
 #include <QUrl>
 
-namespace brainlark {
+namespace brainlark
+{
 
 QString HelpPages::url(const QString& programFolder, int context)
 {

@@ -2,10 +2,12 @@
 
 #include <QString>
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// The help pages shipped in the program folder: one page, one anchor per help context.
-class HelpPages {
+class HelpPages
+{
 public:
     /// file:// address of the help page at the topic of a help context (0 = the start of the page).
     static QString url(const QString& programFolder, int context);

@@ -5,12 +5,14 @@
 #include <QString>
 #include <optional>
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// Everything that asks the learner something: message boxes, file, colour and font choosers, guide
 /// dialogs, the password box. The program uses the widget implementation; tests script the answers and
 /// record what was asked.
-class Prompter {
+class Prompter
+{
 public:
     enum class Icon { None, Information, Exclamation, Stop, Question };
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -19,7 +21,7 @@ public:
     /// The three guide dialogs: Yes/No/Help, OK/Help, OK only — each with "Don't show this message again".
     enum class GuideKind { YesNoHelp = 203, OkHelp = 204, OkOnly = 206 };
     struct GuideAnswer {
-        int result = Cancel;      ///< Ok, Yes, No, or Cancel when closed with Escape or the close box
+        int result = Cancel;        ///< Ok, Yes, No, or Cancel when closed with Escape or the close box
         bool dontShowAgain = false; ///< only meaningful when result is not Cancel
     };
 

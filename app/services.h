@@ -1,6 +1,7 @@
 #pragma once
 
-namespace brainlark {
+namespace brainlark
+{
 
 class Clock;
 class RandomSource;

@@ -2,10 +2,12 @@
 
 #include <QString>
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// Opens files, folders and web pages with the desktop's default program. Results are not checked.
-class ShellOpener {
+class ShellOpener
+{
 public:
     virtual ~ShellOpener() = default;
     /// A local path (file or folder) or a URL with a scheme.

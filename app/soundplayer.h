@@ -2,11 +2,13 @@
 
 #include <QString>
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// Plays WAV files. Synchronous playback returns when the sound has ended (input waits meanwhile);
 /// asynchronous returns at once. Starting a sound ends the one playing. A missing file plays nothing.
-class SoundPlayer {
+class SoundPlayer
+{
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString& wavPath, bool wait) = 0;

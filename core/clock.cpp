@@ -3,7 +3,8 @@
 #include <chrono>
 #include <ctime>
 
-namespace brainlark {
+namespace brainlark
+{
 
 std::string Clock::formatLocal(const char* pattern) const
 {

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <string>
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// Time as the program sees it. The real clock reads the system; tests use a settable one.
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     /// Wall-clock time in whole seconds since the epoch.
@@ -17,14 +19,16 @@ public:
     std::string formatLocal(const char* pattern) const;
 };
 
-class SystemClock : public Clock {
+class SystemClock : public Clock
+{
 public:
     int64_t wallSeconds() const override;
     int64_t ticksMs() const override;
 };
 
 /// A clock that only moves when told to.
-class ManualClock : public Clock {
+class ManualClock : public Clock
+{
 public:
     explicit ManualClock(int64_t seconds = 1700000000) : m_baseSeconds(seconds) {}
     int64_t wallSeconds() const override { return m_baseSeconds + m_ticks / 1000; }

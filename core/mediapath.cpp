@@ -7,9 +7,11 @@
 
 namespace fs = std::filesystem;
 
-namespace brainlark {
+namespace brainlark
+{
 
-std::string joinMediaPath(const std::string& programFolder, const char* subFolder, const std::string& relative)
+std::string joinMediaPath(const std::string& programFolder, const char* subFolder,
+                          const std::string& relative)
 {
     std::string rel = relative;
     std::replace(rel.begin(), rel.end(), '\\', '/');
@@ -27,7 +29,8 @@ std::string joinMediaPath(const std::string& programFolder, const char* subFolde
 static bool equalsIgnoringCase(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -42,8 +45,8 @@ std::string resolveCaseInsensitive(const std::string& path)
         fs::path next = current / part;
         if (!fs::exists(next, ec)) {
             bool found = false;
-            for (fs::directory_iterator it(current.empty() ? fs::path(".") : current, ec), end; !ec && it != end;
-                 it.increment(ec)) {
+            for (fs::directory_iterator it(current.empty() ? fs::path(".") : current, ec), end;
+                 !ec && it != end; it.increment(ec)) {
                 if (equalsIgnoringCase(it->path().filename().string(), part.string())) {
                     next = current / it->path().filename();
                     found = true;

@@ -2,12 +2,14 @@
 
 #include <string>
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// Joins the program folder, a media sub-folder ("quiz_sounds", "quiz_pictures") and a relative path
 /// as stored in a list. Stored paths use backslashes (lists are shared with other programs); on disk
 /// they become slashes.
-std::string joinMediaPath(const std::string& programFolder, const char* subFolder, const std::string& relative);
+std::string joinMediaPath(const std::string& programFolder, const char* subFolder,
+                          const std::string& relative);
 
 /// Returns path when it exists; otherwise, walking the path component by component, the first entry
 /// whose name matches case-insensitively (files made on other systems often differ in case). Returns

@@ -1,6 +1,7 @@
 #include "core/randomsource.h"
 
-namespace brainlark {
+namespace brainlark
+{
 
 uint32_t RandomSource::below(uint32_t bound)
 {

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <random>
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// The program's source of randomness. One generator, seeded once; tests seed it with a fixed value.
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     /// A uniformly distributed non-negative number (like rand(), but 31 bits).
@@ -16,7 +18,8 @@ public:
 };
 
 /// Mersenne twister behind the RandomSource interface.
-class SeededRandom : public RandomSource {
+class SeededRandom : public RandomSource
+{
 public:
     explicit SeededRandom(uint32_t seed) : m_engine(seed) {}
     uint32_t next() override { return static_cast<uint32_t>(m_engine() >> 1); }

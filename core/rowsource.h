@@ -2,11 +2,13 @@
 
 #include <string>
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// Read access to a grid of texts, row 0 being the header. The editor's grid model implements it so that a
 /// list can be rebuilt from what the learner typed.
-class RowSource {
+class RowSource
+{
 public:
     virtual ~RowSource() = default;
     virtual int rowCount() const = 0;

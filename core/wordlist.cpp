@@ -12,7 +12,8 @@
 #include "core/rowsource.h"
 #include "core/textimport.h"
 
-namespace brainlark {
+namespace brainlark
+{
 
 Word* WordList::GetAt(int index, int which)
 {
@@ -233,9 +234,10 @@ void WordList::UpdateLengthRatio()
         longestQuestion = std::max(longestQuestion, pair.question().size());
         longestAnswer = std::max(longestAnswer, pair.answer().size());
     }
-    m_lengthRatio = longestAnswer == 0 ? 0.0f
-                                       : static_cast<float>(static_cast<double>(longestQuestion) /
-                                                            static_cast<double>(longestAnswer));
+    m_lengthRatio =
+        longestAnswer == 0
+            ? 0.0f
+            : static_cast<float>(static_cast<double>(longestQuestion) / static_cast<double>(longestAnswer));
 }
 
 int WordList::RebuildFromRows(const RowSource& grid, const WordList& source)
@@ -311,8 +313,8 @@ int32_t leadingInt(const std::string& text)
         return *begin == '-' ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
     if (result.ec != std::errc())
         return 0;
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 } // namespace brainlark

@@ -6,13 +6,16 @@
 
 #include "core/word.h"
 
-namespace brainlark {
+namespace brainlark
+{
 
 class RowSource;
 
 /// One Q&A list: the pairs, the predefined wrong answers tied to pairs by exact question text, the list's
-/// notes, subject, password and stamps, and the quiz's transient state (reversal, answer supply, smart order).
-class WordList {
+/// notes, subject, password and stamps, and the quiz's transient state (reversal, answer supply, smart
+/// order).
+class WordList
+{
 public:
     enum Which { Pairs = 0, WrongAnswers = 1 };
     enum Supply : int32_t { SupplyNone = 0, SupplySome = 1, SupplyEnough = 2, SupplyUnknown = 3 };

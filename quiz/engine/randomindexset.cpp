@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
-namespace brainlark {
+namespace brainlark
+{
 
 RandomIndexSet::RandomIndexSet(RandomSource& random, int k, int n, int must)
 {

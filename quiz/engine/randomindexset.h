@@ -4,11 +4,13 @@
 
 #include "core/randomsource.h"
 
-namespace brainlark {
+namespace brainlark
+{
 
 /// k distinct indices drawn uniformly from 0..n-1, in drawn order, optionally guaranteed to contain one
 /// given index. Costs O(k) time and memory whatever n is, so a question on a huge list stays cheap.
-class RandomIndexSet {
+class RandomIndexSet
+{
 public:
     /// k is limited to n. When must is in 0..n-1 and was not drawn, it replaces a random slot.
     RandomIndexSet(RandomSource& random, int k, int n, int must = -1);

@@ -19,10 +19,10 @@
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
 
-#include <QUrl>
 #include "core/clock.h"
 #include "core/flyarchive.h"
 #include "support/fakes.h"
+#include <QUrl>
 
 using namespace brainlark;
 using namespace brainlark::testing;

@@ -11,7 +11,8 @@
 namespace fs = std::filesystem;
 using brainlark::cli::runCli;
 
-namespace {
+namespace
+{
 
 struct CliResult {
     int code;
@@ -38,7 +39,8 @@ void writeBytes(const fs::path& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-class CliTest : public ::testing::Test {
+class CliTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -86,10 +88,17 @@ TEST_F(CliTest, DumpAndBuildRoundTripEveryFieldAndOddBytes)
     doc["createdStamp"] = "created";
     doc["savedStamp"] = "saved";
     doc["lastIndex"] = 1;
-    doc["pairs"][0] = {{"question", "ni\u00f1o"}, {"answer", "child"},     {"timesInQuestion", 7},
-                       {"rating", 0.1},          {"right", 3},             {"wrong", 4},
-                       {"soundPathOne", "a.wav"}, {"soundPathTwo", "b.wav"}, {"hint", "note"},
-                       {"kind", 0},              {"picturePathOne", "states_game\\texas.bmp"}};
+    doc["pairs"][0] = {{"question", "ni\u00f1o"},
+                       {"answer", "child"},
+                       {"timesInQuestion", 7},
+                       {"rating", 0.1},
+                       {"right", 3},
+                       {"wrong", 4},
+                       {"soundPathOne", "a.wav"},
+                       {"soundPathTwo", "b.wav"},
+                       {"hint", "note"},
+                       {"kind", 0},
+                       {"picturePathOne", "states_game\\texas.bmp"}};
     doc["wrongAnswers"] = {{{"question", "ni\u00f1o"}, {"answer", "dog"}, {"kind", 1}}};
     writeBytes(path("in.json"), doc.dump());
     ASSERT_EQ(run({"build", path("in.json"), path("a.fly"), "--stamp", "S"}).code, 0);
@@ -162,7 +171,8 @@ TEST_F(CliTest, ImportTextThenExportsAndCheck)
                                      "a @ Madrid\r\n"
                                      "Japan @ Tokyo\r\n"
                                      "Kenya @ Nairobi\r\n");
-    const CliResult imported = run({"import-text", path("capitals.txt"), path("Capitals.fly"), "--stamp", "S"});
+    const CliResult imported =
+        run({"import-text", path("capitals.txt"), path("Capitals.fly"), "--stamp", "S"});
     ASSERT_EQ(imported.code, 0) << imported.err;
     EXPECT_EQ(imported.out, "5 pairs, 2 wrong answers\n");
 
