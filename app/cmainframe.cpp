@@ -594,6 +594,7 @@ void CMainFrame::onAnswerSelection(bool predefined)
     }
     if (!m_doc.list()->wrongAnswers().empty()) {
         m_settings.setAnswerMode(AppSettings::AnswerMode::Predefined);
+        m_doc.list()->Unreverse(); // predefined wrong answers belong to the questions as entered
         return;
     }
     m_doc.guide(GuideMessages::NoPredefinedAnswers);

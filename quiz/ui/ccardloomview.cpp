@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -73,6 +74,8 @@ void CCardloomView::setList(WordList* list)
     m_list = list;
     m_started = false;
     m_screen.clear();
+    if (list)
+        applyAnswerSelection(*list);
     if (!list)
         m_session.reset();
     else if (m_session)
@@ -82,6 +85,17 @@ void CCardloomView::setList(WordList* list)
     render();
     emit statusTextChanged(statusText());
     emit stateChanged();
+}
+
+void CCardloomView::applyAnswerSelection(WordList& list)
+{
+    // The learner's choice is kept in the fun flags; a list without predefined wrong answers quietly gets
+    // random ones, and one that has them is quizzed the right way round.
+    const bool predefined = m_settings.funFlag(funflags::kPredefinedAnswers) && !list.wrongAnswers().empty();
+    m_settings.setAnswerMode(predefined ? AppSettings::AnswerMode::Predefined
+                                        : AppSettings::AnswerMode::Random);
+    if (predefined)
+        list.Unreverse();
 }
 
 bool CCardloomView::canStart() const
@@ -265,13 +279,20 @@ void CCardloomView::press(const QPoint& point)
             showSmartCounterDialog();
         else if (m_screen.questionHasSound() && m_screen.questionSoundIcon().contains(p))
             playPairSound(m_screen.questionSound(), true);
-        else if (m_screen.questionHasPicture() && m_screen.pictureIcon().contains(p)) {
-            m_settings.setFunFlag(funflags::kShowPictures, true);
-            emit pictureRequested(m_screen.picturePath());
-        }
+        else if (m_screen.questionHasPicture() && m_screen.pictureIcon().contains(p))
+            showPicture();
         return;
     }
     judge(hit);
+}
+
+void CCardloomView::showPicture()
+{
+    // Without a picture window to show it, the click must not switch on "Show automatically" for nothing.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&CCardloomView::pictureRequested)))
+        return;
+    m_settings.setFunFlag(funflags::kShowPictures, true);
+    emit pictureRequested(m_screen.picturePath());
 }
 
 bool CCardloomView::pressIcons(const QPoint& point)
@@ -531,6 +552,18 @@ void CCardloomView::toggleAnimateNewQuestion()
     emit stateChanged();
 }
 
+void CCardloomView::toggleMute()
+{
+    m_settings.setPlaySounds(!m_settings.playSounds());
+    emit stateChanged();
+}
+
+void CCardloomView::toggleFunnySounds()
+{
+    m_settings.setFunFlag(funflags::kFunnySounds, !m_settings.funFlag(funflags::kFunnySounds));
+    emit stateChanged();
+}
+
 void CCardloomView::setSoundScheme(int scheme)
 {
     if (scheme >= 0 && scheme < EventSounds::kSchemeCount)
@@ -561,6 +594,12 @@ bool CCardloomView::runCommand(int id)
         return true;
     case CmdAnimate:
         toggleAnimateNewQuestion();
+        return true;
+    case CmdMute:
+        toggleMute();
+        return true;
+    case CmdFunnySounds:
+        toggleFunnySounds();
         return true;
     case CmdHelp:
         emit helpRequested(QuizHelpContext);

@@ -102,6 +102,9 @@ public slots:
     /// 0 Multiple-choice, 1 True/False, 2 Type-in; then Start. Matching is not part of this screen.
     void setQuizMode(int mode);
     void toggleAnimateNewQuestion();
+    /// "Mute all Brainlark sounds": every sound of the quiz, event and pair sounds alike.
+    void toggleMute();
+    void toggleFunnySounds();
     void setSoundScheme(int scheme);
     /// Lays out the current question again (options, skin or size changed) and repaints.
     void rebuildScreen();
@@ -150,6 +153,8 @@ private:
     void press(const QPoint& point);
     void release();
     bool pressIcons(const QPoint& point);
+    void showPicture();
+    void applyAnswerSelection(WordList& list);
     void judge(int hit);
     void runSteps(const std::vector<FeedbackStep>& steps);
     void runStep(const FeedbackStep& step);

@@ -160,8 +160,10 @@ private slots:
             "The current Q&A-list does not contain any predefined"));
 
         QVERIFY(m_doc->LoadList(writeList("Rich", 5, 2), 1));
+        m_doc->list()->ToggleReverse();
         m_frame->execute(cmd::AnswersPredefined);
         QVERIFY(m_settings->answerMode() == AppSettings::AnswerMode::Predefined);
+        QVERIFY(!m_doc->list()->isReversed()); // wrong answers are filed under the questions as entered
         QCOMPARE(m_prompter.guides.size(), 1);
     }
 

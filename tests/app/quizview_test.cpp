@@ -1,5 +1,11 @@
 #include "support/quizrig.h"
 
+#include "quiz/engine/quizquestion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace brainlark;
@@ -20,6 +26,10 @@ private slots:
     void reversalSwapsAndBuildsANewQuestion();
     void enterStartsWhenNoQuestionIsShown();
     void arrowKeysTuneThePatternOnlyOutsideTrueFalse();
+    void loadedListGetsTheAnswerSelectionQuietly();
+    void questionSelectionChangeReachesTheNextQuestion();
+    void pictureIconClickWithoutAPictureWindowChangesNothing();
+    void questionSoundAutoPlaysUnlessMuted();
 };
 
 void QuizViewTest::clickOnTheRightBoxCountsAndMovesOn()
@@ -208,6 +218,123 @@ void QuizViewTest::arrowKeysTuneThePatternOnlyOutsideTrueFalse()
     QCOMPARE(rig.settings.lineStep(), 21);
     QTest::keyClick(rig.view.get(), Qt::Key_Left); // answers "True"
     QCOMPARE(asked.right() + asked.wrong(), 1);
+}
+
+namespace
+{
+
+int wrongAnswerChoices(const CCardloomView& view)
+{
+    int count = 0;
+    for (const Word& choice : view.session()->current().choices())
+        count += choice.kind() == Word::WrongAnswer ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+void QuizViewTest::loadedListGetsTheAnswerSelectionQuietly()
+{
+    QuizRig rig;
+    WordList rich;
+    for (int i = 1; i <= 5; ++i) {
+        const std::string question = "Q" + std::to_string(i);
+        rich.pairs().emplace_back(question, "A" + std::to_string(i));
+        for (int w = 0; w < 3; ++w) {
+            Word wrong(question, "not " + std::to_string(w));
+            wrong.setKind(Word::WrongAnswer);
+            rich.wrongAnswers().push_back(wrong);
+        }
+    }
+    rich.ToggleReverse();
+    rig.settings.setFunFlag(funflags::kPredefinedAnswers, true);
+    rig.settings.setAnswerMode(AppSettings::AnswerMode::Random); // left over from a list without any
+    rig.settings.setDialogFlags(0xFFFFFFFF);
+    rig.view->setList(&rich);
+    QVERIFY(rig.settings.answerMode() == AppSettings::AnswerMode::Predefined);
+    QVERIFY(!rich.isReversed());
+    rig.startQuiz(0);
+    QCOMPARE(wrongAnswerChoices(*rig.view), 3); // the pair and its three wrong answers
+
+    rig.view->setList(&rig.list); // no predefined wrong answers: random ones, without the guide
+    QVERIFY(rig.settings.answerMode() == AppSettings::AnswerMode::Random);
+    QVERIFY(rig.settings.funFlag(funflags::kPredefinedAnswers));
+    rig.startQuiz(0);
+    QCOMPARE(wrongAnswerChoices(*rig.view), 0);
+    QVERIFY(rig.prompter.guides.isEmpty());
+
+    rig.settings.setFunFlag(funflags::kPredefinedAnswers, false);
+    rig.view->setList(&rich);
+    QVERIFY(rig.settings.answerMode() == AppSettings::AnswerMode::Random);
+}
+
+void QuizViewTest::questionSelectionChangeReachesTheNextQuestion()
+{
+    QuizRig rig(8);
+    rig.startQuiz(0);
+    rig.settings.setQuestionSelectionMode(1); // as the menu leaves it
+    rig.list.setLastIndex(2);
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
+    QCOMPARE(rig.view->session()->current().questionIndex(), 3);
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
+    QCOMPARE(rig.view->session()->current().questionIndex(), 4);
+    QCOMPARE(rig.list.lastIndex(), 4);
+}
+
+void QuizViewTest::pictureIconClickWithoutAPictureWindowChangesNothing()
+{
+    QuizRig rig;
+    QDir(rig.folder.path()).mkpath("quiz_pictures");
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(picture.save(rig.folder.path() + "/quiz_pictures/pic.bmp"));
+    for (Word& pair : rig.list.pairs())
+        pair.SetPicturePath("pic.bmp");
+    rig.settings.setFunFlag(funflags::kShowPictures, false);
+    rig.startQuiz(0, 5); // Boxes-4 shows the picture itself
+    QVERIFY(rig.view->screen().questionHasPicture());
+    QVERIFY(!rig.view->screen().picture().isNull());
+    const Rect icon = rig.view->screen().pictureIcon();
+    const QPoint at(icon.center().x, icon.center().y);
+    const std::string asked = rig.askedPair().question();
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, at);
+    QVERIFY(!rig.settings.funFlag(funflags::kShowPictures));
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 0 - Wrong: 0"));
+    QCOMPARE(rig.askedPair().question(), asked);
+
+    QSignalSpy shown(rig.view.get(), &CCardloomView::pictureRequested);
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, at);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.first().first().toString().endsWith("quiz_pictures/pic.bmp"));
+    QVERIFY(rig.settings.funFlag(funflags::kShowPictures));
+}
+
+void QuizViewTest::questionSoundAutoPlaysUnlessMuted()
+{
+    QuizRig rig;
+    QDir(rig.folder.path()).mkpath("quiz_sounds");
+    QFile sound(rig.folder.path() + "/quiz_sounds/say.wav");
+    QVERIFY(sound.open(QIODevice::WriteOnly));
+    sound.close();
+    for (Word& pair : rig.list.pairs())
+        pair.SetSoundPath("say.wav", 1);
+    rig.settings.setFunFlag(AppFlags::AutoPlayQuestionSound, true);
+    rig.startQuiz(0);
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
+    QCOMPARE(rig.soundLog(), (QStringList{"r sync", "say.wav async"}));
+    QVERIFY(rig.timeline.indexOf("pause:200") >= 0);
+
+    QVERIFY(rig.view->runCommand(CCardloomView::CmdMute));
+    QVERIFY(!rig.settings.playSounds());
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
+    QCOMPARE(rig.player.plays.size(), 2); // neither the right-answer sound nor the question sound
+    QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 2 - Wrong: 0"));
+
+    QVERIFY(rig.view->runCommand(CCardloomView::CmdMute));
+    QVERIFY(rig.view->runCommand(CCardloomView::CmdFunnySounds));
+    QVERIFY(!rig.settings.funFlag(AppFlags::FunnySounds));
+    QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
+    QCOMPARE(rig.soundLog().mid(2), QStringList{"say.wav async"}); // event sounds off, pair sounds on
 }
 
 QTEST_MAIN(QuizViewTest)
