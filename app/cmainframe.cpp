@@ -23,6 +23,7 @@
 #include "app/helppages.h"
 #include "app/quizplaceholder.h"
 #include "app/shellopener.h"
+#include "app/soundplayer.h"
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
 #include "core/cp1252.h"
@@ -192,7 +193,8 @@ void CMainFrame::buildActions()
         makeAction(spec);
     m_actions[cmd::StatusBar]->setCheckable(true);
     m_actions[cmd::StatusBar]->setChecked(true);
-    m_actions[cmd::Animate]->setCheckable(true);
+    for (int id : {cmd::Animate, cmd::Mute, cmd::FunnySounds})
+        m_actions[id]->setCheckable(true);
     m_actions[cmd::SlideshowHidden]->setVisible(false);
 }
 
@@ -424,6 +426,11 @@ void CMainFrame::registerHandlers()
         {cmd::AnswersPredefined, [this] { onAnswerSelection(true); }},
         {cmd::AnswersRandom, [this] { onAnswerSelection(false); }},
         {cmd::BackgroundPicture, [this] { m_services.shell->open(m_doc.folder("bkg/")); }},
+        {cmd::Mute, [this] { onMute(); }},
+        {cmd::FunnySounds,
+         [this] {
+             m_settings.setFunFlag(funflags::kFunnySounds, !m_settings.funFlag(funflags::kFunnySounds));
+         }},
         {cmd::HelpTopics, [this] { openHelp(0); }},
         {cmd::HowDoI, [this] { openHelp(36); }},
         {cmd::Tutorial, [this] { openHelp(2); }},
@@ -504,6 +511,8 @@ void CMainFrame::updateRadioMarks()
     m_actions[cmd::AnswersPredefined]->setChecked(predefined);
     m_actions[cmd::AnswersRandom]->setChecked(!predefined);
     m_actions[cmd::Animate]->setChecked(m_settings.funFlag(funflags::kAnimateQuestion));
+    m_actions[cmd::Mute]->setChecked(!m_settings.playSounds());
+    m_actions[cmd::FunnySounds]->setChecked(m_settings.funFlag(funflags::kFunnySounds));
     m_actions[cmd::StatusBar]->setChecked(!statusBar()->isHidden());
 }
 
@@ -582,6 +591,14 @@ void CMainFrame::onAbout()
                        },
                        this);
     runDialog(dialog);
+}
+
+void CMainFrame::onMute()
+{
+    m_settings.setPlaySounds(!m_settings.playSounds());
+    // Muting also silences what is playing right now, e.g. the Smart Counter's music.
+    if (!m_settings.playSounds())
+        m_services.sound->stop();
 }
 
 void CMainFrame::onAnswerSelection(bool predefined)

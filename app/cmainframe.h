@@ -137,6 +137,7 @@ private:
     void onStudentData();
     void onAbout();
     void onAnswerSelection(bool predefined);
+    void onMute();
     void onSaveDocument();
     /// Opens the help page at a help context (0: its start).
     void openHelp(int context);

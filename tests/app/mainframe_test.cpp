@@ -15,6 +15,7 @@
 #include "app/appsettings.h"
 #include "app/ccardloomdoc.h"
 #include "app/cmainframe.h"
+#include "app/eventsounds.h"
 #include "app/quizplaceholder.h"
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
@@ -142,6 +143,43 @@ private slots:
         QVERIFY(!m_frame->action(cmd::Sequential)->isChecked());
         m_frame->execute(cmd::SmartPick);
         QCOMPARE(m_settings->questionSelectionMode(), 0);
+    }
+
+    void muteAndFunnySoundsToggleTheirSettingsAndMarks()
+    {
+        EventSounds sounds(*m_settings, m_sound, m_random);
+        QAction* mute = m_frame->action(cmd::Mute);
+        QAction* funny = m_frame->action(cmd::FunnySounds);
+        QVERIFY(mute->isEnabled() && funny->isEnabled());
+        QVERIFY(mute->isCheckable() && funny->isCheckable());
+        QVERIFY(!mute->isChecked());
+        QVERIFY(funny->isChecked());
+
+        mute->trigger();
+        QVERIFY(!m_settings->playSounds());
+        QVERIFY(mute->isChecked());
+        QVERIFY(!sounds.eventSoundsOn() && !sounds.pairSoundsOn());
+        QCOMPARE(m_sound.stops, 1);
+        mute->trigger();
+        QVERIFY(m_settings->playSounds());
+        QVERIFY(!mute->isChecked());
+        QVERIFY(sounds.eventSoundsOn() && sounds.pairSoundsOn());
+        QCOMPARE(m_sound.stops, 1);
+
+        funny->trigger();
+        QVERIFY(!m_settings->funFlag(funflags::kFunnySounds));
+        QVERIFY(!funny->isChecked());
+        QVERIFY(!sounds.eventSoundsOn() && sounds.pairSoundsOn());
+        funny->trigger();
+        QVERIFY(m_settings->funFlag(funflags::kFunnySounds));
+        QVERIFY(funny->isChecked());
+
+        // The marks follow the stored values as they come back at start-up.
+        m_settings->setPlaySounds(false);
+        m_settings->setFunFlag(funflags::kFunnySounds, false);
+        m_frame->updateCommandStates();
+        QVERIFY(mute->isChecked());
+        QVERIFY(!funny->isChecked());
     }
 
     void answerSelectionChecksTheList()
