@@ -72,8 +72,6 @@ void wireQuizView(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
         {cmd::TrueFalse, [view] { view->setQuizMode(1); }},
         {cmd::TypeIn, [view] { view->setQuizMode(2); }},
         {cmd::Animate, [view] { view->toggleAnimateNewQuestion(); }},
-        {cmd::Mute, [view] { view->toggleMute(); }},
-        {cmd::FunnySounds, [view] { view->toggleFunnySounds(); }},
         {cmd::QuizHelp, [view] { emit view->helpRequested(CCardloomView::QuizHelpContext); }},
     };
     for (const auto& [id, handler] : handlers)
