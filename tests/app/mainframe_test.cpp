@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -62,6 +63,35 @@ private:
         return path;
     }
     bool enabled(int id) const { return m_frame->action(id)->isEnabled(); }
+
+    // The letter after a single '&' ("&&" is a literal ampersand), or 0 without one.
+    static QChar mnemonic(const QString& text)
+    {
+        for (int i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != '&')
+                continue;
+            if (text[i + 1] != '&')
+                return text[i + 1].toLower();
+            ++i;
+        }
+        return QChar();
+    }
+    // Two items of one menu with the same letter make the key only move between them instead of choosing.
+    static void checkMnemonics(const QString& path, const QList<QAction*>& items)
+    {
+        QMap<QChar, QString> seen;
+        for (QAction* item : items) {
+            if (item->isSeparator() || !item->isVisible())
+                continue;
+            const QChar key = mnemonic(item->text());
+            QVERIFY2(!key.isNull(), qPrintable(path + ": no key for " + item->text()));
+            QVERIFY2(!seen.contains(key),
+                     qPrintable(path + ": " + seen.value(key) + " and " + item->text() + " share one key"));
+            seen.insert(key, item->text());
+            if (item->menu())
+                checkMnemonics(path + " > " + item->text(), item->menu()->actions());
+        }
+    }
 
 private slots:
     void init()
@@ -406,6 +436,18 @@ private slots:
         m_doc->setStudyModuleChooser([path]() -> std::optional<QString> { return path; });
         m_frame->action(cmd::SelectStudyModule)->trigger();
         QCOMPARE(m_doc->title(), QString("Picked"));
+    }
+
+    void everyMenuItemHasAKeyOfItsOwn()
+    {
+        for (const QList<QMenu*>& bar : {m_frame->mainMenus(), m_frame->gridMenus()}) {
+            QList<QAction*> titles;
+            for (QMenu* menu : bar)
+                titles.append(menu->menuAction());
+            checkMnemonics("menu bar", titles);
+            if (QTest::currentTestFailed())
+                return;
+        }
     }
 
     void helpCommandsOpenTheHelpPageAtTheirTopics()
