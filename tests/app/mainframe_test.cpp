@@ -427,6 +427,46 @@ private slots:
         m_doc->setQuizShown(false);
     }
 
+    void droppedPictureBecomesTheBackground()
+    {
+        QStringList pictures;
+        m_doc->setBackgroundHandler([&pictures](const QString& path) {
+            pictures.append(path);
+            return true;
+        });
+        QVERIFY(m_doc->LoadList(writeList("Kept", 5), 1));
+        m_doc->setQuizShown(true);
+        const QString picture = m_dir.path() + "/bkg/Sunset.JPG";
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(picture)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &drop);
+        QCOMPARE(pictures, QStringList{picture});
+        QCOMPARE(m_doc->title(), QString("Kept")); // the list stays
+        m_doc->setQuizShown(false);
+    }
+
+    void exportToPalmWaitsForTheSlideshowToEnd()
+    {
+        QDir(m_dir.path()).mkpath("palm");
+        QVERIFY(m_doc->LoadList(writeList("Palm", 5), 1));
+        bool slideshow = true;
+        m_frame->setSlideshowRunning([&slideshow] { return slideshow; });
+        m_frame->execute(cmd::ExportPalm);
+        QVERIFY(m_prompter.guides.isEmpty());
+        QVERIFY(m_shell.opened.isEmpty());
+        QVERIFY(!QFileInfo::exists(m_dir.path() + "/palm/Palm.pdb"));
+
+        slideshow = false;
+        m_frame->execute(cmd::ExportPalm);
+        QCOMPARE(m_prompter.guides.size(), 1);
+        QVERIFY(QFileInfo::exists(m_dir.path() + "/palm/Palm.pdb"));
+        QCOMPARE(m_shell.opened.size(), 1);
+    }
+
     void folderAndDocumentCommandsAreRouted()
     {
         m_frame->execute(cmd::BackgroundPicture);
