@@ -134,7 +134,8 @@ void CMainFrame::buildActions()
         {cmd::PrintDirect, "Print &Direct", "Print the quiz screen"},
         {cmd::PrintPreview, "Print Pre&view", "Preview the printout"},
         {cmd::PrintSetup, "P&rint Setup...", "Change the printer and printing options"},
-        {cmd::Exit, "E&xit", "Quit Brainlark"},
+        // Alt+F4 comes from the window manager; Ctrl+Q is how Linux desktops quit a program.
+        {cmd::Exit, "E&xit", "Quit Brainlark", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {cmd::StatusBar, "&Status Bar", "Show or hide the status bar"},
         {cmd::Options, "&Options...", "Change the options"},
         {cmd::ChangeLayout, "&Change Layout...", "Change the layout of the quiz screen"},

@@ -314,6 +314,18 @@ private slots:
         QCOMPARE(again.geometry().size(), QSize(saved.x2 - saved.x1, saved.y2 - saved.y1));
     }
 
+    void ctrlQClosesTheWindowAndKeepsItsPlacement()
+    {
+        QCOMPARE(m_frame->action(cmd::Exit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        m_frame->setGeometry(60, 70, 640, 480);
+        m_frame->show();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTest::keyClick(m_frame.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_frame->isVisible());
+        QVERIFY(m_settings->mainPlacement().complete());
+    }
+
     void studentDataStoresTheNameAndResetsRatings()
     {
         QVERIFY(m_doc->LoadList(writeList("Stats", 5), 1));
