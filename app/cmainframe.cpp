@@ -95,17 +95,17 @@ CMainFrame::~CMainFrame()
     m_doc.setSlideshowRunning(nullptr);
 }
 
-QAction* CMainFrame::makeAction(const CommandSpec& spec)
+QAction* CMainFrame::makeAction(const CommandSpec& command)
 {
-    auto* action = new QAction(QString::fromUtf8(spec.label), this);
-    action->setData(spec.id);
-    action->setStatusTip(QString::fromUtf8(spec.tip));
-    if (spec.icon)
+    auto* action = new QAction(QString::fromUtf8(command.label), this);
+    action->setData(command.id);
+    action->setStatusTip(QString::fromUtf8(command.tip));
+    if (command.icon)
         action->setIcon(
-            QIcon(QStringLiteral(":/icons/") + QLatin1String(spec.icon) + QStringLiteral(".png")));
-    if (!spec.shortcut.isEmpty())
-        action->setShortcut(spec.shortcut);
-    const int id = spec.id;
+            QIcon(QStringLiteral(":/icons/") + QLatin1String(command.icon) + QStringLiteral(".png")));
+    if (!command.shortcut.isEmpty())
+        action->setShortcut(command.shortcut);
+    const int id = command.id;
     connect(action, &QAction::triggered, this, [this, id] { execute(id); });
     m_actions[id] = action;
     return action;
@@ -113,7 +113,7 @@ QAction* CMainFrame::makeAction(const CommandSpec& spec)
 
 void CMainFrame::buildActions()
 {
-    const CommandSpec specs[] = {
+    const CommandSpec commands[] = {
         {cmd::FileNew, "&New", "Create a new document", nullptr, QKeySequence(Qt::CTRL | Qt::Key_N)},
         {cmd::SelectStudyModule, "&Select study module", "Select study module", "open-list",
          QKeySequence(Qt::CTRL | Qt::Key_O)},
@@ -190,8 +190,8 @@ void CMainFrame::buildActions()
         {cmd::About, "&About Brainlark...", "Program information and version"},
         {cmd::DebugDump, "Debug dump", "this should not even be here"},
     };
-    for (const CommandSpec& spec : specs)
-        makeAction(spec);
+    for (const CommandSpec& command : commands)
+        makeAction(command);
     m_actions[cmd::StatusBar]->setCheckable(true);
     m_actions[cmd::StatusBar]->setChecked(true);
     for (int id : {cmd::Animate, cmd::Mute, cmd::FunnySounds})

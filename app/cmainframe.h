@@ -112,7 +112,7 @@ protected:
 
 private:
     struct CommandSpec;
-    QAction* makeAction(const CommandSpec& spec);
+    QAction* makeAction(const CommandSpec& command);
     void buildActions();
     void buildMainMenu();
     void buildGridMenu();

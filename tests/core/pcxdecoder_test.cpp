@@ -13,7 +13,7 @@ namespace
 {
 
 // A small PCX writer so each case states its pixels next to the bytes that encode them.
-struct PcxSpec {
+struct PcxShape {
     int width = 1;
     int height = 1;
     int planes = 1;
@@ -29,22 +29,22 @@ void put16(std::string& out, size_t at, int value)
     out[at + 1] = char((value >> 8) & 0xFF);
 }
 
-int lineBytes(const PcxSpec& spec)
+int lineBytes(const PcxShape& shape)
 {
-    return spec.bytesPerLine ? spec.bytesPerLine : (spec.width + 1) / 2 * 2;
+    return shape.bytesPerLine ? shape.bytesPerLine : (shape.width + 1) / 2 * 2;
 }
 
-std::string header(const PcxSpec& spec)
+std::string header(const PcxShape& shape)
 {
     std::string out(128, '\0');
     out[0] = 0x0A;
-    out[1] = char(spec.version);
-    out[2] = char(spec.encoding);
-    out[3] = char(spec.bitsPerPixel);
-    put16(out, 8, spec.width - 1);
-    put16(out, 10, spec.height - 1);
-    out[65] = char(spec.planes);
-    put16(out, 66, lineBytes(spec));
+    out[1] = char(shape.version);
+    out[2] = char(shape.encoding);
+    out[3] = char(shape.bitsPerPixel);
+    put16(out, 8, shape.width - 1);
+    put16(out, 10, shape.height - 1);
+    out[65] = char(shape.planes);
+    put16(out, 66, lineBytes(shape));
     return out;
 }
 
@@ -80,11 +80,11 @@ std::string palette(const std::vector<uint32_t>& colours)
 }
 
 /// Index rows of an 8-bit picture, padded to the line length and run-length encoded.
-std::string indexed(const PcxSpec& spec, const std::vector<std::string>& rows)
+std::string indexed(const PcxShape& shape, const std::vector<std::string>& rows)
 {
-    std::string out = header(spec);
+    std::string out = header(shape);
     for (const auto& row : rows)
-        out += rle(row + std::string(size_t(lineBytes(spec) - spec.width), '\0'));
+        out += rle(row + std::string(size_t(lineBytes(shape) - shape.width), '\0'));
     return out;
 }
 
@@ -108,16 +108,16 @@ std::filesystem::path sourceDir()
 
 TEST(PcxDecoder, EightBitPictureTakesItsColoursFromThePaletteAtTheEnd)
 {
-    PcxSpec spec;
-    spec.width = 4;
-    spec.height = 3;
+    PcxShape shape;
+    shape.width = 4;
+    shape.height = 3;
     std::vector<uint32_t> colours(256, 0);
     colours[1] = 0xFF0000;
     colours[2] = 0x00FF00;
     colours[3] = 0x0000FF;
     colours[0xC5] = 0x0A141E; // an index with both top bits set must travel as a run of one
     const std::string bytes =
-        indexed(spec, {"\x01\x01\x01\x02", std::string("\x03\x00\xC5\xC5", 4), "\x02\x02\x02\x02"}) +
+        indexed(shape, {"\x01\x01\x01\x02", std::string("\x03\x00\xC5\xC5", 4), "\x02\x02\x02\x02"}) +
         palette(colours);
     const PcxResult result = PcxDecoder::decode(bytes);
     ASSERT_TRUE(result.ok) << result.error;
@@ -133,12 +133,12 @@ TEST(PcxDecoder, EightBitPictureTakesItsColoursFromThePaletteAtTheEnd)
 
 TEST(PcxDecoder, TwentyFourBitPictureSkipsTheLinePadding)
 {
-    PcxSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.planes = 3;
-    spec.bytesPerLine = 4;
-    std::string bytes = header(spec);
+    PcxShape shape;
+    shape.width = 3;
+    shape.height = 2;
+    shape.planes = 3;
+    shape.bytesPerLine = 4;
+    std::string bytes = header(shape);
     // Per line: red plane, green plane, blue plane, each with one pad byte that must not show.
     bytes += rle(std::string("\xFF\x00\x00\x77", 4)) + rle(std::string("\x00\xFF\x00\x77", 4)) +
              rle(std::string("\x00\x00\xFF\x77", 4));
@@ -155,10 +155,10 @@ TEST(PcxDecoder, TwentyFourBitPictureSkipsTheLinePadding)
 
 TEST(PcxDecoder, EightBitPictureWithoutPaletteIsGreyscale)
 {
-    PcxSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    const PcxResult result = PcxDecoder::decode(indexed(spec, {std::string("\x00\x80", 2)}));
+    PcxShape shape;
+    shape.width = 2;
+    shape.height = 1;
+    const PcxResult result = PcxDecoder::decode(indexed(shape, {std::string("\x00\x80", 2)}));
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(px(result, 0, 0), 0xFF000000u);
     EXPECT_EQ(px(result, 1, 0), 0xFF808080u);
@@ -166,10 +166,10 @@ TEST(PcxDecoder, EightBitPictureWithoutPaletteIsGreyscale)
 
 TEST(PcxDecoder, RunsMayContinueIntoTheNextLine)
 {
-    PcxSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    const std::string bytes = header(spec) + "\xC8\x07" + palette({0, 0, 0, 0, 0, 0, 0, 0x010203});
+    PcxShape shape;
+    shape.width = 4;
+    shape.height = 2;
+    const std::string bytes = header(shape) + "\xC8\x07" + palette({0, 0, 0, 0, 0, 0, 0, 0x010203});
     const PcxResult result = PcxDecoder::decode(bytes);
     ASSERT_TRUE(result.ok) << result.error;
     for (uint32_t pixel : result.picture.pixels)
@@ -180,27 +180,27 @@ TEST(PcxDecoder, RefusesHeadersItCannotOrWillNotDecode)
 {
     struct Case {
         const char* name;
-        PcxSpec spec;
+        PcxShape shape;
         const char* reason;
     };
     const auto with = [](auto change) {
-        PcxSpec spec;
-        spec.width = 4;
-        spec.height = 2;
-        change(spec);
-        return spec;
+        PcxShape shape;
+        shape.width = 4;
+        shape.height = 2;
+        change(shape);
+        return shape;
     };
     const Case cases[] = {
-        {"uncompressed", with([](PcxSpec& s) { s.encoding = 0; }), "encoding"},
-        {"newer version", with([](PcxSpec& s) { s.version = 6; }), "version"},
-        {"16 colours", with([](PcxSpec& s) { s.bitsPerPixel = 4; }), "format"},
-        {"four planes", with([](PcxSpec& s) { s.planes = 4; }), "format"},
-        {"line shorter than width", with([](PcxSpec& s) { s.bytesPerLine = 2; }), "line length"},
-        {"side too long", with([](PcxSpec& s) { s.width = 16385; }), "too large"},
-        {"too many pixels", with([](PcxSpec& s) { s.width = 16384, s.height = 4097; }), "too large"},
+        {"uncompressed", with([](PcxShape& s) { s.encoding = 0; }), "encoding"},
+        {"newer version", with([](PcxShape& s) { s.version = 6; }), "version"},
+        {"16 colours", with([](PcxShape& s) { s.bitsPerPixel = 4; }), "format"},
+        {"four planes", with([](PcxShape& s) { s.planes = 4; }), "format"},
+        {"line shorter than width", with([](PcxShape& s) { s.bytesPerLine = 2; }), "line length"},
+        {"side too long", with([](PcxShape& s) { s.width = 16385; }), "too large"},
+        {"too many pixels", with([](PcxShape& s) { s.width = 16384, s.height = 4097; }), "too large"},
     };
     for (const Case& c : cases) {
-        const std::string bytes = header(c.spec) + std::string(4096, '\x01');
+        const std::string bytes = header(c.shape) + std::string(4096, '\x01');
         const PcxResult result = PcxDecoder::decode(bytes);
         EXPECT_FALSE(result.ok) << c.name;
         EXPECT_NE(result.error.find(c.reason), std::string::npos) << c.name << ": " << result.error;
@@ -208,17 +208,17 @@ TEST(PcxDecoder, RefusesHeadersItCannotOrWillNotDecode)
     }
     EXPECT_EQ(PcxDecoder::decode("").error, "not a PCX file");
     EXPECT_EQ(PcxDecoder::decode(std::string(200, '\x0B')).error, "not a PCX file");
-    std::string inverted = header(with([](PcxSpec&) {})) + std::string(64, '\x01');
+    std::string inverted = header(with([](PcxShape&) {})) + std::string(64, '\x01');
     put16(inverted, 4, 10); // xmin beyond xmax
     EXPECT_EQ(PcxDecoder::decode(inverted).error, "invalid PCX picture size");
 }
 
 TEST(PcxDecoder, HugeClaimBackedByLittleDataFailsBeforeAllocating)
 {
-    PcxSpec spec;
-    spec.width = 16384;
-    spec.height = 4096; // exactly the pixel limit: only the data check can stop it
-    const std::string bytes = header(spec) + std::string(1000, '\xFF');
+    PcxShape shape;
+    shape.width = 16384;
+    shape.height = 4096; // exactly the pixel limit: only the data check can stop it
+    const std::string bytes = header(shape) + std::string(1000, '\xFF');
     const PcxResult result = PcxDecoder::decode(bytes);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, "PCX data truncated");
@@ -226,12 +226,12 @@ TEST(PcxDecoder, HugeClaimBackedByLittleDataFailsBeforeAllocating)
 
 TEST(PcxDecoder, EveryCutThroughTheImageDataIsAnError)
 {
-    PcxSpec spec;
-    spec.width = 5;
-    spec.height = 3;
-    spec.planes = 3;
-    std::string bytes = header(spec);
-    for (int line = 0; line < spec.height * spec.planes; ++line)
+    PcxShape shape;
+    shape.width = 5;
+    shape.height = 3;
+    shape.planes = 3;
+    std::string bytes = header(shape);
+    for (int line = 0; line < shape.height * shape.planes; ++line)
         bytes += rle(std::string{char(line), char(line), '\x01', char(0xC1), '\x02', '\0'});
     ASSERT_TRUE(PcxDecoder::decode(bytes).ok);
     for (size_t length = 0; length < bytes.size(); ++length) {
