@@ -12,7 +12,6 @@
 #include "app/studymoduleselector.h"
 #include "core/archivefile.h"
 #include "core/clock.h"
-#include "core/cp1252.h"
 #include "core/flyarchive.h"
 #include "core/subjectlist.h"
 #include "core/textexport.h"
@@ -20,6 +19,7 @@
 #include "exports/htmlreport.h"
 #include "exports/palmexport.h"
 #include "exports/printabletest.h"
+#include "quiz/ui/listtext.h"
 
 namespace brainlark
 {
@@ -30,11 +30,6 @@ namespace
 std::string fsPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-QString fromList(const std::string& bytes)
-{
-    return QString::fromStdString(Cp1252::toUtf8(bytes));
 }
 
 // File types are told by the last three characters of a path, lower-cased.
@@ -223,7 +218,7 @@ bool CCardloomDoc::CheckPassword()
     if (!m_list || !m_list->hasPassword())
         return true;
     const std::optional<QString> entered = m_services.prompter->askPassword();
-    return entered && Cp1252::fromUtf8(entered->toStdString()) == m_list->password();
+    return entered && ListText::fromQString(*entered) == m_list->password();
 }
 
 bool CCardloomDoc::OnOpenDocument(const QString& path)
@@ -305,7 +300,7 @@ void CCardloomDoc::exportToText()
 {
     if (!m_list || !CheckPassword())
         return;
-    writeTextExport(TextExport::questionSheet(*m_list, Cp1252::fromUtf8(m_title.toStdString())));
+    writeTextExport(TextExport::questionSheet(*m_list, ListText::fromQString(m_title)));
 }
 
 void CCardloomDoc::exportToBlText()
@@ -326,10 +321,10 @@ void CCardloomDoc::exportToHtml()
     if (!SubjectList::readFileBytes(fsPath(templatePath), templateText))
         m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
                                      Prompter::Icon::None);
-    const HtmlReportOptions options = HtmlReport::optionsFrom(
-        m_settings.funFlags(), Cp1252::fromUtf8(m_settings.studentName().toStdString()));
-    const std::string page = HtmlReport::generate(*m_list, Cp1252::fromUtf8(m_title.toStdString()),
-                                                  templateText, *m_services.clock, options);
+    const HtmlReportOptions options =
+        HtmlReport::optionsFrom(m_settings.funFlags(), ListText::fromQString(m_settings.studentName()));
+    const std::string page = HtmlReport::generate(*m_list, ListText::fromQString(m_title), templateText,
+                                                  *m_services.clock, options);
     writeAndOpen(folder("browser/") + QLatin1String(HtmlReport::OutputName), page);
 }
 
@@ -357,11 +352,12 @@ void CCardloomDoc::exportToPalm()
     PalmExport exporter(*m_services.clock, std::cerr);
     // The database name is list text; the file name follows the file system's encoding.
     const PalmExportResult result =
-        exporter.exportList(*m_list, Cp1252::fromUtf8(m_title.toStdString()),
+        exporter.exportList(*m_list, ListText::fromQString(m_title),
                             PalmExport::defaultPath(fsPath(programFolder()), fsPath(m_title)));
     for (const ExportMessage& message : result.messages)
-        m_services.prompter->message(fromList(message.text), message.isError ? Prompter::Icon::Exclamation
-                                                                             : Prompter::Icon::Information);
+        m_services.prompter->message(ListText::toQString(message.text), message.isError
+                                                                            ? Prompter::Icon::Exclamation
+                                                                            : Prompter::Icon::Information);
     if (!result.folderToOpen.empty())
         m_services.shell->open(QFile::decodeName(result.folderToOpen.c_str()));
 }
@@ -381,10 +377,10 @@ void CCardloomDoc::createPrintableTest()
     Pauser* pauser = m_services.pauser;
     PrintableTest generator(*m_services.clock, *m_services.random, [pauser](int ms) { pauser->pause(ms); });
     const PrintableTestResult result =
-        generator.generate(*m_list, Cp1252::fromUtf8(m_title.toStdString()), templateText);
+        generator.generate(*m_list, ListText::fromQString(m_title), templateText);
     if (result.status != PrintableTestResult::Status::Generated) {
         if (!result.message.text.empty())
-            warn(fromList(result.message.text));
+            warn(ListText::toQString(result.message.text));
         return;
     }
     writeAndOpen(folder("printable_tests/") + QFile::decodeName(result.fileName.c_str()), result.text);

@@ -26,7 +26,7 @@
 #include "app/soundplayer.h"
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
-#include "core/cp1252.h"
+#include "quiz/ui/listtext.h"
 
 // The icons are compiled into the UI library; a static library's resources must be registered by hand.
 static void initResources()
@@ -44,11 +44,6 @@ constexpr int Separator = 0;
 constexpr int PaneWidths[4] = {210, 145, 145, 50};
 constexpr int ShowMaximized = 3;
 constexpr int ShowNormal = 1;
-
-QString fromList(const std::string& bytes)
-{
-    return QString::fromStdString(Cp1252::toUtf8(bytes));
-}
 
 } // namespace
 
@@ -566,7 +561,7 @@ void CMainFrame::onViewNotes()
     if (slideshowRunning() || !m_doc.hasList())
         return;
     m_doc.guide(GuideMessages::ListNotes);
-    ViewNotesDialog dialog(fromList(m_doc.list()->notes()), this);
+    ViewNotesDialog dialog(ListText::toQString(m_doc.list()->notes()), this);
     runDialog(dialog);
 }
 

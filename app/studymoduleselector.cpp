@@ -17,24 +17,14 @@
 #include <algorithm>
 #include <ctime>
 
-#include "core/cp1252.h"
 #include "core/flyarchive.h"
+#include "quiz/ui/listtext.h"
 
 namespace brainlark
 {
 
 namespace
 {
-
-QString fromList(const std::string& bytes)
-{
-    return QString::fromStdString(Cp1252::toUtf8(bytes));
-}
-
-std::string toList(const QString& text)
-{
-    return Cp1252::fromUtf8(text.toStdString());
-}
 
 QLineEdit* counterEdit(const char* objectName)
 {
@@ -148,7 +138,7 @@ void StudyModuleSelector::fillSubjectCombo()
 {
     QStringList entries;
     for (const std::string& name : m_catalogue.subjectNames(true))
-        entries << fromList(name);
+        entries << ListText::toQString(name);
     m_subjectCombo->addItems(entries);
     // Like the classic select-string rule: a text that matches no entry leaves the combo without selection.
     m_subjectCombo->setCurrentIndex(findSubjectEntry(entries, m_selectedSubject));
@@ -190,7 +180,7 @@ void StudyModuleSelector::fillList()
 
 bool StudyModuleSelector::acceptedBySubject(const std::string& key) const
 {
-    const Subject& subject = m_catalogue.GetSubjectByName(toList(m_selectedSubject));
+    const Subject& subject = m_catalogue.GetSubjectByName(ListText::fromQString(m_selectedSubject));
     if (subject.name() == SubjectList::AllName)
         return true;
     if (subject.name() == SubjectList::NoneName) {
@@ -276,7 +266,7 @@ void StudyModuleSelector::showInfo(const Row& row)
         m_predefinedEdit->setText(QString::number(list.wrongAnswers().size()));
         m_totalEdit->setText(QString::number(list.SumTotals()));
         m_accuracyLabel->setText(QString::fromStdString(list.FormatAccuracy()));
-        m_notes->setPlainText(fromList(list.notes()));
+        m_notes->setPlainText(ListText::toQString(list.notes()));
     } else {
         // Only these two change for a file that cannot be read; the others keep the last list's values.
         m_pairsEdit->setText(QStringLiteral("0"));
@@ -286,7 +276,7 @@ void StudyModuleSelector::showInfo(const Row& row)
     QPalette palette = m_notes->palette();
     palette.setColor(QPalette::Base, background);
     m_notes->setPalette(palette);
-    m_subjectLabel->setText(fromList(m_catalogue.GetSubjectNameOfList(row.key)));
+    m_subjectLabel->setText(ListText::toQString(m_catalogue.GetSubjectNameOfList(row.key)));
 }
 
 QString StudyModuleSelector::chosenPath() const

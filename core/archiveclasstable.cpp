@@ -11,7 +11,7 @@ uint32_t ArchiveClassTable::defineClass()
     return m_nextIndex++;
 }
 
-bool ArchiveClassTable::isClass(uint32_t index) const
+bool ArchiveClassTable::isLaterClass(uint32_t index) const
 {
     // Binary search: a hostile file may define a class before every object.
     return std::binary_search(m_classes.begin(), m_classes.end(), index);

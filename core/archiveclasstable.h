@@ -16,10 +16,16 @@ public:
     uint32_t defineClass();
     /// Records an object (it takes an index without being referable).
     void addObject() { ++m_nextIndex; }
-    bool isClass(uint32_t index) const;
+    bool isClass(uint32_t index) const
+    {
+        // Lists define their one class once: the common answer needs no search.
+        return (!m_classes.empty() && m_classes.front() == index) || isLaterClass(index);
+    }
     uint32_t nextIndex() const { return m_nextIndex; }
 
 private:
+    bool isLaterClass(uint32_t index) const;
+
     uint32_t m_nextIndex = 1;
     std::vector<uint32_t> m_classes; // ascending, as indices are handed out in order
 };

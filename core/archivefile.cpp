@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <random>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -156,7 +158,20 @@ bool ArchiveFile::commit(const std::string& bytes, std::string* error)
     return true;
 }
 
-bool ArchiveFile::readAll(const std::string& path, std::string& bytes, std::string* error)
+namespace
+{
+
+bool readFailed(const std::string& path, int errorNumber, int fd, std::string* error)
+{
+    ::close(fd);
+    if (error != nullptr)
+        *error = "cannot read " + path + ": " + std::strerror(errorNumber);
+    return false;
+}
+
+} // namespace
+
+bool ArchiveFile::readAll(const std::string& path, TextStore& bytes, std::string* error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -165,28 +180,41 @@ bool ArchiveFile::readAll(const std::string& path, std::string& bytes, std::stri
         return false;
     }
     struct stat st;
-    size_t expected = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<size_t>(st.st_size) : 0;
-    bytes.resize(expected + 1); // one spare byte notices a file that grew meanwhile
-    size_t used = 0;
-    for (;;) {
-        if (used == bytes.size())
-            bytes.resize(bytes.size() * 2 + 4096);
-        const ssize_t n = ::read(fd, &bytes[used], bytes.size() - used);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int saved = errno;
-            ::close(fd);
-            if (error != nullptr)
-                *error = "cannot read " + path + ": " + std::strerror(saved);
-            return false;
+    const size_t expected =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<size_t>(st.st_size) : 0;
+    try {
+        TextStore read;
+        char* data = read.resize(expected + 1); // one spare byte notices a file that grew meanwhile
+        size_t used = 0;
+        for (;;) {
+            if (used == read.size())
+                data = read.resize(read.size() * 2 + 4096);
+            const ssize_t n = ::read(fd, data + used, read.size() - used);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return readFailed(path, errno, fd, error);
+            if (n == 0)
+                break;
+            used += static_cast<size_t>(n);
         }
-        if (n == 0)
-            break;
-        used += static_cast<size_t>(n);
+        read.resize(used);
+        bytes = std::move(read);
+    } catch (const std::length_error&) {
+        return readFailed(path, EFBIG, fd, error);
+    } catch (const std::bad_alloc&) {
+        return readFailed(path, ENOMEM, fd, error);
     }
     ::close(fd);
-    bytes.resize(used);
+    return true;
+}
+
+bool ArchiveFile::readAll(const std::string& path, std::string& bytes, std::string* error)
+{
+    TextStore read;
+    if (!readAll(path, read, error))
+        return false;
+    bytes.assign(read.view());
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <sys/types.h>
 
+#include "core/textstore.h"
+
 namespace brainlark
 {
 
@@ -24,7 +26,8 @@ public:
     /// Path of the temporary file while one is open (tests use it).
     const std::string& temporaryPath() const { return m_temp; }
 
-    /// Reads a whole file.
+    /// Reads a whole file (up to TextStore::MaxSize bytes).
+    static bool readAll(const std::string& path, TextStore& bytes, std::string* error);
     static bool readAll(const std::string& path, std::string& bytes, std::string* error);
     /// True when path names an existing regular file this process may write.
     static bool isWritableFile(const std::string& path, std::string* error);

@@ -6,18 +6,22 @@
 #include <string>
 #include <string_view>
 
+#include "core/textstore.h"
+
 namespace brainlark
 {
 
 /// Cursor over the little-endian primitives of a list file. Every read checks the bytes that are left and
 /// throws std::runtime_error("unexpected end of file") when they run out, so callers never see torn
 /// values. Lengths and counts are only decoded here; trusting them is the caller's business.
-/// The primitives are inline: a large list is read a field at a time.
+/// The primitives are inline: a large list is read a field at a time. Offsets are 32 bits (readTextSpan), so
+/// the reader is given at most TextStore::MaxSize bytes.
 class ArchiveReader
 {
 public:
     explicit ArchiveReader(std::string_view bytes)
-        : m_pos(reinterpret_cast<const unsigned char*>(bytes.data())), m_end(m_pos + bytes.size())
+        : m_begin(reinterpret_cast<const unsigned char*>(bytes.data())), m_pos(m_begin),
+          m_end(m_begin + bytes.size())
     {
     }
 
@@ -54,13 +58,22 @@ public:
         return shortCount != 0xFFFF ? shortCount : readU32();
     }
     /// Length-prefixed byte string; a length beyond the remaining bytes fails before anything is allocated.
-    std::string readString()
+    std::string readString() { return std::string(readText()); }
+    /// The same without copying: the bytes of the string where they lie.
+    std::string_view readText()
     {
         need(1);
         size_t length = *m_pos++;
         if (length == 0xFF)
             length = readLongLength();
-        return std::string(readBytes(length));
+        return readBytes(length);
+    }
+    /// Where a string lies, counted from the first byte the reader was given.
+    TextSpan readTextSpan()
+    {
+        const std::string_view text = readText();
+        return {static_cast<uint32_t>(reinterpret_cast<const unsigned char*>(text.data()) - m_begin),
+                static_cast<uint32_t>(text.size())};
     }
     /// The next n bytes, without copying.
     std::string_view readBytes(size_t n)
@@ -82,6 +95,7 @@ private:
     [[noreturn]] static void failEndOfFile();
     size_t readLongLength();
 
+    const unsigned char* m_begin;
     const unsigned char* m_pos;
     const unsigned char* m_end;
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace brainlark
 {
@@ -40,7 +41,7 @@ public:
     /// Array size: 16 bits below 0xFFFF, else 0xFFFF and 32 bits.
     void writeCount(uint32_t count);
     /// Length prefix (1, 3 or 7 bytes) and the bytes, no terminator.
-    void writeString(const std::string& text)
+    void writeString(std::string_view text)
     {
         if (text.size() < 0xFF)
             *reserveBytes(1) = static_cast<unsigned char>(text.size());

@@ -27,7 +27,8 @@ constexpr uint32_t OldestVersion = 1;
 // Wraps the primitive reader with what a list read shares across both arrays: the object table and the
 // pair schema fixed by the file's first class definition.
 struct ListSource {
-    explicit ListSource(std::string_view bytes) : in(bytes) {}
+    explicit ListSource(TextStore bytes) : store(std::move(bytes)), in(store.view()) {}
+    TextStore store; // the file's bytes; the pairs' texts stay where they are in it
     ArchiveReader in;
     ArchiveClassTable table;
     int schema = 0;
@@ -90,16 +91,23 @@ void readWordBody(ArchiveReader& in, int schema, Word& word)
         word.SetRight(in.readI32());
         word.SetWrong(in.readI32());
     }
+    // Most pairs have none of these, and a new pair has them all empty: only texts are stored.
     if (schema >= 3) {
-        word.SetSoundPath(in.readString(), 1);
-        word.SetSoundPath(in.readString(), 2);
+        if (const std::string_view sound = in.readText(); !sound.empty())
+            word.SetSoundPath(std::string(sound), 1);
+        if (const std::string_view sound = in.readText(); !sound.empty())
+            word.SetSoundPath(std::string(sound), 2);
     }
-    if (schema >= 4)
-        word.setHint(in.readString());
+    if (schema >= 4) {
+        if (const std::string_view hint = in.readText(); !hint.empty())
+            word.setHint(std::string(hint));
+    }
     if (schema >= 5)
         word.setKind(in.readI32());
-    if (schema >= 7)
-        word.SetPicturePath(in.readString());
+    if (schema >= 7) {
+        if (const std::string_view picture = in.readText(); !picture.empty())
+            word.SetPicturePath(std::string(picture));
+    }
     word.clampLoadedRating();
 }
 
@@ -110,9 +118,9 @@ void readWordArray(ListSource& src, std::vector<Word>& words)
     words.reserve(std::min<size_t>(count, src.in.remaining() / minimumObjectSize(src.schema)));
     for (uint32_t i = 0; i < count; ++i) {
         readObjectTag(src);
-        std::string question = src.in.readString();
-        std::string answer = src.in.readString();
-        words.emplace_back(std::move(question), std::move(answer));
+        const TextSpan question = src.in.readTextSpan();
+        const TextSpan answer = src.in.readTextSpan();
+        words.emplace_back(src.store, question, answer);
         readWordBody(src.in, src.schema, words.back());
     }
 }
@@ -200,12 +208,11 @@ void writeWordArray(ArchiveWriter& out, const std::vector<Word>& words, bool& cl
     }
 }
 
-} // namespace
-
-LoadResult FlyArchive::read(std::string_view bytes, WordList& out)
+// Reads a list whose bytes become the store of the pairs' texts.
+LoadResult readStore(TextStore bytes, WordList& out)
 {
     try {
-        ListSource src(bytes);
+        ListSource src{std::move(bytes)};
         WordList list;
         readWordArray(src, list.pairs());
         const uint32_t version = readVersion(src.in);
@@ -222,13 +229,24 @@ LoadResult FlyArchive::read(std::string_view bytes, WordList& out)
     }
 }
 
+} // namespace
+
+LoadResult FlyArchive::read(std::string_view bytes, WordList& out)
+{
+    if (bytes.size() > TextStore::MaxSize)
+        return {false, "file too large"};
+    TextStore store;
+    store.append(bytes);
+    return readStore(std::move(store), out);
+}
+
 LoadResult FlyArchive::readFile(const std::string& path, WordList& out)
 {
-    std::string bytes;
+    TextStore bytes;
     std::string error;
     if (!ArchiveFile::readAll(path, bytes, &error))
         return {false, error};
-    return read(bytes, out);
+    return readStore(std::move(bytes), out);
 }
 
 std::string FlyArchive::write(WordList& list, const std::string& stamp)

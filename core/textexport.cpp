@@ -29,7 +29,7 @@ std::unordered_map<std::string_view, std::string> joinedWrongAnswers(const WordL
     return joined;
 }
 
-void appendNumbered(std::string& out, size_t number, const std::string& text)
+void appendNumbered(std::string& out, size_t number, std::string_view text)
 {
     out += std::to_string(number);
     out += ". ";

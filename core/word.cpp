@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 
 namespace brainlark
 {
@@ -12,15 +13,21 @@ int32_t wrappingAdd(int32_t a, int32_t b)
     return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 
-Word::Word(std::string question, std::string answer)
-    : m_question(std::move(question)), m_answer(std::move(answer))
+Word::Word(std::string_view question, std::string_view answer)
 {
+    setTexts(question, answer);
+}
+
+void Word::throwOutsideStore()
+{
+    throw std::out_of_range("text outside its store");
 }
 
 Word::Word(const Word& o)
-    : m_extras(o.m_extras ? std::make_unique<Extras>(*o.m_extras) : nullptr), m_total(o.m_total),
-      m_wrong(o.m_wrong), m_right(o.m_right), m_reversed(o.m_reversed), m_rating(o.m_rating),
-      m_question(o.m_question), m_answer(o.m_answer), m_timesInQuestion(o.m_timesInQuestion), m_kind(o.m_kind)
+    : m_extras(o.m_extras ? std::make_unique<Extras>(*o.m_extras) : nullptr), m_texts(o.m_texts),
+      m_question(o.m_question), m_answer(o.m_answer), m_total(o.m_total), m_wrong(o.m_wrong),
+      m_right(o.m_right), m_rating(o.m_rating), m_timesInQuestion(o.m_timesInQuestion), m_kind(o.m_kind),
+      m_reversed(o.m_reversed)
 {
 }
 
@@ -35,6 +42,26 @@ const std::string& Word::emptyText()
 {
     static const std::string empty;
     return empty;
+}
+
+// The pair gets a store of its own holding just its two texts. Both are copied before the old store is let
+// go, as either view may point into it.
+void Word::setTexts(std::string_view question, std::string_view answer)
+{
+    if (question.empty() && answer.empty()) {
+        m_texts = TextStore();
+        m_question = m_answer = TextSpan();
+        return;
+    }
+    TextStore store;
+    char* bytes = store.resize(question.size() + answer.size());
+    if (!question.empty())
+        std::memcpy(bytes, question.data(), question.size());
+    if (!answer.empty())
+        std::memcpy(bytes + question.size(), answer.data(), answer.size());
+    m_texts = std::move(store);
+    m_question = TextSpan{0, static_cast<uint32_t>(question.size())};
+    m_answer = TextSpan{m_question.size, static_cast<uint32_t>(answer.size())};
 }
 
 Word::Extras& Word::extras()
@@ -200,7 +227,8 @@ std::string Word::FormatAccuracyHtml() const
 
 std::string Word::FormatDebugLine() const
 {
-    std::string line = "a: " + m_question + " | b: " + m_answer + " | rating: ";
+    std::string line = "a: ";
+    line.append(question()).append(" | b: ").append(answer()).append(" | rating: ");
     line += format("%f", m_rating);
     line += " | times in question: " + formatInt(m_timesInQuestion) + "<br>";
     return line;
@@ -211,8 +239,8 @@ bool Word::operator==(const Word& o) const
     return GetPicturePath() == o.GetPicturePath() && soundPathOne() == o.soundPathOne() &&
            soundPathTwo() == o.soundPathTwo() && hint() == o.hint() && m_total == o.m_total &&
            m_wrong == o.m_wrong && m_right == o.m_right && m_reversed == o.m_reversed &&
-           std::memcmp(&m_rating, &o.m_rating, sizeof m_rating) == 0 && m_question == o.m_question &&
-           m_answer == o.m_answer && m_timesInQuestion == o.m_timesInQuestion && m_kind == o.m_kind;
+           std::memcmp(&m_rating, &o.m_rating, sizeof m_rating) == 0 && question() == o.question() &&
+           answer() == o.answer() && m_timesInQuestion == o.m_timesInQuestion && m_kind == o.m_kind;
 }
 
 } // namespace brainlark

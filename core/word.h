@@ -3,21 +3,33 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/mediapath.h"
+#include "core/textstore.h"
 
 namespace brainlark
 {
 
 /// One question/answer pair of a list, or one predefined wrong answer (kind 1).
-/// Texts are Windows-1252 byte strings and are compared byte for byte.
+/// Texts are Windows-1252 byte strings and are compared byte for byte. Question and answer live in a
+/// TextStore that a whole loaded list shares, so a pair is a small record and copying one is cheap. Views
+/// returned by the text accessors stay valid until the pair's question or answer is changed.
 class Word
 {
 public:
     enum Kind : int32_t { MarkedForDeletion = -1, Pair = 0, WrongAnswer = 1 };
 
     Word() = default;
-    Word(std::string question, std::string answer);
+    Word(std::string_view question, std::string_view answer);
+    /// A pair whose texts already lie in store (a loaded file, an import). Inline: readers make a pair per
+    /// line or object, and the spans should stay in registers.
+    Word(TextStore store, TextSpan question, TextSpan answer)
+        : m_texts(std::move(store)), m_question(question), m_answer(answer)
+    {
+        if (!m_texts.contains(question) || !m_texts.contains(answer))
+            throwOutsideStore();
+    }
     Word(const Word& other);
     Word& operator=(const Word& other);
     Word(Word&&) noexcept = default;
@@ -25,10 +37,10 @@ public:
     ~Word() = default;
 
     // Raw fields, as stored in the file.
-    const std::string& question() const { return m_question; }
-    void setQuestion(std::string text) { m_question = std::move(text); }
-    const std::string& answer() const { return m_answer; }
-    void setAnswer(std::string text) { m_answer = std::move(text); }
+    std::string_view question() const { return m_texts.view(m_question); }
+    void setQuestion(std::string_view text) { setTexts(text, answer()); }
+    std::string_view answer() const { return m_texts.view(m_answer); }
+    void setAnswer(std::string_view text) { setTexts(question(), text); }
     const std::string& hint() const { return m_extras ? m_extras->hint : emptyText(); }
     void setHint(std::string text);
     const std::string& soundPathOne() const { return m_extras ? m_extras->soundPathOne : emptyText(); }
@@ -45,8 +57,8 @@ public:
     int32_t total() const { return m_total; }
 
     // Side-aware access: what the quiz, grid and exports show.
-    const std::string& GetQuestion() const { return m_reversed ? m_answer : m_question; }
-    const std::string& GetAnswer() const { return m_reversed ? m_question : m_answer; }
+    std::string_view GetQuestion() const { return m_reversed ? answer() : question(); }
+    std::string_view GetAnswer() const { return m_reversed ? question() : answer(); }
     /// which 1 → soundPathOne, 2 → soundPathTwo, anything else → empty.
     std::string GetSoundPath(int which) const;
     void SetSoundPath(std::string path, int which);
@@ -93,18 +105,21 @@ private:
         std::string hint;
     };
     static const std::string& emptyText();
+    [[noreturn]] static void throwOutsideStore();
     Extras& extras();
+    void setTexts(std::string_view question, std::string_view answer);
 
     std::unique_ptr<Extras> m_extras;
+    TextStore m_texts;
+    TextSpan m_question;
+    TextSpan m_answer;
     int32_t m_total = 0;
     int32_t m_wrong = 0;
     int32_t m_right = 0;
-    bool m_reversed = false;
     float m_rating = 0.0f;
-    std::string m_question;
-    std::string m_answer;
     int32_t m_timesInQuestion = 0;
     int32_t m_kind = Pair;
+    bool m_reversed = false;
 };
 
 /// 32-bit addition with wrap-around, as the stored counters behave.

@@ -89,7 +89,7 @@ int32_t WordList::GetAnswerSupply(bool force)
     return m_answerSupply;
 }
 
-int WordList::CollectWrongAnswers(const std::string& question, std::vector<Word*>& out)
+int WordList::CollectWrongAnswers(std::string_view question, std::vector<Word*>& out)
 {
     int count = 0;
     for (Word& w : m_wrongAnswers) {
@@ -101,7 +101,7 @@ int WordList::CollectWrongAnswers(const std::string& question, std::vector<Word*
     return count;
 }
 
-int WordList::CollectWrongAnswers(const std::string& question, std::vector<const Word*>& out) const
+int WordList::CollectWrongAnswers(std::string_view question, std::vector<const Word*>& out) const
 {
     int count = 0;
     for (const Word& w : m_wrongAnswers) {
@@ -139,8 +139,10 @@ int WordList::RemoveWrongAnswersOfKind(int32_t kind)
     return static_cast<int>(before - m_wrongAnswers.size());
 }
 
-int WordList::RemoveWrongAnswersOf(const std::string& question)
+int WordList::RemoveWrongAnswersOf(std::string_view text)
 {
+    // The text may view a pair that is about to go.
+    const std::string question(text);
     const auto before = m_wrongAnswers.size();
     m_wrongAnswers.erase(std::remove_if(m_wrongAnswers.begin(), m_wrongAnswers.end(),
                                         [&](const Word& w) {
@@ -150,15 +152,17 @@ int WordList::RemoveWrongAnswersOf(const std::string& question)
     return static_cast<int>(before - m_wrongAnswers.size());
 }
 
-void WordList::RenameWrongAnswers(const std::string& oldQuestion, const std::string& newQuestion)
+void WordList::RenameWrongAnswers(std::string_view oldQuestion, std::string_view newText)
 {
+    // The new text may view a pair whose texts change here.
+    const std::string newQuestion(newText);
     std::vector<Word*> found;
     CollectWrongAnswers(oldQuestion, found);
     for (Word* w : found)
         w->setQuestion(newQuestion);
 }
 
-const Word* WordList::FindOtherWithQuestion(const std::string& question, const Word* skip) const
+const Word* WordList::FindOtherWithQuestion(std::string_view question, const Word* skip) const
 {
     for (const Word& pair : m_pairs) {
         if (&pair != skip && pair.question() == question)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/word.h"
@@ -45,15 +46,15 @@ public:
 
     int32_t GetAnswerSupply(bool force);
 
-    int CollectWrongAnswers(const std::string& question, std::vector<Word*>& out);
-    int CollectWrongAnswers(const std::string& question, std::vector<const Word*>& out) const;
+    int CollectWrongAnswers(std::string_view question, std::vector<Word*>& out);
+    int CollectWrongAnswers(std::string_view question, std::vector<const Word*>& out) const;
     int CollectWrongAnswersFor(const Word& pair, std::vector<const Word*>& out) const;
     std::string JoinWrongAnswers(const Word& pair, const std::string& separator) const;
     int RemoveWrongAnswersOfKind(int32_t kind);
-    int RemoveWrongAnswersOf(const std::string& question);
-    void RenameWrongAnswers(const std::string& oldQuestion, const std::string& newQuestion);
+    int RemoveWrongAnswersOf(std::string_view question);
+    void RenameWrongAnswers(std::string_view oldQuestion, std::string_view newQuestion);
 
-    const Word* FindOtherWithQuestion(const std::string& question, const Word* skip) const;
+    const Word* FindOtherWithQuestion(std::string_view question, const Word* skip) const;
     const Word* FindFirstDuplicate() const;
 
     void ResetStatistics();

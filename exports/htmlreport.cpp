@@ -35,7 +35,7 @@ HtmlReportOptions HtmlReport::optionsFrom(uint32_t funFlags, const std::string& 
     return options;
 }
 
-std::string HtmlReport::escape(const std::string& text)
+std::string HtmlReport::escape(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace brainlark
 {
@@ -43,7 +44,7 @@ public:
     static std::string tableHeader(bool includeStatistics);
     /// A list text as HTML text: & < > " ' escaped, '[' as a reference so that it can never start one of
     /// the placeholders filled later, bytes above 0x7F as the reference of their Windows-1252 character.
-    static std::string escape(const std::string& text);
+    static std::string escape(std::string_view text);
 };
 
 } // namespace brainlark

@@ -84,7 +84,7 @@ PalmExportResult PalmExport::exportList(const WordList& list, const std::string&
         result.messages.push_back(
             {format("Found a duplicate question: \n%s\nPlease rephrase or remove it from the "
                     "quiz and export to Palm again.",
-                    twin->question().c_str()),
+                    std::string(twin->question()).c_str()),
              true});
         return result;
     }

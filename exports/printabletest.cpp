@@ -19,7 +19,7 @@ std::string PrintableTest::fileNameFor(const std::string& title, const Clock& cl
     return title + clock.formatLocal("_%Y_%b%d_%H%M%S") + ".rtf";
 }
 
-std::string PrintableTest::escapeRtf(const std::string& text)
+std::string PrintableTest::escapeRtf(std::string_view text)
 {
     static const char hex[] = "0123456789abcdef";
     std::string out;
@@ -86,7 +86,8 @@ void PrintableTest::appendQuestion(const WordList& list, int index, std::string&
     TemplateText::replaceAll(block, "[Q]", escapeRtf(pair.GetQuestion()));
     char letter = 0;
     for (int k = 0; k < AnswerCount; ++k) {
-        const std::string& answer = choices[static_cast<size_t>(order[static_cast<size_t>(k)])]->GetAnswer();
+        const std::string_view answer =
+            choices[static_cast<size_t>(order[static_cast<size_t>(k)])]->GetAnswer();
         TemplateText::replaceAll(block, "[A" + std::to_string(k + 1) + "]", escapeRtf(answer));
         if (letter == 0 && answer == pair.GetAnswer())
             letter = static_cast<char>('A' + k);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exports/exportmessage.h"
@@ -58,7 +59,7 @@ public:
     static std::string fileNameFor(const std::string& title, const Clock& clock);
     /// A list text as RTF: \, { and } escaped, bytes above 0x7F (Windows-1252) as \'hh, and '[' as \'5b
     /// so that a text can never be taken for one of the placeholders filled after it.
-    static std::string escapeRtf(const std::string& text);
+    static std::string escapeRtf(std::string_view text);
 
 private:
     std::vector<const Word*> chooseAnswers(const WordList& list, int index);

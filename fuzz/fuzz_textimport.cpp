@@ -20,13 +20,13 @@ bool isWhite(char c)
 }
 
 // Empty when the field is a proper imported text; otherwise what is wrong with it.
-std::string fieldViolation(const std::string& text, bool mayBeEmpty)
+std::string fieldViolation(std::string_view text, bool mayBeEmpty)
 {
     if (text.empty())
         return mayBeEmpty ? "" : "empty text";
     if (isWhite(text.front()) || isWhite(text.back()))
         return "untrimmed text";
-    if (text.find_first_of("@\t\r\n") != std::string::npos)
+    if (text.find_first_of("@\t\r\n") != std::string_view::npos)
         return "separator, tab or line end inside a text";
     return "";
 }
@@ -50,12 +50,12 @@ std::string textImportViolation(std::string_view bytes)
     const int count = brainlark::TextImport::importText(list, bytes);
     if (count != list.GetCount())
         return "returned count differs from the list";
-    std::unordered_set<std::string> questions;
+    std::unordered_set<std::string_view> questions;
     for (const brainlark::Word& pair : list.pairs()) {
         const std::string why = pairViolation(pair);
         if (!why.empty())
             return why;
-        questions.insert(pair.question());
+        questions.emplace(pair.question());
     }
     for (const brainlark::Word& wrong : list.wrongAnswers()) {
         if (wrong.kind() != brainlark::Word::WrongAnswer || questions.count(wrong.question()) == 0)

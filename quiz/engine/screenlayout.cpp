@@ -177,7 +177,8 @@ std::string ScreenLayout::answerText(const Word& choice, const AppFlags& flags) 
     const bool hasSound = !choice.GetSoundPath(choice.isReversed() ? 1 : 2).empty();
     if (flags.fun(AppFlags::HideText) && hasSound)
         return {};
-    return usesBoxes() ? choice.GetAnswer() : "\x95 " + choice.GetAnswer();
+    std::string text = usesBoxes() ? "" : "\x95 ";
+    return text.append(choice.GetAnswer());
 }
 
 unsigned ScreenLayout::boxFormat() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "quiz/engine/hslcolor.h"
 #include "quiz/engine/rect.h"
@@ -27,7 +28,7 @@ public:
     static constexpr int RoundCornerRadius = 10;
 
     TextBox() = default;
-    explicit TextBox(std::string text) : m_text(std::move(text)) {}
+    explicit TextBox(std::string_view text) : m_text(text) {}
     virtual ~TextBox() = default;
 
     const std::string& text() const { return m_text; }

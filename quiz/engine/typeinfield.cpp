@@ -5,7 +5,7 @@
 namespace brainlark
 {
 
-TypeinField::TypeinField(const std::string& rightAnswer, int preFillPattern, const Rect& rect)
+TypeinField::TypeinField(std::string_view rightAnswer, int preFillPattern, const Rect& rect)
     : m_typed(TypeinRules::preFill(rightAnswer, preFillPattern))
 {
     setRect(rect);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "quiz/engine/textbox.h"
 
@@ -27,7 +28,7 @@ public:
     TypeinField() = default;
     /// Typed text = the pre-fill of the right answer (TypeinRules::preFill), caret 0, text kept 20 pixels
     /// off the border.
-    TypeinField(const std::string& rightAnswer, int preFillPattern, const Rect& rect);
+    TypeinField(std::string_view rightAnswer, int preFillPattern, const Rect& rect);
 
     const std::string& typedText() const { return m_typed; }
     int caret() const { return m_caret; }

@@ -37,7 +37,7 @@ bool isTrimmedWhitespace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-std::string trimmed(const std::string& text)
+std::string trimmed(std::string_view text)
 {
     size_t begin = 0;
     size_t end = text.size();
@@ -45,7 +45,7 @@ std::string trimmed(const std::string& text)
         ++begin;
     while (end > begin && isTrimmedWhitespace(text[end - 1]))
         --end;
-    return text.substr(begin, end - begin);
+    return std::string(text.substr(begin, end - begin));
 }
 
 bool isRemovedPunctuation(char c)
@@ -53,9 +53,9 @@ bool isRemovedPunctuation(char c)
     return c == ',' || c == '!' || c == '?';
 }
 
-std::string wordPreFill(const std::string& answer)
+std::string wordPreFill(std::string_view answer)
 {
-    std::string shown = answer;
+    std::string shown(answer);
     const size_t n = answer.size();
     auto separator = [&answer](size_t i) {
         return !TypeinRules::isWordCharacter(static_cast<unsigned char>(answer[i]));
@@ -71,9 +71,9 @@ std::string wordPreFill(const std::string& answer)
     return shown;
 }
 
-std::string stridePreFill(const std::string& answer, size_t stride)
+std::string stridePreFill(std::string_view answer, size_t stride)
 {
-    std::string shown = answer;
+    std::string shown(answer);
     for (size_t i = 0; i < answer.size(); ++i) {
         if (i % stride != 0 && answer[i] != ' ')
             shown[i] = '*';
@@ -81,9 +81,9 @@ std::string stridePreFill(const std::string& answer, size_t stride)
     return shown;
 }
 
-std::string hideAllButSpaces(const std::string& answer)
+std::string hideAllButSpaces(std::string_view answer)
 {
-    std::string shown = answer;
+    std::string shown(answer);
     for (char& c : shown) {
         if (c != ' ')
             c = '*';
@@ -91,7 +91,7 @@ std::string hideAllButSpaces(const std::string& answer)
     return shown;
 }
 
-void restoreEnds(std::string& shown, const std::string& answer)
+void restoreEnds(std::string& shown, std::string_view answer)
 {
     if (answer.empty())
         return;
@@ -110,7 +110,7 @@ TypeinOptions TypeinOptions::fromFlags(const AppFlags& flags)
     return options;
 }
 
-std::string TypeinRules::normalize(const std::string& text, const TypeinOptions& options)
+std::string TypeinRules::normalize(std::string_view text, const TypeinOptions& options)
 {
     std::string result = trimmed(text);
     if (options.ignoreCase) {
@@ -131,12 +131,12 @@ std::string TypeinRules::normalize(const std::string& text, const TypeinOptions&
     return kept;
 }
 
-bool TypeinRules::matches(const std::string& typed, const std::string& answer, const TypeinOptions& options)
+bool TypeinRules::matches(std::string_view typed, std::string_view answer, const TypeinOptions& options)
 {
     return normalize(typed, options) == normalize(answer, options);
 }
 
-std::string TypeinRules::preFill(const std::string& answer, int pattern)
+std::string TypeinRules::preFill(std::string_view answer, int pattern)
 {
     std::string shown;
     switch (pattern) {

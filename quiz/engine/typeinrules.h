@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "quiz/engine/appflags.h"
 
@@ -32,13 +33,13 @@ public:
     };
 
     /// Trims whitespace, then applies the chosen options in the order case, spaces, punctuation.
-    static std::string normalize(const std::string& text, const TypeinOptions& options);
+    static std::string normalize(std::string_view text, const TypeinOptions& options);
     /// Right when both texts normalise to the same bytes. No accent folding.
-    static bool matches(const std::string& typed, const std::string& answer, const TypeinOptions& options);
+    static bool matches(std::string_view typed, std::string_view answer, const TypeinOptions& options);
 
     /// The answer with the hidden characters replaced by '*'; always as long as the answer. Patterns outside
     /// 0-5 hide like pattern 0.
-    static std::string preFill(const std::string& answer, int pattern);
+    static std::string preFill(std::string_view answer, int pattern);
 
     /// ASCII letters and digits, and the lower-case accented letters of the word-character table.
     static bool isWordCharacter(unsigned char c);

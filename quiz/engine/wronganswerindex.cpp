@@ -3,14 +3,14 @@
 namespace brainlark
 {
 
-std::vector<int> WrongAnswerIndex::lookup(const WordList& list, const std::string& question)
+std::vector<int> WrongAnswerIndex::lookup(const WordList& list, std::string_view question)
 {
     if (!isCurrent(list))
         rebuild(list);
-    auto it = m_byQuestion.find(question);
+    auto it = m_byQuestion.find(std::string(question));
     if (it != m_byQuestion.end() && !stillMatches(list, question, it->second)) {
         rebuild(list);
-        it = m_byQuestion.find(question);
+        it = m_byQuestion.find(std::string(question));
     }
     return it == m_byQuestion.end() ? std::vector<int>{} : it->second;
 }
@@ -21,7 +21,7 @@ bool WrongAnswerIndex::isCurrent(const WordList& list) const
     return m_built && m_list == &list && m_storage == entries.data() && m_size == entries.size();
 }
 
-bool WrongAnswerIndex::stillMatches(const WordList& list, const std::string& question,
+bool WrongAnswerIndex::stillMatches(const WordList& list, std::string_view question,
                                     const std::vector<int>& hits) const
 {
     const auto& entries = list.wrongAnswers();
@@ -41,7 +41,7 @@ void WrongAnswerIndex::rebuild(const WordList& list)
     const auto& entries = list.wrongAnswers();
     for (size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].kind() == Word::WrongAnswer)
-            m_byQuestion[entries[i].question()].push_back(static_cast<int>(i));
+            m_byQuestion[std::string(entries[i].question())].push_back(static_cast<int>(i));
     }
     m_list = &list;
     m_storage = entries.data();

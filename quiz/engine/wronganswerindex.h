@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -19,12 +20,12 @@ class WrongAnswerIndex
 public:
     /// Positions in list.wrongAnswers(), in list order, of the kind 1 entries whose stored question
     /// equals the text exactly.
-    std::vector<int> lookup(const WordList& list, const std::string& question);
+    std::vector<int> lookup(const WordList& list, std::string_view question);
     void invalidate() { m_built = false; }
 
 private:
     bool isCurrent(const WordList& list) const;
-    bool stillMatches(const WordList& list, const std::string& question, const std::vector<int>& hits) const;
+    bool stillMatches(const WordList& list, std::string_view question, const std::vector<int>& hits) const;
     void rebuild(const WordList& list);
 
     std::unordered_map<std::string, std::vector<int>> m_byQuestion;

@@ -16,6 +16,7 @@
 #include "quiz/engine/backgroundpattern.h"
 #include "quiz/engine/newquestionanimation.h"
 #include "quiz/ui/flashcard.h"
+#include "quiz/ui/listtext.h"
 #include "quiz/ui/questionnotesdialog.h"
 #include "quiz/ui/quizviewmenu.h"
 #include "quiz/ui/smartcounterdialog.h"
@@ -30,11 +31,6 @@ namespace
 
 constexpr int kMinimumPairs = 5;
 constexpr int kRightLayerPauseMs = 35;
-
-QString fromList(const std::string& bytes)
-{
-    return TextBoxPainter::displayString(bytes);
-}
 
 } // namespace
 
@@ -469,7 +465,7 @@ void CCardloomView::runReminderCard()
     const Word& pair = m_session->current().questionPair();
     FlashCard card(FlashCard::loadPicture(m_settings.installPath()), m_look.cardFont, m_look.cardColour,
                    m_look.cardQuestion, m_look.cardAnswer);
-    card.setTexts(fromList(pair.GetQuestion()), fromList(pair.GetAnswer()));
+    card.setTexts(ListText::toQString(pair.GetQuestion()), ListText::toQString(pair.GetAnswer()));
     card.fitInto(m_buffer.size());
     const int previous = m_state;
     m_state = CardAnimation;
@@ -514,7 +510,7 @@ void CCardloomView::showAutomaticAnswer()
     m_busy = true;
     m_revealing = true;
     m_stopReveal = false;
-    const QString answer = fromList(m_session->current().questionPair().GetAnswer());
+    const QString answer = ListText::toQString(m_session->current().questionPair().GetAnswer());
     m_animator->pulse(m_buffer.copy(), answer, revealArea(), m_look.answerFont,
                       [this] { return m_stopReveal; });
     m_revealing = false;
@@ -654,7 +650,7 @@ void CCardloomView::showQuestionNotes()
     if (!questionShown())
         return;
     m_guides.show(GuideMessages::QuestionNotes);
-    QuestionNotesDialog dialog(fromList(m_session->current().questionPair().hint()), this);
+    QuestionNotesDialog dialog(ListText::toQString(m_session->current().questionPair().hint()), this);
     runDialog(dialog);
 }
 

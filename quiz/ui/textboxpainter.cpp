@@ -1,4 +1,5 @@
 #include "quiz/ui/textboxpainter.h"
+#include "quiz/ui/listtext.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -6,7 +7,6 @@
 #include <algorithm>
 
 #include "app/pauser.h"
-#include "core/cp1252.h"
 #include "quiz/engine/textbox.h"
 #include "quiz/engine/typeinfield.h"
 #include "quiz/ui/qtcolor.h"
@@ -123,9 +123,9 @@ int TextBoxPainter::qtFlags(unsigned format)
     return flags;
 }
 
-QString TextBoxPainter::displayString(const std::string& bytes)
+QString TextBoxPainter::displayString(std::string_view bytes)
 {
-    return QString::fromStdString(Cp1252::toUtf8(bytes));
+    return ListText::toQString(bytes);
 }
 
 void TextBoxPainter::drawFrame(QPainter& painter, const TextBox& box, const ColourScheme& scheme,

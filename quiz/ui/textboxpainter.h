@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <string>
+#include <string_view>
 
 #include "quiz/engine/hslcolor.h"
 
@@ -56,7 +57,7 @@ public:
     /// The box's text format as Qt alignment and text flags.
     static int qtFlags(unsigned format);
     /// List bytes (Windows-1252) as drawn text.
-    static QString displayString(const std::string& bytes);
+    static QString displayString(std::string_view bytes);
 
 private:
     static void drawFrame(QPainter& painter, const TextBox& box, const ColourScheme& scheme,

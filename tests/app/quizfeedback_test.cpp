@@ -121,7 +121,7 @@ void QuizFeedbackTest::wrongAnswerThatMovesOnWithoutEffects()
     rig.settings.setFunFlags(AppFlags::ContinueAfterWrong | AppFlags::FunnySounds);
     QSignalSpy focus(rig.view.get(), &CCardloomView::focusMainFrameRequested);
     rig.startQuiz(0);
-    const std::string question = rig.askedPair().question();
+    const std::string question(rig.askedPair().question());
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.wrongBox()));
     QCOMPARE(normalised(rig.timeline), (QStringList{"w async", "pause:500", "pause:100"}));
     QVERIFY(rig.view->session()->current().questionPair().question() != question);

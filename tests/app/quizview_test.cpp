@@ -40,7 +40,7 @@ void QuizViewTest::clickOnTheRightBoxCountsAndMovesOn()
     const int box = rig.rightBox();
     QVERIFY(box >= 0);
     const Word& asked = rig.askedPair();
-    const std::string askedQuestion = asked.question();
+    const std::string askedQuestion(asked.question());
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(box));
     QCOMPARE(asked.right(), 1);
     QCOMPARE(asked.timesInQuestion(), 1);
@@ -55,7 +55,7 @@ void QuizViewTest::twoWrongClicksThenTheRightOne()
     QuizRig rig;
     rig.startQuiz(0);
     const Word& asked = rig.askedPair();
-    const std::string askedQuestion = asked.question();
+    const std::string askedQuestion(asked.question());
     const int wrong = rig.wrongBox();
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(wrong));
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(wrong));
@@ -122,7 +122,7 @@ void QuizViewTest::typedAnswerIsJudgedOnEnter()
     const Word& next = rig.askedPair();
     QTest::keyClick(rig.view.get(), Qt::Key_R, Qt::ControlModifier); // clears the pre-fill
     QCOMPARE(rig.view->screen().typein()->typedText(), std::string());
-    QTest::keyClicks(rig.view.get(), QString::fromStdString(next.answer()));
+    QTest::keyClicks(rig.view.get(), QString::fromStdString(std::string(next.answer())));
     QTest::keyClick(rig.view.get(), Qt::Key_Return);
     QCOMPARE(next.right(), 1);
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 1 - Wrong: 1"));
@@ -134,7 +134,7 @@ void QuizViewTest::skipCountsWrongAndMovesOn()
     rig.settings.setFunFlag(AppFlags::KeepTrying, true);
     rig.startQuiz(2);
     const Word& asked = rig.askedPair();
-    const std::string question = asked.question();
+    const std::string question(asked.question());
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.buttonCentre(0)); // Try with the pre-fill
     QCOMPARE(asked.wrong(), 1);
     QCOMPARE(rig.view->session()->current().questionPair().question(), question); // keep trying
@@ -296,7 +296,7 @@ void QuizViewTest::pictureIconClickWithoutAPictureWindowChangesNothing()
     QVERIFY(!rig.view->screen().picture().isNull());
     const Rect icon = rig.view->screen().pictureIcon();
     const QPoint at(icon.center().x, icon.center().y);
-    const std::string asked = rig.askedPair().question();
+    const std::string asked(rig.askedPair().question());
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, at);
     QVERIFY(!rig.settings.funFlag(funflags::kShowPictures));
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 0 - Wrong: 0"));

@@ -268,7 +268,7 @@ private:
         u16(v & 0xFFFF);
         u16(v >> 16);
     }
-    void string(const std::string& text)
+    void string(std::string_view text)
     {
         if (text.size() < 255) {
             m_out += static_cast<char>(text.size());

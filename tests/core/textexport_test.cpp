@@ -107,7 +107,7 @@ TEST(TextExportTest, BlTextJoinsWrongAnswersLikeTheList)
     const WordList list = scrambledList(7);
     std::string expected;
     for (const Word& pair : list.pairs())
-        expected += pair.GetQuestion() + " \t\t@ " + pair.GetAnswer() + " " +
+        expected += std::string(pair.GetQuestion()) + " \t\t@ " + std::string(pair.GetAnswer()) + " " +
                     list.JoinWrongAnswers(pair, " @ ") + "\n";
     EXPECT_EQ(TextExport::blText(list), expected);
 }

@@ -26,7 +26,7 @@ Lines pairsOf(const WordList& list)
 {
     Lines out;
     for (const Word& w : list.pairs())
-        out.push_back(w.question() + "|" + w.answer() +
+        out.push_back(std::string(w.question()) + "|" + std::string(w.answer()) +
                       (w.GetPicturePath().empty() ? "" : "|" + w.GetPicturePath()));
     return out;
 }
@@ -35,7 +35,7 @@ Lines wrongsOf(const WordList& list)
 {
     Lines out;
     for (const Word& w : list.wrongAnswers())
-        out.push_back(w.question() + ">" + w.answer());
+        out.push_back(std::string(w.question()) + ">" + std::string(w.answer()));
     return out;
 }
 

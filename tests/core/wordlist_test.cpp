@@ -42,7 +42,7 @@ std::vector<std::string> answersOf(const std::vector<Word>& words)
 {
     std::vector<std::string> answers;
     for (const Word& w : words)
-        answers.push_back(w.answer());
+        answers.emplace_back(w.answer());
     return answers;
 }
 

@@ -88,7 +88,7 @@ protected:
     {
         std::vector<char> letters;
         for (const RtfQuestion& q : questions) {
-            const std::string& right = list.pairs()[static_cast<size_t>(q.number - 1)].GetAnswer();
+            const std::string_view right = list.pairs()[static_cast<size_t>(q.number - 1)].GetAnswer();
             const auto it = std::find(q.answers.begin(), q.answers.end(), right);
             letters.push_back(it == q.answers.end() ? '?'
                                                     : static_cast<char>('A' + (it - q.answers.begin())));

@@ -28,7 +28,7 @@ QuestionRequest request(SelectionMode selection, AnswerMode answers = AnswerMode
     return r;
 }
 
-int countPairsWithQuestion(const QuizQuestion& q, const std::string& question)
+int countPairsWithQuestion(const QuizQuestion& q, std::string_view question)
 {
     int count = 0;
     for (const Word& w : q.choices())
@@ -175,7 +175,7 @@ TEST(QuizQuestionChoices, RandomAnswersAreFourDistinctPairsWithTheQuestion)
         std::set<std::string> questions;
         for (const Word& w : q.choices()) {
             EXPECT_EQ(w.kind(), Word::Pair);
-            questions.insert(w.GetQuestion());
+            questions.emplace(w.GetQuestion());
         }
         EXPECT_EQ(questions.size(), 4u);
         EXPECT_EQ(countPairsWithQuestion(q, q.questionPair().GetQuestion()), 1);
@@ -214,10 +214,10 @@ TEST(QuizQuestionChoices, PredefinedWithFiveWrongAnswersDrawsFourOfSixWithThePai
         EXPECT_EQ(countPairsWithQuestion(q, "q0"), 1);
         std::set<std::string> answers;
         for (const Word& w : q.choices()) {
-            answers.insert(w.GetAnswer());
+            answers.emplace(w.GetAnswer());
             if (w.kind() == Word::WrongAnswer) {
                 EXPECT_EQ(w.question(), "q0");
-                seenWrong.insert(w.GetAnswer());
+                seenWrong.emplace(w.GetAnswer());
             }
         }
         EXPECT_EQ(answers.size(), 4u);
@@ -239,7 +239,7 @@ TEST(QuizQuestionChoices, PredefinedWithoutWrongAnswersUsesThreeRandomPairs)
         std::set<std::string> questions;
         for (const Word& w : q.choices()) {
             EXPECT_EQ(w.kind(), Word::Pair);
-            questions.insert(w.GetQuestion());
+            questions.emplace(w.GetQuestion());
         }
         EXPECT_EQ(questions.size(), 4u);
         EXPECT_EQ(countPairsWithQuestion(q, "q0"), 1);
@@ -269,7 +269,7 @@ TEST(QuizQuestionChoices, PredefinedWithTooFewWrongAnswersFillsUpWithPairs)
                 ++wrong;
                 slotsOfWrong.insert(c);
             } else {
-                questions.insert(w.GetQuestion());
+                questions.emplace(w.GetQuestion());
             }
         }
         EXPECT_EQ(wrong, 1);
@@ -290,7 +290,7 @@ TEST(QuizQuestionChoices, PredefinedWithExactlyThreeWrongAnswersUsesAllCandidate
         QuizQuestion::build(list, request(SelectionMode::Sequential, AnswerMode::Predefined), random, clock);
     std::set<std::string> answers;
     for (const Word& w : q.choices())
-        answers.insert(w.GetAnswer());
+        answers.emplace(w.GetAnswer());
     EXPECT_EQ(answers, (std::set<std::string>{"a0", "x", "y", "z"}));
 }
 
@@ -375,7 +375,7 @@ TEST(QuizQuestionJudging, SameAnswerTextCountsRightPredefinedTextDoesNot)
     ManualClock clock;
     QuizQuestion q = QuizQuestion::build(list, request(SelectionMode::Sequential), random, clock);
     for (int c = 0; c < 4; ++c) {
-        const std::string& question = q.choices()[static_cast<size_t>(c)].GetQuestion();
+        const std::string_view question = q.choices()[static_cast<size_t>(c)].GetQuestion();
         const bool expected = question == "q0" || question == "q2";
         EXPECT_EQ(q.judgeChoice(c, clock), expected) << question;
     }

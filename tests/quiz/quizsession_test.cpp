@@ -83,7 +83,7 @@ TEST_F(QuizSessionTest, NewQuestionRemembersItsTextAndClearsMissed)
 {
     const QuizQuestion& first =
         session.newQuestion(SelectionMode::Random, AnswerMode::Random, QuizMode::MultipleChoice);
-    const std::string text = first.questionPair().GetQuestion();
+    const std::string text(first.questionPair().GetQuestion());
     EXPECT_EQ(session.previousQuestion(), text);
     session.answerChoice(choiceWithQuestion(first, false), kCounterOn, 0);
     ASSERT_TRUE(session.missed());

@@ -1,0 +1,77 @@
+#include "core/textstore.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+namespace brainlark
+{
+
+TextStore& TextStore::operator=(const TextStore& other) noexcept
+{
+    other.retain();
+    release();
+    m_block = other.m_block;
+    return *this;
+}
+
+TextStore& TextStore::operator=(TextStore&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_block = std::exchange(other.m_block, nullptr);
+    }
+    return *this;
+}
+
+void TextStore::release()
+{
+    if (m_block && --m_block->refs == 0) {
+        std::free(m_block->data);
+        delete m_block;
+    }
+    m_block = nullptr;
+}
+
+// Plain malloc/realloc: growing a large buffer can then move pages instead of copying bytes, and a file read
+// into it does not have to clear it first.
+void TextStore::reserve(size_t capacity)
+{
+    if (capacity > MaxSize)
+        throw std::length_error("text store too large");
+    if (!m_block)
+        m_block = new Block{1, 0, 0, nullptr};
+    if (capacity <= m_block->capacity)
+        return;
+    void* grown = std::realloc(m_block->data, capacity);
+    if (grown == nullptr)
+        throw std::bad_alloc();
+    m_block->data = static_cast<char*>(grown);
+    m_block->capacity = capacity;
+}
+
+TextSpan TextStore::append(std::string_view text)
+{
+    const size_t used = size();
+    if (text.size() > MaxSize - used)
+        throw std::length_error("text store too large");
+    const size_t needed = used + text.size();
+    if (!m_block || needed > m_block->capacity)
+        reserve(std::max(needed, std::min<size_t>(MaxSize, used + used / 2 + 64)));
+    if (!text.empty())
+        std::memcpy(m_block->data + used, text.data(), text.size());
+    m_block->size = needed;
+    return {static_cast<uint32_t>(used), static_cast<uint32_t>(text.size())};
+}
+
+char* TextStore::resize(size_t newSize)
+{
+    reserve(newSize);
+    m_block->size = newSize;
+    return m_block->data;
+}
+
+} // namespace brainlark
