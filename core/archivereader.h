@@ -26,6 +26,8 @@ public:
     }
 
     size_t remaining() const { return static_cast<size_t>(m_end - m_pos); }
+    /// Asks the cache for the bytes a few records ahead (a hint: it never faults).
+    void prefetchAhead() const { __builtin_prefetch(m_pos + 1024); }
 
     uint16_t readU16()
     {

@@ -52,15 +52,18 @@ void readClassDefinition(ListSource& src)
 }
 
 // One object's tag: a new class definition or a reference to a class read before. Back-references to
-// objects and null entries are refused, so no pair is ever shared between two slots.
-void readObjectTag(ListSource& src)
+// objects and null entries are refused, so no pair is ever shared between two slots. `in` is the caller's
+// copy of src.in (see readWordArray).
+void readObjectTag(ArchiveReader& in, ListSource& src)
 {
-    const uint16_t tag = src.in.readU16();
+    const uint16_t tag = in.readU16();
     if (tag == NewClassTag) {
+        src.in = in;
         readClassDefinition(src);
+        in = src.in;
     } else {
         const uint32_t full = tag == BigObjectTag
-                                  ? src.in.readU32()
+                                  ? in.readU32()
                                   : (static_cast<uint32_t>(tag & ClassTag) << 16) | (tag & 0x7FFFu);
         if (full == 0)
             ArchiveReader::fail("null entry in list");
@@ -113,16 +116,20 @@ void readWordBody(ArchiveReader& in, int schema, Word& word)
 
 void readWordArray(ListSource& src, std::vector<Word>& words)
 {
-    const uint32_t count = src.in.readCount();
+    // A local copy of the cursor that no one else can see stays in registers; through src, every byte
+    // stored into a new pair could have changed it as far as the compiler knows.
+    ArchiveReader in = src.in;
+    const uint32_t count = in.readCount();
     // The count is a claim, not a promise: reserve only what the remaining bytes could hold.
-    words.reserve(std::min<size_t>(count, src.in.remaining() / minimumObjectSize(src.schema)));
+    words.reserve(std::min<size_t>(count, in.remaining() / minimumObjectSize(src.schema)));
     for (uint32_t i = 0; i < count; ++i) {
-        readObjectTag(src);
-        const TextSpan question = src.in.readTextSpan();
-        const TextSpan answer = src.in.readTextSpan();
-        words.emplace_back(src.store, question, answer);
-        readWordBody(src.in, src.schema, words.back());
+        in.prefetchAhead();
+        readObjectTag(in, src);
+        const TextSpan question = in.readTextSpan();
+        const TextSpan answer = in.readTextSpan();
+        readWordBody(in, src.schema, words.emplace_back(src.store, question, answer));
     }
+    src.in = in;
 }
 
 // The oldest files end right after the pairs; a missing (or cut) version means version 1.
