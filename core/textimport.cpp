@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
+#include "core/archivefile.h"
 #include "core/cp1252.h"
 
 namespace brainlark
@@ -128,75 +128,103 @@ private:
 
 } // namespace
 
-bool TextImport::addLine(std::string_view line)
+bool TextImport::addLine(size_t begin, size_t end)
 {
-    if (line.empty())
+    if (begin == end)
         return false;
-    if (line.front() == '#')
+    if (m_text.data()[begin] == '#')
         return true;
-    convertLine(line);
-    splitFields();
-    if (m_fields.size() >= 2 && !m_fields[0].empty() && !m_fields[1].empty())
+    splitFields(begin, convertLine(begin, end));
+    if (m_fields.size() >= 2 && m_fields[0].size != 0 && m_fields[1].size != 0)
         addPair();
     return true;
 }
 
-void TextImport::convertLine(std::string_view line)
+size_t TextImport::convertLine(size_t begin, size_t end)
 {
-    // All six replacements in one pass. Each yields a single non-ASCII byte that no rule reads, so one pass
-    // gives what six whole-line replacements in a row give. The letter of a rule is always copied as it is,
-    // so a rule is recognised at its '~' or apostrophes by looking back at the output. Tabs become blanks.
-    m_line.clear();
-    const char* p = line.data();
-    const char* const end = p + line.size();
-    while (p < end) {
+    // All six replacements in one pass, in place: each turns one or three bytes into one, so the output
+    // never overtakes the input. Each yields a single non-ASCII byte that no rule reads, so one pass gives
+    // what six whole-line replacements in a row give. The letter of a rule is always copied as it is, so
+    // a rule is recognised at its '~' or apostrophes by looking back at the output. Tabs become blanks.
+    char* const text = m_text.data();
+    const char* p = nextSpecial(text + begin, text + end);
+    const char* const stop = text + end;
+    if (p == stop)
+        return end; // the usual line: nothing to convert
+    char* out = text + (p - text);
+    while (p < stop) {
         const char* run = p;
-        p = nextSpecial(p, end);
-        m_line.append(run, p);
-        if (p == end)
+        p = nextSpecial(p, stop);
+        if (out != run)
+            std::memmove(out, run, static_cast<size_t>(p - run));
+        out += p - run;
+        if (p == stop)
             break;
         const char c = *p++;
-        const char before = m_line.empty() ? '\0' : m_line.back();
+        const char before = out == text + begin ? '\0' : out[-1];
         if (c == '\t') {
-            m_line += ' ';
+            *out++ = ' ';
         } else if (c == '~' && before == 'n') {
-            m_line.back() = '\xF1';
-        } else if (c == '\'' && p < end && *p == '\'' && accentFor(before)) {
-            m_line.back() = accentFor(before);
+            out[-1] = '\xF1';
+        } else if (c == '\'' && p < stop && *p == '\'' && accentFor(before)) {
+            out[-1] = accentFor(before);
             ++p;
         } else {
-            m_line += c;
+            *out++ = c;
         }
     }
+    return static_cast<size_t>(out - text);
 }
 
-void TextImport::splitFields()
+void TextImport::splitFields(size_t begin, size_t end)
 {
     m_fields.clear();
-    const std::string_view text(m_line);
-    size_t start = 0;
+    const char* const text = m_text.data();
     for (;;) {
-        const size_t at = text.find(Separator, start);
-        m_fields.push_back(trimmed(text.substr(start, at == std::string_view::npos ? at : at - start)));
-        if (at == std::string_view::npos)
+        const void* hit = std::memchr(text + begin, Separator, end - begin);
+        const size_t at = hit ? static_cast<size_t>(static_cast<const char*>(hit) - text) : end;
+        size_t first = begin;
+        size_t last = at;
+        while (first < last && isWhite(text[first]))
+            ++first;
+        while (last > first && isWhite(text[last - 1]))
+            --last;
+        m_fields.push_back({static_cast<uint32_t>(first), static_cast<uint32_t>(last - first)});
+        if (at == end)
             break;
-        start = at + 1;
+        begin = at + 1;
     }
 }
 
 void TextImport::addPair()
 {
-    Word& pair = m_list.pairs().emplace_back(std::string(m_fields[0]), std::string(m_fields[1]));
+    const TextSpan question = m_fields[0];
+    Word& pair = m_list.pairs().emplace_back(m_text, question, m_fields[1]);
     for (size_t i = 2; i < m_fields.size(); ++i) {
-        const std::string_view field = m_fields[i];
+        const std::string_view field = m_text.view(m_fields[i]);
         if (field.substr(0, PictureTag.size()) == PictureTag) {
             pair.SetPicturePath(picturePathFor(trimmed(field.substr(PictureTag.size()))));
             continue;
         }
-        Word& wrong = m_list.wrongAnswers().emplace_back(pair.question(), std::string(field));
-        wrong.setKind(Word::WrongAnswer);
+        m_list.wrongAnswers().emplace_back(m_text, question, m_fields[i]).setKind(Word::WrongAnswer);
     }
-    pair.RecalcTotal();
+}
+
+void TextImport::run()
+{
+    const std::string_view bytes = m_text.view();
+    // Room for every line that could be a pair, so 100,000 pairs are not moved again and again as the array
+    // grows; a pair needs some bytes, which caps what junk with many line ends can make us reserve.
+    const size_t lineCount = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    m_list.pairs().reserve(m_list.pairs().size() + std::min(lineCount, bytes.size() / 4 + 1));
+    // Lines are cut on the original bytes: a conversion only rewrites bytes inside its own line.
+    LineCutter lines(bytes);
+    std::string_view line;
+    while (lines.next(line)) {
+        const size_t begin = static_cast<size_t>(line.data() - bytes.data());
+        if (!addLine(begin, begin + line.size()))
+            break;
+    }
 }
 
 std::string TextImport::picturePathFor(std::string_view name)
@@ -207,26 +235,27 @@ std::string TextImport::picturePathFor(std::string_view name)
     return path;
 }
 
+int TextImport::importStore(WordList& list, TextStore text)
+{
+    const std::string_view bytes = text.view();
+    const bool hasBom = Cp1252::hasUtf8Bom(bytes);
+    if (hasBom || Cp1252::isValidUtf8WithMultibyte(bytes)) {
+        TextStore converted;
+        converted.append(Cp1252::fromUtf8(hasBom ? bytes.substr(3) : bytes));
+        text = std::move(converted);
+    }
+    TextImport importer(list, std::move(text));
+    importer.run();
+    return list.GetCount();
+}
+
 int TextImport::importText(WordList& list, std::string_view bytes)
 {
-    std::string converted;
-    if (Cp1252::hasUtf8Bom(bytes)) {
-        converted = Cp1252::fromUtf8(bytes.substr(3));
-        bytes = converted;
-    } else if (Cp1252::isValidUtf8WithMultibyte(bytes)) {
-        converted = Cp1252::fromUtf8(bytes);
-        bytes = converted;
-    }
-    // Room for every line that could be a pair, so 100,000 pairs are not moved again and again as the array
-    // grows; a pair needs some bytes, which caps what junk with many line ends can make us reserve.
-    const size_t lineCount = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-    list.pairs().reserve(list.pairs().size() + std::min(lineCount, bytes.size() / 16 + 1));
-    TextImport importer(list);
-    LineCutter lines(bytes);
-    std::string_view line;
-    while (lines.next(line) && importer.addLine(line)) {
-    }
-    return list.GetCount();
+    if (bytes.size() > TextStore::MaxSize)
+        return list.GetCount();
+    TextStore text;
+    text.append(bytes);
+    return importStore(list, std::move(text));
 }
 
 int TextImport::importFile(WordList& list, const std::string& fileName)
@@ -234,14 +263,10 @@ int TextImport::importFile(WordList& list, const std::string& fileName)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(fileName, ec))
         return 0;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
+    TextStore text;
+    if (!ArchiveFile::readAll(fileName, text, nullptr))
         return 0;
-    const auto size = std::filesystem::file_size(fileName, ec);
-    std::string bytes(ec ? 0 : static_cast<size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    return importText(list, bytes);
+    return importStore(list, std::move(text));
 }
 
 } // namespace brainlark

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/textstore.h"
 #include "core/wordlist.h"
 
 namespace brainlark
@@ -15,11 +16,6 @@ namespace brainlark
 class TextImport
 {
 public:
-    explicit TextImport(WordList& list) : m_list(list) {}
-
-    /// Handles one line (without its line end). Returns false when the line ends the import (it is empty).
-    bool addLine(std::string_view line);
-
     /// Imports a whole text and returns the list's pair count afterwards. A text that is UTF-8 (it starts
     /// with a byte-order mark, or it is well-formed and holds multi-byte characters) is converted to
     /// Windows-1252 first, so "España" saved by a UTF-8 editor arrives as one ñ and not as two bytes.
@@ -32,13 +28,20 @@ public:
     static std::string picturePathFor(std::string_view name);
 
 private:
-    void convertLine(std::string_view line);
-    void splitFields();
+    // The text becomes the store of the new pairs' texts: lines are converted where they are (a conversion
+    // only ever shortens a line), and the pairs point at their fields.
+    TextImport(WordList& list, TextStore text) : m_list(list), m_text(std::move(text)) {}
+    static int importStore(WordList& list, TextStore text);
+    void run();
+    /// Handles the line [begin, end). Returns false when the line ends the import (it is empty).
+    bool addLine(size_t begin, size_t end);
+    size_t convertLine(size_t begin, size_t end);
+    void splitFields(size_t begin, size_t end);
     void addPair();
 
     WordList& m_list;
-    std::string m_line;                     // the converted line, reused to keep allocations down
-    std::vector<std::string_view> m_fields; // trimmed fields, viewing m_line
+    TextStore m_text;
+    std::vector<TextSpan> m_fields; // trimmed fields of the current line
 };
 
 } // namespace brainlark

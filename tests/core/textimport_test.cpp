@@ -244,15 +244,11 @@ TEST(TextImportTest, AppendsAndCountsWhatWasThere)
     EXPECT_EQ(wrongsOf(list), (Lines{"old>wrong", "a>x"}));
 }
 
-TEST(TextImportTest, LineByLineStopsAtTheEmptyLine)
+TEST(TextImportTest, CommentsAndLinesWithoutAnswerAreSkippedAndTheEmptyLineEndsTheImport)
 {
     WordList list;
-    TextImport importer(list);
-    EXPECT_TRUE(importer.addLine("# comment"));
-    EXPECT_TRUE(importer.addLine("nothing here"));
-    EXPECT_TRUE(importer.addLine("a@1"));
-    EXPECT_FALSE(importer.addLine(""));
-    EXPECT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(TextImport::importText(list, "# comment @ not a pair\nnothing here\na@1\n\nb@2\n"), 1);
+    EXPECT_EQ(pairsOf(list), (Lines{"a|1"}));
 }
 
 class TextImportFileTest : public testing::Test
