@@ -20,7 +20,64 @@ constexpr std::string_view PictureTag = "[pic1]";
 
 bool isWhite(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    return ImportScanner::isWhite(c);
+}
+
+constexpr size_t Block = ImportScanner::BlockSize;
+
+// The number of white bytes at the start of [begin, end) in text (size bytes in all).
+size_t leadingWhite(const char* text, size_t size, size_t begin, size_t end)
+{
+    size_t n = 0;
+    while (begin + n < end) {
+        const size_t at = begin + n;
+        if (size - at < Block) {
+            while (begin + n < end && isWhite(text[begin + n]))
+                ++n;
+            return n;
+        }
+        const uint32_t other = ~ImportScanner::whiteMask(text + at) & 0xFFFFu;
+        if (other != 0)
+            return std::min(n + static_cast<size_t>(__builtin_ctz(other)), end - begin);
+        n += Block;
+    }
+    return end - begin;
+}
+
+// The number of white bytes at the end of [begin, end). Reads whole blocks ending at `end`, which may start
+// before `begin`: the count is cut to the field.
+size_t trailingWhite(const char* text, size_t begin, size_t end)
+{
+    size_t n = 0;
+    while (end - n > begin) {
+        const size_t stop = end - n;
+        if (stop < Block) {
+            while (end - n > begin && isWhite(text[end - n - 1]))
+                ++n;
+            return n;
+        }
+        const uint32_t other = ~ImportScanner::whiteMask(text + stop - Block) & 0xFFFFu;
+        if (other != 0)
+            return std::min(n + static_cast<size_t>(__builtin_clz(other << 16)), end - begin);
+        n += Block;
+    }
+    return end - begin;
+}
+
+// Tabs inside a field become blanks.
+void blankTabs(char* text, size_t size, size_t begin, size_t end)
+{
+    for (size_t at = begin; at < end; at += Block) {
+        if (size - at < Block) {
+            std::replace(text + at, text + end, '\t', ' ');
+            return;
+        }
+        uint32_t tabs = ImportScanner::tabMask(text + at);
+        if (end - at < Block)
+            tabs &= (1u << (end - at)) - 1;
+        for (; tabs != 0; tabs &= tabs - 1)
+            text[at + static_cast<size_t>(__builtin_ctz(tabs))] = ' ';
+    }
 }
 
 std::string_view trimmed(std::string_view text)
@@ -30,37 +87,6 @@ std::string_view trimmed(std::string_view text)
     while (!text.empty() && isWhite(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-// The bytes that start or end a conversion.
-bool isSpecial(char c)
-{
-    return c == '\t' || c == '~' || c == '\'';
-}
-
-// Whether any byte of the word equals the byte repeated in `pattern`.
-bool hasByte(uint64_t word, uint64_t pattern)
-{
-    const uint64_t x = word ^ pattern;
-    return ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) != 0;
-}
-
-// The first tab, '~' or apostrophe in [p, end), or end. Eight bytes at a time, as most lines hold none.
-const char* nextSpecial(const char* p, const char* end)
-{
-    constexpr uint64_t Tabs = 0x0909090909090909ull;
-    constexpr uint64_t Tildes = 0x7E7E7E7E7E7E7E7Eull;
-    constexpr uint64_t Apostrophes = 0x2727272727272727ull;
-    uint64_t word = 0;
-    while (end - p >= 8) {
-        std::memcpy(&word, p, sizeof word);
-        if (hasByte(word, Tabs) || hasByte(word, Tildes) || hasByte(word, Apostrophes))
-            break;
-        p += 8;
-    }
-    while (p < end && !isSpecial(*p))
-        ++p;
-    return p;
 }
 
 // The accented letter that "x''" stands for, or 0.
@@ -82,131 +108,107 @@ char accentFor(char letter)
     }
 }
 
-// Cuts a text into lines. A line ends at LF, at CR LF, or at a lone CR (old Mac files); a run of CRs right
-// before an LF or the end belongs to the line end, as files that went through two text-mode conversions
-// end their lines with CR CR LF. The next LF is remembered, so a file without any LF is still cut in linear
-// time.
-class LineCutter
-{
-public:
-    explicit LineCutter(std::string_view text) : m_text(text) {}
-
-    bool next(std::string_view& line)
-    {
-        if (m_pos >= m_text.size())
-            return false;
-        if (m_lf == std::string_view::npos || m_lf < m_pos)
-            m_lf = find('\n', m_pos, m_text.size());
-        size_t end = m_lf;
-        size_t next = m_lf < m_text.size() ? m_lf + 1 : m_lf;
-        const size_t cr = find('\r', m_pos, end);
-        if (cr < end) {
-            size_t k = cr;
-            while (k < end && m_text[k] == '\r')
-                ++k;
-            if (k < end)
-                next = cr + 1;
-            end = cr;
-        }
-        line = m_text.substr(m_pos, end - m_pos);
-        m_pos = next;
-        return true;
-    }
-
-private:
-    // Position of c in [from, to), or `to`.
-    size_t find(char c, size_t from, size_t to) const
-    {
-        const void* hit = std::memchr(m_text.data() + from, c, to - from);
-        return hit ? static_cast<size_t>(static_cast<const char*>(hit) - m_text.data()) : to;
-    }
-
-    std::string_view m_text;
-    size_t m_pos = 0;
-    size_t m_lf = std::string_view::npos; // position of the next LF, or the text size when there is none
-};
-
 } // namespace
 
-bool TextImport::addLine(size_t begin, size_t end)
+// One line from pos: converts it in place, cuts it into trimmed fields and returns where the next line
+// starts. The accent rules turn two or three bytes into one, so the converted line never overtakes the
+// bytes still to read. Each yields a single non-ASCII byte that no rule reads, so one pass gives what the
+// replacements one after the other give; the letter of a rule is copied as it is, so a rule is recognised
+// at its '~' or apostrophes by looking back at the output. A line ends at LF, at CR LF, or at a lone CR (old
+// Mac files); a run of CRs right before an LF or the end belongs to the line end, as files that went through
+// two text-mode conversions end their lines with CR CR LF.
+size_t TextImport::readLine(size_t pos)
 {
-    if (begin == end)
-        return false;
-    if (m_text.data()[begin] == '#')
-        return true;
-    splitFields(begin, convertLine(begin, end));
-    if (m_fields.size() >= 2 && m_fields[0].size != 0 && m_fields[1].size != 0)
-        addPair();
-    return true;
-}
-
-size_t TextImport::convertLine(size_t begin, size_t end)
-{
-    // All six replacements in one pass, in place: each turns one or three bytes into one, so the output
-    // never overtakes the input. Each yields a single non-ASCII byte that no rule reads, so one pass gives
-    // what six whole-line replacements in a row give. The letter of a rule is always copied as it is, so
-    // a rule is recognised at its '~' or apostrophes by looking back at the output. Tabs become blanks.
     char* const text = m_text.data();
-    const char* p = nextSpecial(text + begin, text + end);
-    const char* const stop = text + end;
-    if (p == stop)
-        return end; // the usual line: nothing to convert
-    char* out = text + (p - text);
-    while (p < stop) {
-        const char* run = p;
-        p = nextSpecial(p, stop);
-        if (out != run)
-            std::memmove(out, run, static_cast<size_t>(p - run));
-        out += p - run;
-        if (p == stop)
+    const size_t size = m_text.size();
+    const size_t lineBegin = pos;
+    size_t out = pos;        // where the converted line is written; never ahead of pos
+    size_t fieldBegin = pos; // of the field being read, in converted bytes
+    m_fieldCount = 0;
+    for (;;) {
+        const size_t at = m_scanner.next(pos);
+        if (out != pos)
+            std::memmove(text + out, text + pos, at - pos);
+        out += at - pos;
+        if (at == size) {
+            addField(fieldBegin, out);
+            return size;
+        }
+        const char c = text[at];
+        pos = at + 1;
+        switch (c) {
+        case '\n':
+            addField(fieldBegin, out);
+            return pos;
+        case '\r': {
+            addField(fieldBegin, out);
+            size_t k = pos;
+            while (k < size && text[k] == '\r')
+                ++k;
+            return k == size ? size : text[k] == '\n' ? k + 1 : pos;
+        }
+        case Separator:
+            addField(fieldBegin, out);
+            keep(c, at, out);
+            fieldBegin = out;
             break;
-        const char c = *p++;
-        const char before = out == text + begin ? '\0' : out[-1];
-        if (c == '\t') {
-            *out++ = ' ';
-        } else if (c == '~' && before == 'n') {
-            out[-1] = '\xF1';
-        } else if (c == '\'' && p < stop && *p == '\'' && accentFor(before)) {
-            out[-1] = accentFor(before);
-            ++p;
-        } else {
-            *out++ = c;
+        case '~':
+            if (out > lineBegin && text[out - 1] == 'n')
+                text[out - 1] = '\xF1';
+            else
+                keep(c, at, out);
+            break;
+        default: // apostrophe
+            if (pos < size && text[pos] == '\'' && out > lineBegin && accentFor(text[out - 1])) {
+                text[out - 1] = accentFor(text[out - 1]);
+                ++pos;
+            } else {
+                keep(c, at, out);
+            }
+            break;
         }
     }
-    return static_cast<size_t>(out - text);
 }
 
-void TextImport::splitFields(size_t begin, size_t end)
+// Trims the field [begin, end) and turns its tabs into blanks. Tabs are left alone while the line is read:
+// only those inside a trimmed field are ever seen, and most are not (" \t\t@ " is the usual separator).
+// Leaving them is safe for the accent rules, which see a tab like the blank it would be.
+// Copies the byte at `at` to the converted line. Most lines are never shifted and the byte is already there:
+// writing it anyway would make the next block read of these bytes wait for the write.
+void TextImport::keep(char c, size_t at, size_t& out)
 {
-    m_fields.clear();
-    const char* const text = m_text.data();
-    for (;;) {
-        const void* hit = std::memchr(text + begin, Separator, end - begin);
-        const size_t at = hit ? static_cast<size_t>(static_cast<const char*>(hit) - text) : end;
-        size_t first = begin;
-        size_t last = at;
-        while (first < last && isWhite(text[first]))
-            ++first;
-        while (last > first && isWhite(text[last - 1]))
-            --last;
-        m_fields.push_back({static_cast<uint32_t>(first), static_cast<uint32_t>(last - first)});
-        if (at == end)
-            break;
-        begin = at + 1;
-    }
+    if (out != at)
+        m_text.data()[out] = c;
+    ++out;
+}
+
+void TextImport::addField(size_t begin, size_t end)
+{
+    char* const text = m_text.data();
+    const size_t size = m_text.size();
+    begin += leadingWhite(text, size, begin, end);
+    end -= trailingWhite(text, begin, end);
+    blankTabs(text, size, begin, end);
+    // Member by member: a field built whole on the stack and copied into the array stalls the processor.
+    if (m_fieldCount == m_fields.size())
+        m_fields.resize(m_fields.size() * 2 + 8);
+    Field& field = m_fields[m_fieldCount++];
+    field.begin = begin;
+    field.end = end;
 }
 
 void TextImport::addPair()
 {
-    const TextSpan question = m_fields[0];
-    Word& pair = m_list.pairs().emplace_back(m_text, question, m_fields[1]);
-    for (size_t i = 2; i < m_fields.size(); ++i) {
-        const std::string_view field = m_text.view(m_fields[i]);
-        if (field.substr(0, PictureTag.size()) == PictureTag) {
-            pair.SetPicturePath(picturePathFor(trimmed(field.substr(PictureTag.size()))));
+    const TextSpan question = span(m_fields[0]);
+    Word& pair = m_list.pairs().emplace_back(m_text, question, span(m_fields[1]));
+    for (size_t i = 2; i < m_fieldCount; ++i) {
+        const TextSpan field = span(m_fields[i]);
+        const std::string_view text = m_text.view(field);
+        if (text.substr(0, PictureTag.size()) == PictureTag) {
+            pair.SetPicturePath(picturePathFor(trimmed(text.substr(PictureTag.size()))));
             continue;
         }
-        m_list.wrongAnswers().emplace_back(m_text, question, m_fields[i]).setKind(Word::WrongAnswer);
+        m_list.wrongAnswers().emplace_back(m_text, question, field).setKind(Word::WrongAnswer);
     }
 }
 
@@ -215,15 +217,16 @@ void TextImport::run()
     const std::string_view bytes = m_text.view();
     // Room for every line that could be a pair, so 100,000 pairs are not moved again and again as the array
     // grows; a pair needs some bytes, which caps what junk with many line ends can make us reserve.
-    const size_t lineCount = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    const size_t lineCount = ImportScanner::countLineFeeds(bytes.data(), bytes.size()) + 1;
     m_list.pairs().reserve(m_list.pairs().size() + std::min(lineCount, bytes.size() / 4 + 1));
-    // Lines are cut on the original bytes: a conversion only rewrites bytes inside its own line.
-    LineCutter lines(bytes);
-    std::string_view line;
-    while (lines.next(line)) {
-        const size_t begin = static_cast<size_t>(line.data() - bytes.data());
-        if (!addLine(begin, begin + line.size()))
-            break;
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        const char first = bytes[pos];
+        if (first == '\n' || first == '\r')
+            break; // the first empty line ends the import
+        pos = readLine(pos);
+        if (first != '#' && m_fieldCount >= 2 && !m_fields[0].empty() && !m_fields[1].empty())
+            addPair();
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/importscanner.h"
 #include "core/textstore.h"
 #include "core/wordlist.h"
 
@@ -30,18 +31,34 @@ public:
 private:
     // The text becomes the store of the new pairs' texts: lines are converted where they are (a conversion
     // only ever shortens a line), and the pairs point at their fields.
-    TextImport(WordList& list, TextStore text) : m_list(list), m_text(std::move(text)) {}
+    TextImport(WordList& list, TextStore text)
+        : m_list(list), m_text(std::move(text)), m_scanner(m_text.data(), m_text.size())
+    {
+    }
     static int importStore(WordList& list, TextStore text);
     void run();
-    /// Handles the line [begin, end). Returns false when the line ends the import (it is empty).
-    bool addLine(size_t begin, size_t end);
-    size_t convertLine(size_t begin, size_t end);
-    void splitFields(size_t begin, size_t end);
+    size_t readLine(size_t pos);
+    void keep(char c, size_t at, size_t& out);
+    void addField(size_t begin, size_t end);
     void addPair();
 
     WordList& m_list;
     TextStore m_text;
-    std::vector<TextSpan> m_fields; // trimmed fields of the current line
+    ImportScanner m_scanner;
+    // A trimmed field of the current line. Kept as two full words: a TextSpan written as two halves and read
+    // back whole stalls the processor on every field.
+    struct Field {
+        size_t begin;
+        size_t end;
+        bool empty() const { return begin == end; }
+    };
+    static TextSpan span(const Field& f)
+    {
+        return {static_cast<uint32_t>(f.begin), static_cast<uint32_t>(f.end - f.begin)};
+    }
+
+    std::vector<Field> m_fields; // trimmed fields of the current line: the first m_fieldCount
+    size_t m_fieldCount = 0;
 };
 
 } // namespace brainlark
