@@ -219,6 +219,118 @@ TEST(TextImportTest, ConversionMatchesReplacingRuleByRule)
     }
 }
 
+// The whole format the plain way: cut lines, convert each with the replacements above, split at '@', trim.
+// The reader classifies sixteen bytes at a time and converts in place; this has none of that.
+struct Imported {
+    Lines pairs;
+    Lines wrongs;
+};
+
+std::string trimmedCopy(const std::string& text)
+{
+    const char* white = " \t\n\r\v\f";
+    const size_t first = text.find_first_not_of(white);
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(white) - first + 1);
+}
+
+Imported importedPlainly(const std::string& text)
+{
+    Imported result;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t lineEnd = std::min(text.find_first_of("\r\n", pos), text.size());
+        size_t next = lineEnd == text.size() ? lineEnd : lineEnd + 1;
+        if (lineEnd < text.size() && text[lineEnd] == '\r') {
+            size_t k = lineEnd;
+            while (k < text.size() && text[k] == '\r')
+                ++k;
+            if (k == text.size())
+                next = k;
+            else if (text[k] == '\n')
+                next = k + 1;
+        }
+        const std::string line = text.substr(pos, lineEnd - pos);
+        pos = next;
+        if (line.empty())
+            break;
+        if (line[0] == '#')
+            continue;
+        std::vector<std::string> fields;
+        std::string converted = replacedOneByOne(line);
+        for (size_t start = 0;;) {
+            const size_t at = converted.find('@', start);
+            fields.push_back(trimmedCopy(converted.substr(start, at == std::string::npos ? at : at - start)));
+            if (at == std::string::npos)
+                break;
+            start = at + 1;
+        }
+        if (fields.size() < 2 || fields[0].empty() || fields[1].empty())
+            continue;
+        std::string picture;
+        for (size_t i = 2; i < fields.size(); ++i) {
+            if (fields[i].compare(0, 6, "[pic1]") == 0)
+                picture = "|states_game\\" + trimmedCopy(fields[i].substr(6)) + ".bmp";
+            else
+                result.wrongs.push_back(fields[0] + ">" + fields[i]);
+        }
+        result.pairs.push_back(fields[0] + "|" + fields[1] + picture);
+    }
+    return result;
+}
+
+TEST(TextImportTest, RandomTextsImportLikeThePlainReading)
+{
+    // Pieces chosen to put line ends, separators, rules and runs of white space at every distance from
+    // the sixteen-byte blocks the reader classifies. Line ends are rarer than the rest, so most texts hold
+    // several lines before an empty one ends the import.
+    const std::vector<std::string> pieces = {"a",
+                                             "n",
+                                             "e",
+                                             "o",
+                                             "x",
+                                             "Q",
+                                             "~",
+                                             "'",
+                                             "''",
+                                             "\t",
+                                             " ",
+                                             "\v",
+                                             "                 \t  ",
+                                             "@",
+                                             "@",
+                                             "@ ",
+                                             " @",
+                                             "\xE9",
+                                             "word",
+                                             "a longer run of words",
+                                             "[pic1]",
+                                             "#"};
+    const std::vector<std::string> lineEnds = {"\n", "\n", "\n", "\r\n", "\r\n", "\r", "\r\r\n"};
+    std::mt19937 random(4711);
+    size_t pairs = 0;
+    size_t wrongs = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const size_t count = 1 + random() % 160;
+        for (size_t i = 0; i < count; ++i)
+            text +=
+                random() % 8 == 0 ? lineEnds[random() % lineEnds.size()] : pieces[random() % pieces.size()];
+        const Imported expected = importedPlainly(text);
+        WordList list;
+        const int imported = TextImport::importText(list, text);
+        ASSERT_EQ(pairsOf(list), expected.pairs) << testing::PrintToString(text);
+        ASSERT_EQ(wrongsOf(list), expected.wrongs) << testing::PrintToString(text);
+        ASSERT_EQ(imported, static_cast<int>(expected.pairs.size()));
+        pairs += expected.pairs.size();
+        wrongs += expected.wrongs.size();
+    }
+    // The texts did exercise the reader.
+    EXPECT_GT(pairs, 3000u);
+    EXPECT_GT(wrongs, 3000u);
+}
+
 TEST(TextImportTest, PairsAndWrongAnswersCarryTheirKindAndNoStatistics)
 {
     WordList list;
