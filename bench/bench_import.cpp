@@ -7,9 +7,8 @@
 #include <random>
 #include <string>
 #include <unistd.h>
-#include <utility>
-#include <vector>
 
+#include "bench/benchlist.h"
 #include "core/textexport.h"
 #include "core/textimport.h"
 #include "core/wordlist.h"
@@ -19,8 +18,6 @@ namespace
 
 using brainlark::TextExport;
 using brainlark::TextImport;
-using brainlark::TextSpan;
-using brainlark::TextStore;
 using brainlark::Word;
 using brainlark::WordList;
 
@@ -147,26 +144,14 @@ void BM_ImportFromMemory(benchmark::State& state)
 }
 BENCHMARK(BM_ImportFromMemory)->Unit(benchmark::kMillisecond);
 
-// What any import must at least do: make the same 130,000 pairs from texts already in one store (no
-// parsing at all). Shows what the data model itself costs.
+// What any import must at least do: make the same 130,000 pairs from texts already in one store. Shows what
+// the data model itself costs.
 void BM_BuildWordsOnly(benchmark::State& state)
 {
-    const WordList& source = benchList();
-    TextStore store;
-    std::vector<std::pair<TextSpan, TextSpan>> pairs;
-    std::vector<std::pair<TextSpan, TextSpan>> wrongs;
-    for (const Word& pair : source.pairs())
-        pairs.emplace_back(store.append(pair.question()), store.append(pair.answer()));
-    for (const Word& wrong : source.wrongAnswers())
-        wrongs.emplace_back(store.append(wrong.question()), store.append(wrong.answer()));
+    const brainlark::bench::StoredTexts texts = brainlark::bench::storeTexts(benchList());
     for (auto _ : state) {
         WordList list;
-        list.pairs().reserve(pairs.size());
-        for (const auto& [question, answer] : pairs)
-            list.pairs().emplace_back(store, question, answer);
-        list.wrongAnswers().reserve(wrongs.size());
-        for (const auto& [question, answer] : wrongs)
-            list.wrongAnswers().emplace_back(store, question, answer).setKind(Word::WrongAnswer);
+        brainlark::bench::buildWords(texts, list);
         benchmark::DoNotOptimize(list.GetCount());
         state.PauseTiming();
         list = WordList();

@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "core/textstore.h"
 #include "core/wordlist.h"
 
 namespace brainlark::bench
@@ -56,6 +59,35 @@ inline WordList makeBenchList(uint32_t seed = 20240501, int pairs = BenchPairCou
     list.setSubject("Benchmarks");
     list.setLastIndex(-1);
     return list;
+}
+
+// The texts of a list gathered in one store, as a reader leaves them, for measuring what making the pairs
+// alone costs (no parsing at all).
+struct StoredTexts {
+    TextStore store;
+    std::vector<std::pair<TextSpan, TextSpan>> pairs;
+    std::vector<std::pair<TextSpan, TextSpan>> wrongAnswers;
+};
+
+inline StoredTexts storeTexts(const WordList& list)
+{
+    StoredTexts texts;
+    for (const Word& pair : list.pairs())
+        texts.pairs.emplace_back(texts.store.append(pair.question()), texts.store.append(pair.answer()));
+    for (const Word& wrong : list.wrongAnswers())
+        texts.wrongAnswers.emplace_back(texts.store.append(wrong.question()),
+                                        texts.store.append(wrong.answer()));
+    return texts;
+}
+
+inline void buildWords(const StoredTexts& texts, WordList& list)
+{
+    list.pairs().reserve(texts.pairs.size());
+    for (const auto& [question, answer] : texts.pairs)
+        list.pairs().emplace_back(texts.store, question, answer);
+    list.wrongAnswers().reserve(texts.wrongAnswers.size());
+    for (const auto& [question, answer] : texts.wrongAnswers)
+        list.wrongAnswers().emplace_back(texts.store, question, answer).setKind(Word::WrongAnswer);
 }
 
 } // namespace brainlark::bench
