@@ -17,6 +17,7 @@ namespace
 
 constexpr char Separator = '@';
 constexpr std::string_view PictureTag = "[pic1]";
+constexpr size_t KeptTail = 64 * 1024; // unread bytes not worth giving back
 
 bool isWhite(char c)
 {
@@ -170,11 +171,7 @@ size_t TextImport::readLine(size_t pos)
     }
 }
 
-// Trims the field [begin, end) and turns its tabs into blanks. Tabs are left alone while the line is read:
-// only those inside a trimmed field are ever seen, and most are not (" \t\t@ " is the usual separator).
-// Leaving them is safe for the accent rules, which see a tab like the blank it would be.
-// Copies the byte at `at` to the converted line. Most lines are never shifted and the byte is already there:
-// writing it anyway would make the next block read of these bytes wait for the write.
+// Copies the byte at `at` to the converted line; most lines are never shifted, and there it already is.
 void TextImport::keep(char c, size_t at, size_t& out)
 {
     if (out != at)
@@ -182,6 +179,9 @@ void TextImport::keep(char c, size_t at, size_t& out)
     ++out;
 }
 
+// Trims the field [begin, end) and turns its tabs into blanks. Tabs are left alone while the line is read:
+// only those inside a trimmed field are ever seen, and most are not (" \t\t@ " is the usual separator).
+// Leaving them is safe for the accent rules, which see a tab like the blank it would be.
 void TextImport::addField(size_t begin, size_t end)
 {
     char* const text = m_text.data();
@@ -228,6 +228,9 @@ void TextImport::run()
         if (first != '#' && m_fieldCount >= 2 && !m_fields[0].empty() && !m_fields[1].empty())
             addPair();
     }
+    // What follows the empty line is never read: the pairs need not keep it in memory.
+    if (bytes.size() - pos > KeptTail)
+        m_text.shrink(pos);
 }
 
 std::string TextImport::picturePathFor(std::string_view name)

@@ -74,4 +74,16 @@ char* TextStore::resize(size_t newSize)
     return m_block->data;
 }
 
+void TextStore::shrink(size_t newSize)
+{
+    if (!m_block || newSize >= m_block->size)
+        return;
+    m_block->size = newSize;
+    // Shrinking in place nearly always works; when it does not, the larger buffer simply stays.
+    if (void* smaller = std::realloc(m_block->data, newSize == 0 ? 1 : newSize)) {
+        m_block->data = static_cast<char*>(smaller);
+        m_block->capacity = newSize == 0 ? 1 : newSize;
+    }
+}
+
 } // namespace brainlark

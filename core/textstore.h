@@ -54,6 +54,8 @@ public:
     TextSpan append(std::string_view text);
     /// Sets the size; bytes added are not initialised (a file read writes them). Returns the bytes.
     char* resize(size_t size);
+    /// Cuts the bytes to size and gives the memory beyond back.
+    void shrink(size_t size);
     /// The bytes, to be changed in place.
     char* data() { return m_block ? m_block->data : nullptr; }
 

@@ -331,6 +331,17 @@ TEST(TextImportTest, RandomTextsImportLikeThePlainReading)
     EXPECT_GT(wrongs, 3000u);
 }
 
+TEST(TextImportTest, PairsBeforeALongIgnoredTailKeepTheirTexts)
+{
+    // The unread rest after the empty line is given back; the pairs before it must not notice.
+    std::string text = "first @ one @ wrong\r\nsecond @ two\n\n";
+    text += std::string(300000, 'x') + "@y\n";
+    WordList list;
+    EXPECT_EQ(TextImport::importText(list, text), 2);
+    EXPECT_EQ(pairsOf(list), (Lines{"first|one", "second|two"}));
+    EXPECT_EQ(wrongsOf(list), (Lines{"first>wrong"}));
+}
+
 TEST(TextImportTest, PairsAndWrongAnswersCarryTheirKindAndNoStatistics)
 {
     WordList list;

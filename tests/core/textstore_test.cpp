@@ -58,6 +58,12 @@ TEST(TextStoreTest, ResizeKeepsWhatWasThere)
     EXPECT_EQ(store.view(), "abcdef");
     store.resize(2);
     EXPECT_EQ(store.view(), "ab");
+    store.shrink(1);
+    EXPECT_EQ(store.view(), "a");
+    store.append("bcd");
+    EXPECT_EQ(store.view(), "abcd");
+    store.shrink(9); // never grows
+    EXPECT_EQ(store.size(), 4u);
 }
 
 TEST(TextStoreWordTest, ChangingOneCopyLeavesTheOtherAlone)
