@@ -71,29 +71,39 @@ int createTemporary(const std::string& path, std::string& tempPath)
 
 } // namespace
 
+// The texts of a large list are gathered into one string; growing it step by step would copy it again and
+// again, so the size is worked out first.
 std::string TextExport::questionSheet(const WordList& list, const std::string& title)
 {
-    std::string questions;
-    std::string answers;
+    const std::string head = "=== " + title + " ===\n\nQuestions:\n----------\n\n";
+    const std::string middle = "\n\nCorrect Answers:\n----------------\n\n";
+    const size_t perLine = 16; // number, ". ", " \n"
+    size_t size = head.size() + middle.size();
+    for (const Word& pair : list.pairs())
+        size += pair.question().size() + pair.answer().size() + 2 * perLine;
+    std::string text;
+    text.reserve(size);
+    text += head;
     size_t number = 0;
-    for (const Word& pair : list.pairs()) {
-        ++number;
-        appendNumbered(questions, number, pair.GetQuestion());
-        appendNumbered(answers, number, pair.GetAnswer());
-    }
-    std::string text = "=== " + title + " ===\n\n";
-    text += "Questions:\n----------\n\n";
-    text += questions;
-    text += "\n\n";
-    text += "Correct Answers:\n----------------\n\n";
-    text += answers;
+    for (const Word& pair : list.pairs())
+        appendNumbered(text, ++number, pair.GetQuestion());
+    text += middle;
+    number = 0;
+    for (const Word& pair : list.pairs())
+        appendNumbered(text, ++number, pair.GetAnswer());
     return text;
 }
 
 std::string TextExport::blText(const WordList& list)
 {
     const auto joined = joinedWrongAnswers(list);
+    size_t size = 0;
+    for (const Word& pair : list.pairs())
+        size += pair.question().size() + pair.answer().size() + 8;
+    for (const auto& entry : joined)
+        size += entry.second.size();
     std::string text;
+    text.reserve(size);
     for (const Word& pair : list.pairs()) {
         text += pair.GetQuestion();
         text += " \t\t@ ";

@@ -8,6 +8,9 @@
 namespace brainlark
 {
 
+// Lists of 100,000 pairs are loaded, walked and sorted as arrays of these.
+static_assert(sizeof(Word) <= 64, "a pair should fit in one cache line");
+
 int32_t wrappingAdd(int32_t a, int32_t b)
 {
     return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
