@@ -7,6 +7,7 @@
 #include "core/mediapath.h"
 #include "quiz/engine/quizquestion.h"
 #include "quiz/ui/imagelayer.h"
+#include "quiz/ui/listtext.h"
 
 namespace brainlark
 {
@@ -127,8 +128,7 @@ void QuizScreen::buildClassic(const QuizQuestion& question, const QuizLook& look
     m_question.setTextColor(look.questionText);
     m_question.setFormat(m_layout.questionFormat());
     const int width = m_layout.width() - 10 - 62;
-    const QSize need =
-        wrappedSize(look.questionFont, TextBoxPainter::displayString(m_question.text()), width);
+    const QSize need = wrappedSize(look.questionFont, ListText::toQString(m_question.text()), width);
     m_question.setRect(m_layout.classicQuestionBox(need.height()));
 
     const int maxWidth = std::max(m_layout.width() - 40 - kClassicAnswerMargin, 40);
@@ -139,7 +139,7 @@ void QuizScreen::buildClassic(const QuizQuestion& question, const QuizLook& look
         setBoxFont(box, look.answerFont);
         box.setTextColor(look.transparentText);
         box.setFormat(TextBox::AlignLeft | TextBox::WordBreak | TextBox::ExpandTabs);
-        const QSize size = wrappedSize(look.answerFont, TextBoxPainter::displayString(box.text()), maxWidth);
+        const QSize size = wrappedSize(look.answerFont, ListText::toQString(box.text()), maxWidth);
         box.fitTo(size.width() + 2, size.height());
         box.setRect(shown ? ScreenLayout::classicAnswerBox(i, size.width() + 2, size.height()) : Rect{});
     }

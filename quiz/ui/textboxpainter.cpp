@@ -59,7 +59,7 @@ void TextBoxPainter::draw(QPainter& painter, const TextBox& box, const QFont& fo
     painter.setFont(font);
     const QRect textRect = toQRect(box.textRect());
     const int flags = qtFlags(box.format());
-    const QString text = displayString(box.text());
+    const QString text = ListText::toQString(box.text());
     const int layers = shadowLayers(box, options);
     painter.setPen(toQColor(scheme.pale));
     for (int i = 0; i < layers; ++i) {
@@ -82,7 +82,7 @@ void TextBoxPainter::drawTypeIn(QPainter& painter, const TypeinField& field, con
         drawFrame(painter, field, scheme, options);
     const QRect textRect = toQRect(field.textRect());
     // Laid out once and drawn as it is, so the caret cannot move the text.
-    QTextLayout layout(displayString(field.typedText()), font);
+    QTextLayout layout(ListText::toQString(field.typedText()), font);
     QTextOption textOption(centred ? Qt::AlignHCenter : Qt::AlignLeft);
     textOption.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(textOption);
@@ -121,11 +121,6 @@ int TextBoxPainter::qtFlags(unsigned format)
     if (format & TextBox::ExpandTabs)
         flags |= Qt::TextExpandTabs;
     return flags;
-}
-
-QString TextBoxPainter::displayString(std::string_view bytes)
-{
-    return ListText::toQString(bytes);
 }
 
 void TextBoxPainter::drawFrame(QPainter& painter, const TextBox& box, const ColourScheme& scheme,

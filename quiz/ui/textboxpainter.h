@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <string>
-#include <string_view>
 
 #include "quiz/engine/hslcolor.h"
 
@@ -56,8 +55,6 @@ public:
 
     /// The box's text format as Qt alignment and text flags.
     static int qtFlags(unsigned format);
-    /// List bytes (Windows-1252) as drawn text.
-    static QString displayString(std::string_view bytes);
 
 private:
     static void drawFrame(QPainter& painter, const TextBox& box, const ColourScheme& scheme,
