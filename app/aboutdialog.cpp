@@ -10,7 +10,7 @@
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
-#include "app/ccardloomdoc.h"
+#include "app/listdocument.h"
 
 namespace brainlark
 {
@@ -77,7 +77,7 @@ AboutDialog::AboutDialog(std::function<void(const QString&)> openUrl, std::funct
     bold.setBold(true);
     title->setFont(bold);
 
-    const QString site = QLatin1String(CCardloomDoc::VendorSite);
+    const QString site = QLatin1String(ListDocument::VendorSite);
     m_link =
         new QLabel(QStringLiteral("<a style=\"color: rgb(0,0,238)\" href=\"http://%1\">%1</a>").arg(site));
     m_link->setToolTip(QStringLiteral("Visit us on the Web!"));

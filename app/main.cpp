@@ -6,15 +6,15 @@
 #include <functional>
 #include <utility>
 
-#include "app/ccardloomapp.h"
-#include "app/ccardloomdoc.h"
-#include "app/cmainframe.h"
+#include "app/application.h"
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
 #include "app/fontfallbacks.h"
-#include "app/helppages.h"
-#include "app/prompter.h"
-#include "app/shellopener.h"
+#include "services/helppages.h"
+#include "services/prompter.h"
+#include "services/shellopener.h"
 #include "quiz/ui/backgroundpicture.h"
-#include "quiz/ui/ccardloomview.h"
+#include "quiz/ui/quizview.h"
 
 using namespace brainlark;
 
@@ -25,7 +25,7 @@ constexpr const char* BenchmarkFlag = "--benchmark-startup";
 
 // Makes a picture the quiz background; refused pictures leave the old one. "Could not open" is shown
 // unless the caller asks for quiet (the start-up check only falls back to the plain colour).
-bool useBackgroundPicture(CCardloomApp& app, const QString& path, bool quiet)
+bool useBackgroundPicture(Application& app, const QString& path, bool quiet)
 {
     BackgroundPicture picture;
     const BackgroundPicture::Outcome outcome = picture.setBackgroundPicture(path);
@@ -40,7 +40,7 @@ bool useBackgroundPicture(CCardloomApp& app, const QString& path, bool quiet)
 }
 
 // The stored background picture; without a usable one the quiz screen falls back to colour and pattern.
-void applyStoredBackground(CCardloomApp& app)
+void applyStoredBackground(Application& app)
 {
     const bool loaded = useBackgroundPicture(app, app.settings().currentBkgFilePath(), true);
     if (!loaded && app.settings().bkgType() == 1)
@@ -48,7 +48,7 @@ void applyStoredBackground(CCardloomApp& app)
 }
 
 // A picture handed over by the desktop becomes the quiz background.
-void wireBackground(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
+void wireBackground(ListDocument& doc, Application& app, MainWindow& frame)
 {
     doc.setBackgroundHandler([&app, &frame](const QString& path) {
         if (!useBackgroundPicture(app, path, false))
@@ -60,9 +60,9 @@ void wireBackground(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
 }
 
 // The quiz screen in the frame's client area: its commands, the score pane and the list it quizzes.
-void wireQuizView(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
+void wireQuizView(ListDocument& doc, Application& app, MainWindow& frame)
 {
-    auto* view = new CCardloomView(app.settings(), app.services());
+    auto* view = new QuizView(app.settings(), app.services());
     frame.setQuizView(view);
     view->setCommandRouter([&frame](int id) { frame.execute(id); });
     const std::pair<int, std::function<void()>> handlers[] = {
@@ -72,21 +72,21 @@ void wireQuizView(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
         {cmd::TrueFalse, [view] { view->setQuizMode(1); }},
         {cmd::TypeIn, [view] { view->setQuizMode(2); }},
         {cmd::Animate, [view] { view->toggleAnimateNewQuestion(); }},
-        {cmd::QuizHelp, [view] { emit view->helpRequested(CCardloomView::QuizHelpContext); }},
+        {cmd::QuizHelp, [view] { emit view->helpRequested(QuizView::QuizHelpContext); }},
     };
     for (const auto& [id, handler] : handlers)
         frame.setCommandHandler(id, handler);
-    QObject::connect(view, &CCardloomView::statusTextChanged, &frame,
+    QObject::connect(view, &QuizView::statusTextChanged, &frame,
                      [&frame](const QString& text) { frame.setPaneText(1, text); });
-    QObject::connect(view, &CCardloomView::listStatusChanged, &doc, &CCardloomDoc::RefreshListStatus);
-    QObject::connect(view, &CCardloomView::stateChanged, &frame, &CMainFrame::updateCommandStates);
-    QObject::connect(view, &CCardloomView::helpRequested, &frame, [&app](int context) {
+    QObject::connect(view, &QuizView::listStatusChanged, &doc, &ListDocument::refreshListStatus);
+    QObject::connect(view, &QuizView::stateChanged, &frame, &MainWindow::updateCommandStates);
+    QObject::connect(view, &QuizView::helpRequested, &frame, [&app](int context) {
         app.services().shell->open(HelpPages::url(app.settings().installPath(), context));
     });
     // The first question starts from the event loop, so that a list opened at start-up is quizzed in a
     // window that is already on screen (its entry animation would otherwise hold the window back). With
     // "call_go" off a loaded list waits for Start.
-    QObject::connect(&doc, &CCardloomDoc::listLoaded, view, [view, &doc, &app] {
+    QObject::connect(&doc, &ListDocument::listLoaded, view, [view, &doc, &app] {
         view->setList(doc.list());
         if (!app.settings().callGo())
             return;
@@ -95,17 +95,17 @@ void wireQuizView(CCardloomDoc& doc, CCardloomApp& app, CMainFrame& frame)
             view->setFocus();
         });
     });
-    QObject::connect(&doc, &CCardloomDoc::listChanged, view, &CCardloomView::rebuildScreen);
-    frame.setSlideshowRunning([view] { return view->screenState() == CCardloomView::Slideshow; });
+    QObject::connect(&doc, &ListDocument::listChanged, view, &QuizView::rebuildScreen);
+    frame.setSlideshowRunning([view] { return view->screenState() == QuizView::Slideshow; });
 }
 
 // The last list, when the learner wants it back; otherwise (or when it is gone) the study-module selector.
-void openFirstList(CCardloomDoc& doc, const AppSettings& settings)
+void openFirstList(ListDocument& doc, const AppSettings& settings)
 {
     const QString last = settings.currentFileName();
-    if (settings.loadLastFile() && !last.isEmpty() && doc.LoadList(last, settings.currentFileType()))
+    if (settings.loadLastFile() && !last.isEmpty() && doc.loadList(last, static_cast<ListDocument::LoadMode>(settings.currentFileType())))
         return;
-    QTimer::singleShot(0, &doc, &CCardloomDoc::selectStudyModule);
+    QTimer::singleShot(0, &doc, &ListDocument::selectStudyModule);
 }
 
 } // namespace
@@ -119,14 +119,14 @@ int main(int argc, char* argv[])
     QStringList arguments = qtApp.arguments();
     const bool benchmark = arguments.removeAll(QLatin1String(BenchmarkFlag)) > 0;
 
-    CCardloomApp app;
+    Application app;
     if (const std::optional<int> code = app.parseCommandLine(arguments))
         return *code;
-    if (!app.InitInstance())
+    if (!app.initialize())
         return 1;
 
-    CCardloomDoc doc(app.settings(), app.services());
-    CMainFrame frame(doc, app.settings(), app.services());
+    ListDocument doc(app.settings(), app.services());
+    MainWindow frame(doc, app.settings(), app.services());
     app.setMainWindow(&frame);
     applyStoredBackground(app);
     wireBackground(doc, app, frame);
@@ -145,9 +145,9 @@ int main(int argc, char* argv[])
     }
 
     const QString listPath = app.commandLineListPath();
-    if (!listPath.isEmpty() && !doc.OnOpenDocument(listPath)) {
+    if (!listPath.isEmpty() && !doc.openDocument(listPath)) {
         doc.setQuizShown(false);
-        return app.ExitInstance();
+        return app.shutdown();
     }
     frame.restorePlacement();
     frame.showPlaced();
@@ -157,5 +157,5 @@ int main(int argc, char* argv[])
     if (benchmark)
         return qtApp.exec();
     qtApp.exec();
-    return app.ExitInstance();
+    return app.shutdown();
 }

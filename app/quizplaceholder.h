@@ -5,7 +5,7 @@
 namespace brainlark
 {
 
-/// Stands in the frame's client area until the quiz screen is plugged in with CMainFrame::setQuizView:
+/// Stands in the frame's client area until the quiz screen is plugged in with MainWindow::setQuizView:
 /// shows the open list's title and what the learner can do next.
 class QuizPlaceholder : public QWidget
 {

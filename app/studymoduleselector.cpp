@@ -51,8 +51,8 @@ StudyModuleSelector::StudyModuleSelector(const QString& dataFolder, const QStrin
 {
     setWindowTitle(tr("Select study module"));
     buildWidgets();
-    m_catalogue.ClearSubjects();
-    m_catalogue.RebuildCatalogue(QFile::encodeName(m_dataFolder).toStdString());
+    m_catalogue.clearSubjects();
+    m_catalogue.rebuildCatalogue(QFile::encodeName(m_dataFolder).toStdString());
     fillSubjectCombo();
     fillList();
     connect(m_subjectCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -180,14 +180,14 @@ void StudyModuleSelector::fillList()
 
 bool StudyModuleSelector::acceptedBySubject(const std::string& key) const
 {
-    const Subject& subject = m_catalogue.GetSubjectByName(ListText::fromQString(m_selectedSubject));
+    const Subject& subject = m_catalogue.subjectByName(ListText::fromQString(m_selectedSubject));
     if (subject.name() == SubjectList::AllName)
         return true;
     if (subject.name() == SubjectList::NoneName) {
-        const Subject* filed = m_catalogue.FindSubjectOfList(key);
+        const Subject* filed = m_catalogue.subjectOfList(key);
         return !filed || filed->name() == SubjectList::NoneName;
     }
-    return subject.FindList(key) != nullptr;
+    return subject.findList(key) != nullptr;
 }
 
 void StudyModuleSelector::sortRows(int column, bool ascending)
@@ -256,16 +256,16 @@ void StudyModuleSelector::onRowChanged(const QModelIndex& current)
 
 void StudyModuleSelector::showInfo(const Row& row)
 {
-    WordList list;
+    PairList list;
     std::string bytes;
     const std::string path =
         QFile::encodeName(m_dataFolder + QLatin1Char('/') + row.name + ".fly").toStdString();
     const bool loaded = SubjectList::readFileBytes(path, bytes) && FlyArchive::read(bytes, list).ok;
     if (loaded) {
-        m_pairsEdit->setText(QString::number(list.GetCount()));
+        m_pairsEdit->setText(QString::number(list.count()));
         m_predefinedEdit->setText(QString::number(list.wrongAnswers().size()));
-        m_totalEdit->setText(QString::number(list.SumTotals()));
-        m_accuracyLabel->setText(QString::fromStdString(list.FormatAccuracy()));
+        m_totalEdit->setText(QString::number(list.sumTotals()));
+        m_accuracyLabel->setText(QString::fromStdString(list.formatAccuracy()));
         m_notes->setPlainText(ListText::toQString(list.notes()));
     } else {
         // Only these two change for a file that cannot be read; the others keep the last list's values.
@@ -276,7 +276,7 @@ void StudyModuleSelector::showInfo(const Row& row)
     QPalette palette = m_notes->palette();
     palette.setColor(QPalette::Base, background);
     m_notes->setPalette(palette);
-    m_subjectLabel->setText(ListText::toQString(m_catalogue.GetSubjectNameOfList(row.key)));
+    m_subjectLabel->setText(ListText::toQString(m_catalogue.subjectNameOfList(row.key)));
 }
 
 QString StudyModuleSelector::chosenPath() const

@@ -21,20 +21,20 @@ namespace
 constexpr int ListCount = 1000;
 constexpr int PairsPerList = 200;
 
-WordList makeList(int number)
+PairList makeList(int number)
 {
-    WordList list;
+    PairList list;
     for (int i = 0; i < PairsPerList; ++i) {
-        Word pair("question " + std::to_string(number) + "-" + std::to_string(i),
+        Pair pair("question " + std::to_string(number) + "-" + std::to_string(i),
                   "the answer to question number " + std::to_string(i));
-        pair.AddRight(i % 7);
-        pair.AddWrong(i % 3);
-        pair.SetRating(static_cast<float>(i % 11));
+        pair.addRight(i % 7);
+        pair.addWrong(i % 3);
+        pair.setRating(static_cast<float>(i % 11));
         list.pairs().push_back(pair);
     }
     for (int i = 0; i < 10; ++i) {
-        Word wrong("question " + std::to_string(number) + "-" + std::to_string(i), "a wrong answer");
-        wrong.setKind(Word::WrongAnswer);
+        Pair wrong("question " + std::to_string(number) + "-" + std::to_string(i), "a wrong answer");
+        wrong.setKind(Pair::WrongAnswer);
         list.wrongAnswers().push_back(wrong);
     }
     list.setNotes("Generated for the catalogue benchmark.");
@@ -50,7 +50,7 @@ public:
     {
         fs::create_directories(m_folder);
         for (int n = 0; n < ListCount; ++n) {
-            WordList list = makeList(n);
+            PairList list = makeList(n);
             std::ofstream(m_folder / ("List " + std::to_string(n) + ".fly"), std::ios::binary)
                 << FlyArchive::write(list, FlyArchive::makeStamp("Mon Jan  1 00:00:00 2024"));
         }
@@ -97,9 +97,9 @@ void BM_RebuildCatalogue(benchmark::State& state)
     const std::string folder = fixture().folder();
     for (auto _ : state) {
         SubjectList catalogue;
-        catalogue.RebuildCatalogue(folder);
-        benchmark::DoNotOptimize(catalogue.GetSubjectCount());
-        if (catalogue.GetSubjectCount() != 27)
+        catalogue.rebuildCatalogue(folder);
+        benchmark::DoNotOptimize(catalogue.subjectCount());
+        if (catalogue.subjectCount() != 27)
             state.SkipWithError("catalogue incomplete");
     }
 }

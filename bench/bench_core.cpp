@@ -1,6 +1,6 @@
 // Loading, saving and Smart Pick on a 100,000-pair list (bench/benchlist.h). Load and save each run beside a
 // baseline that only moves the same bytes between memory and a file; the targets are 3 times the baseline
-// for both, and under 1 ms for SortByRating(5).
+// for both, and under 1 ms for sortByRating(5).
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -42,11 +42,11 @@ public:
     }
     std::string listPath() const { return m_folder + "/bench.fly"; }
     std::string path(const char* name) const { return m_folder + "/" + name; }
-    WordList& list() { return m_list; }
+    PairList& list() { return m_list; }
     const std::string& bytes() const { return m_bytes; }
 
 private:
-    WordList m_list;
+    PairList m_list;
     std::string m_bytes;
     std::string m_folder;
 };
@@ -106,13 +106,13 @@ BENCHMARK(BM_LoadBaselineReadBytes)->Unit(benchmark::kMillisecond);
 void BM_LoadList(benchmark::State& state)
 {
     for (auto _ : state) {
-        WordList list;
+        PairList list;
         if (!FlyArchive::readFile(fixture().listPath(), list))
             state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(list.GetCount());
+        benchmark::DoNotOptimize(list.count());
         // Freeing the loaded list is not part of loading it.
         state.PauseTiming();
-        list = WordList();
+        list = PairList();
         state.ResumeTiming();
     }
     setBytes(state);
@@ -122,10 +122,10 @@ BENCHMARK(BM_LoadList)->Unit(benchmark::kMillisecond);
 void BM_ParseFromMemory(benchmark::State& state)
 {
     for (auto _ : state) {
-        WordList list;
+        PairList list;
         benchmark::DoNotOptimize(FlyArchive::read(fixture().bytes(), list).ok);
         state.PauseTiming();
-        list = WordList();
+        list = PairList();
         state.ResumeTiming();
     }
     setBytes(state);
@@ -134,20 +134,20 @@ BENCHMARK(BM_ParseFromMemory)->Unit(benchmark::kMillisecond);
 
 // What any reader must at least do: make the same pairs from texts already in one store (no parsing at all).
 // Shows how much of BM_ParseFromMemory the data model itself costs.
-void BM_BuildWordsOnly(benchmark::State& state)
+void BM_BuildPairsOnly(benchmark::State& state)
 {
     const bench::StoredTexts texts = bench::storeTexts(fixture().list());
     for (auto _ : state) {
-        WordList list;
-        bench::buildWords(texts, list);
-        benchmark::DoNotOptimize(list.GetCount());
+        PairList list;
+        bench::buildPairs(texts, list);
+        benchmark::DoNotOptimize(list.count());
         state.PauseTiming();
-        list = WordList();
+        list = PairList();
         state.ResumeTiming();
     }
     setBytes(state);
 }
-BENCHMARK(BM_BuildWordsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildPairsOnly)->Unit(benchmark::kMillisecond);
 
 void BM_SaveBaselineWriteBytes(benchmark::State& state)
 {
@@ -186,9 +186,9 @@ BENCHMARK(BM_SerializeToMemory)->Unit(benchmark::kMillisecond);
 
 void BM_SortByRating5(benchmark::State& state)
 {
-    WordList& list = fixture().list();
+    PairList& list = fixture().list();
     for (auto _ : state)
-        benchmark::DoNotOptimize(list.SortByRating(5).data());
+        benchmark::DoNotOptimize(list.sortByRating(5).data());
 }
 BENCHMARK(BM_SortByRating5)->Unit(benchmark::kMicrosecond);
 

@@ -11,20 +11,20 @@
 #include "bench/benchlist.h"
 #include "core/textexport.h"
 #include "core/textimport.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace
 {
 
 using brainlark::TextExport;
 using brainlark::TextImport;
-using brainlark::Word;
-using brainlark::WordList;
+using brainlark::Pair;
+using brainlark::PairList;
 
 constexpr int PairCount = 100000;
 constexpr int WrongAnswerCount = 30000;
 
-std::string randomWord(std::mt19937& random)
+std::string randomPair(std::mt19937& random)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz\xE1\xE9\xED\xF1\xF3\xFA";
     std::string word(4 + random() % 9, ' ');
@@ -35,30 +35,30 @@ std::string randomWord(std::mt19937& random)
 
 // A seeded list: unique questions of one to three words, answers of one or two, wrong answers spread over
 // random pairs.
-WordList makeList()
+PairList makeList()
 {
     std::mt19937 random(20240601);
-    WordList list;
+    PairList list;
     for (int i = 0; i < PairCount; ++i) {
-        std::string question = randomWord(random) + " " + std::to_string(i);
+        std::string question = randomPair(random) + " " + std::to_string(i);
         if (random() % 2)
-            question += " " + randomWord(random);
-        std::string answer = randomWord(random);
+            question += " " + randomPair(random);
+        std::string answer = randomPair(random);
         if (random() % 3 == 0)
-            answer += " " + randomWord(random);
+            answer += " " + randomPair(random);
         list.pairs().emplace_back(std::move(question), std::move(answer));
     }
     for (int i = 0; i < WrongAnswerCount; ++i) {
-        Word wrong(list.pairs()[random() % PairCount].question(), randomWord(random));
-        wrong.setKind(Word::WrongAnswer);
+        Pair wrong(list.pairs()[random() % PairCount].question(), randomPair(random));
+        wrong.setKind(Pair::WrongAnswer);
         list.wrongAnswers().push_back(std::move(wrong));
     }
     return list;
 }
 
-const WordList& benchList()
+const PairList& benchList()
 {
-    static const WordList list = makeList();
+    static const PairList list = makeList();
     return list;
 }
 
@@ -120,11 +120,11 @@ void BM_ImportFile(benchmark::State& state)
     const std::string& file = benchFile();
     const auto size = static_cast<int64_t>(std::filesystem::file_size(file));
     for (auto _ : state) {
-        WordList list;
-        benchmark::DoNotOptimize(list.ImportText(file));
+        PairList list;
+        benchmark::DoNotOptimize(list.importText(file));
         state.SetBytesProcessed(state.bytes_processed() + size);
         state.PauseTiming(); // freeing 130,000 words is not part of the import
-        list = WordList();
+        list = PairList();
         state.ResumeTiming();
     }
     state.counters["pairs"] = PairCount;
@@ -135,10 +135,10 @@ void BM_ImportFromMemory(benchmark::State& state)
 {
     const std::string bytes = readFile(benchFile());
     for (auto _ : state) {
-        WordList list;
+        PairList list;
         benchmark::DoNotOptimize(TextImport::importText(list, bytes));
         state.PauseTiming();
-        list = WordList();
+        list = PairList();
         state.ResumeTiming();
     }
 }
@@ -146,23 +146,23 @@ BENCHMARK(BM_ImportFromMemory)->Unit(benchmark::kMillisecond);
 
 // What any import must at least do: make the same 130,000 pairs from texts already in one store. Shows what
 // the data model itself costs.
-void BM_BuildWordsOnly(benchmark::State& state)
+void BM_BuildPairsOnly(benchmark::State& state)
 {
     const brainlark::bench::StoredTexts texts = brainlark::bench::storeTexts(benchList());
     for (auto _ : state) {
-        WordList list;
-        brainlark::bench::buildWords(texts, list);
-        benchmark::DoNotOptimize(list.GetCount());
+        PairList list;
+        brainlark::bench::buildPairs(texts, list);
+        benchmark::DoNotOptimize(list.count());
         state.PauseTiming();
-        list = WordList();
+        list = PairList();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_BuildWordsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildPairsOnly)->Unit(benchmark::kMillisecond);
 
 void BM_ExportBlText(benchmark::State& state)
 {
-    const WordList& list = benchList();
+    const PairList& list = benchList();
     for (auto _ : state)
         benchmark::DoNotOptimize(TextExport::blText(list).size());
 }
@@ -170,7 +170,7 @@ BENCHMARK(BM_ExportBlText)->Unit(benchmark::kMillisecond);
 
 void BM_ExportQuestionSheet(benchmark::State& state)
 {
-    const WordList& list = benchList();
+    const PairList& list = benchList();
     for (auto _ : state)
         benchmark::DoNotOptimize(TextExport::questionSheet(list, "Bench").size());
 }

@@ -9,7 +9,7 @@
 
 #include "core/clock.h"
 #include "core/randomsource.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "quiz/engine/quizquestion.h"
 #include "quiz/engine/quizsession.h"
 #include "quiz/engine/wronganswerindex.h"
@@ -21,27 +21,27 @@ namespace
 
 constexpr int PairCount = 100000;
 
-std::unique_ptr<WordList> makeList()
+std::unique_ptr<PairList> makeList()
 {
-    auto list = std::make_unique<WordList>();
+    auto list = std::make_unique<PairList>();
     SeededRandom random(2024);
     list->pairs().reserve(PairCount);
     for (int i = 0; i < PairCount; ++i) {
-        Word pair("question number " + std::to_string(i), "the answer to question " + std::to_string(i));
-        pair.SetRating(static_cast<float>(random.below(1000)) / 100.0f);
+        Pair pair("question number " + std::to_string(i), "the answer to question " + std::to_string(i));
+        pair.setRating(static_cast<float>(random.below(1000)) / 100.0f);
         list->pairs().push_back(pair);
         for (int k = 0; k < i % 6; ++k) {
-            Word wrong(pair.question(), "wrong answer " + std::to_string(k) + " to " + std::to_string(i));
-            wrong.setKind(Word::WrongAnswer);
+            Pair wrong(pair.question(), "wrong answer " + std::to_string(k) + " to " + std::to_string(i));
+            wrong.setKind(Pair::WrongAnswer);
             list->wrongAnswers().push_back(wrong);
         }
     }
     return list;
 }
 
-WordList& sharedList()
+PairList& sharedList()
 {
-    static const std::unique_ptr<WordList> list = makeList();
+    static const std::unique_ptr<PairList> list = makeList();
     return *list;
 }
 
@@ -56,7 +56,7 @@ void BM_NewQuestion(benchmark::State& state)
     const auto mode = static_cast<QuizMode>(state.range(2));
     state.SetLabel(std::string(kSelection[state.range(0)]) + "/" + kAnswers[state.range(1)] + "/" +
                    kModes[state.range(2)]);
-    WordList& list = sharedList();
+    PairList& list = sharedList();
     SeededRandom random(7);
     SystemClock clock;
     QuizSession session(list, random, clock);
@@ -71,7 +71,7 @@ void BM_PredefinedScan(benchmark::State& state)
 {
     const auto mode = static_cast<QuizMode>(state.range(0));
     state.SetLabel(std::string("Sequential/Predefined/") + kModes[state.range(0)] + " without index");
-    WordList& list = sharedList();
+    PairList& list = sharedList();
     SeededRandom random(7);
     SystemClock clock;
     QuestionRequest request;
@@ -87,14 +87,14 @@ void BM_PredefinedScan(benchmark::State& state)
 // Smart Pick's share: the list's own walk over every pair for the five lowest ratings.
 void BM_SortByRating(benchmark::State& state)
 {
-    WordList& list = sharedList();
+    PairList& list = sharedList();
     for (auto _ : state)
-        benchmark::DoNotOptimize(list.SortByRating(QuizQuestion::SmartPickCandidates).data());
+        benchmark::DoNotOptimize(list.sortByRating(QuizQuestion::SmartPickCandidates).data());
 }
 
 void BM_WrongAnswerIndexBuild(benchmark::State& state)
 {
-    WordList& list = sharedList();
+    PairList& list = sharedList();
     for (auto _ : state) {
         WrongAnswerIndex index;
         benchmark::DoNotOptimize(index.lookup(list, "question number 5").size());

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
-#include "app/appsettings.h"
+#include "settings/appsettings.h"
 #include "core/clock.h"
 #include "core/randomsource.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "quiz/engine/quizquestion.h"
 #include "quiz/ui/imagelayer.h"
 #include "quiz/ui/quizlook.h"
@@ -56,7 +56,7 @@ struct PaintRig {
     SeededRandom random{3};
     ManualClock clock;
     AppSettings settings{random};
-    WordList list;
+    PairList list;
     QuizQuestion question;
     QuizLook look;
     QuizScreen screen;

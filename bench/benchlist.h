@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/textstore.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace brainlark::bench
 {
@@ -29,30 +29,30 @@ inline std::string benchText(std::mt19937& random)
     return text;
 }
 
-inline WordList makeBenchList(uint32_t seed = 20240501, int pairs = BenchPairCount,
+inline PairList makeBenchList(uint32_t seed = 20240501, int pairs = BenchPairCount,
                               int wrongAnswers = BenchWrongAnswerCount)
 {
     std::mt19937 random(seed);
     std::uniform_real_distribution<float> rating(0.0f, 8.0f);
     std::uniform_int_distribution<int> counter(0, 20);
-    WordList list;
+    PairList list;
     list.pairs().reserve(static_cast<size_t>(pairs));
     for (int i = 0; i < pairs; ++i) {
-        Word pair(benchText(random), benchText(random));
-        pair.SetRating(rating(random));
-        pair.SetRight(counter(random));
-        pair.SetWrong(counter(random));
-        pair.RecalcTotal();
+        Pair pair(benchText(random), benchText(random));
+        pair.setRating(rating(random));
+        pair.setRight(counter(random));
+        pair.setWrong(counter(random));
+        pair.recalculateTotal();
         pair.setTimesInQuestion(pair.total());
         if (i % 10 == 0)
-            pair.SetSoundPath("sounds\\" + std::to_string(i) + ".wav", 1);
+            pair.setSoundPath("sounds\\" + std::to_string(i) + ".wav", 1);
         list.pairs().push_back(std::move(pair));
     }
     std::uniform_int_distribution<int> owner(0, pairs - 1);
     list.wrongAnswers().reserve(static_cast<size_t>(wrongAnswers));
     for (int i = 0; i < wrongAnswers && pairs > 0; ++i) {
-        Word wrong(list.pairs()[static_cast<size_t>(owner(random))].question(), benchText(random));
-        wrong.setKind(Word::WrongAnswer);
+        Pair wrong(list.pairs()[static_cast<size_t>(owner(random))].question(), benchText(random));
+        wrong.setKind(Pair::WrongAnswer);
         list.wrongAnswers().push_back(std::move(wrong));
     }
     list.setNotes("Generated for the benchmarks.");
@@ -69,25 +69,25 @@ struct StoredTexts {
     std::vector<std::pair<TextSpan, TextSpan>> wrongAnswers;
 };
 
-inline StoredTexts storeTexts(const WordList& list)
+inline StoredTexts storeTexts(const PairList& list)
 {
     StoredTexts texts;
-    for (const Word& pair : list.pairs())
+    for (const Pair& pair : list.pairs())
         texts.pairs.emplace_back(texts.store.append(pair.question()), texts.store.append(pair.answer()));
-    for (const Word& wrong : list.wrongAnswers())
+    for (const Pair& wrong : list.wrongAnswers())
         texts.wrongAnswers.emplace_back(texts.store.append(wrong.question()),
                                         texts.store.append(wrong.answer()));
     return texts;
 }
 
-inline void buildWords(const StoredTexts& texts, WordList& list)
+inline void buildPairs(const StoredTexts& texts, PairList& list)
 {
     list.pairs().reserve(texts.pairs.size());
     for (const auto& [question, answer] : texts.pairs)
         list.pairs().emplace_back(texts.store, question, answer);
     list.wrongAnswers().reserve(texts.wrongAnswers.size());
     for (const auto& [question, answer] : texts.wrongAnswers)
-        list.wrongAnswers().emplace_back(texts.store, question, answer).setKind(Word::WrongAnswer);
+        list.wrongAnswers().emplace_back(texts.store, question, answer).setKind(Pair::WrongAnswer);
 }
 
 } // namespace brainlark::bench

@@ -20,7 +20,6 @@ constexpr uint16_t ClassTag = 0x8000;
 constexpr uint16_t BigObjectTag = 0x7FFF;
 constexpr uint32_t BigClassTag = 0x80000000u;
 constexpr uint16_t MaxClassNameLength = 64;
-constexpr const char* ClassName = "Word";
 constexpr int OldestSchema = 1;
 constexpr uint32_t OldestVersion = 1;
 
@@ -40,7 +39,7 @@ void readClassDefinition(ListSource& src)
     const uint16_t nameLength = src.in.readU16();
     if (nameLength >= MaxClassNameLength)
         ArchiveReader::fail("unknown class");
-    if (src.in.readBytes(nameLength) != ClassName)
+    if (src.in.readBytes(nameLength) != FlyArchive::PairClassTag)
         ArchiveReader::fail("unknown class");
     // Only the first definition sets the schema; the writer never repeats it, so a later one is ignored.
     if (src.schema == 0) {
@@ -53,7 +52,7 @@ void readClassDefinition(ListSource& src)
 
 // One object's tag: a new class definition or a reference to a class read before. Back-references to
 // objects and null entries are refused, so no pair is ever shared between two slots. `in` is the caller's
-// copy of src.in (see readWordArray).
+// copy of src.in (see readPairArray).
 void readObjectTag(ArchiveReader& in, ListSource& src)
 {
     const uint16_t tag = in.readU16();
@@ -86,20 +85,20 @@ size_t minimumObjectSize(int schema)
 }
 
 // Reads the fields after question and answer.
-void readWordBody(ArchiveReader& in, int schema, Word& word)
+void readPairBody(ArchiveReader& in, int schema, Pair& word)
 {
     word.setTimesInQuestion(in.readI32());
-    word.SetRating(in.readFloat());
+    word.setRating(in.readFloat());
     if (schema >= 2) {
-        word.SetRight(in.readI32());
-        word.SetWrong(in.readI32());
+        word.setRight(in.readI32());
+        word.setWrong(in.readI32());
     }
     // Most pairs have none of these, and a new pair has them all empty: only texts are stored.
     if (schema >= 3) {
         if (const std::string_view sound = in.readText(); !sound.empty())
-            word.SetSoundPath(std::string(sound), 1);
+            word.setSoundPath(std::string(sound), 1);
         if (const std::string_view sound = in.readText(); !sound.empty())
-            word.SetSoundPath(std::string(sound), 2);
+            word.setSoundPath(std::string(sound), 2);
     }
     if (schema >= 4) {
         if (const std::string_view hint = in.readText(); !hint.empty())
@@ -109,12 +108,12 @@ void readWordBody(ArchiveReader& in, int schema, Word& word)
         word.setKind(in.readI32());
     if (schema >= 7) {
         if (const std::string_view picture = in.readText(); !picture.empty())
-            word.SetPicturePath(std::string(picture));
+            word.setPicturePath(std::string(picture));
     }
     word.clampLoadedRating();
 }
 
-void readWordArray(ListSource& src, std::vector<Word>& words)
+void readPairArray(ListSource& src, std::vector<Pair>& words)
 {
     // A local copy of the cursor that no one else can see stays in registers; through src, every byte
     // stored into a new pair could have changed it as far as the compiler knows.
@@ -127,7 +126,7 @@ void readWordArray(ListSource& src, std::vector<Word>& words)
         readObjectTag(in, src);
         const TextSpan question = in.readTextSpan();
         const TextSpan answer = in.readTextSpan();
-        readWordBody(in, src.schema, words.emplace_back(src.store, question, answer));
+        readPairBody(in, src.schema, words.emplace_back(src.store, question, answer));
     }
     src.in = in;
 }
@@ -143,7 +142,7 @@ uint32_t readVersion(ArchiveReader& in)
     return version;
 }
 
-void readListFields(ListSource& src, uint32_t version, WordList& list)
+void readListFields(ListSource& src, uint32_t version, PairList& list)
 {
     ArchiveReader& in = src.in;
     if (version == 1) {
@@ -155,7 +154,7 @@ void readListFields(ListSource& src, uint32_t version, WordList& list)
         list.setPassword("n/a");
         return;
     }
-    readWordArray(src, list.wrongAnswers());
+    readPairArray(src, list.wrongAnswers());
     if (version <= 7) {
         list.setCreatedStamp("s. 2-5");
         list.setSavedStamp("s. 2-5");
@@ -174,7 +173,7 @@ void readListFields(ListSource& src, uint32_t version, WordList& list)
 // Room for the whole file up front. Summing every text length would mean an extra walk over all pairs, which
 // costs about as much as writing them; a per-object estimate is nearly always enough, and the writer grows
 // geometrically when it is not.
-size_t estimatedSize(const WordList& list)
+size_t estimatedSize(const PairList& list)
 {
     const size_t perObject = 80;
     const size_t listTexts = list.notes().size() + list.createdStamp().size() + list.savedStamp().size() +
@@ -192,36 +191,36 @@ void writeObjectTag(ArchiveWriter& out, bool& classWritten)
     out.writeU16(NewClassTag);
     out.writeU16(FlyArchive::CurrentSchema);
     out.writeU16(4);
-    out.writeBytes(ClassName, 4);
+    out.writeBytes(FlyArchive::PairClassTag.data(), FlyArchive::PairClassTag.size());
     classWritten = true;
 }
 
-void writeWordArray(ArchiveWriter& out, const std::vector<Word>& words, bool& classWritten)
+void writePairArray(ArchiveWriter& out, const std::vector<Pair>& words, bool& classWritten)
 {
     out.writeCount(static_cast<uint32_t>(words.size()));
-    for (const Word& w : words) {
+    for (const Pair& w : words) {
         writeObjectTag(out, classWritten);
         out.writeString(w.question());
         out.writeString(w.answer());
         out.writeI32(w.timesInQuestion());
-        out.writeFloat(w.GetRating());
+        out.writeFloat(w.rating());
         out.writeI32(w.right());
         out.writeI32(w.wrong());
         out.writeString(w.soundPathOne());
         out.writeString(w.soundPathTwo());
         out.writeString(w.hint());
         out.writeI32(w.kind());
-        out.writeString(w.GetPicturePath());
+        out.writeString(w.picturePath());
     }
 }
 
 // Reads a list whose bytes become the store of the pairs' texts.
-LoadResult readStore(TextStore bytes, WordList& out)
+LoadResult readStore(TextStore bytes, PairList& out)
 {
     try {
         ListSource src{std::move(bytes)};
-        WordList list;
-        readWordArray(src, list.pairs());
+        PairList list;
+        readPairArray(src, list.pairs());
         const uint32_t version = readVersion(src.in);
         readListFields(src, version, list);
         // Sequential selection resumes one pair before the last one asked.
@@ -238,7 +237,7 @@ LoadResult readStore(TextStore bytes, WordList& out)
 
 } // namespace
 
-LoadResult FlyArchive::read(std::string_view bytes, WordList& out)
+LoadResult FlyArchive::read(std::string_view bytes, PairList& out)
 {
     if (bytes.size() > TextStore::MaxSize)
         return {false, "file too large"};
@@ -247,7 +246,7 @@ LoadResult FlyArchive::read(std::string_view bytes, WordList& out)
     return readStore(std::move(store), out);
 }
 
-LoadResult FlyArchive::readFile(const std::string& path, WordList& out)
+LoadResult FlyArchive::readFile(const std::string& path, PairList& out)
 {
     TextStore bytes;
     std::string error;
@@ -256,11 +255,11 @@ LoadResult FlyArchive::readFile(const std::string& path, WordList& out)
     return readStore(std::move(bytes), out);
 }
 
-std::string FlyArchive::write(WordList& list, const std::string& stamp)
+std::string FlyArchive::write(PairList& list, const std::string& stamp)
 {
     // The bytes hold the raw (entered) texts whatever the orientation, so unreversing and stamping before
     // serialising gives the same file as doing it after the pairs.
-    list.Unreverse();
+    list.unreverse();
     if (list.createdStamp().empty())
         list.setCreatedStamp(stamp);
     else
@@ -268,10 +267,10 @@ std::string FlyArchive::write(WordList& list, const std::string& stamp)
 
     ArchiveWriter out(estimatedSize(list));
     bool classWritten = false;
-    writeWordArray(out, list.pairs(), classWritten);
+    writePairArray(out, list.pairs(), classWritten);
     out.writeU32(CurrentVersion);
     out.writeString(list.notes());
-    writeWordArray(out, list.wrongAnswers(), classWritten);
+    writePairArray(out, list.wrongAnswers(), classWritten);
     out.writeString(list.createdStamp());
     out.writeString(list.savedStamp());
     out.writeString(list.password());
@@ -280,7 +279,7 @@ std::string FlyArchive::write(WordList& list, const std::string& stamp)
     return out.take();
 }
 
-bool FlyArchive::writeFile(const std::string& path, WordList& list, const std::string& stamp,
+bool FlyArchive::writeFile(const std::string& path, PairList& list, const std::string& stamp,
                            std::string* error)
 {
     ArchiveFile file(path);
@@ -289,7 +288,7 @@ bool FlyArchive::writeFile(const std::string& path, WordList& list, const std::s
     return file.commit(write(list, stamp), error);
 }
 
-bool FlyArchive::writeExistingFile(const std::string& path, WordList& list, const std::string& stamp,
+bool FlyArchive::writeExistingFile(const std::string& path, PairList& list, const std::string& stamp,
                                    std::string* error)
 {
     if (!ArchiveFile::isWritableFile(path, error))

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace brainlark
 {
@@ -26,22 +26,25 @@ public:
     /// Format written by this program: list version and pair class schema.
     static constexpr uint32_t CurrentVersion = 10;
     static constexpr uint16_t CurrentSchema = 10;
+    /// The class tag every list file stores for a pair. Files written by other programs carry it, so it
+    /// stays "Word" byte for byte although the program calls the class Pair.
+    static constexpr std::string_view PairClassTag = "Word";
 
     /// Reads a whole list from bytes. On success `out` is replaced; on failure it is left untouched.
-    static LoadResult read(std::string_view bytes, WordList& out);
-    static LoadResult readFile(const std::string& path, WordList& out);
+    static LoadResult read(std::string_view bytes, PairList& out);
+    static LoadResult readFile(const std::string& path, PairList& out);
 
     /// Serialises the list as version 10. Like a save: unreverses the list and puts `stamp` into the
     /// created stamp when that is empty, otherwise into the saved stamp.
-    static std::string write(WordList& list, const std::string& stamp);
+    static std::string write(PairList& list, const std::string& stamp);
     /// write() into a temporary file beside `path`, flushed, then renamed over it: a crash or a full disk
     /// never leaves a torn list. An existing target keeps its permission bits; a read-only one is refused.
     /// Returns false with a one-line reason when nothing could be written (the target is then untouched).
-    static bool writeFile(const std::string& path, WordList& list, const std::string& stamp,
+    static bool writeFile(const std::string& path, PairList& list, const std::string& stamp,
                           std::string* error);
     /// writeFile() for the automatic save, which only ever updates a list that is still there: refuses,
     /// writing nothing and leaving `list` as it is, when `path` does not exist or is not writable.
-    static bool writeExistingFile(const std::string& path, WordList& list, const std::string& stamp,
+    static bool writeExistingFile(const std::string& path, PairList& list, const std::string& stamp,
                                   std::string* error);
 
     /// The program stamp: "Version 4.0###<program items>###<local date and time>". The caller formats the

@@ -41,13 +41,13 @@ ListName::Check ListName::check(const std::string& folder, const std::string& ty
         return result;
     }
     result.outcome = Outcome::Ready;
-    result.path = GetListPath(folder, result.name);
+    result.path = listPath(folder, result.name);
     std::error_code ec;
     result.exists = std::filesystem::exists(result.path, ec);
     return result;
 }
 
-std::string ListName::GetListPath(const std::string& folder, const std::string& name)
+std::string ListName::listPath(const std::string& folder, const std::string& name)
 {
     return folder + "/" + name + ".fly";
 }

@@ -34,7 +34,7 @@ public:
     /// Checks the text of the name field (cut to MaxLength first, as the field takes no more).
     static Check check(const std::string& folder, const std::string& typed);
     /// folder + "/" + name + ".fly".
-    static std::string GetListPath(const std::string& folder, const std::string& name);
+    static std::string listPath(const std::string& folder, const std::string& name);
     /// The warning for a forbidden character.
     static std::string forbiddenMessage(char c);
 };

@@ -74,7 +74,7 @@ std::string headerProblem(const PcxHeader& header)
     return {};
 }
 
-/// Run-length decoder over the image data. Runs may continue across scan lines (some writers do
+/// run-length decoder over the image data. Runs may continue across scan lines (some writers do
 /// that), so the pending run is kept between calls.
 class RleReader
 {

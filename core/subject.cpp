@@ -3,7 +3,7 @@
 namespace brainlark
 {
 
-const QuizInfo* Subject::FindList(const std::string& key) const
+const QuizInfo* Subject::findList(const std::string& key) const
 {
     const auto it = m_lists.find(key);
     return it == m_lists.end() ? nullptr : it->second.get();

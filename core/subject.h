@@ -19,7 +19,7 @@ public:
     const std::string& name() const { return m_name; }
 
     /// The entry filed under key, or nullptr.
-    const QuizInfo* FindList(const std::string& key) const;
+    const QuizInfo* findList(const std::string& key) const;
     /// Files the list under key with file name key + ".fly"; an existing entry is kept. Returns the entry.
     const QuizInfo* addList(const std::string& key);
     int listCount() const { return static_cast<int>(m_lists.size()); }

@@ -39,7 +39,7 @@ public:
 
     bool scan(std::string& subject)
     {
-        if (!skipWordArray())
+        if (!skipPairArray())
             return false;
         uint32_t version = 1;
         if (remaining() >= 4) {
@@ -54,7 +54,7 @@ public:
             return false;
         if (version <= 5)
             return true;
-        if (!skipWordArray())
+        if (!skipPairArray())
             return false;
         if (version <= 7)
             return true;
@@ -127,7 +127,7 @@ private:
         std::string_view ignored;
         return string(ignored);
     }
-    bool skipWordArray()
+    bool skipPairArray()
     {
         if (remaining() < 2)
             return false;
@@ -178,7 +178,7 @@ private:
         const uint16_t nameLength = u16();
         if (nameLength >= 64 || remaining() < nameLength)
             return false;
-        if (std::string_view(reinterpret_cast<const char*>(m_pos), nameLength) != "Word")
+        if (std::string_view(reinterpret_cast<const char*>(m_pos), nameLength) != FlyArchive::PairClassTag)
             return false;
         m_pos += nameLength;
         if (m_schema == 0) {
@@ -255,10 +255,10 @@ bool SubjectList::readFileBytes(const std::string& path, std::string& out)
     return true;
 }
 
-void SubjectList::RebuildCatalogue(const std::string& dataFolder)
+void SubjectList::rebuildCatalogue(const std::string& dataFolder)
 {
-    GetOrAddSubject(AllName);
-    GetOrAddSubject(NoneName);
+    subjectNamed(AllName);
+    subjectNamed(NoneName);
     std::string buffer;
     for (const ListFile& file : listFiles(dataFolder))
         catalogue(file, buffer);
@@ -272,7 +272,7 @@ void SubjectList::catalogue(const ListFile& file, std::string& buffer)
     // Older lists carry "n/a" for "no subject".
     if (subject.empty() || subject == "n/a")
         return;
-    GetOrAddSubject(subject).addList(file.name);
+    subjectNamed(subject).addList(file.name);
 }
 
 bool SubjectList::scanSubject(std::string_view bytes, std::string& subject)
@@ -310,16 +310,16 @@ std::vector<SubjectList::ListFile> SubjectList::listFiles(const std::string& dat
     return files;
 }
 
-Subject& SubjectList::GetOrAddSubject(const std::string& name)
+Subject& SubjectList::subjectNamed(const std::string& name)
 {
-    const int index = FindSubjectIndex(name);
+    const int index = subjectIndex(name);
     if (index >= 0)
         return *m_subjects[static_cast<size_t>(index)];
     m_subjects.push_back(std::make_unique<Subject>(name));
     return *m_subjects.back();
 }
 
-int SubjectList::FindSubjectIndex(const std::string& name) const
+int SubjectList::subjectIndex(const std::string& name) const
 {
     for (size_t i = 0; i < m_subjects.size(); ++i) {
         if (m_subjects[i]->name() == name)
@@ -328,33 +328,33 @@ int SubjectList::FindSubjectIndex(const std::string& name) const
     return -1;
 }
 
-const Subject& SubjectList::GetSubjectByName(const std::string& name) const
+const Subject& SubjectList::subjectByName(const std::string& name) const
 {
-    return GetSubject(FindSubjectIndex(name));
+    return subject(subjectIndex(name));
 }
 
-const Subject& SubjectList::GetSubject(int index) const
+const Subject& SubjectList::subject(int index) const
 {
     // Before the first rebuild there is no subject 0 to fall back on; answer with an empty "--- All ---".
     if (m_subjects.empty())
         return fallbackAll();
-    if (index < 0 || index >= GetSubjectCount())
+    if (index < 0 || index >= subjectCount())
         index = 0;
     return *m_subjects[static_cast<size_t>(index)];
 }
 
-const Subject* SubjectList::FindSubjectOfList(const std::string& key) const
+const Subject* SubjectList::subjectOfList(const std::string& key) const
 {
     for (const auto& subject : m_subjects) {
-        if (subject->FindList(key))
+        if (subject->findList(key))
             return subject.get();
     }
     return nullptr;
 }
 
-std::string SubjectList::GetSubjectNameOfList(const std::string& key) const
+std::string SubjectList::subjectNameOfList(const std::string& key) const
 {
-    const Subject* subject = FindSubjectOfList(key);
+    const Subject* subject = subjectOfList(key);
     return subject ? subject->name() : std::string(NoneName);
 }
 

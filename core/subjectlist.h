@@ -27,22 +27,22 @@ public:
         int64_t modifiedNs = 0; ///< nanoseconds since the epoch
     };
 
-    void ClearSubjects() { m_subjects.clear(); }
+    void clearSubjects() { m_subjects.clear(); }
     /// Adds the two fixed subjects and files every readable list of dataFolder under its subject. Unreadable
-    /// or damaged files and a missing folder are skipped silently. Call ClearSubjects first.
-    void RebuildCatalogue(const std::string& dataFolder);
+    /// or damaged files and a missing folder are skipped silently. Call clearSubjects first.
+    void rebuildCatalogue(const std::string& dataFolder);
 
-    Subject& GetOrAddSubject(const std::string& name);
-    int FindSubjectIndex(const std::string& name) const;
+    Subject& subjectNamed(const std::string& name);
+    int subjectIndex(const std::string& name) const;
     /// An unknown name gives subject 0.
-    const Subject& GetSubjectByName(const std::string& name) const;
+    const Subject& subjectByName(const std::string& name) const;
     /// An index outside 0 .. count-1 is replaced by 0. The catalogue must hold at least one subject.
-    const Subject& GetSubject(int index) const;
-    int GetSubjectCount() const { return static_cast<int>(m_subjects.size()); }
+    const Subject& subject(int index) const;
+    int subjectCount() const { return static_cast<int>(m_subjects.size()); }
     /// The first subject, in order, that files the list key; nullptr when none does.
-    const Subject* FindSubjectOfList(const std::string& key) const;
+    const Subject* subjectOfList(const std::string& key) const;
     /// The subject's name, or "--- n/a ---" for a list filed nowhere.
-    std::string GetSubjectNameOfList(const std::string& key) const;
+    std::string subjectNameOfList(const std::string& key) const;
     /// The names for the subject combo: from subject 0 when withAll, else from subject 1.
     std::vector<std::string> subjectNames(bool withAll) const;
 

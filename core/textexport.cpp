@@ -15,12 +15,12 @@ namespace
 
 // The " @ answer" tails of every question that has wrong answers, built in one pass so an export asks for
 // each pair's tail in constant time instead of walking all wrong answers per pair.
-std::unordered_map<std::string_view, std::string> joinedWrongAnswers(const WordList& list)
+std::unordered_map<std::string_view, std::string> joinedWrongAnswers(const PairList& list)
 {
     std::unordered_map<std::string_view, std::string> joined;
     joined.reserve(list.wrongAnswers().size());
-    for (const Word& wrong : list.wrongAnswers()) {
-        if (wrong.kind() != Word::WrongAnswer)
+    for (const Pair& wrong : list.wrongAnswers()) {
+        if (wrong.kind() != Pair::WrongAnswer)
             continue;
         std::string& tail = joined[wrong.question()];
         tail += " @ ";
@@ -73,41 +73,41 @@ int createTemporary(const std::string& path, std::string& tempPath)
 
 // The texts of a large list are gathered into one string; growing it step by step would copy it again and
 // again, so the size is worked out first.
-std::string TextExport::questionSheet(const WordList& list, const std::string& title)
+std::string TextExport::questionSheet(const PairList& list, const std::string& title)
 {
     const std::string head = "=== " + title + " ===\n\nQuestions:\n----------\n\n";
     const std::string middle = "\n\nCorrect Answers:\n----------------\n\n";
     const size_t perLine = 16; // number, ". ", " \n"
     size_t size = head.size() + middle.size();
-    for (const Word& pair : list.pairs())
+    for (const Pair& pair : list.pairs())
         size += pair.question().size() + pair.answer().size() + 2 * perLine;
     std::string text;
     text.reserve(size);
     text += head;
     size_t number = 0;
-    for (const Word& pair : list.pairs())
-        appendNumbered(text, ++number, pair.GetQuestion());
+    for (const Pair& pair : list.pairs())
+        appendNumbered(text, ++number, pair.shownQuestion());
     text += middle;
     number = 0;
-    for (const Word& pair : list.pairs())
-        appendNumbered(text, ++number, pair.GetAnswer());
+    for (const Pair& pair : list.pairs())
+        appendNumbered(text, ++number, pair.shownAnswer());
     return text;
 }
 
-std::string TextExport::blText(const WordList& list)
+std::string TextExport::blText(const PairList& list)
 {
     const auto joined = joinedWrongAnswers(list);
     size_t size = 0;
-    for (const Word& pair : list.pairs())
+    for (const Pair& pair : list.pairs())
         size += pair.question().size() + pair.answer().size() + 8;
     for (const auto& entry : joined)
         size += entry.second.size();
     std::string text;
     text.reserve(size);
-    for (const Word& pair : list.pairs()) {
-        text += pair.GetQuestion();
+    for (const Pair& pair : list.pairs()) {
+        text += pair.shownQuestion();
         text += " \t\t@ ";
-        text += pair.GetAnswer();
+        text += pair.shownAnswer();
         text += ' ';
         const auto tail = joined.find(pair.question());
         if (tail != joined.end())

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace brainlark
 {
@@ -15,10 +15,10 @@ class TextExport
 {
 public:
     /// "=== title ===", the numbered questions, then the numbered correct answers.
-    static std::string questionSheet(const WordList& list, const std::string& title);
+    static std::string questionSheet(const PairList& list, const std::string& title);
     /// One "question \t\t@ answer  @ wrong @ wrong" line per pair, in list order; the wrong answers are the
     /// ones filed under the pair's stored question, in list order.
-    static std::string blText(const WordList& list);
+    static std::string blText(const PairList& list);
 
     /// Where both exports go: programFolder/export_text/title.txt.
     static std::string exportPath(const std::string& programFolder, const std::string& title);

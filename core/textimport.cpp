@@ -200,15 +200,15 @@ void TextImport::addField(size_t begin, size_t end)
 void TextImport::addPair()
 {
     const TextSpan question = span(m_fields[0]);
-    Word& pair = m_list.pairs().emplace_back(m_text, question, span(m_fields[1]));
+    Pair& pair = m_list.pairs().emplace_back(m_text, question, span(m_fields[1]));
     for (size_t i = 2; i < m_fieldCount; ++i) {
         const TextSpan field = span(m_fields[i]);
         const std::string_view text = m_text.view(field);
         if (text.substr(0, PictureTag.size()) == PictureTag) {
-            pair.SetPicturePath(picturePathFor(trimmed(text.substr(PictureTag.size()))));
+            pair.setPicturePath(picturePathFor(trimmed(text.substr(PictureTag.size()))));
             continue;
         }
-        m_list.wrongAnswers().emplace_back(m_text, question, field).setKind(Word::WrongAnswer);
+        m_list.wrongAnswers().emplace_back(m_text, question, field).setKind(Pair::WrongAnswer);
     }
 }
 
@@ -241,7 +241,7 @@ std::string TextImport::picturePathFor(std::string_view name)
     return path;
 }
 
-int TextImport::importStore(WordList& list, TextStore text)
+int TextImport::importStore(PairList& list, TextStore text)
 {
     const std::string_view bytes = text.view();
     const bool hasBom = Cp1252::hasUtf8Bom(bytes);
@@ -252,19 +252,19 @@ int TextImport::importStore(WordList& list, TextStore text)
     }
     TextImport importer(list, std::move(text));
     importer.run();
-    return list.GetCount();
+    return list.count();
 }
 
-int TextImport::importText(WordList& list, std::string_view bytes)
+int TextImport::importText(PairList& list, std::string_view bytes)
 {
     if (bytes.size() > TextStore::MaxSize)
-        return list.GetCount();
+        return list.count();
     TextStore text;
     text.append(bytes);
     return importStore(list, std::move(text));
 }
 
-int TextImport::importFile(WordList& list, const std::string& fileName)
+int TextImport::importFile(PairList& list, const std::string& fileName)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(fileName, ec))

@@ -6,7 +6,7 @@
 
 #include "core/importscanner.h"
 #include "core/textstore.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace brainlark
 {
@@ -20,10 +20,10 @@ public:
     /// Imports a whole text and returns the list's pair count afterwards. A text that is UTF-8 (it starts
     /// with a byte-order mark, or it is well-formed and holds multi-byte characters) is converted to
     /// Windows-1252 first, so "España" saved by a UTF-8 editor arrives as one ñ and not as two bytes.
-    static int importText(WordList& list, std::string_view bytes);
+    static int importText(PairList& list, std::string_view bytes);
     /// importText() on a file's bytes. Returns 0 (and leaves the list alone) when the file cannot be opened
     /// or is not a regular file (a device or pipe could feed bytes forever).
-    static int importFile(WordList& list, const std::string& fileName);
+    static int importFile(PairList& list, const std::string& fileName);
 
     /// The picture path a "[pic1] name" field stands for.
     static std::string picturePathFor(std::string_view name);
@@ -31,18 +31,18 @@ public:
 private:
     // The text becomes the store of the new pairs' texts: lines are converted where they are (a conversion
     // only ever shortens a line), and the pairs point at their fields.
-    TextImport(WordList& list, TextStore text)
+    TextImport(PairList& list, TextStore text)
         : m_list(list), m_text(std::move(text)), m_scanner(m_text.data(), m_text.size())
     {
     }
-    static int importStore(WordList& list, TextStore text);
+    static int importStore(PairList& list, TextStore text);
     void run();
     size_t readLine(size_t pos);
     void keep(char c, size_t at, size_t& out);
     void addField(size_t begin, size_t end);
     void addPair();
 
-    WordList& m_list;
+    PairList& m_list;
     TextStore m_text;
     ImportScanner m_scanner;
     // A trimmed field of the current line. Kept as two full words: a TextSpan written as two halves and read

@@ -4,7 +4,7 @@
 
 #include "core/clock.h"
 #include "core/cp1252.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "exports/templatetext.h"
 
 namespace brainlark
@@ -13,10 +13,10 @@ namespace brainlark
 namespace
 {
 
-void appendStatisticsCells(std::string& row, const Word& pair)
+void appendStatisticsCells(std::string& row, const Pair& pair)
 {
     for (const std::string& value :
-         {pair.FormatRatingPrecise(), pair.FormatRight(), pair.FormatWrong(), pair.FormatAccuracyHtml()}) {
+         {pair.formatRatingPrecise(), pair.formatRight(), pair.formatWrong(), pair.formatAccuracyHtml()}) {
         row += "<td align=center>[font1]";
         row += value;
         row += "[/font1]</td>";
@@ -83,18 +83,18 @@ std::string HtmlReport::tableHeader(bool includeStatistics)
            "<th nowrap>[font3]Accuracy[/font3]</th>";
 }
 
-std::string HtmlReport::rows(const WordList& list, bool includeStatistics)
+std::string HtmlReport::rows(const PairList& list, bool includeStatistics)
 {
     std::string rows;
     int position = 0;
-    for (const Word& pair : list.pairs()) {
+    for (const Pair& pair : list.pairs()) {
         std::string row = "<tr align=right bgcolor=white>";
         row += "<td align=left>[font1]" + std::to_string(++position) + "</font></td>";
-        row += "<td align=left>[font1]" + escape(pair.GetQuestion()) + "</font></td>";
-        row += "<td align=left>[font1]" + escape(pair.GetAnswer()) + "<br>[font2]";
-        std::vector<const Word*> wrongAnswers;
-        list.CollectWrongAnswersFor(pair, wrongAnswers);
-        for (const Word* wrong : wrongAnswers)
+        row += "<td align=left>[font1]" + escape(pair.shownQuestion()) + "</font></td>";
+        row += "<td align=left>[font1]" + escape(pair.shownAnswer()) + "<br>[font2]";
+        std::vector<const Pair*> wrongAnswers;
+        list.collectWrongAnswersFor(pair, wrongAnswers);
+        for (const Pair* wrong : wrongAnswers)
             row += "<br>" + escape(wrong->answer());
         row += "[/font2][/font1]</td>";
         if (includeStatistics)
@@ -105,7 +105,7 @@ std::string HtmlReport::rows(const WordList& list, bool includeStatistics)
     return rows;
 }
 
-std::string HtmlReport::generate(const WordList& list, const std::string& title,
+std::string HtmlReport::generate(const PairList& list, const std::string& title,
                                  const std::string& templateText, const Clock& clock,
                                  const HtmlReportOptions& options)
 {

@@ -8,7 +8,7 @@ namespace brainlark
 {
 
 class Clock;
-class WordList;
+class PairList;
 
 /// What the report shows besides the list.
 struct HtmlReportOptions {
@@ -35,12 +35,12 @@ public:
     static HtmlReportOptions optionsFrom(uint32_t funFlags, const std::string& studentName);
 
     /// Fills the raw template text (read line by line: every line ends in a line feed).
-    static std::string generate(const WordList& list, const std::string& title,
+    static std::string generate(const PairList& list, const std::string& title,
                                 const std::string& templateText, const Clock& clock,
                                 const HtmlReportOptions& options);
 
     /// One table row per pair, in list order.
-    static std::string rows(const WordList& list, bool includeStatistics);
+    static std::string rows(const PairList& list, bool includeStatistics);
     static std::string tableHeader(bool includeStatistics);
     /// A list text as HTML text: & < > " ' escaped, '[' as a reference so that it can never start one of
     /// the placeholders filled later, bytes above 0x7F as the reference of their Windows-1252 character.

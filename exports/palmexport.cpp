@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "exports/palmdbwriter.h"
 
 namespace brainlark
@@ -53,9 +53,9 @@ std::string PalmExport::shortenedTitle(const std::string& title)
     return title.size() > room ? title.substr(0, room) : title;
 }
 
-std::string PalmExport::extraInfoRecord(const WordList& list)
+std::string PalmExport::extraInfoRecord(const PairList& list)
 {
-    std::string record = std::to_string(list.GetCount());
+    std::string record = std::to_string(list.count());
     record.push_back('\0');
     record += std::to_string(list.wrongAnswers().size());
     record.push_back('\0');
@@ -64,23 +64,23 @@ std::string PalmExport::extraInfoRecord(const WordList& list)
     return record;
 }
 
-std::string PalmExport::entryRecord(const Word& entry)
+std::string PalmExport::entryRecord(const Pair& entry)
 {
-    std::string record = entry.FormatKind();
+    std::string record = entry.formatKind();
     record.push_back('\0');
-    record += entry.GetQuestion();
+    record += entry.shownQuestion();
     record.push_back('\0');
-    record += entry.GetAnswer();
+    record += entry.shownAnswer();
     record.append(7, '\0');
     return record;
 }
 
-PalmExportResult PalmExport::exportList(const WordList& list, const std::string& title,
+PalmExportResult PalmExport::exportList(const PairList& list, const std::string& title,
                                         const std::string& path)
 {
     PalmExportResult result;
     // The handheld program identifies pairs by their question text.
-    if (const Word* twin = list.FindFirstDuplicate()) {
+    if (const Pair* twin = list.findFirstDuplicate()) {
         result.messages.push_back(
             {format("Found a duplicate question: \n%s\nPlease rephrase or remove it from the "
                     "quiz and export to Palm again.",
@@ -99,7 +99,7 @@ PalmExportResult PalmExport::exportList(const WordList& list, const std::string&
     result.databaseName = shortTitle + NameSuffix;
     if (!writeDatabase(list, path, result))
         return result;
-    const int pairCount = list.GetCount();
+    const int pairCount = list.count();
     const int wrongCount = static_cast<int>(list.wrongAnswers().size());
     if (result.pairRecords == pairCount && result.wrongRecords == wrongCount) {
         result.folderToOpen = folderOf(path);
@@ -112,7 +112,7 @@ PalmExportResult PalmExport::exportList(const WordList& list, const std::string&
     return result;
 }
 
-bool PalmExport::writeDatabase(const WordList& list, const std::string& path, PalmExportResult& result)
+bool PalmExport::writeDatabase(const PairList& list, const std::string& path, PalmExportResult& result)
 {
     PalmDbWriter writer(m_clock);
     if (!writer.create(path, result.databaseName, PalmDbWriter::typeCode(Type),
@@ -125,11 +125,11 @@ bool PalmExport::writeDatabase(const WordList& list, const std::string& path, Pa
         return false;
     }
     append(writer, extraInfoRecord(list));
-    for (const Word& pair : list.pairs()) {
+    for (const Pair& pair : list.pairs()) {
         result.pairRecords += append(writer, entryRecord(pair)) ? 1 : 0;
-        std::vector<const Word*> wrongAnswers;
-        list.CollectWrongAnswersFor(pair, wrongAnswers);
-        for (const Word* wrong : wrongAnswers)
+        std::vector<const Pair*> wrongAnswers;
+        list.collectWrongAnswersFor(pair, wrongAnswers);
+        for (const Pair* wrong : wrongAnswers)
             result.wrongRecords += append(writer, entryRecord(*wrong)) ? 1 : 0;
     }
     std::string reason;

@@ -11,8 +11,8 @@ namespace brainlark
 
 class Clock;
 class PalmDbWriter;
-class Word;
-class WordList;
+class Pair;
+class PairList;
 
 /// What an export to the handheld did: the messages to show, in order, and what was written.
 struct PalmExportResult {
@@ -40,21 +40,21 @@ public:
     PalmExport(const Clock& clock, std::ostream& diagnostics);
 
     /// Writes `list` as `path`. `title` is the list's name; it names the database.
-    PalmExportResult exportList(const WordList& list, const std::string& title, const std::string& path);
+    PalmExportResult exportList(const PairList& list, const std::string& title, const std::string& path);
 
     /// program folder + "/palm/" + title + ".pdb"
     static std::string defaultPath(const std::string& programFolder, const std::string& title);
     /// The title cut so that the name with its suffix fits the 31 bytes a database name may have.
     static std::string shortenedTitle(const std::string& title);
     /// Pair count, 0, wrong-answer count, 0, "extra info string", 0.
-    static std::string extraInfoRecord(const WordList& list);
+    static std::string extraInfoRecord(const PairList& list);
     /// Kind digit, 0, question, 0, answer, 0 and six 0 bytes.
-    static std::string entryRecord(const Word& entry);
+    static std::string entryRecord(const Pair& entry);
 
 private:
     /// Creates the file, appends every record and closes it; false (with the message) when no file was
     /// written.
-    bool writeDatabase(const WordList& list, const std::string& path, PalmExportResult& result);
+    bool writeDatabase(const PairList& list, const std::string& path, PalmExportResult& result);
     bool append(PalmDbWriter& writer, std::string record);
 
     const Clock& m_clock;

@@ -2,7 +2,7 @@
 
 #include "core/clock.h"
 #include "core/randomsource.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "exports/templatetext.h"
 #include "quiz/engine/randomindexset.h"
 
@@ -40,7 +40,7 @@ std::string PrintableTest::escapeRtf(std::string_view text)
     return out;
 }
 
-PrintableTestResult PrintableTest::generate(const WordList& list, const std::string& title,
+PrintableTestResult PrintableTest::generate(const PairList& list, const std::string& title,
                                             const std::string& templateText)
 {
     PrintableTestResult result;
@@ -52,14 +52,14 @@ PrintableTestResult PrintableTest::generate(const WordList& list, const std::str
         return result;
     }
     // Every question without predefined wrong answers draws four distinct pairs.
-    if (list.GetCount() < AnswerCount) {
+    if (list.count() < AnswerCount) {
         result.status = PrintableTestResult::Status::TooFewPairs;
         result.message = {TooFewPairsMessage, true};
         return result;
     }
     std::string quiz;
     std::string key;
-    for (int i = 0; i < list.GetCount(); ++i) {
+    for (int i = 0; i < list.count(); ++i) {
         if (i > 0 && i % QuestionsPerPage == 0)
             quiz += PageBreak;
         appendQuestion(list, i, quiz, key);
@@ -75,21 +75,21 @@ PrintableTestResult PrintableTest::generate(const WordList& list, const std::str
     return result;
 }
 
-void PrintableTest::appendQuestion(const WordList& list, int index, std::string& quiz, std::string& key)
+void PrintableTest::appendQuestion(const PairList& list, int index, std::string& quiz, std::string& key)
 {
-    const Word& pair = list.pairs()[static_cast<size_t>(index)];
-    const std::vector<const Word*> choices = chooseAnswers(list, index);
+    const Pair& pair = list.pairs()[static_cast<size_t>(index)];
+    const std::vector<const Pair*> choices = chooseAnswers(list, index);
     const std::vector<int> order = answerOrder(pair, index);
     std::string block = QuestionBlock;
     const std::string number = std::to_string(index + 1);
     TemplateText::replaceAll(block, "[N]", number);
-    TemplateText::replaceAll(block, "[Q]", escapeRtf(pair.GetQuestion()));
+    TemplateText::replaceAll(block, "[Q]", escapeRtf(pair.shownQuestion()));
     char letter = 0;
     for (int k = 0; k < AnswerCount; ++k) {
         const std::string_view answer =
-            choices[static_cast<size_t>(order[static_cast<size_t>(k)])]->GetAnswer();
+            choices[static_cast<size_t>(order[static_cast<size_t>(k)])]->shownAnswer();
         TemplateText::replaceAll(block, "[A" + std::to_string(k + 1) + "]", escapeRtf(answer));
-        if (letter == 0 && answer == pair.GetAnswer())
+        if (letter == 0 && answer == pair.shownAnswer())
             letter = static_cast<char>('A' + k);
     }
     if (index % 2 == 0)
@@ -98,14 +98,14 @@ void PrintableTest::appendQuestion(const WordList& list, int index, std::string&
     quiz += block;
 }
 
-std::vector<const Word*> PrintableTest::chooseAnswers(const WordList& list, int index)
+std::vector<const Pair*> PrintableTest::chooseAnswers(const PairList& list, int index)
 {
-    const std::vector<Word>& pairs = list.pairs();
-    const Word& pair = pairs[static_cast<size_t>(index)];
-    std::vector<const Word*> candidates{&pair};
-    list.CollectWrongAnswers(pair.GetQuestion(), candidates);
+    const std::vector<Pair>& pairs = list.pairs();
+    const Pair& pair = pairs[static_cast<size_t>(index)];
+    std::vector<const Pair*> candidates{&pair};
+    list.collectWrongAnswers(pair.shownQuestion(), candidates);
     const int m = static_cast<int>(candidates.size());
-    std::vector<const Word*> choices;
+    std::vector<const Pair*> choices;
     if (m >= AnswerCount) {
         const RandomIndexSet drawn(m_random, AnswerCount, m, 0);
         for (const int slot : drawn.indices())
@@ -113,23 +113,23 @@ std::vector<const Word*> PrintableTest::chooseAnswers(const WordList& list, int 
         return choices;
     }
     // Too few predefined wrong answers: other pairs make up the difference.
-    const RandomIndexSet drawn(m_random, AnswerCount - m + 1, list.GetCount(), index);
+    const RandomIndexSet drawn(m_random, AnswerCount - m + 1, list.count(), index);
     for (const int pairIndex : drawn.indices())
         choices.push_back(&pairs[static_cast<size_t>(pairIndex)]);
     if (m == 1)
         return choices;
     choices.insert(choices.end(), candidates.begin() + 1, candidates.end());
-    std::vector<const Word*> shuffled;
+    std::vector<const Pair*> shuffled;
     const RandomIndexSet permutation(m_random, AnswerCount, AnswerCount);
     for (const int slot : permutation.indices())
         shuffled.push_back(choices[static_cast<size_t>(slot)]);
     return shuffled;
 }
 
-std::vector<int> PrintableTest::answerOrder(const Word& pair, int index)
+std::vector<int> PrintableTest::answerOrder(const Pair& pair, int index)
 {
     m_pause(static_cast<int>(m_random.below(30)));
-    const uint32_t sum = static_cast<uint32_t>(pair.GetQuestion().size()) + static_cast<uint32_t>(index) +
+    const uint32_t sum = static_cast<uint32_t>(pair.shownQuestion().size()) + static_cast<uint32_t>(index) +
                          m_random.next() + static_cast<uint32_t>(m_clock.ticksMs());
     SeededRandom seeded(sum % 100);
     return RandomIndexSet(seeded, AnswerCount, AnswerCount).indices();

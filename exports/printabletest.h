@@ -12,8 +12,8 @@ namespace brainlark
 
 class Clock;
 class RandomSource;
-class Word;
-class WordList;
+class Pair;
+class PairList;
 
 /// Outcome of building a printable test.
 struct PrintableTestResult {
@@ -52,7 +52,7 @@ public:
     PrintableTest(const Clock& clock, RandomSource& random, Pause pause);
 
     /// Builds the test from the raw template text (read line by line: every line ends in a line feed).
-    PrintableTestResult generate(const WordList& list, const std::string& title,
+    PrintableTestResult generate(const PairList& list, const std::string& title,
                                  const std::string& templateText);
 
     /// title + "_%Y_%b%d_%H%M%S" + ".rtf" at the clock's local time.
@@ -62,9 +62,9 @@ public:
     static std::string escapeRtf(std::string_view text);
 
 private:
-    std::vector<const Word*> chooseAnswers(const WordList& list, int index);
-    std::vector<int> answerOrder(const Word& pair, int index);
-    void appendQuestion(const WordList& list, int index, std::string& quiz, std::string& key);
+    std::vector<const Pair*> chooseAnswers(const PairList& list, int index);
+    std::vector<int> answerOrder(const Pair& pair, int index);
+    void appendQuestion(const PairList& list, int index, std::string& quiz, std::string& key);
 
     const Clock& m_clock;
     RandomSource& m_random;

@@ -15,8 +15,8 @@ namespace
 std::string checkFlyRoundTrip(const uint8_t* data, size_t size)
 {
     using brainlark::FlyArchive;
-    using brainlark::WordList;
-    WordList list;
+    using brainlark::PairList;
+    PairList list;
     const brainlark::LoadResult first =
         FlyArchive::read(std::string_view(reinterpret_cast<const char*>(data), size), list);
     if (!first)
@@ -24,7 +24,7 @@ std::string checkFlyRoundTrip(const uint8_t* data, size_t size)
     // Two saves settle the stamps (the first may fill the created stamp, every later one the saved stamp).
     FlyArchive::write(list, "stamp");
     const std::string saved = FlyArchive::write(list, "stamp");
-    WordList again;
+    PairList again;
     const brainlark::LoadResult second = FlyArchive::read(saved, again);
     if (!second)
         return "own output refused: " + second.error;

@@ -9,7 +9,7 @@
 #include <unordered_set>
 
 #include "core/textimport.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace
 {
@@ -31,12 +31,12 @@ std::string fieldViolation(std::string_view text, bool mayBeEmpty)
     return "";
 }
 
-std::string pairViolation(const brainlark::Word& pair)
+std::string pairViolation(const brainlark::Pair& pair)
 {
-    if (pair.kind() != brainlark::Word::Pair || pair.total() != 0 || pair.GetRating() != 0.0f)
+    if (pair.kind() != brainlark::Pair::QuestionAnswer || pair.total() != 0 || pair.rating() != 0.0f)
         return "pair with a kind or statistics";
     std::string why = fieldViolation(pair.question(), false) + fieldViolation(pair.answer(), false);
-    const std::string& picture = pair.GetPicturePath();
+    const std::string& picture = pair.picturePath();
     if (!picture.empty() && (picture.rfind("states_game\\", 0) != 0 || picture.size() < 16 ||
                              picture.substr(picture.size() - 4) != ".bmp"))
         why += "picture path " + picture;
@@ -46,19 +46,19 @@ std::string pairViolation(const brainlark::Word& pair)
 // Empty when importing `bytes` obeys the rules; otherwise a one-line description of the first fault.
 std::string textImportViolation(std::string_view bytes)
 {
-    brainlark::WordList list;
+    brainlark::PairList list;
     const int count = brainlark::TextImport::importText(list, bytes);
-    if (count != list.GetCount())
+    if (count != list.count())
         return "returned count differs from the list";
     std::unordered_set<std::string_view> questions;
-    for (const brainlark::Word& pair : list.pairs()) {
+    for (const brainlark::Pair& pair : list.pairs()) {
         const std::string why = pairViolation(pair);
         if (!why.empty())
             return why;
         questions.emplace(pair.question());
     }
-    for (const brainlark::Word& wrong : list.wrongAnswers()) {
-        if (wrong.kind() != brainlark::Word::WrongAnswer || questions.count(wrong.question()) == 0)
+    for (const brainlark::Pair& wrong : list.wrongAnswers()) {
+        if (wrong.kind() != brainlark::Pair::WrongAnswer || questions.count(wrong.question()) == 0)
             return "wrong answer without its pair";
         const std::string why = fieldViolation(wrong.answer(), true);
         if (!why.empty())

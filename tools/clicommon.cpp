@@ -20,7 +20,7 @@ std::string titleOf(const std::string& path)
     return Cp1252::isValidUtf8WithMultibyte(name) ? Cp1252::fromUtf8(name) : name;
 }
 
-bool loadList(const std::string& path, WordList& list, std::ostream& err, uint32_t* version)
+bool loadList(const std::string& path, PairList& list, std::ostream& err, uint32_t* version)
 {
     const LoadResult result = FlyArchive::readFile(path, list);
     if (version)

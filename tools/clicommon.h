@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace brainlark::cli
 {
@@ -17,7 +17,7 @@ std::string titleOf(const std::string& path);
 
 /// Reads a list; on failure prints the one-line reason and returns false.
 /// `version`, when given, receives the file's list format version.
-bool loadList(const std::string& path, WordList& list, std::ostream& err, uint32_t* version = nullptr);
+bool loadList(const std::string& path, PairList& list, std::ostream& err, uint32_t* version = nullptr);
 
 /// Checks option errors and the positional count; complains with the usage line when they are wrong.
 bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err);

@@ -26,7 +26,7 @@ std::string stampFor(const CliArgs& args)
     return FlyArchive::makeStamp(SystemClock().formatLocal("%c"));
 }
 
-bool saveList(const std::string& path, WordList& list, const std::string& stamp, std::ostream& err)
+bool saveList(const std::string& path, PairList& list, const std::string& stamp, std::ostream& err)
 {
     std::string error;
     if (FlyArchive::writeFile(path, list, stamp, &error))
@@ -49,7 +49,7 @@ int dump(const std::vector<std::string>& raw, std::ostream& out, std::ostream& e
     const CliArgs args(raw, {});
     if (!expectArgs(args, 1, "brainlark-cli dump LIST.fly", err))
         return UsageError;
-    WordList list;
+    PairList list;
     uint32_t version = 0;
     if (!loadList(args.positionals()[0], list, err, &version))
         return FileError;
@@ -68,7 +68,7 @@ int build(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
         err << "brainlark-cli: " << in << ": cannot open the file\n";
         return FileError;
     }
-    WordList list;
+    PairList list;
     try {
         list = listFromJson(nlohmann::json::parse(file));
     } catch (const std::exception& e) {
@@ -86,7 +86,7 @@ int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostr
     if (!expectArgs(args, 2, "brainlark-cli import-text IN.txt OUT.fly [--stamp TEXT]", err))
         return UsageError;
     const std::string& in = args.positionals()[0];
-    WordList list;
+    PairList list;
     const int count = TextImport::importFile(list, in);
     if (count < 5) {
         // The program refuses such files as well: a quiz needs at least five pairs.
@@ -107,7 +107,7 @@ int exportText(const std::vector<std::string>& raw, std::ostream&, std::ostream&
         bl ? "brainlark-cli export-bl LIST.fly OUT.txt" : "brainlark-cli export-text LIST.fly OUT.txt";
     if (!expectArgs(args, 2, usage, err))
         return UsageError;
-    WordList list;
+    PairList list;
     if (!loadList(args.positionals()[0], list, err))
         return FileError;
     const std::string text =
@@ -120,12 +120,12 @@ int check(const std::vector<std::string>& raw, std::ostream& out, std::ostream& 
     const CliArgs args(raw, {});
     if (!expectArgs(args, 1, "brainlark-cli check LIST.fly", err))
         return UsageError;
-    WordList list;
+    PairList list;
     if (!loadList(args.positionals()[0], list, err))
         return FileError;
-    out << args.positionals()[0] << ": ok, " << list.GetCount() << " pairs, " << list.wrongAnswers().size()
+    out << args.positionals()[0] << ": ok, " << list.count() << " pairs, " << list.wrongAnswers().size()
         << " wrong answers";
-    if (list.GetCount() < 5)
+    if (list.count() < 5)
         out << " (fewer than 5 pairs: can be edited but not quizzed)";
     out << '\n';
     return Success;

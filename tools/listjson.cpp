@@ -12,13 +12,13 @@ namespace brainlark::cli
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-static ordered_json wordToJson(const Word& w)
+static ordered_json wordToJson(const Pair& w)
 {
     ordered_json j;
     j["question"] = Cp1252::toUtf8(w.question());
     j["answer"] = Cp1252::toUtf8(w.answer());
     j["timesInQuestion"] = w.timesInQuestion();
-    j["rating"] = static_cast<double>(w.GetRating());
+    j["rating"] = static_cast<double>(w.rating());
     j["right"] = w.right();
     j["wrong"] = w.wrong();
     j["total"] = w.total();
@@ -26,11 +26,11 @@ static ordered_json wordToJson(const Word& w)
     j["soundPathTwo"] = Cp1252::toUtf8(w.soundPathTwo());
     j["hint"] = Cp1252::toUtf8(w.hint());
     j["kind"] = w.kind();
-    j["picturePathOne"] = Cp1252::toUtf8(w.GetPicturePath());
+    j["picturePathOne"] = Cp1252::toUtf8(w.picturePath());
     return j;
 }
 
-ordered_json listToJson(const WordList& list, uint32_t version)
+ordered_json listToJson(const PairList& list, uint32_t version)
 {
     ordered_json j;
     j["version"] = version;
@@ -41,10 +41,10 @@ ordered_json listToJson(const WordList& list, uint32_t version)
     j["subject"] = Cp1252::toUtf8(list.subject());
     j["lastIndex"] = list.lastIndex();
     ordered_json pairs = ordered_json::array();
-    for (const Word& w : list.pairs())
+    for (const Pair& w : list.pairs())
         pairs.push_back(wordToJson(w));
     ordered_json wrong = ordered_json::array();
-    for (const Word& w : list.wrongAnswers())
+    for (const Pair& w : list.wrongAnswers())
         wrong.push_back(wordToJson(w));
     j["pairs"] = std::move(pairs);
     j["wrongAnswers"] = std::move(wrong);
@@ -74,30 +74,30 @@ static int32_t integer(const json& object, const char* key, int32_t fallback, co
     return static_cast<int32_t>(value);
 }
 
-static Word wordFromJson(const json& j, const std::string& where, int32_t defaultKind)
+static Pair wordFromJson(const json& j, const std::string& where, int32_t defaultKind)
 {
     if (!j.is_object())
         throw std::runtime_error(where + "must be an object");
-    Word w(text(j, "question", where), text(j, "answer", where));
+    Pair w(text(j, "question", where), text(j, "answer", where));
     w.setTimesInQuestion(integer(j, "timesInQuestion", 0, where));
     const auto rating = j.find("rating");
     if (rating != j.end()) {
         if (!rating->is_number() || !std::isfinite(rating->get<double>()))
             throw std::runtime_error(where + "\"rating\" must be a finite number");
-        w.SetRating(static_cast<float>(rating->get<double>()));
+        w.setRating(static_cast<float>(rating->get<double>()));
     }
-    w.SetRight(integer(j, "right", 0, where));
-    w.SetWrong(integer(j, "wrong", 0, where));
-    w.RecalcTotal(); // "total" is derived and never stored
-    w.SetSoundPath(text(j, "soundPathOne", where), 1);
-    w.SetSoundPath(text(j, "soundPathTwo", where), 2);
+    w.setRight(integer(j, "right", 0, where));
+    w.setWrong(integer(j, "wrong", 0, where));
+    w.recalculateTotal(); // "total" is derived and never stored
+    w.setSoundPath(text(j, "soundPathOne", where), 1);
+    w.setSoundPath(text(j, "soundPathTwo", where), 2);
     w.setHint(text(j, "hint", where));
     w.setKind(integer(j, "kind", defaultKind, where));
-    w.SetPicturePath(text(j, "picturePathOne", where));
+    w.setPicturePath(text(j, "picturePathOne", where));
     return w;
 }
 
-static void readWords(const json& j, const char* key, int32_t defaultKind, std::vector<Word>& out)
+static void readPairs(const json& j, const char* key, int32_t defaultKind, std::vector<Pair>& out)
 {
     const auto it = j.find(key);
     if (it == j.end())
@@ -111,19 +111,19 @@ static void readWords(const json& j, const char* key, int32_t defaultKind, std::
             wordFromJson(item, std::string(key) + "[" + std::to_string(index++) + "]: ", defaultKind));
 }
 
-WordList listFromJson(const json& j)
+PairList listFromJson(const json& j)
 {
     if (!j.is_object())
         throw std::runtime_error("the document must be a JSON object");
-    WordList list;
+    PairList list;
     list.setNotes(text(j, "notes", ""));
     list.setCreatedStamp(text(j, "createdStamp", ""));
     list.setSavedStamp(text(j, "savedStamp", ""));
     list.setPassword(text(j, "password", ""));
     list.setSubject(text(j, "subject", ""));
     list.setLastIndex(integer(j, "lastIndex", -1, ""));
-    readWords(j, "pairs", Word::Pair, list.pairs());
-    readWords(j, "wrongAnswers", Word::WrongAnswer, list.wrongAnswers());
+    readPairs(j, "pairs", Pair::QuestionAnswer, list.pairs());
+    readPairs(j, "wrongAnswers", Pair::WrongAnswer, list.wrongAnswers());
     return list;
 }
 

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace brainlark::cli
 {
@@ -11,10 +11,10 @@ namespace brainlark::cli
 /// The list as JSON: every stored field, strings as the Windows-1252 bytes turned into Unicode (so the
 /// five undefined bytes survive as U+0081 …), ratings as numbers that give back the same float.
 /// `version` is the format version the list was read with; lists are always written as version 10.
-nlohmann::ordered_json listToJson(const WordList& list, uint32_t version = 10);
+nlohmann::ordered_json listToJson(const PairList& list, uint32_t version = 10);
 
 /// The reverse of listToJson. Throws std::runtime_error with a one-line reason on a malformed document
 /// (missing or mistyped member, number out of range).
-WordList listFromJson(const nlohmann::json& json);
+PairList listFromJson(const nlohmann::json& json);
 
 } // namespace brainlark::cli

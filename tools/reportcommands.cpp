@@ -93,7 +93,7 @@ int exportHtml(const std::vector<std::string>& raw, std::ostream&, std::ostream&
             args, 2,
             "brainlark-cli export-html LIST.fly OUT.html [--template T] [--no-stats] [--student NAME]", err))
         return UsageError;
-    WordList list;
+    PairList list;
     std::string templateText;
     if (!loadList(args.positionals()[0], list, err) || !loadTemplate(args, HtmlTemplate, templateText, err))
         return FileError;
@@ -115,7 +115,7 @@ bool parseSeed(const std::string& text, uint32_t& seed)
     return value <= 0xFFFFFFFFull;
 }
 
-int writeTest(const CliArgs& args, const WordList& list, const std::string& templateText, const Clock& clock,
+int writeTest(const CliArgs& args, const PairList& list, const std::string& templateText, const Clock& clock,
               RandomSource& random, PrintableTest::Pause pause, std::ostream& err)
 {
     PrintableTest test(clock, random, std::move(pause));
@@ -142,7 +142,7 @@ int exportRtf(const std::vector<std::string>& raw, std::ostream&, std::ostream& 
         err << "brainlark-cli: --seed needs a number from 0 to 4294967295\nusage: " << usage << '\n';
         return UsageError;
     }
-    WordList list;
+    PairList list;
     std::string templateText;
     if (!loadList(args.positionals()[0], list, err) || !loadTemplate(args, RtfTemplate, templateText, err))
         return FileError;
@@ -165,7 +165,7 @@ int exportPdb(const std::vector<std::string>& raw, std::ostream&, std::ostream& 
     const CliArgs args(raw, {});
     if (!expectArgs(args, 2, "brainlark-cli export-pdb LIST.fly OUT.pdb", err))
         return UsageError;
-    WordList list;
+    PairList list;
     if (!loadList(args.positionals()[0], list, err))
         return FileError;
     const SystemClock clock;

@@ -11,9 +11,9 @@ namespace brainlark
 namespace
 {
 
-int pickSequential(WordList& list)
+int pickSequential(PairList& list)
 {
-    const int64_t n = list.GetCount();
+    const int64_t n = list.count();
     // A damaged position (below -1, or past the end after the list shrank) restarts or wraps cleanly.
     const int64_t last = std::max<int64_t>(list.lastIndex(), -1);
     const int index = static_cast<int>((last + 1) % n);
@@ -21,22 +21,22 @@ int pickSequential(WordList& list)
     return index;
 }
 
-int pickRandom(const WordList& list, const std::string& previous, RandomSource& random)
+int pickRandom(const PairList& list, const std::string& previous, RandomSource& random)
 {
-    const uint32_t n = static_cast<uint32_t>(list.GetCount());
+    const uint32_t n = static_cast<uint32_t>(list.count());
     int index = 0;
     for (int draw = 0; draw < QuizQuestion::RandomDraws; ++draw) {
         index = static_cast<int>(random.below(n));
-        if (list.pairs()[static_cast<size_t>(index)].GetQuestion() != previous)
+        if (list.pairs()[static_cast<size_t>(index)].shownQuestion() != previous)
             break;
     }
     return index;
 }
 
-int pickSmart(WordList& list, const std::string& previous, RandomSource& random, const Clock& clock)
+int pickSmart(PairList& list, const std::string& previous, RandomSource& random, const Clock& clock)
 {
-    const std::vector<int32_t> candidates = list.SortByRating(QuizQuestion::SmartPickCandidates);
-    const uint32_t n = static_cast<uint32_t>(list.GetCount());
+    const std::vector<int32_t> candidates = list.sortByRating(QuizQuestion::SmartPickCandidates);
+    const uint32_t n = static_cast<uint32_t>(list.count());
     // Lists under five pairs are refused before a quiz starts; the modulo keeps a short list safe anyway.
     const uint32_t count = static_cast<uint32_t>(candidates.size());
     int index = candidates.front();
@@ -44,7 +44,7 @@ int pickSmart(WordList& list, const std::string& previous, RandomSource& random,
         const uint32_t ticks = static_cast<uint32_t>(static_cast<uint64_t>(clock.ticksMs()) % n);
         const uint32_t k = (random.next() + ticks) % count;
         index = candidates[k];
-        if (list.pairs()[static_cast<size_t>(index)].GetQuestion() != previous)
+        if (list.pairs()[static_cast<size_t>(index)].shownQuestion() != previous)
             break;
     }
     return index;
@@ -52,13 +52,13 @@ int pickSmart(WordList& list, const std::string& previous, RandomSource& random,
 
 } // namespace
 
-QuizQuestion QuizQuestion::build(WordList& list, const QuestionRequest& request, RandomSource& random,
+QuizQuestion QuizQuestion::build(PairList& list, const QuestionRequest& request, RandomSource& random,
                                  const Clock& clock, WrongAnswerIndex* wrongAnswers)
 {
     QuizQuestion question;
     question.m_mode = request.mode;
     question.m_startSeconds = clock.wallSeconds();
-    if (list.GetCount() <= 0)
+    if (list.count() <= 0)
         return question;
     question.m_questionIndex = pickIndex(list, request, random, clock);
     question.m_question = list.pairs()[static_cast<size_t>(question.m_questionIndex)];
@@ -69,7 +69,7 @@ QuizQuestion QuizQuestion::build(WordList& list, const QuestionRequest& request,
     return question;
 }
 
-int QuizQuestion::pickIndex(WordList& list, const QuestionRequest& request, RandomSource& random,
+int QuizQuestion::pickIndex(PairList& list, const QuestionRequest& request, RandomSource& random,
                             const Clock& clock)
 {
     switch (request.selection) {
@@ -83,24 +83,24 @@ int QuizQuestion::pickIndex(WordList& list, const QuestionRequest& request, Rand
     return pickSmart(list, request.previousQuestion, random, clock);
 }
 
-std::vector<const Word*> QuizQuestion::predefinedWrongAnswers(const WordList& list,
+std::vector<const Pair*> QuizQuestion::predefinedWrongAnswers(const PairList& list,
                                                               WrongAnswerIndex* index) const
 {
-    std::vector<const Word*> found;
+    std::vector<const Pair*> found;
     if (index == nullptr) {
-        list.CollectWrongAnswers(m_question.GetQuestion(), found);
+        list.collectWrongAnswers(m_question.shownQuestion(), found);
         return found;
     }
-    for (int i : index->lookup(list, m_question.GetQuestion()))
+    for (int i : index->lookup(list, m_question.shownQuestion()))
         found.push_back(&list.wrongAnswers()[static_cast<size_t>(i)]);
     return found;
 }
 
-void QuizQuestion::buildMultipleChoice(const WordList& list, const QuestionRequest& request,
+void QuizQuestion::buildMultipleChoice(const PairList& list, const QuestionRequest& request,
                                        RandomSource& random, WrongAnswerIndex* index)
 {
     const int c = request.choiceCount;
-    const int n = list.GetCount();
+    const int n = list.count();
     if (request.answers == AnswerMode::Random) {
         const RandomIndexSet drawn(random, c, n, m_questionIndex);
         for (int i : drawn.indices())
@@ -108,8 +108,8 @@ void QuizQuestion::buildMultipleChoice(const WordList& list, const QuestionReque
         return;
     }
     // Candidates: the pair itself (slot 0), then its predefined wrong answers in list order.
-    std::vector<const Word*> candidates{&list.pairs()[static_cast<size_t>(m_questionIndex)]};
-    for (const Word* w : predefinedWrongAnswers(list, index))
+    std::vector<const Pair*> candidates{&list.pairs()[static_cast<size_t>(m_questionIndex)]};
+    for (const Pair* w : predefinedWrongAnswers(list, index))
         candidates.push_back(w);
     const int m = static_cast<int>(candidates.size());
     if (m >= c) {
@@ -119,7 +119,7 @@ void QuizQuestion::buildMultipleChoice(const WordList& list, const QuestionReque
         return;
     }
     // Too few wrong answers: fill up with random pairs (the asked one among them), then shuffle.
-    std::vector<const Word*> pool;
+    std::vector<const Pair*> pool;
     const RandomIndexSet pairs(random, c - m + 1, n, m_questionIndex);
     for (int i : pairs.indices())
         pool.push_back(&list.pairs()[static_cast<size_t>(i)]);
@@ -129,22 +129,22 @@ void QuizQuestion::buildMultipleChoice(const WordList& list, const QuestionReque
         m_choices.push_back(*pool[static_cast<size_t>(i)]);
 }
 
-void QuizQuestion::buildTrueFalse(const WordList& list, const QuestionRequest& request, RandomSource& random,
+void QuizQuestion::buildTrueFalse(const PairList& list, const QuestionRequest& request, RandomSource& random,
                                   WrongAnswerIndex* index)
 {
     const bool statementTrue = random.next() % 2 == 0;
-    Word wrong;
-    std::vector<const Word*> predefined;
+    Pair wrong;
+    std::vector<const Pair*> predefined;
     if (request.answers == AnswerMode::Predefined)
         predefined = predefinedWrongAnswers(list, index);
     if (!predefined.empty()) {
         wrong = *predefined[random.below(static_cast<uint32_t>(predefined.size()))];
     } else {
         // May be the asked pair itself; then both buttons are right.
-        wrong = list.pairs()[random.below(static_cast<uint32_t>(list.GetCount()))];
+        wrong = list.pairs()[random.below(static_cast<uint32_t>(list.count()))];
     }
-    const Word& first = statementTrue ? m_question : wrong;
-    const Word& rest = statementTrue ? wrong : m_question;
+    const Pair& first = statementTrue ? m_question : wrong;
+    const Pair& rest = statementTrue ? wrong : m_question;
     const int c = std::max(request.choiceCount, 2);
     m_choices.push_back(first);
     for (int i = 1; i < c; ++i)
@@ -162,12 +162,12 @@ bool QuizQuestion::judgeChoice(int choice, const Clock& clock)
     setResponseTime(clock);
     if (isEmpty() || choice < 0 || choice >= choiceCount())
         return false;
-    const Word& p = m_choices[static_cast<size_t>(choice)];
-    if (p.kind() != Word::Pair)
+    const Pair& p = m_choices[static_cast<size_t>(choice)];
+    if (p.kind() != Pair::QuestionAnswer)
         return false;
-    if (p.GetQuestion() == m_question.GetQuestion())
+    if (p.shownQuestion() == m_question.shownQuestion())
         return true;
-    return p.GetAnswer() == m_question.GetAnswer();
+    return p.shownAnswer() == m_question.shownAnswer();
 }
 
 bool QuizQuestion::judgeTyped(const std::string& typed, const TypeinOptions& options, const Clock& clock)
@@ -175,7 +175,7 @@ bool QuizQuestion::judgeTyped(const std::string& typed, const TypeinOptions& opt
     setResponseTime(clock);
     if (isEmpty())
         return false;
-    return TypeinRules::matches(typed, m_question.GetAnswer(), options);
+    return TypeinRules::matches(typed, m_question.shownAnswer(), options);
 }
 
 } // namespace brainlark

@@ -6,7 +6,7 @@
 
 #include "core/clock.h"
 #include "core/randomsource.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "quiz/engine/quiztypes.h"
 #include "quiz/engine/typeinrules.h"
 
@@ -22,7 +22,7 @@ struct QuestionRequest {
     QuizMode mode = QuizMode::MultipleChoice;
     /// Question text of the last question built; Smart Pick and Random try not to repeat it.
     std::string previousQuestion;
-    int choiceCount = WordList::ChoiceCount;
+    int choiceCount = PairList::ChoiceCount;
 };
 
 /// One shown question: the pair asked, its answer choices (copies, so later list edits cannot reach them)
@@ -42,7 +42,7 @@ public:
     /// by quiz mode and answer mode. Predefined wrong answers are looked up in wrongAnswers when given,
     /// else by scanning the list. An empty list gives an empty question. The start time is set to now;
     /// call markShown() once the question is on the screen.
-    static QuizQuestion build(WordList& list, const QuestionRequest& request, RandomSource& random,
+    static QuizQuestion build(PairList& list, const QuestionRequest& request, RandomSource& random,
                               const Clock& clock, WrongAnswerIndex* wrongAnswers = nullptr);
 
     /// Index of the asked pair in the list; -1 for an empty question.
@@ -50,10 +50,10 @@ public:
     bool isEmpty() const { return m_questionIndex < 0; }
     QuizMode mode() const { return m_mode; }
     /// A copy of the asked pair as it was when the question was built.
-    const Word& questionPair() const { return m_question; }
+    const Pair& questionPair() const { return m_question; }
     /// The choices; a choice's position is its box index. In True/False and Type-in only choice 0 is shown
     /// ("True" judges choice 0, "False" choice 1).
-    const std::vector<Word>& choices() const { return m_choices; }
+    const std::vector<Pair>& choices() const { return m_choices; }
     int choiceCount() const { return static_cast<int>(m_choices.size()); }
 
     /// Takes the start time; drawing and animation then do not count toward the response time.
@@ -69,19 +69,19 @@ public:
     bool judgeTyped(const std::string& typed, const TypeinOptions& options, const Clock& clock);
 
 private:
-    static int pickIndex(WordList& list, const QuestionRequest& request, RandomSource& random,
+    static int pickIndex(PairList& list, const QuestionRequest& request, RandomSource& random,
                          const Clock& clock);
-    void buildMultipleChoice(const WordList& list, const QuestionRequest& request, RandomSource& random,
+    void buildMultipleChoice(const PairList& list, const QuestionRequest& request, RandomSource& random,
                              WrongAnswerIndex* index);
-    void buildTrueFalse(const WordList& list, const QuestionRequest& request, RandomSource& random,
+    void buildTrueFalse(const PairList& list, const QuestionRequest& request, RandomSource& random,
                         WrongAnswerIndex* index);
-    std::vector<const Word*> predefinedWrongAnswers(const WordList& list, WrongAnswerIndex* index) const;
+    std::vector<const Pair*> predefinedWrongAnswers(const PairList& list, WrongAnswerIndex* index) const;
     void setResponseTime(const Clock& clock);
 
     int m_questionIndex = -1;
     QuizMode m_mode = QuizMode::MultipleChoice;
-    Word m_question;
-    std::vector<Word> m_choices;
+    Pair m_question;
+    std::vector<Pair> m_choices;
     int64_t m_startSeconds = 0;
     int m_responseSeconds = 0;
 };

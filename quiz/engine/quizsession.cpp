@@ -5,12 +5,12 @@
 namespace brainlark
 {
 
-QuizSession::QuizSession(WordList& list, RandomSource& random, const Clock& clock)
+QuizSession::QuizSession(PairList& list, RandomSource& random, const Clock& clock)
     : m_list(&list), m_random(&random), m_clock(&clock)
 {
 }
 
-void QuizSession::setList(WordList& list)
+void QuizSession::setList(PairList& list)
 {
     m_list = &list;
     m_wrongAnswerIndex.invalidate();
@@ -43,7 +43,7 @@ const QuizQuestion& QuizSession::newQuestion(SelectionMode selection, AnswerMode
     request.previousQuestion = m_previousQuestion;
     m_current = QuizQuestion::build(*m_list, request, *m_random, *m_clock, &m_wrongAnswerIndex);
     if (!m_current.isEmpty())
-        m_previousQuestion = m_current.questionPair().GetQuestion();
+        m_previousQuestion = m_current.questionPair().shownQuestion();
     m_missed = false;
     return m_current;
 }
@@ -71,18 +71,18 @@ AnswerOutcome QuizSession::settle(bool right, const AppFlags& flags, int32_t ale
     outcome.right = right;
     const int index = m_current.questionIndex();
     // The list may have been replaced or shortened under a shown question; then only the score counts.
-    Word* pair = index < m_list->GetCount() ? m_list->GetAt(index, WordList::Pairs) : nullptr;
+    Pair* pair = index < m_list->count() ? m_list->at(index, PairList::Pairs) : nullptr;
     if (right) {
         if (pair != nullptr) {
-            pair->AddRight(1);
+            pair->addRight(1);
             pair->incrementTimesInQuestion();
-            pair->UpdateRating(m_current.responseSeconds(), m_missed);
+            pair->updateRating(m_current.responseSeconds(), m_missed);
         }
         m_right = wrappingAdd(m_right, 1);
         outcome.alertDue = alertDue(flags, alertFactor);
     } else {
         if (pair != nullptr)
-            pair->AddWrong(1);
+            pair->addWrong(1);
         m_wrong = wrappingAdd(m_wrong, 1);
         m_missed = true;
     }
@@ -105,8 +105,8 @@ QuizSession::ReverseResult QuizSession::reverse(AnswerMode answers)
 {
     if (answers == AnswerMode::Predefined)
         return ReverseResult::Refused;
-    if (m_list->GetCount() > 0)
-        m_list->ToggleReverse();
+    if (m_list->count() > 0)
+        m_list->toggleReverse();
     m_reversed = !m_reversed;
     return ReverseResult::Reversed;
 }

@@ -5,7 +5,7 @@
 
 #include "core/clock.h"
 #include "core/randomsource.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "quiz/engine/appflags.h"
 #include "quiz/engine/quizquestion.h"
 #include "quiz/engine/wronganswerindex.h"
@@ -26,11 +26,11 @@ struct AnswerOutcome {
 class QuizSession
 {
 public:
-    QuizSession(WordList& list, RandomSource& random, const Clock& clock);
+    QuizSession(PairList& list, RandomSource& random, const Clock& clock);
 
     /// Switches to another list: score, previous question, missed flag and current question start afresh.
-    void setList(WordList& list);
-    WordList& list() { return *m_list; }
+    void setList(PairList& list);
+    PairList& list() { return *m_list; }
     /// Tells the session that pairs or wrong answers were edited, so cached look-ups are rebuilt.
     void listChanged() { m_wrongAnswerIndex.invalidate(); }
 
@@ -78,7 +78,7 @@ public:
 private:
     AnswerOutcome settle(bool right, const AppFlags& flags, int32_t alertFactor);
 
-    WordList* m_list;
+    PairList* m_list;
     RandomSource* m_random;
     const Clock* m_clock;
     WrongAnswerIndex m_wrongAnswerIndex;

@@ -170,15 +170,15 @@ Rect ScreenLayout::counterBox(int rightCount, bool alertSide) const
     return Rect::fromSize(left, top, w, size);
 }
 
-std::string ScreenLayout::answerText(const Word& choice, const AppFlags& flags) const
+std::string ScreenLayout::answerText(const Pair& choice, const AppFlags& flags) const
 {
     if (m_mode == QuizMode::TypeIn)
         return {};
-    const bool hasSound = !choice.GetSoundPath(choice.isReversed() ? 1 : 2).empty();
+    const bool hasSound = !choice.soundPath(choice.isReversed() ? 1 : 2).empty();
     if (flags.fun(AppFlags::HideText) && hasSound)
         return {};
     std::string text = usesBoxes() ? "" : "\x95 ";
-    return text.append(choice.GetAnswer());
+    return text.append(choice.shownAnswer());
 }
 
 unsigned ScreenLayout::boxFormat() const

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/randomsource.h"
-#include "core/word.h"
+#include "core/pair.h"
 #include "quiz/engine/appflags.h"
 #include "quiz/engine/quiztypes.h"
 #include "quiz/engine/rect.h"
@@ -78,7 +78,7 @@ public:
     /// Text of the answer box of a choice: its answer; empty in Type-in, and empty with "Hide q/a text" when
     /// the choice has an answer sound (the learner answers by listening). Classic puts "\x95 " (a bullet)
     /// before it.
-    std::string answerText(const Word& choice, const AppFlags& flags) const;
+    std::string answerText(const Pair& choice, const AppFlags& flags) const;
     /// Text format of the question and answer boxes: left-aligned in Boxes-4, else centred (both
     /// word-breaking, tabs expanded); Classic questions are vertically centred.
     unsigned boxFormat() const;

@@ -53,7 +53,7 @@ TypeinField::Input TypeinField::handleArrow(Arrow key)
     case Arrow::Up:
     case Arrow::Down:
         if (m_caret > 0)
-            m_typed = TypeinRules::CycleAccent(m_typed, m_caret, key == Arrow::Up ? +1 : -1);
+            m_typed = TypeinRules::cycleAccent(m_typed, m_caret, key == Arrow::Up ? +1 : -1);
         break;
     }
     // The field is redrawn after every arrow key, moved or not.

@@ -166,7 +166,7 @@ bool TypeinRules::isWordCharacter(unsigned char c)
     return c != 0 && std::strchr(kWordCharacters, static_cast<char>(c)) != nullptr;
 }
 
-std::string TypeinRules::CycleAccent(const std::string& text, int position, int direction)
+std::string TypeinRules::cycleAccent(const std::string& text, int position, int direction)
 {
     if (position <= 0 || static_cast<size_t>(position) > text.size())
         return text;

@@ -46,7 +46,7 @@ public:
 
     /// Replaces the character before position with its neighbour in its accent group (direction +1 or -1,
     /// wrapping). Unchanged when position is outside 1..size or the character is in no group.
-    static std::string CycleAccent(const std::string& text, int position, int direction);
+    static std::string cycleAccent(const std::string& text, int position, int direction);
 };
 
 } // namespace brainlark

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace brainlark
 {
@@ -20,17 +20,17 @@ class WrongAnswerIndex
 public:
     /// Positions in list.wrongAnswers(), in list order, of the kind 1 entries whose stored question
     /// equals the text exactly.
-    std::vector<int> lookup(const WordList& list, std::string_view question);
+    std::vector<int> lookup(const PairList& list, std::string_view question);
     void invalidate() { m_built = false; }
 
 private:
-    bool isCurrent(const WordList& list) const;
-    bool stillMatches(const WordList& list, std::string_view question, const std::vector<int>& hits) const;
-    void rebuild(const WordList& list);
+    bool isCurrent(const PairList& list) const;
+    bool stillMatches(const PairList& list, std::string_view question, const std::vector<int>& hits) const;
+    void rebuild(const PairList& list);
 
     std::unordered_map<std::string, std::vector<int>> m_byQuestion;
-    const WordList* m_list = nullptr;
-    const Word* m_storage = nullptr;
+    const PairList* m_list = nullptr;
+    const Pair* m_storage = nullptr;
     size_t m_size = 0;
     bool m_built = false;
 };

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/congratulation.h"
-#include "app/pauser.h"
+#include "quiz/ui/congratulation.h"
+#include "services/pauser.h"
 #include "core/clock.h"
 #include "quiz/engine/counterflash.h"
 #include "quiz/engine/newquestionanimation.h"

@@ -1,6 +1,6 @@
 #include "quiz/ui/quizlook.h"
 
-#include "app/appsettings.h"
+#include "settings/appsettings.h"
 
 namespace brainlark
 {

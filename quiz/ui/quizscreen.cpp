@@ -97,7 +97,7 @@ void QuizScreen::styleBox(TextBox& box, const QuizLook& look, const HslColor& te
 
 void QuizScreen::buildQuestionBox(const QuizQuestion& question, const QuizLook& look)
 {
-    m_question = TextBox(question.questionPair().GetQuestion());
+    m_question = TextBox(question.questionPair().shownQuestion());
     styleBox(m_question, look, look.questionText);
     m_question.setColors(look.outline, look.border, look.questionFill);
     setBoxFont(m_question, look.questionFont);
@@ -123,7 +123,7 @@ void QuizScreen::buildAnswers(const QuizQuestion& question, const QuizLook& look
 
 void QuizScreen::buildClassic(const QuizQuestion& question, const QuizLook& look, const AppFlags& flags)
 {
-    m_question = TextBox(question.questionPair().GetQuestion());
+    m_question = TextBox(question.questionPair().shownQuestion());
     setBoxFont(m_question, look.questionFont);
     m_question.setTextColor(look.questionText);
     m_question.setFormat(m_layout.questionFormat());
@@ -166,7 +166,7 @@ void QuizScreen::buildButtons(const QuizLook& look)
 void QuizScreen::buildTypein(const QuizQuestion& question, const QuizLook& look, int preFill)
 {
     m_typein =
-        std::make_unique<TypeinField>(question.questionPair().GetAnswer(), preFill, m_layout.answerBox(0));
+        std::make_unique<TypeinField>(question.questionPair().shownAnswer(), preFill, m_layout.answerBox(0));
     styleBox(*m_typein, look, look.answerText);
     setBoxFont(*m_typein, look.answerFont);
     m_typein->setFormat(TextBox::AlignLeft | TextBox::VCenter | TextBox::WordBreak);
@@ -175,14 +175,14 @@ void QuizScreen::buildTypein(const QuizQuestion& question, const QuizLook& look,
 void QuizScreen::findMedia(const QuizQuestion& question, const QString& programFolder)
 {
     const std::string folder = programFolder.toStdString();
-    const Word& pair = question.questionPair();
-    m_questionSound = mediaFile(pair.GetQuestionSoundFile(folder));
+    const Pair& pair = question.questionPair();
+    m_questionSound = mediaFile(pair.shownQuestionSoundFile(folder));
     for (int i = 0; i < question.choiceCount() && i < 4; ++i)
         m_answerSounds[static_cast<size_t>(i)] =
-            mediaFile(question.choices()[static_cast<size_t>(i)].GetAnswerSoundFile(folder));
+            mediaFile(question.choices()[static_cast<size_t>(i)].shownAnswerSoundFile(folder));
     if (m_layout.isTrueFalseOrTypeIn()) // only the statement box can carry an icon
         std::fill(m_answerSounds.begin() + 1, m_answerSounds.end(), QString());
-    m_picturePath = mediaFile(pair.GetPictureFile(folder));
+    m_picturePath = mediaFile(pair.pictureFile(folder));
     if (!m_picturePath.isEmpty() && !m_layout.pictureArea().isEmpty()) {
         const PictureResult loaded = ImageLayer::load(m_picturePath);
         if (loaded.ok())

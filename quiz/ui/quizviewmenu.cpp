@@ -2,14 +2,14 @@
 
 #include <QActionGroup>
 
-#include "app/appsettings.h"
-#include "app/eventsounds.h"
-#include "quiz/ui/ccardloomview.h"
+#include "settings/appsettings.h"
+#include "services/eventsounds.h"
+#include "quiz/ui/quizview.h"
 
 namespace brainlark
 {
 
-using V = CCardloomView;
+using V = QuizView;
 
 QuizViewMenu::QuizViewMenu(const AppSettings& settings, std::function<void(int)> run, QWidget* parent)
     : QMenu(parent), m_run(std::move(run))

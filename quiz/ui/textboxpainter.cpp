@@ -6,7 +6,7 @@
 #include <QTextLayout>
 #include <algorithm>
 
-#include "app/pauser.h"
+#include "services/pauser.h"
 #include "quiz/engine/textbox.h"
 #include "quiz/engine/typeinfield.h"
 #include "quiz/ui/qtcolor.h"

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/pauser.h"
+#include "services/pauser.h"
 #include "core/randomsource.h"
 #include "quiz/engine/transitionplan.h"
 
@@ -58,13 +58,13 @@ TransitionEffect::TransitionEffect(TransitionTarget target, RandomSource& random
 {
 }
 
-int TransitionEffect::ChooseDirection(int value)
+int TransitionEffect::chooseDirection(int value)
 {
     m_direction = TransitionPlan::chooseDirection(value, m_random);
     return m_direction;
 }
 
-void TransitionEffect::Run(int kind, const QColor& colour, int durationMs)
+void TransitionEffect::run(int kind, const QColor& colour, int durationMs)
 {
     m_colour = colour;
     const bool plain = !m_target.backgroundIsPlain || m_target.backgroundIsPlain();
@@ -102,7 +102,7 @@ void TransitionEffect::Run(int kind, const QColor& colour, int durationMs)
     m_lastKind = kind;
 }
 
-void TransitionEffect::Clear()
+void TransitionEffect::clear()
 {
     m_screen = grab();
     if (m_screen.isNull())

@@ -40,11 +40,11 @@ public:
     TransitionEffect(TransitionTarget target, RandomSource& random, Pauser& pauser);
 
     /// −1 picks 0 or 1 at random; any other value becomes the direction. Returns the direction.
-    int ChooseDirection(int value);
+    int chooseDirection(int value);
     /// Runs effect kind 1-7 (−1: a random one) in colour over about durationMs.
-    void Run(int kind, const QColor& colour, int durationMs);
+    void run(int kind, const QColor& colour, int durationMs);
     /// Fills the whole area with the colour of the last run.
-    void Clear();
+    void clear();
 
     int direction() const { return m_direction; }
     /// The kind the last run actually drew (after the random choice and the replacement of bars).

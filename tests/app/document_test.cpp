@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <unistd.h>
 
-#include "app/appsettings.h"
-#include "app/ccardloomdoc.h"
+#include "settings/appsettings.h"
+#include "app/listdocument.h"
 #include "core/clock.h"
 #include "core/flyarchive.h"
 #include "support/fakes.h"
@@ -27,9 +27,9 @@ const QString ReadErrorMessage =
     "able to open this Q&A-list, please download \nand install the latest version of Brainlark from "
     "www.brainlark.example.\n\nWould you like to open the download page now?";
 
-WordList makeList(int pairs, const std::string& password = "", const std::string& notes = "")
+PairList makeList(int pairs, const std::string& password = "", const std::string& notes = "")
 {
-    WordList list;
+    PairList list;
     for (int i = 0; i < pairs; ++i)
         list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
     list.setPassword(password);
@@ -52,10 +52,10 @@ private:
     RecordingPauser m_pauser;
     RecordingSoundPlayer m_sound;
     std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<CCardloomDoc> m_doc;
+    std::unique_ptr<ListDocument> m_doc;
 
     QString data(const QString& name) const { return m_dir.path() + "/data/" + name; }
-    QString writeList(const QString& name, WordList list)
+    QString writeList(const QString& name, PairList list)
     {
         const QString path = data(name);
         QFile file(path);
@@ -69,9 +69,9 @@ private:
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
     }
-    WordList readBack(const QString& path)
+    PairList readBack(const QString& path)
     {
-        WordList list;
+        PairList list;
         FlyArchive::readFile(QFile::encodeName(path).toStdString(), list);
         return list;
     }
@@ -88,7 +88,7 @@ private slots:
         m_settings->setInstallPath(m_dir.path());
         m_settings->resetToDefaults();
         Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
-        m_doc = std::make_unique<CCardloomDoc>(*m_settings, services);
+        m_doc = std::make_unique<ListDocument>(*m_settings, services);
         m_doc->setQuizShown(false); // only the tests that check the write-back at the end want it
     }
     void cleanup()
@@ -113,11 +113,11 @@ private slots:
         QFETCH(bool, loads);
         QFETCH(QString, message);
         const QString old = writeList("Old.fly", makeList(6));
-        QVERIFY(m_doc->LoadList(old, 1));
+        QVERIFY(m_doc->loadList(old, ListDocument::OpenList));
         const QString path = writeList("Spanish.fly", makeList(pairs));
-        QSignalSpy loaded(m_doc.get(), &CCardloomDoc::listLoaded);
+        QSignalSpy loaded(m_doc.get(), &ListDocument::listLoaded);
 
-        QCOMPARE(m_doc->LoadList(path, 1), loads);
+        QCOMPARE(m_doc->loadList(path, ListDocument::OpenList), loads);
         if (message.contains("%1"))
             message = message.arg(path);
         QCOMPARE(m_prompter.messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -132,13 +132,13 @@ private slots:
     void corruptListKeepsTheOldOneAndOffersTheDownloadPage()
     {
         const QString good = writeList("Good.fly", makeList(5));
-        QVERIFY(m_doc->LoadList(good, 1));
-        const std::string bytes = FlyArchive::write(*std::make_unique<WordList>(makeList(5)), "s");
+        QVERIFY(m_doc->loadList(good, ListDocument::OpenList));
+        const std::string bytes = FlyArchive::write(*std::make_unique<PairList>(makeList(5)), "s");
         const QString bad = data("Bad.fly");
         writeBytes(bad, QByteArray::fromStdString(bytes.substr(0, bytes.size() / 2)));
 
         m_prompter.messageAnswers.append(Prompter::No);
-        QVERIFY(!m_doc->LoadList(bad, 1));
+        QVERIFY(!m_doc->loadList(bad, ListDocument::OpenList));
         QCOMPARE(m_prompter.messageTexts(), QStringList{ReadErrorMessage});
         QCOMPARE(m_prompter.messages.first().buttons, Prompter::Buttons::YesNo);
         QVERIFY(m_shell.opened.isEmpty());
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(m_doc->pairCount(), 5);
 
         m_prompter.messageAnswers.append(Prompter::Yes);
-        QVERIFY(!m_doc->LoadList(bad, 1));
+        QVERIFY(!m_doc->loadList(bad, ListDocument::OpenList));
         QCOMPARE(m_shell.opened, QStringList{"http://www.brainlark.example/download.html?s=software"});
         QCOMPARE(m_settings->currentFileName(), good);
     }
@@ -154,14 +154,14 @@ private slots:
     void extensionAndModeRules()
     {
         const QString upper = writeList("LOUD.FLY", makeList(5));
-        QVERIFY(m_doc->LoadList(upper, 1));
+        QVERIFY(m_doc->loadList(upper, ListDocument::OpenList));
         QCOMPARE(m_doc->title(), QString("LOUD"));
         const QString text = m_dir.path() + "/text/words.txt";
         writeBytes(text, "a @ b\n");
-        QVERIFY(!m_doc->LoadList(text, 1));
-        QVERIFY(!m_doc->LoadList(upper, 0));
-        QVERIFY(!m_doc->LoadList(upper, 2));
-        QVERIFY(!m_doc->LoadList(data("Missing.fly"), 1));
+        QVERIFY(!m_doc->loadList(text, ListDocument::OpenList));
+        QVERIFY(!m_doc->loadList(upper, ListDocument::ImportText));
+        QVERIFY(!m_doc->loadList(upper, static_cast<ListDocument::LoadMode>(2)));
+        QVERIFY(!m_doc->loadList(data("Missing.fly"), ListDocument::OpenList));
         QVERIFY(m_prompter.messages.isEmpty());
         QCOMPARE(m_doc->title(), QString("LOUD"));
         QCOMPARE(m_settings->currentFileType(), 1);
@@ -171,18 +171,18 @@ private slots:
     {
         const QString four = m_dir.path() + "/text/four.txt";
         writeBytes(four, "a @ 1\nb @ 2\nc @ 3\nd @ 4\n");
-        QVERIFY(!m_doc->LoadList(four, 0));
+        QVERIFY(!m_doc->loadList(four, ListDocument::ImportText));
         QCOMPARE(m_prompter.messageTexts(),
                  QStringList{"Sorry, file " + four + " does not contain a valid Q&A-list."});
         QVERIFY(!m_doc->hasList());
 
         const QString five = m_dir.path() + "/text/five.txt";
         writeBytes(five, "a @ 1\nb @ 2\nc @ 3\nd @ 4\ne @ 5\n");
-        QVERIFY(m_doc->LoadList(five, 0));
+        QVERIFY(m_doc->loadList(five, ListDocument::ImportText));
         QCOMPARE(m_doc->pairCount(), 5);
         QCOMPARE(m_settings->currentFileType(), 0);
         // An imported text file is never written over with list bytes.
-        QVERIFY(!m_doc->SaveToFile());
+        QVERIFY(!m_doc->saveToFile());
         QFile file(five);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith("a @ 1"));
@@ -206,7 +206,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, allowed);
         QFETCH(int, asked);
-        QVERIFY(m_doc->LoadList(writeList("Locked.fly", makeList(5, stored.toStdString())), 1));
+        QVERIFY(m_doc->loadList(writeList("Locked.fly", makeList(5, stored.toStdString())), ListDocument::OpenList));
         const std::optional<QString> typed = answer == 1   ? std::optional<QString>("Secret")
                                              : answer == 2 ? std::optional<QString>("secret")
                                                            : std::nullopt;
@@ -217,15 +217,15 @@ private slots:
         QCOMPARE(QFileInfo::exists(output), allowed);
         QCOMPARE(m_shell.opened, allowed ? QStringList{output} : QStringList());
         m_prompter.passwordAnswers.append(typed);
-        QCOMPARE(m_doc->CheckPassword(), allowed);
+        QCOMPARE(m_doc->checkPassword(), allowed);
     }
 
     void saveAsRenamesTheDocument()
     {
-        QVERIFY(m_doc->LoadList(writeList("Spanish.fly", makeList(5)), 1));
+        QVERIFY(m_doc->loadList(writeList("Spanish.fly", makeList(5)), ListDocument::OpenList));
         const QString target = data("Espanol.fly");
         m_prompter.fileAnswers.append(target);
-        QSignalSpy titles(m_doc.get(), &CCardloomDoc::titleChanged);
+        QSignalSpy titles(m_doc.get(), &ListDocument::titleChanged);
         m_doc->saveAs();
 
         QCOMPARE(m_prompter.fileRequests.size(), 1);
@@ -239,8 +239,8 @@ private slots:
         QCOMPARE(m_doc->pathName(), target);
         QCOMPARE(m_settings->currentFileName(), target);
         QCOMPARE(m_settings->currentFileType(), 1);
-        const WordList saved = readBack(target);
-        QCOMPARE(saved.GetCount(), 5);
+        const PairList saved = readBack(target);
+        QCOMPARE(saved.count(), 5);
         QVERIFY(saved.createdStamp() == "stamp");
         QVERIFY(QString::fromStdString(saved.savedStamp()).startsWith("Version 4.0###"));
         QVERIFY(m_prompter.messages.isEmpty());
@@ -248,7 +248,7 @@ private slots:
 
     void saveAsAddsTheListExtensionAndCanBeCancelled()
     {
-        QVERIFY(m_doc->LoadList(writeList("Spanish.fly", makeList(5)), 1));
+        QVERIFY(m_doc->loadList(writeList("Spanish.fly", makeList(5)), ListDocument::OpenList));
         m_prompter.fileAnswers.append(QString());
         m_doc->saveAs();
         QCOMPARE(m_doc->title(), QString("Spanish"));
@@ -261,7 +261,7 @@ private slots:
 
     void saveAsThatCannotWriteReportsAndWritesNothing()
     {
-        QVERIFY(m_doc->LoadList(writeList("Spanish.fly", makeList(5)), 1));
+        QVERIFY(m_doc->loadList(writeList("Spanish.fly", makeList(5)), ListDocument::OpenList));
         const QString target = m_dir.path() + "/no such folder/New.fly";
         m_prompter.fileAnswers.append(target);
         m_doc->saveAs();
@@ -276,14 +276,14 @@ private slots:
     void saveToFileWritesOnlyIntoTheExistingListFile()
     {
         const QString path = writeList("Stats.fly", makeList(5));
-        QVERIFY(!m_doc->SaveToFile()); // no list yet
-        QVERIFY(m_doc->LoadList(path, 1));
-        m_doc->list()->pairs()[0].AddRight(3);
-        QVERIFY(m_doc->SaveToFile());
+        QVERIFY(!m_doc->saveToFile()); // no list yet
+        QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
+        m_doc->list()->pairs()[0].addRight(3);
+        QVERIFY(m_doc->saveToFile());
         QCOMPARE(readBack(path).pairs()[0].right(), 3);
 
         QVERIFY(QFile::remove(path));
-        QVERIFY(!m_doc->SaveToFile());
+        QVERIFY(!m_doc->saveToFile());
         QVERIFY(!QFileInfo::exists(path));
         QVERIFY(m_prompter.messages.isEmpty());
     }
@@ -293,15 +293,15 @@ private slots:
         if (::geteuid() == 0)
             QSKIP("file permissions do not bind the superuser");
         const QString path = writeList("Locked.fly", makeList(5));
-        QVERIFY(m_doc->LoadList(path, 1));
+        QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
         const QByteArray before = [&] {
             QFile f(path);
             f.open(QIODevice::ReadOnly);
             return f.readAll();
         }();
         QFile::setPermissions(path, QFileDevice::ReadOwner);
-        m_doc->list()->pairs()[0].AddWrong(2);
-        QVERIFY(!m_doc->SaveToFile());
+        m_doc->list()->pairs()[0].addWrong(2);
+        QVERIFY(!m_doc->saveToFile());
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -311,8 +311,8 @@ private slots:
     void goingAwayWhileTheQuizIsShownWritesTheListBack()
     {
         const QString path = writeList("Back.fly", makeList(5));
-        QVERIFY(m_doc->LoadList(path, 1));
-        m_doc->list()->pairs()[1].AddRight(7);
+        QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
+        m_doc->list()->pairs()[1].addRight(7);
         m_doc->setQuizShown(true);
         m_doc.reset();
         QCOMPARE(readBack(path).pairs()[1].right(), 7);
@@ -326,20 +326,20 @@ private slots:
             return true;
         });
         const QString list = writeList("Open.fly", makeList(5));
-        QVERIFY(!m_doc->OnOpenDocument(m_dir.path() + "/sky.JPG"));
+        QVERIFY(!m_doc->openDocument(m_dir.path() + "/sky.JPG"));
         QCOMPARE(pictures, QStringList{m_dir.path() + "/sky.JPG"});
         QVERIFY(!m_doc->hasList());
-        QVERIFY(!m_doc->OnOpenDocument(m_dir.path() + "/notes.txt"));
+        QVERIFY(!m_doc->openDocument(m_dir.path() + "/notes.txt"));
         const QString tiny = data("Tiny.fly");
         writeBytes(tiny, QByteArray(49, '\0'));
-        QVERIFY(!m_doc->OnOpenDocument(tiny));
+        QVERIFY(!m_doc->openDocument(tiny));
         QVERIFY(m_prompter.messages.isEmpty());
 
         m_doc->setQuizShown(false);
-        QVERIFY(m_doc->OnOpenDocument(list));
+        QVERIFY(m_doc->openDocument(list));
         QVERIFY(!m_doc->hasList()); // the grid is shown: nothing is loaded under it
         m_doc->setQuizShown(true);
-        QVERIFY(m_doc->OnOpenDocument(list));
+        QVERIFY(m_doc->openDocument(list));
         QCOMPARE(m_doc->title(), QString("Open"));
         m_doc->setQuizShown(false);
     }
@@ -364,7 +364,7 @@ private slots:
 
     void textExportsWriteAndOpenTheirFile()
     {
-        QVERIFY(m_doc->LoadList(writeList("Capitals.fly", makeList(5)), 1));
+        QVERIFY(m_doc->loadList(writeList("Capitals.fly", makeList(5)), ListDocument::OpenList));
         m_doc->exportToText();
         const QString output = m_dir.path() + "/export_text/Capitals.txt";
         QFile sheet(output);
@@ -389,7 +389,7 @@ private slots:
         writeBytes(m_dir.path() + "/browser/reports_template.html",
                    "<h1>[header]</h1>\r\n<table>[rows]</table>");
         writeBytes(m_dir.path() + "/paperTests_template.rtf", "{\\rtf1 [test title] [quiz] [answers]}\n");
-        QVERIFY(m_doc->LoadList(writeList("Capitals.fly", makeList(5)), 1));
+        QVERIFY(m_doc->loadList(writeList("Capitals.fly", makeList(5)), ListDocument::OpenList));
 
         m_doc->exportToHtml();
         const QString report = m_dir.path() + "/browser/report1.html";
@@ -439,13 +439,13 @@ private slots:
 
     void diagnosticDumpAppendsToTheLog()
     {
-        QVERIFY(m_doc->LoadList(writeList("Dump.fly", makeList(5)), 1));
+        QVERIFY(m_doc->loadList(writeList("Dump.fly", makeList(5)), ListDocument::OpenList));
         m_doc->dumpDebug();
         m_doc->dumpDebug();
         QFile log(m_doc->debugLogPath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray text = log.readAll();
-        const QByteArray once = "<hr>" + QByteArray::fromStdString(m_doc->list()->DumpDebug());
+        const QByteArray once = "<hr>" + QByteArray::fromStdString(m_doc->list()->dumpDebug());
         QCOMPARE(text, once + once);
     }
 };

@@ -1,7 +1,7 @@
-#include "app/appsettings.h"
-#include "app/guidedialog.h"
-#include "app/guidemessages.h"
-#include "app/qtprompter.h"
+#include "settings/appsettings.h"
+#include "services/guidedialog.h"
+#include "services/guidemessages.h"
+#include "services/qtprompter.h"
 #include "support/fakes.h"
 
 #include <QCheckBox>

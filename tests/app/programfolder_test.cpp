@@ -132,7 +132,7 @@ void ProgramFolderTest::unusableFolderFails()
 
 void ProgramFolderTest::shippedCopyFoundFromBuildTree()
 {
-    // Run from the build tree there is no installed share/brainlark, so the source data serves.
+    // run from the build tree there is no installed share/brainlark, so the source data serves.
     QCOMPARE(ProgramFolder::shippedCopy(), QDir::cleanPath(BRAINLARK_SOURCE_DIR "/data"));
 }
 

@@ -99,7 +99,7 @@ void QuizFeedbackTest::rightAfterAMissWithCardAndTransition()
     QVERIFY2(transitionMs >= 700 && transitionMs <= 1200, qPrintable(QString::number(transitionMs)));
     QVERIFY(!rig.view->session()->missed());
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 1 - Wrong: 1"));
-    QCOMPARE(rig.view->screenState(), int(CCardloomView::Running));
+    QCOMPARE(rig.view->screenState(), int(QuizView::Running));
 }
 
 void QuizFeedbackTest::rightAnswerWithTransitionOnly()
@@ -119,7 +119,7 @@ void QuizFeedbackTest::wrongAnswerThatMovesOnWithoutEffects()
 {
     QuizRig rig;
     rig.settings.setFunFlags(AppFlags::ContinueAfterWrong | AppFlags::FunnySounds);
-    QSignalSpy focus(rig.view.get(), &CCardloomView::focusMainFrameRequested);
+    QSignalSpy focus(rig.view.get(), &QuizView::focusMainFrameRequested);
     rig.startQuiz(0);
     const std::string question(rig.askedPair().question());
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.wrongBox()));
@@ -161,7 +161,7 @@ void QuizFeedbackTest::classicCounterFlashAndReverseOnAlert()
     QCOMPARE(t, expected);
     // Reversed on the alert: the next question already asks the other side.
     QVERIFY(rig.list.pairs()[0].isReversed());
-    QVERIFY(rig.view->session()->current().questionPair().GetQuestion().rfind("Answer", 0) == 0);
+    QVERIFY(rig.view->session()->current().questionPair().shownQuestion().rfind("Answer", 0) == 0);
 }
 
 void QuizFeedbackTest::newQuestionAnimationTimeline()

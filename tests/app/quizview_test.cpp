@@ -39,7 +39,7 @@ void QuizViewTest::clickOnTheRightBoxCountsAndMovesOn()
     QVERIFY(rig.view->quizStarted());
     const int box = rig.rightBox();
     QVERIFY(box >= 0);
-    const Word& asked = rig.askedPair();
+    const Pair& asked = rig.askedPair();
     const std::string askedQuestion(asked.question());
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(box));
     QCOMPARE(asked.right(), 1);
@@ -54,7 +54,7 @@ void QuizViewTest::twoWrongClicksThenTheRightOne()
 {
     QuizRig rig;
     rig.startQuiz(0);
-    const Word& asked = rig.askedPair();
+    const Pair& asked = rig.askedPair();
     const std::string askedQuestion(asked.question());
     const int wrong = rig.wrongBox();
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(wrong));
@@ -75,7 +75,7 @@ void QuizViewTest::keysOneToFourAnswerTheBoxes()
 {
     QuizRig rig;
     rig.startQuiz(0);
-    const Word& asked = rig.askedPair();
+    const Pair& asked = rig.askedPair();
     QTest::keyClick(rig.view.get(), Qt::Key(Qt::Key_1 + rig.wrongBox()));
     QCOMPARE(asked.wrong(), 1);
     QTest::keyClick(rig.view.get(), Qt::Key(Qt::Key_1 + rig.rightBox()));
@@ -89,15 +89,15 @@ void QuizViewTest::trueFalseKeysAndButtons()
     rig.startQuiz(1);
     QVERIFY(rig.view->screen().layout().isTrueFalseOrTypeIn());
     const QuizQuestion& q = rig.view->session()->current();
-    const bool statementTrue = q.choices()[0].GetAnswer() == q.questionPair().GetAnswer();
-    const Word& asked = rig.askedPair();
+    const bool statementTrue = q.choices()[0].shownAnswer() == q.questionPair().shownAnswer();
+    const Pair& asked = rig.askedPair();
     QTest::keyClick(rig.view.get(), statementTrue ? Qt::Key_T : Qt::Key_F);
     QCOMPARE(asked.right(), 1);
     // The next statement answered with the buttons: the wrong one first.
     const QuizQuestion& next = rig.view->session()->current();
-    const bool nextTrue = next.choices()[0].GetAnswer() == next.questionPair().GetAnswer();
-    const bool bothRight = next.choices()[1].GetAnswer() == next.questionPair().GetAnswer();
-    const Word& nextAsked = rig.askedPair();
+    const bool nextTrue = next.choices()[0].shownAnswer() == next.questionPair().shownAnswer();
+    const bool bothRight = next.choices()[1].shownAnswer() == next.questionPair().shownAnswer();
+    const Pair& nextAsked = rig.askedPair();
     if (!bothRight) {
         QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.buttonCentre(nextTrue ? 1 : 0));
         QCOMPARE(nextAsked.wrong(), 1);
@@ -111,7 +111,7 @@ void QuizViewTest::typedAnswerIsJudgedOnEnter()
     QuizRig rig;
     rig.settings.setPreFill(0);
     rig.startQuiz(2);
-    const Word& asked = rig.askedPair();
+    const Pair& asked = rig.askedPair();
     QVERIFY(rig.view->screen().typein());
     QCOMPARE(rig.view->screen().typein()->typedText(), std::string("****** *"));
     QTest::keyClicks(rig.view.get(), "Wrong!!!");
@@ -119,7 +119,7 @@ void QuizViewTest::typedAnswerIsJudgedOnEnter()
     QCOMPARE(asked.wrong(), 1);
     // Without "Keep trying" a wrong typed answer moves on; the new field starts from its pre-fill.
     QVERIFY(rig.view->session()->current().questionPair().question() != asked.question());
-    const Word& next = rig.askedPair();
+    const Pair& next = rig.askedPair();
     QTest::keyClick(rig.view.get(), Qt::Key_R, Qt::ControlModifier); // clears the pre-fill
     QCOMPARE(rig.view->screen().typein()->typedText(), std::string());
     QTest::keyClicks(rig.view.get(), QString::fromStdString(std::string(next.answer())));
@@ -133,7 +133,7 @@ void QuizViewTest::skipCountsWrongAndMovesOn()
     QuizRig rig;
     rig.settings.setFunFlag(AppFlags::KeepTrying, true);
     rig.startQuiz(2);
-    const Word& asked = rig.askedPair();
+    const Pair& asked = rig.askedPair();
     const std::string question(asked.question());
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.buttonCentre(0)); // Try with the pre-fill
     QCOMPARE(asked.wrong(), 1);
@@ -166,8 +166,8 @@ void QuizViewTest::automaticAnswerPulsesWithoutJudging()
 void QuizViewTest::reversalRefusedInPredefinedMode()
 {
     QuizRig rig;
-    Word wrong("Question 1", "Not it");
-    wrong.setKind(Word::WrongAnswer);
+    Pair wrong("Question 1", "Not it");
+    wrong.setKind(Pair::WrongAnswer);
     rig.list.wrongAnswers().push_back(wrong);
     rig.settings.setAnswerMode(AppSettings::AnswerMode::Predefined);
     rig.settings.setDialogFlags(GuideMessages::Flip);
@@ -187,7 +187,7 @@ void QuizViewTest::reversalSwapsAndBuildsANewQuestion()
     rig.view->reverse();
     QVERIFY(rig.prompter.messages.isEmpty());
     QVERIFY(rig.list.pairs()[0].isReversed());
-    QVERIFY(rig.view->session()->current().questionPair().GetQuestion().rfind("Answer", 0) == 0);
+    QVERIFY(rig.view->session()->current().questionPair().shownQuestion().rfind("Answer", 0) == 0);
 }
 
 void QuizViewTest::enterStartsWhenNoQuestionIsShown()
@@ -213,7 +213,7 @@ void QuizViewTest::arrowKeysTuneThePatternOnlyOutsideTrueFalse()
     QTest::keyClick(rig.view.get(), Qt::Key_Left);
     QCOMPARE(rig.settings.lineWidth(), 1);
     rig.startQuiz(1);
-    const Word& asked = rig.askedPair();
+    const Pair& asked = rig.askedPair();
     QTest::keyClick(rig.view.get(), Qt::Key_Up);
     QCOMPARE(rig.settings.lineStep(), 21);
     QTest::keyClick(rig.view.get(), Qt::Key_Left); // answers "True"
@@ -223,11 +223,11 @@ void QuizViewTest::arrowKeysTuneThePatternOnlyOutsideTrueFalse()
 namespace
 {
 
-int wrongAnswerChoices(const CCardloomView& view)
+int wrongAnswerChoices(const QuizView& view)
 {
     int count = 0;
-    for (const Word& choice : view.session()->current().choices())
-        count += choice.kind() == Word::WrongAnswer ? 1 : 0;
+    for (const Pair& choice : view.session()->current().choices())
+        count += choice.kind() == Pair::WrongAnswer ? 1 : 0;
     return count;
 }
 
@@ -236,17 +236,17 @@ int wrongAnswerChoices(const CCardloomView& view)
 void QuizViewTest::loadedListGetsTheAnswerSelectionQuietly()
 {
     QuizRig rig;
-    WordList rich;
+    PairList rich;
     for (int i = 1; i <= 5; ++i) {
         const std::string question = "Q" + std::to_string(i);
         rich.pairs().emplace_back(question, "A" + std::to_string(i));
         for (int w = 0; w < 3; ++w) {
-            Word wrong(question, "not " + std::to_string(w));
-            wrong.setKind(Word::WrongAnswer);
+            Pair wrong(question, "not " + std::to_string(w));
+            wrong.setKind(Pair::WrongAnswer);
             rich.wrongAnswers().push_back(wrong);
         }
     }
-    rich.ToggleReverse();
+    rich.toggleReverse();
     rig.settings.setFunFlag(funflags::kPredefinedAnswers, true);
     rig.settings.setAnswerMode(AppSettings::AnswerMode::Random); // left over from a list without any
     rig.settings.setDialogFlags(0xFFFFFFFF);
@@ -288,8 +288,8 @@ void QuizViewTest::pictureIconClickWithoutAPictureWindowChangesNothing()
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     QVERIFY(picture.save(rig.folder.path() + "/quiz_pictures/pic.bmp"));
-    for (Word& pair : rig.list.pairs())
-        pair.SetPicturePath("pic.bmp");
+    for (Pair& pair : rig.list.pairs())
+        pair.setPicturePath("pic.bmp");
     rig.settings.setFunFlag(funflags::kShowPictures, false);
     rig.startQuiz(0, 5); // Boxes-4 shows the picture itself
     QVERIFY(rig.view->screen().questionHasPicture());
@@ -302,7 +302,7 @@ void QuizViewTest::pictureIconClickWithoutAPictureWindowChangesNothing()
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 0 - Wrong: 0"));
     QCOMPARE(rig.askedPair().question(), asked);
 
-    QSignalSpy shown(rig.view.get(), &CCardloomView::pictureRequested);
+    QSignalSpy shown(rig.view.get(), &QuizView::pictureRequested);
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, at);
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown.first().first().toString().endsWith("quiz_pictures/pic.bmp"));
@@ -316,22 +316,22 @@ void QuizViewTest::questionSoundAutoPlaysUnlessMuted()
     QFile sound(rig.folder.path() + "/quiz_sounds/say.wav");
     QVERIFY(sound.open(QIODevice::WriteOnly));
     sound.close();
-    for (Word& pair : rig.list.pairs())
-        pair.SetSoundPath("say.wav", 1);
+    for (Pair& pair : rig.list.pairs())
+        pair.setSoundPath("say.wav", 1);
     rig.settings.setFunFlag(AppFlags::AutoPlayQuestionSound, true);
     rig.startQuiz(0);
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
     QCOMPARE(rig.soundLog(), (QStringList{"r sync", "say.wav async"}));
     QVERIFY(rig.timeline.indexOf("pause:200") >= 0);
 
-    QVERIFY(rig.view->runCommand(CCardloomView::CmdMute));
+    QVERIFY(rig.view->runCommand(QuizView::CmdMute));
     QVERIFY(!rig.settings.playSounds());
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
     QCOMPARE(rig.player.plays.size(), 2); // neither the right-answer sound nor the question sound
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 2 - Wrong: 0"));
 
-    QVERIFY(rig.view->runCommand(CCardloomView::CmdMute));
-    QVERIFY(rig.view->runCommand(CCardloomView::CmdFunnySounds));
+    QVERIFY(rig.view->runCommand(QuizView::CmdMute));
+    QVERIFY(rig.view->runCommand(QuizView::CmdFunnySounds));
     QVERIFY(!rig.settings.funFlag(AppFlags::FunnySounds));
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
     QCOMPARE(rig.soundLog().mid(2), QStringList{"say.wav async"}); // event sounds off, pair sounds on

@@ -30,15 +30,15 @@ private:
                    const std::string& notes = "", int rightPerPair = 0, int wrongPerPair = 0,
                    int wrongAnswers = 0)
     {
-        WordList list;
+        PairList list;
         for (int i = 0; i < pairs; ++i) {
             list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
-            list.pairs().back().AddRight(rightPerPair);
-            list.pairs().back().AddWrong(wrongPerPair);
+            list.pairs().back().addRight(rightPerPair);
+            list.pairs().back().addWrong(wrongPerPair);
         }
         for (int i = 0; i < wrongAnswers; ++i) {
-            Word wrong("q0", "w" + std::to_string(i));
-            wrong.setKind(Word::WrongAnswer);
+            Pair wrong("q0", "w" + std::to_string(i));
+            wrong.setKind(Pair::WrongAnswer);
             list.wrongAnswers().push_back(wrong);
         }
         list.setSubject(subject);

@@ -1,5 +1,5 @@
-#include "app/eventlooppauser.h"
-#include "app/qtprompter.h"
+#include "services/eventlooppauser.h"
+#include "services/qtprompter.h"
 #include "support/fakes.h"
 
 #include <QInputDialog>

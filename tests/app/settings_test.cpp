@@ -1,6 +1,6 @@
-#include "app/appsettings.h"
-#include "app/memorysettingsstore.h"
-#include "app/qsettingsstore.h"
+#include "settings/appsettings.h"
+#include "settings/memorysettingsstore.h"
+#include "settings/qsettingsstore.h"
 #include "support/fakes.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "app/ccardloomapp.h"
-#include "app/memorysettingsstore.h"
+#include "app/application.h"
+#include "settings/memorysettingsstore.h"
 #include "core/clock.h"
 #include "support/fakes.h"
 
@@ -24,7 +24,7 @@ struct Instance {
         auto owned = std::make_unique<MemorySettingsStore>();
         store = owned.get();
         services = Services{&clock, &random, &prompter, &shell, &pauser, &sound};
-        app = std::make_unique<CCardloomApp>(std::move(owned), services);
+        app = std::make_unique<Application>(std::move(owned), services);
         app->setLockFolder(lockFolder);
     }
     ManualClock clock;
@@ -35,7 +35,7 @@ struct Instance {
     RecordingSoundPlayer sound;
     Services services;
     MemorySettingsStore* store = nullptr;
-    std::unique_ptr<CCardloomApp> app;
+    std::unique_ptr<Application> app;
 };
 
 const char* const kHoldLock = "--hold-lock";
@@ -79,7 +79,7 @@ void SingleInstanceTest::firstInstanceLoadsSeedsAndSaves()
     one.store->setRaw("visual style", 4);
     one.store->setRaw("student name", "Ann");
     QCOMPARE(one.app->parseCommandLine({"brainlark", "--program-folder", folder}), std::nullopt);
-    QVERIFY(one.app->InitInstance());
+    QVERIFY(one.app->initialize());
     QVERIFY(!one.app->isSecondInstance());
     QVERIFY(one.prompter.messages.isEmpty());
     QCOMPARE(one.app->settings().visualStyle(), 4);
@@ -92,7 +92,7 @@ void SingleInstanceTest::firstInstanceLoadsSeedsAndSaves()
 
     one.app->settings().setStudentName("Bea");
     one.store->clearLog();
-    QCOMPARE(one.app->ExitInstance(), 0);
+    QCOMPARE(one.app->shutdown(), 0);
     QCOMPARE(one.store->raw("student name").toString(), QString("Bea"));
     QVERIFY(one.store->writtenKeys().contains("question selection mode"));
 
@@ -107,18 +107,18 @@ void SingleInstanceTest::secondInstanceShowsMessageAndTouchesNothing()
     const QStringList args = {"brainlark", "--program-folder", m_tmp.filePath("second/pf")};
     Instance one(lock);
     one.app->parseCommandLine(args);
-    QVERIFY(one.app->InitInstance());
+    QVERIFY(one.app->initialize());
 
     Instance two(lock);
     two.store->setRaw("student name", "Ann");
     two.app->parseCommandLine(args);
-    QVERIFY(!two.app->InitInstance());
+    QVERIFY(!two.app->initialize());
     QVERIFY(two.app->isSecondInstance());
     QCOMPARE(two.prompter.messages.size(), 1);
     QCOMPARE(two.prompter.messages[0].text, QString("Another instance of this application already running!"));
     QCOMPARE(two.prompter.messages[0].icon, Prompter::Icon::Stop);
     QCOMPARE(two.prompter.messages[0].buttons, Prompter::Buttons::Ok);
-    QCOMPARE(two.app->ExitInstance(), 0);
+    QCOMPARE(two.app->shutdown(), 0);
     QVERIFY(two.store->readKeys().isEmpty());
     QVERIFY(two.store->writtenKeys().isEmpty());
     QCOMPARE(two.store->size(), 1);
@@ -127,7 +127,7 @@ void SingleInstanceTest::secondInstanceShowsMessageAndTouchesNothing()
     QVERIFY(!one.app->isSecondInstance());
     Instance three(lock);
     QVERIFY(!three.app->acquireSingleInstance());
-    one.app->ExitInstance();
+    one.app->shutdown();
 }
 
 void SingleInstanceTest::storedInstallPathIsUsed()
@@ -136,19 +136,19 @@ void SingleInstanceTest::storedInstallPathIsUsed()
     const QString stored = m_tmp.filePath("stored/installed");
     one.store->setRaw("InstallPath", stored);
     one.app->parseCommandLine({"brainlark"});
-    QVERIFY(one.app->InitInstance());
+    QVERIFY(one.app->initialize());
     QCOMPARE(one.app->programFolder().root(), stored);
     QCOMPARE(one.app->settings().storedInstallPath(), stored);
-    one.app->ExitInstance();
+    one.app->shutdown();
     QVERIFY(!one.store->writtenKeys().contains("InstallPath"));
 
     // The command line wins over the stored folder.
     Instance two(m_tmp.filePath("stored/lock"));
     two.store->setRaw("InstallPath", stored);
     two.app->parseCommandLine({"brainlark", "--program-folder", m_tmp.filePath("stored/cmd")});
-    QVERIFY(two.app->InitInstance());
+    QVERIFY(two.app->initialize());
     QCOMPARE(two.app->programFolder().root(), m_tmp.filePath("stored/cmd"));
-    two.app->ExitInstance();
+    two.app->shutdown();
 }
 
 void SingleInstanceTest::failedStartSavesNothing()
@@ -159,10 +159,10 @@ void SingleInstanceTest::failedStartSavesNothing()
     Instance one(m_tmp.filePath("failed/lock"));
     one.store->setRaw("student name", "Ann");
     one.app->parseCommandLine({"brainlark", "--program-folder", m_tmp.filePath("failed-file/pf")});
-    QVERIFY(!one.app->InitInstance());
+    QVERIFY(!one.app->initialize());
     QCOMPARE(one.prompter.messages.size(), 1);
     QCOMPARE(one.prompter.messages[0].icon, Prompter::Icon::Stop);
-    one.app->ExitInstance();
+    one.app->shutdown();
     QVERIFY(one.store->writtenKeys().isEmpty());
     QCOMPARE(one.store->raw("student name").toString(), QString("Ann"));
 }
@@ -186,7 +186,7 @@ void SingleInstanceTest::lockHeldByAnotherProcess()
     QCOMPARE(child.exitCode(), 0);
     Instance after(lock);
     QVERIFY(after.app->acquireSingleInstance());
-    after.app->ExitInstance();
+    after.app->shutdown();
 
     // A holder that died without cleaning up leaves a stale lock, which does not count.
     QProcess crashed;
@@ -213,8 +213,8 @@ void SingleInstanceTest::commandLine()
     QCOMPARE(one.app->commandLineListPath(), QDir::current().absoluteFilePath("lists/French.fly"));
     QCOMPARE(one.app->parseCommandLine({"brainlark"}), std::nullopt);
     QVERIFY(one.app->commandLineListPath().isEmpty());
-    QVERIFY(CCardloomApp::usageText().contains("--program-folder DIR"));
-    QCOMPARE(CCardloomApp::versionText(), QString("Brainlark 4.0\n"));
+    QVERIFY(Application::usageText().contains("--program-folder DIR"));
+    QCOMPARE(Application::versionText(), QString("Brainlark 4.0\n"));
     QVERIFY(one.app->lockFilePath().endsWith("/cardloom-mfc-cool-application-uniquie-id.lock"));
 }
 

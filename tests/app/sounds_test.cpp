@@ -1,7 +1,7 @@
-#include "app/appsettings.h"
-#include "app/congratulation.h"
-#include "app/eventsounds.h"
-#include "app/qtsoundplayer.h"
+#include "settings/appsettings.h"
+#include "quiz/ui/congratulation.h"
+#include "services/eventsounds.h"
+#include "services/qtsoundplayer.h"
 #include "support/fakes.h"
 
 #include <QFile>
@@ -99,9 +99,9 @@ void SoundsTest::simpleSchemeNames()
     QCOMPARE(rig.sounds.eventSoundName(EventSounds::Wrong), QString("w_2_0.wav"));
     QCOMPARE(rig.sounds.eventSoundName(EventSounds::Right), QString("r_2_1.wav"));
 
-    rig.sounds.PlayEventSound(EventSounds::Card, true);
-    rig.sounds.PlayEventSound(EventSounds::Hint, true);
-    rig.sounds.PlayEventSound(EventSounds::Happy, true);
+    rig.sounds.playEventSound(EventSounds::Card, true);
+    rig.sounds.playEventSound(EventSounds::Hint, true);
+    rig.sounds.playEventSound(EventSounds::Happy, true);
     QVERIFY(rig.player.plays.isEmpty());
 }
 
@@ -143,8 +143,8 @@ void SoundsTest::noneIsSilent()
 {
     Rig rig(0);
     for (int event = 0; event < EventSounds::kEventCount; ++event) {
-        rig.sounds.PlayEventSound(event, true);
-        rig.sounds.PlayEventSound(event, false);
+        rig.sounds.playEventSound(EventSounds::Event(event), true);
+        rig.sounds.playEventSound(EventSounds::Event(event), false);
     }
     QVERIFY(rig.player.plays.isEmpty());
 }
@@ -152,8 +152,8 @@ void SoundsTest::noneIsSilent()
 void SoundsTest::playUsesMediaFolderAndMode()
 {
     Rig rig(1, {2, 0});
-    rig.sounds.PlayEventSound(EventSounds::Right, false);
-    rig.sounds.PlayEventSound(EventSounds::Happy, true);
+    rig.sounds.playEventSound(EventSounds::Right, false);
+    rig.sounds.playEventSound(EventSounds::Happy, true);
     QCOMPARE(rig.player.plays.size(), 2);
     QCOMPARE(rig.player.plays[0].path, QString("/pf/media/r_1_2.wav"));
     QVERIFY(rig.player.plays[0].wait);
@@ -170,7 +170,7 @@ void SoundsTest::consecutiveCallsDrawFreshVariants()
     RecordingSoundPlayer player;
     EventSounds sounds(settings, player, random);
     for (int i = 0; i < 40; ++i)
-        sounds.PlayEventSound(EventSounds::Wrong, true);
+        sounds.playEventSound(EventSounds::Wrong, true);
     const QStringList names = player.fileNames();
     QVERIFY(QSet<QString>(names.begin(), names.end()).size() > 5);
 }
@@ -180,13 +180,13 @@ void SoundsTest::muteSilencesEverySound()
     Rig rig(1);
     rig.settings.setPlaySounds(false);
     for (int event = 0; event < EventSounds::kEventCount; ++event)
-        rig.sounds.PlayEventSound(event, false);
+        rig.sounds.playEventSound(EventSounds::Event(event), false);
     rig.sounds.playPairSound("/pf/quiz_sounds/hello.wav", true);
     QVERIFY(rig.player.plays.isEmpty());
 
     rig.settings.setPlaySounds(true);
     rig.sounds.playPairSound("/pf/quiz_sounds/hello.wav", true);
-    rig.sounds.PlayEventSound(EventSounds::Happy, true);
+    rig.sounds.playEventSound(EventSounds::Happy, true);
     QCOMPARE(rig.player.fileNames(), QStringList({"hello.wav", "happy_1_0.wav"}));
 }
 
@@ -195,7 +195,7 @@ void SoundsTest::funnySoundsSwitchOnlyEventSounds()
     Rig rig(1);
     rig.settings.setFunFlag(funflags::kFunnySounds, false);
     for (int event = 0; event < EventSounds::kEventCount; ++event)
-        rig.sounds.PlayEventSound(event, true);
+        rig.sounds.playEventSound(EventSounds::Event(event), true);
     QVERIFY(rig.player.plays.isEmpty());
     rig.sounds.playPairSound("/pf/quiz_sounds/a.wav", false);
     QCOMPARE(rig.player.fileNames(), QStringList({"a.wav"}));

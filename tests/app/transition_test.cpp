@@ -125,7 +125,7 @@ void TransitionTest::pauseTimelineOfEachKind()
     QFETCH(int, pause);
     QFETCH(int, endPause);
     FakeView view(QSize(200, 100), {size});
-    view.effect->Run(kind, Qt::darkBlue, 300);
+    view.effect->run(kind, Qt::darkBlue, 300);
     QList<int> expected(steps, pause);
     if (endPause)
         expected.append(endPause);
@@ -140,12 +140,12 @@ void TransitionTest::pauseTimelineOfEachKind()
 void TransitionTest::zeroPausesAreSkipped()
 {
     FakeView zoom;
-    zoom.effect->Run(7, Qt::black, 20); // 20 / 30 = 0 ms per step
+    zoom.effect->run(7, Qt::black, 20); // 20 / 30 = 0 ms per step
     QCOMPARE(zoom.pauser.pauses, QList<int>({200}));
     QCOMPARE(zoom.frames.size(), 30);
 
     FakeView bars(QSize(200, 100), {0});
-    bars.effect->Run(1, Qt::black, 51); // 51 / 52 = 0 ms per line
+    bars.effect->run(1, Qt::black, 51); // 51 / 52 = 0 ms per line
     QVERIFY(bars.pauser.pauses.isEmpty());
     QCOMPARE(bars.frames.size(), 52);
 }
@@ -153,7 +153,7 @@ void TransitionTest::zeroPausesAreSkipped()
 void TransitionTest::screenStateAndSoundFrameTheRun()
 {
     FakeView view;
-    view.effect->Run(4, Qt::black, 0);
+    view.effect->run(4, Qt::black, 0);
     QVERIFY(view.timeline.size() > 4);
     QCOMPARE(view.timeline.first(), QStringLiteral("state 2"));
     QCOMPARE(view.timeline.at(1), QStringLiteral("tranz"));
@@ -167,7 +167,7 @@ void TransitionTest::randomKindIsOneToSeven()
 {
     for (uint32_t draw = 0; draw < 14; ++draw) {
         FakeView view(QSize(60, 40), {draw});
-        view.effect->Run(-1, Qt::black, 0);
+        view.effect->run(-1, Qt::black, 0);
         QCOMPARE(view.effect->lastKind(), int(1 + draw % 7));
     }
 }
@@ -179,7 +179,7 @@ void TransitionTest::barsNeverRunOverAPictureOrPattern()
         FakeView view(QSize(60, 40), {}, seed);
         view.plain = false;
         const int requested = seed % 4 == 0 ? -1 : int(seed % 4); // 1, 2, 3 and random
-        view.effect->Run(requested, Qt::black, 0);
+        view.effect->run(requested, Qt::black, 0);
         const int kind = view.effect->lastKind();
         QVERIFY2(kind >= 4 && kind <= 7, qPrintable(QString::number(kind)));
         if (requested != -1)
@@ -198,8 +198,8 @@ void TransitionTest::finalFrameIsTheBackground()
         for (int direction : {0, 1})
             for (uint32_t seed = 1; seed <= 6; ++seed) {
                 FakeView view(QSize(203, 107), {}, seed);
-                view.effect->ChooseDirection(direction);
-                view.effect->Run(kind, Qt::black, 0);
+                view.effect->chooseDirection(direction);
+                view.effect->run(kind, Qt::black, 0);
                 QVERIFY2(
                     view.frames.last() == view.backgroundFrame(),
                     qPrintable(
@@ -214,7 +214,7 @@ void TransitionTest::barsEndInTheEffectColour()
     for (int kind = 1; kind <= 3; ++kind)
         for (uint32_t width = 0; width < 5; ++width) {
             FakeView view(QSize(203, 107), {width});
-            view.effect->Run(kind, QColor(12, 34, 56), 0);
+            view.effect->run(kind, QColor(12, 34, 56), 0);
             QVERIFY2(allOneColour(view.frames.last(), QColor(12, 34, 56)),
                      qPrintable(QStringLiteral("kind %1 width %2").arg(kind).arg(4 + width)));
             // The first bar alone is w pixels wide at the edge (half of it outside the view).
@@ -226,8 +226,8 @@ void TransitionTest::bandRevealFollowsTheDirection()
 {
     for (int direction : {0, 1}) {
         FakeView view(QSize(100, 100), {5}); // s = 10: bands of 10 rows, 9 apart
-        view.effect->ChooseDirection(direction);
-        view.effect->Run(4, Qt::black, 0);
+        view.effect->chooseDirection(direction);
+        view.effect->run(4, Qt::black, 0);
         const QImage first = view.frames.first();
         const int revealed = direction == 1 ? 0 : 99;
         const int untouched = direction == 1 ? 99 : 0;
@@ -243,8 +243,8 @@ void TransitionTest::slideOutMovesTheOldPicture()
 {
     for (int direction : {0, 1}) {
         FakeView view(QSize(100, 100), {0}); // t = 10
-        view.effect->ChooseDirection(direction);
-        view.effect->Run(5, Qt::black, 0);
+        view.effect->chooseDirection(direction);
+        view.effect->run(5, Qt::black, 0);
         const QImage& step3 = view.frames.at(2); // moved by 30 pixels
         if (direction == 0) {                    // up
             QCOMPARE(step3.pixel(50, 20), view.old.pixel(50, 50));
@@ -257,8 +257,8 @@ void TransitionTest::slideOutMovesTheOldPicture()
     }
     // The moving picture carries an etched double edge: dark outside, light inside along the top.
     FakeView view(QSize(100, 100), {0});
-    view.effect->ChooseDirection(1);
-    view.effect->Run(5, Qt::black, 0);
+    view.effect->chooseDirection(1);
+    view.effect->run(5, Qt::black, 0);
     QCOMPARE(view.frames.first().pixel(50, 10), qRgb(128, 128, 128));
     QCOMPARE(view.frames.first().pixel(50, 11), qRgb(255, 255, 255));
 }
@@ -266,7 +266,7 @@ void TransitionTest::slideOutMovesTheOldPicture()
 void TransitionTest::tileDissolveCopiesEveryTenthTile()
 {
     FakeView view(QSize(100, 60), {6}); // t = 10: 11 columns, 7 rows
-    view.effect->Run(6, Qt::black, 0);
+    view.effect->run(6, Qt::black, 0);
     const QImage& first = view.frames.first();
     // Step 0 copies tiles 0, 10, 20, ...: tile 10 is the last of the first row, tile 20 the 10th of the
     // second.
@@ -282,8 +282,8 @@ void TransitionTest::tileDissolveCopiesEveryTenthTile()
 void TransitionTest::centreZoomGrowsOrShrinks()
 {
     FakeView grow(QSize(280, 140));
-    grow.effect->ChooseDirection(0);
-    grow.effect->Run(7, Qt::black, 0);
+    grow.effect->chooseDirection(0);
+    grow.effect->run(7, Qt::black, 0);
     const QImage& half = grow.frames.at(13); // step 14: 140 × 70 in the centre
     QCOMPARE(half.pixel(140, 70), grow.background.pixel(140, 70));
     QCOMPARE(half.pixel(71, 36), grow.background.pixel(71, 36));
@@ -291,8 +291,8 @@ void TransitionTest::centreZoomGrowsOrShrinks()
     QCOMPARE(half.pixel(0, 0), grow.old.pixel(0, 0));
 
     FakeView shrink(QSize(280, 140));
-    shrink.effect->ChooseDirection(1);
-    shrink.effect->Run(7, Qt::black, 0);
+    shrink.effect->chooseDirection(1);
+    shrink.effect->run(7, Qt::black, 0);
     const QImage& middle = shrink.frames.at(15); // step 16: 30 − 16 = 14, 140 × 70 of the old picture
     QCOMPARE(middle.pixel(140, 70), shrink.old.pixel(140, 70));
     QCOMPARE(middle.pixel(0, 0), shrink.background.pixel(0, 0));
@@ -304,7 +304,7 @@ void TransitionTest::tinyViewStillEndsOnTheBackground()
     // Lower than one band or one slide step: no division by zero, and no old rows left behind.
     for (int kind = 4; kind <= 7; ++kind) {
         FakeView view(QSize(30, 3), {9});
-        view.effect->Run(kind, Qt::black, 100);
+        view.effect->run(kind, Qt::black, 100);
         QCOMPARE(view.frames.last(), view.backgroundFrame());
     }
 }
@@ -312,9 +312,9 @@ void TransitionTest::tinyViewStillEndsOnTheBackground()
 void TransitionTest::clearFillsWithTheLastColour()
 {
     FakeView view;
-    view.effect->Run(7, QColor(200, 10, 10), 0);
+    view.effect->run(7, QColor(200, 10, 10), 0);
     view.frames.clear();
-    view.effect->Clear();
+    view.effect->clear();
     QCOMPARE(view.frames.size(), 1);
     QVERIFY(allOneColour(view.frames.first(), QColor(200, 10, 10)));
     QVERIFY(view.pauser.pauses.size() == 1); // only the end pause of the run
@@ -323,10 +323,10 @@ void TransitionTest::clearFillsWithTheLastColour()
 void TransitionTest::directionIsRandomOrGiven()
 {
     FakeView view(QSize(10, 10), {7, 4});
-    QCOMPARE(view.effect->ChooseDirection(-1), 1);
-    QCOMPARE(view.effect->ChooseDirection(-1), 0);
-    QCOMPARE(view.effect->ChooseDirection(1), 1);
-    QCOMPARE(view.effect->ChooseDirection(5), 5); // any other value is taken as it is
+    QCOMPARE(view.effect->chooseDirection(-1), 1);
+    QCOMPARE(view.effect->chooseDirection(-1), 0);
+    QCOMPARE(view.effect->chooseDirection(1), 1);
+    QCOMPARE(view.effect->chooseDirection(5), 5); // any other value is taken as it is
     QCOMPARE(view.effect->direction(), 5);
     QCOMPARE(view.random.draws(), 2);
 }
@@ -394,8 +394,8 @@ void TransitionTest::renderForInspection()
         target.backgroundIsPlain = [] { return false; };
         target.present = [&frames](const QImage& frame) { frames.append(frame); };
         TransitionEffect effect(target, random, pauser);
-        effect.ChooseDirection(shot.direction);
-        effect.Run(shot.kind, Qt::white, 600);
+        effect.chooseDirection(shot.direction);
+        effect.run(shot.kind, Qt::white, 600);
         QVERIFY(!frames.isEmpty());
         const QImage& frame = frames.at(int(frames.size() * shot.at));
         QVERIFY(frame.save(folder +

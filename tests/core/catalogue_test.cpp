@@ -30,7 +30,7 @@ protected:
 
     void writeList(const std::string& fileName, const std::string& subject, int pairs = 5)
     {
-        WordList list;
+        PairList list;
         for (int i = 0; i < pairs; ++i)
             list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
         list.setSubject(subject);
@@ -43,7 +43,7 @@ protected:
     SubjectList rebuilt()
     {
         SubjectList catalogue;
-        catalogue.RebuildCatalogue(m_folder.string());
+        catalogue.rebuildCatalogue(m_folder.string());
         return catalogue;
     }
     static std::vector<std::string> namesAfterFixed(const SubjectList& catalogue)
@@ -62,12 +62,12 @@ protected:
 TEST_F(CatalogueTest, MissingFolderGivesOnlyTheTwoFixedSubjects)
 {
     SubjectList catalogue;
-    catalogue.RebuildCatalogue((m_folder / "nowhere").string());
-    ASSERT_EQ(catalogue.GetSubjectCount(), 2);
-    EXPECT_EQ(catalogue.GetSubject(0).name(), "--- All ---");
-    EXPECT_EQ(catalogue.GetSubject(1).name(), "--- n/a ---");
-    EXPECT_EQ(catalogue.GetSubject(0).listCount(), 0);
-    EXPECT_EQ(catalogue.GetSubject(1).listCount(), 0);
+    catalogue.rebuildCatalogue((m_folder / "nowhere").string());
+    ASSERT_EQ(catalogue.subjectCount(), 2);
+    EXPECT_EQ(catalogue.subject(0).name(), "--- All ---");
+    EXPECT_EQ(catalogue.subject(1).name(), "--- n/a ---");
+    EXPECT_EQ(catalogue.subject(0).listCount(), 0);
+    EXPECT_EQ(catalogue.subject(1).listCount(), 0);
 }
 
 TEST_F(CatalogueTest, ListsOfOneSubjectShareItAndFixedSubjectsComeFirst)
@@ -77,19 +77,19 @@ TEST_F(CatalogueTest, ListsOfOneSubjectShareItAndFixedSubjectsComeFirst)
     writeList("Capitals.fly", "Geography");
     const SubjectList catalogue = rebuilt();
 
-    ASSERT_EQ(catalogue.GetSubjectCount(), 4);
-    EXPECT_EQ(catalogue.GetSubject(0).name(), "--- All ---");
-    EXPECT_EQ(catalogue.GetSubject(1).name(), "--- n/a ---");
+    ASSERT_EQ(catalogue.subjectCount(), 4);
+    EXPECT_EQ(catalogue.subject(0).name(), "--- All ---");
+    EXPECT_EQ(catalogue.subject(1).name(), "--- n/a ---");
     EXPECT_EQ(namesAfterFixed(catalogue), (std::vector<std::string>{"Geography", "Languages"}));
 
-    const Subject& languages = catalogue.GetSubjectByName("Languages");
+    const Subject& languages = catalogue.subjectByName("Languages");
     EXPECT_EQ(languages.listCount(), 2);
-    ASSERT_NE(languages.FindList("Spanish"), nullptr);
-    EXPECT_EQ(languages.FindList("Spanish")->fileName(), "Spanish.fly");
-    EXPECT_NE(languages.FindList("French"), nullptr);
-    EXPECT_EQ(languages.FindList("Capitals"), nullptr);
-    EXPECT_EQ(catalogue.GetSubjectNameOfList("Capitals"), "Geography");
-    EXPECT_EQ(catalogue.GetSubject(0).listCount(), 0);
+    ASSERT_NE(languages.findList("Spanish"), nullptr);
+    EXPECT_EQ(languages.findList("Spanish")->fileName(), "Spanish.fly");
+    EXPECT_NE(languages.findList("French"), nullptr);
+    EXPECT_EQ(languages.findList("Capitals"), nullptr);
+    EXPECT_EQ(catalogue.subjectNameOfList("Capitals"), "Geography");
+    EXPECT_EQ(catalogue.subject(0).listCount(), 0);
 }
 
 TEST_F(CatalogueTest, NoSubjectAndOldNaSubjectAreFiledNowhere)
@@ -99,14 +99,14 @@ TEST_F(CatalogueTest, NoSubjectAndOldNaSubjectAreFiledNowhere)
     writeList("Named.fly", "History");
     const SubjectList catalogue = rebuilt();
 
-    EXPECT_EQ(catalogue.GetSubjectCount(), 3);
-    EXPECT_EQ(catalogue.FindSubjectOfList("Old"), nullptr);
-    EXPECT_EQ(catalogue.FindSubjectOfList("Blank"), nullptr);
-    EXPECT_EQ(catalogue.GetSubjectNameOfList("Old"), "--- n/a ---");
-    EXPECT_EQ(catalogue.GetSubjectNameOfList("Blank"), "--- n/a ---");
-    EXPECT_EQ(catalogue.GetSubjectNameOfList("NotAFile"), "--- n/a ---");
-    EXPECT_EQ(catalogue.FindSubjectIndex("n/a"), -1);
-    EXPECT_EQ(catalogue.GetSubject(1).listCount(), 0);
+    EXPECT_EQ(catalogue.subjectCount(), 3);
+    EXPECT_EQ(catalogue.subjectOfList("Old"), nullptr);
+    EXPECT_EQ(catalogue.subjectOfList("Blank"), nullptr);
+    EXPECT_EQ(catalogue.subjectNameOfList("Old"), "--- n/a ---");
+    EXPECT_EQ(catalogue.subjectNameOfList("Blank"), "--- n/a ---");
+    EXPECT_EQ(catalogue.subjectNameOfList("NotAFile"), "--- n/a ---");
+    EXPECT_EQ(catalogue.subjectIndex("n/a"), -1);
+    EXPECT_EQ(catalogue.subject(1).listCount(), 0);
 }
 
 TEST_F(CatalogueTest, SubjectNamesAreCaseSensitive)
@@ -115,24 +115,24 @@ TEST_F(CatalogueTest, SubjectNamesAreCaseSensitive)
     writeList("B.fly", "spanish");
     const SubjectList catalogue = rebuilt();
     EXPECT_EQ(namesAfterFixed(catalogue), (std::vector<std::string>{"Spanish", "spanish"}));
-    EXPECT_EQ(catalogue.GetSubjectNameOfList("A"), "Spanish");
-    EXPECT_EQ(catalogue.GetSubjectNameOfList("B"), "spanish");
-    EXPECT_EQ(catalogue.FindSubjectIndex("SPANISH"), -1);
+    EXPECT_EQ(catalogue.subjectNameOfList("A"), "Spanish");
+    EXPECT_EQ(catalogue.subjectNameOfList("B"), "spanish");
+    EXPECT_EQ(catalogue.subjectIndex("SPANISH"), -1);
 }
 
 TEST_F(CatalogueTest, OutOfRangeIndexAndUnknownNameGiveTheAllSubject)
 {
     writeList("A.fly", "Art");
     const SubjectList catalogue = rebuilt();
-    EXPECT_EQ(catalogue.GetSubject(-1).name(), "--- All ---");
-    EXPECT_EQ(catalogue.GetSubject(catalogue.GetSubjectCount()).name(), "--- All ---");
-    EXPECT_EQ(catalogue.GetSubject(2).name(), "Art");
-    EXPECT_EQ(catalogue.GetSubjectByName("Music").name(), "--- All ---");
-    EXPECT_EQ(catalogue.GetSubjectByName("--- n/a ---").name(), "--- n/a ---");
+    EXPECT_EQ(catalogue.subject(-1).name(), "--- All ---");
+    EXPECT_EQ(catalogue.subject(catalogue.subjectCount()).name(), "--- All ---");
+    EXPECT_EQ(catalogue.subject(2).name(), "Art");
+    EXPECT_EQ(catalogue.subjectByName("Music").name(), "--- All ---");
+    EXPECT_EQ(catalogue.subjectByName("--- n/a ---").name(), "--- n/a ---");
 
     const SubjectList empty;
-    EXPECT_EQ(empty.GetSubject(0).name(), "--- All ---");
-    EXPECT_EQ(empty.GetSubjectByName("Art").listCount(), 0);
+    EXPECT_EQ(empty.subject(0).name(), "--- All ---");
+    EXPECT_EQ(empty.subjectByName("Art").listCount(), 0);
 }
 
 TEST_F(CatalogueTest, DamagedAndForeignEntriesAreSkippedSilently)
@@ -141,7 +141,7 @@ TEST_F(CatalogueTest, DamagedAndForeignEntriesAreSkippedSilently)
     writeBytes("Garbage.fly", std::string(200, '\x7f'));
     writeBytes("Empty.fly", "");
     const std::string whole = [] {
-        WordList list;
+        PairList list;
         list.pairs().emplace_back("q", "a");
         list.setSubject("Truncated");
         return FlyArchive::write(list, "stamp");
@@ -153,15 +153,15 @@ TEST_F(CatalogueTest, DamagedAndForeignEntriesAreSkippedSilently)
 
     const SubjectList catalogue = rebuilt();
     EXPECT_EQ(namesAfterFixed(catalogue), std::vector<std::string>{"Maths"});
-    EXPECT_EQ(catalogue.FindSubjectOfList("Cut"), nullptr);
+    EXPECT_EQ(catalogue.subjectOfList("Cut"), nullptr);
 }
 
 TEST_F(CatalogueTest, UpperCaseExtensionIsCatalogued)
 {
     writeList("Loud.FLY", "Music");
     const SubjectList catalogue = rebuilt();
-    EXPECT_EQ(catalogue.GetSubjectNameOfList("Loud"), "Music");
-    EXPECT_EQ(catalogue.GetSubjectByName("Music").FindList("Loud")->fileName(), "Loud.fly");
+    EXPECT_EQ(catalogue.subjectNameOfList("Loud"), "Music");
+    EXPECT_EQ(catalogue.subjectByName("Music").findList("Loud")->fileName(), "Loud.fly");
 }
 
 TEST_F(CatalogueTest, ClearAndRebuildGiveTheSameCatalogueAgain)
@@ -170,26 +170,26 @@ TEST_F(CatalogueTest, ClearAndRebuildGiveTheSameCatalogueAgain)
     writeList("B.fly", "Two");
     SubjectList catalogue = rebuilt();
     const std::vector<std::string> first = catalogue.subjectNames(true);
-    catalogue.ClearSubjects();
-    EXPECT_EQ(catalogue.GetSubjectCount(), 0);
-    catalogue.RebuildCatalogue(m_folder.string());
+    catalogue.clearSubjects();
+    EXPECT_EQ(catalogue.subjectCount(), 0);
+    catalogue.rebuildCatalogue(m_folder.string());
     EXPECT_EQ(catalogue.subjectNames(true), first);
-    EXPECT_EQ(catalogue.GetSubjectByName("Two").listCount(), 1);
+    EXPECT_EQ(catalogue.subjectByName("Two").listCount(), 1);
 }
 
 TEST(SubjectListTest, GetOrAddKeepsExistingSubjectsAndEntries)
 {
     SubjectList catalogue;
-    Subject& added = catalogue.GetOrAddSubject("Art");
+    Subject& added = catalogue.subjectNamed("Art");
     const QuizInfo* first = added.addList("Monet");
-    EXPECT_EQ(&catalogue.GetOrAddSubject("Art"), &added);
+    EXPECT_EQ(&catalogue.subjectNamed("Art"), &added);
     EXPECT_EQ(added.addList("Monet"), first);
     EXPECT_EQ(added.listCount(), 1);
-    EXPECT_EQ(catalogue.GetSubjectCount(), 1);
+    EXPECT_EQ(catalogue.subjectCount(), 1);
 
     // A key filed twice is reported under the first subject in array order.
-    catalogue.GetOrAddSubject("Painting").addList("Monet");
-    EXPECT_EQ(catalogue.GetSubjectNameOfList("Monet"), "Art");
+    catalogue.subjectNamed("Painting").addList("Monet");
+    EXPECT_EQ(catalogue.subjectNameOfList("Monet"), "Art");
     EXPECT_EQ(catalogue.subjectNames(true), (std::vector<std::string>{"Art", "Painting"}));
     EXPECT_EQ(catalogue.subjectNames(false), std::vector<std::string>{"Painting"});
 }
@@ -237,7 +237,7 @@ class OldListEncoder
 public:
     OldListEncoder(int version, int schema) : m_version(version), m_schema(schema) {}
 
-    std::string encode(const WordList& list)
+    std::string encode(const PairList& list)
     {
         m_out.clear();
         m_classWritten = false;
@@ -278,10 +278,10 @@ private:
         }
         m_out += text;
     }
-    void words(const std::vector<Word>& items)
+    void words(const std::vector<Pair>& items)
     {
         u16(static_cast<uint32_t>(items.size()));
-        for (const Word& w : items) {
+        for (const Pair& w : items) {
             if (m_classWritten) {
                 u16(0x8001);
             } else {
@@ -308,7 +308,7 @@ private:
             if (m_schema >= 5)
                 u32(static_cast<uint32_t>(w.kind()));
             if (m_schema >= 7)
-                string(w.GetPicturePath());
+                string(w.picturePath());
         }
     }
 
@@ -318,14 +318,14 @@ private:
     std::string m_out;
 };
 
-WordList sampleList()
+PairList sampleList()
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("perro", "dog");
     list.pairs().emplace_back("gato", std::string(300, 'c'));
-    list.pairs().back().SetPicturePath("animals\\cat.jpg");
-    Word wrong("perro", "cow");
-    wrong.setKind(Word::WrongAnswer);
+    list.pairs().back().setPicturePath("animals\\cat.jpg");
+    Pair wrong("perro", "cow");
+    wrong.setKind(Pair::WrongAnswer);
     list.wrongAnswers().push_back(wrong);
     list.setNotes("Animals");
     list.setCreatedStamp("made");
@@ -338,7 +338,7 @@ WordList sampleList()
 // Same acceptance and, when accepted, the same subject as the full reader.
 ::testing::AssertionResult scansLikeTheReader(const std::string& bytes)
 {
-    WordList list;
+    PairList list;
     const bool read = FlyArchive::read(bytes, list).ok;
     std::string subject = "unset";
     const bool scanned = SubjectList::scanSubject(bytes, subject);
@@ -353,7 +353,7 @@ WordList sampleList()
 
 TEST(SubjectScanTest, AgreesWithTheReaderOnEveryLayoutAndEveryDamage)
 {
-    const WordList list = sampleList();
+    const PairList list = sampleList();
     for (int version : {0, 1, 2, 5, 6, 7, 8, 9, 10, 11}) {
         for (int schema : {0, 1, 2, 3, 4, 5, 6, 7, 10, 11}) {
             SCOPED_TRACE("version " + std::to_string(version) + " schema " + std::to_string(schema));
@@ -374,7 +374,7 @@ TEST(SubjectScanTest, AgreesWithTheReaderOnEveryLayoutAndEveryDamage)
 
 TEST(SubjectScanTest, AgreesWithTheReaderOnOddTags)
 {
-    WordList list = sampleList();
+    PairList list = sampleList();
     const std::string bytes = FlyArchive::write(list, "s");
     EXPECT_TRUE(scansLikeTheReader(bytes + "trailing bytes are ignored"));
     // The second pair's tag (before its length byte and "gato") replaced by other tags.
@@ -389,7 +389,7 @@ TEST(SubjectScanTest, AgreesWithTheReaderOnOddTags)
     for (const auto& [tag, accepted] : tags) {
         std::string edited = bytes;
         edited.replace(tagAt, 2, tag);
-        WordList read;
+        PairList read;
         EXPECT_EQ(FlyArchive::read(edited, read).ok, accepted);
         EXPECT_TRUE(scansLikeTheReader(edited));
     }

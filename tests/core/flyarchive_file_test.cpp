@@ -63,9 +63,9 @@ protected:
         return st.st_mode & 07777;
     }
 
-    static WordList sample()
+    static PairList sample()
     {
-        WordList list;
+        PairList list;
         for (int i = 0; i < 6; ++i)
             list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
         return list;
@@ -92,11 +92,11 @@ bool runUnprivileged(const std::function<bool()>& fn)
 
 TEST_F(FlyArchiveFile, SaveCreatesTheFileAndLeavesNoTemporary)
 {
-    WordList list = sample();
+    PairList list = sample();
     std::string error;
     ASSERT_TRUE(FlyArchive::writeFile(path("new.fly"), list, "S", &error)) << error;
     EXPECT_EQ(entries(), std::vector<std::string>{"new.fly"});
-    WordList copy = sample();
+    PairList copy = sample();
     EXPECT_EQ(contents(path("new.fly")), FlyArchive::write(copy, "S"));
     EXPECT_EQ(list.createdStamp(), "S");
 }
@@ -104,7 +104,7 @@ TEST_F(FlyArchiveFile, SaveCreatesTheFileAndLeavesNoTemporary)
 TEST_F(FlyArchiveFile, NewFileGetsTheUsualPermissions)
 {
     const mode_t old = umask(022);
-    WordList list = sample();
+    PairList list = sample();
     ASSERT_TRUE(FlyArchive::writeFile(path("new.fly"), list, "S", nullptr));
     umask(old);
     EXPECT_EQ(modeOf(path("new.fly")), 0644u);
@@ -114,11 +114,11 @@ TEST_F(FlyArchiveFile, SaveReplacesALongerFileWholeAndKeepsItsPermissions)
 {
     put(path("list.fly"), std::string(5000, 'x'));
     chmod(path("list.fly").c_str(), 0640);
-    WordList list = sample();
+    PairList list = sample();
     ASSERT_TRUE(FlyArchive::writeFile(path("list.fly"), list, "S", nullptr));
-    WordList back;
+    PairList back;
     ASSERT_TRUE(FlyArchive::readFile(path("list.fly"), back));
-    EXPECT_EQ(back.GetCount(), 6);
+    EXPECT_EQ(back.count(), 6);
     EXPECT_LT(contents(path("list.fly")).size(), 5000u);
     EXPECT_EQ(modeOf(path("list.fly")), 0640u);
     EXPECT_EQ(entries(), std::vector<std::string>{"list.fly"});
@@ -128,7 +128,7 @@ TEST_F(FlyArchiveFile, SaveThroughALinkUpdatesTheLinkedFile)
 {
     put(path("real.fly"), "old");
     ASSERT_EQ(symlink(path("real.fly").c_str(), path("link.fly").c_str()), 0);
-    WordList list = sample();
+    PairList list = sample();
     ASSERT_TRUE(FlyArchive::writeFile(path("link.fly"), list, "S", nullptr));
     struct stat st;
     ASSERT_EQ(lstat(path("link.fly").c_str(), &st), 0);
@@ -138,7 +138,7 @@ TEST_F(FlyArchiveFile, SaveThroughALinkUpdatesTheLinkedFile)
 
 TEST_F(FlyArchiveFile, MissingFolderFailsWithAReason)
 {
-    WordList list = sample();
+    PairList list = sample();
     std::string error;
     EXPECT_FALSE(FlyArchive::writeFile(path("nowhere/list.fly"), list, "S", &error));
     EXPECT_EQ(error, "cannot create a file in " + path("nowhere") + ": No such file or directory");
@@ -148,7 +148,7 @@ TEST_F(FlyArchiveFile, MissingFolderFailsWithAReason)
 TEST_F(FlyArchiveFile, FolderAsTargetIsRefused)
 {
     mkdir(path("sub.fly").c_str(), 0755);
-    WordList list = sample();
+    PairList list = sample();
     std::string error;
     EXPECT_FALSE(FlyArchive::writeFile(path("sub.fly"), list, "S", &error));
     EXPECT_EQ(error, "cannot save " + path("sub.fly") + ": Is a directory");
@@ -160,7 +160,7 @@ TEST_F(FlyArchiveFile, UnwritableFolderFailsAndWritesNothing)
     chmod(m_dir.c_str(), 0555);
     std::string target = path("list.fly");
     EXPECT_TRUE(runUnprivileged([target] {
-        WordList list = sample();
+        PairList list = sample();
         std::string error;
         return !FlyArchive::writeFile(target, list, "S", &error) &&
                error.find("Permission denied") != std::string::npos;
@@ -175,7 +175,7 @@ TEST_F(FlyArchiveFile, ReadOnlyTargetIsNotReplaced)
     chmod(path("list.fly").c_str(), 0444);
     std::string target = path("list.fly");
     EXPECT_TRUE(runUnprivileged([target] {
-        WordList list = sample();
+        PairList list = sample();
         std::string error;
         return !FlyArchive::writeFile(target, list, "S", &error) &&
                error == "cannot save " + target + ": Permission denied" && list.createdStamp().empty();
@@ -186,7 +186,7 @@ TEST_F(FlyArchiveFile, ReadOnlyTargetIsNotReplaced)
 
 TEST_F(FlyArchiveFile, AutoSaveOnlyUpdatesAnExistingFile)
 {
-    WordList list = sample();
+    PairList list = sample();
     std::string error;
     EXPECT_FALSE(FlyArchive::writeExistingFile(path("gone.fly"), list, "S", &error));
     EXPECT_EQ(error, "cannot save " + path("gone.fly") + ": No such file or directory");
@@ -195,9 +195,9 @@ TEST_F(FlyArchiveFile, AutoSaveOnlyUpdatesAnExistingFile)
 
     put(path("here.fly"), "old");
     ASSERT_TRUE(FlyArchive::writeExistingFile(path("here.fly"), list, "S", &error)) << error;
-    WordList back;
+    PairList back;
     ASSERT_TRUE(FlyArchive::readFile(path("here.fly"), back));
-    EXPECT_EQ(back.GetCount(), 6);
+    EXPECT_EQ(back.count(), 6);
 }
 
 TEST_F(FlyArchiveFile, AutoSaveRefusesAReadOnlyFile)
@@ -206,7 +206,7 @@ TEST_F(FlyArchiveFile, AutoSaveRefusesAReadOnlyFile)
     chmod(path("list.fly").c_str(), 0444);
     std::string target = path("list.fly");
     EXPECT_TRUE(runUnprivileged([target] {
-        WordList list = sample();
+        PairList list = sample();
         std::string error;
         return !FlyArchive::writeExistingFile(target, list, "S", &error) && list.createdStamp().empty();
     }));
@@ -215,16 +215,16 @@ TEST_F(FlyArchiveFile, AutoSaveRefusesAReadOnlyFile)
 
 TEST_F(FlyArchiveFile, ReadingAMissingFileGivesTheReason)
 {
-    WordList list = sample();
+    PairList list = sample();
     const LoadResult result = FlyArchive::readFile(path("missing.fly"), list);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.error, "cannot open " + path("missing.fly") + ": No such file or directory");
-    EXPECT_EQ(list.GetCount(), 6);
+    EXPECT_EQ(list.count(), 6);
 }
 
 TEST_F(FlyArchiveFile, ReadingAFolderFails)
 {
-    WordList list;
+    PairList list;
     const LoadResult result = FlyArchive::readFile(m_dir, list);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.error, "cannot read " + m_dir + ": Is a directory");

@@ -82,14 +82,14 @@ Bytes& tail10(Bytes& b, int32_t lastIndex = -1)
         static_cast<uint32_t>(lastIndex));
 }
 
-LoadResult readBytes(const Bytes& b, WordList& out)
+LoadResult readBytes(const Bytes& b, PairList& out)
 {
     return FlyArchive::read(b.bytes(), out);
 }
 
 std::string errorOf(const Bytes& b)
 {
-    WordList list;
+    PairList list;
     const LoadResult result = readBytes(b, list);
     return result.ok ? "ok" : result.error;
 }
@@ -104,14 +104,14 @@ TEST_P(FlyArchiveSchema, ReadsItsFieldsAndDefaultsTheRest)
     Bytes b;
     b.count(2).newClass(schema).body(schema, "1").classRef().body(schema, "2");
     tail10(b);
-    WordList list;
+    PairList list;
     ASSERT_TRUE(readBytes(b, list)) << errorOf(b);
-    ASSERT_EQ(list.GetCount(), 2);
-    const Word& w = list.pairs()[1];
+    ASSERT_EQ(list.count(), 2);
+    const Pair& w = list.pairs()[1];
     EXPECT_EQ(w.question(), "q2");
     EXPECT_EQ(w.answer(), "a2");
     EXPECT_EQ(w.timesInQuestion(), 4);
-    EXPECT_EQ(w.GetRating(), 1.5f);
+    EXPECT_EQ(w.rating(), 1.5f);
     EXPECT_EQ(w.right(), schema >= 2 ? 5 : 0);
     EXPECT_EQ(w.wrong(), schema >= 2 ? 6 : 0);
     EXPECT_EQ(w.total(), schema >= 2 ? 11 : 0);
@@ -119,7 +119,7 @@ TEST_P(FlyArchiveSchema, ReadsItsFieldsAndDefaultsTheRest)
     EXPECT_EQ(w.soundPathTwo(), schema >= 3 ? "s22" : "");
     EXPECT_EQ(w.hint(), schema >= 4 ? "h2" : "");
     EXPECT_EQ(w.kind(), schema >= 5 ? 1 : 0);
-    EXPECT_EQ(w.GetPicturePath(), schema >= 7 ? "p2" : "");
+    EXPECT_EQ(w.picturePath(), schema >= 7 ? "p2" : "");
     EXPECT_EQ(list.subject(), "subject");
 }
 
@@ -140,7 +140,7 @@ TEST(FlyArchiveSchemaErrors, WrongAnswersUseTheSchemaOfThePairs)
     Bytes b;
     b.count(1).newClass(3).body(3, "1");
     b.u32(6).str("n").count(1).classRef().body(3, "w");
-    WordList list;
+    PairList list;
     ASSERT_TRUE(readBytes(b, list)) << errorOf(b);
     ASSERT_EQ(list.wrongAnswers().size(), 1u);
     EXPECT_EQ(list.wrongAnswers()[0].soundPathTwo(), "s2w");
@@ -184,10 +184,10 @@ Bytes listOfVersion(uint32_t version)
 TEST_P(FlyArchiveVersion, ReadsItsFieldsAndDefaultsTheRest)
 {
     const VersionCase& c = GetParam();
-    WordList list;
+    PairList list;
     const Bytes b = listOfVersion(c.version);
     ASSERT_TRUE(readBytes(b, list)) << errorOf(b);
-    EXPECT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(list.notes(), c.notes);
     EXPECT_EQ(list.wrongAnswers().size(), c.wrongAnswers);
     EXPECT_EQ(list.createdStamp(), c.created);
@@ -216,7 +216,7 @@ TEST(FlyArchiveVersions, FileEndingAfterThePairsIsVersionOne)
     for (const std::string& cut : {std::string(), std::string("\x0A", 1), std::string("\x0A\x00\x00", 3)}) {
         Bytes b;
         b.count(1).newClass(2).body(2, "1").raw(cut);
-        WordList list;
+        PairList list;
         ASSERT_TRUE(readBytes(b, list)) << cut.size();
         EXPECT_EQ(list.notes(), NoNotes);
         EXPECT_EQ(list.password(), "");
@@ -241,7 +241,7 @@ TEST(FlyArchiveVersions, LastIndexAboveOneStepsBackTwo)
         Bytes b;
         b.count(1).newClass(10).body(10, "1");
         tail10(b, stored);
-        WordList list;
+        PairList list;
         ASSERT_TRUE(readBytes(b, list));
         EXPECT_EQ(list.lastIndex(), loaded) << stored;
     }
@@ -257,9 +257,9 @@ TEST(FlyArchiveVersions, AbsurdAndInvalidRatingsLoadAsZero)
         Bytes b;
         b.count(1).newClass(10).body(10, "1", stored);
         tail10(b);
-        WordList list;
+        PairList list;
         ASSERT_TRUE(readBytes(b, list));
-        EXPECT_EQ(list.pairs()[0].GetRating(), loaded) << stored;
+        EXPECT_EQ(list.pairs()[0].rating(), loaded) << stored;
     }
 }
 
@@ -269,7 +269,7 @@ TEST(FlyArchiveVersions, TotalIsRecomputedNotRead)
     b.count(1).newClass(10).str("q").str("a").u32(0).f32(0).u32(0x7FFFFFFF).u32(1);
     b.str("").str("").str("").u32(0).str("");
     tail10(b);
-    WordList list;
+    PairList list;
     ASSERT_TRUE(readBytes(b, list));
     EXPECT_EQ(list.pairs()[0].total(), std::numeric_limits<int32_t>::min());
 }
@@ -279,7 +279,7 @@ TEST(FlyArchiveVersions, BytesAfterTheLastFieldAreIgnored)
     Bytes b;
     b.count(1).newClass(10).body(10, "1");
     tail10(b, 4).raw("leftover of a longer earlier version \xFF\xFF\xFF");
-    WordList list;
+    PairList list;
     ASSERT_TRUE(readBytes(b, list));
     EXPECT_EQ(list.subject(), "subject");
     EXPECT_EQ(list.lastIndex(), 2);
@@ -295,10 +295,10 @@ TEST(FlyArchiveClassTags, RepeatedDefinitionTakesTheNextIndexAndKeepsTheFirstSch
     b.newClass(3).body(10, "3");  // class 4 (schema ignored), object 5
     b.classRef(4).body(10, "4");  // object 6
     tail10(b);
-    WordList list;
+    PairList list;
     ASSERT_TRUE(readBytes(b, list)) << errorOf(b);
-    ASSERT_EQ(list.GetCount(), 4);
-    EXPECT_EQ(list.pairs()[3].GetPicturePath(), "p4");
+    ASSERT_EQ(list.count(), 4);
+    EXPECT_EQ(list.pairs()[3].picturePath(), "p4");
 
     Bytes objectIndex;
     objectIndex.count(3).newClass(10).body(10, "1").newClass(10).body(10, "2").classRef(4).body(10, "3");
@@ -310,12 +310,12 @@ TEST(FlyArchiveClassTags, BigTagWithAClassIndexIsAccepted)
     Bytes b;
     b.count(2).newClass(10).body(10, "1").u16(0x7FFF).u32(0x80000001u).body(10, "2");
     tail10(b);
-    WordList list;
+    PairList list;
     ASSERT_TRUE(readBytes(b, list)) << errorOf(b);
     EXPECT_EQ(list.pairs()[1].question(), "q2");
 }
 
-TEST(FlyArchiveClassTags, OnlyTheWordClassIsKnown)
+TEST(FlyArchiveClassTags, OnlyThePairClassTagIsKnown)
 {
     Bytes other;
     other.count(1).newClass(10, "Wort").body(10, "1");
@@ -361,7 +361,7 @@ TEST(FlyArchiveErrors, CutFilesFailWithEndOfFile)
     const size_t afterPairs = whole.size();
     whole.u32(10).str("notes").count(1).classRef().body(10, "w");
     whole.str("made").str("saved").str("pw").str("subject").u32(0);
-    WordList list;
+    PairList list;
     ASSERT_TRUE(readBytes(whole, list));
     for (size_t length = 0; length < whole.size(); ++length) {
         // Between the pairs and a whole version the file is an old one; every other cut is an error.
@@ -399,7 +399,7 @@ TEST(FlyArchiveErrors, HugeCountsInATinyFileFailWithoutReservingForThem)
 
 TEST(FlyArchiveErrors, FailedLoadLeavesTheOutputUntouched)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("keep", "me");
     list.setNotes("old notes");
     list.setLastIndex(7);
@@ -408,7 +408,7 @@ TEST(FlyArchiveErrors, FailedLoadLeavesTheOutputUntouched)
     const LoadResult result = readBytes(bad, list);
     EXPECT_FALSE(result);
     EXPECT_EQ(result.error, "bad list version 12");
-    ASSERT_EQ(list.GetCount(), 1);
+    ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(list.pairs()[0].question(), "keep");
     EXPECT_EQ(list.notes(), "old notes");
     EXPECT_EQ(list.lastIndex(), 7);
@@ -416,7 +416,7 @@ TEST(FlyArchiveErrors, FailedLoadLeavesTheOutputUntouched)
 
 TEST(FlyArchiveErrors, EmptyInputIsAnError)
 {
-    WordList list;
+    PairList list;
     EXPECT_EQ(FlyArchive::read("", list).error, "unexpected end of file");
     EXPECT_EQ(FlyArchive::read("\x01", list).error, "unexpected end of file");
 }

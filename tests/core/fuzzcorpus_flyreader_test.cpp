@@ -37,7 +37,7 @@ TEST(FuzzCorpusFlyReader, EveryCorpusFileIsRefusedCleanlyOrRoundTrips)
         const std::string bytes((std::istreambuf_iterator<char>(in)), {});
         EXPECT_EQ(checkFlyRoundTrip(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), "")
             << file;
-        brainlark::WordList list;
+        brainlark::PairList list;
         accepted += brainlark::FlyArchive::read(bytes, list).ok ? 1 : 0;
     }
     // The corpus holds both kinds, so both paths of the check run.

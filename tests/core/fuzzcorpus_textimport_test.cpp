@@ -26,12 +26,12 @@ TEST(FuzzCorpusTextImportTest, EveryCorpusFileImportsWithinTheRules)
 
 TEST(FuzzCorpusTextImportTest, TheChecksCatchABrokenImport)
 {
-    brainlark::Word untrimmed(" q", "a");
+    brainlark::Pair untrimmed(" q", "a");
     EXPECT_NE(pairViolation(untrimmed), "");
-    brainlark::Word withPicture("q", "a");
-    withPicture.SetPicturePath("elsewhere.bmp");
+    brainlark::Pair withPicture("q", "a");
+    withPicture.setPicturePath("elsewhere.bmp");
     EXPECT_NE(pairViolation(withPicture), "");
-    EXPECT_EQ(pairViolation(brainlark::Word("q", "a")), "");
+    EXPECT_EQ(pairViolation(brainlark::Pair("q", "a")), "");
     EXPECT_NE(fieldViolation("a@b", true), "");
     EXPECT_EQ(fieldViolation("", true), "");
     EXPECT_NE(fieldViolation("", false), "");

@@ -84,7 +84,7 @@ TEST(ListNameTest, ForbiddenMessageNamesTheCharacter)
 
 TEST(ListNameTest, ListPathJoinsFolderNameAndExtension)
 {
-    EXPECT_EQ(ListName::GetListPath("/home/me/data", "Capitals"), "/home/me/data/Capitals.fly");
+    EXPECT_EQ(ListName::listPath("/home/me/data", "Capitals"), "/home/me/data/Capitals.fly");
 }
 
 TEST(ListNameTest, ExistingListIsReported)

@@ -12,26 +12,26 @@
 #include <unistd.h>
 
 #include "core/textimport.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 using brainlark::TextExport;
 using brainlark::TextImport;
-using brainlark::Word;
-using brainlark::WordList;
+using brainlark::Pair;
+using brainlark::PairList;
 
 namespace
 {
 
-Word wrongAnswer(const std::string& question, const std::string& answer, int32_t kind = Word::WrongAnswer)
+Pair wrongAnswer(const std::string& question, const std::string& answer, int32_t kind = Pair::WrongAnswer)
 {
-    Word w(question, answer);
+    Pair w(question, answer);
     w.setKind(kind);
     return w;
 }
 
-WordList capitals()
+PairList capitals()
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("France", "Paris");
     list.pairs().emplace_back("Peru", "Lima");
     return list;
@@ -49,13 +49,13 @@ TEST(TextExportTest, QuestionSheetNumbersQuestionsThenAnswers)
 
 TEST(TextExportTest, QuestionSheetOfAnEmptyList)
 {
-    EXPECT_EQ(TextExport::questionSheet(WordList(), "Empty"),
+    EXPECT_EQ(TextExport::questionSheet(PairList(), "Empty"),
               "=== Empty ===\n\nQuestions:\n----------\n\n\n\nCorrect Answers:\n----------------\n\n");
 }
 
 TEST(TextExportTest, BlTextWritesOneImportableLinePerPair)
 {
-    WordList list = capitals();
+    PairList list = capitals();
     list.pairs().emplace_back("Capital of Ecuador", "Quito");
     list.wrongAnswers().push_back(wrongAnswer("Peru", "Quito"));
     list.wrongAnswers().push_back(wrongAnswer("Capital of Ecuador", "Lima"));
@@ -67,19 +67,19 @@ TEST(TextExportTest, BlTextWritesOneImportableLinePerPair)
 
 TEST(TextExportTest, BlTextLeavesOutEntriesThatAreNoWrongAnswers)
 {
-    WordList list = capitals();
-    list.wrongAnswers().push_back(wrongAnswer("Peru", "gone", Word::MarkedForDeletion));
-    list.wrongAnswers().push_back(wrongAnswer("Peru", "", Word::WrongAnswer));
+    PairList list = capitals();
+    list.wrongAnswers().push_back(wrongAnswer("Peru", "gone", Pair::MarkedForDeletion));
+    list.wrongAnswers().push_back(wrongAnswer("Peru", "", Pair::WrongAnswer));
     list.wrongAnswers().push_back(wrongAnswer("Nowhere", "orphan"));
     EXPECT_EQ(TextExport::blText(list), "France \t\t@ Paris \nPeru \t\t@ Lima  @ \n");
-    EXPECT_EQ(TextExport::blText(WordList()), "");
+    EXPECT_EQ(TextExport::blText(PairList()), "");
 }
 
 TEST(TextExportTest, ReversedListIsExportedReversedWithItsWrongAnswers)
 {
-    WordList list = capitals();
+    PairList list = capitals();
     list.wrongAnswers().push_back(wrongAnswer("Peru", "Quito"));
-    list.ToggleReverse();
+    list.toggleReverse();
     EXPECT_EQ(TextExport::blText(list), "Paris \t\t@ France \nLima \t\t@ Peru  @ Quito\n");
     EXPECT_EQ(TextExport::questionSheet(list, "T"),
               "=== T ===\n\nQuestions:\n----------\n\n1. Paris \n2. Lima \n\n\n"
@@ -88,14 +88,14 @@ TEST(TextExportTest, ReversedListIsExportedReversedWithItsWrongAnswers)
 
 // A list with duplicate questions and wrong answers scattered through the array, to hold the export's
 // lookup against the list's own join.
-WordList scrambledList(unsigned seed)
+PairList scrambledList(unsigned seed)
 {
     std::mt19937 random(seed);
-    WordList list;
+    PairList list;
     for (int i = 0; i < 300; ++i)
         list.pairs().emplace_back("q" + std::to_string(random() % 200), "a" + std::to_string(i));
     for (int i = 0; i < 500; ++i) {
-        const int32_t kind = random() % 10 == 0 ? Word::MarkedForDeletion : Word::WrongAnswer;
+        const int32_t kind = random() % 10 == 0 ? Pair::MarkedForDeletion : Pair::WrongAnswer;
         list.wrongAnswers().push_back(
             wrongAnswer("q" + std::to_string(random() % 220), "w" + std::to_string(i), kind));
     }
@@ -104,11 +104,11 @@ WordList scrambledList(unsigned seed)
 
 TEST(TextExportTest, BlTextJoinsWrongAnswersLikeTheList)
 {
-    const WordList list = scrambledList(7);
+    const PairList list = scrambledList(7);
     std::string expected;
-    for (const Word& pair : list.pairs())
-        expected += std::string(pair.GetQuestion()) + " \t\t@ " + std::string(pair.GetAnswer()) + " " +
-                    list.JoinWrongAnswers(pair, " @ ") + "\n";
+    for (const Pair& pair : list.pairs())
+        expected += std::string(pair.shownQuestion()) + " \t\t@ " + std::string(pair.shownAnswer()) + " " +
+                    list.joinWrongAnswers(pair, " @ ") + "\n";
     EXPECT_EQ(TextExport::blText(list), expected);
 }
 
@@ -155,7 +155,7 @@ protected:
 
 TEST_F(TextExportFileTest, WritesBothExportsWithCrLf)
 {
-    WordList list = capitals();
+    PairList list = capitals();
     list.wrongAnswers().push_back(wrongAnswer("Peru", "Quito"));
     const std::string file = path("Capitals.txt");
     std::string error;
@@ -204,7 +204,7 @@ TEST_F(TextExportFileTest, ReadOnlyFolderKeepsTheOldFile)
 
 TEST_F(TextExportFileTest, BlExportImportsBackToTheSameList)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("Capital of Peru", "Lima");
     list.pairs().emplace_back("Espa\xF1"
                               "a",
@@ -220,23 +220,23 @@ TEST_F(TextExportFileTest, BlExportImportsBackToTheSameList)
     const std::string file = path("roundtrip.txt");
     ASSERT_TRUE(TextExport::writeText(file, TextExport::blText(list), nullptr));
 
-    WordList back;
-    ASSERT_EQ(back.ImportText(file), list.GetCount());
-    for (int i = 0; i < list.GetCount(); ++i) {
+    PairList back;
+    ASSERT_EQ(back.importText(file), list.count());
+    for (int i = 0; i < list.count(); ++i) {
         EXPECT_EQ(back.pairs()[i].question(), list.pairs()[i].question());
         EXPECT_EQ(back.pairs()[i].answer(), list.pairs()[i].answer());
-        EXPECT_EQ(back.JoinWrongAnswers(back.pairs()[i], "|"), list.JoinWrongAnswers(list.pairs()[i], "|"));
+        EXPECT_EQ(back.joinWrongAnswers(back.pairs()[i], "|"), list.joinWrongAnswers(list.pairs()[i], "|"));
     }
     EXPECT_EQ(back.wrongAnswers().size(), list.wrongAnswers().size());
 }
 
 TEST(TextExportRoundTripTest, SeparatorInsideATextDoesNotSurvive)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("mail", "me@example.org");
-    WordList back;
+    PairList back;
     TextImport::importText(back, TextExport::withCrLf(TextExport::blText(list)));
-    ASSERT_EQ(back.GetCount(), 1);
+    ASSERT_EQ(back.count(), 1);
     EXPECT_EQ(back.pairs()[0].answer(), "me");
     ASSERT_EQ(back.wrongAnswers().size(), 1u);
     EXPECT_EQ(back.wrongAnswers()[0].answer(), "example.org");

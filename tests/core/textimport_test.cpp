@@ -10,11 +10,11 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 using brainlark::TextImport;
-using brainlark::Word;
-using brainlark::WordList;
+using brainlark::Pair;
+using brainlark::PairList;
 
 namespace
 {
@@ -22,19 +22,19 @@ namespace
 using Lines = std::vector<std::string>;
 
 // Pairs as "question|answer" (plus "|picture" when there is one), wrong answers as "question>answer".
-Lines pairsOf(const WordList& list)
+Lines pairsOf(const PairList& list)
 {
     Lines out;
-    for (const Word& w : list.pairs())
+    for (const Pair& w : list.pairs())
         out.push_back(std::string(w.question()) + "|" + std::string(w.answer()) +
-                      (w.GetPicturePath().empty() ? "" : "|" + w.GetPicturePath()));
+                      (w.picturePath().empty() ? "" : "|" + w.picturePath()));
     return out;
 }
 
-Lines wrongsOf(const WordList& list)
+Lines wrongsOf(const PairList& list)
 {
     Lines out;
-    for (const Word& w : list.wrongAnswers())
+    for (const Pair& w : list.wrongAnswers())
         out.push_back(std::string(w.question()) + ">" + std::string(w.answer()));
     return out;
 }
@@ -58,7 +58,7 @@ class TextImportRules : public testing::TestWithParam<Case>
 TEST_P(TextImportRules, ImportsAsExpected)
 {
     const Case& c = GetParam();
-    WordList list;
+    PairList list;
     const int count = TextImport::importText(list, c.input);
     EXPECT_EQ(pairsOf(list), c.pairs);
     EXPECT_EQ(wrongsOf(list), c.wrongs);
@@ -212,9 +212,9 @@ TEST(TextImportTest, ConversionMatchesReplacingRuleByRule)
         std::string text(random() % 24, ' ');
         for (char& c : text)
             c = alphabet[random() % alphabet.size()];
-        WordList list;
+        PairList list;
         TextImport::importText(list, "q@[" + text + "]");
-        ASSERT_EQ(list.GetCount(), 1);
+        ASSERT_EQ(list.count(), 1);
         ASSERT_EQ(list.pairs()[0].answer(), "[" + replacedOneByOne(text) + "]") << text;
     }
 }
@@ -318,7 +318,7 @@ TEST(TextImportTest, RandomTextsImportLikeThePlainReading)
             text +=
                 random() % 8 == 0 ? lineEnds[random() % lineEnds.size()] : pieces[random() % pieces.size()];
         const Imported expected = importedPlainly(text);
-        WordList list;
+        PairList list;
         const int imported = TextImport::importText(list, text);
         ASSERT_EQ(pairsOf(list), expected.pairs) << testing::PrintToString(text);
         ASSERT_EQ(wrongsOf(list), expected.wrongs) << testing::PrintToString(text);
@@ -336,7 +336,7 @@ TEST(TextImportTest, PairsBeforeALongIgnoredTailKeepTheirTexts)
     // The unread rest after the empty line is given back; the pairs before it must not notice.
     std::string text = "first @ one @ wrong\r\nsecond @ two\n\n";
     text += std::string(300000, 'x') + "@y\n";
-    WordList list;
+    PairList list;
     EXPECT_EQ(TextImport::importText(list, text), 2);
     EXPECT_EQ(pairsOf(list), (Lines{"first|one", "second|two"}));
     EXPECT_EQ(wrongsOf(list), (Lines{"first>wrong"}));
@@ -344,22 +344,22 @@ TEST(TextImportTest, PairsBeforeALongIgnoredTailKeepTheirTexts)
 
 TEST(TextImportTest, PairsAndWrongAnswersCarryTheirKindAndNoStatistics)
 {
-    WordList list;
+    PairList list;
     TextImport::importText(list, "Peru @ Lima @ Quito");
-    ASSERT_EQ(list.GetCount(), 1);
-    const Word& pair = list.pairs()[0];
-    EXPECT_EQ(pair.kind(), Word::Pair);
+    ASSERT_EQ(list.count(), 1);
+    const Pair& pair = list.pairs()[0];
+    EXPECT_EQ(pair.kind(), Pair::QuestionAnswer);
     EXPECT_EQ(pair.right() + pair.wrong() + pair.total() + pair.timesInQuestion(), 0);
-    EXPECT_EQ(pair.GetRating(), 0.0f);
+    EXPECT_EQ(pair.rating(), 0.0f);
     ASSERT_EQ(list.wrongAnswers().size(), 1u);
-    EXPECT_EQ(list.wrongAnswers()[0].kind(), Word::WrongAnswer);
-    std::vector<const Word*> found;
-    EXPECT_EQ(list.CollectWrongAnswersFor(pair, found), 1);
+    EXPECT_EQ(list.wrongAnswers()[0].kind(), Pair::WrongAnswer);
+    std::vector<const Pair*> found;
+    EXPECT_EQ(list.collectWrongAnswersFor(pair, found), 1);
 }
 
 TEST(TextImportTest, AppendsAndCountsWhatWasThere)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("old", "pair");
     list.wrongAnswers().emplace_back("old", "wrong");
     EXPECT_EQ(TextImport::importText(list, "a@1@x\nb@2\n"), 3);
@@ -369,7 +369,7 @@ TEST(TextImportTest, AppendsAndCountsWhatWasThere)
 
 TEST(TextImportTest, CommentsAndLinesWithoutAnswerAreSkippedAndTheEmptyLineEndsTheImport)
 {
-    WordList list;
+    PairList list;
     EXPECT_EQ(TextImport::importText(list, "# comment @ not a pair\nnothing here\na@1\n\nb@2\n"), 1);
     EXPECT_EQ(pairsOf(list), (Lines{"a|1"}));
 }
@@ -396,10 +396,10 @@ protected:
 
 TEST_F(TextImportFileTest, ImportsAFileThroughTheList)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("old", "pair");
     EXPECT_EQ(
-        list.ImportText(write("capitals.txt", "# capitals\r\nPeru @ Lima @ Quito\r\nChile @ Santiago\r\n")),
+        list.importText(write("capitals.txt", "# capitals\r\nPeru @ Lima @ Quito\r\nChile @ Santiago\r\n")),
         3);
     EXPECT_EQ(pairsOf(list), (Lines{"old|pair", "Peru|Lima", "Chile|Santiago"}));
     EXPECT_EQ(wrongsOf(list), (Lines{"Peru>Quito"}));
@@ -407,28 +407,28 @@ TEST_F(TextImportFileTest, ImportsAFileThroughTheList)
 
 TEST_F(TextImportFileTest, UnopenableFilesGiveZeroAndChangeNothing)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("old", "pair");
-    EXPECT_EQ(list.ImportText((m_dir / "missing.txt").string()), 0);
-    EXPECT_EQ(list.ImportText(m_dir.string()), 0);
+    EXPECT_EQ(list.importText((m_dir / "missing.txt").string()), 0);
+    EXPECT_EQ(list.importText(m_dir.string()), 0);
     const std::string fifo = (m_dir / "fifo").string();
     if (::mkfifo(fifo.c_str(), 0600) == 0) {
-        EXPECT_EQ(list.ImportText(fifo), 0); // would block forever if it were opened
+        EXPECT_EQ(list.importText(fifo), 0); // would block forever if it were opened
     }
     EXPECT_EQ(pairsOf(list), (Lines{"old|pair"}));
 }
 
 TEST_F(TextImportFileTest, EmptyFileGivesTheOldCount)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("old", "pair");
-    EXPECT_EQ(list.ImportText(write("empty.txt", "")), 1);
+    EXPECT_EQ(list.importText(write("empty.txt", "")), 1);
 }
 
 // Binary input: no crash, no hang, and whatever comes out still obeys the line format.
-void expectSanePairs(const WordList& list)
+void expectSanePairs(const PairList& list)
 {
-    for (const Word& pair : list.pairs()) {
+    for (const Pair& pair : list.pairs()) {
         ASSERT_FALSE(pair.question().empty());
         ASSERT_FALSE(pair.answer().empty());
         EXPECT_NE(pair.question().front(), ' ');
@@ -444,9 +444,9 @@ TEST(TextImportBinaryTest, RandomBytesImportWithoutHarm)
         std::string bytes(64 * 1024, '\0');
         for (char& c : bytes)
             c = static_cast<char>(random() % 256);
-        WordList list;
+        PairList list;
         const int count = TextImport::importText(list, bytes);
-        EXPECT_EQ(count, list.GetCount());
+        EXPECT_EQ(count, list.count());
         expectSanePairs(list);
     }
 }
@@ -459,7 +459,7 @@ TEST(TextImportBinaryTest, DegenerateFilesImportNothing)
         std::string(1 << 20, '#') + "\n", std::string(1 << 20, 'n') + std::string(1 << 20, '~'),
     };
     for (const std::string& bytes : cases) {
-        WordList list;
+        PairList list;
         EXPECT_EQ(TextImport::importText(list, bytes), 0);
         EXPECT_TRUE(list.wrongAnswers().empty());
     }
@@ -470,7 +470,7 @@ TEST(TextImportBinaryTest, LongCrOnlyTextIsCutIntoLines)
     std::string bytes;
     for (int i = 0; i < 50000; ++i)
         bytes += "q" + std::to_string(i) + "@a\r";
-    WordList list;
+    PairList list;
     EXPECT_EQ(TextImport::importText(list, bytes), 50000);
     EXPECT_EQ(list.pairs().back().question(), "q49999");
 }
@@ -482,8 +482,8 @@ namespace
 
 TEST(TextImportSampleTest, ShippedSampleShowsEveryFeature)
 {
-    WordList list;
-    ASSERT_EQ(list.ImportText(std::string(BRAINLARK_SOURCE_DIR) + "/data/text/sample_import.txt"), 17);
+    PairList list;
+    ASSERT_EQ(list.importText(std::string(BRAINLARK_SOURCE_DIR) + "/data/text/sample_import.txt"), 17);
     const Lines pairs = pairsOf(list);
     EXPECT_EQ(pairs.front(), "Capital of Peru|Lima");
     EXPECT_EQ(pairs[3], "Capital of Paraguay|Asunci\xF3n");
@@ -493,11 +493,11 @@ TEST(TextImportSampleTest, ShippedSampleShowsEveryFeature)
     EXPECT_EQ(pairs[12], "tomorrow|ma\xF1"
                          "ana");
     EXPECT_EQ(pairs.back(), "bus|autob\xFAs");
-    std::vector<const Word*> wrongs;
-    list.CollectWrongAnswers("Capital of Uruguay", wrongs);
+    std::vector<const Pair*> wrongs;
+    list.collectWrongAnswers("Capital of Uruguay", wrongs);
     ASSERT_EQ(wrongs.size(), 2u);
     EXPECT_EQ(wrongs[0]->answer(), "");
-    list.CollectWrongAnswers("Capital of Chile", wrongs);
+    list.collectWrongAnswers("Capital of Chile", wrongs);
     EXPECT_EQ(wrongs.size(), 4u); // Valparaiso and Lima; the picture is no wrong answer
     EXPECT_EQ(wrongs[2]->answer(), "Valpara\xEDso");
 }

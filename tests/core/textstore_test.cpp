@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/flyarchive.h"
-#include "core/word.h"
-#include "core/wordlist.h"
+#include "core/pair.h"
+#include "core/pairlist.h"
 
 namespace brainlark
 {
@@ -66,10 +66,10 @@ TEST(TextStoreTest, ResizeKeepsWhatWasThere)
     EXPECT_EQ(store.size(), 4u);
 }
 
-TEST(TextStoreWordTest, ChangingOneCopyLeavesTheOtherAlone)
+TEST(TextStorePairTest, ChangingOneCopyLeavesTheOtherAlone)
 {
-    Word first("question", "answer");
-    Word second = first;
+    Pair first("question", "answer");
+    Pair second = first;
     second.setQuestion("other");
     EXPECT_EQ(first.question(), "question");
     EXPECT_EQ(second.question(), "other");
@@ -79,9 +79,9 @@ TEST(TextStoreWordTest, ChangingOneCopyLeavesTheOtherAlone)
     EXPECT_EQ(second.answer(), "answer");
 }
 
-TEST(TextStoreWordTest, TextsMayBeSetFromThePairsOwnTexts)
+TEST(TextStorePairTest, TextsMayBeSetFromThePairsOwnTexts)
 {
-    Word pair("left side", "right side");
+    Pair pair("left side", "right side");
     pair.setQuestion(pair.answer());
     EXPECT_EQ(pair.question(), "right side");
     pair.setAnswer(pair.question().substr(6));
@@ -89,34 +89,34 @@ TEST(TextStoreWordTest, TextsMayBeSetFromThePairsOwnTexts)
     EXPECT_EQ(pair.question(), "right side");
     pair.setQuestion("");
     pair.setAnswer("");
-    EXPECT_EQ(pair, Word());
+    EXPECT_EQ(pair, Pair());
 }
 
-TEST(TextStoreWordTest, SpansOutsideTheStoreAreRefused)
+TEST(TextStorePairTest, SpansOutsideTheStoreAreRefused)
 {
     TextStore store;
     const TextSpan inside = store.append("abc");
-    EXPECT_NO_THROW(Word(store, inside, {3, 0}));
-    EXPECT_THROW(Word(store, inside, {2, 2}), std::out_of_range);
-    EXPECT_THROW(Word(TextStore(), {0, 1}, {}), std::out_of_range);
+    EXPECT_NO_THROW(Pair(store, inside, {3, 0}));
+    EXPECT_THROW(Pair(store, inside, {2, 2}), std::out_of_range);
+    EXPECT_THROW(Pair(TextStore(), {0, 1}, {}), std::out_of_range);
 }
 
-TEST(TextStoreWordTest, PairsOfALoadedListOutliveTheList)
+TEST(TextStorePairTest, PairsOfALoadedListOutliveTheList)
 {
-    WordList source;
+    PairList source;
     for (int i = 0; i < 50; ++i)
         source.pairs().emplace_back("question " + std::to_string(i), "answer " + std::to_string(i));
-    source.wrongAnswers().emplace_back("question 7", "wrong").setKind(Word::WrongAnswer);
+    source.wrongAnswers().emplace_back("question 7", "wrong").setKind(Pair::WrongAnswer);
     const std::string bytes = FlyArchive::write(source, FlyArchive::makeStamp("now"));
 
-    std::vector<Word> kept;
+    std::vector<Pair> kept;
     {
-        WordList loaded;
+        PairList loaded;
         ASSERT_TRUE(FlyArchive::read(bytes, loaded).ok);
         kept.push_back(loaded.pairs()[7]);
         kept.push_back(std::move(loaded.wrongAnswers()[0]));
         loaded.pairs().clear();
-        loaded = WordList();
+        loaded = PairList();
     }
     EXPECT_EQ(kept[0].question(), "question 7");
     EXPECT_EQ(kept[0].answer(), "answer 7");

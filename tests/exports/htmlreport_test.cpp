@@ -5,7 +5,7 @@
 #include <regex>
 
 #include "core/clock.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "tempfolder.h"
 #include "utctimezone.h"
 
@@ -20,20 +20,20 @@ const std::string AllPlaceholders = "<h1>[header]</h1>\r\n"
                                     "[font1]1[/font1][font2]2[/font2][font3]3[/font3][font4]4[/font4]\r\n"
                                     "<a href=\"[main_url]\">main</a><a href=\"[faq_url]\">faq</a>[buy_now]";
 
-Word pairWith(const std::string& question, const std::string& answer, int right, int wrong, float rating)
+Pair pairWith(const std::string& question, const std::string& answer, int right, int wrong, float rating)
 {
-    Word pair(question, answer);
-    pair.SetRight(right);
-    pair.SetWrong(wrong);
-    pair.RecalcTotal();
-    pair.SetRating(rating);
+    Pair pair(question, answer);
+    pair.setRight(right);
+    pair.setWrong(wrong);
+    pair.recalculateTotal();
+    pair.setRating(rating);
     return pair;
 }
 
-void addWrongAnswer(WordList& list, const std::string& question, const std::string& answer)
+void addWrongAnswer(PairList& list, const std::string& question, const std::string& answer)
 {
-    Word wrong(question, answer);
-    wrong.setKind(Word::WrongAnswer);
+    Pair wrong(question, answer);
+    wrong.setKind(Pair::WrongAnswer);
     list.wrongAnswers().push_back(wrong);
 }
 
@@ -45,7 +45,7 @@ bool isAscii(const std::string& text)
 class HtmlReportTest : public ::testing::Test
 {
 protected:
-    std::string generate(const WordList& list, bool statistics, const std::string& student = "",
+    std::string generate(const PairList& list, bool statistics, const std::string& student = "",
                          const std::string& templateText = AllPlaceholders)
     {
         HtmlReportOptions options;
@@ -64,7 +64,7 @@ protected:
 
 TEST_F(HtmlReportTest, WholePageWithStatistics)
 {
-    WordList list;
+    PairList list;
     list.pairs().push_back(pairWith("owl", "hibou", 9, 1, 2.5f));
     list.pairs().push_back(pairWith("crow", "corbeau", 0, 0, 0.0f));
     addWrongAnswer(list, "owl", "chouette");
@@ -102,7 +102,7 @@ TEST_F(HtmlReportTest, WholePageWithStatistics)
 
 TEST_F(HtmlReportTest, WithoutStatisticsHeaderAndRowsHaveThreeColumns)
 {
-    WordList list;
+    PairList list;
     list.pairs().push_back(pairWith("owl", "hibou", 3, 1, 1.0f));
     const std::string page = generate(list, false);
     EXPECT_NE(
@@ -121,7 +121,7 @@ TEST_F(HtmlReportTest, WithoutStatisticsHeaderAndRowsHaveThreeColumns)
 
 TEST_F(HtmlReportTest, AccuracyCellsAreColouredByThreshold)
 {
-    WordList list;
+    PairList list;
     list.pairs().push_back(pairWith("a", "1", 9, 1, 0));
     list.pairs().push_back(pairWith("b", "2", 7, 3, 0));
     list.pairs().push_back(pairWith("c", "3", 1, 1, 0));
@@ -137,7 +137,7 @@ TEST_F(HtmlReportTest, AccuracyCellsAreColouredByThreshold)
 
 TEST_F(HtmlReportTest, ListTextsAreEscapedAndWindows1252BecomesReferences)
 {
-    WordList list;
+    PairList list;
     list.pairs().push_back(pairWith("<b>\"Tom\" & 'Jerry'</b>", "caf\xE9 \x80 \x9C \x81", 0, 0, 0));
     list.pairs().push_back(pairWith("[rows] [font1] [header]", "x", 0, 0, 0));
     addWrongAnswer(list, "x", "nobody's");
@@ -158,10 +158,10 @@ TEST_F(HtmlReportTest, ListTextsAreEscapedAndWindows1252BecomesReferences)
 
 TEST_F(HtmlReportTest, ReversedListShowsTheOtherSide)
 {
-    WordList list;
+    PairList list;
     list.pairs().push_back(pairWith("owl", "hibou", 0, 0, 0));
     addWrongAnswer(list, "owl", "chouette");
-    list.ToggleReverse();
+    list.toggleReverse();
     EXPECT_EQ(
         HtmlReport::rows(list, false),
         "<tr align=right bgcolor=white><td align=left>[font1]1</font></td><td align=left>[font1]hibou</font>"
@@ -170,20 +170,20 @@ TEST_F(HtmlReportTest, ReversedListShowsTheOtherSide)
 
 TEST_F(HtmlReportTest, EmptyListAndNoStudentLeaveThosePlacesEmpty)
 {
-    const std::string page = generate(WordList(), true, "", "a[rows]b[student_name]c[buy_now]d");
+    const std::string page = generate(PairList(), true, "", "a[rows]b[student_name]c[buy_now]d");
     EXPECT_EQ(page, "abcd\n");
 }
 
 TEST_F(HtmlReportTest, TemplateWithoutPlaceholdersIsCopiedWithLineFeeds)
 {
-    EXPECT_EQ(generate(WordList(), false, "x", "<p>one</p>\r\n<p>two</p>\n\n<p>three</p>"),
+    EXPECT_EQ(generate(PairList(), false, "x", "<p>one</p>\r\n<p>two</p>\n\n<p>three</p>"),
               "<p>one</p>\n<p>two</p>\n\n<p>three</p>\n");
-    EXPECT_EQ(generate(WordList(), false, "x", ""), "");
+    EXPECT_EQ(generate(PairList(), false, "x", ""), "");
 }
 
 TEST_F(HtmlReportTest, EveryOccurrenceIsReplaced)
 {
-    EXPECT_EQ(generate(WordList(), false, "", "[header]|[header]|[main_url][main_url]"),
+    EXPECT_EQ(generate(PairList(), false, "", "[header]|[header]|[main_url][main_url]"),
               "Brainlark > Birds|Brainlark > Birds|https://main.example/https://main.example/\n");
 }
 
@@ -209,7 +209,7 @@ TEST_F(HtmlReportTest, ShippedTemplateUsesEveryPlaceholderAndDeclaresUtf8)
         EXPECT_NE(templateText.find(placeholder), std::string::npos) << placeholder;
     EXPECT_NE(templateText.find("<meta charset=\"utf-8\">"), std::string::npos);
 
-    WordList list;
+    PairList list;
     list.pairs().push_back(pairWith("\xE9t\xE9", "summer", 2, 1, 1.5f));
     const std::string page = generate(list, true, "Ann", templateText);
     EXPECT_TRUE(isAscii(page));

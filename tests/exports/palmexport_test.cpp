@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "core/clock.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "exports/palmdbwriter.h"
 #include "pdbreader.h"
 #include "tempfolder.h"
@@ -19,25 +19,25 @@ using test::TempFolder;
 namespace
 {
 
-WordList makeList(int pairs)
+PairList makeList(int pairs)
 {
-    WordList list;
+    PairList list;
     for (int i = 0; i < pairs; ++i)
         list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
     return list;
 }
 
-void addWrongAnswer(WordList& list, const std::string& question, const std::string& answer)
+void addWrongAnswer(PairList& list, const std::string& question, const std::string& answer)
 {
-    Word wrong(question, answer);
-    wrong.setKind(Word::WrongAnswer);
+    Pair wrong(question, answer);
+    wrong.setKind(Pair::WrongAnswer);
     list.wrongAnswers().push_back(wrong);
 }
 
 class PalmExportTest : public ::testing::Test
 {
 protected:
-    PalmExportResult run(const WordList& list, const std::string& title)
+    PalmExportResult run(const PairList& list, const std::string& title)
     {
         PalmExport exporter(clock, diagnostics);
         return exporter.exportList(list, title, folder.file(title + ".pdb"));
@@ -104,7 +104,7 @@ TEST_F(PalmExportTest, ThreePairsGiveTheExtraInfoRecordAndThreePairRecords)
 
 TEST_F(PalmExportTest, RecordLengthIsQuestionPlusAnswerPlusTen)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("ques", "answe");
     EXPECT_EQ(PalmExport::entryRecord(list.pairs()[0]).size(), 19u);
     ASSERT_TRUE(run(list, "Lengths").written);
@@ -116,7 +116,7 @@ TEST_F(PalmExportTest, RecordLengthIsQuestionPlusAnswerPlusTen)
 
 TEST_F(PalmExportTest, WrongAnswersFollowTheirPairAndCountInTheExtraInfo)
 {
-    WordList list = makeList(3);
+    PairList list = makeList(3);
     addWrongAnswer(list, "q1", "w1a");
     addWrongAnswer(list, "q0", "w0");
     addWrongAnswer(list, "q1", "w1b");
@@ -141,10 +141,10 @@ TEST_F(PalmExportTest, WrongAnswersFollowTheirPairAndCountInTheExtraInfo)
 
 TEST_F(PalmExportTest, TextsKeepTheirBytesAndFollowTheShownSide)
 {
-    WordList list;
+    PairList list;
     list.pairs().emplace_back("caf\xE9", "coffee");
     list.pairs().emplace_back("th\xE9", "tea");
-    list.ToggleReverse();
+    list.toggleReverse();
     ASSERT_TRUE(run(list, "Drinks").written);
     const PdbFile pdb = readBack("Drinks");
     ASSERT_EQ(pdb.records.size(), 3u);
@@ -176,7 +176,7 @@ TEST_F(PalmExportTest, TwentyEightByteTitleFitsWithoutMessage)
 
 TEST_F(PalmExportTest, DuplicateQuestionStopsBeforeAnyFileIsTouched)
 {
-    WordList list = makeList(4);
+    PairList list = makeList(4);
     list.pairs()[3].setQuestion("q1");
     const PalmExportResult result = run(list, "Twins");
     ASSERT_EQ(result.messages.size(), 1u);
@@ -205,7 +205,7 @@ TEST_F(PalmExportTest, MissingFolderGivesTheCreationMessage)
 
 TEST_F(PalmExportTest, OrphanWrongAnswerIsWrittenButReportedAsCountMismatch)
 {
-    WordList list = makeList(2);
+    PairList list = makeList(2);
     addWrongAnswer(list, "q0", "w0");
     addWrongAnswer(list, "nobody asks this", "w?");
     const PalmExportResult result = run(list, "Orphans");
@@ -219,7 +219,7 @@ TEST_F(PalmExportTest, OrphanWrongAnswerIsWrittenButReportedAsCountMismatch)
 
 TEST_F(PalmExportTest, EmptyListGivesOnlyTheExtraInfoRecord)
 {
-    const PalmExportResult result = run(WordList(), "Empty");
+    const PalmExportResult result = run(PairList(), "Empty");
     ASSERT_TRUE(result.written);
     EXPECT_FALSE(result.hasError());
     const PdbFile pdb = readBack("Empty");
@@ -240,7 +240,7 @@ TEST_F(PalmExportTest, OverwritesAnOldExportAndLeavesNoTemporaryFiles)
 TEST_F(PalmExportTest, RecordBeyondTheSixteenBitCountIsReportedNotHidden)
 {
     // 65535 pairs plus the extra-info record is one record more than the format can count.
-    WordList list;
+    PairList list;
     list.pairs().reserve(65535);
     for (int i = 0; i < 65535; ++i)
         list.pairs().emplace_back(std::to_string(i), "a");

@@ -7,7 +7,7 @@
 
 #include "core/clock.h"
 #include "core/randomsource.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 #include "quiz/engine/randomindexset.h"
 #include "rtfquiz.h"
 #include "utctimezone.h"
@@ -44,19 +44,19 @@ size_t countOf(const std::string& text, const std::string& part)
     return n;
 }
 
-WordList makeList(int pairs)
+PairList makeList(int pairs)
 {
-    WordList list;
+    PairList list;
     for (int i = 0; i < pairs; ++i)
         list.pairs().emplace_back("question " + std::to_string(i + 1), "answer " + std::to_string(i + 1));
     return list;
 }
 
-void addWrongAnswers(WordList& list, const std::string& question, int count)
+void addWrongAnswers(PairList& list, const std::string& question, int count)
 {
     for (int k = 0; k < count; ++k) {
-        Word wrong(question, "wrong " + std::to_string(k + 1));
-        wrong.setKind(Word::WrongAnswer);
+        Pair wrong(question, "wrong " + std::to_string(k + 1));
+        wrong.setKind(Pair::WrongAnswer);
         list.wrongAnswers().push_back(wrong);
     }
 }
@@ -75,7 +75,7 @@ private:
 class PrintableTestTest : public ::testing::Test
 {
 protected:
-    PrintableTestResult generate(const WordList& list, uint32_t seed = 7, const std::string& title = "Test")
+    PrintableTestResult generate(const PairList& list, uint32_t seed = 7, const std::string& title = "Test")
     {
         SeededRandom random(seed);
         PrintableTest test(clock, random, [this](int ms) { pauses.push_back(ms); });
@@ -84,11 +84,11 @@ protected:
 
     /// The right letter of each question, recomputed from the document: the first answer equal to the
     /// pair's answer.
-    static std::vector<char> rightLetters(const std::vector<RtfQuestion>& questions, const WordList& list)
+    static std::vector<char> rightLetters(const std::vector<RtfQuestion>& questions, const PairList& list)
     {
         std::vector<char> letters;
         for (const RtfQuestion& q : questions) {
-            const std::string_view right = list.pairs()[static_cast<size_t>(q.number - 1)].GetAnswer();
+            const std::string_view right = list.pairs()[static_cast<size_t>(q.number - 1)].shownAnswer();
             const auto it = std::find(q.answers.begin(), q.answers.end(), right);
             letters.push_back(it == q.answers.end() ? '?'
                                                     : static_cast<char>('A' + (it - q.answers.begin())));
@@ -121,7 +121,7 @@ TEST_F(PrintableTestTest, FillsEveryPlaceholderOfTheTemplate)
 
 TEST_F(PrintableTestTest, QuestionBlockIsTheFixedRtfFragment)
 {
-    WordList list = makeList(4);
+    PairList list = makeList(4);
     const PrintableTestResult result = generate(list);
     const std::string quiz = between(result.text, "<quiz>", "</quiz>");
     const std::vector<RtfQuestion> questions = readRtfQuestions(quiz);
@@ -138,7 +138,7 @@ TEST_F(PrintableTestTest, QuestionBlockIsTheFixedRtfFragment)
 
 TEST_F(PrintableTestTest, TwelvePairsGiveThreePagesAndSixKeyLines)
 {
-    const WordList list = makeList(12);
+    const PairList list = makeList(12);
     const PrintableTestResult result = generate(list);
     const std::string quiz = between(result.text, "<quiz>", "</quiz>");
     const std::string pageBreak = PrintableTest::PageBreak;
@@ -163,7 +163,7 @@ TEST_F(PrintableTestTest, TwelvePairsGiveThreePagesAndSixKeyLines)
 
 TEST_F(PrintableTestTest, AnswerKeyMatchesTheDocumentForManySeeds)
 {
-    WordList list = makeList(11);
+    PairList list = makeList(11);
     addWrongAnswers(list, "question 2", 1);
     addWrongAnswers(list, "question 3", 2);
     addWrongAnswers(list, "question 4", 3);
@@ -179,7 +179,7 @@ TEST_F(PrintableTestTest, AnswerKeyMatchesTheDocumentForManySeeds)
         const std::vector<char> letters = rightLetters(questions, list);
         for (size_t i = 0; i < key.size(); ++i) {
             EXPECT_EQ(questions[i].number, static_cast<int>(i + 1));
-            EXPECT_EQ(questions[i].question, list.pairs()[i].GetQuestion());
+            EXPECT_EQ(questions[i].question, list.pairs()[i].shownQuestion());
             EXPECT_EQ(key[i].number, static_cast<int>(i + 1));
             EXPECT_EQ(key[i].letter, letters[i]) << "seed " << seed << " question " << i + 1;
             lettersSeen.insert(key[i].letter);
@@ -190,7 +190,7 @@ TEST_F(PrintableTestTest, AnswerKeyMatchesTheDocumentForManySeeds)
 
 TEST_F(PrintableTestTest, NoWrongAnswersMeansFourDistinctPairAnswers)
 {
-    const WordList list = makeList(9);
+    const PairList list = makeList(9);
     for (uint32_t seed = 1; seed <= 20; ++seed) {
         for (const RtfQuestion& q : readRtfQuestions(generate(list, seed).text)) {
             EXPECT_THAT(q.answers, Contains("answer " + std::to_string(q.number)));
@@ -203,7 +203,7 @@ TEST_F(PrintableTestTest, NoWrongAnswersMeansFourDistinctPairAnswers)
 
 TEST_F(PrintableTestTest, FivePredefinedWrongAnswersShowThreeOfThem)
 {
-    WordList list = makeList(6);
+    PairList list = makeList(6);
     addWrongAnswers(list, "question 1", 5);
     std::set<std::string> wrongSeen;
     for (uint32_t seed = 1; seed <= 40; ++seed) {
@@ -224,10 +224,10 @@ TEST_F(PrintableTestTest, FivePredefinedWrongAnswersShowThreeOfThem)
 
 TEST_F(PrintableTestTest, FewWrongAnswersAreCompletedWithOtherPairs)
 {
-    WordList list = makeList(8);
+    PairList list = makeList(8);
     addWrongAnswers(list, "question 3", 1);
-    Word other("question 4", "w4");
-    other.setKind(Word::WrongAnswer);
+    Pair other("question 4", "w4");
+    other.setKind(Pair::WrongAnswer);
     list.wrongAnswers().push_back(other);
     addWrongAnswers(list, "question 4", 1);
     for (uint32_t seed = 1; seed <= 20; ++seed) {
@@ -249,7 +249,7 @@ TEST_F(PrintableTestTest, FewWrongAnswersAreCompletedWithOtherPairs)
 
 TEST_F(PrintableTestTest, ThreeWrongAnswersAreShownAllTogetherWithTheRightOne)
 {
-    WordList list = makeList(4);
+    PairList list = makeList(4);
     addWrongAnswers(list, "question 2", 3);
     const RtfQuestion q = readRtfQuestions(generate(list).text).at(1);
     EXPECT_THAT(q.answers, UnorderedElementsAre("answer 2", "wrong 1", "wrong 2", "wrong 3"));
@@ -257,7 +257,7 @@ TEST_F(PrintableTestTest, ThreeWrongAnswersAreShownAllTogetherWithTheRightOne)
 
 TEST_F(PrintableTestTest, AnswerOrderIsSeededFromLengthIndexRandomNumberAndTicks)
 {
-    const WordList list = makeList(5);
+    const PairList list = makeList(5);
     for (const uint32_t value : {0u, 3u, 41u, 977u}) {
         for (const int64_t startTicks : {0, 12, 99}) {
             ManualClock local(1700000000);
@@ -276,11 +276,11 @@ TEST_F(PrintableTestTest, AnswerOrderIsSeededFromLengthIndexRandomNumberAndTicks
                 const RandomIndexSet choices(same, 4, 5, i);
                 ticks += value % 30;
                 const uint32_t seed =
-                    static_cast<uint32_t>(list.pairs()[i].GetQuestion().size() + i + value + ticks) % 100;
+                    static_cast<uint32_t>(list.pairs()[i].shownQuestion().size() + i + value + ticks) % 100;
                 SeededRandom seeded(seed);
                 const RandomIndexSet order(seeded, 4, 4);
                 for (int k = 0; k < 4; ++k)
-                    EXPECT_EQ(questions[i].answers[k], list.pairs()[choices[order[k]]].GetAnswer())
+                    EXPECT_EQ(questions[i].answers[k], list.pairs()[choices[order[k]]].shownAnswer())
                         << "value " << value << " ticks " << startTicks << " question " << i;
             }
             EXPECT_EQ(waits, std::vector<int>(5, static_cast<int>(value % 30)));
@@ -301,7 +301,7 @@ TEST_F(PrintableTestTest, WaitsBetweenZeroAndTwentyNineMillisecondsPerQuestion)
 
 TEST_F(PrintableTestTest, ListTextsAreEscapedForRtf)
 {
-    WordList list = makeList(4);
+    PairList list = makeList(4);
     list.pairs()[0].setQuestion("C:\\{temp}\\[A1] caf\xE9 [answers]");
     list.pairs()[1].setAnswer("na\xEFve } {\\b bold}");
     const PrintableTestResult result = generate(list, 3, "Cr\xE8me {brulee}");
@@ -320,8 +320,8 @@ TEST_F(PrintableTestTest, ListTextsAreEscapedForRtf)
 
 TEST_F(PrintableTestTest, ReversedListAsksTheStoredAnswers)
 {
-    WordList list = makeList(4);
-    list.ToggleReverse();
+    PairList list = makeList(4);
+    list.toggleReverse();
     const auto questions = readRtfQuestions(generate(list).text);
     ASSERT_EQ(questions.size(), 4u);
     EXPECT_EQ(questions[2].question, "answer 3");

@@ -31,8 +31,8 @@ QuestionRequest request(SelectionMode selection, AnswerMode answers = AnswerMode
 int countPairsWithQuestion(const QuizQuestion& q, std::string_view question)
 {
     int count = 0;
-    for (const Word& w : q.choices())
-        count += (w.kind() == Word::Pair && w.GetQuestion() == question) ? 1 : 0;
+    for (const Pair& w : q.choices())
+        count += (w.kind() == Pair::QuestionAnswer && w.shownQuestion() == question) ? 1 : 0;
     return count;
 }
 
@@ -40,7 +40,7 @@ int countPairsWithQuestion(const QuizQuestion& q, std::string_view question)
 
 TEST(QuizQuestionSelection, SmartPickDrawsOnlyAmongTheFiveLowestRated)
 {
-    WordList list = makeList(12);
+    PairList list = makeList(12);
     SeededRandom random(1);
     ManualClock clock;
     std::set<int> seen;
@@ -54,7 +54,7 @@ TEST(QuizQuestionSelection, SmartPickDrawsOnlyAmongTheFiveLowestRated)
 
 TEST(QuizQuestionSelection, SmartPickOnFivePairsAvoidsThePreviousQuestion)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     SeededRandom random(42);
     ManualClock clock;
     for (int prev = 0; prev < 5; ++prev) {
@@ -65,7 +65,7 @@ TEST(QuizQuestionSelection, SmartPickOnFivePairsAvoidsThePreviousQuestion)
                 list,
                 request(SelectionMode::SmartPick, AnswerMode::Random, QuizMode::MultipleChoice, previous),
                 random, clock);
-            ASSERT_NE(q.questionPair().GetQuestion(), previous);
+            ASSERT_NE(q.questionPair().shownQuestion(), previous);
         }
     }
 }
@@ -73,7 +73,7 @@ TEST(QuizQuestionSelection, SmartPickOnFivePairsAvoidsThePreviousQuestion)
 TEST(QuizQuestionSelection, SmartPickAcceptsTheRepeatAfter200Draws)
 {
     // Ratings 0..4 order the candidates as pairs 0..4; the clock's ticks stay 0 so k = rand mod 5.
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     ManualClock clock;
     const QuestionRequest r =
         request(SelectionMode::SmartPick, AnswerMode::Random, QuizMode::TrueFalse, "q0");
@@ -87,7 +87,7 @@ TEST(QuizQuestionSelection, SmartPickAcceptsTheRepeatAfter200Draws)
 
 TEST(QuizQuestionSelection, SmartPickAddsTheTicksModuloTheListSize)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     ManualClock clock;
     clock.advanceMs(7); // 7 mod 5 = 2
     ScriptedRandom random({0});
@@ -96,8 +96,8 @@ TEST(QuizQuestionSelection, SmartPickAddsTheTicksModuloTheListSize)
 
 TEST(QuizQuestionSelection, RandomAcceptsTheRepeatAfter100Draws)
 {
-    WordList list = makeList(5);
-    for (Word& w : list.pairs())
+    PairList list = makeList(5);
+    for (Pair& w : list.pairs())
         w.setQuestion("same");
     ManualClock clock;
     const QuestionRequest r = request(SelectionMode::Random, AnswerMode::Random, QuizMode::TrueFalse, "same");
@@ -110,7 +110,7 @@ TEST(QuizQuestionSelection, RandomAcceptsTheRepeatAfter100Draws)
 
 TEST(QuizQuestionSelection, RandomStopsAtTheFirstDifferentQuestion)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     ManualClock clock;
     const QuestionRequest r = request(SelectionMode::Random, AnswerMode::Random, QuizMode::TrueFalse, "q3");
     ScriptedRandom random(repeated(3, 99, {4}));
@@ -119,7 +119,7 @@ TEST(QuizQuestionSelection, RandomStopsAtTheFirstDifferentQuestion)
 
 TEST(QuizQuestionSelection, SequentialWrapsAndAdvancesLastIndex)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     SeededRandom random(1);
     ManualClock clock;
     const QuestionRequest r = request(SelectionMode::Sequential);
@@ -134,7 +134,7 @@ TEST(QuizQuestionSelection, SequentialWrapsAndAdvancesLastIndex)
 
 TEST(QuizQuestionSelection, SequentialSurvivesADamagedPosition)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     SeededRandom random(1);
     ManualClock clock;
     list.setLastIndex(-7);
@@ -151,7 +151,7 @@ TEST(QuizQuestionSelection, SequentialSurvivesADamagedPosition)
 
 TEST(QuizQuestionSelection, EmptyListGivesAnEmptyQuestionThatIsNeverRight)
 {
-    WordList list;
+    PairList list;
     SeededRandom random(1);
     ManualClock clock;
     for (auto mode : {SelectionMode::SmartPick, SelectionMode::Sequential, SelectionMode::Random}) {
@@ -166,38 +166,38 @@ TEST(QuizQuestionSelection, EmptyListGivesAnEmptyQuestionThatIsNeverRight)
 
 TEST(QuizQuestionChoices, RandomAnswersAreFourDistinctPairsWithTheQuestion)
 {
-    WordList list = makeList(30);
+    PairList list = makeList(30);
     SeededRandom random(8);
     ManualClock clock;
     for (int i = 0; i < 200; ++i) {
         const QuizQuestion q = QuizQuestion::build(list, request(SelectionMode::Random), random, clock);
         ASSERT_EQ(q.choiceCount(), 4);
         std::set<std::string> questions;
-        for (const Word& w : q.choices()) {
-            EXPECT_EQ(w.kind(), Word::Pair);
-            questions.emplace(w.GetQuestion());
+        for (const Pair& w : q.choices()) {
+            EXPECT_EQ(w.kind(), Pair::QuestionAnswer);
+            questions.emplace(w.shownQuestion());
         }
         EXPECT_EQ(questions.size(), 4u);
-        EXPECT_EQ(countPairsWithQuestion(q, q.questionPair().GetQuestion()), 1);
+        EXPECT_EQ(countPairsWithQuestion(q, q.questionPair().shownQuestion()), 1);
     }
 }
 
 TEST(QuizQuestionChoices, ChoicesAreCopiesUnaffectedByLaterEdits)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     SeededRandom random(8);
     ManualClock clock;
     const QuizQuestion q = QuizQuestion::build(list, request(SelectionMode::Sequential), random, clock);
-    for (Word& w : list.pairs())
+    for (Pair& w : list.pairs())
         w.setAnswer("edited");
-    for (const Word& w : q.choices())
-        EXPECT_NE(w.GetAnswer(), "edited");
-    EXPECT_EQ(q.questionPair().GetAnswer(), "a0");
+    for (const Pair& w : q.choices())
+        EXPECT_NE(w.shownAnswer(), "edited");
+    EXPECT_EQ(q.questionPair().shownAnswer(), "a0");
 }
 
 TEST(QuizQuestionChoices, PredefinedWithFiveWrongAnswersDrawsFourOfSixWithThePair)
 {
-    WordList list = makeList(8);
+    PairList list = makeList(8);
     for (int i = 0; i < 5; ++i)
         list.wrongAnswers().push_back(wrongAnswer("q0", "wrong" + std::to_string(i)));
     list.wrongAnswers().push_back(wrongAnswer("q1", "other"));
@@ -213,11 +213,11 @@ TEST(QuizQuestionChoices, PredefinedWithFiveWrongAnswersDrawsFourOfSixWithThePai
         ASSERT_EQ(q.choiceCount(), 4);
         EXPECT_EQ(countPairsWithQuestion(q, "q0"), 1);
         std::set<std::string> answers;
-        for (const Word& w : q.choices()) {
-            answers.emplace(w.GetAnswer());
-            if (w.kind() == Word::WrongAnswer) {
+        for (const Pair& w : q.choices()) {
+            answers.emplace(w.shownAnswer());
+            if (w.kind() == Pair::WrongAnswer) {
                 EXPECT_EQ(w.question(), "q0");
-                seenWrong.emplace(w.GetAnswer());
+                seenWrong.emplace(w.shownAnswer());
             }
         }
         EXPECT_EQ(answers.size(), 4u);
@@ -227,7 +227,7 @@ TEST(QuizQuestionChoices, PredefinedWithFiveWrongAnswersDrawsFourOfSixWithThePai
 
 TEST(QuizQuestionChoices, PredefinedWithoutWrongAnswersUsesThreeRandomPairs)
 {
-    WordList list = makeList(10);
+    PairList list = makeList(10);
     list.wrongAnswers().push_back(wrongAnswer("q5", "not for q0"));
     SeededRandom random(6);
     ManualClock clock;
@@ -237,9 +237,9 @@ TEST(QuizQuestionChoices, PredefinedWithoutWrongAnswersUsesThreeRandomPairs)
             list, request(SelectionMode::Sequential, AnswerMode::Predefined), random, clock);
         ASSERT_EQ(q.choiceCount(), 4);
         std::set<std::string> questions;
-        for (const Word& w : q.choices()) {
-            EXPECT_EQ(w.kind(), Word::Pair);
-            questions.emplace(w.GetQuestion());
+        for (const Pair& w : q.choices()) {
+            EXPECT_EQ(w.kind(), Pair::QuestionAnswer);
+            questions.emplace(w.shownQuestion());
         }
         EXPECT_EQ(questions.size(), 4u);
         EXPECT_EQ(countPairsWithQuestion(q, "q0"), 1);
@@ -248,10 +248,10 @@ TEST(QuizQuestionChoices, PredefinedWithoutWrongAnswersUsesThreeRandomPairs)
 
 TEST(QuizQuestionChoices, PredefinedWithTooFewWrongAnswersFillsUpWithPairs)
 {
-    WordList list = makeList(10);
+    PairList list = makeList(10);
     list.wrongAnswers().push_back(wrongAnswer("q0", "w1"));
     list.wrongAnswers().push_back(wrongAnswer("q0", "dropped"));
-    list.wrongAnswers().back().setKind(Word::MarkedForDeletion);
+    list.wrongAnswers().back().setKind(Pair::MarkedForDeletion);
     SeededRandom random(6);
     ManualClock clock;
     std::set<int> slotsOfWrong;
@@ -263,13 +263,13 @@ TEST(QuizQuestionChoices, PredefinedWithTooFewWrongAnswersFillsUpWithPairs)
         int wrong = 0;
         std::set<std::string> questions;
         for (int c = 0; c < 4; ++c) {
-            const Word& w = q.choices()[static_cast<size_t>(c)];
-            EXPECT_NE(w.GetAnswer(), "dropped");
-            if (w.kind() == Word::WrongAnswer) {
+            const Pair& w = q.choices()[static_cast<size_t>(c)];
+            EXPECT_NE(w.shownAnswer(), "dropped");
+            if (w.kind() == Pair::WrongAnswer) {
                 ++wrong;
                 slotsOfWrong.insert(c);
             } else {
-                questions.emplace(w.GetQuestion());
+                questions.emplace(w.shownQuestion());
             }
         }
         EXPECT_EQ(wrong, 1);
@@ -281,7 +281,7 @@ TEST(QuizQuestionChoices, PredefinedWithTooFewWrongAnswersFillsUpWithPairs)
 
 TEST(QuizQuestionChoices, PredefinedWithExactlyThreeWrongAnswersUsesAllCandidates)
 {
-    WordList list = makeList(6);
+    PairList list = makeList(6);
     for (const char* text : {"x", "y", "z"})
         list.wrongAnswers().push_back(wrongAnswer("q0", text));
     SeededRandom random(2);
@@ -289,8 +289,8 @@ TEST(QuizQuestionChoices, PredefinedWithExactlyThreeWrongAnswersUsesAllCandidate
     const QuizQuestion q =
         QuizQuestion::build(list, request(SelectionMode::Sequential, AnswerMode::Predefined), random, clock);
     std::set<std::string> answers;
-    for (const Word& w : q.choices())
-        answers.emplace(w.GetAnswer());
+    for (const Pair& w : q.choices())
+        answers.emplace(w.shownAnswer());
     EXPECT_EQ(answers, (std::set<std::string>{"a0", "x", "y", "z"}));
 }
 
@@ -298,7 +298,7 @@ TEST(QuizQuestionChoices, PredefinedWithExactlyThreeWrongAnswersUsesAllCandidate
 
 TEST(QuizQuestionChoices, TrueFalseShowsEitherThePairOrTheWrongCandidate)
 {
-    WordList list = makeList(20);
+    PairList list = makeList(20);
     SeededRandom random(4);
     ManualClock clock;
     int trueStatements = 0;
@@ -307,12 +307,12 @@ TEST(QuizQuestionChoices, TrueFalseShowsEitherThePairOrTheWrongCandidate)
         const QuizQuestion q = QuizQuestion::build(
             list, request(SelectionMode::Sequential, AnswerMode::Random, QuizMode::TrueFalse), random, clock);
         ASSERT_EQ(q.choiceCount(), 4);
-        const Word& shown = q.choices()[0];
-        const Word& other = q.choices()[1];
+        const Pair& shown = q.choices()[0];
+        const Pair& other = q.choices()[1];
         EXPECT_EQ(q.choices()[2], other);
         EXPECT_EQ(q.choices()[3], other);
-        const bool shownIsPair = shown.GetQuestion() == "q0";
-        EXPECT_TRUE(shownIsPair || other.GetQuestion() == "q0");
+        const bool shownIsPair = shown.shownQuestion() == "q0";
+        EXPECT_TRUE(shownIsPair || other.shownQuestion() == "q0");
         trueStatements += shownIsPair ? 1 : 0;
     }
     EXPECT_GT(trueStatements, 60);
@@ -321,7 +321,7 @@ TEST(QuizQuestionChoices, TrueFalseShowsEitherThePairOrTheWrongCandidate)
 
 TEST(QuizQuestionChoices, TrueFalsePredefinedUsesAWrongAnswerOfTheQuestion)
 {
-    WordList list = makeList(6);
+    PairList list = makeList(6);
     list.wrongAnswers().push_back(wrongAnswer("q0", "nope"));
     list.wrongAnswers().push_back(wrongAnswer("q0", "never"));
     SeededRandom random(4);
@@ -331,10 +331,10 @@ TEST(QuizQuestionChoices, TrueFalsePredefinedUsesAWrongAnswerOfTheQuestion)
         QuizQuestion q = QuizQuestion::build(
             list, request(SelectionMode::Sequential, AnswerMode::Predefined, QuizMode::TrueFalse), random,
             clock);
-        const bool statementTrue = q.choices()[0].kind() == Word::Pair;
-        const Word& wrong = statementTrue ? q.choices()[1] : q.choices()[0];
-        EXPECT_EQ(wrong.kind(), Word::WrongAnswer);
-        EXPECT_TRUE(wrong.GetAnswer() == "nope" || wrong.GetAnswer() == "never");
+        const bool statementTrue = q.choices()[0].kind() == Pair::QuestionAnswer;
+        const Pair& wrong = statementTrue ? q.choices()[1] : q.choices()[0];
+        EXPECT_EQ(wrong.kind(), Pair::WrongAnswer);
+        EXPECT_TRUE(wrong.shownAnswer() == "nope" || wrong.shownAnswer() == "never");
         EXPECT_EQ(q.judgeChoice(0, clock), statementTrue);
         EXPECT_EQ(q.judgeChoice(1, clock), !statementTrue);
     }
@@ -342,7 +342,7 @@ TEST(QuizQuestionChoices, TrueFalsePredefinedUsesAWrongAnswerOfTheQuestion)
 
 TEST(QuizQuestionChoices, TrueFalseWithTheQuestionPairAsWrongCandidateIsRightBothWays)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     ManualClock clock;
     ScriptedRandom random({1, 0}); // odd toss: statement false; wrong candidate = pair 0, the question
     QuizQuestion q = QuizQuestion::build(
@@ -354,14 +354,14 @@ TEST(QuizQuestionChoices, TrueFalseWithTheQuestionPairAsWrongCandidateIsRightBot
 
 TEST(QuizQuestionChoices, TypeInBuildsLikeTrueFalse)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     ManualClock clock;
     ScriptedRandom random({0, 3}); // even toss: choice 0 is the pair; wrong candidate pair 3
     const QuizQuestion q = QuizQuestion::build(
         list, request(SelectionMode::Sequential, AnswerMode::Random, QuizMode::TypeIn), random, clock);
     ASSERT_EQ(q.choiceCount(), 4);
-    EXPECT_EQ(q.choices()[0].GetQuestion(), "q0");
-    EXPECT_EQ(q.choices()[1].GetQuestion(), "q3");
+    EXPECT_EQ(q.choices()[0].shownQuestion(), "q0");
+    EXPECT_EQ(q.choices()[1].shownQuestion(), "q3");
     EXPECT_EQ(q.mode(), QuizMode::TypeIn);
 }
 
@@ -369,45 +369,45 @@ TEST(QuizQuestionChoices, TypeInBuildsLikeTrueFalse)
 
 TEST(QuizQuestionJudging, SameAnswerTextCountsRightPredefinedTextDoesNot)
 {
-    WordList list = makeList(4);
+    PairList list = makeList(4);
     list.pairs()[2].setAnswer("a0");
     SeededRandom random(3);
     ManualClock clock;
     QuizQuestion q = QuizQuestion::build(list, request(SelectionMode::Sequential), random, clock);
     for (int c = 0; c < 4; ++c) {
-        const std::string_view question = q.choices()[static_cast<size_t>(c)].GetQuestion();
+        const std::string_view question = q.choices()[static_cast<size_t>(c)].shownQuestion();
         const bool expected = question == "q0" || question == "q2";
         EXPECT_EQ(q.judgeChoice(c, clock), expected) << question;
     }
     EXPECT_FALSE(q.judgeChoice(4, clock));
     EXPECT_FALSE(q.judgeChoice(-1, clock));
 
-    WordList predefined = makeList(6);
+    PairList predefined = makeList(6);
     for (const char* text : {"a0", "y", "z"})
         predefined.wrongAnswers().push_back(wrongAnswer("q0", text));
     QuizQuestion p = QuizQuestion::build(
         predefined, request(SelectionMode::Sequential, AnswerMode::Predefined), random, clock);
     for (int c = 0; c < 4; ++c) {
-        const Word& w = p.choices()[static_cast<size_t>(c)];
-        EXPECT_EQ(p.judgeChoice(c, clock), w.kind() == Word::Pair) << w.GetAnswer();
+        const Pair& w = p.choices()[static_cast<size_t>(c)];
+        EXPECT_EQ(p.judgeChoice(c, clock), w.kind() == Pair::QuestionAnswer) << w.shownAnswer();
     }
 }
 
 TEST(QuizQuestionJudging, ReversedListJudgesTheShownSides)
 {
-    WordList list = makeList(4);
-    list.ToggleReverse();
+    PairList list = makeList(4);
+    list.toggleReverse();
     SeededRandom random(3);
     ManualClock clock;
     QuizQuestion q = QuizQuestion::build(list, request(SelectionMode::Sequential), random, clock);
-    EXPECT_EQ(q.questionPair().GetQuestion(), "a0");
+    EXPECT_EQ(q.questionPair().shownQuestion(), "a0");
     EXPECT_TRUE(q.judgeTyped("q0", TypeinOptions{}, clock));
     EXPECT_FALSE(q.judgeTyped("a0", TypeinOptions{}, clock));
 }
 
 TEST(QuizQuestionJudging, TypedAnswersFollowTheOptions)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     list.pairs()[0].setAnswer("  Paris ");
     SeededRandom random(3);
     ManualClock clock;
@@ -422,7 +422,7 @@ TEST(QuizQuestionJudging, TypedAnswersFollowTheOptions)
 
 TEST(QuizQuestionJudging, ResponseTimeRunsFromTheMomentTheQuestionWasShown)
 {
-    WordList list = makeList(5);
+    PairList list = makeList(5);
     SeededRandom random(3);
     ManualClock clock;
     QuizQuestion q = QuizQuestion::build(list, request(SelectionMode::Sequential), random, clock);

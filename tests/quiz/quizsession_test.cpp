@@ -20,7 +20,7 @@ const AppFlags kCounterOn(AppFlags::SmartCounter, 0);
 int choiceWithQuestion(const QuizQuestion& q, bool same)
 {
     for (int c = 0; c < q.choiceCount(); ++c) {
-        if ((q.choices()[static_cast<size_t>(c)].GetQuestion() == q.questionPair().GetQuestion()) == same)
+        if ((q.choices()[static_cast<size_t>(c)].shownQuestion() == q.questionPair().shownQuestion()) == same)
             return c;
     }
     return -1;
@@ -29,7 +29,7 @@ int choiceWithQuestion(const QuizQuestion& q, bool same)
 class QuizSessionTest : public ::testing::Test
 {
 protected:
-    WordList list = makeList(10);
+    PairList list = makeList(10);
     SeededRandom random{17};
     ManualClock clock;
     QuizSession session{list, random, clock};
@@ -39,8 +39,8 @@ TEST_F(QuizSessionTest, TwoWrongClicksThenTheRightOne)
 {
     const QuizQuestion& q =
         session.newQuestion(SelectionMode::Sequential, AnswerMode::Random, QuizMode::MultipleChoice);
-    Word& pair = list.pairs()[0];
-    pair.SetRating(3.0f);
+    Pair& pair = list.pairs()[0];
+    pair.setRating(3.0f);
     session.markShown();
     const int wrong = choiceWithQuestion(q, false);
     const int right = choiceWithQuestion(q, true);
@@ -59,7 +59,7 @@ TEST_F(QuizSessionTest, TwoWrongClicksThenTheRightOne)
     EXPECT_EQ(pair.right(), 1);
     EXPECT_EQ(pair.total(), 3);
     EXPECT_EQ(pair.timesInQuestion(), 1);
-    EXPECT_FLOAT_EQ(pair.GetRating(), 1.0f); // missed: 3.0 - 2.0
+    EXPECT_FLOAT_EQ(pair.rating(), 1.0f); // missed: 3.0 - 2.0
     EXPECT_EQ(session.rightCount(), 1);
     EXPECT_EQ(session.wrongCount(), 2);
     EXPECT_EQ(session.scoreText(), "Right: 1 - Wrong: 2");
@@ -75,7 +75,7 @@ TEST_F(QuizSessionTest, RightFirstTimeRatesByResponseTime)
     session.markShown();
     clock.advanceMs(12000);
     session.answerChoice(choiceWithQuestion(q, true), kCounterOn, 0);
-    EXPECT_FLOAT_EQ(list.pairs()[0].GetRating(), 0.0f + 0.75f);
+    EXPECT_FLOAT_EQ(list.pairs()[0].rating(), 0.0f + 0.75f);
     EXPECT_FALSE(session.missed());
 }
 
@@ -83,7 +83,7 @@ TEST_F(QuizSessionTest, NewQuestionRemembersItsTextAndClearsMissed)
 {
     const QuizQuestion& first =
         session.newQuestion(SelectionMode::Random, AnswerMode::Random, QuizMode::MultipleChoice);
-    const std::string text(first.questionPair().GetQuestion());
+    const std::string text(first.questionPair().shownQuestion());
     EXPECT_EQ(session.previousQuestion(), text);
     session.answerChoice(choiceWithQuestion(first, false), kCounterOn, 0);
     ASSERT_TRUE(session.missed());
@@ -91,7 +91,7 @@ TEST_F(QuizSessionTest, NewQuestionRemembersItsTextAndClearsMissed)
         const std::string before = session.previousQuestion();
         const QuizQuestion& next =
             session.newQuestion(SelectionMode::Random, AnswerMode::Random, QuizMode::MultipleChoice);
-        EXPECT_NE(next.questionPair().GetQuestion(), before);
+        EXPECT_NE(next.questionPair().shownQuestion(), before);
         EXPECT_FALSE(session.missed());
     }
 }
@@ -149,7 +149,7 @@ TEST_F(QuizSessionTest, ResetScoreAndNewListStartAfresh)
     session.resetScore();
     EXPECT_EQ(session.scoreText(), "Right: 0 - Wrong: 0");
 
-    WordList other = makeList(5);
+    PairList other = makeList(5);
     session.answerChoice(0, kCounterOn, 0);
     session.setList(other);
     EXPECT_EQ(session.rightCount() + session.wrongCount(), 0);
@@ -177,8 +177,8 @@ TEST_F(QuizSessionTest, WrongAnswerIndexFollowsListChanges)
         const QuizQuestion& q =
             session.newQuestion(SelectionMode::Sequential, AnswerMode::Predefined, QuizMode::MultipleChoice);
         int count = 0;
-        for (const Word& w : q.choices())
-            count += w.kind() == Word::WrongAnswer ? 1 : 0;
+        for (const Pair& w : q.choices())
+            count += w.kind() == Pair::WrongAnswer ? 1 : 0;
         return count;
     };
     list.wrongAnswers().reserve(16);
@@ -188,7 +188,7 @@ TEST_F(QuizSessionTest, WrongAnswerIndexFollowsListChanges)
     EXPECT_EQ(wrongChoices(), 0);
     list.wrongAnswers().push_back(wrongAnswer("q0", "w")); // size changed: seen without being told
     EXPECT_EQ(wrongChoices(), 1);
-    for (Word& w : list.wrongAnswers())
+    for (Pair& w : list.wrongAnswers())
         w.setQuestion("q0"); // edited in place: the owner says so
     session.listChanged();
     EXPECT_EQ(wrongChoices(), 3);
@@ -227,7 +227,7 @@ TEST_F(QuizSessionTest, ReversalIsRefusedInThePredefinedMode)
     EXPECT_TRUE(session.isReversed());
     const QuizQuestion& q =
         session.newQuestion(SelectionMode::Sequential, AnswerMode::Random, QuizMode::MultipleChoice);
-    EXPECT_EQ(q.questionPair().GetQuestion(), "a0");
+    EXPECT_EQ(q.questionPair().shownQuestion(), "a0");
     session.reverse(AnswerMode::Random);
     EXPECT_FALSE(list.isReversed());
 }

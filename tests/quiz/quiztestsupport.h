@@ -5,27 +5,27 @@
 #include <vector>
 
 #include "core/randomsource.h"
-#include "core/wordlist.h"
+#include "core/pairlist.h"
 
 namespace brainlark::test
 {
 
 /// A list of n pairs "q<i>" / "a<i>" with rating i (so pair 0 is the lowest rated).
-inline WordList makeList(int n)
+inline PairList makeList(int n)
 {
-    WordList list;
+    PairList list;
     for (int i = 0; i < n; ++i) {
-        Word w("q" + std::to_string(i), "a" + std::to_string(i));
-        w.SetRating(static_cast<float>(i));
+        Pair w("q" + std::to_string(i), "a" + std::to_string(i));
+        w.setRating(static_cast<float>(i));
         list.pairs().push_back(w);
     }
     return list;
 }
 
-inline Word wrongAnswer(const std::string& question, const std::string& answer)
+inline Pair wrongAnswer(const std::string& question, const std::string& answer)
 {
-    Word w(question, answer);
-    w.setKind(Word::WrongAnswer);
+    Pair w(question, answer);
+    w.setKind(Pair::WrongAnswer);
     return w;
 }
 

@@ -173,9 +173,9 @@ namespace
 
 TEST(ScreenLayoutText, AnswerBoxTexts)
 {
-    Word silent("q", "answer");
-    Word spoken("q", "spoken");
-    spoken.SetSoundPath("spoken.wav", 2);
+    Pair silent("q", "answer");
+    Pair spoken("q", "spoken");
+    spoken.setSoundPath("spoken.wav", 2);
     const AppFlags hide(AppFlags::HideText, 0);
     const ScreenLayout boxes(800, 600, BoxLayout::Boxes1, QuizMode::MultipleChoice);
     EXPECT_EQ(boxes.answerText(silent, hide), "answer");
@@ -183,7 +183,7 @@ TEST(ScreenLayoutText, AnswerBoxTexts)
     EXPECT_EQ(boxes.answerText(spoken, AppFlags()), "spoken");
 
     // Reversed, the answer side's sound is the first one.
-    Word reversed = spoken;
+    Pair reversed = spoken;
     reversed.setReversed(true);
     EXPECT_EQ(boxes.answerText(reversed, hide), "q");
 

@@ -113,16 +113,16 @@ TEST(TypeinRules, WordCharacterTable)
 
 TEST(TypeinRules, CycleAccentWalksTheGroup)
 {
-    EXPECT_EQ(TypeinRules::CycleAccent("a", 1, +1), "\xE1");
-    EXPECT_EQ(TypeinRules::CycleAccent("a", 1, -1), "\xE6");
-    EXPECT_EQ(TypeinRules::CycleAccent("\xE6", 1, +1), "a");
-    EXPECT_EQ(TypeinRules::CycleAccent("\xE1", 1, -1), "a");
-    EXPECT_EQ(TypeinRules::CycleAccent("ano", 2, +1), "a\xF1o");
-    EXPECT_EQ(TypeinRules::CycleAccent("a\xF1o", 2, +1), "ano");
-    EXPECT_EQ(TypeinRules::CycleAccent("si!", 3, +1), "si\xA1");
-    EXPECT_EQ(TypeinRules::CycleAccent("?", 1, -1), "\xBF");
-    EXPECT_EQ(TypeinRules::CycleAccent("s", 1, +1), "s");
-    EXPECT_EQ(TypeinRules::CycleAccent("b", 1, +1), "\xDF");
+    EXPECT_EQ(TypeinRules::cycleAccent("a", 1, +1), "\xE1");
+    EXPECT_EQ(TypeinRules::cycleAccent("a", 1, -1), "\xE6");
+    EXPECT_EQ(TypeinRules::cycleAccent("\xE6", 1, +1), "a");
+    EXPECT_EQ(TypeinRules::cycleAccent("\xE1", 1, -1), "a");
+    EXPECT_EQ(TypeinRules::cycleAccent("ano", 2, +1), "a\xF1o");
+    EXPECT_EQ(TypeinRules::cycleAccent("a\xF1o", 2, +1), "ano");
+    EXPECT_EQ(TypeinRules::cycleAccent("si!", 3, +1), "si\xA1");
+    EXPECT_EQ(TypeinRules::cycleAccent("?", 1, -1), "\xBF");
+    EXPECT_EQ(TypeinRules::cycleAccent("s", 1, +1), "s");
+    EXPECT_EQ(TypeinRules::cycleAccent("b", 1, +1), "\xDF");
 }
 
 TEST(TypeinRules, CycleAccentFullRoundTrips)
@@ -131,20 +131,20 @@ TEST(TypeinRules, CycleAccentFullRoundTrips)
     for (int position = 1; position <= 4; ++position) {
         std::string cycled = text;
         for (int step = 0; step < 60; ++step)
-            cycled = TypeinRules::CycleAccent(cycled, position, +1);
+            cycled = TypeinRules::cycleAccent(cycled, position, +1);
         EXPECT_EQ(cycled, text) << position; // 60 is a multiple of every group size here (5 and 6)
     }
 }
 
 TEST(TypeinRules, CycleAccentLeavesOtherInputAlone)
 {
-    EXPECT_EQ(TypeinRules::CycleAccent("z", 1, +1), "z");
-    EXPECT_EQ(TypeinRules::CycleAccent("a", 0, +1), "a");
-    EXPECT_EQ(TypeinRules::CycleAccent("a", 2, +1), "a");
-    EXPECT_EQ(TypeinRules::CycleAccent("", 1, +1), "");
-    EXPECT_EQ(TypeinRules::CycleAccent("A", 1, +1), "A"); // upper case has no group
-    EXPECT_EQ(TypeinRules::CycleAccent(std::string("\0", 1), 1, +1), std::string("\0", 1));
-    EXPECT_EQ(TypeinRules::CycleAccent("e", 1, +7), "\xE8"); // steps larger than the group wrap
+    EXPECT_EQ(TypeinRules::cycleAccent("z", 1, +1), "z");
+    EXPECT_EQ(TypeinRules::cycleAccent("a", 0, +1), "a");
+    EXPECT_EQ(TypeinRules::cycleAccent("a", 2, +1), "a");
+    EXPECT_EQ(TypeinRules::cycleAccent("", 1, +1), "");
+    EXPECT_EQ(TypeinRules::cycleAccent("A", 1, +1), "A"); // upper case has no group
+    EXPECT_EQ(TypeinRules::cycleAccent(std::string("\0", 1), 1, +1), std::string("\0", 1));
+    EXPECT_EQ(TypeinRules::cycleAccent("e", 1, +7), "\xE8"); // steps larger than the group wrap
 }
 
 } // namespace

@@ -34,13 +34,13 @@ Outcome runCommand(const std::string& name, const std::vector<std::string>& args
     return {code, out.str(), err.str()};
 }
 
-WordList sampleList(int pairs)
+PairList sampleList(int pairs)
 {
-    WordList list;
+    PairList list;
     for (int i = 1; i <= pairs; ++i)
         list.pairs().emplace_back("question " + std::to_string(i), "answer " + std::to_string(i));
-    Word wrong("question 1", "wrong <1>");
-    wrong.setKind(Word::WrongAnswer);
+    Pair wrong("question 1", "wrong <1>");
+    wrong.setKind(Pair::WrongAnswer);
     list.wrongAnswers().push_back(wrong);
     return list;
 }
@@ -48,7 +48,7 @@ WordList sampleList(int pairs)
 class ReportCommandsTest : public ::testing::Test
 {
 protected:
-    std::string writeList(const std::string& name, WordList list)
+    std::string writeList(const std::string& name, PairList list)
     {
         const std::string path = folder.file(name);
         std::string error;
@@ -124,7 +124,7 @@ TEST_F(ReportCommandsTest, HtmlFailuresGiveExitCodesAndOneLine)
 
 TEST_F(ReportCommandsTest, RtfWithSeedIsRepeatableAndItsKeyIsRight)
 {
-    const WordList source = sampleList(7);
+    const PairList source = sampleList(7);
     const std::string list = writeList("Quiz.fly", source);
     const Outcome first = runCommand("export-rtf", {list, folder.file("a.rtf"), "--seed", "42"});
     ASSERT_EQ(first.code, 0) << first.err;
@@ -197,7 +197,7 @@ TEST_F(ReportCommandsTest, PdbMessagesGoToTheErrorStream)
         "Due to Palm OS limitations, the name of this Q&A-list will be truncated to A list with a rather "
         "long na.\n\nWe apologize for the inconvenience.\n");
 
-    WordList twins = sampleList(2);
+    PairList twins = sampleList(2);
     twins.pairs()[1].setQuestion("question 1");
     r = runCommand("export-pdb", {writeList("Twins.fly", twins), folder.file("twins.pdb")});
     EXPECT_EQ(r.code, 2);

@@ -4,10 +4,10 @@
 // prompter and the random source answer from scripts. All of them can also append to one shared
 // timeline (a QStringList), so a test can check the order of sounds, pauses and messages together.
 
-#include "app/pauser.h"
-#include "app/prompter.h"
-#include "app/shellopener.h"
-#include "app/soundplayer.h"
+#include "services/pauser.h"
+#include "services/prompter.h"
+#include "services/shellopener.h"
+#include "services/soundplayer.h"
 #include "core/randomsource.h"
 
 #include <QList>

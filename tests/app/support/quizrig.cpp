@@ -30,9 +30,9 @@ QuizRig::QuizRig(int pairs, uint32_t seed) : random({}, seed)
     services.shell = &shell;
     services.pauser = &pauser;
     services.sound = &player;
-    view = std::make_unique<CCardloomView>(settings, services);
+    view = std::make_unique<QuizView>(settings, services);
     view->resize(800, 600);
-    QObject::connect(view.get(), &CCardloomView::statusTextChanged,
+    QObject::connect(view.get(), &QuizView::statusTextChanged,
                      [this](const QString& text) { statusTexts.append(text); });
     view->setList(&list);
 }
@@ -48,8 +48,8 @@ int QuizRig::rightBox() const
 {
     const QuizQuestion& q = view->session()->current();
     for (int i = 0; i < q.choiceCount(); ++i) {
-        const Word& c = q.choices()[size_t(i)];
-        if (c.kind() == Word::Pair && c.GetAnswer() == q.questionPair().GetAnswer())
+        const Pair& c = q.choices()[size_t(i)];
+        if (c.kind() == Pair::QuestionAnswer && c.shownAnswer() == q.questionPair().shownAnswer())
             return i;
     }
     return -1;
@@ -59,13 +59,13 @@ int QuizRig::wrongBox() const
 {
     const QuizQuestion& q = view->session()->current();
     for (int i = 0; i < q.choiceCount(); ++i) {
-        if (q.choices()[size_t(i)].GetAnswer() != q.questionPair().GetAnswer())
+        if (q.choices()[size_t(i)].shownAnswer() != q.questionPair().shownAnswer())
             return i;
     }
     return -1;
 }
 
-const Word& QuizRig::askedPair() const
+const Pair& QuizRig::askedPair() const
 {
     return list.pairs()[size_t(view->session()->current().questionIndex())];
 }

@@ -3,11 +3,11 @@
 // A quiz view on a small in-memory list with recording services: pauses advance the manual clock (so
 // animation pacing sees real frame times) and land in one timeline with the sounds and messages.
 
-#include "app/appsettings.h"
-#include "app/services.h"
+#include "settings/appsettings.h"
+#include "services/services.h"
 #include "core/clock.h"
-#include "core/wordlist.h"
-#include "quiz/ui/ccardloomview.h"
+#include "core/pairlist.h"
+#include "quiz/ui/quizview.h"
 #include "support/fakes.h"
 
 #include <QStringList>
@@ -43,7 +43,7 @@ struct QuizRig {
     int rightBox() const;
     int wrongBox() const;
     /// The list pair being asked.
-    const Word& askedPair() const;
+    const Pair& askedPair() const;
     QPoint boxCentre(int i) const;
     QPoint buttonCentre(int i) const;
     /// Starts a quiz in the mode on a Boxes-1 screen (or the given visual style).
@@ -61,8 +61,8 @@ struct QuizRig {
     QStringList timeline;
     AppSettings settings{random};
     Services services;
-    WordList list;
-    std::unique_ptr<CCardloomView> view;
+    PairList list;
+    std::unique_ptr<QuizView> view;
     QStringList statusTexts;
 };
 

@@ -1,0 +1,419 @@
+#include "app/listdocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <iostream>
+
+#include "settings/appsettings.h"
+#include "services/guidemessages.h"
+#include "services/pauser.h"
+#include "services/shellopener.h"
+#include "app/studymoduleselector.h"
+#include "core/archivefile.h"
+#include "core/clock.h"
+#include "core/flyarchive.h"
+#include "core/subjectlist.h"
+#include "core/textexport.h"
+#include "core/textimport.h"
+#include "exports/htmlreport.h"
+#include "exports/palmexport.h"
+#include "exports/printabletest.h"
+#include "quiz/ui/listtext.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+std::string fsPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// File types are told by the last three characters of a path, lower-cased.
+QString extensionOf(const QString& path)
+{
+    return path.right(3).toLower();
+}
+
+QString notAListMessage(const QString& path)
+{
+    return QStringLiteral("Sorry, file ") + path + QStringLiteral(" does not contain a valid Q&A-list.");
+}
+
+QString readErrorMessage()
+{
+    return QStringLiteral(
+               "Sorry, Brainlark is unable to open this Q&A-list.\n\nWe apologize for the "
+               "inconvenience!\n\nIn order to be able to open this Q&A-list, please download \nand "
+               "install the latest version of Brainlark from ") +
+           QLatin1String(ListDocument::VendorSite) +
+           QStringLiteral(".\n\nWould you like to open the download page now?");
+}
+
+} // namespace
+
+ListDocument::ListDocument(AppSettings& settings, const Services& services, QObject* parent)
+    : QObject(parent), m_settings(settings), m_services(services)
+{
+}
+
+ListDocument::~ListDocument()
+{
+    if (m_quizShown)
+        saveToFile();
+}
+
+QString ListDocument::programFolder() const
+{
+    return m_settings.installPath();
+}
+
+QString ListDocument::folder(const char* tail) const
+{
+    return programFolder() + QLatin1Char('/') + QLatin1String(tail);
+}
+
+QString ListDocument::dataFolder() const
+{
+    return folder("data");
+}
+
+QString ListDocument::textFolder() const
+{
+    return folder("text");
+}
+
+QString ListDocument::debugLogPath() const
+{
+    return folder("brainlark-debug.html");
+}
+
+void ListDocument::setPathName(const QString& path)
+{
+    m_pathName = path;
+    const QString name = QFileInfo(path).fileName();
+    m_title = name.left(std::max(0, int(name.size()) - 4));
+    emit titleChanged(m_title);
+}
+
+bool ListDocument::loadList(const QString& path, LoadMode mode)
+{
+    const QString ext = extensionOf(path);
+    if ((mode == ImportText && ext != QLatin1String("txt")) ||
+        (mode == OpenList && ext != QLatin1String("fly")))
+        return false;
+    if (mode != ImportText && mode != OpenList && mode != SavedAs)
+        return false;
+    if (mode == SavedAs && !m_list)
+        return false;
+    if (mode != SavedAs) {
+        std::unique_ptr<PairList> loaded;
+        if (!(mode == ImportText ? importTextFile(path, loaded) : loadListFile(path, loaded)))
+            return false;
+        // The old list is replaced without being written back.
+        m_list = std::move(loaded);
+    }
+    afterLoad(path, mode);
+    return true;
+}
+
+bool ListDocument::loadListFile(const QString& path, std::unique_ptr<PairList>& loaded)
+{
+    std::string bytes;
+    if (!SubjectList::readFileBytes(fsPath(path), bytes))
+        return false;
+    loaded = std::make_unique<PairList>();
+    if (!FlyArchive::read(bytes, *loaded)) {
+        loaded.reset();
+        if (m_services.prompter->message(readErrorMessage(), Prompter::Icon::Question,
+                                         Prompter::Buttons::YesNo) == Prompter::Yes)
+            m_services.shell->open(QStringLiteral("http://") + QLatin1String(VendorSite) +
+                                   QStringLiteral("/download.html?s=software"));
+        return false;
+    }
+    if (loaded->count() == 0) {
+        loaded.reset();
+        warn(notAListMessage(path));
+        return false;
+    }
+    if (loaded->count() < MinimumQuizPairs)
+        warn(QString::asprintf(
+            "At least %d question&answer pairs are required to generate a quiz. This Q&A-list "
+            "does not have enough entries for a quiz, but you still can edit it. ",
+            MinimumQuizPairs));
+    return true;
+}
+
+bool ListDocument::importTextFile(const QString& path, std::unique_ptr<PairList>& loaded)
+{
+    loaded = std::make_unique<PairList>();
+    if (TextImport::importFile(*loaded, fsPath(path)) < MinimumQuizPairs) {
+        loaded.reset();
+        warn(notAListMessage(path));
+        return false;
+    }
+    return true;
+}
+
+void ListDocument::afterLoad(const QString& path, LoadMode mode)
+{
+    m_settings.setCurrentFileType(mode == SavedAs ? OpenList : mode);
+    m_settings.setCurrentFileName(path);
+    setPathName(path);
+    refreshListStatus();
+    emit listLoaded(mode);
+}
+
+void ListDocument::refreshListStatus()
+{
+    if (m_list)
+        m_list->updateLengthRatio();
+}
+
+void ListDocument::dropList()
+{
+    m_list.reset();
+    emit listChanged();
+}
+
+std::string ListDocument::stamp() const
+{
+    return FlyArchive::makeStamp(m_services.clock->formatLocal("%c"));
+}
+
+bool ListDocument::saveToFile()
+{
+    // Imported text files and unnamed new lists have no list file to go back to.
+    if (!m_list || !m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+        return false;
+    std::string error;
+    return FlyArchive::writeExistingFile(fsPath(m_pathName), *m_list, stamp(), &error);
+}
+
+void ListDocument::saveAs()
+{
+    if (!m_list)
+        return;
+    QString path =
+        m_services.prompter->saveFileName(QStringLiteral("Save the Q&A-list"), dataFolder(),
+                                          QStringLiteral("Flash Card files (*.fly)"), QStringLiteral("fly"));
+    if (path.isEmpty())
+        return;
+    // A list saved under another extension could never be opened again.
+    if (!path.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+        path += QStringLiteral(".fly");
+    std::string error;
+    if (!FlyArchive::writeFile(fsPath(path), *m_list, stamp(), &error)) {
+        warn(QStringLiteral("Could not save the Q&A-list.\n\n") + QString::fromStdString(error));
+        return;
+    }
+    loadList(path, SavedAs);
+}
+
+bool ListDocument::checkPassword()
+{
+    if (!m_list || !m_list->hasPassword())
+        return true;
+    const std::optional<QString> entered = m_services.prompter->askPassword();
+    return entered && ListText::fromQString(*entered) == m_list->password();
+}
+
+bool ListDocument::openDocument(const QString& path)
+{
+    const QString ext = extensionOf(path);
+    if (ext == QLatin1String("bmp") || ext == QLatin1String("jpg") || ext == QLatin1String("gif") ||
+        ext == QLatin1String("pcx")) {
+        if (m_backgroundHandler)
+            m_backgroundHandler(path);
+        return false;
+    }
+    if (ext != QLatin1String("fly"))
+        return false;
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= 49)
+        return false;
+    m_quizCounters[0] = m_quizCounters[1] = 0;
+    // While the grid is shown the open succeeds without touching the list being edited.
+    if (!m_quizShown)
+        return true;
+    return loadList(path, OpenList);
+}
+
+std::optional<QString> ListDocument::chooseStudyModule()
+{
+    if (m_chooser)
+        return m_chooser();
+    const QString name = QFileInfo(m_settings.currentFileName()).fileName();
+    StudyModuleSelector dialog(dataFolder(), name.left(std::max(0, int(name.size()) - 4)),
+                               m_settings.selectedSubject(), m_dialogParent);
+    connect(&dialog, &StudyModuleSelector::selectedSubjectChanged, this,
+            [this](const QString& subject) { m_settings.setSelectedSubject(subject); });
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenPath();
+}
+
+void ListDocument::selectStudyModule()
+{
+    if (slideshowRunning())
+        return;
+    if (const std::optional<QString> path = chooseStudyModule())
+        loadList(*path, OpenList);
+}
+
+void ListDocument::importText()
+{
+    const QString path =
+        m_services.prompter->openFileName(QStringLiteral("Import Q&A-list in text-file format"), textFolder(),
+                                          QStringLiteral("Text files (*.txt)"));
+    if (!path.isEmpty())
+        loadList(path, ImportText);
+}
+
+void ListDocument::warn(const QString& text)
+{
+    m_services.prompter->message(text, Prompter::Icon::Exclamation, Prompter::Buttons::Ok);
+}
+
+int ListDocument::guide(uint32_t bit)
+{
+    return GuideMessages(m_settings, *m_services.prompter).show(bit);
+}
+
+bool ListDocument::writeTextExport(const std::string& text)
+{
+    const std::string path = TextExport::exportPath(fsPath(programFolder()), fsPath(m_title));
+    std::string error;
+    if (!TextExport::writeText(path, text, &error)) {
+        m_services.prompter->message(QStringLiteral("Could not open file ") + QFile::decodeName(path.c_str()),
+                                     Prompter::Icon::None);
+        return false;
+    }
+    m_services.shell->open(QFile::decodeName(path.c_str()));
+    return true;
+}
+
+void ListDocument::exportToText()
+{
+    if (!m_list || !checkPassword())
+        return;
+    writeTextExport(TextExport::questionSheet(*m_list, ListText::fromQString(m_title)));
+}
+
+void ListDocument::exportToBlText()
+{
+    if (!m_list || !checkPassword())
+        return;
+    writeTextExport(TextExport::blText(*m_list));
+}
+
+void ListDocument::exportToHtml()
+{
+    if (!m_list || !checkPassword())
+        return;
+    guide(GuideMessages::HtmlExport);
+    const QString templatePath = folder("browser/") + QLatin1String(HtmlReport::TemplateName);
+    std::string templateText;
+    // A missing template is reported and taken as empty: the page is still written and shown.
+    if (!SubjectList::readFileBytes(fsPath(templatePath), templateText))
+        m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
+                                     Prompter::Icon::None);
+    const HtmlReportOptions options =
+        HtmlReport::optionsFrom(m_settings.funFlags(), ListText::fromQString(m_settings.studentName()));
+    const std::string page = HtmlReport::generate(*m_list, ListText::fromQString(m_title), templateText,
+                                                  *m_services.clock, options);
+    writeAndOpen(folder("browser/") + QLatin1String(HtmlReport::OutputName), page);
+}
+
+bool ListDocument::writeAndOpen(const QString& path, const std::string& bytes)
+{
+    ArchiveFile file(fsPath(path));
+    std::string error;
+    if (!file.open(&error) || !file.commit(bytes, &error)) {
+        m_services.prompter->message(QStringLiteral("Could not open file ") + path, Prompter::Icon::None);
+        return false;
+    }
+    m_services.shell->open(path);
+    return true;
+}
+
+void ListDocument::exportToPalm()
+{
+    if (slideshowRunning())
+        return;
+    guide(GuideMessages::HandheldEdition);
+    if (!m_list) {
+        m_services.shell->open(folder("palm/"));
+        return;
+    }
+    PalmExport exporter(*m_services.clock, std::cerr);
+    // The database name is list text; the file name follows the file system's encoding.
+    const PalmExportResult result =
+        exporter.exportList(*m_list, ListText::fromQString(m_title),
+                            PalmExport::defaultPath(fsPath(programFolder()), fsPath(m_title)));
+    for (const ExportMessage& message : result.messages)
+        m_services.prompter->message(ListText::toQString(message.text), message.isError
+                                                                            ? Prompter::Icon::Exclamation
+                                                                            : Prompter::Icon::Information);
+    if (!result.folderToOpen.empty())
+        m_services.shell->open(QFile::decodeName(result.folderToOpen.c_str()));
+}
+
+void ListDocument::createPrintableTest()
+{
+    if (!m_list || !checkPassword())
+        return;
+    guide(GuideMessages::PrintableTests);
+    const QString templatePath = folder("paperTests_template.rtf");
+    std::string templateText;
+    if (!SubjectList::readFileBytes(fsPath(templatePath), templateText)) {
+        m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
+                                     Prompter::Icon::None);
+        return;
+    }
+    Pauser* pauser = m_services.pauser;
+    PrintableTest generator(*m_services.clock, *m_services.random, [pauser](int ms) { pauser->pause(ms); });
+    const PrintableTestResult result =
+        generator.generate(*m_list, ListText::fromQString(m_title), templateText);
+    if (result.status != PrintableTestResult::Status::Generated) {
+        if (!result.message.text.empty())
+            warn(ListText::toQString(result.message.text));
+        return;
+    }
+    writeAndOpen(folder("printable_tests/") + QFile::decodeName(result.fileName.c_str()), result.text);
+}
+
+void ListDocument::shareLists()
+{
+    guide(GuideMessages::ShareLists);
+    m_services.shell->open(folder("data/"));
+}
+
+void ListDocument::openPrintableTestsFolder()
+{
+    m_services.shell->open(folder("printable_tests/"));
+}
+
+void ListDocument::openImageFolder()
+{
+    m_services.shell->open(folder("quiz_pictures/"));
+}
+
+void ListDocument::openSoundFolder()
+{
+    m_services.shell->open(folder("quiz_sounds/"));
+}
+
+void ListDocument::dumpDebug()
+{
+    if (!m_list)
+        return;
+    QFile log(debugLogPath());
+    if (log.open(QIODevice::Append))
+        log.write("<hr>" + QByteArray::fromStdString(m_list->dumpDebug()));
+}
+
+} // namespace brainlark

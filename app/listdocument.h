@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "services/prompter.h"
+#include "services/services.h"
+#include "core/pairlist.h"
+
+class QWidget;
+
+namespace brainlark
+{
+
+class AppSettings;
+
+/// The single document: owns the open list with its title and path, loads and saves lists, guards
+/// protected lists with their password and carries the file commands of the main menu (study module,
+/// save as, exports, folders). Everything the learner sees goes through the prompter and the shell opener.
+class ListDocument : public QObject
+{
+    Q_OBJECT
+public:
+    enum LoadMode { ImportText = 0, OpenList = 1, SavedAs = 10 };
+    static constexpr int MinimumQuizPairs = 5;
+    static constexpr const char* VendorSite = "www.brainlark.example";
+
+    ListDocument(AppSettings& settings, const Services& services, QObject* parent = nullptr);
+    /// Writes the list back when it goes away while the quiz is shown.
+    ~ListDocument() override;
+
+    bool hasList() const { return m_list != nullptr; }
+    PairList* list() { return m_list.get(); }
+    const PairList* list() const { return m_list.get(); }
+    int pairCount() const { return m_list ? m_list->count() : 0; }
+    QString title() const { return m_title; }
+    QString pathName() const { return m_pathName; }
+    /// Sets the path and makes its file name (without the last four characters) the title.
+    void setPathName(const QString& path);
+
+    QString programFolder() const;
+    QString dataFolder() const;
+    QString textFolder() const;
+    QString folder(const char* tail) const;
+
+    /// Mode 0 imports a text file, 1 opens a list file, 10 takes the list in memory as just saved to path.
+    bool loadList(const QString& path, LoadMode mode);
+    /// Writes the list back into its existing ".fly" file; nothing is written otherwise.
+    bool saveToFile();
+    /// True when the list has no password or the learner typed it exactly.
+    bool checkPassword();
+    /// A file handed over by the desktop (command line, drop): pictures become the background, lists open.
+    bool openDocument(const QString& path);
+    /// Forgets the list; the document has none afterwards.
+    void dropList();
+    void refreshListStatus();
+
+    bool quizShown() const { return m_quizShown; }
+    void setQuizShown(bool shown) { m_quizShown = shown; }
+    QString previousQuestion() const { return m_previousQuestion; }
+    void setPreviousQuestion(const QString& text) { m_previousQuestion = text; }
+
+    /// The two counters the quiz view keeps here; both start at 0 when a list is opened by the desktop.
+    int quizCounter(int which) const { return m_quizCounters[which & 1]; }
+    void setQuizCounter(int which, int value) { m_quizCounters[which & 1] = value; }
+
+    /// Hooks to the rest of the program, all optional.
+    void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
+    void setSlideshowRunning(std::function<bool()> test) { m_slideshowRunning = std::move(test); }
+    /// Takes a picture as the background; returns whether it could be used.
+    void setBackgroundHandler(std::function<bool(const QString&)> handler)
+    {
+        m_backgroundHandler = std::move(handler);
+    }
+    /// Replaces the study-module dialog (tests); returns the chosen path or nothing when cancelled.
+    void setStudyModuleChooser(std::function<std::optional<QString>()> chooser)
+    {
+        m_chooser = std::move(chooser);
+    }
+
+    /// The file a diagnostic dump is appended to.
+    QString debugLogPath() const;
+    /// Shows the guide message of a "dialog flags" bit unless the learner switched it off; -100 when not
+    /// shown.
+    int guide(uint32_t bit);
+    /// Tells the views that the list changed in place (statistics reset, edits).
+    void notifyListChanged() { emit listChanged(); }
+
+public slots:
+    void selectStudyModule();
+    void saveAs();
+    void importText();
+    void exportToHtml();
+    void exportToPalm();
+    void createPrintableTest();
+    void exportToText();
+    void exportToBlText();
+    void shareLists();
+    void openPrintableTestsFolder();
+    void openImageFolder();
+    void openSoundFolder();
+    void dumpDebug();
+
+signals:
+    /// A list was loaded (mode as given to loadList): views refill, the quiz restarts.
+    void listLoaded(int mode);
+    void titleChanged(const QString& title);
+    /// The list's contents or statistics changed in place (reset, edit): views repaint.
+    void listChanged();
+
+private:
+    bool loadListFile(const QString& path, std::unique_ptr<PairList>& loaded);
+    bool importTextFile(const QString& path, std::unique_ptr<PairList>& loaded);
+    void afterLoad(const QString& path, LoadMode mode);
+    bool slideshowRunning() const { return m_slideshowRunning && m_slideshowRunning(); }
+    std::optional<QString> chooseStudyModule();
+    void warn(const QString& text);
+    bool writeTextExport(const std::string& text);
+    /// Writes a generated file through the safe save and opens it; reports a failure and opens nothing.
+    bool writeAndOpen(const QString& path, const std::string& bytes);
+    std::string stamp() const;
+
+    AppSettings& m_settings;
+    Services m_services;
+    std::unique_ptr<PairList> m_list;
+    QString m_title;
+    QString m_pathName;
+    QString m_previousQuestion;
+    bool m_quizShown = true;
+    int m_quizCounters[2] = {0, 0};
+    QWidget* m_dialogParent = nullptr;
+    std::function<bool()> m_slideshowRunning;
+    std::function<bool(const QString&)> m_backgroundHandler;
+    std::function<std::optional<QString>()> m_chooser;
+};
+
+} // namespace brainlark

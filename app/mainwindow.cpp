@@ -1,0 +1,688 @@
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/aboutdialog.h"
+#include "app/listdocument.h"
+#include "services/eventsounds.h"
+#include "services/guidemessages.h"
+#include "services/helppages.h"
+#include "app/quizplaceholder.h"
+#include "services/shellopener.h"
+#include "services/soundplayer.h"
+#include "app/studentdatadialog.h"
+#include "app/viewnotesdialog.h"
+#include "quiz/ui/listtext.h"
+
+// The icons are compiled into the UI library; a static library's resources must be registered by hand.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace brainlark
+{
+
+namespace
+{
+
+constexpr int Separator = 0;
+constexpr int PaneWidths[4] = {210, 145, 145, 50};
+constexpr int ShowMaximized = 3;
+constexpr int ShowNormal = 1;
+
+} // namespace
+
+struct MainWindow::CommandSpec {
+    int id;
+    const char* label;
+    const char* tip;
+    const char* icon = nullptr;
+    QKeySequence shortcut = {};
+};
+
+MainWindow::MainWindow(ListDocument& doc, AppSettings& settings, const Services& services, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_settings(settings), m_services(services)
+{
+    initResources();
+    setAcceptDrops(true);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/brainlark.png")));
+    buildActions();
+    buildRadioGroups();
+    buildMainMenu();
+    buildGridMenu();
+    attachMenus(false);
+    buildToolBars();
+    buildStatusBar();
+    m_placeholder = new QuizPlaceholder;
+    m_quizView = m_placeholder;
+    setCentralWidget(m_placeholder);
+    registerHandlers();
+
+    m_doc.setDialogParent(this);
+    m_doc.setSlideshowRunning([this] { return slideshowRunning(); });
+    connect(&m_doc, &ListDocument::listLoaded, this, &MainWindow::updateCommandStates);
+    connect(&m_doc, &ListDocument::listChanged, this, &MainWindow::updateCommandStates);
+    connect(&m_doc, &ListDocument::titleChanged, this, &MainWindow::updateTitle);
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, [this] { savePlacement(); });
+    updateTitle();
+    updateCommandStates();
+}
+
+MainWindow::~MainWindow()
+{
+    m_doc.setDialogParent(nullptr);
+    m_doc.setSlideshowRunning(nullptr);
+}
+
+QAction* MainWindow::makeAction(const CommandSpec& command)
+{
+    auto* action = new QAction(QString::fromUtf8(command.label), this);
+    action->setData(command.id);
+    action->setStatusTip(QString::fromUtf8(command.tip));
+    if (command.icon)
+        action->setIcon(
+            QIcon(QStringLiteral(":/icons/") + QLatin1String(command.icon) + QStringLiteral(".png")));
+    if (!command.shortcut.isEmpty())
+        action->setShortcut(command.shortcut);
+    const int id = command.id;
+    connect(action, &QAction::triggered, this, [this, id] { execute(id); });
+    m_actions[id] = action;
+    return action;
+}
+
+void MainWindow::buildActions()
+{
+    const CommandSpec commands[] = {
+        {cmd::FileNew, "&New", "Create a new document", nullptr, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {cmd::SelectStudyModule, "&Select study module", "Select study module", "open-list",
+         QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {cmd::FileSave, "&Save", "Save the Q&A-list", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {cmd::SaveAs, "Save the Q&&A-list &As...", "Save the Q&A-list"},
+        {cmd::ImportText, "&Import Q&&A-list...", "Import Q&A-list in text-file format"},
+        {cmd::ExportPalm, "&Export to Palm", "Export to Palm", "export-palm"},
+        {cmd::ExportHtml, "Export to &HTML", "Show the Q&A-list in your browser"},
+        {cmd::ExportText, "Export to &Text File", "Export the Q&A-list to a text file"},
+        {cmd::ExportBlText, "Export to &BL Text File", "Export the Q&A-list in the import format"},
+        {cmd::ShareLists, "S&hare Q&&A-lists", "Open the folder of the Q&A-lists"},
+        {cmd::PrintableTest, "&Create Printable Test", "Create a printable test"},
+        {cmd::PrintableFolder, "&Open Folder", "Open the folder of the printable tests"},
+        {cmd::ImageFolder, "&Image Folder", "Open the folder of the Q&A pictures"},
+        {cmd::SoundFolder, "So&und Folder", "Open the folder of the Q&A sounds"},
+        {cmd::PrintFlashcards, "Print &Flashcards...", "Print flashcards"},
+        {cmd::Print, "&Print...", "Print the quiz screen", nullptr, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {cmd::PrintDirect, "Print &Direct", "Print the quiz screen"},
+        {cmd::PrintPreview, "Print Pre&view", "Preview the printout"},
+        {cmd::PrintSetup, "P&rint Setup...", "Change the printer and printing options"},
+        // Alt+F4 comes from the window manager; Ctrl+Q is how Linux desktops quit a program.
+        {cmd::Exit, "E&xit", "Quit Brainlark", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {cmd::StatusBar, "&Status Bar", "Show or hide the status bar"},
+        {cmd::Options, "&Options...", "Change the options"},
+        {cmd::ChangeLayout, "&Change Layout...", "Change the layout of the quiz screen"},
+        {cmd::StudentData, "Student &Data...", "Student name and Q&A-list ratings"},
+        {cmd::Viewer, "Q&&A-list &Viewer", "Q&A-list Viewer", "viewer"},
+        {cmd::Editor, "Q&&A-list &Editor", "Q&A-list Editor", "editor"},
+        {cmd::NewList, "&New Q&&A-list", "New Q&A-list", "new-list"},
+        {cmd::BackToQuiz, "&Quiz Screen", "Back to Quiz", "back-to-quiz"},
+        {cmd::GridEditor, "Q&&A-list &Editor", "Q&A-list Editor", "editor"},
+        {cmd::GridViewer, "Q&&A-list &Viewer", "Q&A-list Viewer", "viewer"},
+        {cmd::Slideshow, "S&lideshow", "Slideshow", "slideshow-start"},
+        {cmd::SlideshowHidden, "Slideshow", "Slideshow", "slideshow-stop"},
+        {cmd::MultipleChoice, "&Multiple-choice", "Multiple-choice questions"},
+        {cmd::TrueFalse, "&True/False", "True/False questions"},
+        {cmd::TypeIn, "T&ype-in", "Type the answer"},
+        {cmd::Matching, "Matc&hing", "Match questions and answers"},
+        {cmd::SmartPick, "&Smart Pick", "Ask the pairs you know least"},
+        {cmd::Sequential, "S&equential", "Ask the pairs in order"},
+        {cmd::RandomPick, "&Random", "Ask the pairs at random"},
+        {cmd::AnswersPredefined, "&Predefined", "Use the predefined wrong answers"},
+        {cmd::AnswersRandom, "&Random", "Use random wrong answers"},
+        {cmd::Animate, "Animate &New Question", "Toggle new question animation"},
+        {cmd::BackgroundPicture, "Select &Background Picture", "Open the folder of background pictures"},
+        {cmd::SelectSkin, "Select S&kin...", "Select a skin"},
+        {cmd::SkinsOff, "Turn Skins O&ff", "Turn skins off"},
+        {cmd::Start, "&Start", "Start", "start"},
+        {cmd::Flip, "&Flip questions", "Flip questions", "flip"},
+        {cmd::ViewNotes, "View no&tes", "View notes", "notes"},
+        {cmd::Mute, "M&ute all Brainlark sounds", "Mute all Brainlark sounds"},
+        {cmd::FunnySounds, "Turn Funny Soun&ds on/off", "Turn funny sounds on or off"},
+        {cmd::QuizHelp, "&Help", "Help for the quiz screen"},
+        {cmd::GridNew, "&New", "New Q&A-list", "new-list"},
+        {cmd::GridSave, "&Save", "Save the Q&A-list", "save"},
+        {cmd::GridAdd, "&Add", "Add a Q&A pair", "add"},
+        {cmd::GridDelete, "&Delete", "Delete the Q&A pair", "delete"},
+        {cmd::GridWrongAnswers, "&Predefined Wrong Answers", "Predefined wrong answers", "wrong-answers"},
+        {cmd::GridNotes, "Notes and &Subject", "Notes and subject", "notes-subject"},
+        {cmd::GridPassword, "Pass&word", "Password", "password"},
+        {cmd::GridInsert, "&Insert from Text File", "Insert Q&A pairs from a text file"},
+        {cmd::GridResetRatings, "&Reset Ratings", "Reset the Q&A-pair ratings"},
+        {cmd::OnlineTutorials, "Online &Tutorials", "Online tutorials"},
+        {cmd::VideoTutorials, "Download &Video Tutorials", "Download video tutorials"},
+        {cmd::OnlineHelp, "&Online Help", "Online help"},
+        {cmd::HandheldEdition, "Get Brainlark for &Palm OS", "Get the handheld edition"},
+        {cmd::FreeDownloads, "&Free Downloads", "Free downloads"},
+        {cmd::News, "&News", "News"},
+        {cmd::Recommend, "&Recommend to a Friend", "Recommend Brainlark to a friend"},
+        {cmd::Survey, "&Survey", "Take our survey"},
+        {cmd::HelpTopics, "&Help Topics", "Help topics"},
+        {cmd::HowDoI, "How &do I ...", "How do I ..."},
+        {cmd::Tutorial, "&Tutorial", "Tutorial"},
+        {cmd::About, "&About Brainlark...", "Program information and version"},
+        {cmd::DebugDump, "Debug dump", "this should not even be here"},
+    };
+    for (const CommandSpec& command : commands)
+        makeAction(command);
+    m_actions[cmd::StatusBar]->setCheckable(true);
+    m_actions[cmd::StatusBar]->setChecked(true);
+    for (int id : {cmd::Animate, cmd::Mute, cmd::FunnySounds})
+        m_actions[id]->setCheckable(true);
+    m_actions[cmd::SlideshowHidden]->setVisible(false);
+}
+
+void MainWindow::buildRadioGroups()
+{
+    const std::initializer_list<int> groups[] = {
+        {cmd::MultipleChoice, cmd::TrueFalse, cmd::TypeIn, cmd::Matching},
+        {cmd::SmartPick, cmd::Sequential, cmd::RandomPick},
+        {cmd::AnswersPredefined, cmd::AnswersRandom},
+    };
+    for (const auto& ids : groups) {
+        auto* group = new QActionGroup(this);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+        for (int id : ids) {
+            m_actions[id]->setCheckable(true);
+            group->addAction(m_actions[id]);
+        }
+    }
+}
+
+QAction* MainWindow::action(int id) const
+{
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QMenu* MainWindow::newMenu(const QString& title, std::initializer_list<int> ids)
+{
+    auto* menu = new QMenu(title, this);
+    for (int id : ids) {
+        if (id == Separator)
+            menu->addSeparator();
+        else
+            menu->addAction(m_actions.at(id));
+    }
+    connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommandStates);
+    return menu;
+}
+
+QMenu* MainWindow::buildFileMenu()
+{
+    QMenu* file = newMenu(tr("&File"), {cmd::SelectStudyModule, cmd::SaveAs, Separator});
+    file->addMenu(newMenu(tr("&Export to File"),
+                          {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
+    file->addMenu(newMenu(tr("Printable &Tests"), {cmd::PrintableTest, cmd::PrintableFolder}));
+    file->addSeparator();
+    file->addAction(m_actions[cmd::ShareLists]);
+    file->addAction(m_actions[cmd::ImageFolder]);
+    file->addAction(m_actions[cmd::SoundFolder]);
+    file->addSeparator();
+    for (int id : {cmd::PrintFlashcards, cmd::Print, cmd::PrintPreview, cmd::PrintSetup})
+        file->addAction(m_actions[id]);
+    file->addSeparator();
+    file->addAction(m_actions[cmd::Exit]);
+    return file;
+}
+
+QMenu* MainWindow::buildViewMenu()
+{
+    return newMenu(tr("&View"),
+                   {cmd::Viewer, cmd::Editor, cmd::NewList, Separator, cmd::ViewNotes, cmd::StudentData,
+                    Separator, cmd::Options, cmd::ChangeLayout, cmd::BackgroundPicture, cmd::SelectSkin,
+                    cmd::SkinsOff, Separator, cmd::StatusBar});
+}
+
+QMenu* MainWindow::buildQuizMenu()
+{
+    QMenu* quiz = newMenu(tr("&Quiz"), {cmd::Start, cmd::Flip, cmd::Slideshow, Separator, cmd::MultipleChoice,
+                                        cmd::TrueFalse, cmd::TypeIn, cmd::Matching, Separator});
+    quiz->addMenu(newMenu(tr("&Question Selection"), {cmd::SmartPick, cmd::Sequential, cmd::RandomPick}));
+    quiz->addMenu(newMenu(tr("&Answer Selection"), {cmd::AnswersPredefined, cmd::AnswersRandom}));
+    quiz->addSeparator();
+    for (int id : {cmd::Animate, cmd::Mute, cmd::FunnySounds})
+        quiz->addAction(m_actions[id]);
+    return quiz;
+}
+
+QMenu* MainWindow::buildWebMenu()
+{
+    return newMenu(tr("&Web"), {cmd::OnlineTutorials, cmd::VideoTutorials, cmd::HandheldEdition, Separator,
+                                cmd::FreeDownloads, cmd::News, cmd::Recommend, cmd::Survey});
+}
+
+QMenu* MainWindow::buildHelpMenu()
+{
+    return newMenu(tr("&Help"),
+                   {cmd::HelpTopics, cmd::HowDoI, cmd::Tutorial, cmd::OnlineHelp, Separator, cmd::About});
+}
+
+void MainWindow::buildMainMenu()
+{
+    m_mainMenus = {buildFileMenu(), buildViewMenu(), buildQuizMenu(), buildWebMenu(), buildHelpMenu()};
+}
+
+void MainWindow::buildGridMenu()
+{
+    QMenu* file = newMenu(tr("&File"), {cmd::GridNew, cmd::GridSave, Separator, cmd::Exit});
+    QMenu* edit = newMenu(tr("&Edit"), {cmd::GridAdd, cmd::GridDelete, cmd::GridWrongAnswers, cmd::GridInsert,
+                                        Separator, cmd::GridNotes, cmd::GridPassword, cmd::GridResetRatings});
+    QMenu* view =
+        newMenu(tr("&View"), {cmd::BackToQuiz, cmd::GridViewer, cmd::GridEditor, Separator, cmd::StatusBar});
+    m_gridMenus = {file, edit, view, buildHelpMenu()};
+}
+
+void MainWindow::attachMenus(bool grid)
+{
+    menuBar()->clear();
+    for (QMenu* menu : grid ? m_gridMenus : m_mainMenus)
+        menuBar()->addMenu(menu);
+}
+
+QToolBar* MainWindow::buildToolBar(const QString& name, std::initializer_list<int> ids)
+{
+    auto* bar = new QToolBar(name, this);
+    bar->setObjectName(name);
+    bar->setMovable(false);
+    bar->setIconSize(QSize(32, 32));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int id : ids) {
+        if (id == Separator)
+            bar->addSeparator();
+        else
+            bar->addAction(m_actions.at(id));
+    }
+    addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+void MainWindow::buildToolBars()
+{
+    m_viewerBar = buildToolBar(tr("Viewer"), {cmd::BackToQuiz, cmd::GridEditor});
+    m_quizBar = buildToolBar(tr("Quiz"), {cmd::SelectStudyModule, cmd::ExportPalm, Separator, cmd::NewList,
+                                          cmd::Viewer, cmd::Editor, Separator, cmd::Start, cmd::Flip,
+                                          Separator, cmd::ViewNotes, cmd::Slideshow, cmd::SlideshowHidden});
+    m_editorBar = buildToolBar(tr("Editor"), {cmd::BackToQuiz, cmd::GridNew, Separator, cmd::GridSave,
+                                              Separator, cmd::GridAdd, cmd::GridDelete, cmd::GridWrongAnswers,
+                                              Separator, cmd::GridNotes, cmd::GridPassword});
+    showBars(QuizBars);
+}
+
+void MainWindow::showBars(BarMode mode)
+{
+    if (mode != QuizBars && mode != ViewerBars && mode != EditorBars)
+        return;
+    m_quizBar->setVisible(mode == QuizBars);
+    m_viewerBar->setVisible(mode == ViewerBars);
+    m_editorBar->setVisible(mode == EditorBars);
+}
+
+QToolBar* MainWindow::toolBar(BarMode mode) const
+{
+    return mode == QuizBars     ? m_quizBar
+           : mode == ViewerBars ? m_viewerBar
+           : mode == EditorBars ? m_editorBar
+                                : nullptr;
+}
+
+void MainWindow::buildStatusBar()
+{
+    for (int i = 0; i < 4; ++i) {
+        m_panes[i] = new QLabel;
+        m_panes[i]->setFixedWidth(PaneWidths[i]);
+        m_panes[i]->setFrameShape(QFrame::StyledPanel);
+        m_panes[i]->setFrameShadow(QFrame::Sunken);
+        statusBar()->addWidget(m_panes[i]);
+    }
+}
+
+void MainWindow::setPaneText(int pane, const QString& text)
+{
+    if (pane >= 0 && pane < 4)
+        m_panes[pane]->setText(text);
+}
+
+QLabel* MainWindow::pane(int index) const
+{
+    return index >= 0 && index < 4 ? m_panes[index] : nullptr;
+}
+
+void MainWindow::setCommandHandler(int id, std::function<void()> handler)
+{
+    if (handler)
+        m_handlers[id] = std::move(handler);
+    else
+        m_handlers.erase(id);
+    updateCommandStates();
+}
+
+void MainWindow::execute(int id)
+{
+    QAction* command = action(id);
+    const auto handler = m_handlers.find(id);
+    if (!command || !command->isEnabled() || handler == m_handlers.end())
+        return;
+    // A copy: the handler may replace itself (a view plugging in) while it runs.
+    const std::function<void()> run = handler->second;
+    run();
+    updateCommandStates();
+    emit commandExecuted(id);
+}
+
+void MainWindow::openHelp(int context)
+{
+    m_services.shell->open(HelpPages::url(m_doc.programFolder(), context));
+}
+
+int MainWindow::runDialog(QDialog& dialog)
+{
+    return m_runDialog ? m_runDialog(dialog) : dialog.exec();
+}
+
+} // namespace brainlark
+
+namespace brainlark
+{
+
+void MainWindow::registerHandlers()
+{
+    registerDocumentHandlers();
+    const std::pair<int, std::function<void()>> frame[] = {
+        {cmd::Exit, [this] { close(); }},
+        {cmd::StatusBar, [this] { statusBar()->setHidden(!statusBar()->isHidden()); }},
+        {cmd::StudentData, [this] { onStudentData(); }},
+        {cmd::ViewNotes, [this] { onViewNotes(); }},
+        {cmd::About, [this] { onAbout(); }},
+        {cmd::SmartPick, [this] { m_settings.setQuestionSelectionMode(0); }},
+        {cmd::Sequential, [this] { m_settings.setQuestionSelectionMode(1); }},
+        {cmd::RandomPick, [this] { m_settings.setQuestionSelectionMode(2); }},
+        {cmd::AnswersPredefined, [this] { onAnswerSelection(true); }},
+        {cmd::AnswersRandom, [this] { onAnswerSelection(false); }},
+        {cmd::BackgroundPicture, [this] { m_services.shell->open(m_doc.folder("bkg/")); }},
+        {cmd::Mute, [this] { onMute(); }},
+        {cmd::FunnySounds,
+         [this] {
+             m_settings.setFunFlag(funflags::kFunnySounds, !m_settings.funFlag(funflags::kFunnySounds));
+         }},
+        {cmd::HelpTopics, [this] { openHelp(0); }},
+        {cmd::HowDoI, [this] { openHelp(36); }},
+        {cmd::Tutorial, [this] { openHelp(2); }},
+    };
+    for (const auto& [id, handler] : frame)
+        m_handlers[id] = handler;
+}
+
+void MainWindow::registerDocumentHandlers()
+{
+    ListDocument* doc = &m_doc;
+    m_handlers[cmd::SelectStudyModule] = [doc] { doc->selectStudyModule(); };
+    m_handlers[cmd::FileSave] = [this] { onSaveDocument(); };
+    m_handlers[cmd::SaveAs] = [doc] { doc->saveAs(); };
+    m_handlers[cmd::ImportText] = [doc] { doc->importText(); };
+    m_handlers[cmd::ExportPalm] = [doc] { doc->exportToPalm(); };
+    m_handlers[cmd::ExportHtml] = [doc] { doc->exportToHtml(); };
+    m_handlers[cmd::ExportText] = [doc] { doc->exportToText(); };
+    m_handlers[cmd::ExportBlText] = [doc] { doc->exportToBlText(); };
+    m_handlers[cmd::PrintableTest] = [doc] { doc->createPrintableTest(); };
+    m_handlers[cmd::PrintableFolder] = [doc] { doc->openPrintableTestsFolder(); };
+    m_handlers[cmd::ShareLists] = [doc] { doc->shareLists(); };
+    m_handlers[cmd::ImageFolder] = [doc] { doc->openImageFolder(); };
+    m_handlers[cmd::SoundFolder] = [doc] { doc->openSoundFolder(); };
+    m_handlers[cmd::DebugDump] = [doc] { doc->dumpDebug(); };
+}
+
+bool MainWindow::ruleAllows(int id) const
+{
+    const int pairs = m_doc.pairCount();
+    switch (id) {
+    case cmd::Start:
+        return pairs >= ListDocument::MinimumQuizPairs;
+    case cmd::Viewer:
+    case cmd::Editor:
+    case cmd::ViewNotes:
+        return pairs >= 1;
+    case cmd::FileSave:
+    case cmd::SaveAs:
+    case cmd::Print:
+    case cmd::PrintPreview:
+    case cmd::ExportText:
+    case cmd::ExportBlText:
+    case cmd::ExportHtml:
+    case cmd::PrintableTest:
+    case cmd::DebugDump:
+        return m_doc.hasList();
+    case cmd::Animate:
+        return m_settings.quizMode() != 3;
+    default:
+        return true;
+    }
+}
+
+void MainWindow::updateCommandStates()
+{
+    for (const auto& [id, command] : m_actions) {
+        const bool available = hasHandler(id);
+        command->setEnabled(available && ruleAllows(id));
+        if (!available)
+            command->setStatusTip(QString::fromLatin1(NotAvailableTip));
+    }
+    updateRadioMarks();
+    updatePlaceholder();
+}
+
+void MainWindow::updateRadioMarks()
+{
+    const int quizModes[] = {cmd::MultipleChoice, cmd::TrueFalse, cmd::TypeIn, cmd::Matching};
+    const int selections[] = {cmd::SmartPick, cmd::Sequential, cmd::RandomPick};
+    const int mode = m_settings.quizMode();
+    const int selection = m_settings.questionSelectionMode();
+    for (int i = 0; i < 4; ++i)
+        m_actions[quizModes[i]]->setChecked(mode == i);
+    for (int i = 0; i < 3; ++i)
+        m_actions[selections[i]]->setChecked(selection == i);
+    const bool predefined = m_settings.funFlag(funflags::kPredefinedAnswers);
+    m_actions[cmd::AnswersPredefined]->setChecked(predefined);
+    m_actions[cmd::AnswersRandom]->setChecked(!predefined);
+    m_actions[cmd::Animate]->setChecked(m_settings.funFlag(funflags::kAnimateQuestion));
+    m_actions[cmd::Mute]->setChecked(!m_settings.playSounds());
+    m_actions[cmd::FunnySounds]->setChecked(m_settings.funFlag(funflags::kFunnySounds));
+    m_actions[cmd::StatusBar]->setChecked(!statusBar()->isHidden());
+}
+
+void MainWindow::updateTitle()
+{
+    setWindowTitle(m_doc.title().isEmpty() ? QStringLiteral("Brainlark")
+                                           : m_doc.title() + QStringLiteral(" - Brainlark"));
+    updatePlaceholder();
+}
+
+void MainWindow::updatePlaceholder()
+{
+    if (!m_placeholder)
+        return;
+    m_placeholder->setTitle(m_doc.hasList() ? m_doc.title() : QString());
+    if (!m_doc.hasList())
+        m_placeholder->setHint(tr("Choose a Q&A-list with File > Select study module."));
+    else if (m_doc.pairCount() < ListDocument::MinimumQuizPairs)
+        m_placeholder->setHint(tr("A quiz needs at least %1 Q&A pairs.").arg(ListDocument::MinimumQuizPairs));
+    else if (hasHandler(cmd::Start))
+        m_placeholder->setHint(tr("Press Start"));
+    else
+        m_placeholder->setHint(tr("The quiz screen comes with a later version of Brainlark."));
+}
+
+void MainWindow::setQuizView(QWidget* view)
+{
+    if (!view || view == m_quizView)
+        return;
+    setCentralWidget(view); // deletes the placeholder or the previous view
+    m_placeholder = nullptr;
+    m_quizView = view;
+}
+
+void MainWindow::setSlideshowRunning(std::function<bool()> test)
+{
+    m_slideshowRunning = std::move(test);
+}
+
+void MainWindow::onSaveDocument()
+{
+    // A list that did not come from a list file (an imported text) is saved under a new name instead of
+    // being written over its source.
+    if (!m_doc.saveToFile())
+        m_doc.saveAs();
+}
+
+void MainWindow::onViewNotes()
+{
+    if (slideshowRunning() || !m_doc.hasList())
+        return;
+    m_doc.guide(GuideMessages::ListNotes);
+    ViewNotesDialog dialog(ListText::toQString(m_doc.list()->notes()), this);
+    runDialog(dialog);
+}
+
+void MainWindow::onStudentData()
+{
+    StudentDataDialog dialog(m_settings.studentName(), this);
+    if (runDialog(dialog) != QDialog::Accepted)
+        return;
+    m_settings.setStudentName(dialog.studentName());
+    if (dialog.resetRatings() && m_doc.hasList()) {
+        m_doc.list()->resetStatistics();
+        m_doc.notifyListChanged();
+    }
+}
+
+void MainWindow::onAbout()
+{
+    ShellOpener* shell = m_services.shell;
+    AboutDialog dialog([shell](const QString& url) { shell->open(url); },
+                       [this] {
+                           EventSounds(m_settings, *m_services.sound, *m_services.random)
+                               .playEventSound(EventSounds::Right, true);
+                       },
+                       this);
+    runDialog(dialog);
+}
+
+void MainWindow::onMute()
+{
+    m_settings.setPlaySounds(!m_settings.playSounds());
+    // Muting also silences what is playing right now, e.g. the Smart Counter's music.
+    if (!m_settings.playSounds())
+        m_services.sound->stop();
+}
+
+void MainWindow::onAnswerSelection(bool predefined)
+{
+    m_settings.setFunFlag(funflags::kPredefinedAnswers, predefined);
+    if (!predefined || !m_doc.hasList()) {
+        m_settings.setAnswerMode(predefined ? AppSettings::AnswerMode::Predefined
+                                            : AppSettings::AnswerMode::Random);
+        return;
+    }
+    if (!m_doc.list()->wrongAnswers().empty()) {
+        m_settings.setAnswerMode(AppSettings::AnswerMode::Predefined);
+        m_doc.list()->unreverse(); // predefined wrong answers belong to the questions as entered
+        return;
+    }
+    m_doc.guide(GuideMessages::NoPredefinedAnswers);
+    m_settings.setAnswerMode(AppSettings::AnswerMode::Random);
+}
+
+QRect MainWindow::placementRect(const AppSettings::WindowPlacement& stored, const QSize& screen,
+                                const QSize& icon)
+{
+    if (!stored.complete()) {
+        const QSize half(screen.width() / 2, screen.height() / 2);
+        return QRect(QPoint((screen.width() - half.width()) / 2, (screen.height() - half.height()) / 2),
+                     half);
+    }
+    // Only the left and top edges are pulled back, so that a window left on a larger or second screen can
+    // still be grabbed; the right and bottom edges stay as stored.
+    const int left = std::min(stored.x1, screen.width() - icon.width());
+    const int top = std::min(stored.y1, screen.height() - icon.height());
+    return QRect(left, top, std::max(1, stored.x2 - left), std::max(1, stored.y2 - top));
+}
+
+bool MainWindow::restorePlacement()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    const int iconSide = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    const AppSettings::WindowPlacement stored = m_settings.mainPlacement();
+    setGeometry(placementRect(stored, screenSize, QSize(iconSide, iconSide)));
+    m_showMaximized = stored.complete() && stored.showCmd == ShowMaximized;
+    return stored.complete();
+}
+
+void MainWindow::showPlaced()
+{
+    if (m_showMaximized)
+        showMaximized();
+    else
+        show();
+}
+
+void MainWindow::savePlacement()
+{
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    AppSettings::WindowPlacement placement;
+    placement.flags = 0;
+    placement.showCmd = isMaximized() ? ShowMaximized : ShowNormal;
+    placement.x1 = normal.left();
+    placement.y1 = normal.top();
+    placement.x2 = normal.left() + normal.width();
+    placement.y2 = normal.top() + normal.height();
+    m_settings.setMainPlacement(placement);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// A dropped file is opened as the desktop opens one: a list, or a picture for the background.
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            m_doc.openDocument(url.toLocalFile());
+            break;
+        }
+    }
+    event->acceptProposedAction();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    savePlacement();
+    event->accept();
+}
+
+} // namespace brainlark

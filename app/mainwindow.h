@@ -1,0 +1,164 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QRect>
+#include <functional>
+#include <map>
+
+#include "settings/appsettings.h"
+#include "services/services.h"
+
+class QAction;
+class QActionGroup;
+class QDialog;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace brainlark
+{
+
+class ListDocument;
+class QuizPlaceholder;
+
+/// Command ids of the menus, toolbars and accelerators.
+namespace cmd
+{
+constexpr int Start = 32771, Flip = 32772, DebugDump = 32776, ImportText = 32777, Options = 32778;
+constexpr int SelectSkin = 32781, SkinsOff = 32782, OnlineHelp = 32783, Tutorial = 32785, GridInsert = 32791;
+constexpr int Editor = 32794, Viewer = 32795, BackToQuiz = 32796, NewList = 32803, GridAdd = 32804;
+constexpr int GridDelete = 32806, GridEditor = 32809, GridSave = 32811, GridNew = 32812, GridViewer = 32816;
+constexpr int GridResetRatings = 32817, ViewNotes = 32819, GridNotes = 32820, Mute = 32829,
+              FunnySounds = 32832;
+constexpr int QuizHelp = 32833, GridSortA = 32834, GridSortB = 32835, FreeDownloads = 32837, Animate = 32838;
+constexpr int ChangeLayout = 32840, ExportHtml = 32841, PrintFlashcards = 32842, VideoTutorials = 32846;
+constexpr int Slideshow = 32847, SlideshowHidden = 32848, ExportPalm = 32849, HandheldEdition = 32850;
+constexpr int Recommend = 32851, Survey = 32852, ShareLists = 32853, News = 32855, GridWrongAnswers = 32859;
+constexpr int PrintableTest = 32860, ExportText = 32861, PrintableFolder = 32862, HowDoI = 32863;
+constexpr int MultipleChoice = 32866, TrueFalse = 32867, TypeIn = 32868, StudentData = 32869,
+              GridPassword = 32870;
+constexpr int ImageFolder = 32871, SoundFolder = 32872, Matching = 32873, OnlineTutorials = 32874;
+constexpr int ExportBlText = 32875, SmartPick = 32876, Sequential = 32877, BackgroundPicture = 32878;
+constexpr int RandomPick = 32879, AnswersRandom = 32880, AnswersPredefined = 32881;
+constexpr int FileNew = 57600, SelectStudyModule = 57601, FileSave = 57603, SaveAs = 57604,
+              PrintSetup = 57606;
+constexpr int Print = 57607, PrintDirect = 57608, PrintPreview = 57609, About = 57664, Exit = 57665;
+constexpr int HelpTopics = 57667, ContextHelp = 57669, HelpFinder = 57671, StatusBar = 59393;
+} // namespace cmd
+
+/// The single top-level window: menus, the quiz, viewer and editor toolbars, the four-pane status bar, the
+/// command table and the window placement. Every command is one QAction; commands of views that are not
+/// part of the program yet stay disabled until a handler is registered for them.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr const char* NotAvailableTip = "Not available in this version yet";
+    enum BarMode { QuizBars = 0, ViewerBars = 1, EditorBars = 2 };
+
+    MainWindow(ListDocument& doc, AppSettings& settings, const Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QAction* action(int id) const;
+    /// Routes a command to its handler and enables it (within its enable rule); replaces any handler.
+    void setCommandHandler(int id, std::function<void()> handler);
+    bool hasHandler(int id) const { return m_handlers.count(id) != 0; }
+    /// Runs a command as a click on its menu item would (nothing when it is disabled).
+    void execute(int id);
+    /// Re-applies enable rules and radio marks, e.g. after the list or a setting changed.
+    void updateCommandStates();
+
+    /// Puts the quiz screen into the client area in place of the placeholder (the frame takes ownership).
+    void setQuizView(QWidget* view);
+    QWidget* quizView() const { return m_quizView; }
+    QuizPlaceholder* placeholder() const { return m_placeholder; }
+    /// The quiz view reports its slideshow state here; commands refused during a slideshow consult it.
+    void setSlideshowRunning(std::function<bool()> test);
+    bool slideshowRunning() const { return m_slideshowRunning && m_slideshowRunning(); }
+
+    /// 0 quiz toolbar only, 1 viewer toolbar only, 2 editor toolbar only; other values change nothing.
+    void showBars(BarMode mode);
+    QToolBar* toolBar(BarMode mode) const;
+    /// Puts the grid menu (true) or the main menu (false) into the menu bar.
+    void attachMenus(bool grid);
+    const QList<QMenu*>& mainMenus() const { return m_mainMenus; }
+    const QList<QMenu*>& gridMenus() const { return m_gridMenus; }
+    /// Status bar pane 0..3.
+    void setPaneText(int pane, const QString& text);
+    QLabel* pane(int index) const;
+
+    /// The rectangle and show command a stored placement gives on a screen of the given size: the left and
+    /// top edges are kept an icon's size inside the screen; without a stored placement, half the screen
+    /// centred.
+    static QRect placementRect(const AppSettings::WindowPlacement& stored, const QSize& screen,
+                               const QSize& icon);
+    /// Applies the stored placement (or the default); returns whether a stored one was applied.
+    bool restorePlacement();
+    /// Shows the window as the restored placement says (maximised or normal).
+    void showPlaced();
+    void savePlacement();
+
+    /// Runs modal dialogs; tests replace it to fill in and accept dialogs without a screen.
+    void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
+
+signals:
+    /// A command was executed (after its handler ran).
+    void commandExecuted(int id);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    struct CommandSpec;
+    QAction* makeAction(const CommandSpec& command);
+    void buildActions();
+    void buildMainMenu();
+    void buildGridMenu();
+    QMenu* newMenu(const QString& title, std::initializer_list<int> ids);
+    QMenu* buildFileMenu();
+    QMenu* buildViewMenu();
+    QMenu* buildQuizMenu();
+    QMenu* buildWebMenu();
+    QMenu* buildHelpMenu();
+    QToolBar* buildToolBar(const QString& name, std::initializer_list<int> ids);
+    void buildToolBars();
+    void buildStatusBar();
+    void buildRadioGroups();
+    void registerHandlers();
+    void registerDocumentHandlers();
+    bool ruleAllows(int id) const;
+    void updateRadioMarks();
+    void updateTitle();
+    void updatePlaceholder();
+
+    void onViewNotes();
+    void onStudentData();
+    void onAbout();
+    void onAnswerSelection(bool predefined);
+    void onMute();
+    void onSaveDocument();
+    /// Opens the help page at a help context (0: its start).
+    void openHelp(int context);
+    int runDialog(QDialog& dialog);
+
+    ListDocument& m_doc;
+    AppSettings& m_settings;
+    Services m_services;
+    std::map<int, QAction*> m_actions;
+    std::map<int, std::function<void()>> m_handlers;
+    std::function<bool()> m_slideshowRunning;
+    std::function<int(QDialog&)> m_runDialog;
+    QList<QMenu*> m_mainMenus;
+    QList<QMenu*> m_gridMenus;
+    QToolBar* m_quizBar = nullptr;
+    QToolBar* m_viewerBar = nullptr;
+    QToolBar* m_editorBar = nullptr;
+    QLabel* m_panes[4] = {nullptr, nullptr, nullptr, nullptr};
+    QuizPlaceholder* m_placeholder = nullptr;
+    QWidget* m_quizView = nullptr;
+    bool m_showMaximized = false;
+};
+
+} // namespace brainlark

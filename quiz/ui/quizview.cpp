@@ -1,0 +1,811 @@
+#include "quiz/ui/quizview.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMetaMethod>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "settings/appsettings.h"
+#include "quiz/ui/congratulation.h"
+#include "services/pauser.h"
+#include "services/prompter.h"
+#include "core/clock.h"
+#include "core/cp1252.h"
+#include "core/mediapath.h"
+#include "quiz/engine/backgroundpattern.h"
+#include "quiz/engine/newquestionanimation.h"
+#include "quiz/ui/flashcard.h"
+#include "quiz/ui/listtext.h"
+#include "quiz/ui/questionnotesdialog.h"
+#include "quiz/ui/quizviewmenu.h"
+#include "quiz/ui/smartcounterdialog.h"
+#include "quiz/ui/textboxpainter.h"
+#include "quiz/ui/transitioneffect.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+constexpr int kMinimumPairs = 5;
+constexpr int kRightLayerPauseMs = 35;
+
+} // namespace
+
+QuizView::QuizView(AppSettings& settings, const Services& services, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_services(services),
+      m_sounds(settings, *services.sound, *services.random), m_guides(settings, *services.prompter),
+      m_look(settings)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(320, 240);
+    m_autoTimer.setSingleShot(true);
+    connect(&m_autoTimer, &QTimer::timeout, this, &QuizView::showAutomaticAnswer);
+    m_animator = std::make_unique<QuizAnimator>(
+        m_buffer, [this] { present(); }, *services.pauser, *services.clock);
+    TransitionTarget target;
+    target.grabScreen = [this] { return m_buffer.copy(); };
+    target.paintBackground = [this](QPainter& painter, const QRect& area) {
+        QuizPainter::paintBackground(painter, area, m_look, m_settings.backgroundPicture());
+    };
+    target.backgroundIsPlain = [this] { return BackgroundPainter::isPlain(m_look.background); };
+    target.present = [this](const QImage& frame) {
+        m_buffer = frame.copy();
+        present();
+    };
+    target.setScreenState = [this](int state) { m_state = state; };
+    target.playSound = [this] { m_sounds.playEventSound(EventSounds::Transition, true); };
+    m_transition = std::make_unique<TransitionEffect>(target, *services.random, *services.pauser);
+    m_runDialog = [](QDialog& dialog) { return dialog.exec(); };
+}
+
+QuizView::~QuizView() = default;
+
+void QuizView::setList(PairList* list)
+{
+    m_autoTimer.stop();
+    m_list = list;
+    m_started = false;
+    m_screen.clear();
+    if (list)
+        applyAnswerSelection(*list);
+    if (!list)
+        m_session.reset();
+    else if (m_session)
+        m_session->setList(*list);
+    else
+        m_session = std::make_unique<QuizSession>(*list, *m_services.random, *m_services.clock);
+    render();
+    emit statusTextChanged(statusText());
+    emit stateChanged();
+}
+
+void QuizView::applyAnswerSelection(PairList& list)
+{
+    // The learner's choice is kept in the fun flags; a list without predefined wrong answers quietly gets
+    // random ones, and one that has them is quizzed the right way round.
+    const bool predefined = m_settings.funFlag(funflags::kPredefinedAnswers) && !list.wrongAnswers().empty();
+    m_settings.setAnswerMode(predefined ? AppSettings::AnswerMode::Predefined
+                                        : AppSettings::AnswerMode::Random);
+    if (predefined)
+        list.unreverse();
+}
+
+bool QuizView::canStart() const
+{
+    return m_list && m_list->count() >= kMinimumPairs && m_settings.quizMode() != 3;
+}
+
+QString QuizView::statusText() const
+{
+    return m_session ? QString::fromStdString(m_session->scoreText()) : QStringLiteral("Right: 0 - Wrong: 0");
+}
+
+QuizMode QuizView::mode() const
+{
+    const int m = m_settings.quizMode();
+    return m >= 0 && m <= 2 ? static_cast<QuizMode>(m) : QuizMode::MultipleChoice;
+}
+
+AnswerMode QuizView::answerMode() const
+{
+    // Predefined is only in force for a list that has predefined wrong answers.
+    const bool predefined = m_settings.answerMode() == AppSettings::AnswerMode::Predefined && m_list &&
+                            !m_list->wrongAnswers().empty();
+    return predefined ? AnswerMode::Predefined : AnswerMode::Random;
+}
+
+AppFlags QuizView::flags() const
+{
+    return AppFlags(m_settings.funFlags(), m_settings.funFlags2());
+}
+
+QuizScreen::Input QuizView::screenInput() const
+{
+    QuizScreen::Input input;
+    input.width = width();
+    input.height = height();
+    input.layout = static_cast<BoxLayout>(m_settings.effectiveLayout());
+    input.mode = mode();
+    input.flags = flags();
+    input.preFill = m_settings.preFill();
+    input.programFolder = m_settings.installPath();
+    return input;
+}
+
+QuizPainter::State QuizView::paintState() const
+{
+    QuizPainter::State state;
+    const int right = m_session ? m_session->rightCount() : 0;
+    state.counterShown = m_settings.funFlag(funflags::kSmartCounter);
+    state.rightCount = right;
+    const int factor = m_settings.alertFactor();
+    state.alert = factor > 0 && right > 0 && right % factor == 0;
+    state.alertSide = m_alertSide;
+    state.centreTypein = m_settings.funFlag2(funflags2::kTypeinCenterText);
+    return state;
+}
+
+// --- Drawing ---------------------------------------------------------------------------------------
+
+void QuizView::ensureBuffer()
+{
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    if (m_buffer.size() != size)
+        m_buffer = QImage(size, QImage::Format_RGB32);
+}
+
+void QuizView::render()
+{
+    ensureBuffer();
+    QPainter painter(&m_buffer);
+    QuizPainter::paintBackground(painter, m_buffer.rect(), m_look, m_settings.backgroundPicture());
+    if (questionShown()) {
+        QuizPainter::paintScreen(painter, m_screen, m_look, paintState());
+    } else {
+        painter.setFont(m_look.questionFont);
+        painter.setPen(QColor(46, 64, 86));
+        const QString hint = canStart() ? tr("Press Start (or Enter) to begin the quiz.")
+                                        : tr("Choose a Q&A-list with at least five pairs to start a quiz.");
+        painter.drawText(m_buffer.rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
+                         hint);
+    }
+    painter.end();
+    present();
+}
+
+void QuizView::present()
+{
+    update();
+}
+
+void QuizView::pause(int ms)
+{
+    if (ms > 0)
+        m_services.pauser->pause(ms);
+}
+
+void QuizView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_buffer.size() != size()) {
+        ensureBuffer();
+        render();
+    }
+    painter.drawImage(0, 0, m_buffer);
+}
+
+void QuizView::resizeEvent(QResizeEvent*)
+{
+    if (m_busy) // an animation owns the buffer; the next question is laid out for the new size
+        return;
+    ensureBuffer();
+    if (questionShown())
+        m_screen.relayout(m_session->current(), m_look, screenInput());
+    render();
+}
+
+// --- The question cycle ----------------------------------------------------------------------------
+
+void QuizView::start()
+{
+    if (m_busy || !canStart())
+        return;
+    buildQuestion();
+    showQuestion();
+    armAutoAnswer();
+    emit statusTextChanged(statusText());
+    emit stateChanged();
+}
+
+void QuizView::buildQuestion()
+{
+    const QuizMode quizMode = mode();
+    m_session->newQuestion(static_cast<SelectionMode>(m_settings.questionSelectionMode()), answerMode(),
+                           quizMode);
+    m_settings.setVisualStyle(m_settings.visualStyle()); // "Random Boxes" draws a layout per question
+    m_look = QuizLook(m_settings);
+    ensureBuffer();
+    m_screen.build(m_session->current(), m_look, screenInput());
+    m_hit = -1;
+    m_started = true;
+    m_state = Running;
+}
+
+void QuizView::showQuestion()
+{
+    if (m_settings.funFlag(funflags::kAnimateQuestion)) {
+        const bool wasBusy = m_busy;
+        m_busy = true;
+        QImage base(m_buffer.size(), QImage::Format_RGB32);
+        QPainter painter(&base);
+        QuizPainter::paintBackground(painter, base.rect(), m_look, m_settings.backgroundPicture());
+        painter.end();
+        const NewQuestionAnimation animation(*m_services.random, mode());
+        m_animator->newQuestion(base, m_screen, m_look, paintState(), animation);
+        m_busy = wasBusy;
+    }
+    render();
+    if (m_screen.questionHasPicture() && m_settings.funFlag(funflags::kShowPictures))
+        emit pictureRequested(m_screen.picturePath());
+    m_session->markShown();
+}
+
+void QuizView::armAutoAnswer()
+{
+    m_autoTimer.stop();
+    if (m_settings.showHint())
+        m_autoTimer.start(AutoAnswerMs);
+}
+
+void QuizView::press(const QPoint& point)
+{
+    if (!questionShown() || m_busy || m_state == Slideshow || mode() == QuizMode::Matching)
+        return;
+    if (pressIcons(point))
+        return;
+    const Point p{point.x(), point.y()};
+    const int hit = m_screen.layout().hitTest(p, m_screen.answerRects());
+    if (hit < 0) {
+        const Rect counter = m_screen.counter(m_session->rightCount(), m_alertSide, m_look).rect();
+        if (m_settings.funFlag(funflags::kSmartCounter) && counter.contains(p))
+            showSmartCounterDialog();
+        else if (m_screen.questionHasSound() && m_screen.questionSoundIcon().contains(p))
+            playPairSound(m_screen.questionSound(), true);
+        else if (m_screen.questionHasPicture() && m_screen.pictureIcon().contains(p))
+            showPicture();
+        return;
+    }
+    judge(hit);
+}
+
+void QuizView::showPicture()
+{
+    // Without a picture window to show it, the click must not switch on "Show automatically" for nothing.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&QuizView::pictureRequested)))
+        return;
+    m_settings.setFunFlag(funflags::kShowPictures, true);
+    emit pictureRequested(m_screen.picturePath());
+}
+
+bool QuizView::pressIcons(const QPoint& point)
+{
+    const int icon = m_screen.layout().hitTestAnswerSoundIcon({point.x(), point.y()}, m_screen.answerRects());
+    if (icon < 0)
+        return false;
+    playPairSound(m_screen.answerSound(icon), true);
+    return true;
+}
+
+void QuizView::judge(int hit)
+{
+    const AppFlags f = flags();
+    m_hit = hit;
+    m_skip = false;
+    if (mode() == QuizMode::TypeIn) {
+        m_skip = hit == 1;
+        const std::string typed = m_screen.typein() ? m_screen.typein()->typedText() : std::string();
+        m_outcome =
+            m_session->answerTyped(m_skip ? std::string() : typed, m_skip, f, m_settings.alertFactor());
+    } else {
+        m_outcome = m_session->answerChoice(hit, f, m_settings.alertFactor());
+    }
+    TextBox* box = m_screen.hitBox(hit);
+    if (box)
+        box->setShadowDepth(0);
+    m_screen.setFeedback(hit, m_outcome.right ? QuizLook::Feedback::Right : QuizLook::Feedback::Wrong);
+    if (!m_outcome.right && mode() == QuizMode::TypeIn && f.fun(AppFlags::ClearAnswerField) &&
+        m_screen.typein())
+        m_screen.typein()->clear();
+    render();
+    if (!m_outcome.right)
+        m_sounds.playEventSound(EventSounds::Wrong, true);
+}
+
+void QuizView::release()
+{
+    if (m_hit < 0 || m_busy)
+        return;
+    m_busy = true;
+    runSteps(FeedbackPlan::release(m_outcome.right));
+    FeedbackPlan::Input input;
+    input.right = m_outcome.right;
+    input.movesOn = !m_outcome.right && QuizSession::movesOnAfterWrong(mode(), m_skip, flags());
+    input.missed = m_session->missed();
+    input.mode = mode();
+    input.classicLayout = m_screen.layout().layout() == BoxLayout::Classic;
+    input.alertDue = m_outcome.alertDue;
+    input.flags = flags();
+    m_hit = m_outcome.right || input.movesOn ? -1 : m_hit;
+    const int hit = m_hit;
+    runSteps(FeedbackPlan::advance(input));
+    if (hit >= 0)
+        m_hit = -1; // the wrong box keeps its colour; the next click judges afresh
+    m_busy = false;
+}
+
+void QuizView::runSteps(const std::vector<FeedbackStep>& steps)
+{
+    for (const FeedbackStep& step : steps)
+        runStep(step);
+}
+
+void QuizView::runStep(const FeedbackStep& step)
+{
+    using A = FeedbackStep::Action;
+    switch (step.action) {
+    case A::Pause:
+        pause(step.ms);
+        break;
+    case A::PlaySound:
+        m_sounds.playEventSound(static_cast<EventSounds::Event>(step.sound), step.async);
+        break;
+    case A::RestoreHitBox:
+        if (TextBox* box = m_screen.hitBox(m_hit))
+            box->setShadowDepth(1);
+        m_screen.setFeedback(m_hit, QuizLook::Feedback::Normal);
+        render();
+        break;
+    case A::RedrawHitBoxRight:
+        redrawHitBoxRight();
+        break;
+    case A::InvalidateHitBox:
+        if (TextBox* box = m_screen.hitBox(m_hit))
+            box->setShadowDepth(1);
+        render();
+        break;
+    case A::RedrawCounter:
+    case A::InvalidateQuestionBand:
+        render();
+        break;
+    case A::Banner:
+        runBanner();
+        break;
+    case A::CounterFlash:
+        runCounterFlash(step);
+        break;
+    case A::Reverse:
+        m_session->reverse(answerMode());
+        break;
+    case A::Transition:
+        runTransition(step.ms);
+        break;
+    case A::ReminderCard:
+        runReminderCard();
+        break;
+    case A::ClearMissed:
+        m_session->setMissed(false);
+        break;
+    case A::SetMissed:
+        m_session->setMissed(true);
+        break;
+    case A::ShowNextQuestion:
+        buildQuestion();
+        showQuestion();
+        break;
+    case A::PlayQuestionSound:
+        if (m_screen.questionHasSound())
+            playPairSound(m_screen.questionSound(), false);
+        break;
+    case A::FocusMainFrame:
+        emit focusMainFrameRequested();
+        break;
+    case A::UpdateStatus:
+        emit statusTextChanged(statusText());
+        emit listStatusChanged();
+        break;
+    case A::ArmAutoAnswerTimer:
+        armAutoAnswer();
+        break;
+    }
+}
+
+void QuizView::redrawHitBoxRight()
+{
+    m_screen.setFeedback(m_hit, QuizLook::Feedback::Right);
+    render();
+    const TextBox* box = m_screen.hitBox(m_hit);
+    for (int layer = 0; box && layer < box->shadowDepth(); ++layer)
+        pause(kRightLayerPauseMs);
+}
+
+void QuizView::runBanner()
+{
+    const QImage base = m_buffer.copy();
+    const Congratulation congratulation = Congratulation::make(*m_services.random);
+    m_animator->banner(base, m_screen, m_look, paintState(), congratulation);
+    m_alertSide = !m_alertSide;
+    render();
+}
+
+void QuizView::runCounterFlash(const FeedbackStep& step)
+{
+    const Rect counter = m_screen.counter(m_session->rightCount(), m_alertSide, m_look).rect();
+    m_animator->counterFlash(m_buffer.copy(), QuizPainter::toQRect(counter), step.frames, step.ms);
+    render();
+}
+
+void QuizView::runTransition(int ms)
+{
+    m_transition->chooseDirection(-1);
+    m_transition->run(-1, m_settings.quizBackgroundColor(), ms);
+    // The screen now shows the background: the next question is drawn over it.
+    ensureBuffer();
+    QPainter painter(&m_buffer);
+    QuizPainter::paintBackground(painter, m_buffer.rect(), m_look, m_settings.backgroundPicture());
+    painter.end();
+    present();
+}
+
+void QuizView::runReminderCard()
+{
+    const Pair& pair = m_session->current().questionPair();
+    FlashCard card(FlashCard::loadPicture(m_settings.installPath()), m_look.cardFont, m_look.cardColour,
+                   m_look.cardQuestion, m_look.cardAnswer);
+    card.setTexts(ListText::toQString(pair.shownQuestion()), ListText::toQString(pair.shownAnswer()));
+    card.fitInto(m_buffer.size());
+    const int previous = m_state;
+    m_state = CardAnimation;
+    const int direction = static_cast<int>(m_services.clock->ticksMs() % 3);
+    const std::string sound = pair.soundPath(1);
+    const QString path = sound.empty() ? QString()
+                                       : QString::fromStdString(joinMediaPath(
+                                             m_settings.installPath().toStdString(), "quiz_sounds", sound));
+    m_animator->reminderCard(m_buffer.copy(), card, direction, [this, path] {
+        if (path.isEmpty())
+            pause(500);
+        else
+            playPairSound(QString::fromStdString(resolveCaseInsensitive(path.toStdString())), true);
+    });
+    m_state = previous;
+}
+
+void QuizView::playPairSound(const QString& path, bool wait)
+{
+    if (!path.isEmpty())
+        m_sounds.playPairSound(path, wait);
+}
+
+// --- Automatic answer -----------------------------------------------------------------------------
+
+QRect QuizView::revealArea() const
+{
+    const QRect question = QuizPainter::toQRect(m_screen.question().rect());
+    const int lineHeight = QFontMetrics(m_look.answerFont).height() + 8;
+    if (m_screen.usesBoxes())
+        return QRect(question.left(), question.bottom() + 1 - lineHeight / 2, question.width(), lineHeight);
+    return QRect(20, question.bottom() + 2, width() - 40, lineHeight);
+}
+
+void QuizView::showAutomaticAnswer()
+{
+    m_autoTimer.stop();
+    if (!questionShown() || m_busy || !isVisible() || !m_settings.showHint())
+        return;
+    if (m_settings.funFlag(funflags::kHintSound))
+        m_sounds.playEventSound(EventSounds::Hint, true);
+    m_busy = true;
+    m_revealing = true;
+    m_stopReveal = false;
+    const QString answer = ListText::toQString(m_session->current().questionPair().shownAnswer());
+    m_animator->pulse(m_buffer.copy(), answer, revealArea(), m_look.answerFont,
+                      [this] { return m_stopReveal; });
+    m_revealing = false;
+    m_busy = false;
+    render();
+}
+
+// --- Commands ---------------------------------------------------------------------------------------
+
+void QuizView::reverse()
+{
+    if (m_busy || !m_session || m_state == Slideshow)
+        return;
+    m_guides.show(GuideMessages::Flip);
+    if (m_session->reverse(answerMode()) == QuizSession::ReverseResult::Refused) {
+        m_services.prompter->message(QString::fromLatin1(QuizSession::ReverseRefusedText),
+                                     Prompter::Icon::Exclamation, Prompter::Buttons::Ok);
+        return;
+    }
+    start();
+}
+
+void QuizView::setQuizMode(int quizMode)
+{
+    if (quizMode < 0 || quizMode > 2)
+        return;
+    m_settings.setQuizMode(quizMode);
+    start();
+    emit stateChanged();
+}
+
+void QuizView::toggleAnimateNewQuestion()
+{
+    m_settings.setFunFlag(funflags::kAnimateQuestion, !m_settings.funFlag(funflags::kAnimateQuestion));
+    emit stateChanged();
+}
+
+void QuizView::toggleMute()
+{
+    m_settings.setPlaySounds(!m_settings.playSounds());
+    emit stateChanged();
+}
+
+void QuizView::toggleFunnySounds()
+{
+    m_settings.setFunFlag(funflags::kFunnySounds, !m_settings.funFlag(funflags::kFunnySounds));
+    emit stateChanged();
+}
+
+void QuizView::setSoundScheme(int scheme)
+{
+    if (scheme >= 0 && scheme < EventSounds::kSchemeCount)
+        m_settings.setSoundTheme(scheme);
+}
+
+void QuizView::rebuildScreen()
+{
+    m_look = QuizLook(m_settings);
+    if (questionShown())
+        m_screen.relayout(m_session->current(), m_look, screenInput());
+    render();
+}
+
+bool QuizView::runCommand(int id)
+{
+    switch (id) {
+    case CmdStart:
+        start();
+        return true;
+    case CmdFlip:
+        reverse();
+        return true;
+    case CmdMultipleChoice:
+    case CmdTrueFalse:
+    case CmdTypeIn:
+        setQuizMode(id - CmdMultipleChoice);
+        return true;
+    case CmdAnimate:
+        toggleAnimateNewQuestion();
+        return true;
+    case CmdMute:
+        toggleMute();
+        return true;
+    case CmdFunnySounds:
+        toggleFunnySounds();
+        return true;
+    case CmdHelp:
+        emit helpRequested(QuizHelpContext);
+        return true;
+    default:
+        break;
+    }
+    if (id >= CmdSchemeFirst && id < CmdSchemeFirst + EventSounds::kSchemeCount) {
+        setSoundScheme(id - CmdSchemeFirst);
+        return true;
+    }
+    return false;
+}
+
+void QuizView::routeCommand(int id)
+{
+    const bool scheme = id >= CmdSchemeFirst && id < CmdSchemeFirst + EventSounds::kSchemeCount;
+    if (m_router && !scheme)
+        m_router(id);
+    else
+        runCommand(id);
+}
+
+int QuizView::runDialog(QDialog& dialog)
+{
+    return m_runDialog ? m_runDialog(dialog) : dialog.exec();
+}
+
+void QuizView::showSmartCounterDialog()
+{
+    m_guides.show(GuideMessages::SmartCounter);
+    SmartCounterDialog dialog(m_settings.alertFactor(), m_settings.funFlag(funflags::kCounterMusic),
+                              m_settings.funFlag(funflags::kCounterAnimation),
+                              m_settings.funFlag(funflags::kCounterReverse), this);
+    connect(&dialog, &SmartCounterDialog::helpRequested, this,
+            [this] { emit helpRequested(SmartCounterHelpContext); });
+    if (runDialog(dialog) != QDialog::Accepted)
+        return;
+    m_settings.setAlertFactor(dialog.alertFactor());
+    m_settings.setFunFlag(funflags::kCounterMusic, dialog.music());
+    m_settings.setFunFlag(funflags::kCounterAnimation, dialog.animation());
+    m_settings.setFunFlag(funflags::kCounterReverse, dialog.reverse());
+    if (dialog.resetPressed() && m_session) {
+        m_session->resetScore();
+        emit statusTextChanged(statusText());
+    }
+    render();
+}
+
+void QuizView::showQuestionNotes()
+{
+    if (!questionShown())
+        return;
+    m_guides.show(GuideMessages::QuestionNotes);
+    QuestionNotesDialog dialog(ListText::toQString(m_session->current().questionPair().hint()), this);
+    runDialog(dialog);
+}
+
+// --- Input ------------------------------------------------------------------------------------------
+
+void QuizView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        press(event->position().toPoint());
+}
+
+void QuizView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        release();
+}
+
+void QuizView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !questionShown() || m_busy || m_state == Slideshow)
+        return;
+    const QPoint p = event->position().toPoint();
+    if (m_screen.question().rect().contains({p.x(), p.y()}))
+        showQuestionNotes();
+    else
+        press(p); // the second click of a quick pair of clicks on a box still answers
+}
+
+void QuizView::answerByKey(int hit)
+{
+    if (!questionShown() || m_busy)
+        return;
+    const bool buttons = m_screen.layout().isTrueFalseOrTypeIn();
+    const Rect target =
+        buttons ? (hit == 0 ? m_screen.layout().trueTryButton() : m_screen.layout().falseSkipButton())
+                : m_screen.answer(hit).rect();
+    if (target.isEmpty())
+        return;
+    judge(hit);
+    release();
+}
+
+void QuizView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested(QuizHelpContext);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        m_stopReveal = m_revealing;
+        return;
+    }
+    if (m_busy)
+        return;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!questionShown()) {
+        if (enter)
+            start();
+        return;
+    }
+    if (mode() == QuizMode::TypeIn ? typeinKey(event) : answerKey(event))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+bool QuizView::typeinKey(QKeyEvent* event)
+{
+    TypeinField* field = m_screen.typein();
+    if (!field)
+        return false;
+    TypeinField::Input result = TypeinField::Input::Ignored;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        result = field->handleArrow(TypeinField::Arrow::Left);
+        break;
+    case Qt::Key_Right:
+        result = field->handleArrow(TypeinField::Arrow::Right);
+        break;
+    case Qt::Key_Up:
+        result = field->handleArrow(TypeinField::Arrow::Up);
+        break;
+    case Qt::Key_Down:
+        result = field->handleArrow(TypeinField::Arrow::Down);
+        break;
+    case Qt::Key_Backspace:
+        result = field->handleChar(TypeinField::Backspace);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        result = TypeinField::Input::Try;
+        break;
+    default:
+        if ((event->modifiers() & Qt::ControlModifier) && event->key() == Qt::Key_R)
+            result = field->handleChar(TypeinField::CtrlR);
+        else if (!event->text().isEmpty() && !(event->modifiers() & Qt::ControlModifier))
+            for (const QChar c : event->text())
+                if (c.isPrint())
+                    result = field->handleChar(Cp1252::fromUnicode(c.unicode()));
+        break;
+    }
+    if (result == TypeinField::Input::Try)
+        answerByKey(0);
+    else if (result == TypeinField::Input::Changed)
+        render();
+    return result != TypeinField::Input::Ignored || !event->text().isEmpty();
+}
+
+bool QuizView::answerKey(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (mode() == QuizMode::TrueFalse) {
+        if (key == Qt::Key_T || key == Qt::Key_Left)
+            answerByKey(0);
+        else if (key == Qt::Key_F || key == Qt::Key_Right)
+            answerByKey(1);
+        else
+            return false;
+        return true;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_4) {
+        answerByKey(key - Qt::Key_1);
+        return true;
+    }
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+        tunePattern(key);
+        return true;
+    }
+    return false;
+}
+
+void QuizView::tunePattern(int key)
+{
+    if (!m_settings.hatch())
+        return;
+    int width = m_settings.lineWidth();
+    int step = m_settings.lineStep();
+    const BackgroundPattern::Key k = key == Qt::Key_Left    ? BackgroundPattern::Key::Left
+                                     : key == Qt::Key_Right ? BackgroundPattern::Key::Right
+                                     : key == Qt::Key_Up    ? BackgroundPattern::Key::Up
+                                                            : BackgroundPattern::Key::Down;
+    BackgroundPattern::tune(k, width, step);
+    m_settings.setLineWidth(width);
+    m_settings.setLineStep(step);
+    m_look = QuizLook(m_settings);
+    render();
+}
+
+void QuizView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_busy || m_state == Slideshow)
+        return;
+    QuizViewMenu menu(
+        m_settings, [this](int id) { routeCommand(id); }, this);
+    const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? rect().center() : event->pos();
+    menu.exec(mapToGlobal(at));
+}
+
+} // namespace brainlark

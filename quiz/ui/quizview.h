@@ -1,0 +1,200 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "services/eventsounds.h"
+#include "services/guidemessages.h"
+#include "services/services.h"
+#include "quiz/engine/feedbackplan.h"
+#include "quiz/engine/quizsession.h"
+#include "quiz/ui/quizanimator.h"
+#include "quiz/ui/quizlook.h"
+#include "quiz/ui/quizscreen.h"
+
+class QDialog;
+
+namespace brainlark
+{
+
+class AppSettings;
+class TransitionEffect;
+class PairList;
+
+/// The quiz screen: shows one question of the open list at a time, judges the learner's answer, keeps
+/// the score and plays the feedback. Everything is painted into a back buffer that paintEvent copies;
+/// feedback, transitions and animations run synchronously through the Pauser, so the exact timeline
+/// is testable without a screen.
+class QuizView : public QWidget
+{
+    Q_OBJECT
+public:
+    enum ScreenState {
+        Running = 1,
+        TransitionRunning = 2,
+        TransitionEnded = 3,
+        CardAnimation = 4,
+        Slideshow = 6
+    };
+    static constexpr int AutoAnswerMs = 5000;
+    /// Help contexts of the pages the view opens.
+    static constexpr int QuizHelpContext = 0x20000 + 32833;
+    static constexpr int SmartCounterHelpContext = 131251;
+    /// Command ids shared with the frame's menus and toolbars.
+    enum Command {
+        CmdOptions = 32778,
+        CmdStart = 32771,
+        CmdFlip = 32772,
+        CmdMute = 32829,
+        CmdFunnySounds = 32832,
+        CmdHelp = 32833,
+        CmdAnimate = 32838,
+        CmdChangeLayout = 32840,
+        CmdMultipleChoice = 32866,
+        CmdTrueFalse = 32867,
+        CmdTypeIn = 32868,
+        CmdMatching = 32873,
+        CmdSmartPick = 32876,
+        CmdSequential = 32877,
+        CmdRandomPick = 32879,
+        CmdAnswersRandom = 32880,
+        CmdAnswersPredefined = 32881,
+        CmdAbout = 57664,
+        CmdHelpTopics = 57667,
+        CmdSchemeFirst = 1100,
+    };
+
+    QuizView(AppSettings& settings, const Services& services, QWidget* parent = nullptr);
+    ~QuizView() override;
+
+    /// The list to quiz (not owned; null for none). A new list starts a fresh score; call start() then.
+    void setList(PairList* list);
+    PairList* list() const { return m_list; }
+    /// True when the list can be quizzed (at least five pairs) in a mode this screen supports.
+    bool canStart() const;
+    bool canReverse() const { return canStart(); }
+
+    QuizSession* session() const { return m_session.get(); }
+    const QuizScreen& screen() const { return m_screen; }
+    const QuizLook& look() const { return m_look; }
+    bool quizStarted() const { return m_started; }
+    int screenState() const { return m_state; }
+    QString statusText() const;
+    const QImage& backBuffer() const { return m_buffer; }
+    bool autoAnswerArmed() const { return m_autoTimer.isActive(); }
+    bool alertSide() const { return m_alertSide; }
+    /// Runs modal dialogs; tests replace it to answer them without a screen.
+    void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
+    /// Commands of the context menu that belong to the frame go here (when unset, the view runs the ones it
+    /// knows itself).
+    void setCommandRouter(std::function<void(int)> router) { m_router = std::move(router); }
+    /// Runs a quiz-view command by id (Start, Flip, the quiz modes, Animate, sound schemes, help).
+    bool runCommand(int id);
+    /// Paints the whole screen as it is now into the back buffer.
+    void render();
+
+public slots:
+    void start();
+    void reverse();
+    /// 0 Multiple-choice, 1 True/False, 2 Type-in; then Start. Matching is not part of this screen.
+    void setQuizMode(int mode);
+    void toggleAnimateNewQuestion();
+    /// "Mute all Brainlark sounds": every sound of the quiz, event and pair sounds alike.
+    void toggleMute();
+    void toggleFunnySounds();
+    void setSoundScheme(int scheme);
+    /// Lays out the current question again (options, skin or size changed) and repaints.
+    void rebuildScreen();
+    void showSmartCounterDialog();
+    void showQuestionNotes();
+    /// Timer 101: reveals the answer in a grey-to-white pulse; nothing is judged.
+    void showAutomaticAnswer();
+
+signals:
+    /// "Right: %d - Wrong: %d" for the status bar.
+    void statusTextChanged(const QString& text);
+    /// The list's statistics changed (the document refreshes its list status).
+    void listStatusChanged();
+    /// Start, Flip and the mode commands may have become available or not.
+    void stateChanged();
+    void helpRequested(int context);
+    /// The question's picture for the picture window.
+    void pictureRequested(const QString& path);
+    /// A wrong answer moved on: the frame takes the keyboard focus.
+    void focusMainFrameRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QuizMode mode() const;
+    AnswerMode answerMode() const;
+    AppFlags flags() const;
+    QuizScreen::Input screenInput() const;
+    QuizPainter::State paintState() const;
+    bool questionShown() const { return m_started && m_screen.hasQuestion(); }
+
+    void buildQuestion();
+    void showQuestion();
+    void present();
+    void pause(int ms);
+    void armAutoAnswer();
+    void ensureBuffer();
+
+    void press(const QPoint& point);
+    void release();
+    bool pressIcons(const QPoint& point);
+    void showPicture();
+    void applyAnswerSelection(PairList& list);
+    void judge(int hit);
+    void runSteps(const std::vector<FeedbackStep>& steps);
+    void runStep(const FeedbackStep& step);
+    void redrawHitBoxRight();
+    void runBanner();
+    void runCounterFlash(const FeedbackStep& step);
+    void runTransition(int ms);
+    void runReminderCard();
+    void answerByKey(int hit);
+    bool typeinKey(QKeyEvent* event);
+    bool answerKey(QKeyEvent* event);
+    void tunePattern(int key);
+    void playPairSound(const QString& path, bool wait);
+    QRect revealArea() const;
+    int runDialog(QDialog& dialog);
+    void routeCommand(int id);
+
+    AppSettings& m_settings;
+    Services m_services;
+    EventSounds m_sounds;
+    GuideMessages m_guides;
+    PairList* m_list = nullptr;
+    std::unique_ptr<QuizSession> m_session;
+    QuizLook m_look;
+    QuizScreen m_screen;
+    QImage m_buffer;
+    std::unique_ptr<QuizAnimator> m_animator;
+    std::unique_ptr<TransitionEffect> m_transition;
+    QTimer m_autoTimer;
+    std::function<int(QDialog&)> m_runDialog;
+    std::function<void(int)> m_router;
+    int m_state = Running;
+    bool m_started = false;
+    int m_hit = -1;
+    AnswerOutcome m_outcome;
+    bool m_skip = false;
+    bool m_alertSide = false;
+    bool m_busy = false;
+    bool m_revealing = false;
+    bool m_stopReveal = false;
+};
+
+} // namespace brainlark

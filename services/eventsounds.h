@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace brainlark
+{
+
+class AppSettings;
+class RandomSource;
+class SoundPlayer;
+
+/// The seven event sounds played through the learner's sound scheme, and the gate for the pair sounds.
+///
+/// Switches: "Mute all Brainlark sounds" ("play sounds" 0) silences every sound of the program, the
+/// event sounds and the question/answer sounds of the pairs alike, because that is what a learner
+/// expects of "mute". "Play funny sounds" (fun flags 0x800) switches only the event sounds (the scheme
+/// sounds); pair sounds still play. A scheme of "None" also silences only the event sounds.
+class EventSounds
+{
+public:
+    enum Event : int { Wrong = 0, Right = 1, Card = 2, Transition = 3, Hint = 4, Happy = 5, Animation = 6 };
+    static constexpr int kEventCount = 7;
+    static constexpr int kSchemeCount = 4;
+
+    /// settings gives the scheme, the switches and the program folder ("media/" holds the files).
+    EventSounds(const AppSettings& settings, SoundPlayer& player, RandomSource& random);
+
+    /// Plays the event's sound of the current scheme; asynchronous returns at once, synchronous when
+    /// the sound has ended. Nothing plays when muted, when funny sounds are off, for scheme "None" or
+    /// when the event has no sound in the scheme.
+    void playEventSound(Event event, bool async);
+
+    /// Plays a pair's question or answer sound unless every sound is muted.
+    void playPairSound(const QString& wavPath, bool wait);
+
+    /// "%s_%d_%d.wav" with the event name, the scheme and a random variant, or empty when the event
+    /// has no sound in the scheme. Each call draws the variant anew.
+    QString eventSoundName(int event, int scheme);
+    QString eventSoundName(int event);
+
+    static QString schemeName(int scheme);
+    QString schemeName() const;
+    /// "None", "Cartoons", "Simple", "Cartoons-2".
+    static QStringList schemeNames();
+    /// The number of recorded variants; 0 or less = the event is silent in that scheme.
+    static int variantCount(int scheme, int event);
+    static QString eventName(int event);
+
+    /// The folder of the program sounds, ending in '/'.
+    QString mediaFolder() const;
+    bool eventSoundsOn() const;
+    bool pairSoundsOn() const;
+
+private:
+    const AppSettings& m_settings;
+    SoundPlayer& m_player;
+    RandomSource& m_random;
+};
+
+} // namespace brainlark

@@ -1,0 +1,99 @@
+#include "services/qtsoundplayer.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <QtEndian>
+
+namespace brainlark
+{
+
+namespace
+{
+constexpr int kGraceMs = 1000;
+constexpr int kUnknownLengthMs = 10000;
+} // namespace
+
+QtSoundPlayer::QtSoundPlayer() = default;
+QtSoundPlayer::~QtSoundPlayer() = default;
+
+void QtSoundPlayer::play(const QString& wavPath, bool wait)
+{
+    stop();
+    if (wavPath.isEmpty() || !QFileInfo(wavPath).isFile())
+        return;
+    // A fresh effect per sound: QSoundEffect keeps its old source while a new one loads.
+    m_effect = std::make_unique<QSoundEffect>();
+    m_effect->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
+    m_effect->play();
+    if (wait) {
+        const int length = wavDurationMs(wavPath);
+        waitForEnd((length < 0 ? kUnknownLengthMs : length) + kGraceMs);
+    }
+}
+
+void QtSoundPlayer::stop()
+{
+    if (m_effect)
+        m_effect->stop();
+}
+
+void QtSoundPlayer::waitForEnd(int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(m_effect.get(), &QSoundEffect::playingChanged, &loop, [this, &loop] {
+        if (!m_effect->isPlaying())
+            loop.quit();
+    });
+    QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, &loop, [this, &loop] {
+        if (m_effect->status() == QSoundEffect::Error)
+            loop.quit();
+    });
+    if (m_effect->status() == QSoundEffect::Error)
+        return;
+    timeout.start(timeoutMs);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+int QtSoundPlayer::wavDurationMs(const QString& wavPath)
+{
+    QFile file(wavPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray head = file.read(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+        return -1;
+    quint32 byteRate = 0;
+    // Walk the chunks; only "fmt " (for the byte rate) and "data" (for the length) matter.
+    while (!file.atEnd()) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8)
+            return -1;
+        const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (chunk.startsWith("fmt ")) {
+            const QByteArray fmt = file.read(16);
+            if (fmt.size() < 16)
+                return -1;
+            byteRate = qFromLittleEndian<quint32>(fmt.constData() + 8);
+            if (!file.seek(file.pos() + qint64(size) - 16 + (size & 1)))
+                return -1;
+        } else if (chunk.startsWith("data")) {
+            if (byteRate == 0)
+                return -1;
+            const quint64 available = quint64(file.size() - file.pos());
+            const quint64 bytes = qMin<quint64>(size, available);
+            return int(qMin<quint64>(bytes * 1000 / byteRate, 600000));
+        } else if (!file.seek(file.pos() + qint64(size) + (size & 1))) {
+            return -1;
+        }
+    }
+    return -1;
+}
+
+} // namespace brainlark
