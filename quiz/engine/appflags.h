@@ -20,10 +20,16 @@ public:
     static constexpr uint32_t SmartCounter = 0x20;
     static constexpr uint32_t AnimateNewQuestion = 0x40;
     static constexpr uint32_t BannerAnimation = 0x80;
+    static constexpr uint32_t SlideQuestionSound = 0x100;
+    static constexpr uint32_t SlideAnswerSound = 0x200;
     static constexpr uint32_t AutoPlayQuestionSound = 0x400;
     static constexpr uint32_t FunnySounds = 0x800;
     static constexpr uint32_t RoundCorners = 0x1000;
+    static constexpr uint32_t SlideAnimations = 0x2000;
+    static constexpr uint32_t SlideRandomOrder = 0x4000;
+    static constexpr uint32_t SlideShowTitle = 0x8000;
     static constexpr uint32_t HideText = 0x10000;
+    static constexpr uint32_t SlideDelayAnswer = 0x20000;
     static constexpr uint32_t PredefinedAnswers = 0x80000;
     static constexpr uint32_t ContinueAfterWrong = 0x100000;
     static constexpr uint32_t ShowPictureAutomatically = 0x200000;
