@@ -99,6 +99,12 @@ void ListDocument::setPathName(const QString& path)
     emit titleChanged(m_title);
 }
 
+void ListDocument::setTitle(const QString& title)
+{
+    m_title = title;
+    emit titleChanged(m_title);
+}
+
 bool ListDocument::loadList(const QString& path, LoadMode mode)
 {
     const QString ext = extensionOf(path);

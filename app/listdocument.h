@@ -40,6 +40,8 @@ public:
     QString pathName() const { return m_pathName; }
     /// Sets the path and makes its file name (without the last four characters) the title.
     void setPathName(const QString& path);
+    /// Names the document without a file (a new list being built in the editor).
+    void setTitle(const QString& title);
 
     QString programFolder() const;
     QString dataFolder() const;

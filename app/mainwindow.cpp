@@ -169,8 +169,15 @@ void MainWindow::buildActions()
         {cmd::GridWrongAnswers, "&Predefined Wrong Answers", "Predefined wrong answers", "wrong-answers"},
         {cmd::GridNotes, "Notes and &Subject", "Notes and subject", "notes-subject"},
         {cmd::GridPassword, "Pass&word", "Password", "password"},
-        {cmd::GridInsert, "&Insert from Text File", "Insert Q&A pairs from a text file"},
-        {cmd::GridResetRatings, "&Reset Ratings", "Reset the Q&A-pair ratings"},
+        {cmd::GridInsert, "&Insert from a text-file...", "Insert Q&A pairs from a text file"},
+        {cmd::GridResetRatings, "Reset Q&&A ra&tings", "Reset the Q&A-pair ratings"},
+        {cmd::GridUndo, "&Undo", "Undo the last change", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {cmd::GridRedo, "&Redo", "Redo the change undone", nullptr,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {cmd::GridFind, "&Find...", "Find a question or answer", nullptr, QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {cmd::GridViewerHelp, "&Help", "Help for the Q&A-list viewer"},
+        {cmd::GridEditorHelp, "&Help", "Help for the Q&A-list editor"},
+        {cmd::ImportIntoEditor, "Imp&ort Text File...", "Import Q&A pairs from a text file into a new Q&A-list"},
         {cmd::OnlineTutorials, "Online &Tutorials", "Online tutorials"},
         {cmd::VideoTutorials, "Download &Video Tutorials", "Download video tutorials"},
         {cmd::OnlineHelp, "&Online Help", "Online help"},
@@ -232,7 +239,8 @@ QMenu* MainWindow::newMenu(const QString& title, std::initializer_list<int> ids)
 
 QMenu* MainWindow::buildFileMenu()
 {
-    QMenu* file = newMenu(tr("&File"), {cmd::SelectStudyModule, cmd::SaveAs, Separator});
+    QMenu* file = newMenu(tr("&File"), {cmd::NewList, cmd::SelectStudyModule, cmd::ImportIntoEditor, cmd::SaveAs,
+                                        Separator});
     file->addMenu(newMenu(tr("&Export to File"),
                           {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
     file->addMenu(newMenu(tr("Printable &Tests"), {cmd::PrintableTest, cmd::PrintableFolder}));
@@ -288,8 +296,9 @@ void MainWindow::buildMainMenu()
 void MainWindow::buildGridMenu()
 {
     QMenu* file = newMenu(tr("&File"), {cmd::GridNew, cmd::GridSave, Separator, cmd::Exit});
-    QMenu* edit = newMenu(tr("&Edit"), {cmd::GridAdd, cmd::GridDelete, cmd::GridWrongAnswers, cmd::GridInsert,
-                                        Separator, cmd::GridNotes, cmd::GridPassword, cmd::GridResetRatings});
+    QMenu* edit = newMenu(tr("&Edit"), {cmd::GridUndo, cmd::GridRedo, Separator, cmd::GridAdd, cmd::GridDelete,
+                                        cmd::GridWrongAnswers, cmd::GridInsert, Separator, cmd::GridNotes,
+                                        cmd::GridPassword, cmd::GridResetRatings, Separator, cmd::GridFind});
     QMenu* view =
         newMenu(tr("&View"), {cmd::BackToQuiz, cmd::GridViewer, cmd::GridEditor, Separator, cmd::StatusBar});
     m_gridMenus = {file, edit, view, buildHelpMenu()};
@@ -410,6 +419,7 @@ namespace brainlark
 void MainWindow::registerHandlers()
 {
     registerDocumentHandlers();
+    registerGridHandlers();
     const std::pair<int, std::function<void()>> frame[] = {
         {cmd::Exit, [this] { close(); }},
         {cmd::StatusBar, [this] { statusBar()->setHidden(!statusBar()->isHidden()); }},
@@ -477,8 +487,11 @@ bool MainWindow::ruleAllows(int id) const
     case cmd::Animate:
         return m_settings.quizMode() != 3;
     default:
-        return true;
+        break;
     }
+    bool handled = false;
+    const bool allowed = gridRuleAllows(id, handled);
+    return handled ? allowed : true;
 }
 
 void MainWindow::updateCommandStates()
@@ -681,6 +694,11 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Unsaved edits in the grid may keep the window open.
+    if (m_grid && !m_grid->askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     savePlacement();
     event->accept();
 }

@@ -4,7 +4,9 @@
 #include <QRect>
 #include <functional>
 #include <map>
+#include <memory>
 
+#include "editor/gridview.h"
 #include "settings/appsettings.h"
 #include "services/services.h"
 
@@ -19,18 +21,20 @@ namespace brainlark
 {
 
 class ListDocument;
+class PairList;
 class QuizPlaceholder;
 
 /// Command ids of the menus, toolbars and accelerators.
 namespace cmd
 {
 constexpr int Start = 32771, Flip = 32772, DebugDump = 32776, ImportText = 32777, Options = 32778;
-constexpr int SelectSkin = 32781, SkinsOff = 32782, OnlineHelp = 32783, Tutorial = 32785, GridInsert = 32791;
+constexpr int SelectSkin = 32781, SkinsOff = 32782, OnlineHelp = 32783, Tutorial = 32785,
+              GridResetRatings = 32791;
 constexpr int Editor = 32794, Viewer = 32795, BackToQuiz = 32796, NewList = 32803, GridAdd = 32804;
 constexpr int GridDelete = 32806, GridEditor = 32809, GridSave = 32811, GridNew = 32812, GridViewer = 32816;
-constexpr int GridResetRatings = 32817, ViewNotes = 32819, GridNotes = 32820, Mute = 32829,
+constexpr int GridInsert = 32817, ViewNotes = 32819, GridNotes = 32820, Mute = 32829,
               FunnySounds = 32832;
-constexpr int QuizHelp = 32833, GridSortA = 32834, GridSortB = 32835, FreeDownloads = 32837, Animate = 32838;
+constexpr int QuizHelp = 32833, GridViewerHelp = 32834, GridEditorHelp = 32835, FreeDownloads = 32837, Animate = 32838;
 constexpr int ChangeLayout = 32840, ExportHtml = 32841, PrintFlashcards = 32842, VideoTutorials = 32846;
 constexpr int Slideshow = 32847, SlideshowHidden = 32848, ExportPalm = 32849, HandheldEdition = 32850;
 constexpr int Recommend = 32851, Survey = 32852, ShareLists = 32853, News = 32855, GridWrongAnswers = 32859;
@@ -40,6 +44,9 @@ constexpr int MultipleChoice = 32866, TrueFalse = 32867, TypeIn = 32868, Student
 constexpr int ImageFolder = 32871, SoundFolder = 32872, Matching = 32873, OnlineTutorials = 32874;
 constexpr int ExportBlText = 32875, SmartPick = 32876, Sequential = 32877, BackgroundPicture = 32878;
 constexpr int RandomPick = 32879, AnswersRandom = 32880, AnswersPredefined = 32881;
+// Commands of this program beyond the classic table: a text file imported into the new-list editor, and
+// undo, redo and find in the editor.
+constexpr int ImportIntoEditor = 32890, GridUndo = 32891, GridRedo = 32892, GridFind = 32893;
 constexpr int FileNew = 57600, SelectStudyModule = 57601, FileSave = 57603, SaveAs = 57604,
               PrintSetup = 57606;
 constexpr int Print = 57607, PrintDirect = 57608, PrintPreview = 57609, About = 57664, Exit = 57665;
@@ -101,6 +108,18 @@ public:
     /// Runs modal dialogs; tests replace it to fill in and accept dialogs without a screen.
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
 
+    /// Shows the list grid in place of the quiz (viewer, editor or new list); the quiz view stays alive,
+    /// hidden. The open list is written back first so the quiz's statistics are kept.
+    void switchToGrid(GridView::Mode mode);
+    /// Returns to the quiz unless the grid's list has unsaved changes the learner does not let go; a list
+    /// saved in the grid is loaded for the quiz. Returns whether the quiz is shown afterwards.
+    bool backToQuiz();
+    /// The grid while it is shown, else nullptr.
+    GridView* gridView() const { return m_grid; }
+    /// Opens the editor in New mode with a list that has no file yet (an import): the learner sees the
+    /// pairs and saves them under a name.
+    void openEditorWithNewList(std::unique_ptr<PairList> list);
+
 signals:
     /// A command was executed (after its handler ran).
     void commandExecuted(int id);
@@ -139,6 +158,16 @@ private:
     void onAnswerSelection(bool predefined);
     void onMute();
     void onSaveDocument();
+    void registerGridHandlers();
+    void onViewer();
+    void onEditor();
+    void onNewList();
+    void onGridEditor();
+    void onImportIntoEditor();
+    void runOnGrid(void (GridView::*command)());
+    bool gridRuleAllows(int id, bool& handled) const;
+    EditorContext editorContext();
+    void restoreListAfterGrid(bool wasNew);
     /// Opens the help page at a help context (0: its start).
     void openHelp(int context);
     int runDialog(QDialog& dialog);
@@ -158,6 +187,10 @@ private:
     QLabel* m_panes[4] = {nullptr, nullptr, nullptr, nullptr};
     QuizPlaceholder* m_placeholder = nullptr;
     QWidget* m_quizView = nullptr;
+    GridView* m_grid = nullptr;
+    /// The list's state before the grid was shown, restored when it returns unsaved.
+    QString m_pathBeforeGrid;
+    bool m_reversedBeforeGrid = false;
     bool m_showMaximized = false;
 };
 

@@ -133,7 +133,7 @@ private slots:
     {
         QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));
         for (int id :
-             {cmd::Start, cmd::Viewer, cmd::Editor, cmd::NewList, cmd::Slideshow, cmd::Matching, cmd::Options,
+             {cmd::Start, cmd::Slideshow, cmd::Matching, cmd::Options,
               cmd::SelectSkin, cmd::OnlineTutorials, cmd::PrintFlashcards, cmd::GridViewer}) {
             QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
             QCOMPARE(m_frame->action(id)->statusTip(), QString(MainWindow::NotAvailableTip));

@@ -1,0 +1,274 @@
+// The main window's side of the list grid: switching between the quiz and the grid, the grid's commands and
+// their enable rules.
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QUndoStack>
+
+#include "core/pairlist.h"
+#include "core/textimport.h"
+#include "services/guidemessages.h"
+#include "services/helppages.h"
+#include "services/prompter.h"
+#include "services/shellopener.h"
+
+namespace brainlark
+{
+
+EditorContext MainWindow::editorContext()
+{
+    EditorContext context;
+    context.settings = &m_settings;
+    context.prompter = m_services.prompter;
+    context.sound = m_services.sound;
+    context.clock = m_services.clock;
+    context.programFolder = m_doc.programFolder();
+    context.runDialog = [this](QDialog& dialog) { return runDialog(dialog); };
+    return context;
+}
+
+void MainWindow::registerGridHandlers()
+{
+    const std::pair<int, std::function<void()>> handlers[] = {
+        {cmd::Viewer, [this] { onViewer(); }},
+        {cmd::Editor, [this] { onEditor(); }},
+        {cmd::NewList, [this] { onNewList(); }},
+        {cmd::FileNew, [this] { onNewList(); }},
+        {cmd::GridEditor, [this] { onGridEditor(); }},
+        {cmd::BackToQuiz, [this] { backToQuiz(); }},
+        {cmd::ImportIntoEditor, [this] { onImportIntoEditor(); }},
+        {cmd::GridAdd, [this] { runOnGrid(&GridView::addPair); }},
+        {cmd::GridDelete, [this] { runOnGrid(&GridView::deleteCurrent); }},
+        {cmd::GridWrongAnswers, [this] { runOnGrid(&GridView::editWrongAnswersOfCurrent); }},
+        {cmd::GridInsert, [this] { runOnGrid(&GridView::insertFromTextFile); }},
+        {cmd::GridResetRatings, [this] { runOnGrid(&GridView::resetRatings); }},
+        {cmd::GridNotes, [this] { runOnGrid(&GridView::editNotesAndSubject); }},
+        {cmd::GridPassword, [this] { runOnGrid(&GridView::editPassword); }},
+        {cmd::GridSave, [this] {
+             if (m_grid)
+                 m_grid->save();
+         }},
+        {cmd::GridNew, [this] { runOnGrid(&GridView::newList); }},
+        {cmd::GridFind, [this] { runOnGrid(&GridView::showFindBar); }},
+        {cmd::GridUndo, [this] {
+             if (m_grid)
+                 m_grid->undoStack()->undo();
+         }},
+        {cmd::GridRedo, [this] {
+             if (m_grid)
+                 m_grid->undoStack()->redo();
+         }},
+        {cmd::GridViewerHelp, [this] { openHelp(GridView::ViewerHelpContext); }},
+        {cmd::GridEditorHelp, [this] { openHelp(GridView::EditorHelpContext); }},
+    };
+    for (const auto& [id, handler] : handlers)
+        m_handlers[id] = handler;
+}
+
+void MainWindow::runOnGrid(void (GridView::*command)())
+{
+    if (m_grid)
+        (m_grid->*command)();
+}
+
+bool MainWindow::gridRuleAllows(int id, bool& handled) const
+{
+    handled = true;
+    const bool editing = m_grid && m_grid->canEdit();
+    switch (id) {
+    case cmd::GridAdd:
+    case cmd::GridInsert:
+    case cmd::GridNotes:
+    case cmd::GridPassword:
+    case cmd::GridSave:
+    case cmd::GridNew:
+        return editing;
+    case cmd::GridDelete:
+    case cmd::GridWrongAnswers:
+        return editing && m_grid->canDelete();
+    case cmd::GridResetRatings:
+        return editing && m_grid->canResetRatings();
+    case cmd::GridEditor:
+        return m_grid && m_grid->mode() == GridView::Mode::View;
+    case cmd::GridUndo:
+        return editing && m_grid->undoStack()->canUndo();
+    case cmd::GridRedo:
+        return editing && m_grid->undoStack()->canRedo();
+    case cmd::GridFind:
+    case cmd::BackToQuiz:
+        return m_grid != nullptr;
+    case cmd::NewList:
+    case cmd::FileNew:
+    case cmd::ImportIntoEditor:
+        return m_grid == nullptr;
+    default:
+        handled = false;
+        return true;
+    }
+}
+
+void MainWindow::onViewer()
+{
+    if (slideshowRunning() || m_grid)
+        return;
+    m_doc.guide(GuideMessages::Viewer);
+    switchToGrid(GridView::Mode::View);
+}
+
+void MainWindow::onEditor()
+{
+    if (slideshowRunning() || m_grid || !m_doc.checkPassword())
+        return;
+    m_doc.guide(GuideMessages::Editor);
+    switchToGrid(GridView::Mode::Edit);
+}
+
+void MainWindow::onNewList()
+{
+    if (slideshowRunning() || m_grid)
+        return;
+    m_doc.guide(GuideMessages::NewList);
+    switchToGrid(GridView::Mode::New);
+}
+
+// From the viewer to the editor. The list's password guards the editor here too, so that the viewer is no
+// way around it.
+void MainWindow::onGridEditor()
+{
+    if (!m_grid || m_grid->mode() != GridView::Mode::View || !m_doc.checkPassword())
+        return;
+    m_doc.guide(GuideMessages::Editor);
+    attachMenus(true);
+    showBars(EditorBars);
+    m_grid->setMode(GridView::Mode::Edit);
+    m_grid->fill(m_doc.list());
+}
+
+void MainWindow::onImportIntoEditor()
+{
+    if (slideshowRunning() || m_grid)
+        return;
+    const QString path = m_services.prompter->openFileName(tr("Import Text File"), m_doc.textFolder(),
+                                                           QStringLiteral("Text files (*.txt)"));
+    if (path.isEmpty())
+        return;
+    auto list = std::make_unique<PairList>();
+    if (TextImport::importFile(*list, QFile::encodeName(path).toStdString()) <= 0) {
+        m_services.prompter->message(QStringLiteral("Sorry, file ") + path +
+                                         QStringLiteral(" does not contain a valid Q&A-list."),
+                                     Prompter::Icon::Exclamation);
+        return;
+    }
+    openEditorWithNewList(std::move(list));
+}
+
+void MainWindow::openEditorWithNewList(std::unique_ptr<PairList> list)
+{
+    if (!list)
+        return;
+    if (m_grid && !m_grid->askToSaveChanges())
+        return;
+    if (!m_grid)
+        switchToGrid(GridView::Mode::New);
+    showBars(EditorBars);
+    m_grid->fillNew(*list);
+    updateCommandStates();
+}
+
+void MainWindow::switchToGrid(GridView::Mode mode)
+{
+    if (m_grid)
+        return;
+    // The grid shows (and saves) the list as entered; a reversed quiz gets its reversal back afterwards.
+    PairList* list = m_doc.list();
+    m_reversedBeforeGrid = list && list->isReversed();
+    // The quiz's statistics so far reach the list file before the grid shows the list.
+    m_doc.saveToFile();
+    m_doc.setQuizShown(false);
+    m_pathBeforeGrid = m_doc.pathName();
+    if (list && list->count() > 0)
+        list->unreverse();
+    attachMenus(true);
+    showBars(mode == GridView::Mode::View ? ViewerBars : EditorBars);
+
+    m_grid = new GridView(editorContext(), this);
+    connect(m_grid, &GridView::paneTextChanged, this, &MainWindow::setPaneText);
+    connect(m_grid, &GridView::stateChanged, this, &MainWindow::updateCommandStates);
+    connect(m_grid, &GridView::listSaved, this, [this](const QString& path) { m_doc.setPathName(path); });
+    connect(m_grid, &GridView::helpRequested, this, &MainWindow::openHelp);
+    m_grid->setContextActions({m_actions[cmd::BackToQuiz], m_actions[cmd::GridViewerHelp],
+                               m_actions[cmd::HelpTopics], m_actions[cmd::About]},
+                              {m_actions[cmd::BackToQuiz], m_actions[cmd::GridAdd], m_actions[cmd::GridDelete],
+                               m_actions[cmd::GridInsert], m_actions[cmd::GridEditorHelp],
+                               m_actions[cmd::HelpTopics], m_actions[cmd::About]});
+    m_grid->setMode(mode);
+    if (mode == GridView::Mode::New) {
+        m_grid->setTitle(QString::fromLatin1(GridView::NewListTitle));
+        m_doc.setTitle(QString::fromLatin1(GridView::NewListTitle));
+    } else {
+        m_grid->setTitle(m_doc.title());
+        // Only a list file is saved over; an imported text file is never overwritten with a list.
+        if (m_doc.pathName().endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+            m_grid->setFilePath(m_doc.pathName());
+    }
+    m_grid->fill(m_doc.list());
+
+    QWidget* quiz = takeCentralWidget();
+    if (quiz) {
+        quiz->setParent(this);
+        quiz->hide();
+        m_quizView = quiz;
+    }
+    setCentralWidget(m_grid);
+    m_grid->setFocus();
+    updateCommandStates();
+}
+
+bool MainWindow::backToQuiz()
+{
+    if (!m_grid)
+        return true;
+    if (!m_grid->askToSaveChanges())
+        return false;
+    const bool saved = m_grid->isSaved();
+    const bool wasNew = m_grid->mode() == GridView::Mode::New;
+    const QString path = m_grid->filePath();
+    attachMenus(false);
+    showBars(QuizBars);
+    GridView* grid = m_grid;
+    m_grid = nullptr;
+    takeCentralWidget();
+    grid->hide();
+    grid->deleteLater();
+    if (m_quizView) {
+        setCentralWidget(m_quizView);
+        m_quizView->show();
+        m_quizView->setFocus();
+    }
+    setPaneText(2, QString());
+    setPaneText(3, QString());
+    m_doc.setQuizShown(true);
+    // What the grid saved is what the quiz asks from now on.
+    if (!(saved && !path.isEmpty() && m_doc.loadList(path, ListDocument::OpenList)))
+        restoreListAfterGrid(wasNew);
+    updateCommandStates();
+    return true;
+}
+
+void MainWindow::restoreListAfterGrid(bool wasNew)
+{
+    if (wasNew && !m_pathBeforeGrid.isEmpty())
+        m_doc.setPathName(m_pathBeforeGrid);
+    else if (wasNew)
+        m_doc.setTitle(QString());
+    PairList* list = m_doc.list();
+    if (m_reversedBeforeGrid && list && list->count() > 0 && !list->isReversed())
+        list->toggleReverse();
+    m_doc.notifyListChanged();
+}
+
+} // namespace brainlark

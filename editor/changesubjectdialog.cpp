@@ -1,0 +1,43 @@
+#include "editor/changesubjectdialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace brainlark
+{
+
+ChangeSubjectDialog::ChangeSubjectDialog(const QString& name, const QString& currentSubject,
+                                         const QStringList& subjects, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Change Subject"));
+    auto* form = new QFormLayout;
+    for (const auto& [label, text] : {std::pair{tr("Name:"), name}, std::pair{tr("Current Subject:"), currentSubject}}) {
+        auto* edit = new QLineEdit(text);
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        form->addRow(label, edit);
+    }
+    m_subject = new QComboBox;
+    m_subject->addItems(subjects);
+    const int current = m_subject->findText(currentSubject, Qt::MatchExactly);
+    m_subject->setCurrentIndex(current >= 0 ? current : 0);
+    form->addRow(tr("New Subject:"), m_subject);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    resize(380, sizeHint().height());
+}
+
+QString ChangeSubjectDialog::chosenSubject() const
+{
+    return m_subject->currentText();
+}
+
+} // namespace brainlark

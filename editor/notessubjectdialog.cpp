@@ -1,0 +1,62 @@
+#include "editor/notessubjectdialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "core/subjectlist.h"
+
+namespace brainlark
+{
+
+NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subject,
+                                       const QStringList& subjects, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Edit Notes and Subject"));
+    m_notes = new QTextEdit;
+    m_notes->setAcceptRichText(false);
+    m_notes->setPlainText(notes);
+    m_notes->setTabChangesFocus(true);
+    QPalette palette = m_notes->palette();
+    palette.setColor(QPalette::Base, QColor(230, 230, 250));
+    m_notes->setPalette(palette);
+    m_notes->document()->setModified(false);
+
+    m_subject = new QComboBox;
+    m_subject->addItems(subjects);
+    const QString current = subject.isEmpty() ? QString::fromLatin1(SubjectList::NoneName) : subject;
+    if (m_subject->findText(current, Qt::MatchExactly) < 0)
+        m_subject->addItem(current);
+    m_subject->setCurrentIndex(m_subject->findText(current, Qt::MatchExactly));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Q&&A-list notes:")));
+    layout->addWidget(m_notes, 1);
+    layout->addWidget(new QLabel(tr("Subject:")));
+    layout->addWidget(m_subject);
+    layout->addWidget(buttons);
+    resize(460, 360);
+}
+
+QString NotesSubjectDialog::notes() const
+{
+    return m_notes->toPlainText();
+}
+
+bool NotesSubjectDialog::notesModified() const
+{
+    return m_notes->document()->isModified();
+}
+
+QString NotesSubjectDialog::subject() const
+{
+    return m_subject->currentText();
+}
+
+} // namespace brainlark

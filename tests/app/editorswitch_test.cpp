@@ -1,0 +1,206 @@
+// The main window with the list grid: switching to the viewer, the editor and a new list and back, the
+// password before the editor, the reload of a list saved in the grid, the import into a new list and the
+// refusal to leave with unsaved edits.
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "core/clock.h"
+#include "core/flyarchive.h"
+#include "editor/listnamedialog.h"
+#include "editor/pairdialog.h"
+#include "services/guidemessages.h"
+#include "support/fakes.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QtTest>
+#include <deque>
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+class EditorSwitchTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    ManualClock m_clock;
+    ScriptedRandom m_random;
+    RecordingPrompter m_prompter;
+    RecordingShellOpener m_shell;
+    RecordingPauser m_pauser;
+    RecordingSoundPlayer m_sound;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<ListDocument> m_doc;
+    std::unique_ptr<MainWindow> m_frame;
+    std::deque<std::function<int(QDialog&)>> m_scripts;
+
+    QString writeList(const QString& name, int pairs, const std::string& password = "")
+    {
+        PairList list;
+        for (int i = 0; i < pairs; ++i)
+            list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
+        list.setPassword(password);
+        const QString path = m_dir.path() + "/data/" + name + ".fly";
+        std::string error;
+        FlyArchive::writeFile(QFile::encodeName(path).toStdString(), list, "s", &error);
+        return path;
+    }
+    bool enabled(int id) const { return m_frame->action(id)->isEnabled(); }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).mkpath("data");
+        QDir(m_dir.path()).mkpath("text");
+        m_prompter = RecordingPrompter();
+        m_settings = std::make_unique<AppSettings>(m_random);
+        m_settings->setInstallPath(m_dir.path());
+        m_settings->resetToDefaults();
+        m_settings->setDialogFlags(0);
+        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
+        m_doc = std::make_unique<ListDocument>(*m_settings, services);
+        m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
+        m_scripts.clear();
+        m_frame->setDialogRunner([this](QDialog& dialog) {
+            if (m_scripts.empty())
+                return int(QDialog::Rejected);
+            auto script = m_scripts.front();
+            m_scripts.pop_front();
+            return script(dialog);
+        });
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        m_doc.reset();
+    }
+
+    void viewerSwapsTheClientAreaAndBack()
+    {
+        QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));
+        QWidget* quiz = m_frame->quizView();
+        m_settings->setDialogFlags(GuideMessages::Viewer);
+        m_frame->execute(cmd::Viewer);
+        QVERIFY(m_frame->gridView());
+        QCOMPARE(m_frame->centralWidget(), m_frame->gridView());
+        QCOMPARE(m_prompter.guides.size(), 1);
+        QVERIFY(m_frame->toolBar(MainWindow::ViewerBars)->isVisibleTo(m_frame.get()));
+        QCOMPARE(m_frame->pane(2)->text(), QString("5 pairs"));
+        QCOMPARE(m_frame->pane(3)->text(), QString("View"));
+        QVERIFY(!m_doc->quizShown());
+        QVERIFY(enabled(cmd::GridEditor));
+        QVERIFY(!enabled(cmd::GridAdd));
+        m_frame->execute(cmd::BackToQuiz);
+        QVERIFY(!m_frame->gridView());
+        QCOMPARE(m_frame->centralWidget(), quiz);
+        QVERIFY(m_doc->quizShown());
+        QCOMPARE(m_frame->pane(3)->text(), QString());
+    }
+
+    void editorAsksForThePassword()
+    {
+        QVERIFY(m_doc->loadList(writeList("Locked", 5, "sesame"), ListDocument::OpenList));
+        m_prompter.passwordAnswers = {QString("wrong"), QString("sesame")};
+        m_frame->execute(cmd::Editor);
+        QVERIFY(!m_frame->gridView());
+        m_frame->execute(cmd::Editor);
+        QVERIFY(m_frame->gridView());
+        QCOMPARE(m_frame->gridView()->mode(), GridView::Mode::Edit);
+        QCOMPARE(m_frame->gridView()->filePath(), m_doc->pathName());
+        QVERIFY(enabled(cmd::GridAdd));
+    }
+
+    void newListIsSavedNamedAndReloadedForTheQuiz()
+    {
+        QVERIFY(m_doc->loadList(writeList("Old", 5), ListDocument::OpenList));
+        m_frame->execute(cmd::NewList);
+        GridView* grid = m_frame->gridView();
+        QVERIFY(grid);
+        QCOMPARE(grid->mode(), GridView::Mode::New);
+        QCOMPARE(m_frame->windowTitle(), QString("new Q&A-list - Brainlark"));
+        for (int i = 0; i < 5; ++i)
+            m_scripts.push_back([i](QDialog& dialog) {
+                auto& pair = dynamic_cast<PairDialog&>(dialog);
+                pair.questionEdit()->setText(QString("new q%1").arg(i));
+                pair.answerEdit()->setText("x");
+                return int(QDialog::Accepted);
+            });
+        m_frame->execute(cmd::GridAdd);
+        QCOMPARE(grid->model()->rows(), 5);
+        m_scripts.push_back([](QDialog& dialog) {
+            dynamic_cast<ListNameDialog&>(dialog).nameEdit()->setText("Fresh");
+            dialog.accept();
+            return int(dialog.result());
+        });
+        m_frame->execute(cmd::GridSave);
+        QCOMPARE(m_doc->title(), QString("Fresh"));
+        m_frame->execute(cmd::BackToQuiz);
+        QVERIFY(!m_frame->gridView());
+        QCOMPARE(m_doc->pathName(), m_dir.path() + "/data/Fresh.fly");
+        QCOMPARE(m_doc->list()->pairs()[0].question(), std::string_view("new q0"));
+    }
+
+    void unsavedNewListLeavesTheOldListInPlace()
+    {
+        const QString old = writeList("Old", 5);
+        QVERIFY(m_doc->loadList(old, ListDocument::OpenList));
+        m_frame->execute(cmd::NewList);
+        m_frame->execute(cmd::BackToQuiz);
+        QCOMPARE(m_doc->pathName(), old);
+        QCOMPARE(m_doc->title(), QString("Old"));
+        QCOMPARE(m_doc->pairCount(), 5);
+    }
+
+    void unsavedEditsCanKeepTheWindowOpen()
+    {
+        QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));
+        m_frame->execute(cmd::Editor);
+        m_frame->gridView()->model()->setData(m_frame->gridView()->model()->index(0, 0), "changed");
+        m_prompter.messageAnswers = {Prompter::Cancel, Prompter::Cancel};
+        m_frame->execute(cmd::BackToQuiz);
+        QVERIFY(m_frame->gridView());
+        QCloseEvent close;
+        QApplication::sendEvent(m_frame.get(), &close);
+        QVERIFY(!close.isAccepted());
+        QCOMPARE(m_prompter.messageTexts(),
+                 (QStringList{GridView::SaveChangesQuestion, GridView::SaveChangesQuestion}));
+    }
+
+    void importTextOpensTheNewListEditor()
+    {
+        const QString text = m_dir.path() + "/text/words.txt";
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("uno @ one\ndos @ two\n");
+        file.close();
+        m_prompter.fileAnswers = {text};
+        QVERIFY(enabled(cmd::ImportIntoEditor));
+        m_frame->execute(cmd::ImportIntoEditor);
+        QVERIFY(m_frame->gridView());
+        QCOMPARE(m_frame->gridView()->mode(), GridView::Mode::New);
+        QCOMPARE(m_frame->gridView()->model()->rows(), 2);
+        QVERIFY(m_frame->gridView()->isModified());
+        QVERIFY(!enabled(cmd::ImportIntoEditor));
+    }
+
+    void gridUndoRedoCommands()
+    {
+        QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));
+        m_frame->execute(cmd::Editor);
+        QVERIFY(!enabled(cmd::GridUndo));
+        m_frame->gridView()->model()->setData(m_frame->gridView()->model()->index(0, 0), "changed");
+        m_frame->updateCommandStates();
+        QVERIFY(enabled(cmd::GridUndo));
+        m_frame->execute(cmd::GridUndo);
+        QCOMPARE(m_frame->gridView()->model()->cell(0, 0), std::string("q0"));
+        QVERIFY(enabled(cmd::GridRedo));
+        QCOMPARE(m_frame->action(cmd::GridRedo)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    }
+};
+
+QTEST_MAIN(EditorSwitchTest)
+#include "editorswitch_test.moc"
