@@ -10,12 +10,13 @@
 #include "services/pauser.h"
 #include "services/shellopener.h"
 #include "app/studymoduleselector.h"
-#include "core/archivefile.h"
+#include "core/savefile.h"
 #include "core/clock.h"
 #include "core/flyarchive.h"
 #include "core/subjectlist.h"
 #include "core/textexport.h"
 #include "core/textimport.h"
+#include "core/filereader.h"
 #include "exports/htmlreport.h"
 #include "exports/palmexport.h"
 #include "exports/printabletest.h"
@@ -129,7 +130,7 @@ bool ListDocument::loadList(const QString& path, LoadMode mode)
 bool ListDocument::loadListFile(const QString& path, std::unique_ptr<PairList>& loaded)
 {
     std::string bytes;
-    if (!SubjectList::readFileBytes(fsPath(path), bytes))
+    if (!FileReader::read(fsPath(path), bytes, nullptr))
         return false;
     loaded = std::make_unique<PairList>();
     if (!FlyArchive::read(bytes, *loaded)) {
@@ -324,7 +325,7 @@ void ListDocument::exportToHtml()
     const QString templatePath = folder("browser/") + QLatin1String(HtmlReport::TemplateName);
     std::string templateText;
     // A missing template is reported and taken as empty: the page is still written and shown.
-    if (!SubjectList::readFileBytes(fsPath(templatePath), templateText))
+    if (!FileReader::read(fsPath(templatePath), templateText, nullptr))
         m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
                                      Prompter::Icon::None);
     const HtmlReportOptions options =
@@ -336,9 +337,7 @@ void ListDocument::exportToHtml()
 
 bool ListDocument::writeAndOpen(const QString& path, const std::string& bytes)
 {
-    ArchiveFile file(fsPath(path));
-    std::string error;
-    if (!file.open(&error) || !file.commit(bytes, &error)) {
+    if (!SaveFile::write(fsPath(path), bytes, nullptr)) {
         m_services.prompter->message(QStringLiteral("Could not open file ") + path, Prompter::Icon::None);
         return false;
     }
@@ -375,7 +374,7 @@ void ListDocument::createPrintableTest()
     guide(GuideMessages::PrintableTests);
     const QString templatePath = folder("paperTests_template.rtf");
     std::string templateText;
-    if (!SubjectList::readFileBytes(fsPath(templatePath), templateText)) {
+    if (!FileReader::read(fsPath(templatePath), templateText, nullptr)) {
         m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
                                      Prompter::Icon::None);
         return;

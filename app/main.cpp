@@ -96,7 +96,7 @@ void wireQuizView(ListDocument& doc, Application& app, MainWindow& frame)
         });
     });
     QObject::connect(&doc, &ListDocument::listChanged, view, &QuizView::rebuildScreen);
-    frame.setSlideshowRunning([view] { return view->screenState() == QuizView::Slideshow; });
+    frame.setSlideshowRunning([view] { return view->screenState() == ScreenState::Slideshow; });
 }
 
 // The last list, when the learner wants it back; otherwise (or when it is gone) the study-module selector.

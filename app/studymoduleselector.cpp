@@ -18,6 +18,7 @@
 #include <ctime>
 
 #include "core/flyarchive.h"
+#include "core/filereader.h"
 #include "quiz/ui/listtext.h"
 
 namespace brainlark
@@ -260,7 +261,7 @@ void StudyModuleSelector::showInfo(const Row& row)
     std::string bytes;
     const std::string path =
         QFile::encodeName(m_dataFolder + QLatin1Char('/') + row.name + ".fly").toStdString();
-    const bool loaded = SubjectList::readFileBytes(path, bytes) && FlyArchive::read(bytes, list).ok;
+    const bool loaded = FileReader::read(path, bytes, nullptr) && FlyArchive::read(bytes, list).ok;
     if (loaded) {
         m_pairsEdit->setText(QString::number(list.count()));
         m_predefinedEdit->setText(QString::number(list.wrongAnswers().size()));

@@ -5,9 +5,10 @@
 #include <stdexcept>
 
 #include "core/archiveclasstable.h"
-#include "core/archivefile.h"
+#include "core/savefile.h"
 #include "core/archivereader.h"
 #include "core/archivewriter.h"
+#include "core/filereader.h"
 
 namespace brainlark
 {
@@ -250,7 +251,7 @@ LoadResult FlyArchive::readFile(const std::string& path, PairList& out)
 {
     TextStore bytes;
     std::string error;
-    if (!ArchiveFile::readAll(path, bytes, &error))
+    if (!FileReader::read(path, bytes, &error))
         return {false, error};
     return readStore(std::move(bytes), out);
 }
@@ -282,7 +283,7 @@ std::string FlyArchive::write(PairList& list, const std::string& stamp)
 bool FlyArchive::writeFile(const std::string& path, PairList& list, const std::string& stamp,
                            std::string* error)
 {
-    ArchiveFile file(path);
+    SaveFile file(path);
     if (!file.open(error))
         return false;
     return file.commit(write(list, stamp), error);
@@ -291,7 +292,7 @@ bool FlyArchive::writeFile(const std::string& path, PairList& list, const std::s
 bool FlyArchive::writeExistingFile(const std::string& path, PairList& list, const std::string& stamp,
                                    std::string* error)
 {
-    if (!ArchiveFile::isWritableFile(path, error))
+    if (!SaveFile::isWritableFile(path, error))
         return false;
     return writeFile(path, list, stamp, error);
 }

@@ -56,17 +56,17 @@ const std::vector<int32_t>& PairList::sortByRating(int n)
     if (n == 0)
         return m_smartOrder;
     for (int32_t i = 0; i < count(); ++i) {
-        const float r = m_pairs[static_cast<size_t>(i)].rating();
-        if (static_cast<int>(ratings.size()) == n && !(r < ratings.back()))
+        const float rating = m_pairs[static_cast<size_t>(i)].rating();
+        if (static_cast<int>(ratings.size()) == n && !(rating < ratings.back()))
             continue;
         size_t pos = ratings.size();
-        while (pos > 0 && r < ratings[pos - 1])
+        while (pos > 0 && rating < ratings[pos - 1])
             --pos;
         if (static_cast<int>(ratings.size()) == n) {
             ratings.pop_back();
             m_smartOrder.pop_back();
         }
-        ratings.insert(ratings.begin() + static_cast<std::ptrdiff_t>(pos), r);
+        ratings.insert(ratings.begin() + static_cast<std::ptrdiff_t>(pos), rating);
         m_smartOrder.insert(m_smartOrder.begin() + static_cast<std::ptrdiff_t>(pos), i);
     }
     return m_smartOrder;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "core/flyarchive.h"
+#include "core/filereader.h"
 
 namespace brainlark
 {
@@ -222,39 +223,6 @@ const Subject& fallbackAll()
 
 } // namespace
 
-bool SubjectList::readFileBytes(const std::string& path, std::string& out)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat st {
-    };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    // The size fstat gives is what is read: a list is a snapshot, and stopping there saves the read that
-    // would only report the end of the file.
-    const size_t size = static_cast<size_t>(st.st_size);
-    out.resize(size);
-    size_t used = 0;
-    while (used < size) {
-        const ssize_t n = ::read(fd, out.data() + used, size - used);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
-            return false;
-        }
-        if (n == 0)
-            break; // the file shrank meanwhile
-        used += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    out.resize(used);
-    return true;
-}
-
 void SubjectList::rebuildCatalogue(const std::string& dataFolder)
 {
     subjectNamed(AllName);
@@ -283,7 +251,7 @@ bool SubjectList::scanSubject(std::string_view bytes, std::string& subject)
 bool SubjectList::readSubject(const std::string& path, std::string& buffer, std::string& subject)
 {
     std::string found;
-    if (!readFileBytes(path, buffer) || !scanSubject(buffer, found))
+    if (!FileReader::read(path, buffer, nullptr) || !scanSubject(buffer, found))
         return false;
     subject = std::move(found);
     return true;

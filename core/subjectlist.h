@@ -49,9 +49,6 @@ public:
     /// The "*.fly" files of a folder (extension in any letter case; directories and other non-files
     /// skipped), in the folder's enumeration order. A missing folder gives none.
     static std::vector<ListFile> listFiles(const std::string& dataFolder);
-    /// Reads a whole file with one open and one read. The open does not block, so a FIFO named like a list
-    /// cannot hang a scan; anything but a regular file is refused.
-    static bool readFileBytes(const std::string& path, std::string& bytes);
     /// Parses list bytes completely without building the list: true, with the list's subject, exactly when
     /// FlyArchive::read would accept the bytes.
     static bool scanSubject(std::string_view bytes, std::string& subject);

@@ -1,10 +1,8 @@
 #include "core/textexport.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
+#include "core/savefile.h"
+
 #include <string_view>
-#include <unistd.h>
 #include <unordered_map>
 
 namespace brainlark
@@ -35,38 +33,6 @@ void appendNumbered(std::string& out, size_t number, std::string_view text)
     out += ". ";
     out += text;
     out += " \n";
-}
-
-bool fail(std::string* error, const std::string& what)
-{
-    if (error)
-        *error = what + ": " + std::strerror(errno);
-    return false;
-}
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
-// Creates a fresh temporary file beside `path`; returns its descriptor or -1.
-int createTemporary(const std::string& path, std::string& tempPath)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
 }
 
 } // namespace
@@ -136,25 +102,13 @@ std::string TextExport::withCrLf(std::string_view text)
 
 bool TextExport::writeText(const std::string& path, std::string_view text, std::string* error)
 {
-    std::string tempPath;
-    const int fd = createTemporary(path, tempPath);
-    if (fd < 0)
-        return fail(error, "cannot create a file beside " + path);
-    const bool written = writeAll(fd, withCrLf(text)) && ::fsync(fd) == 0;
-    const int savedErrno = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        errno = written ? errno : savedErrno;
-        fail(error, "cannot write " + tempPath);
-        ::unlink(tempPath.c_str());
-        return false;
-    }
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) {
-        fail(error, "cannot replace " + path);
-        ::unlink(tempPath.c_str());
-        return false;
-    }
-    return true;
+    std::string reason;
+    if (SaveFile::write(path, withCrLf(text), &reason))
+        return true;
+    // A missing folder is reported by its name; the learner should also see which export it was.
+    if (error != nullptr)
+        *error = reason.find(path) == std::string::npos ? path + ": " + reason : reason;
+    return false;
 }
 
 } // namespace brainlark

@@ -6,8 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/archivefile.h"
+#include "core/savefile.h"
 #include "core/cp1252.h"
+#include "core/filereader.h"
 
 namespace brainlark
 {
@@ -270,7 +271,7 @@ int TextImport::importFile(PairList& list, const std::string& fileName)
     if (!std::filesystem::is_regular_file(fileName, ec))
         return 0;
     TextStore text;
-    if (!ArchiveFile::readAll(fileName, text, nullptr))
+    if (!FileReader::read(fileName, text, nullptr))
         return 0;
     return importStore(list, std::move(text));
 }

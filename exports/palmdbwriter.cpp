@@ -1,6 +1,6 @@
 #include "exports/palmdbwriter.h"
 
-#include "core/archivefile.h"
+#include "core/savefile.h"
 #include "core/clock.h"
 
 namespace brainlark
@@ -42,7 +42,7 @@ bool PalmDbWriter::create(const std::string& path, const std::string& name, uint
 {
     m_records.clear();
     m_dataSize = 0;
-    m_file = std::make_unique<ArchiveFile>(path);
+    m_file = std::make_unique<SaveFile>(path);
     if (!m_file->open(error)) {
         m_file.reset();
         return false;

@@ -8,7 +8,7 @@
 namespace brainlark
 {
 
-class ArchiveFile;
+class SaveFile;
 class Clock;
 
 /// Writes a Palm OS record database (.pdb): the 78-byte big-endian header, the record list of 8-byte
@@ -50,7 +50,7 @@ public:
 
 private:
     const Clock& m_clock;
-    std::unique_ptr<ArchiveFile> m_file;
+    std::unique_ptr<SaveFile> m_file;
     std::string m_name;
     uint32_t m_type = 0;
     uint32_t m_creator = 0;

@@ -77,16 +77,16 @@ QString EventSounds::eventSoundName(int event, int scheme)
 {
     // The generator is seeded once for the run: reseeding from the clock on every call would pick the
     // same variant for every sound within one second.
-    const int s = wrap(scheme, kSchemeCount);
-    const int e = wrap(event, kEventCount);
-    const int count = kVariants[s][e];
+    const int schemeIndex = wrap(scheme, kSchemeCount);
+    const int eventIndex = wrap(event, kEventCount);
+    const int count = kVariants[schemeIndex][eventIndex];
     if (count <= 0)
         return QString();
     const int variant = int(m_random.below(uint32_t(count)));
-    QString name = QStringLiteral("%1_%2_%3.wav").arg(QLatin1String(kEventNames[e])).arg(s).arg(variant);
-    for (const Replacement& r : kReplacements) {
-        if (name == QLatin1String(r.missing))
-            name = QLatin1String(r.used);
+    QString name = QStringLiteral("%1_%2_%3.wav").arg(QLatin1String(kEventNames[eventIndex])).arg(schemeIndex).arg(variant);
+    for (const Replacement& replacement : kReplacements) {
+        if (name == QLatin1String(replacement.missing))
+            name = QLatin1String(replacement.used);
     }
     return name;
 }

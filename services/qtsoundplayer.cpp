@@ -1,5 +1,6 @@
 #include "services/qtsoundplayer.h"
 
+#include <QBuffer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtEndian>
+
+#include "core/filereader.h"
 
 namespace brainlark
 {
@@ -63,9 +66,12 @@ void QtSoundPlayer::waitForEnd(int timeoutMs)
 
 int QtSoundPlayer::wavDurationMs(const QString& wavPath)
 {
-    QFile file(wavPath);
-    if (!file.open(QIODevice::ReadOnly))
+    std::string bytes;
+    if (!FileReader::read(QFile::encodeName(wavPath).toStdString(), bytes, nullptr))
         return -1;
+    QBuffer file;
+    file.setData(QByteArray::fromStdString(bytes));
+    file.open(QIODevice::ReadOnly);
     const QByteArray head = file.read(12);
     if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
         return -1;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/clock.h"
+#include "core/filereader.h"
 #include "core/flyarchive.h"
 #include "core/textexport.h"
 #include "core/textimport.h"
@@ -63,14 +64,14 @@ int build(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
     if (!expectArgs(args, 2, "brainlark-cli build LIST.json OUT.fly [--stamp TEXT]", err))
         return UsageError;
     const std::string& in = args.positionals()[0];
-    std::ifstream file(in, std::ios::binary);
-    if (!file) {
+    std::string text;
+    if (!FileReader::read(in, text, nullptr)) {
         err << "brainlark-cli: " << in << ": cannot open the file\n";
         return FileError;
     }
     PairList list;
     try {
-        list = listFromJson(nlohmann::json::parse(file));
+        list = listFromJson(nlohmann::json::parse(text));
     } catch (const std::exception& e) {
         std::string what = e.what();
         std::replace(what.begin(), what.end(), '\n', ' ');

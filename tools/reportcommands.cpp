@@ -4,11 +4,12 @@
 #include <random>
 #include <thread>
 
-#include "core/archivefile.h"
+#include "core/savefile.h"
 #include "core/clock.h"
 #include "core/cp1252.h"
 #include "core/flyarchive.h"
 #include "core/randomsource.h"
+#include "core/filereader.h"
 #include "exports/htmlreport.h"
 #include "exports/palmexport.h"
 #include "exports/printabletest.h"
@@ -69,7 +70,7 @@ bool loadTemplate(const CliArgs& args, const char* shipped, std::string& text, s
         return false;
     }
     std::string reason;
-    if (!ArchiveFile::readAll(path, text, &reason)) {
+    if (!FileReader::read(path, text, &reason)) {
         err << "brainlark-cli: Could not open file " << path << '\n';
         return false;
     }
@@ -78,9 +79,8 @@ bool loadTemplate(const CliArgs& args, const char* shipped, std::string& text, s
 
 bool saveBytes(const std::string& path, const std::string& bytes, std::ostream& err)
 {
-    ArchiveFile file(path);
     std::string reason;
-    if (file.open(&reason) && file.commit(bytes, &reason))
+    if (SaveFile::write(path, bytes, &reason))
         return true;
     err << "brainlark-cli: Could not open file " << path << " (" << reason << ")\n";
     return false;

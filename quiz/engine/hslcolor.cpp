@@ -174,20 +174,20 @@ void HslColor::ensureHsl() const
 {
     if (m_hslValid)
         return;
-    const int mx = std::max({m_red, m_green, m_blue});
-    const int mn = std::min({m_red, m_green, m_blue});
-    m_lightness = static_cast<float>(mx + mn) / 510.0f;
-    if (mx == mn) {
+    const int largest = std::max({m_red, m_green, m_blue});
+    const int smallest = std::min({m_red, m_green, m_blue});
+    m_lightness = static_cast<float>(largest + smallest) / 510.0f;
+    if (largest == smallest) {
         m_saturation = 0.0f;
         m_hue = 0.0f;
     } else {
-        const float d = static_cast<float>(mx - mn);
+        const float d = static_cast<float>(largest - smallest);
         m_saturation =
-            m_lightness <= 0.5f ? d / static_cast<float>(mx + mn) : d / static_cast<float>(510 - mx - mn);
+            m_lightness <= 0.5f ? d / static_cast<float>(largest + smallest) : d / static_cast<float>(510 - largest - smallest);
         float h;
-        if (mx == m_red)
+        if (largest == m_red)
             h = 60.0f * static_cast<float>(m_green - m_blue) / d;
-        else if (mx == m_green)
+        else if (largest == m_green)
             h = 60.0f * static_cast<float>(m_blue - m_red) / d + 120.0f;
         else
             h = 60.0f * static_cast<float>(m_red - m_green) / d + 240.0f;

@@ -1,6 +1,5 @@
 #include "quiz/ui/backgroundpicture.h"
 
-#include <QFile>
 
 #include "quiz/ui/imagelayer.h"
 
@@ -14,14 +13,9 @@ BackgroundPicture::Outcome BackgroundPicture::setBackgroundPicture(const QString
     if (type == ImageType::Unknown)
         return outcome;
     const QString couldNotOpen = QStringLiteral("Could not open %1").arg(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        outcome.message = couldNotOpen;
-        return outcome;
-    }
     // A file that opens but does not decode is refused like one that does not open: accepting it
     // would leave the quiz screen with no picture while the settings claim one.
-    PictureResult decoded = ImageLayer::read(file, type);
+    PictureResult decoded = ImageLayer::load(path);
     if (!decoded.ok()) {
         outcome.message = couldNotOpen;
         return outcome;

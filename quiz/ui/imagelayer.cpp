@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/filereader.h"
 #include "core/pcxdecoder.h"
 
 namespace brainlark
@@ -90,10 +91,11 @@ PictureResult ImageLayer::load(const QString& path)
     const ImageType type = imageTypeOf(path);
     if (type == ImageType::Unknown)
         return failure(QStringLiteral("unknown picture type"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(file.errorString());
-    return read(file, type);
+    std::string bytes;
+    std::string error;
+    if (!FileReader::read(QFile::encodeName(path).toStdString(), bytes, &error))
+        return failure(QString::fromLocal8Bit(error.c_str()));
+    return decode(QByteArray::fromStdString(bytes), type);
 }
 
 PictureResult ImageLayer::read(QIODevice& device, ImageType type)

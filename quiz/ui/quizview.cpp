@@ -6,22 +6,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "settings/appsettings.h"
-#include "quiz/ui/congratulation.h"
-#include "services/pauser.h"
-#include "services/prompter.h"
-#include "core/clock.h"
-#include "core/cp1252.h"
-#include "core/mediapath.h"
 #include "quiz/engine/backgroundpattern.h"
 #include "quiz/engine/newquestionanimation.h"
-#include "quiz/ui/flashcard.h"
 #include "quiz/ui/listtext.h"
 #include "quiz/ui/questionnotesdialog.h"
+#include "quiz/ui/quizanimator.h"
+#include "quiz/ui/quizinput.h"
 #include "quiz/ui/quizviewmenu.h"
 #include "quiz/ui/smartcounterdialog.h"
-#include "quiz/ui/textboxpainter.h"
-#include "quiz/ui/transitioneffect.h"
+#include "services/prompter.h"
+#include "settings/appsettings.h"
 
 namespace brainlark
 {
@@ -30,35 +24,22 @@ namespace
 {
 
 constexpr int kMinimumPairs = 5;
-constexpr int kRightLayerPauseMs = 35;
 
 } // namespace
 
 QuizView::QuizView(AppSettings& settings, const Services& services, QWidget* parent)
     : QWidget(parent), m_settings(settings), m_services(services),
       m_sounds(settings, *services.sound, *services.random), m_guides(settings, *services.prompter),
-      m_look(settings)
+      m_look(settings), m_canvas(settings)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(320, 240);
     m_autoTimer.setSingleShot(true);
     connect(&m_autoTimer, &QTimer::timeout, this, &QuizView::showAutomaticAnswer);
-    m_animator = std::make_unique<QuizAnimator>(
-        m_buffer, [this] { present(); }, *services.pauser, *services.clock);
-    TransitionTarget target;
-    target.grabScreen = [this] { return m_buffer.copy(); };
-    target.paintBackground = [this](QPainter& painter, const QRect& area) {
-        QuizPainter::paintBackground(painter, area, m_look, m_settings.backgroundPicture());
-    };
-    target.backgroundIsPlain = [this] { return BackgroundPainter::isPlain(m_look.background); };
-    target.present = [this](const QImage& frame) {
-        m_buffer = frame.copy();
-        present();
-    };
-    target.setScreenState = [this](int state) { m_state = state; };
-    target.playSound = [this] { m_sounds.playEventSound(EventSounds::Transition, true); };
-    m_transition = std::make_unique<TransitionEffect>(target, *services.random, *services.pauser);
+    FeedbackPlayer::Host& host = *this;
+    m_feedback =
+        std::make_unique<FeedbackPlayer>(host, m_canvas, m_screen, m_look, m_sounds, m_settings, services);
     m_runDialog = [](QDialog& dialog) { return dialog.exec(); };
 }
 
@@ -106,8 +87,8 @@ QString QuizView::statusText() const
 
 QuizMode QuizView::mode() const
 {
-    const int m = m_settings.quizMode();
-    return m >= 0 && m <= 2 ? static_cast<QuizMode>(m) : QuizMode::MultipleChoice;
+    const int stored = m_settings.quizMode();
+    return stored >= 0 && stored <= 2 ? static_cast<QuizMode>(stored) : QuizMode::MultipleChoice;
 }
 
 AnswerMode QuizView::answerMode() const
@@ -153,27 +134,17 @@ QuizPainter::State QuizView::paintState() const
 
 void QuizView::ensureBuffer()
 {
-    const QSize size = this->size().expandedTo(QSize(1, 1));
-    if (m_buffer.size() != size)
-        m_buffer = QImage(size, QImage::Format_RGB32);
+    m_canvas.fit(size());
 }
 
 void QuizView::render()
 {
     ensureBuffer();
-    QPainter painter(&m_buffer);
-    QuizPainter::paintBackground(painter, m_buffer.rect(), m_look, m_settings.backgroundPicture());
-    if (questionShown()) {
-        QuizPainter::paintScreen(painter, m_screen, m_look, paintState());
-    } else {
-        painter.setFont(m_look.questionFont);
-        painter.setPen(QColor(46, 64, 86));
-        const QString hint = canStart() ? tr("Press Start (or Enter) to begin the quiz.")
-                                        : tr("Choose a Q&A-list with at least five pairs to start a quiz.");
-        painter.drawText(m_buffer.rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
-                         hint);
-    }
-    painter.end();
+    if (questionShown())
+        m_canvas.paintQuestion(m_screen, m_look, paintState());
+    else
+        m_canvas.paintMessage(m_look, canStart() ? tr("Press Start (or Enter) to begin the quiz.")
+                                                 : tr("Choose a Q&A-list with at least five pairs to start a quiz."));
     present();
 }
 
@@ -182,20 +153,14 @@ void QuizView::present()
     update();
 }
 
-void QuizView::pause(int ms)
-{
-    if (ms > 0)
-        m_services.pauser->pause(ms);
-}
-
 void QuizView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (m_buffer.size() != size()) {
+    if (m_canvas.image().size() != size()) {
         ensureBuffer();
         render();
     }
-    painter.drawImage(0, 0, m_buffer);
+    painter.drawImage(0, 0, m_canvas.image());
 }
 
 void QuizView::resizeEvent(QResizeEvent*)
@@ -232,7 +197,7 @@ void QuizView::buildQuestion()
     m_screen.build(m_session->current(), m_look, screenInput());
     m_hit = -1;
     m_started = true;
-    m_state = Running;
+    m_state = ScreenState::Running;
 }
 
 void QuizView::showQuestion()
@@ -240,12 +205,9 @@ void QuizView::showQuestion()
     if (m_settings.funFlag(funflags::kAnimateQuestion)) {
         const bool wasBusy = m_busy;
         m_busy = true;
-        QImage base(m_buffer.size(), QImage::Format_RGB32);
-        QPainter painter(&base);
-        QuizPainter::paintBackground(painter, base.rect(), m_look, m_settings.backgroundPicture());
-        painter.end();
         const NewQuestionAnimation animation(*m_services.random, mode());
-        m_animator->newQuestion(base, m_screen, m_look, paintState(), animation);
+        m_feedback->animator().newQuestion(m_canvas.backgroundOnly(m_look), m_screen, m_look, paintState(),
+                                           animation);
         m_busy = wasBusy;
     }
     render();
@@ -263,23 +225,33 @@ void QuizView::armAutoAnswer()
 
 void QuizView::press(const QPoint& point)
 {
-    if (!questionShown() || m_busy || m_state == Slideshow || mode() == QuizMode::Matching)
+    if (!questionShown() || m_busy || m_state == ScreenState::Slideshow || mode() == QuizMode::Matching)
         return;
-    if (pressIcons(point))
-        return;
-    const Point p{point.x(), point.y()};
-    const int hit = m_screen.layout().hitTest(p, m_screen.answerRects());
-    if (hit < 0) {
-        const Rect counter = m_screen.counter(m_session->rightCount(), m_alertSide, m_look).rect();
-        if (m_settings.funFlag(funflags::kSmartCounter) && counter.contains(p))
-            showSmartCounterDialog();
-        else if (m_screen.questionHasSound() && m_screen.questionSoundIcon().contains(p))
-            playPairSound(m_screen.questionSound(), true);
-        else if (m_screen.questionHasPicture() && m_screen.pictureIcon().contains(p))
-            showPicture();
-        return;
+    QuizInput::ScreenState state;
+    state.counterShown = m_settings.funFlag(funflags::kSmartCounter);
+    state.rightCount = m_session->rightCount();
+    state.alertSide = m_alertSide;
+    using Target = QuizInput::Click::Target;
+    const QuizInput::Click click = QuizInput::hitTest(m_screen, m_look, state, point);
+    switch (click.target) {
+    case Target::Answer:
+        judge(click.index);
+        break;
+    case Target::AnswerSound:
+        playPairSound(m_screen.answerSound(click.index), true);
+        break;
+    case Target::Counter:
+        showSmartCounterDialog();
+        break;
+    case Target::QuestionSound:
+        playPairSound(m_screen.questionSound(), true);
+        break;
+    case Target::Picture:
+        showPicture();
+        break;
+    case Target::Nothing:
+        break;
     }
-    judge(hit);
 }
 
 void QuizView::showPicture()
@@ -291,33 +263,24 @@ void QuizView::showPicture()
     emit pictureRequested(m_screen.picturePath());
 }
 
-bool QuizView::pressIcons(const QPoint& point)
-{
-    const int icon = m_screen.layout().hitTestAnswerSoundIcon({point.x(), point.y()}, m_screen.answerRects());
-    if (icon < 0)
-        return false;
-    playPairSound(m_screen.answerSound(icon), true);
-    return true;
-}
-
 void QuizView::judge(int hit)
 {
-    const AppFlags f = flags();
+    const AppFlags options = flags();
     m_hit = hit;
     m_skip = false;
     if (mode() == QuizMode::TypeIn) {
         m_skip = hit == 1;
         const std::string typed = m_screen.typein() ? m_screen.typein()->typedText() : std::string();
         m_outcome =
-            m_session->answerTyped(m_skip ? std::string() : typed, m_skip, f, m_settings.alertFactor());
+            m_session->answerTyped(m_skip ? std::string() : typed, m_skip, options, m_settings.alertFactor());
     } else {
-        m_outcome = m_session->answerChoice(hit, f, m_settings.alertFactor());
+        m_outcome = m_session->answerChoice(hit, options, m_settings.alertFactor());
     }
     TextBox* box = m_screen.hitBox(hit);
     if (box)
         box->setShadowDepth(0);
     m_screen.setFeedback(hit, m_outcome.right ? QuizLook::Feedback::Right : QuizLook::Feedback::Wrong);
-    if (!m_outcome.right && mode() == QuizMode::TypeIn && f.fun(AppFlags::ClearAnswerField) &&
+    if (!m_outcome.right && mode() == QuizMode::TypeIn && options.fun(AppFlags::ClearAnswerField) &&
         m_screen.typein())
         m_screen.typein()->clear();
     render();
@@ -330,7 +293,7 @@ void QuizView::release()
     if (m_hit < 0 || m_busy)
         return;
     m_busy = true;
-    runSteps(FeedbackPlan::release(m_outcome.right));
+    m_feedback->play(FeedbackPlan::release(m_outcome.right), *m_session, m_hit);
     FeedbackPlan::Input input;
     input.right = m_outcome.right;
     input.movesOn = !m_outcome.right && QuizSession::movesOnAfterWrong(mode(), m_skip, flags());
@@ -341,146 +304,27 @@ void QuizView::release()
     input.flags = flags();
     m_hit = m_outcome.right || input.movesOn ? -1 : m_hit;
     const int hit = m_hit;
-    runSteps(FeedbackPlan::advance(input));
+    m_feedback->play(FeedbackPlan::advance(input), *m_session, hit);
     if (hit >= 0)
         m_hit = -1; // the wrong box keeps its colour; the next click judges afresh
     m_busy = false;
 }
 
-void QuizView::runSteps(const std::vector<FeedbackStep>& steps)
+void QuizView::showNextQuestion()
 {
-    for (const FeedbackStep& step : steps)
-        runStep(step);
+    buildQuestion();
+    showQuestion();
 }
 
-void QuizView::runStep(const FeedbackStep& step)
+void QuizView::reportStatus()
 {
-    using A = FeedbackStep::Action;
-    switch (step.action) {
-    case A::Pause:
-        pause(step.ms);
-        break;
-    case A::PlaySound:
-        m_sounds.playEventSound(static_cast<EventSounds::Event>(step.sound), step.async);
-        break;
-    case A::RestoreHitBox:
-        if (TextBox* box = m_screen.hitBox(m_hit))
-            box->setShadowDepth(1);
-        m_screen.setFeedback(m_hit, QuizLook::Feedback::Normal);
-        render();
-        break;
-    case A::RedrawHitBoxRight:
-        redrawHitBoxRight();
-        break;
-    case A::InvalidateHitBox:
-        if (TextBox* box = m_screen.hitBox(m_hit))
-            box->setShadowDepth(1);
-        render();
-        break;
-    case A::RedrawCounter:
-    case A::InvalidateQuestionBand:
-        render();
-        break;
-    case A::Banner:
-        runBanner();
-        break;
-    case A::CounterFlash:
-        runCounterFlash(step);
-        break;
-    case A::Reverse:
-        m_session->reverse(answerMode());
-        break;
-    case A::Transition:
-        runTransition(step.ms);
-        break;
-    case A::ReminderCard:
-        runReminderCard();
-        break;
-    case A::ClearMissed:
-        m_session->setMissed(false);
-        break;
-    case A::SetMissed:
-        m_session->setMissed(true);
-        break;
-    case A::ShowNextQuestion:
-        buildQuestion();
-        showQuestion();
-        break;
-    case A::PlayQuestionSound:
-        if (m_screen.questionHasSound())
-            playPairSound(m_screen.questionSound(), false);
-        break;
-    case A::FocusMainFrame:
-        emit focusMainFrameRequested();
-        break;
-    case A::UpdateStatus:
-        emit statusTextChanged(statusText());
-        emit listStatusChanged();
-        break;
-    case A::ArmAutoAnswerTimer:
-        armAutoAnswer();
-        break;
-    }
+    emit statusTextChanged(statusText());
+    emit listStatusChanged();
 }
 
-void QuizView::redrawHitBoxRight()
+void QuizView::focusMainWindow()
 {
-    m_screen.setFeedback(m_hit, QuizLook::Feedback::Right);
-    render();
-    const TextBox* box = m_screen.hitBox(m_hit);
-    for (int layer = 0; box && layer < box->shadowDepth(); ++layer)
-        pause(kRightLayerPauseMs);
-}
-
-void QuizView::runBanner()
-{
-    const QImage base = m_buffer.copy();
-    const Congratulation congratulation = Congratulation::make(*m_services.random);
-    m_animator->banner(base, m_screen, m_look, paintState(), congratulation);
-    m_alertSide = !m_alertSide;
-    render();
-}
-
-void QuizView::runCounterFlash(const FeedbackStep& step)
-{
-    const Rect counter = m_screen.counter(m_session->rightCount(), m_alertSide, m_look).rect();
-    m_animator->counterFlash(m_buffer.copy(), QuizPainter::toQRect(counter), step.frames, step.ms);
-    render();
-}
-
-void QuizView::runTransition(int ms)
-{
-    m_transition->chooseDirection(-1);
-    m_transition->run(-1, m_settings.quizBackgroundColor(), ms);
-    // The screen now shows the background: the next question is drawn over it.
-    ensureBuffer();
-    QPainter painter(&m_buffer);
-    QuizPainter::paintBackground(painter, m_buffer.rect(), m_look, m_settings.backgroundPicture());
-    painter.end();
-    present();
-}
-
-void QuizView::runReminderCard()
-{
-    const Pair& pair = m_session->current().questionPair();
-    FlashCard card(FlashCard::loadPicture(m_settings.installPath()), m_look.cardFont, m_look.cardColour,
-                   m_look.cardQuestion, m_look.cardAnswer);
-    card.setTexts(ListText::toQString(pair.shownQuestion()), ListText::toQString(pair.shownAnswer()));
-    card.fitInto(m_buffer.size());
-    const int previous = m_state;
-    m_state = CardAnimation;
-    const int direction = static_cast<int>(m_services.clock->ticksMs() % 3);
-    const std::string sound = pair.soundPath(1);
-    const QString path = sound.empty() ? QString()
-                                       : QString::fromStdString(joinMediaPath(
-                                             m_settings.installPath().toStdString(), "quiz_sounds", sound));
-    m_animator->reminderCard(m_buffer.copy(), card, direction, [this, path] {
-        if (path.isEmpty())
-            pause(500);
-        else
-            playPairSound(QString::fromStdString(resolveCaseInsensitive(path.toStdString())), true);
-    });
-    m_state = previous;
+    emit focusMainFrameRequested();
 }
 
 void QuizView::playPairSound(const QString& path, bool wait)
@@ -511,8 +355,8 @@ void QuizView::showAutomaticAnswer()
     m_revealing = true;
     m_stopReveal = false;
     const QString answer = ListText::toQString(m_session->current().questionPair().shownAnswer());
-    m_animator->pulse(m_buffer.copy(), answer, revealArea(), m_look.answerFont,
-                      [this] { return m_stopReveal; });
+    m_feedback->animator().pulse(m_canvas.image().copy(), answer, revealArea(), m_look.answerFont,
+                                 [this] { return m_stopReveal; });
     m_revealing = false;
     m_busy = false;
     render();
@@ -522,7 +366,7 @@ void QuizView::showAutomaticAnswer()
 
 void QuizView::reverse()
 {
-    if (m_busy || !m_session || m_state == Slideshow)
+    if (m_busy || !m_session || m_state == ScreenState::Slideshow)
         return;
     m_guides.show(GuideMessages::Flip);
     if (m_session->reverse(answerMode()) == QuizSession::ReverseResult::Refused) {
@@ -670,7 +514,7 @@ void QuizView::mouseReleaseEvent(QMouseEvent* event)
 
 void QuizView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !questionShown() || m_busy || m_state == Slideshow)
+    if (event->button() != Qt::LeftButton || !questionShown() || m_busy || m_state == ScreenState::Slideshow)
         return;
     const QPoint p = event->position().toPoint();
     if (m_screen.question().rect().contains({p.x(), p.y()}))
@@ -721,36 +565,7 @@ bool QuizView::typeinKey(QKeyEvent* event)
     TypeinField* field = m_screen.typein();
     if (!field)
         return false;
-    TypeinField::Input result = TypeinField::Input::Ignored;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        result = field->handleArrow(TypeinField::Arrow::Left);
-        break;
-    case Qt::Key_Right:
-        result = field->handleArrow(TypeinField::Arrow::Right);
-        break;
-    case Qt::Key_Up:
-        result = field->handleArrow(TypeinField::Arrow::Up);
-        break;
-    case Qt::Key_Down:
-        result = field->handleArrow(TypeinField::Arrow::Down);
-        break;
-    case Qt::Key_Backspace:
-        result = field->handleChar(TypeinField::Backspace);
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        result = TypeinField::Input::Try;
-        break;
-    default:
-        if ((event->modifiers() & Qt::ControlModifier) && event->key() == Qt::Key_R)
-            result = field->handleChar(TypeinField::CtrlR);
-        else if (!event->text().isEmpty() && !(event->modifiers() & Qt::ControlModifier))
-            for (const QChar c : event->text())
-                if (c.isPrint())
-                    result = field->handleChar(Cp1252::fromUnicode(c.unicode()));
-        break;
-    }
+    const TypeinField::Input result = QuizInput::typeInto(*field, *event);
     if (result == TypeinField::Input::Try)
         answerByKey(0);
     else if (result == TypeinField::Input::Changed)
@@ -760,38 +575,27 @@ bool QuizView::typeinKey(QKeyEvent* event)
 
 bool QuizView::answerKey(QKeyEvent* event)
 {
-    const int key = event->key();
-    if (mode() == QuizMode::TrueFalse) {
-        if (key == Qt::Key_T || key == Qt::Key_Left)
-            answerByKey(0);
-        else if (key == Qt::Key_F || key == Qt::Key_Right)
-            answerByKey(1);
-        else
-            return false;
+    const int answer = QuizInput::answerForKey(event->key(), mode());
+    if (answer >= 0) {
+        answerByKey(answer);
         return true;
     }
-    if (key >= Qt::Key_1 && key <= Qt::Key_4) {
-        answerByKey(key - Qt::Key_1);
-        return true;
-    }
-    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
-        tunePattern(key);
-        return true;
-    }
-    return false;
+    if (mode() == QuizMode::TrueFalse)
+        return false;
+    BackgroundPattern::Key key;
+    if (!QuizInput::patternKey(event->key(), key))
+        return false;
+    tunePattern(key);
+    return true;
 }
 
-void QuizView::tunePattern(int key)
+void QuizView::tunePattern(BackgroundPattern::Key key)
 {
     if (!m_settings.hatch())
         return;
     int width = m_settings.lineWidth();
     int step = m_settings.lineStep();
-    const BackgroundPattern::Key k = key == Qt::Key_Left    ? BackgroundPattern::Key::Left
-                                     : key == Qt::Key_Right ? BackgroundPattern::Key::Right
-                                     : key == Qt::Key_Up    ? BackgroundPattern::Key::Up
-                                                            : BackgroundPattern::Key::Down;
-    BackgroundPattern::tune(k, width, step);
+    BackgroundPattern::tune(key, width, step);
     m_settings.setLineWidth(width);
     m_settings.setLineStep(step);
     m_look = QuizLook(m_settings);
@@ -800,7 +604,7 @@ void QuizView::tunePattern(int key)
 
 void QuizView::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (m_busy || m_state == Slideshow)
+    if (m_busy || m_state == ScreenState::Slideshow)
         return;
     QuizViewMenu menu(
         m_settings, [this](int id) { routeCommand(id); }, this);

@@ -9,9 +9,11 @@
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/services.h"
+#include "quiz/engine/backgroundpattern.h"
 #include "quiz/engine/feedbackplan.h"
 #include "quiz/engine/quizsession.h"
-#include "quiz/ui/quizanimator.h"
+#include "quiz/ui/feedbackplayer.h"
+#include "quiz/ui/quizcanvas.h"
 #include "quiz/ui/quizlook.h"
 #include "quiz/ui/quizscreen.h"
 
@@ -21,24 +23,17 @@ namespace brainlark
 {
 
 class AppSettings;
-class TransitionEffect;
 class PairList;
 
 /// The quiz screen: shows one question of the open list at a time, judges the learner's answer, keeps
-/// the score and plays the feedback. Everything is painted into a back buffer that paintEvent copies;
-/// feedback, transitions and animations run synchronously through the Pauser, so the exact timeline
-/// is testable without a screen.
-class QuizView : public QWidget
+/// the score and runs the commands of its menu. Clicks and keys are read by QuizInput, the picture is
+/// painted into a QuizCanvas that paintEvent copies, and the feedback after an answer is played by a
+/// FeedbackPlayer; feedback, transitions and animations run synchronously through the Pauser, so the
+/// exact timeline is testable without a screen.
+class QuizView : public QWidget, private FeedbackPlayer::Host
 {
     Q_OBJECT
 public:
-    enum ScreenState {
-        Running = 1,
-        TransitionRunning = 2,
-        TransitionEnded = 3,
-        CardAnimation = 4,
-        Slideshow = 6
-    };
     static constexpr int AutoAnswerMs = 5000;
     /// Help contexts of the pages the view opens.
     static constexpr int QuizHelpContext = 0x20000 + 32833;
@@ -81,9 +76,9 @@ public:
     const QuizScreen& screen() const { return m_screen; }
     const QuizLook& look() const { return m_look; }
     bool quizStarted() const { return m_started; }
-    int screenState() const { return m_state; }
+    ScreenState screenState() const override { return m_state; }
     QString statusText() const;
-    const QImage& backBuffer() const { return m_buffer; }
+    const QImage& backBuffer() const { return m_canvas.image(); }
     bool autoAnswerArmed() const { return m_autoTimer.isActive(); }
     bool alertSide() const { return m_alertSide; }
     /// Runs modal dialogs; tests replace it to answer them without a screen.
@@ -94,7 +89,7 @@ public:
     /// Runs a quiz-view command by id (Start, Flip, the quiz modes, Animate, sound schemes, help).
     bool runCommand(int id);
     /// Paints the whole screen as it is now into the back buffer.
-    void render();
+    void render() override;
 
 public slots:
     void start();
@@ -137,36 +132,34 @@ protected:
 
 private:
     QuizMode mode() const;
-    AnswerMode answerMode() const;
+    AnswerMode answerMode() const override;
     AppFlags flags() const;
     QuizScreen::Input screenInput() const;
-    QuizPainter::State paintState() const;
+    QuizPainter::State paintState() const override;
     bool questionShown() const { return m_started && m_screen.hasQuestion(); }
+
+    // What the feedback player leaves to the view.
+    void present() override;
+    void showNextQuestion() override;
+    void armAutoAnswer() override;
+    void reportStatus() override;
+    void focusMainWindow() override;
+    void flipAlertSide() override { m_alertSide = !m_alertSide; }
+    void setScreenState(ScreenState state) override { m_state = state; }
 
     void buildQuestion();
     void showQuestion();
-    void present();
-    void pause(int ms);
-    void armAutoAnswer();
     void ensureBuffer();
 
     void press(const QPoint& point);
     void release();
-    bool pressIcons(const QPoint& point);
     void showPicture();
     void applyAnswerSelection(PairList& list);
     void judge(int hit);
-    void runSteps(const std::vector<FeedbackStep>& steps);
-    void runStep(const FeedbackStep& step);
-    void redrawHitBoxRight();
-    void runBanner();
-    void runCounterFlash(const FeedbackStep& step);
-    void runTransition(int ms);
-    void runReminderCard();
     void answerByKey(int hit);
     bool typeinKey(QKeyEvent* event);
     bool answerKey(QKeyEvent* event);
-    void tunePattern(int key);
+    void tunePattern(BackgroundPattern::Key key);
     void playPairSound(const QString& path, bool wait);
     QRect revealArea() const;
     int runDialog(QDialog& dialog);
@@ -180,13 +173,12 @@ private:
     std::unique_ptr<QuizSession> m_session;
     QuizLook m_look;
     QuizScreen m_screen;
-    QImage m_buffer;
-    std::unique_ptr<QuizAnimator> m_animator;
-    std::unique_ptr<TransitionEffect> m_transition;
+    QuizCanvas m_canvas;
+    std::unique_ptr<FeedbackPlayer> m_feedback;
     QTimer m_autoTimer;
     std::function<int(QDialog&)> m_runDialog;
     std::function<void(int)> m_router;
-    int m_state = Running;
+    ScreenState m_state = ScreenState::Running;
     bool m_started = false;
     int m_hit = -1;
     AnswerOutcome m_outcome;

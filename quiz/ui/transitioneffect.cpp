@@ -71,7 +71,7 @@ void TransitionEffect::run(int kind, const QColor& colour, int durationMs)
     kind = TransitionPlan::chooseKind(kind, plain, m_random);
     m_running = true;
     if (m_target.setScreenState)
-        m_target.setScreenState(2);
+        m_target.setScreenState(ScreenState::TransitionRunning);
     if (m_target.playSound)
         m_target.playSound();
     m_screen = grab();
@@ -98,7 +98,7 @@ void TransitionEffect::run(int kind, const QColor& colour, int durationMs)
     }
     m_running = false;
     if (m_target.setScreenState)
-        m_target.setScreenState(3);
+        m_target.setScreenState(ScreenState::TransitionEnded);
     m_lastKind = kind;
 }
 
@@ -191,9 +191,9 @@ void TransitionEffect::runCentreZoom(const TransitionPlan& plan)
     const bool grow = m_direction == 0;
     for (int i = 1; i <= plan.steps(); ++i) {
         const int size = grow ? i : plan.steps() - i;
-        const int pw = w * size / 28;
-        const int ph = h * size / 28;
-        const QRect piece = QRect((w - pw) / 2, (h - ph) / 2, pw, ph).intersected(old.rect());
+        const int pieceWidth = w * size / 28;
+        const int pieceHeight = h * size / 28;
+        const QRect piece = QRect((w - pieceWidth) / 2, (h - pieceHeight) / 2, pieceWidth, pieceHeight).intersected(old.rect());
         QImage frame = grow ? old : background;
         copyPiece(frame, grow ? background : old, piece);
         present(frame);

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <functional>
 
+#include "quiz/ui/screenstate.h"
+
 class QPainter;
 
 namespace brainlark
@@ -24,8 +26,8 @@ struct TransitionTarget {
     std::function<bool()> backgroundIsPlain;
     /// Puts a whole frame on the screen.
     std::function<void(const QImage&)> present;
-    /// The view's screen state: 2 while a transition runs, 3 after it.
-    std::function<void(int)> setScreenState;
+    /// The view's screen state: TransitionRunning while a transition runs, TransitionEnded after it.
+    std::function<void(ScreenState)> setScreenState;
     /// Event sound 3, "tranz".
     std::function<void()> playSound;
 };

@@ -99,7 +99,7 @@ void QuizFeedbackTest::rightAfterAMissWithCardAndTransition()
     QVERIFY2(transitionMs >= 700 && transitionMs <= 1200, qPrintable(QString::number(transitionMs)));
     QVERIFY(!rig.view->session()->missed());
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 1 - Wrong: 1"));
-    QCOMPARE(rig.view->screenState(), int(QuizView::Running));
+    QCOMPARE(rig.view->screenState(), ScreenState::Running);
 }
 
 void QuizFeedbackTest::rightAnswerWithTransitionOnly()

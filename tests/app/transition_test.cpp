@@ -44,7 +44,9 @@ struct FakeView {
             timeline.append(QStringLiteral("frame"));
             runningWhilePresenting = runningWhilePresenting && effect->isRunning();
         };
-        target.setScreenState = [this](int state) { timeline.append(QStringLiteral("state %1").arg(state)); };
+        target.setScreenState = [this](ScreenState state) {
+            timeline.append(QStringLiteral("state %1").arg(int(state)));
+        };
         target.playSound = [this] { timeline.append(QStringLiteral("tranz")); };
         effect = std::make_unique<TransitionEffect>(target, random, pauser);
     }

@@ -1,13 +1,11 @@
-#include "core/archivefile.h"
+#include "core/savefile.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <new>
 #include <random>
-#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,14 +63,14 @@ void syncFolder(const std::string& folder)
 
 } // namespace
 
-ArchiveFile::ArchiveFile(std::string path) : m_target(resolveLink(path)) {}
+SaveFile::SaveFile(std::string path) : m_target(resolveLink(path)) {}
 
-ArchiveFile::~ArchiveFile()
+SaveFile::~SaveFile()
 {
     discard();
 }
 
-bool ArchiveFile::fail(const std::string& what, const std::string& path, int errorNumber, std::string* error)
+bool SaveFile::fail(const std::string& what, const std::string& path, int errorNumber, std::string* error)
 {
     if (error != nullptr)
         *error = what + " " + path + ": " + std::strerror(errorNumber);
@@ -80,7 +78,7 @@ bool ArchiveFile::fail(const std::string& what, const std::string& path, int err
     return false;
 }
 
-void ArchiveFile::discard()
+void SaveFile::discard()
 {
     if (m_fd >= 0)
         ::close(m_fd);
@@ -90,7 +88,7 @@ void ArchiveFile::discard()
     m_temp.clear();
 }
 
-bool ArchiveFile::open(std::string* error)
+bool SaveFile::open(std::string* error)
 {
     discard();
     struct stat st;
@@ -99,6 +97,13 @@ bool ArchiveFile::open(std::string* error)
         return fail("cannot save", m_target, errno, error);
     if (exists && S_ISDIR(st.st_mode))
         return fail("cannot save", m_target, EISDIR, error);
+    // Renaming over a FIFO or a device node would replace it with a regular file (as root, /dev/null).
+    if (exists && !S_ISREG(st.st_mode)) {
+        if (error != nullptr)
+            *error = "cannot save " + m_target + ": not a regular file";
+        discard();
+        return false;
+    }
     // Replacing by rename would get past a read-only target; a save must not.
     if (exists && ::access(m_target.c_str(), W_OK) != 0)
         return fail("cannot save", m_target, errno, error);
@@ -122,7 +127,7 @@ bool ArchiveFile::open(std::string* error)
     return true;
 }
 
-bool ArchiveFile::writeAll(const std::string& bytes)
+bool SaveFile::writeAll(const std::string& bytes)
 {
     const char* p = bytes.data();
     size_t left = bytes.size();
@@ -141,7 +146,13 @@ bool ArchiveFile::writeAll(const std::string& bytes)
     return true;
 }
 
-bool ArchiveFile::commit(const std::string& bytes, std::string* error)
+bool SaveFile::write(const std::string& path, const std::string& bytes, std::string* error)
+{
+    SaveFile file(path);
+    return file.open(error) && file.commit(bytes, error);
+}
+
+bool SaveFile::commit(const std::string& bytes, std::string* error)
 {
     if (m_fd < 0)
         return fail("cannot save", m_target, EBADF, error);
@@ -158,67 +169,7 @@ bool ArchiveFile::commit(const std::string& bytes, std::string* error)
     return true;
 }
 
-namespace
-{
-
-bool readFailed(const std::string& path, int errorNumber, int fd, std::string* error)
-{
-    ::close(fd);
-    if (error != nullptr)
-        *error = "cannot read " + path + ": " + std::strerror(errorNumber);
-    return false;
-}
-
-} // namespace
-
-bool ArchiveFile::readAll(const std::string& path, TextStore& bytes, std::string* error)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (error != nullptr)
-            *error = "cannot open " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    struct stat st;
-    const size_t expected =
-        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<size_t>(st.st_size) : 0;
-    try {
-        TextStore read;
-        char* data = read.resize(expected + 1); // one spare byte notices a file that grew meanwhile
-        size_t used = 0;
-        for (;;) {
-            if (used == read.size())
-                data = read.resize(read.size() * 2 + 4096);
-            const ssize_t n = ::read(fd, data + used, read.size() - used);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                return readFailed(path, errno, fd, error);
-            if (n == 0)
-                break;
-            used += static_cast<size_t>(n);
-        }
-        read.resize(used);
-        bytes = std::move(read);
-    } catch (const std::length_error&) {
-        return readFailed(path, EFBIG, fd, error);
-    } catch (const std::bad_alloc&) {
-        return readFailed(path, ENOMEM, fd, error);
-    }
-    ::close(fd);
-    return true;
-}
-
-bool ArchiveFile::readAll(const std::string& path, std::string& bytes, std::string* error)
-{
-    TextStore read;
-    if (!readAll(path, read, error))
-        return false;
-    bytes.assign(read.view());
-    return true;
-}
-
-bool ArchiveFile::isWritableFile(const std::string& path, std::string* error)
+bool SaveFile::isWritableFile(const std::string& path, std::string* error)
 {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {

@@ -1,0 +1,134 @@
+#include "core/filereader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brainlark
+{
+
+namespace
+{
+
+bool failed(const std::string& what, const std::string& path, const char* reason, std::string* error)
+{
+    if (error != nullptr)
+        *error = what + " " + path + ": " + reason;
+    return false;
+}
+
+// An open file descriptor of a regular file, closed when it goes out of scope.
+class RegularFile
+{
+public:
+    RegularFile(const std::string& path, std::string* error) : m_path(path)
+    {
+        // O_NONBLOCK: opening a FIFO without a writer would otherwise wait forever. It has no effect on
+        // the reads of a regular file, the only kind read further.
+        m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (m_fd < 0) {
+            failed("cannot open", path, std::strerror(errno), error);
+            return;
+        }
+        struct stat st {
+        };
+        if (::fstat(m_fd, &st) != 0) {
+            failed("cannot read", path, std::strerror(errno), error);
+            close();
+        } else if (S_ISDIR(st.st_mode)) {
+            failed("cannot read", path, std::strerror(EISDIR), error);
+            close();
+        } else if (!S_ISREG(st.st_mode)) {
+            failed("cannot read", path, "not a regular file", error);
+            close();
+        } else if (static_cast<unsigned long long>(st.st_size) > TextStore::MaxSize) {
+            failed("cannot read", path, std::strerror(EFBIG), error);
+            close();
+        } else {
+            m_size = static_cast<size_t>(st.st_size);
+        }
+    }
+    ~RegularFile() { close(); }
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    size_t size() const { return m_size; }
+
+    /// Reads up to `capacity` bytes into data; returns the count read or -1 with errno set.
+    long long readInto(char* data, size_t capacity)
+    {
+        size_t used = 0;
+        while (used < capacity) {
+            const ssize_t n = ::read(m_fd, data + used, capacity - used);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return -1;
+            if (n == 0)
+                break;
+            used += static_cast<size_t>(n);
+        }
+        return static_cast<long long>(used);
+    }
+
+private:
+    void close()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+    std::string m_path;
+    int m_fd = -1;
+    size_t m_size = 0;
+};
+
+} // namespace
+
+// The size fstat gives is what is read: a file is a snapshot, and stopping there saves the read that would
+// only report its end. A file that shrinks meanwhile gives what was there.
+bool FileReader::read(const std::string& path, TextStore& bytes, std::string* error)
+{
+    RegularFile file(path, error);
+    if (!file.isOpen())
+        return false;
+    try {
+        TextStore read;
+        char* data = read.resize(file.size());
+        const long long used = file.readInto(data, file.size());
+        if (used < 0)
+            return failed("cannot read", path, std::strerror(errno), error);
+        read.resize(static_cast<size_t>(used));
+        bytes = std::move(read);
+    } catch (const std::length_error&) {
+        return failed("cannot read", path, std::strerror(EFBIG), error);
+    } catch (const std::bad_alloc&) {
+        return failed("cannot read", path, std::strerror(ENOMEM), error);
+    }
+    return true;
+}
+
+bool FileReader::read(const std::string& path, std::string& bytes, std::string* error)
+{
+    RegularFile file(path, error);
+    if (!file.isOpen())
+        return false;
+    try {
+        bytes.resize(file.size());
+    } catch (const std::bad_alloc&) {
+        return failed("cannot read", path, std::strerror(ENOMEM), error);
+    }
+    const long long used = file.readInto(bytes.data(), bytes.size());
+    if (used < 0)
+        return failed("cannot read", path, std::strerror(errno), error);
+    bytes.resize(static_cast<size_t>(used));
+    return true;
+}
+
+} // namespace brainlark

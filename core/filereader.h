@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "core/textstore.h"
+
+namespace brainlark
+{
+
+/// The one way the program reads a whole file: lists, texts to import, templates, JSON, pictures and
+/// sounds. Only regular files are read (a symbolic link to one is followed); the open never blocks, so a
+/// FIFO or device named like a list is refused at once instead of hanging the program or being read
+/// for minutes. Failures keep the system's reason: "cannot open PATH: No such file or directory",
+/// "cannot read PATH: not a regular file", "cannot read PATH: File too large".
+class FileReader
+{
+public:
+    /// Reads the file into a text store (up to TextStore::MaxSize bytes). On failure `bytes` is untouched.
+    static bool read(const std::string& path, TextStore& bytes, std::string* error);
+    /// Reads the file into `bytes`, reusing its capacity (a catalogue scan reads many files into one
+    /// buffer). On failure `bytes` holds nothing useful.
+    static bool read(const std::string& path, std::string& bytes, std::string* error);
+};
+
+} // namespace brainlark

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QRect>
+#include <memory>
+#include <vector>
+
+#include "quiz/engine/feedbackstep.h"
+#include "quiz/engine/quiztypes.h"
+#include "quiz/ui/quizpainter.h"
+#include "quiz/ui/screenstate.h"
+#include "services/services.h"
+
+namespace brainlark
+{
+
+class AppSettings;
+class EventSounds;
+class QuizAnimator;
+class QuizCanvas;
+class QuizLook;
+class QuizScreen;
+class QuizSession;
+class TransitionEffect;
+
+/// Plays what follows a judged answer on the quiz screen, step by step as FeedbackPlan lists it: event
+/// sounds and pauses, the colours of the answered box, the Smart Counter's banner and flash, the
+/// transition, the reminder card and the change to the next question. Every wait goes through the pause
+/// service, so a test sees the whole timeline without waiting. It also owns the animations the quiz view
+/// runs itself (the new question's entry, the automatic answer's pulse).
+class FeedbackPlayer
+{
+public:
+    /// What the player leaves to the quiz view.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        /// Paints the screen as it is now into the canvas and puts it on the screen.
+        virtual void render() = 0;
+        /// Puts the canvas on the screen as it is.
+        virtual void present() = 0;
+        virtual QuizPainter::State paintState() const = 0;
+        virtual AnswerMode answerMode() const = 0;
+        virtual void showNextQuestion() = 0;
+        virtual void armAutoAnswer() = 0;
+        /// The score and the list's statistics changed.
+        virtual void reportStatus() = 0;
+        virtual void focusMainWindow() = 0;
+        /// The Smart Counter moves to the other side after its banner.
+        virtual void flipAlertSide() = 0;
+        virtual ScreenState screenState() const = 0;
+        virtual void setScreenState(ScreenState state) = 0;
+    };
+
+    static constexpr int RightLayerPauseMs = 35;
+
+    FeedbackPlayer(Host& host, QuizCanvas& canvas, QuizScreen& screen, const QuizLook& look,
+                   EventSounds& sounds, const AppSettings& settings, const Services& services);
+    ~FeedbackPlayer();
+    FeedbackPlayer(const FeedbackPlayer&) = delete;
+    FeedbackPlayer& operator=(const FeedbackPlayer&) = delete;
+
+    /// Runs the steps in order. hit is the answered box or button (−1: none).
+    void play(const std::vector<FeedbackStep>& steps, QuizSession& session, int hit);
+
+    QuizAnimator& animator() { return *m_animator; }
+    TransitionEffect& transition() { return *m_transition; }
+
+private:
+    void run(const FeedbackStep& step);
+    void pause(int ms);
+    void restoreHitBox(bool normalColours);
+    void redrawHitBoxRight();
+    void runBanner();
+    void runCounterFlash(const FeedbackStep& step);
+    void runTransition(int ms);
+    void runReminderCard();
+    void playPairSound(const QString& path, bool wait);
+
+    Host& m_host;
+    QuizCanvas& m_canvas;
+    QuizScreen& m_screen;
+    const QuizLook& m_look;
+    EventSounds& m_sounds;
+    const AppSettings& m_settings;
+    Services m_services;
+    std::unique_ptr<QuizAnimator> m_animator;
+    std::unique_ptr<TransitionEffect> m_transition;
+    QuizSession* m_session = nullptr;
+    int m_hit = -1;
+};
+
+} // namespace brainlark

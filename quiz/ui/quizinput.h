@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QPoint>
+
+#include "quiz/engine/backgroundpattern.h"
+#include "quiz/engine/quiztypes.h"
+#include "quiz/engine/typeinfield.h"
+
+class QKeyEvent;
+
+namespace brainlark
+{
+
+class QuizLook;
+class QuizScreen;
+
+/// Turns the learner's clicks and keys on the quiz screen into what they ask for. Only decides; the quiz
+/// view acts on the answer.
+class QuizInput
+{
+public:
+    /// What a click on the quiz screen touched.
+    struct Click {
+        enum class Target { Nothing, Answer, AnswerSound, Counter, QuestionSound, Picture };
+        Target target = Target::Nothing;
+        int index = -1; ///< the answer box or button (Answer) or the answer whose sound icon it was
+    };
+    /// What the screen shows besides its boxes, as far as clicks are concerned.
+    struct ScreenState {
+        bool counterShown = false;
+        int rightCount = 0;
+        bool alertSide = false;
+    };
+
+    /// The answer sound icons lie over the boxes and win; then the boxes and buttons, then the Smart
+    /// Counter, the question's sound icon and its picture icon.
+    static Click hitTest(const QuizScreen& screen, const QuizLook& look, const ScreenState& state,
+                         const QPoint& point);
+
+    /// The answer a key gives in multiple-choice (1-4) or true/false (T or Left = true, F or Right =
+    /// false); −1 for any other key.
+    static int answerForKey(int key, QuizMode mode);
+    /// The arrow keys tune the line pattern of the background.
+    static bool patternKey(int key, BackgroundPattern::Key& out);
+    /// Types a key into the type-in field: arrows move or cycle accents, Backspace, Ctrl+R clears, Enter
+    /// asks for Try, printable characters are typed (as Windows-1252).
+    static TypeinField::Input typeInto(TypeinField& field, const QKeyEvent& event);
+};
+
+} // namespace brainlark
