@@ -109,7 +109,7 @@ QAction* MainWindow::makeAction(const CommandSpec& command)
 void MainWindow::buildActions()
 {
     const CommandSpec commands[] = {
-        {cmd::FileNew, "&New", "Create a new document", nullptr, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {cmd::FileNew, "&New", "Create a new document"},
         {cmd::SelectStudyModule, "&Select study module", "Select study module", "open-list",
          QKeySequence(Qt::CTRL | Qt::Key_O)},
         {cmd::FileSave, "&Save", "Save the Q&A-list", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
@@ -137,7 +137,8 @@ void MainWindow::buildActions()
         {cmd::StudentData, "Student &Data...", "Student name and Q&A-list ratings"},
         {cmd::Viewer, "Q&&A-list &Viewer", "Q&A-list Viewer", "viewer"},
         {cmd::Editor, "Q&&A-list &Editor", "Q&A-list Editor", "editor"},
-        {cmd::NewList, "&New Q&&A-list", "New Q&A-list", "new-list"},
+        // Ctrl+N lives on the menu item, where it works and shows.
+        {cmd::NewList, "&New Q&&A-list", "New Q&A-list", "new-list", QKeySequence(Qt::CTRL | Qt::Key_N)},
         {cmd::BackToQuiz, "&Quiz Screen", "Back to Quiz", "back-to-quiz"},
         {cmd::GridEditor, "Q&&A-list &Editor", "Q&A-list Editor", "editor"},
         {cmd::GridViewer, "Q&&A-list &Viewer", "Q&A-list Viewer", "viewer"},

@@ -1,5 +1,10 @@
 #include "app/studymoduleselector.h"
 
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "editor/changesubjectdialog.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -119,6 +124,10 @@ QWidget* StudyModuleSelector::buildInfoPane()
     m_notes = new QTextEdit;
     m_notes->setObjectName("notesBox");
     m_notes->setReadOnly(true);
+    auto* change = new QPushButton(tr("C&hange Subject..."));
+    change->setObjectName("changeSubject");
+    change->setAutoDefault(false);
+    connect(change, &QPushButton::clicked, this, [this] { askForSubject(); });
 
     auto* box = new QGroupBox(tr("Q&&A-list information"));
     auto* form = new QFormLayout;
@@ -126,7 +135,10 @@ QWidget* StudyModuleSelector::buildInfoPane()
     form->addRow(tr("Q&&A pairs:"), m_pairsEdit);
     form->addRow(tr("Predefined answers:"), m_predefinedEdit);
     form->addRow(tr("Total answers:"), m_totalEdit);
-    form->addRow(tr("Subject:"), m_subjectLabel);
+    auto* subjectRow = new QHBoxLayout;
+    subjectRow->addWidget(m_subjectLabel, 1);
+    subjectRow->addWidget(change);
+    form->addRow(tr("Subject:"), subjectRow);
     form->addRow(tr("Accuracy:"), m_accuracyLabel);
     auto* layout = new QVBoxLayout(box);
     layout->addLayout(form);
@@ -278,6 +290,45 @@ void StudyModuleSelector::showInfo(const Row& row)
     palette.setColor(QPalette::Base, background);
     m_notes->setPalette(palette);
     m_subjectLabel->setText(ListText::toQString(m_catalogue.subjectNameOfList(row.key)));
+}
+
+bool StudyModuleSelector::changeSubject(const QString& subject)
+{
+    if (m_chosenName.isEmpty())
+        return false;
+    const std::string path = QFile::encodeName(chosenPath()).toStdString();
+    PairList list;
+    std::string bytes;
+    if (!SubjectList::readFileBytes(path, bytes) || !FlyArchive::read(bytes, list).ok || list.count() == 0)
+        return false;
+    const std::string chosen =
+        subject == QLatin1String(SubjectList::NoneName) ? std::string() : ListText::fromQString(subject);
+    list.setSubject(chosen);
+    // The list keeps its own stamps: only its subject changes.
+    const std::string stamp = list.createdStamp().empty() ? std::string() : list.savedStamp();
+    std::string error;
+    if (!FlyArchive::writeFile(path, list, stamp, &error))
+        return false;
+    m_catalogue.clearSubjects();
+    m_catalogue.rebuildCatalogue(QFile::encodeName(m_dataFolder).toStdString());
+    for (const Row& row : m_rows) {
+        if (row.name == m_chosenName)
+            showInfo(row);
+    }
+    return true;
+}
+
+void StudyModuleSelector::askForSubject(const std::function<int(QDialog&)>& runDialog)
+{
+    if (m_chosenName.isEmpty())
+        return;
+    QStringList subjects;
+    for (const std::string& name : m_catalogue.subjectNames(false))
+        subjects.append(ListText::toQString(name));
+    ChangeSubjectDialog dialog(m_chosenName, m_subjectLabel->text(), subjects, this);
+    const int result = runDialog ? runDialog(dialog) : dialog.exec();
+    if (result == QDialog::Accepted && !changeSubject(dialog.chosenSubject()))
+        QMessageBox::warning(this, tr("Change Subject"), tr("Could not save the Q&A-list."));
 }
 
 QString StudyModuleSelector::chosenPath() const

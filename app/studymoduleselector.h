@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,11 @@ public:
     static QString formatRowTime(int64_t secondsSinceEpoch);
     /// The combo rule: the first entry that begins with text, ignoring case; -1 when none does.
     static int findSubjectEntry(const QStringList& entries, const QString& text);
+    /// Files the highlighted list under another subject ("--- n/a ---": none) by writing it into the list
+    /// file; returns false, changing nothing, when the file cannot be read or written.
+    bool changeSubject(const QString& subject);
+    /// "Change Subject" for the highlighted list; runDialog runs it (exec() when empty).
+    void askForSubject(const std::function<int(QDialog&)>& runDialog = {});
 
 signals:
     void selectedSubjectChanged(const QString& subject);

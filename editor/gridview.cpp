@@ -216,6 +216,7 @@ void GridView::fill(const PairList* list)
     m_headerPressed = false;
     m_sortColumn = -1;
     m_sortOrder = Unsorted;
+    m_table->horizontalHeader()->setSortIndicatorShown(false);
     if (m_source && m_mode == Mode::Edit) {
         m_notes = text(m_source->notes());
         m_password = text(m_source->password());

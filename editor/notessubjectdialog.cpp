@@ -36,7 +36,7 @@ NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subj
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Q&&A-list notes:")));
+    layout->addWidget(new QLabel(tr("Q&A-list notes:")));
     layout->addWidget(m_notes, 1);
     layout->addWidget(new QLabel(tr("Subject:")));
     layout->addWidget(m_subject);

@@ -105,7 +105,7 @@ QString PairTableModel::headerText(int column)
 
 Qt::Alignment PairTableModel::alignment(int column)
 {
-    const bool right = column >= Rating && column <= Wrong;
+    const bool right = column >= Rating && column <= Total;
     return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 

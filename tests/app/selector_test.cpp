@@ -142,6 +142,33 @@ private slots:
         QCOMPARE(dialog.chosenName(), QString("Capitals"));
     }
 
+    void changeSubjectWritesTheListFile()
+    {
+        writeList("Spanish", "Languages");
+        writeList("Capitals", "Geography");
+        StudyModuleSelector dialog(m_dir.path(), "Capitals", "--- All ---");
+        child<QTreeView>(dialog, "listView")->setCurrentIndex(
+            child<QTreeView>(dialog, "listView")->model()->index(dialog.rowNames().indexOf("Capitals"), 0));
+        QStringList offered;
+        dialog.askForSubject([&offered](QDialog& shown) {
+            auto* combo = shown.findChild<QComboBox*>();
+            for (int i = 0; i < combo->count(); ++i)
+                offered << combo->itemText(i);
+            combo->setCurrentIndex(combo->findText("Languages"));
+            return int(QDialog::Accepted);
+        });
+        offered.sort();
+        QCOMPARE(offered, (QStringList{"--- n/a ---", "Geography", "Languages"}));
+        PairList back;
+        QVERIFY(FlyArchive::readFile(QFile::encodeName(m_dir.path() + "/Capitals.fly").toStdString(), back).ok);
+        QCOMPARE(back.subject(), std::string("Languages"));
+        QCOMPARE(back.count(), 5);
+        QCOMPARE(child<QLabel>(dialog, "subjectLabel")->text(), QString("Languages"));
+        QVERIFY(dialog.changeSubject("--- n/a ---"));
+        QVERIFY(FlyArchive::readFile(QFile::encodeName(m_dir.path() + "/Capitals.fly").toStdString(), back).ok);
+        QCOMPARE(back.subject(), std::string());
+    }
+
     void prefixOfASubjectSelectsItsEntryButFiltersNothing()
     {
         writeList("Spanish", "Languages");
