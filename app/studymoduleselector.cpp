@@ -299,7 +299,7 @@ bool StudyModuleSelector::changeSubject(const QString& subject)
     const std::string path = QFile::encodeName(chosenPath()).toStdString();
     PairList list;
     std::string bytes;
-    if (!SubjectList::readFileBytes(path, bytes) || !FlyArchive::read(bytes, list).ok || list.count() == 0)
+    if (!FileReader::read(path, bytes, nullptr) || !FlyArchive::read(bytes, list).ok || list.count() == 0)
         return false;
     const std::string chosen =
         subject == QLatin1String(SubjectList::NoneName) ? std::string() : ListText::fromQString(subject);
