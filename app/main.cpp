@@ -71,6 +71,8 @@ void wireQuizView(ListDocument& doc, Application& app, MainWindow& frame)
         {cmd::MultipleChoice, [view] { view->setQuizMode(0); }},
         {cmd::TrueFalse, [view] { view->setQuizMode(1); }},
         {cmd::TypeIn, [view] { view->setQuizMode(2); }},
+        {cmd::Matching, [view] { view->setQuizMode(3); }},
+        {cmd::Slideshow, [view] { view->toggleSlideshow(); }},
         {cmd::Animate, [view] { view->toggleAnimateNewQuestion(); }},
         {cmd::QuizHelp, [view] { emit view->helpRequested(QuizView::QuizHelpContext); }},
     };
@@ -86,7 +88,9 @@ void wireQuizView(ListDocument& doc, Application& app, MainWindow& frame)
     // The first question starts from the event loop, so that a list opened at start-up is quizzed in a
     // window that is already on screen (its entry animation would otherwise hold the window back). With
     // "call_go" off a loaded list waits for Start.
+    QObject::connect(&doc, &ListDocument::titleChanged, view, &QuizView::setListTitle);
     QObject::connect(&doc, &ListDocument::listLoaded, view, [view, &doc, &app] {
+        view->setListTitle(doc.title());
         view->setList(doc.list());
         if (!app.settings().callGo())
             return;

@@ -474,6 +474,7 @@ bool MainWindow::ruleAllows(int id) const
     case cmd::Viewer:
     case cmd::Editor:
     case cmd::ViewNotes:
+    case cmd::Slideshow:
         return pairs >= 1;
     case cmd::FileSave:
     case cmd::SaveAs:
@@ -524,6 +525,20 @@ void MainWindow::updateRadioMarks()
     m_actions[cmd::Mute]->setChecked(!m_settings.playSounds());
     m_actions[cmd::FunnySounds]->setChecked(m_settings.funFlag(funflags::kFunnySounds));
     m_actions[cmd::StatusBar]->setChecked(!statusBar()->isHidden());
+    updateSlideshowPicture();
+}
+
+// The slideshow's toolbar button shows a stop picture while the show runs.
+void MainWindow::updateSlideshowPicture()
+{
+    QAction* slideshow = m_actions[cmd::Slideshow];
+    const bool running = slideshowRunning();
+    const char* const RunningProperty = "slideshowRunning";
+    if (slideshow->property(RunningProperty).toBool() == running && !slideshow->icon().isNull())
+        return;
+    slideshow->setProperty(RunningProperty, running);
+    slideshow->setIcon(QIcon(running ? QStringLiteral(":/icons/slideshow-stop.png")
+                                     : QStringLiteral(":/icons/slideshow-start.png")));
 }
 
 void MainWindow::updateTitle()

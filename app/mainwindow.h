@@ -149,6 +149,7 @@ private:
     void registerDocumentHandlers();
     bool ruleAllows(int id) const;
     void updateRadioMarks();
+    void updateSlideshowPicture();
     void updateTitle();
     void updatePlaceholder();
 

@@ -194,6 +194,20 @@ void QuizAnimator::reminderCard(const QImage& base, const FlashCard& card, int d
     m_present();
 }
 
+void QuizAnimator::slideCard(const QImage& base, const FlashCard& card, const QPoint& from, const QPoint& to,
+                             int durationMs)
+{
+    const Rect start = Rect::fromSize(from.x(), from.y(), card.size().width(), card.size().height());
+    const Rect end = start.movedTo(to.x(), to.y());
+    paced(
+        durationMs,
+        [&](QPainter& painter, int i, int frames) {
+            const Rect at = NewQuestionAnimation::between(start, end, i, frames);
+            card.draw(painter, QPoint(at.left, at.top));
+        },
+        base);
+}
+
 void QuizAnimator::pulse(const QImage& base, const QString& text, const QRect& area, const QFont& font,
                          const std::function<bool()>& stop)
 {

@@ -49,6 +49,10 @@ public:
     /// (the pair's sound or a 500 ms pause), stays 1000 ms and slides out in 500 ms.
     void reminderCard(const QImage& base, const FlashCard& card, int direction,
                       const std::function<void()>& middle);
+    /// The card moves on a straight line from one top-left corner to another over durationMs, drawn over
+    /// base; the last frame shows it at `to`.
+    void slideCard(const QImage& base, const FlashCard& card, const QPoint& from, const QPoint& to,
+                   int durationMs);
     /// The answer shown 14 times in white scaled by the pulse's lightness, 100 ms apart; stop() ends it
     /// early. The base is put back afterwards.
     void pulse(const QImage& base, const QString& text, const QRect& area, const QFont& font,

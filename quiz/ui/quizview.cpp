@@ -40,6 +40,10 @@ QuizView::QuizView(AppSettings& settings, const Services& services, QWidget* par
     FeedbackPlayer::Host& host = *this;
     m_feedback =
         std::make_unique<FeedbackPlayer>(host, m_canvas, m_screen, m_look, m_sounds, m_settings, services);
+    MatchScreen::Host& matchHost = *this;
+    m_match = std::make_unique<MatchScreen>(matchHost, m_settings, services, m_sounds);
+    Slideshow::Host& slideshowHost = *this;
+    m_slideshow = std::make_unique<Slideshow>(slideshowHost, m_settings, services, m_sounds, m_guides);
     m_runDialog = [](QDialog& dialog) { return dialog.exec(); };
 }
 
@@ -48,6 +52,8 @@ QuizView::~QuizView() = default;
 void QuizView::setList(PairList* list)
 {
     m_autoTimer.stop();
+    m_slideshow->setList(list);
+    m_match->setList(list);
     m_list = list;
     m_started = false;
     m_screen.clear();
@@ -77,7 +83,7 @@ void QuizView::applyAnswerSelection(PairList& list)
 
 bool QuizView::canStart() const
 {
-    return m_list && m_list->count() >= kMinimumPairs && m_settings.quizMode() != 3;
+    return m_list && m_list->count() >= kMinimumPairs;
 }
 
 QString QuizView::statusText() const
@@ -88,7 +94,7 @@ QString QuizView::statusText() const
 QuizMode QuizView::mode() const
 {
     const int stored = m_settings.quizMode();
-    return stored >= 0 && stored <= 2 ? static_cast<QuizMode>(stored) : QuizMode::MultipleChoice;
+    return stored >= 0 && stored <= 3 ? static_cast<QuizMode>(stored) : QuizMode::MultipleChoice;
 }
 
 AnswerMode QuizView::answerMode() const
@@ -140,6 +146,14 @@ void QuizView::ensureBuffer()
 void QuizView::render()
 {
     ensureBuffer();
+    if (slideshowRunning()) {
+        m_slideshow->render();
+        return;
+    }
+    if (m_started && matching()) {
+        m_match->render();
+        return;
+    }
     if (questionShown())
         m_canvas.paintQuestion(m_screen, m_look, paintState());
     else
@@ -165,7 +179,7 @@ void QuizView::paintEvent(QPaintEvent*)
 
 void QuizView::resizeEvent(QResizeEvent*)
 {
-    if (m_busy) // an animation owns the buffer; the next question is laid out for the new size
+    if (m_busy || m_match->isBusy()) // an animation owns the buffer; the next question fits the new size
         return;
     ensureBuffer();
     if (questionShown())
@@ -177,11 +191,32 @@ void QuizView::resizeEvent(QResizeEvent*)
 
 void QuizView::start()
 {
-    if (m_busy || !canStart())
+    if (slideshowRunning()) {
+        m_slideshow->stop(); // which starts again here with a fresh question
         return;
+    }
+    if (m_busy || m_match->isBusy() || !canStart())
+        return;
+    if (matching()) {
+        startMatching();
+        return;
+    }
     buildQuestion();
     showQuestion();
     armAutoAnswer();
+    emit statusTextChanged(statusText());
+    emit stateChanged();
+}
+
+void QuizView::startMatching()
+{
+    m_autoTimer.stop();
+    m_screen.clear(); // no question of the other modes stays behind the board
+    m_look = QuizLook(m_settings);
+    ensureBuffer();
+    m_started = true;
+    m_state = ScreenState::Running;
+    m_match->start();
     emit statusTextChanged(statusText());
     emit stateChanged();
 }
@@ -219,7 +254,7 @@ void QuizView::showQuestion()
 void QuizView::armAutoAnswer()
 {
     m_autoTimer.stop();
-    if (m_settings.showHint())
+    if (m_settings.showHint() && !matching())
         m_autoTimer.start(AutoAnswerMs);
 }
 
@@ -347,7 +382,7 @@ QRect QuizView::revealArea() const
 void QuizView::showAutomaticAnswer()
 {
     m_autoTimer.stop();
-    if (!questionShown() || m_busy || !isVisible() || !m_settings.showHint())
+    if (!questionShown() || m_busy || !isVisible() || !m_settings.showHint() || slideshowRunning())
         return;
     if (m_settings.funFlag(funflags::kHintSound))
         m_sounds.playEventSound(EventSounds::Hint, true);
@@ -379,11 +414,19 @@ void QuizView::reverse()
 
 void QuizView::setQuizMode(int quizMode)
 {
-    if (quizMode < 0 || quizMode > 2)
+    if (quizMode < 0 || quizMode > 3 || slideshowRunning())
         return;
     m_settings.setQuizMode(quizMode);
     start();
     emit stateChanged();
+}
+
+void QuizView::toggleSlideshow()
+{
+    if (m_busy || m_match->isBusy())
+        return;
+    m_autoTimer.stop();
+    m_slideshow->toggle();
 }
 
 void QuizView::toggleAnimateNewQuestion()
@@ -415,6 +458,7 @@ void QuizView::rebuildScreen()
     m_look = QuizLook(m_settings);
     if (questionShown())
         m_screen.relayout(m_session->current(), m_look, screenInput());
+    m_match->listChanged();
     render();
 }
 
@@ -431,6 +475,12 @@ bool QuizView::runCommand(int id)
     case CmdTrueFalse:
     case CmdTypeIn:
         setQuizMode(id - CmdMultipleChoice);
+        return true;
+    case CmdMatching:
+        setQuizMode(static_cast<int>(QuizMode::Matching));
+        return true;
+    case CmdSlideshow:
+        toggleSlideshow();
         return true;
     case CmdAnimate:
         toggleAnimateNewQuestion();
@@ -502,18 +552,41 @@ void QuizView::showQuestionNotes()
 
 void QuizView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (slideshowRunning())
+        m_slideshow->advance();
+    else if (m_started && matching())
+        m_match->press(event->position().toPoint());
+    else
         press(event->position().toPoint());
+}
+
+void QuizView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!slideshowRunning() && m_started && matching())
+        m_match->move(event->position().toPoint());
 }
 
 void QuizView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (slideshowRunning())
+        return;
+    if (m_started && matching())
+        m_match->release(event->position().toPoint());
+    else
         release();
 }
 
 void QuizView::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The second click of a quick pair moves a slideshow on and starts a line on the board.
+    if (event->button() == Qt::LeftButton && (slideshowRunning() || (m_started && matching()))) {
+        mousePressEvent(event);
+        return;
+    }
     if (event->button() != Qt::LeftButton || !questionShown() || m_busy || m_state == ScreenState::Slideshow)
         return;
     const QPoint p = event->position().toPoint();
@@ -543,6 +616,10 @@ void QuizView::keyPressEvent(QKeyEvent* event)
         emit helpRequested(QuizHelpContext);
         return;
     }
+    if (slideshowRunning() && m_slideshow->key(event->key()))
+        return;
+    if (m_started && matching() && !m_busy && m_match->key(event->key()))
+        return;
     if (event->key() == Qt::Key_Escape) {
         m_stopReveal = m_revealing;
         return;

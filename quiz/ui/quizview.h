@@ -13,9 +13,11 @@
 #include "quiz/engine/feedbackplan.h"
 #include "quiz/engine/quizsession.h"
 #include "quiz/ui/feedbackplayer.h"
+#include "quiz/ui/matchscreen.h"
 #include "quiz/ui/quizcanvas.h"
 #include "quiz/ui/quizlook.h"
 #include "quiz/ui/quizscreen.h"
+#include "quiz/ui/slideshow.h"
 
 class QDialog;
 
@@ -30,7 +32,10 @@ class PairList;
 /// painted into a QuizCanvas that paintEvent copies, and the feedback after an answer is played by a
 /// FeedbackPlayer; feedback, transitions and animations run synchronously through the Pauser, so the
 /// exact timeline is testable without a screen.
-class QuizView : public QWidget, private FeedbackPlayer::Host
+class QuizView : public QWidget,
+                 private FeedbackPlayer::Host,
+                 private MatchScreen::Host,
+                 private Slideshow::Host
 {
     Q_OBJECT
 public:
@@ -47,6 +52,7 @@ public:
         CmdFunnySounds = 32832,
         CmdHelp = 32833,
         CmdAnimate = 32838,
+        CmdSlideshow = 32847,
         CmdChangeLayout = 32840,
         CmdMultipleChoice = 32866,
         CmdTrueFalse = 32867,
@@ -74,7 +80,7 @@ public:
 
     QuizSession* session() const { return m_session.get(); }
     const QuizScreen& screen() const { return m_screen; }
-    const QuizLook& look() const { return m_look; }
+    const QuizLook& look() const override { return m_look; }
     bool quizStarted() const { return m_started; }
     ScreenState screenState() const override { return m_state; }
     QString statusText() const;
@@ -90,12 +96,21 @@ public:
     bool runCommand(int id);
     /// Paints the whole screen as it is now into the back buffer.
     void render() override;
+    /// The matching board (quiz mode 3) and the slideshow, each running on this screen.
+    const MatchScreen& matchScreen() const { return *m_match; }
+    const Slideshow& slideshow() const { return *m_slideshow; }
+    /// Tests step the automatic show with tick() instead of waiting for its timer.
+    Slideshow& slideshow() { return *m_slideshow; }
+    /// The open list's name, for the slideshow's title.
+    void setListTitle(const QString& title) { m_listTitle = title; }
 
 public slots:
     void start();
     void reverse();
-    /// 0 Multiple-choice, 1 True/False, 2 Type-in; then Start. Matching is not part of this screen.
+    /// 0 Multiple-choice, 1 True/False, 2 Type-in, 3 Matching; then Start.
     void setQuizMode(int mode);
+    /// "S&lideshow": starts the slideshow, or stops it when it runs.
+    void toggleSlideshow();
     void toggleAnimateNewQuestion();
     /// "Mute all Brainlark sounds": every sound of the quiz, event and pair sounds alike.
     void toggleMute();
@@ -126,6 +141,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -146,6 +162,20 @@ private:
     void focusMainWindow() override;
     void flipAlertSide() override { m_alertSide = !m_alertSide; }
     void setScreenState(ScreenState state) override { m_state = state; }
+
+    // What the matching board and the slideshow leave to the view.
+    QuizCanvas& canvas() override { return m_canvas; }
+    QuizAnimator& animator() override { return m_feedback->animator(); }
+    TransitionEffect& transition() override { return m_feedback->transition(); }
+    void statisticsChanged() override { emit listStatusChanged(); }
+    void announce(const QString& name) override { setAccessibleName(name); }
+    bool isActiveView() const override { return isVisible(); }
+    QString listTitle() const override { return m_listTitle; }
+    void slideshowStateChanged() override { emit stateChanged(); }
+    void startQuiz() override { start(); }
+    bool matching() const { return mode() == QuizMode::Matching; }
+    bool slideshowRunning() const { return m_slideshow->isRunning(); }
+    void startMatching();
 
     void buildQuestion();
     void showQuestion();
@@ -175,6 +205,9 @@ private:
     QuizScreen m_screen;
     QuizCanvas m_canvas;
     std::unique_ptr<FeedbackPlayer> m_feedback;
+    std::unique_ptr<MatchScreen> m_match;
+    std::unique_ptr<Slideshow> m_slideshow;
+    QString m_listTitle;
     QTimer m_autoTimer;
     std::function<int(QDialog&)> m_runDialog;
     std::function<void(int)> m_router;

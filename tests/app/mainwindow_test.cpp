@@ -360,6 +360,24 @@ private slots:
         QCOMPARE(m_doc->list()->pairs()[0].right(), 2);
     }
 
+    void slideshowNeedsAPairAndItsButtonShowsStopWhileItRuns()
+    {
+        m_frame->setCommandHandler(cmd::Slideshow, [] {});
+        QVERIFY(!enabled(cmd::Slideshow));
+        QVERIFY(m_doc->loadList(writeList("One", 1), ListDocument::OpenList));
+        QVERIFY(enabled(cmd::Slideshow));
+        const QImage start = QIcon(":/icons/slideshow-start.png").pixmap(16).toImage();
+        const QImage stop = QIcon(":/icons/slideshow-stop.png").pixmap(16).toImage();
+        QVERIFY(start != stop);
+        bool running = true;
+        m_frame->setSlideshowRunning([&running] { return running; });
+        m_frame->updateCommandStates();
+        QCOMPARE(m_frame->action(cmd::Slideshow)->icon().pixmap(16).toImage(), stop);
+        running = false;
+        m_frame->updateCommandStates();
+        QCOMPARE(m_frame->action(cmd::Slideshow)->icon().pixmap(16).toImage(), start);
+    }
+
     void viewNotesShowsTheGuideThenTheNotes()
     {
         QVERIFY(m_doc->loadList(writeList("Noted", 5, 0, "Read me"), ListDocument::OpenList));

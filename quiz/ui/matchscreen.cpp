@@ -1,0 +1,303 @@
+#include "quiz/ui/matchscreen.h"
+
+#include <QPainter>
+#include <optional>
+
+#include "core/pairlist.h"
+#include "quiz/engine/matchboard.h"
+#include "quiz/ui/listtext.h"
+#include "quiz/ui/quizcanvas.h"
+#include "quiz/ui/quizlook.h"
+#include "quiz/ui/transitioneffect.h"
+#include "services/eventsounds.h"
+#include "services/pauser.h"
+#include "services/prompter.h"
+#include "settings/appsettings.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+std::optional<MatchKeyboard::Key> keyboardKey(int key)
+{
+    using K = MatchKeyboard::Key;
+    switch (key) {
+    case Qt::Key_Up:
+        return K::Up;
+    case Qt::Key_Down:
+        return K::Down;
+    case Qt::Key_Left:
+        return K::Left;
+    case Qt::Key_Right:
+        return K::Right;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return K::Enter;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        return K::Delete;
+    case Qt::Key_Escape:
+        return K::Escape;
+    case Qt::Key_T:
+        return K::Try;
+    case Qt::Key_S:
+        return K::Skip;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+MatchScreen::MatchScreen(Host& host, AppSettings& settings, const Services& services, EventSounds& sounds)
+    : m_host(host), m_settings(settings), m_services(services), m_sounds(sounds)
+{
+    TransitionTarget target;
+    target.grabScreen = [this] { return m_host.canvas().image().copy(); };
+    target.paintBackground = [this](QPainter& painter, const QRect& area) {
+        m_host.canvas().paintBackground(painter, area, m_host.look());
+    };
+    target.backgroundIsPlain = [this] { return BackgroundPainter::isPlain(m_host.look().background); };
+    target.present = [this](const QImage& frame) {
+        m_host.canvas().image() = frame.copy();
+        m_host.present();
+    };
+    target.setScreenState = [this](ScreenState state) { m_host.setScreenState(state); };
+    target.playSound = [this] { m_sounds.playEventSound(EventSounds::Transition, true); };
+    m_transition = std::make_unique<TransitionEffect>(target, *services.random, *services.pauser);
+}
+
+MatchScreen::~MatchScreen() = default;
+
+void MatchScreen::setList(PairList* list)
+{
+    m_list = list;
+    m_ratings.invalidate();
+    m_game.newRound(MatchBoard());
+    m_keyboard.reset();
+}
+
+void MatchScreen::listChanged()
+{
+    m_ratings.invalidate();
+    if (m_list && !m_game.board().fits(*m_list))
+        newRound();
+}
+
+AppFlags MatchScreen::flags() const
+{
+    return AppFlags(m_settings.funFlags(), m_settings.funFlags2());
+}
+
+MatchLayout MatchScreen::layout() const
+{
+    const QImage& image = m_host.canvas().image();
+    return MatchLayout(image.width(), image.height(), m_game.rows());
+}
+
+MatchPainter::Scene MatchScreen::scene() const
+{
+    MatchPainter::Scene scene;
+    scene.game = &m_game;
+    scene.list = m_list;
+    scene.keyboard = &m_keyboard;
+    scene.layout = layout();
+    scene.colours = {m_settings.matchColorInit(), m_settings.matchColorRight(), m_settings.matchColorWrong()};
+    return scene;
+}
+
+void MatchScreen::start()
+{
+    if (m_busy)
+        return;
+    m_ratings.invalidate();
+    newRound();
+}
+
+void MatchScreen::newRound()
+{
+    if (!m_list)
+        return;
+    const auto selection = static_cast<SelectionMode>(m_settings.questionSelectionMode());
+    m_game.newRound(MatchBoard::build(*m_list, m_settings.matchQuizRows(), selection, *m_services.random,
+                                      &m_ratings));
+    m_keyboard.reset();
+    m_host.setScreenState(ScreenState::Running);
+    render();
+    m_host.announce(focusName());
+}
+
+void MatchScreen::render()
+{
+    QuizCanvas& canvas = m_host.canvas();
+    canvas.clearToBackground(m_host.look());
+    if (m_list && hasBoard() && m_game.board().fits(*m_list)) {
+        QPainter painter(&canvas.image());
+        MatchPainter::paint(painter, scene(), m_host.look());
+    }
+    m_host.present();
+}
+
+void MatchScreen::press(const QPoint& point)
+{
+    if (m_busy || !hasBoard())
+        return;
+    m_keyboard.hide();
+    const MatchLayout board = layout();
+    const Point p{point.x(), point.y()};
+    if (board.tryButton().contains(p)) {
+        pressTry();
+        return;
+    }
+    if (board.skipButton().contains(p)) {
+        pressSkip();
+        return;
+    }
+    const MatchBox box = board.hitTest(p);
+    if (!box.isValid()) {
+        render(); // the focus went away
+        return;
+    }
+    render();
+    m_board = m_host.canvas().image().copy();
+    m_game.beginDrag(box, p);
+}
+
+void MatchScreen::move(const QPoint& point)
+{
+    if (!m_game.isDragging())
+        return;
+    m_game.dragTo({point.x(), point.y()});
+    // The band is drawn afresh over the board each time: drawing it twice would put the board back.
+    QImage& image = m_host.canvas().image();
+    image = m_board.copy();
+    QPainter painter(&image);
+    const Point from = m_game.dragStart();
+    MatchPainter::paintRubberBand(painter, QPoint(from.x, from.y), point);
+    painter.end();
+    m_host.present();
+}
+
+void MatchScreen::release(const QPoint& point)
+{
+    if (m_game.isDragging()) {
+        m_game.endDrag(layout().hitTest({point.x(), point.y()}));
+        m_board = QImage();
+        render();
+        return;
+    }
+    if (m_game.buttonState() != MatchGame::ButtonState::Idle)
+        playRelease();
+}
+
+bool MatchScreen::key(int key)
+{
+    const std::optional<MatchKeyboard::Key> mapped = keyboardKey(key);
+    if (!mapped || !hasBoard())
+        return false;
+    if (m_busy || m_game.isDragging())
+        return true;
+    switch (m_keyboard.press(*mapped, m_game)) {
+    case MatchKeyboard::Effect::PressTry:
+        pressTry();
+        break;
+    case MatchKeyboard::Effect::PressSkip:
+        pressSkip();
+        break;
+    default:
+        render();
+        m_host.announce(focusName());
+        return true;
+    }
+    // A key presses and releases the button at once.
+    if (m_game.buttonState() != MatchGame::ButtonState::Idle)
+        playRelease();
+    return true;
+}
+
+void MatchScreen::pressTry()
+{
+    if (!m_list)
+        return;
+    if (m_game.pressTry(*m_list, flags(), &m_ratings) == MatchGame::TryResult::Incomplete) {
+        m_services.prompter->message(QString::fromLatin1(MatchGame::ConnectAllText), Prompter::Icon::None,
+                                     Prompter::Buttons::Ok);
+        return;
+    }
+    render();
+    m_host.statisticsChanged();
+}
+
+void MatchScreen::pressSkip()
+{
+    m_game.pressSkip();
+    render();
+}
+
+void MatchScreen::playRelease()
+{
+    m_busy = true;
+    const std::vector<FeedbackStep> steps = MatchGame::releaseSteps(m_game.buttonState(), flags());
+    for (const FeedbackStep& step : steps)
+        runStep(step);
+    m_busy = false;
+}
+
+void MatchScreen::runStep(const FeedbackStep& step)
+{
+    using A = FeedbackStep::Action;
+    switch (step.action) {
+    case A::RestoreHitBox:
+        m_game.release();
+        render();
+        break;
+    case A::PlaySound:
+        m_sounds.playEventSound(static_cast<EventSounds::Event>(step.sound), step.async);
+        break;
+    case A::Pause:
+        if (step.ms > 0)
+            m_services.pauser->pause(step.ms);
+        break;
+    case A::Transition:
+        runTransition(step.ms);
+        break;
+    case A::ShowNextQuestion:
+        newRound();
+        break;
+    default: // the quiz's own steps do not occur in a matching round
+        break;
+    }
+}
+
+void MatchScreen::runTransition(int ms)
+{
+    m_transition->chooseDirection(-1);
+    m_transition->run(-1, m_settings.quizBackgroundColor(), ms);
+    m_host.canvas().clearToBackground(m_host.look());
+    m_host.present();
+}
+
+QString MatchScreen::accessibleName(MatchBox box) const
+{
+    if (!m_list || !hasBoard() || box.row < 0 || box.row >= m_game.rows() || !m_game.board().fits(*m_list))
+        return {};
+    const MatchBoard& board = m_game.board();
+    const bool question = box.column == MatchBox::Questions;
+    const QString text = ListText::toQString(question ? board.questionText(*m_list, box.row)
+                                                      : board.answerText(*m_list, box.row));
+    QString name = (question ? QStringLiteral("Question %1 of %2: %3") : QStringLiteral("Answer %1 of %2: %3"))
+                       .arg(box.row + 1)
+                       .arg(m_game.rows())
+                       .arg(text);
+    const MatchBox partner = m_game.partnerOf(box);
+    if (partner.isValid())
+        name += (question ? QStringLiteral(", connected to answer %1") : QStringLiteral(", connected to question %1"))
+                    .arg(partner.row + 1);
+    if (m_keyboard.picked() == box)
+        name += QStringLiteral(", picked");
+    return name;
+}
+
+} // namespace brainlark

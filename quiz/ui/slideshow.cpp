@@ -1,0 +1,350 @@
+#include "quiz/ui/slideshow.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "core/mediapath.h"
+#include "core/pairlist.h"
+#include "quiz/engine/textbox.h"
+#include "quiz/ui/flashcard.h"
+#include "quiz/ui/listtext.h"
+#include "quiz/ui/quizanimator.h"
+#include "quiz/ui/quizcanvas.h"
+#include "quiz/ui/quizlook.h"
+#include "quiz/ui/textboxpainter.h"
+#include "quiz/ui/transitioneffect.h"
+#include "services/eventsounds.h"
+#include "services/guidemessages.h"
+#include "services/pauser.h"
+#include "settings/appsettings.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+const QColor kOpeningColour(0, 128, 0);
+const HslColor kTitleShadow(111, 111, 111);
+const HslColor kSlideshowShadow(111, 112, 211);
+constexpr int kTitleRise = 30;
+// The title's text colours: palette slots that stay light on every skin, readable on the opening green.
+constexpr int kTitleSlot = 1;
+constexpr int kSlideshowSlot = 19;
+constexpr int kCardMargin = 10;
+
+// The title's shadow layers appear one by one: each pause first shows what is drawn so far.
+class PresentingPauser : public Pauser
+{
+public:
+    PresentingPauser(Slideshow::Host& host, Pauser& pauser) : m_host(host), m_pauser(pauser) {}
+    void pause(int ms) override
+    {
+        m_host.present();
+        m_pauser.pause(ms);
+    }
+
+private:
+    Slideshow::Host& m_host;
+    Pauser& m_pauser;
+};
+
+} // namespace
+
+Slideshow::Slideshow(Host& host, AppSettings& settings, const Services& services, EventSounds& sounds,
+                     GuideMessages& guides)
+    : m_host(host), m_settings(settings), m_services(services), m_sounds(sounds), m_guides(guides)
+{
+    connect(&m_timer, &QTimer::timeout, this, &Slideshow::tick);
+}
+
+Slideshow::~Slideshow() = default;
+
+void Slideshow::setList(PairList* list)
+{
+    if (m_running)
+        finish(false);
+    m_list = list;
+}
+
+void Slideshow::toggle()
+{
+    if (m_running)
+        stop();
+    else
+        start();
+}
+
+void Slideshow::pause(int ms)
+{
+    if (ms > 0)
+        m_services.pauser->pause(ms);
+}
+
+void Slideshow::start()
+{
+    if (m_running || !m_list || m_list->count() == 0)
+        return;
+    m_plan = SlideshowPlan(m_settings.slideshowDelay());
+    m_guides.show(GuideMessages::SlideshowStart);
+    m_running = true;
+    m_position = -1;
+    m_current = -1;
+    m_phase = Phase::Left;
+    m_host.transition().chooseDirection(-1);
+    m_host.transition().run(-1, kOpeningColour, SlideshowPlan::OpeningTransitionMs);
+    if (m_settings.funFlag(funflags::kSlideShowTitle)) {
+        showTitle();
+        pause(SlideshowPlan::AfterTitlePauseMs);
+    }
+    m_stage = m_host.canvas().image().copy();
+    m_order = SlideshowPlan::order(m_list->count(), m_settings.funFlag(funflags::kSlideRandomOrder),
+                                   *m_services.random);
+    m_host.setScreenState(ScreenState::Slideshow);
+    m_host.slideshowStateChanged();
+    if (m_plan.isManual()) {
+        pause(SlideshowPlan::BeforeFirstCardMs);
+        if (m_running && nextCard())
+            showCard(false);
+        else if (m_running)
+            finish(true);
+    } else {
+        m_timer.start(m_plan.timerPeriodMs());
+    }
+}
+
+void Slideshow::showTitle()
+{
+    QFont font(QStringLiteral("Century Gothic"));
+    font.setPixelSize(TitleFontPixels);
+    font.setWeight(QFont::Normal);
+    QImage& image = m_host.canvas().image();
+    const QPoint centre = image.rect().center();
+    struct Line {
+        QString text;
+        int rise;
+        HslColor colour;
+        HslColor shadow;
+    };
+    const Line lines[] = {
+        {m_host.listTitle(), kTitleRise, m_settings.palette().hsl(kTitleSlot), kTitleShadow},
+        {QStringLiteral(" Slideshow"), 0, m_settings.palette().hsl(kSlideshowSlot), kSlideshowShadow},
+    };
+    PresentingPauser pauser(m_host, *m_services.pauser);
+    TextBoxDrawOptions options;
+    options.pauser = &pauser;
+    options.layerPauseMs = SlideshowPlan::TitleLayerPauseMs;
+    for (const Line& line : lines) {
+        TextBox box(ListText::fromQString(line.text));
+        box.setFont(font.family().toStdString(), TitleFontPixels, 400);
+        box.setFormat(TextBox::AlignCenter | TextBox::VCenter | TextBox::SingleLine);
+        box.setTextColor(line.colour);
+        const QFontMetrics metrics(font);
+        box.fitTo(metrics.horizontalAdvance(line.text) + 4, metrics.height());
+        box.moveCenterTo({centre.x(), centre.y() - line.rise});
+        QPainter painter(&image);
+        TextBoxPainter::draw(painter, box, font, ColourScheme::from(line.shadow), options);
+    }
+    m_host.present();
+}
+
+bool Slideshow::nextCard()
+{
+    ++m_position;
+    if (!m_list || m_position >= static_cast<int>(m_order.size()))
+        return false;
+    m_current = m_order[static_cast<size_t>(m_position)];
+    if (m_current >= m_list->count())
+        return false; // the list shrank under the show
+    m_pair = m_list->pairs()[static_cast<size_t>(m_current)];
+    return true;
+}
+
+void Slideshow::tick()
+{
+    if (!m_running || m_plan.isManual() || !m_host.isActiveView())
+        return;
+    // A period that ends while a card is still on its way is remembered, as a window timer's message
+    // would wait in the queue: the next card then follows as soon as this one is done.
+    if (m_inCard) {
+        m_tickPending = true;
+        return;
+    }
+    do {
+        m_tickPending = false;
+        if (!nextCard()) {
+            finish(true);
+            return;
+        }
+        showCard(true);
+    } while (m_tickPending && m_running);
+}
+
+void Slideshow::advance()
+{
+    if (!m_running || !m_plan.isManual() || m_phase != Phase::Shown || m_inCard)
+        return;
+    m_inCard = true;
+    runSteps(SlideshowPlan::manualExit(AppFlags(m_settings.funFlags(), m_settings.funFlags2())), false);
+    m_inCard = false;
+    if (!m_running)
+        return;
+    if (nextCard())
+        showCard(false);
+    else
+        finish(true);
+}
+
+bool Slideshow::key(int key)
+{
+    if (!m_running)
+        return false;
+    if (key == Qt::Key_Escape)
+        stop();
+    else if (key == Qt::Key_Space || key == Qt::Key_Right)
+        advance();
+    return true; // the quiz's own keys rest while the show runs
+}
+
+void Slideshow::showCard(bool automatic)
+{
+    SlideshowPlan::CardInput input;
+    input.flags = AppFlags(m_settings.funFlags(), m_settings.funFlags2());
+    input.hasAnswerSound = !m_pair.soundPath(2).empty();
+    m_inCard = true;
+    runSteps(automatic ? m_plan.automaticCard(input) : m_plan.manualCard(input), automatic);
+    m_inCard = false;
+}
+
+void Slideshow::runSteps(const std::vector<SlideshowPlan::Step>& steps, bool numbered)
+{
+    for (const SlideshowPlan::Step& step : steps) {
+        if (!m_running)
+            return;
+        runStep(step, numbered);
+    }
+}
+
+void Slideshow::runStep(const SlideshowPlan::Step& step, bool numbered)
+{
+    using A = SlideshowPlan::Step::Action;
+    switch (step.action) {
+    case A::DrawCard:
+        m_answerShown = !m_settings.funFlag(funflags::kSlideDelayAnswer);
+        m_phase = Phase::Drawing;
+        drawCard(step.ms, numbered);
+        m_phase = Phase::Shown;
+        break;
+    case A::Pause:
+        pause(step.ms);
+        break;
+    case A::PlayQuestionSound:
+    case A::PlayAnswerSound: {
+        const QString path = pairSound(step.action == A::PlayQuestionSound ? 1 : 2);
+        if (!path.isEmpty())
+            m_sounds.playPairSound(path, true);
+        break;
+    }
+    case A::ShowAnswer:
+        m_answerShown = true;
+        drawCard(0, numbered);
+        break;
+    case A::CardLeaves:
+        m_phase = Phase::Leaving;
+        cardLeaves(step.ms, numbered);
+        m_phase = Phase::Left;
+        break;
+    }
+}
+
+FlashCard Slideshow::makeCard(bool numbered) const
+{
+    const QuizLook& look = m_host.look();
+    FlashCard card(FlashCard::loadPicture(m_settings.installPath()), look.cardFont, look.cardColour,
+                   look.cardQuestion, look.cardAnswer);
+    card.setTexts(ListText::toQString(m_pair.shownQuestion()),
+                  m_answerShown ? ListText::toQString(m_pair.shownAnswer()) : QString());
+    card.fitInto(m_host.canvas().image().size());
+    card.setNumber(numbered ? m_position + 1 : 0);
+    return card;
+}
+
+void Slideshow::ensureStage()
+{
+    const QImage& image = m_host.canvas().image();
+    if (m_stage.size() != image.size())
+        m_stage = m_host.canvas().backgroundOnly(m_host.look());
+}
+
+void Slideshow::drawCard(int entryMs, bool numbered)
+{
+    ensureStage();
+    const FlashCard card = makeCard(numbered);
+    QImage& image = m_host.canvas().image();
+    const QPoint place = card.centredIn(image.size());
+    if (entryMs > 0) {
+        // In from the right edge.
+        m_host.animator().slideCard(m_stage, card, QPoint(image.width() + kCardMargin, place.y()), place, entryMs);
+        return;
+    }
+    image = m_stage.copy();
+    QPainter painter(&image);
+    card.draw(painter, place);
+    painter.end();
+    m_host.present();
+}
+
+void Slideshow::cardLeaves(int ms, bool numbered)
+{
+    ensureStage();
+    const FlashCard card = makeCard(numbered);
+    QImage& image = m_host.canvas().image();
+    const QPoint place = card.centredIn(image.size());
+    // Out over the left edge.
+    m_host.animator().slideCard(m_stage, card, place, QPoint(-card.size().width() - kCardMargin, place.y()), ms);
+    image = m_stage.copy();
+    m_host.present();
+}
+
+void Slideshow::render()
+{
+    if (!m_running || m_inCard)
+        return;
+    if (m_phase == Phase::Shown && m_current >= 0) {
+        drawCard(0, !m_plan.isManual());
+        return;
+    }
+    ensureStage();
+    m_host.canvas().image() = m_stage.copy();
+    m_host.present();
+}
+
+QString Slideshow::pairSound(int which) const
+{
+    const std::string path = m_pair.soundPath(which);
+    if (path.empty())
+        return {};
+    const std::string full = joinMediaPath(m_settings.installPath().toStdString(), "quiz_sounds", path);
+    return QString::fromStdString(resolveCaseInsensitive(full));
+}
+
+void Slideshow::stop()
+{
+    if (m_running)
+        finish(true);
+}
+
+void Slideshow::finish(bool restartQuiz)
+{
+    m_current = -1;
+    m_timer.stop();
+    m_running = false;
+    m_tickPending = false;
+    m_phase = Phase::Left;
+    m_host.setScreenState(ScreenState::Running);
+    m_host.slideshowStateChanged();
+    if (restartQuiz)
+        m_host.startQuiz();
+}
+
+} // namespace brainlark

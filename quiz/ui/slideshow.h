@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <vector>
+
+#include "core/pair.h"
+#include "quiz/engine/slideshowplan.h"
+#include "quiz/ui/screenstate.h"
+#include "services/services.h"
+
+namespace brainlark
+{
+
+class AppSettings;
+class EventSounds;
+class FlashCard;
+class GuideMessages;
+class PairList;
+class QuizAnimator;
+class QuizCanvas;
+class QuizLook;
+class TransitionEffect;
+
+/// Shows every pair of the list as a flashcard, one after the other: automatically at the pace of the
+/// "slideshow delay" (a timer), or card by card on a click, Space or Right. Runs on the quiz screen while
+/// its screen state is Slideshow; every pause, sound and animation of a card goes through the services, so
+/// a test sees the whole timeline without waiting.
+class Slideshow : public QObject
+{
+    Q_OBJECT
+public:
+    /// Where the current card is: being drawn, leaving, on the screen, gone.
+    enum class Phase : int { Drawing = 0, Leaving = 1, Shown = 2, Left = 3 };
+
+    /// What the slideshow needs from the quiz view.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        virtual QuizCanvas& canvas() = 0;
+        virtual const QuizLook& look() const = 0;
+        virtual QuizAnimator& animator() = 0;
+        virtual TransitionEffect& transition() = 0;
+        virtual void present() = 0;
+        virtual void setScreenState(ScreenState state) = 0;
+        /// Cards move on only while the quiz screen is the window's active view.
+        virtual bool isActiveView() const = 0;
+        /// The list's name, shown in the title.
+        virtual QString listTitle() const = 0;
+        /// The show began or ended (the frame swaps its toolbar picture).
+        virtual void slideshowStateChanged() = 0;
+        /// The show ended: the quiz goes on with a fresh question.
+        virtual void startQuiz() = 0;
+    };
+
+    static constexpr int TitleFontPixels = 28;
+
+    Slideshow(Host& host, AppSettings& settings, const Services& services, EventSounds& sounds,
+              GuideMessages& guides);
+    ~Slideshow() override;
+
+    /// The list to show (not owned). A running show ends without a new question.
+    void setList(PairList* list);
+
+    bool isRunning() const { return m_running; }
+    /// The command: starts the show, or stops it when it runs.
+    void toggle();
+    void start();
+    /// Ends the show and starts a fresh question.
+    void stop();
+
+    /// Timer 103: the next automatic card, or the end.
+    void tick();
+    /// Manual mode: the card leaves and the next one comes (a click, Space or Right).
+    void advance();
+    /// Space and Right advance a manual show, Escape stops any; returns whether the key was used.
+    bool key(int key);
+    /// Paints the current card again (a manual show after a resize or an uncovering).
+    void render();
+
+    bool isManual() const { return m_plan.isManual(); }
+    const std::vector<int>& order() const { return m_order; }
+    /// Index into the order; −1 before the first card.
+    int position() const { return m_position; }
+    /// The list index of the card on the screen; −1 when stopped.
+    int currentPair() const { return m_current; }
+    Phase phase() const { return m_phase; }
+    bool answerShown() const { return m_answerShown; }
+    const QTimer& timer() const { return m_timer; }
+
+private:
+    void showTitle();
+    bool nextCard();
+    void showCard(bool automatic);
+    void runSteps(const std::vector<SlideshowPlan::Step>& steps, bool numbered);
+    void runStep(const SlideshowPlan::Step& step, bool numbered);
+    void drawCard(int entryMs, bool numbered);
+    void cardLeaves(int ms, bool numbered);
+    void finish(bool restartQuiz);
+    FlashCard makeCard(bool numbered) const;
+    QString pairSound(int which) const;
+    void pause(int ms);
+    void ensureStage();
+
+    Host& m_host;
+    AppSettings& m_settings;
+    Services m_services;
+    EventSounds& m_sounds;
+    GuideMessages& m_guides;
+    PairList* m_list = nullptr;
+    SlideshowPlan m_plan{0};
+    QTimer m_timer;
+    QImage m_stage; // what lies under the cards
+    std::vector<int> m_order;
+    Pair m_pair; // the card's pair, copied: the list may change under a running card
+    int m_position = -1;
+    int m_current = -1;
+    Phase m_phase = Phase::Left;
+    bool m_running = false;
+    bool m_inCard = false;
+    bool m_tickPending = false;
+    bool m_answerShown = false;
+};
+
+} // namespace brainlark
