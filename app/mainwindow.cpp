@@ -44,6 +44,8 @@ constexpr int Separator = 0;
 constexpr int PaneWidths[4] = {210, 145, 145, 50};
 constexpr int ShowMaximized = 3;
 constexpr int ShowNormal = 1;
+// Where an action keeps its own status tip while "not available" stands in for it.
+const char* const TipProperty = "commandTip";
 
 } // namespace
 
@@ -95,6 +97,7 @@ QAction* MainWindow::makeAction(const CommandSpec& command)
     auto* action = new QAction(QString::fromUtf8(command.label), this);
     action->setData(command.id);
     action->setStatusTip(QString::fromUtf8(command.tip));
+    action->setProperty(TipProperty, QString::fromUtf8(command.tip));
     if (command.icon)
         action->setIcon(
             QIcon(QStringLiteral(":/icons/") + QLatin1String(command.icon) + QStringLiteral(".png")));
@@ -501,8 +504,9 @@ void MainWindow::updateCommandStates()
     for (const auto& [id, command] : m_actions) {
         const bool available = hasHandler(id);
         command->setEnabled(available && ruleAllows(id));
-        if (!available)
-            command->setStatusTip(QString::fromLatin1(NotAvailableTip));
+        // A command that gets its handler later (the quiz view's) gets its own tip back.
+        command->setStatusTip(available ? command->property(TipProperty).toString()
+                                        : QString::fromLatin1(NotAvailableTip));
     }
     updateRadioMarks();
     updatePlaceholder();

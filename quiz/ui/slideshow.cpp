@@ -28,9 +28,12 @@ const QColor kOpeningColour(0, 128, 0);
 const HslColor kTitleShadow(111, 111, 111);
 const HslColor kSlideshowShadow(111, 112, 211);
 constexpr int kTitleRise = 30;
-// The title's text colours: palette slots that stay light on every skin, readable on the opening green.
-constexpr int kTitleSlot = 1;
-constexpr int kSlideshowSlot = 19;
+// The title's text colours, palette slots that are light (on the opening green) or dark (on a light
+// background picture or colour) on every skin.
+constexpr int kLightTitleSlot = 1;
+constexpr int kLightSlideshowSlot = 19;
+constexpr int kDarkTitleSlot = 16;
+constexpr int kDarkSlideshowSlot = 2;
 constexpr int kCardMargin = 10;
 
 // The title's shadow layers appear one by one: each pause first shows what is drawn so far.
@@ -120,6 +123,9 @@ void Slideshow::showTitle()
     font.setWeight(QFont::Normal);
     QImage& image = m_host.canvas().image();
     const QPoint centre = image.rect().center();
+    // The title must stand out from whatever the opening transition left behind it.
+    const bool darkScreen = QColor(image.pixel(centre)).lightnessF() < 0.5;
+    const SkinPalette& palette = m_settings.palette();
     struct Line {
         QString text;
         int rise;
@@ -127,8 +133,9 @@ void Slideshow::showTitle()
         HslColor shadow;
     };
     const Line lines[] = {
-        {m_host.listTitle(), kTitleRise, m_settings.palette().hsl(kTitleSlot), kTitleShadow},
-        {QStringLiteral(" Slideshow"), 0, m_settings.palette().hsl(kSlideshowSlot), kSlideshowShadow},
+        {m_host.listTitle(), kTitleRise, palette.hsl(darkScreen ? kLightTitleSlot : kDarkTitleSlot), kTitleShadow},
+        {QStringLiteral(" Slideshow"), 0, palette.hsl(darkScreen ? kLightSlideshowSlot : kDarkSlideshowSlot),
+         kSlideshowShadow},
     };
     PresentingPauser pauser(m_host, *m_services.pauser);
     TextBoxDrawOptions options;

@@ -362,7 +362,9 @@ private slots:
 
     void slideshowNeedsAPairAndItsButtonShowsStopWhileItRuns()
     {
+        QCOMPARE(m_frame->action(cmd::Slideshow)->statusTip(), QString(MainWindow::NotAvailableTip));
         m_frame->setCommandHandler(cmd::Slideshow, [] {});
+        QCOMPARE(m_frame->action(cmd::Slideshow)->statusTip(), QStringLiteral("Slideshow"));
         QVERIFY(!enabled(cmd::Slideshow));
         QVERIFY(m_doc->loadList(writeList("One", 1), ListDocument::OpenList));
         QVERIFY(enabled(cmd::Slideshow));
