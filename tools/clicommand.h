@@ -25,6 +25,9 @@ std::vector<CliCommand> listCommands();
 /// Report commands: export-html, export-rtf, export-pdb.
 std::vector<CliCommand> reportCommands();
 
+/// Backup commands: backups.
+std::vector<CliCommand> backupCommands();
+
 /// Runs argv as brainlark-cli would (argv[0] is the program name).
 int runCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err);
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -8,7 +9,7 @@
 #include "core/filereader.h"
 #include "core/flyarchive.h"
 #include "core/textexport.h"
-#include "core/textimport.h"
+#include "core/importreader.h"
 #include "tools/cliargs.h"
 #include "tools/clicommand.h"
 #include "tools/clicommon.h"
@@ -34,6 +35,13 @@ bool saveList(const std::string& path, PairList& list, const std::string& stamp,
         return true;
     err << "brainlark-cli: " << path << ": " << error << '\n';
     return false;
+}
+
+bool readFile(const std::string& path, std::string& bytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return static_cast<bool>(file) || file.eof();
 }
 
 bool saveText(const std::string& path, const std::string& text, std::ostream& err)
@@ -81,14 +89,48 @@ int build(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
     return saveList(args.positionals()[1], list, stampFor(args), err) ? Success : FileError;
 }
 
+// The skipped lines and the texts a list cannot hold, one line each on standard error.
+void reportImport(const std::string& in, const ImportResult& result, std::ostream& err)
+{
+    // Comments are meant to be skipped; every other skipped line is named.
+    for (const SkippedLine& line : result.skipped)
+        if (line.reason != SkipReason::Comment)
+            err << in << ':' << line.line << ": skipped (" << ImportReader::reasonText(line.reason)
+                << "): " << line.text << '\n';
+    for (const LossyText& text : result.lossy)
+        err << in << ':' << text.line << ": a Q&A-list cannot hold " << text.characters << " (becomes ?): "
+            << text.text << '\n';
+}
+
 int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
 {
-    const CliArgs args(raw, {"--stamp"});
-    if (!expectArgs(args, 2, "brainlark-cli import-text IN.txt OUT.fly [--stamp TEXT]", err))
+    const CliArgs args(raw, {"--stamp", "--format"});
+    if (!expectArgs(args, 2, "brainlark-cli import-text IN.txt OUT.fly [--format tsv|csv|at] [--stamp TEXT]",
+                    err))
         return UsageError;
+    ImportFormat format = ImportFormat::At;
+    if (args.has("--format") && !ImportReader::parseFormat(args.value("--format"), format)) {
+        err << "brainlark-cli: unknown format '" << args.value("--format") << "' (tsv, csv or at)\n";
+        return UsageError;
+    }
     const std::string& in = args.positionals()[0];
+    std::string bytes;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(in, ec) || !readFile(in, bytes)) {
+        err << "brainlark-cli: " << in << ": cannot open the file\n";
+        return FileError;
+    }
+    ImportOptions options = ImportReader::detect(bytes);
+    if (args.has("--format") && format != options.format) {
+        options.format = format;
+        options.separator = ImportReader::defaultSeparator(format);
+    }
+    const ImportResult result = ImportReader::read(bytes, options);
+    reportImport(in, result, err);
+    err << in << ": read as " << ImportReader::formatName(options.format) << ", "
+        << ImportReader::encodingName(options.encoding) << '\n';
     PairList list;
-    const int count = TextImport::importFile(list, in);
+    const int count = ImportReader::appendTo(result, list);
     if (count < 5) {
         // The program refuses such files as well: a quiz needs at least five pairs.
         err << "brainlark-cli: Sorry, file " << in << " does not contain a valid Q&A-list. (" << count
@@ -149,10 +191,13 @@ std::vector<CliCommand> listCommands()
          "be compared byte for byte.\n",
          build},
         {"import-text", "make a list from a text file",
-         "usage: brainlark-cli import-text IN.txt OUT.fly [--stamp TEXT]\n\nReads pairs from a text file, "
-         "one "
-         "per line: question @ answer [@ wrong answer ...] [@ [pic1] picture]. Lines starting with # are "
-         "comments; the first empty line ends the import. UTF-8 files are converted.\n",
+         "usage: brainlark-cli import-text IN.txt OUT.fly [--format tsv|csv|at] [--stamp TEXT]\n\n"
+         "Reads pairs from a text file, one per line. Formats: tsv (question TAB answer, as other trainers "
+         "export), csv (comma- or semicolon-separated, with \"quoted\" fields), at (question @ answer [@ wrong "
+         "answer ...] [@ [pic1] picture]; the first empty line ends it). Without --format the format and "
+         "separator are detected. The encoding is detected: UTF-8 with or without byte-order mark, UTF-16 "
+         "with byte-order mark, otherwise Windows-1252. Lines starting with # are comments. Skipped lines "
+         "and characters a list cannot hold are reported on standard error.\n",
          importText},
         {"export-text", "write questions and answer key as text",
          "usage: brainlark-cli export-text LIST.fly OUT.txt\n\nWrites a numbered question sheet followed by "

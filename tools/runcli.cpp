@@ -11,6 +11,8 @@ static std::vector<CliCommand> allCommands()
     std::vector<CliCommand> commands = listCommands();
     for (CliCommand& c : reportCommands())
         commands.push_back(std::move(c));
+    for (CliCommand& c : backupCommands())
+        commands.push_back(std::move(c));
     return commands;
 }
 

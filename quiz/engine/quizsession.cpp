@@ -15,6 +15,7 @@ void QuizSession::setList(PairList& list)
     m_list = &list;
     m_wrongAnswerIndex.invalidate();
     m_current = QuizQuestion();
+    m_reason = QuestionReason();
     m_previousQuestion.clear();
     m_missed = false;
     m_reversed = false;
@@ -44,6 +45,9 @@ const QuizQuestion& QuizSession::newQuestion(SelectionMode selection, AnswerMode
     m_current = QuizQuestion::build(*m_list, request, *m_random, *m_clock, &m_wrongAnswerIndex);
     if (!m_current.isEmpty())
         m_previousQuestion = m_current.questionPair().shownQuestion();
+    m_reason = selection == SelectionMode::SmartPick && !m_current.isEmpty()
+                   ? QuestionReason::forPair(*m_list, m_current.questionIndex())
+                   : QuestionReason();
     m_missed = false;
     return m_current;
 }
@@ -72,6 +76,11 @@ AnswerOutcome QuizSession::settle(bool right, const AppFlags& flags, int32_t ale
     const int index = m_current.questionIndex();
     // The list may have been replaced or shortened under a shown question; then only the score counts.
     Pair* pair = index < m_list->count() ? m_list->at(index, PairList::Pairs) : nullptr;
+    outcome.seconds = m_current.responseSeconds();
+    if (pair != nullptr) {
+        outcome.question = pair->question();
+        outcome.answer = pair->answer();
+    }
     if (right) {
         if (pair != nullptr) {
             pair->addRight(1);

@@ -7,6 +7,7 @@
 #include "core/randomsource.h"
 #include "core/pairlist.h"
 #include "quiz/engine/appflags.h"
+#include "quiz/engine/questionreason.h"
 #include "quiz/engine/quizquestion.h"
 #include "quiz/engine/wronganswerindex.h"
 
@@ -18,6 +19,10 @@ struct AnswerOutcome {
     bool judged = false; ///< false when there was no question to judge
     bool right = false;
     bool alertDue = false; ///< a right answer reached a Smart Counter alert
+    // The judged pair as entered (empty when the list changed under the question) and the time taken.
+    std::string question;
+    std::string answer;
+    int seconds = 0;
 };
 
 /// The question cycle of one open list: the score, the previous question text, the missed flag and the
@@ -43,6 +48,8 @@ public:
     /// Builds the next question, remembers its text as the previous question and clears the missed flag.
     const QuizQuestion& newQuestion(SelectionMode selection, AnswerMode answers, QuizMode mode);
     const QuizQuestion& current() const { return m_current; }
+    /// Why the current question was asked (explained only for Smart Pick).
+    const QuestionReason& reason() const { return m_reason; }
     QuizQuestion& current() { return m_current; }
     const std::string& previousQuestion() const { return m_previousQuestion; }
     /// Takes the current question's start time; call when it has been drawn.
@@ -83,6 +90,7 @@ private:
     const Clock* m_clock;
     WrongAnswerIndex m_wrongAnswerIndex;
     QuizQuestion m_current;
+    QuestionReason m_reason;
     std::string m_previousQuestion;
     int32_t m_right = 0;
     int32_t m_wrong = 0;

@@ -217,3 +217,50 @@ TEST_F(CliTest, DumpReportsTheVersionTheFileWasWrittenWith)
     ASSERT_EQ(run({"build", path("one.json"), path("new.fly")}).code, 0);
     EXPECT_EQ(nlohmann::json::parse(run({"dump", path("new.fly")}).out)["version"], 10);
 }
+
+TEST_F(CliTest, ImportTextReadsEachFormatAndReportsSkippedLines)
+{
+    const struct {
+        const char* format; // nullptr: detected
+        std::string text;
+        const char* expectedReport;
+    } cases[] = {
+        {nullptr, "one\tuno\ntwo\tdos\nthree\ttres\nfour\tcuatro\nfive\tcinco\nsix without tab\n",
+         ":6: skipped (no separator): six without tab"},
+        {"csv", "one,uno\n\"two, too\",dos\nthree,tres\nfour,cuatro\nfive,cinco\n,empty question\n",
+         ":6: skipped (empty question)"},
+        {"at", "one@uno\ntwo@dos\nthree@tres\nfour@cuatro\nfive@cinco\n\nsix@seis\n",
+         ":7: skipped (after the empty line that ends the file)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expectedReport);
+        writeBytes(path("in.txt"), c.text);
+        std::vector<std::string> args{"import-text", path("in.txt"), path("out.fly")};
+        if (c.format)
+            args.insert(args.end(), {"--format", c.format});
+        const CliResult r = run(args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out, "5 pairs, 0 wrong answers\n");
+        EXPECT_NE(r.err.find(c.expectedReport), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(run({"import-text", path("in.txt"), path("out.fly"), "--format", "xls"}).code, 1);
+}
+
+TEST_F(CliTest, BackupsListsTheKeptVersionsOfAList)
+{
+    fs::create_directories(m_dir / "data");
+    const std::string list = (m_dir / "data" / "Greek.fly").string();
+    const CliResult none = run({"backups", list});
+    EXPECT_EQ(none.code, 0);
+    EXPECT_NE(none.out.find("no backups"), std::string::npos);
+    writeBytes(path("one.json"), kOnePair);
+    ASSERT_EQ(run({"build", path("one.json"), list}).code, 0);
+    // The folder the program would use for this list: found through the command's own message.
+    const std::string message = run({"backups", list}).out;
+    const std::string folder = message.substr(message.find(" in ") + 4, message.size() - message.find(" in ") - 5);
+    fs::create_directories(folder);
+    fs::copy_file(list, fs::path(folder) / "000003 2024-05-01 13-22-05.fly");
+    const CliResult listed = run({"backups", list, "--program-folder", m_dir.string()});
+    ASSERT_EQ(listed.code, 0) << listed.err;
+    EXPECT_EQ(listed.out.rfind("2024-05-01 13:22:05  1 pair  ", 0), 0u) << listed.out;
+}

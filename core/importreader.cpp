@@ -1,0 +1,556 @@
+#include "core/importreader.h"
+
+#include <algorithm>
+
+#include "core/cp1252.h"
+#include "core/pairlist.h"
+#include "core/textimport.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+constexpr char32_t Replacement = 0xFFFD;
+constexpr size_t SkippedTextLength = 80;
+constexpr size_t DetectionLines = 200;
+constexpr std::string_view PictureTag = "[pic1]";
+
+bool isBlank(char c)
+{
+    return c == ' ' || (static_cast<unsigned char>(c) - 9u) <= 4u;
+}
+
+std::string trimmed(std::string_view text)
+{
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to)
+{
+    for (size_t pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
+        text.replace(pos, from.size(), to);
+}
+
+// The '@' format's shorthands for Spanish letters, in the order the plain import applies them.
+void applyAccentRules(std::string& line)
+{
+    static const std::pair<std::string_view, std::string_view> Rules[] = {
+        {"n~", "\xC3\xB1"},  {"i''", "\xC3\xAD"}, {"a''", "\xC3\xA1"},
+        {"e''", "\xC3\xA9"}, {"u''", "\xC3\xBA"}, {"o''", "\xC3\xB3"},
+    };
+    for (const auto& [from, to] : Rules)
+        replaceAll(line, from, to);
+}
+
+std::string shortened(std::string_view line)
+{
+    std::string out;
+    size_t characters = 0;
+    for (size_t pos = 0; pos < line.size() && characters < SkippedTextLength; ++characters) {
+        char32_t cp = 0;
+        bool ok = false;
+        const size_t used = Cp1252::decodeUtf8(line.substr(pos), cp, ok);
+        out.append(line.substr(pos, used));
+        pos += used;
+    }
+    if (out.size() < line.size())
+        out += "\xE2\x80\xA6";
+    return out;
+}
+
+bool isValidUtf8(std::string_view bytes)
+{
+    for (size_t pos = 0; pos < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        char32_t cp = 0;
+        bool ok = false;
+        pos += Cp1252::decodeUtf8(bytes.substr(pos), cp, ok);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+std::string decodeUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t pos = 0; pos < bytes.size();) {
+        char32_t cp = 0;
+        bool ok = false;
+        const size_t used = Cp1252::decodeUtf8(bytes.substr(pos), cp, ok);
+        if (ok)
+            out.append(bytes.substr(pos, used));
+        else
+            Cp1252::appendUtf8(out, Replacement);
+        pos += used;
+    }
+    return out;
+}
+
+std::string decodeUtf16(std::string_view bytes, bool bigEndian)
+{
+    auto unit = [&](size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                Cp1252::appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        Cp1252::appendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? Replacement : u);
+    }
+    if (i < bytes.size())
+        Cp1252::appendUtf8(out, Replacement); // a lone last byte
+    return out;
+}
+
+// Cuts a text into lines; a line break is LF, CR LF or CR.
+class LineCursor
+{
+public:
+    explicit LineCursor(std::string_view text) : m_text(text) {}
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    int lineNumber() const { return m_line; }
+    std::string_view next()
+    {
+        const size_t begin = m_pos;
+        size_t end = begin;
+        while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
+            ++end;
+        m_pos = end;
+        skipLineBreak();
+        return m_text.substr(begin, end - begin);
+    }
+    // Position-level access for the CSV reader, whose records may span lines.
+    size_t pos() const { return m_pos; }
+    char peek(size_t ahead = 0) const { return m_pos + ahead < m_text.size() ? m_text[m_pos + ahead] : '\0'; }
+    void advance() { ++m_pos; }
+    bool atLineBreak() const { return !atEnd() && (peek() == '\n' || peek() == '\r'); }
+    void skipLineBreak()
+    {
+        if (atEnd())
+            return;
+        if (peek() == '\r' && peek(1) == '\n')
+            ++m_pos;
+        ++m_pos;
+        ++m_line;
+    }
+    std::string_view lineFrom(size_t begin) const
+    {
+        size_t end = begin;
+        while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
+            ++end;
+        return m_text.substr(begin, end - begin);
+    }
+
+private:
+    std::string_view m_text;
+    size_t m_pos = 0;
+    int m_line = 1;
+};
+
+class Reader
+{
+public:
+    Reader(const ImportOptions& options, ImportResult& result) : m_options(options), m_result(result) {}
+
+    void readAt(std::string_view text);
+    void readTsv(std::string_view text);
+    void readCsv(std::string_view text);
+
+private:
+    void skip(int line, SkipReason reason, std::string_view text)
+    {
+        m_result.skipped.push_back({line, reason, shortened(text)});
+    }
+    // Checks the first two fields; returns the pair to fill, or null when the record was skipped.
+    ImportedPair* addPair(int line, const std::vector<std::string>& fields, std::string_view text);
+    std::vector<std::string> split(std::string_view line) const;
+    bool readCsvField(LineCursor& cursor, std::string& field, bool& closed) const;
+
+    const ImportOptions& m_options;
+    ImportResult& m_result;
+};
+
+ImportedPair* Reader::addPair(int line, const std::vector<std::string>& fields, std::string_view text)
+{
+    if (fields.size() < 2)
+        skip(line, SkipReason::NoSeparator, text);
+    else if (fields[0].empty())
+        skip(line, SkipReason::EmptyQuestion, text);
+    else if (fields[1].empty())
+        skip(line, SkipReason::EmptyAnswer, text);
+    else {
+        ImportedPair& pair = m_result.pairs.emplace_back();
+        pair.line = line;
+        pair.question = fields[0];
+        pair.answer = fields[1];
+        return &pair;
+    }
+    return nullptr;
+}
+
+std::vector<std::string> Reader::split(std::string_view line) const
+{
+    std::vector<std::string> fields;
+    size_t begin = 0;
+    for (size_t pos = line.find(m_options.separator);; pos = line.find(m_options.separator, begin)) {
+        fields.push_back(trimmed(line.substr(begin, pos == std::string_view::npos ? pos : pos - begin)));
+        if (pos == std::string_view::npos)
+            return fields;
+        begin = pos + 1;
+    }
+}
+
+void Reader::readAt(std::string_view text)
+{
+    LineCursor cursor(text);
+    while (!cursor.atEnd()) {
+        const int number = cursor.lineNumber();
+        const std::string_view raw = cursor.next();
+        if (raw.empty()) {
+            // The first empty line ends the file; what follows is reported, not read.
+            while (!cursor.atEnd()) {
+                const int after = cursor.lineNumber();
+                const std::string_view rest = cursor.next();
+                if (!rest.empty())
+                    skip(after, SkipReason::AfterEnd, rest);
+            }
+            return;
+        }
+        if (raw.front() == '#') {
+            skip(number, SkipReason::Comment, raw);
+            continue;
+        }
+        std::string line(raw);
+        applyAccentRules(line);
+        std::replace(line.begin(), line.end(), '\t', ' ');
+        const std::vector<std::string> fields = split(line);
+        ImportedPair* pair = addPair(number, fields, raw);
+        if (!pair)
+            continue;
+        for (size_t i = 2; i < fields.size(); ++i) {
+            if (startsWith(fields[i], PictureTag))
+                pair->picturePath = TextImport::picturePathFor(trimmed(fields[i].substr(PictureTag.size())));
+            else
+                pair->wrongAnswers.push_back(fields[i]);
+        }
+    }
+}
+
+void Reader::readTsv(std::string_view text)
+{
+    LineCursor cursor(text);
+    while (!cursor.atEnd()) {
+        const int number = cursor.lineNumber();
+        const std::string_view line = cursor.next();
+        if (trimmed(line).empty())
+            continue;
+        if (line.front() == '#')
+            skip(number, SkipReason::Comment, line);
+        else
+            addPair(number, split(line), line);
+    }
+}
+
+// One field at the cursor; stops before the separator or line break that ends it. `closed` turns false when
+// a quoted field runs into the end of the text.
+bool Reader::readCsvField(LineCursor& cursor, std::string& field, bool& closed) const
+{
+    field.clear();
+    while (!cursor.atEnd() && (cursor.peek() == ' ' || cursor.peek() == '\t') &&
+           cursor.peek() != m_options.separator)
+        cursor.advance();
+    const bool quoted = cursor.peek() == '"';
+    if (quoted) {
+        cursor.advance();
+        for (;;) {
+            if (cursor.atEnd()) {
+                closed = false;
+                return false;
+            }
+            const char c = cursor.peek();
+            if (c == '"' && cursor.peek(1) == '"') {
+                field += '"';
+                cursor.advance();
+                cursor.advance();
+            } else if (c == '"') {
+                cursor.advance();
+                break;
+            } else if (cursor.atLineBreak()) {
+                field += '\n';
+                cursor.skipLineBreak();
+            } else {
+                field += c;
+                cursor.advance();
+            }
+        }
+    }
+    // Unquoted text, or stray text after a closing quote, runs to the separator or the line end.
+    while (!cursor.atEnd() && !cursor.atLineBreak() && cursor.peek() != m_options.separator) {
+        field += cursor.peek();
+        cursor.advance();
+    }
+    return true;
+}
+
+void Reader::readCsv(std::string_view text)
+{
+    LineCursor cursor(text);
+    std::vector<std::string> fields;
+    std::string field;
+    while (!cursor.atEnd()) {
+        const int number = cursor.lineNumber();
+        const size_t begin = cursor.pos();
+        const std::string_view firstLine = cursor.lineFrom(begin);
+        if (trimmed(firstLine).empty() || firstLine.front() == '#') {
+            if (!trimmed(firstLine).empty())
+                skip(number, SkipReason::Comment, firstLine);
+            cursor.next();
+            continue;
+        }
+        fields.clear();
+        bool closed = true;
+        for (;;) {
+            if (!readCsvField(cursor, field, closed))
+                break;
+            fields.push_back(trimmed(field));
+            if (cursor.atEnd() || cursor.atLineBreak())
+                break;
+            cursor.advance(); // the separator
+        }
+        if (!closed) {
+            skip(number, SkipReason::UnclosedQuote, firstLine);
+            return;
+        }
+        cursor.skipLineBreak();
+        addPair(number, fields, firstLine);
+    }
+}
+
+void collectLossy(ImportResult& result)
+{
+    auto check = [&](int line, const std::string& text) {
+        std::string characters;
+        for (size_t pos = 0; pos < text.size();) {
+            char32_t cp = 0;
+            bool ok = false;
+            const size_t used = Cp1252::decodeUtf8(std::string_view(text).substr(pos), cp, ok);
+            const std::string_view character = std::string_view(text).substr(pos, used);
+            if ((!ok || !Cp1252::canEncode(cp)) && characters.find(character) == std::string::npos)
+                characters.append(character);
+            pos += used;
+        }
+        if (!characters.empty())
+            result.lossy.push_back({line, text, characters});
+    };
+    for (const ImportedPair& pair : result.pairs) {
+        check(pair.line, pair.question);
+        check(pair.line, pair.answer);
+        for (const std::string& wrong : pair.wrongAnswers)
+            check(pair.line, wrong);
+    }
+}
+
+} // namespace
+
+ImportEncoding ImportReader::detectEncoding(std::string_view bytes)
+{
+    if (Cp1252::hasUtf8Bom(bytes))
+        return ImportEncoding::Utf8Bom;
+    if (startsWith(bytes, "\xFF\xFE"))
+        return ImportEncoding::Utf16Le;
+    if (startsWith(bytes, "\xFE\xFF"))
+        return ImportEncoding::Utf16Be;
+    return isValidUtf8(bytes) ? ImportEncoding::Utf8 : ImportEncoding::Windows1252;
+}
+
+std::string ImportReader::decode(std::string_view bytes, ImportEncoding encoding)
+{
+    switch (encoding) {
+    case ImportEncoding::Utf8:
+    case ImportEncoding::Utf8Bom:
+        return decodeUtf8(Cp1252::hasUtf8Bom(bytes) ? bytes.substr(3) : bytes);
+    case ImportEncoding::Utf16Le:
+        return decodeUtf16(startsWith(bytes, "\xFF\xFE") ? bytes.substr(2) : bytes, false);
+    case ImportEncoding::Utf16Be:
+        return decodeUtf16(startsWith(bytes, "\xFE\xFF") ? bytes.substr(2) : bytes, true);
+    case ImportEncoding::Windows1252:
+        break;
+    }
+    return Cp1252::toUtf8(bytes);
+}
+
+ImportOptions ImportReader::detectFormat(std::string_view utf8)
+{
+    size_t lines = 0, tabs = 0, ats = 0, commas = 0, semicolons = 0;
+    LineCursor cursor(utf8);
+    while (!cursor.atEnd() && lines < DetectionLines) {
+        const std::string_view line = cursor.next();
+        if (trimmed(line).empty() || line.front() == '#')
+            continue;
+        ++lines;
+        tabs += line.find('\t') != std::string_view::npos;
+        ats += line.find('@') != std::string_view::npos;
+        commas += line.find(',') != std::string_view::npos;
+        semicolons += line.find(';') != std::string_view::npos;
+    }
+    // A separator counts when at least half of the lines hold it. Tabs rarely stand inside a text and '@'
+    // is this program's own format, so they are asked first; commas and semicolons also stand in texts.
+    auto most = [lines](size_t n) { return n > 0 && 2 * n >= lines; };
+    ImportOptions options;
+    if (most(tabs))
+        options.format = ImportFormat::Tsv;
+    else if (most(ats) || (!most(commas) && !most(semicolons)))
+        options.format = ImportFormat::At;
+    else
+        options.format = ImportFormat::Csv;
+    options.separator = defaultSeparator(options.format);
+    if (options.format == ImportFormat::Csv && semicolons > commas)
+        options.separator = ';';
+    return options;
+}
+
+ImportOptions ImportReader::detect(std::string_view bytes)
+{
+    const ImportEncoding encoding = detectEncoding(bytes);
+    ImportOptions options = detectFormat(decode(bytes, encoding));
+    options.encoding = encoding;
+    return options;
+}
+
+ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& options)
+{
+    ImportResult result;
+    result.options = options;
+    const std::string text = decode(bytes, options.encoding);
+    Reader reader(result.options, result);
+    switch (options.format) {
+    case ImportFormat::Tsv:
+        reader.readTsv(text);
+        break;
+    case ImportFormat::Csv:
+        reader.readCsv(text);
+        break;
+    case ImportFormat::At:
+        reader.readAt(text);
+        break;
+    }
+    collectLossy(result);
+    return result;
+}
+
+int ImportReader::appendTo(const ImportResult& result, PairList& list)
+{
+    for (const ImportedPair& imported : result.pairs) {
+        const std::string question = Cp1252::fromUtf8(imported.question);
+        Pair& pair = list.pairs().emplace_back(question, Cp1252::fromUtf8(imported.answer));
+        if (!imported.picturePath.empty())
+            pair.setPicturePath(Cp1252::fromUtf8(imported.picturePath));
+        for (const std::string& wrong : imported.wrongAnswers)
+            list.wrongAnswers().emplace_back(question, Cp1252::fromUtf8(wrong)).setKind(Pair::WrongAnswer);
+    }
+    return list.count();
+}
+
+const char* ImportReader::formatName(ImportFormat format)
+{
+    switch (format) {
+    case ImportFormat::Tsv:
+        return "tsv";
+    case ImportFormat::Csv:
+        return "csv";
+    case ImportFormat::At:
+        break;
+    }
+    return "at";
+}
+
+bool ImportReader::parseFormat(std::string_view name, ImportFormat& format)
+{
+    for (ImportFormat f : {ImportFormat::Tsv, ImportFormat::Csv, ImportFormat::At}) {
+        if (name == formatName(f)) {
+            format = f;
+            return true;
+        }
+    }
+    return false;
+}
+
+const char* ImportReader::encodingName(ImportEncoding encoding)
+{
+    switch (encoding) {
+    case ImportEncoding::Utf8:
+        return "UTF-8";
+    case ImportEncoding::Utf8Bom:
+        return "UTF-8 with byte-order mark";
+    case ImportEncoding::Utf16Le:
+        return "UTF-16 LE";
+    case ImportEncoding::Utf16Be:
+        return "UTF-16 BE";
+    case ImportEncoding::Windows1252:
+        break;
+    }
+    return "Windows-1252";
+}
+
+const char* ImportReader::reasonText(SkipReason reason)
+{
+    switch (reason) {
+    case SkipReason::Comment:
+        return "comment";
+    case SkipReason::NoSeparator:
+        return "no separator";
+    case SkipReason::EmptyQuestion:
+        return "empty question";
+    case SkipReason::EmptyAnswer:
+        return "empty answer";
+    case SkipReason::UnclosedQuote:
+        return "quote not closed";
+    case SkipReason::AfterEnd:
+        break;
+    }
+    return "after the empty line that ends the file";
+}
+
+char ImportReader::defaultSeparator(ImportFormat format)
+{
+    switch (format) {
+    case ImportFormat::Tsv:
+        return '\t';
+    case ImportFormat::Csv:
+        return ',';
+    case ImportFormat::At:
+        break;
+    }
+    return '@';
+}
+
+} // namespace brainlark
