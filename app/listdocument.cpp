@@ -11,6 +11,7 @@
 #include "services/shellopener.h"
 #include "app/studymoduleselector.h"
 #include "core/savefile.h"
+#include "core/backups.h"
 #include "core/clock.h"
 #include "core/flyarchive.h"
 #include "core/subjectlist.h"
@@ -196,8 +197,37 @@ bool ListDocument::saveToFile()
     // Imported text files and unnamed new lists have no list file to go back to.
     if (!m_list || !m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
         return false;
+    if (!QFileInfo(m_pathName).isFile() || !backupBeforeReplacing(m_pathName))
+        return false;
     std::string error;
     return FlyArchive::writeExistingFile(fsPath(m_pathName), *m_list, stamp(), &error);
+}
+
+bool ListDocument::backupBeforeReplacing(const QString& path)
+{
+    std::string error;
+    if (Backups(fsPath(programFolder())).keep(fsPath(path), *m_services.clock, &error))
+        return true;
+    // A backup never blocks a save on its own: the learner decides.
+    return m_services.prompter->message(
+               QStringLiteral("The previous version of %1 could not be backed up:\n%2\n\nSave the Q&A-list "
+                              "anyway?")
+                   .arg(QFileInfo(path).fileName(), QString::fromStdString(error)),
+               Prompter::Icon::Exclamation, Prompter::Buttons::YesNo) == Prompter::Yes;
+}
+
+bool ListDocument::restoreBackup(const QString& backupPath)
+{
+    if (!m_list || !m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+        return false;
+    BackupEntry entry;
+    entry.path = fsPath(backupPath);
+    std::string error;
+    if (!Backups(fsPath(programFolder())).restore(fsPath(m_pathName), entry, *m_services.clock, &error)) {
+        warn(QStringLiteral("Could not restore the Q&A-list.\n\n") + QString::fromStdString(error));
+        return false;
+    }
+    return loadList(m_pathName, OpenList);
 }
 
 void ListDocument::saveAs()
@@ -212,12 +242,17 @@ void ListDocument::saveAs()
     // A list saved under another extension could never be opened again.
     if (!path.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
         path += QStringLiteral(".fly");
+    if (QFileInfo(path).isFile() && !backupBeforeReplacing(path))
+        return;
     std::string error;
     if (!FlyArchive::writeFile(fsPath(path), *m_list, stamp(), &error)) {
         warn(QStringLiteral("Could not save the Q&A-list.\n\n") + QString::fromStdString(error));
         return;
     }
+    const QString oldPath = m_pathName;
     loadList(path, SavedAs);
+    if (oldPath != path)
+        emit listRenamed(oldPath, path);
 }
 
 bool ListDocument::checkPassword()

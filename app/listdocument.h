@@ -52,6 +52,11 @@ public:
     bool loadList(const QString& path, LoadMode mode);
     /// Writes the list back into its existing ".fly" file; nothing is written otherwise.
     bool saveToFile();
+    /// Keeps the present bytes of a list file in the backups before it is replaced. When that fails the
+    /// learner is asked; returns whether the save may go on.
+    bool backupBeforeReplacing(const QString& path);
+    /// Puts a kept version back into the open list's file (the present one is kept first) and reopens it.
+    bool restoreBackup(const QString& backupPath);
     /// True when the list has no password or the learner typed it exactly.
     bool checkPassword();
     /// A file handed over by the desktop (command line, drop): pictures become the background, lists open.
@@ -110,6 +115,8 @@ signals:
     /// A list was loaded (mode as given to loadList): views refill, the quiz restarts.
     void listLoaded(int mode);
     void titleChanged(const QString& title);
+    /// Save As gave the open list a new file: what belongs to the old path goes to the new one.
+    void listRenamed(const QString& oldPath, const QString& newPath);
     /// The list's contents or statistics changed in place (reset, edit): views repaint.
     void listChanged();
 

@@ -10,6 +10,7 @@
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
 #include "app/fontfallbacks.h"
+#include "app/historycommands.h"
 #include "services/helppages.h"
 #include "services/prompter.h"
 #include "services/shellopener.h"
@@ -60,7 +61,7 @@ void wireBackground(ListDocument& doc, Application& app, MainWindow& frame)
 }
 
 // The quiz screen in the frame's client area: its commands, the score pane and the list it quizzes.
-void wireQuizView(ListDocument& doc, Application& app, MainWindow& frame)
+QuizView* wireQuizView(ListDocument& doc, Application& app, MainWindow& frame)
 {
     auto* view = new QuizView(app.settings(), app.services());
     frame.setQuizView(view);
@@ -101,6 +102,7 @@ void wireQuizView(ListDocument& doc, Application& app, MainWindow& frame)
     });
     QObject::connect(&doc, &ListDocument::listChanged, view, &QuizView::rebuildScreen);
     frame.setSlideshowRunning([view] { return view->screenState() == ScreenState::Slideshow; });
+    return view;
 }
 
 // The last list, when the learner wants it back; otherwise (or when it is gone) the study-module selector.
@@ -134,7 +136,10 @@ int main(int argc, char* argv[])
     app.setMainWindow(&frame);
     applyStoredBackground(app);
     wireBackground(doc, app, frame);
-    wireQuizView(doc, app, frame);
+    QuizView* quizView = wireQuizView(doc, app, frame);
+    HistoryCommands history(frame, doc);
+    history.attachQuizView(quizView);
+    history.openDatabase(HistoryCommands::databasePath(app.commandLineProgramFolder()));
 
     if (benchmark) {
         // Posted before any list opens, so it fires first once the event loop runs: the window has been

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +18,8 @@
 #include <QToolBar>
 
 #include "app/aboutdialog.h"
+#include "app/restorebackupdialog.h"
+#include "core/backups.h"
 #include "app/listdocument.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
@@ -118,6 +121,8 @@ void MainWindow::buildActions()
         {cmd::FileSave, "&Save", "Save the Q&A-list", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {cmd::SaveAs, "Save the Q&&A-list &As...", "Save the Q&A-list"},
         {cmd::ImportText, "&Import Q&&A-list...", "Import Q&A-list in text-file format"},
+        {cmd::RestoreBackup, "Restore from Bac&kup...", "Put an earlier version of the Q&A-list back"},
+        {cmd::Statistics, "Stat&istics...", "Study history and statistics"},
         {cmd::ExportPalm, "&Export to Palm", "Export to Palm", "export-palm"},
         {cmd::ExportHtml, "Export to &HTML", "Show the Q&A-list in your browser"},
         {cmd::ExportText, "Export to &Text File", "Export the Q&A-list to a text file"},
@@ -244,7 +249,7 @@ QMenu* MainWindow::newMenu(const QString& title, std::initializer_list<int> ids)
 QMenu* MainWindow::buildFileMenu()
 {
     QMenu* file = newMenu(tr("&File"), {cmd::NewList, cmd::SelectStudyModule, cmd::ImportIntoEditor, cmd::SaveAs,
-                                        Separator});
+                                        cmd::RestoreBackup, Separator});
     file->addMenu(newMenu(tr("&Export to File"),
                           {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
     file->addMenu(newMenu(tr("Printable &Tests"), {cmd::PrintableTest, cmd::PrintableFolder}));
@@ -263,7 +268,8 @@ QMenu* MainWindow::buildFileMenu()
 QMenu* MainWindow::buildViewMenu()
 {
     return newMenu(tr("&View"),
-                   {cmd::Viewer, cmd::Editor, cmd::NewList, Separator, cmd::ViewNotes, cmd::StudentData,
+                   {cmd::Viewer, cmd::Editor, cmd::NewList, Separator, cmd::ViewNotes, cmd::Statistics,
+                    cmd::StudentData,
                     Separator, cmd::Options, cmd::ChangeLayout, cmd::BackgroundPicture, cmd::SelectSkin,
                     cmd::SkinsOff, Separator, cmd::StatusBar});
 }
@@ -466,6 +472,7 @@ void MainWindow::registerDocumentHandlers()
     m_handlers[cmd::ImageFolder] = [doc] { doc->openImageFolder(); };
     m_handlers[cmd::SoundFolder] = [doc] { doc->openSoundFolder(); };
     m_handlers[cmd::DebugDump] = [doc] { doc->dumpDebug(); };
+    m_handlers[cmd::RestoreBackup] = [this] { onRestoreBackup(); };
 }
 
 bool MainWindow::ruleAllows(int id) const
@@ -489,6 +496,8 @@ bool MainWindow::ruleAllows(int id) const
     case cmd::PrintableTest:
     case cmd::DebugDump:
         return m_doc.hasList();
+    case cmd::RestoreBackup:
+        return m_doc.hasList() && m_doc.pathName().endsWith(QLatin1String(".fly"), Qt::CaseInsensitive);
     case cmd::Animate:
         return m_settings.quizMode() != 3;
     default:
@@ -587,6 +596,17 @@ void MainWindow::onSaveDocument()
     // being written over its source.
     if (!m_doc.saveToFile())
         m_doc.saveAs();
+}
+
+void MainWindow::onRestoreBackup()
+{
+    if (slideshowRunning() || !m_doc.hasList())
+        return;
+    const std::string path = QFile::encodeName(m_doc.pathName()).toStdString();
+    RestoreBackupDialog dialog(m_doc.title(),
+                               Backups(QFile::encodeName(m_doc.programFolder()).toStdString()).list(path), this);
+    if (runDialog(dialog) == QDialog::Accepted && !dialog.chosenPath().isEmpty())
+        m_doc.restoreBackup(dialog.chosenPath());
 }
 
 void MainWindow::onViewNotes()

@@ -47,6 +47,7 @@ constexpr int RandomPick = 32879, AnswersRandom = 32880, AnswersPredefined = 328
 // Commands of this program beyond the classic table: a text file imported into the new-list editor, and
 // undo, redo and find in the editor.
 constexpr int ImportIntoEditor = 32890, GridUndo = 32891, GridRedo = 32892, GridFind = 32893;
+constexpr int Statistics = 32894, RestoreBackup = 32895;
 constexpr int FileNew = 57600, SelectStudyModule = 57601, FileSave = 57603, SaveAs = 57604,
               PrintSetup = 57606;
 constexpr int Print = 57607, PrintDirect = 57608, PrintPreview = 57609, About = 57664, Exit = 57665;
@@ -169,6 +170,7 @@ private:
     bool gridRuleAllows(int id, bool& handled) const;
     EditorContext editorContext();
     void restoreListAfterGrid(bool wasNew);
+    void onRestoreBackup();
     /// Opens the help page at a help context (0: its start).
     void openHelp(int context);
     int runDialog(QDialog& dialog);

@@ -10,7 +10,7 @@
 #include <QUndoStack>
 
 #include "core/pairlist.h"
-#include "core/textimport.h"
+#include "app/importwizard.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
 #include "services/prompter.h"
@@ -28,6 +28,7 @@ EditorContext MainWindow::editorContext()
     context.clock = m_services.clock;
     context.programFolder = m_doc.programFolder();
     context.runDialog = [this](QDialog& dialog) { return runDialog(dialog); };
+    context.beforeReplacing = [this](const QString& path) { return m_doc.backupBeforeReplacing(path); };
     return context;
 }
 
@@ -153,12 +154,18 @@ void MainWindow::onImportIntoEditor()
     if (slideshowRunning() || m_grid)
         return;
     const QString path = m_services.prompter->openFileName(tr("Import Text File"), m_doc.textFolder(),
-                                                           QStringLiteral("Text files (*.txt)"));
+                                                           QStringLiteral("Text files (*.txt *.tsv *.csv)"));
     if (path.isEmpty())
         return;
+    // The import wizard reads the formats other trainers export as well as the '@' lines, and shows what it
+    // will import (and what not) before anything is.
+    ImportWizard wizard(m_doc.textFolder(), this);
+    wizard.setFile(path);
+    if (runDialog(wizard) != QDialog::Accepted)
+        return;
     auto list = std::make_unique<PairList>();
-    if (TextImport::importFile(*list, QFile::encodeName(path).toStdString()) <= 0) {
-        m_services.prompter->message(QStringLiteral("Sorry, file ") + path +
+    if (ImportReader::appendTo(wizard.result(), *list) <= 0) {
+        m_services.prompter->message(QStringLiteral("Sorry, file ") + wizard.filePath() +
                                          QStringLiteral(" does not contain a valid Q&A-list."),
                                      Prompter::Icon::Exclamation);
         return;

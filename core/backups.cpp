@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
-#include "core/archivefile.h"
+#include "core/filereader.h"
 #include "core/clock.h"
 #include "core/flyarchive.h"
+#include "core/savefile.h"
 
 namespace fs = std::filesystem;
 
@@ -43,11 +42,7 @@ std::string absolutePath(const std::string& path)
 
 bool readBytes(const std::string& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    return FileReader::read(path, bytes, nullptr);
 }
 
 bool fail(std::string* error, const std::string& text)
@@ -70,29 +65,6 @@ bool parseName(const std::string& name, BackupEntry& entry)
     if (time != std::string::npos)
         std::replace(date.begin() + time, date.end(), '-', ':');
     entry.date = date;
-    return true;
-}
-
-// Writes beside the target and renames, so a half-written backup never looks like a kept version.
-bool writeFileSafely(const fs::path& target, const std::string& bytes, std::string* error)
-{
-    const fs::path temporary = target.parent_path() / ("." + target.filename().string() + ".part");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return fail(error, "cannot write " + target.string());
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return fail(error, "cannot write " + target.string());
-    }
     return true;
 }
 
@@ -150,7 +122,7 @@ bool Backups::keep(const std::string& listPath, const Clock& clock, std::string*
     std::snprintf(sequence, sizeof sequence, "%0*d", SequenceDigits,
                   (kept.empty() ? 0 : kept.front().sequence + 1) % 1000000);
     const fs::path target = folder / (std::string(sequence) + " " + clock.formatLocal("%Y-%m-%d %H-%M-%S") + ".fly");
-    if (!writeFileSafely(target, bytes, error))
+    if (!SaveFile::write(target.string(), bytes, error))
         return false;
     // Rotation: the oldest versions beyond Keep go.
     for (size_t i = Keep - 1; i < kept.size(); ++i)
@@ -166,8 +138,7 @@ bool Backups::restore(const std::string& listPath, const BackupEntry& backup, co
         return fail(error, "cannot read " + backup.path);
     if (!keep(listPath, clock, error))
         return false;
-    ArchiveFile file(listPath);
-    return file.open(error) && file.commit(bytes, error);
+    return SaveFile::write(listPath, bytes, error);
 }
 
 std::string Backups::programFolderOfList(const std::string& listPath)

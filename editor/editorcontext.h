@@ -24,6 +24,9 @@ struct EditorContext {
     Clock* clock = nullptr;
     QString programFolder;
     std::function<int(QDialog&)> runDialog;
+    /// Called before a save replaces an existing list file (the program keeps a backup); false cancels the
+    /// save. Without one, saves go ahead.
+    std::function<bool(const QString& path)> beforeReplacing;
 
     QString soundFolder() const { return programFolder + QStringLiteral("/quiz_sounds"); }
     QString pictureFolder() const { return programFolder + QStringLiteral("/quiz_pictures"); }

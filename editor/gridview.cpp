@@ -665,6 +665,8 @@ bool GridView::save()
     list.setSubject(bytes(m_subject));
     const std::string stamp =
         FlyArchive::makeStamp(m_context.clock ? m_context.clock->formatLocal("%c") : std::string());
+    if (m_context.beforeReplacing && QFileInfo(path).isFile() && !m_context.beforeReplacing(path))
+        return false;
     std::string error;
     if (!FlyArchive::writeFile(fsPath(path), list, stamp, &error)) {
         m_filePath.clear();

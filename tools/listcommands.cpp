@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -35,13 +34,6 @@ bool saveList(const std::string& path, PairList& list, const std::string& stamp,
         return true;
     err << "brainlark-cli: " << path << ": " << error << '\n';
     return false;
-}
-
-bool readFile(const std::string& path, std::string& bytes)
-{
-    std::ifstream file(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return static_cast<bool>(file) || file.eof();
 }
 
 bool saveText(const std::string& path, const std::string& text, std::ostream& err)
@@ -115,9 +107,9 @@ int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostr
     }
     const std::string& in = args.positionals()[0];
     std::string bytes;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(in, ec) || !readFile(in, bytes)) {
-        err << "brainlark-cli: " << in << ": cannot open the file\n";
+    std::string error;
+    if (!FileReader::read(in, bytes, &error)) {
+        err << "brainlark-cli: " << error << '\n';
         return FileError;
     }
     ImportOptions options = ImportReader::detect(bytes);

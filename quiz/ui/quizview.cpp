@@ -233,6 +233,8 @@ void QuizView::buildQuestion()
     m_hit = -1;
     m_started = true;
     m_state = ScreenState::Running;
+    emit questionReasonChanged(QString::fromStdString(m_session->reason().shortText()),
+                               QString::fromStdString(m_session->reason().details()));
 }
 
 void QuizView::showQuestion()
@@ -311,6 +313,9 @@ void QuizView::judge(int hit)
     } else {
         m_outcome = m_session->answerChoice(hit, options, m_settings.alertFactor());
     }
+    if (m_outcome.judged && !m_outcome.question.empty())
+        emit answerJudged(ListText::toQString(m_outcome.question), ListText::toQString(m_outcome.answer),
+                          static_cast<int>(mode()), m_outcome.right, m_outcome.seconds);
     TextBox* box = m_screen.hitBox(hit);
     if (box)
         box->setShadowDepth(0);

@@ -135,6 +135,10 @@ signals:
     void pictureRequested(const QString& path);
     /// A wrong answer moved on: the frame takes the keyboard focus.
     void focusMainFrameRequested();
+    /// Every judged answer: the pair's texts as entered, the quiz mode (0-3), right or wrong, seconds taken.
+    /// A new question was built: why it was asked (empty texts outside Smart Pick).
+    void questionReasonChanged(const QString& shortText, const QString& details);
+    void answerJudged(const QString& question, const QString& answer, int mode, bool right, double seconds);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -178,6 +178,7 @@ private slots:
         file.write("uno @ one\ndos @ two\n");
         file.close();
         m_prompter.fileAnswers = {text};
+        m_scripts.push_back([](QDialog&) { return int(QDialog::Accepted); }); // the import wizard's Import
         QVERIFY(enabled(cmd::ImportIntoEditor));
         m_frame->execute(cmd::ImportIntoEditor);
         QVERIFY(m_frame->gridView());

@@ -1,0 +1,62 @@
+#include "app/historycommands.h"
+
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "history/statisticswindow.h"
+#include "quiz/ui/quizview.h"
+
+namespace brainlark
+{
+
+HistoryCommands::HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* parent)
+    : QObject(parent), m_frame(frame), m_doc(doc), m_runDialog([](QDialog& dialog) { return dialog.exec(); })
+{
+    connect(&m_doc, &ListDocument::listLoaded, this, &HistoryCommands::listLoaded);
+    connect(&m_doc, &ListDocument::listRenamed, &m_recorder, &HistoryRecorder::listRenamed);
+    connect(&m_recorder, &HistoryRecorder::warning, &m_frame,
+            [this](const QString& text) { m_frame.statusBar()->showMessage(text, WarningMs); });
+    m_frame.setCommandHandler(cmd::Statistics, [this] { showStatistics(); });
+    listLoaded();
+}
+
+QString HistoryCommands::databasePath(const QString& commandLineProgramFolder)
+{
+    const QString folder = commandLineProgramFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                               : commandLineProgramFolder;
+    return QDir(folder).filePath(QLatin1String(DatabaseName));
+}
+
+void HistoryCommands::listLoaded()
+{
+    // Only lists with a file of their own have a history; an imported text has none until it is saved.
+    const QString path = m_doc.pathName();
+    m_recorder.setListPath(path.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive) ? path : QString());
+}
+
+void HistoryCommands::attachQuizView(QuizView* view)
+{
+    // Queued: the answer is written while the feedback runs, never in the way of the click itself.
+    connect(view, &QuizView::answerJudged, &m_recorder, &HistoryRecorder::record, Qt::QueuedConnection);
+    connect(view, &QuizView::questionReasonChanged, &m_frame,
+            [this](const QString& shortText, const QString& details) {
+                m_frame.setPaneText(0, shortText);
+                m_frame.pane(0)->setToolTip(details);
+            });
+}
+
+void HistoryCommands::showStatistics()
+{
+    StatisticsWindow window(m_recorder.store(), m_recorder.listPath(), m_doc.title(), m_doc.list(),
+                            QDate::currentDate(), &m_frame);
+    emit statisticsOpened(&window);
+    m_runDialog(window);
+}
+
+} // namespace brainlark

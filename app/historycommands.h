@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "history/historyrecorder.h"
+
+class QDialog;
+
+namespace brainlark
+{
+
+class ListDocument;
+class MainWindow;
+class QuizView;
+class StatisticsWindow;
+
+/// Wires the study history into the program: every judged answer of the quiz view goes to the database,
+/// Save As takes a list's history along, a failing database gives one status-bar warning, View >
+/// Statistics opens the charts, and in Smart Pick the first status-bar pane says why the question was asked.
+class HistoryCommands : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr const char* DatabaseName = "history.sqlite";
+    static constexpr int WarningMs = 15000;
+
+    HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* parent = nullptr);
+
+    /// The database of this run: in the program folder given on the command line (so that trial runs keep
+    /// to their folder), else in the per-user data folder.
+    static QString databasePath(const QString& commandLineProgramFolder);
+    bool openDatabase(const QString& path) { return m_recorder.open(path); }
+    void attachQuizView(QuizView* view);
+    HistoryRecorder& recorder() { return m_recorder; }
+    /// Runs modal dialogs; tests replace it.
+    void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
+    /// The statistics window of the open list (modal: the list cannot change under it).
+    void showStatistics();
+
+signals:
+    /// The statistics window is built and about to be shown (tests and screenshots look at it here).
+    void statisticsOpened(StatisticsWindow* window);
+
+private:
+    void listLoaded();
+
+    MainWindow& m_frame;
+    ListDocument& m_doc;
+    HistoryRecorder m_recorder;
+    std::function<int(QDialog&)> m_runDialog;
+};
+
+} // namespace brainlark

@@ -1,0 +1,228 @@
+#include "app/importwizard.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <algorithm>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/filereader.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+const ImportEncoding Encodings[] = {ImportEncoding::Utf8, ImportEncoding::Utf8Bom, ImportEncoding::Utf16Le,
+                                    ImportEncoding::Utf16Be, ImportEncoding::Windows1252};
+const ImportFormat Formats[] = {ImportFormat::Tsv, ImportFormat::Csv, ImportFormat::At};
+const struct {
+    char separator;
+    const char* label;
+} Separators[] = {{'\t', "Tab"}, {',', "Comma ,"}, {';', "Semicolon ;"}, {'@', "At sign @"},
+                  {'|', "Bar |"},  {':', "Colon :"}};
+
+QString text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+QLabel* buddyLabel(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialog(parent), m_startFolder(startFolder)
+{
+    setWindowTitle(tr("Import Q&A pairs"));
+    m_file = new QLineEdit;
+    m_file->setReadOnly(true);
+    auto* browseButton = new QPushButton(tr("&Browse..."));
+    connect(browseButton, &QPushButton::clicked, this, &ImportWizard::browse);
+
+    m_encoding = new QComboBox;
+    for (ImportEncoding encoding : Encodings)
+        m_encoding->addItem(QString::fromLatin1(ImportReader::encodingName(encoding)));
+    m_format = new QComboBox;
+    m_format->addItems({tr("Tab-separated (TSV)"), tr("Comma-separated (CSV)"), tr("Brainlark lines (@)")});
+    m_separator = new QComboBox;
+    for (const auto& s : Separators)
+        m_separator->addItem(tr(s.label));
+    for (QComboBox* box : {m_encoding, m_format, m_separator})
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportWizard::optionsEdited);
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(buddyLabel(tr("&File:"), browseButton));
+    fileRow->addWidget(m_file, 1);
+    fileRow->addWidget(browseButton);
+    auto* optionsRow = new QHBoxLayout;
+    optionsRow->addWidget(buddyLabel(tr("&Encoding:"), m_encoding));
+    optionsRow->addWidget(m_encoding);
+    optionsRow->addSpacing(12);
+    optionsRow->addWidget(buddyLabel(tr("F&ormat:"), m_format));
+    optionsRow->addWidget(m_format);
+    optionsRow->addSpacing(12);
+    optionsRow->addWidget(buddyLabel(tr("&Separator:"), m_separator));
+    optionsRow->addWidget(m_separator);
+    optionsRow->addStretch();
+
+    m_summary = new QLabel;
+    m_summary->setWordWrap(true);
+    m_preview = new QTableWidget(0, 4);
+    m_preview->setHorizontalHeaderLabels({tr("Line"), tr("Question"), tr("Answer"), tr("Wrong answers")});
+    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_preview->verticalHeader()->setVisible(false);
+    m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_preview->horizontalHeader()->setStretchLastSection(true);
+    m_preview->setColumnWidth(0, 50);
+    m_preview->setColumnWidth(1, 240);
+    m_preview->setColumnWidth(2, 240);
+    m_skipped = new QListWidget;
+    m_lossy = new QListWidget;
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(buddyLabel(tr("S&kipped lines"), m_skipped), 0, 0);
+    lists->addWidget(buddyLabel(tr("&Characters a Q&&A-list cannot hold (they would become ?)"), m_lossy), 0, 1);
+    lists->addWidget(m_skipped, 1, 0);
+    lists->addWidget(m_lossy, 1, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    m_import = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
+    m_import->setEnabled(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fileRow);
+    layout->addLayout(optionsRow);
+    layout->addWidget(m_summary);
+    layout->addWidget(buddyLabel(tr("&Preview of the first %1 pairs").arg(PreviewPairs), m_preview));
+    layout->addWidget(m_preview, 3);
+    layout->addLayout(lists, 1);
+    layout->addWidget(buttons);
+    resize(900, 640);
+    refresh();
+}
+
+void ImportWizard::browse()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Import Q&A pairs"), m_path.isEmpty() ? m_startFolder : QFileInfo(m_path).absolutePath(),
+        tr("Text files (*.txt *.tsv *.csv *.tab);;All files (*)"));
+    if (!path.isEmpty())
+        setFile(path);
+}
+
+bool ImportWizard::setFile(const QString& path)
+{
+    m_path = path;
+    m_file->setText(QDir::toNativeSeparators(path));
+    m_bytes.clear();
+    const QFileInfo info(path);
+    const bool readable = info.size() <= MaxFileBytes &&
+                          FileReader::read(QFile::encodeName(path).toStdString(), m_bytes, nullptr);
+    if (!readable)
+        m_bytes.clear();
+    m_options = ImportReader::detect(m_bytes);
+    m_result = readable ? ImportReader::read(m_bytes, m_options) : ImportResult();
+    showOptions();
+    refresh();
+    if (!readable)
+        m_summary->setText(info.isFile() && info.size() > MaxFileBytes ? tr("The file is too large to be a list of pairs.")
+                                                                       : tr("The file cannot be read."));
+    return readable;
+}
+
+void ImportWizard::setOptions(const ImportOptions& options)
+{
+    m_options = options;
+    m_result = ImportReader::read(m_bytes, m_options);
+    showOptions();
+    refresh();
+}
+
+void ImportWizard::showOptions()
+{
+    m_updating = true;
+    m_encoding->setCurrentIndex(int(std::find(std::begin(Encodings), std::end(Encodings), m_options.encoding) -
+                                    std::begin(Encodings)));
+    m_format->setCurrentIndex(
+        int(std::find(std::begin(Formats), std::end(Formats), m_options.format) - std::begin(Formats)));
+    for (int i = 0; i < int(std::size(Separators)); ++i) {
+        if (Separators[i].separator == m_options.separator)
+            m_separator->setCurrentIndex(i);
+    }
+    m_updating = false;
+}
+
+char ImportWizard::separatorFromBox() const
+{
+    const int index = m_separator->currentIndex();
+    return index >= 0 ? Separators[index].separator : ImportReader::defaultSeparator(m_options.format);
+}
+
+void ImportWizard::optionsEdited()
+{
+    if (m_updating)
+        return;
+    ImportOptions options;
+    options.encoding = Encodings[std::max(0, m_encoding->currentIndex())];
+    options.format = Formats[std::max(0, m_format->currentIndex())];
+    options.separator = separatorFromBox();
+    // Choosing another format brings its own separator along; the separator box then fine-tunes it.
+    if (options.format != m_options.format)
+        options.separator = ImportReader::defaultSeparator(options.format);
+    setOptions(options);
+}
+
+void ImportWizard::refresh()
+{
+    const int pairs = int(m_result.pairs.size());
+    const int shown = std::min(pairs, PreviewPairs);
+    m_preview->setRowCount(shown);
+    for (int row = 0; row < shown; ++row) {
+        const ImportedPair& pair = m_result.pairs[size_t(row)];
+        QStringList wrong;
+        for (const std::string& w : pair.wrongAnswers)
+            wrong << text(w);
+        const QString cells[] = {QString::number(pair.line), text(pair.question), text(pair.answer),
+                                 wrong.join(QStringLiteral(" | "))};
+        for (int column = 0; column < 4; ++column)
+            m_preview->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    m_skipped->clear();
+    for (const SkippedLine& line : m_result.skipped)
+        m_skipped->addItem(tr("Line %1: %2: %3")
+                               .arg(line.line)
+                               .arg(QString::fromLatin1(ImportReader::reasonText(line.reason)), text(line.text)));
+    m_lossy->clear();
+    for (const LossyText& lossy : m_result.lossy)
+        m_lossy->addItem(tr("Line %1: %2    in \"%3\"").arg(lossy.line).arg(text(lossy.characters), text(lossy.text)));
+    QString summary = pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs);
+    summary += tr(", %1 lines skipped").arg(m_result.skipped.size());
+    if (!m_result.lossy.empty())
+        summary += tr(", %1 texts with characters a Q&A-list cannot hold").arg(m_result.lossy.size());
+    if (!m_path.isEmpty() && pairs < MinimumQuizPairs)
+        summary += tr(". A quiz needs at least %1 pairs; the editor takes fewer.").arg(MinimumQuizPairs);
+    m_summary->setText(m_path.isEmpty() ? tr("Choose a text file to import.") : summary);
+    m_import->setEnabled(pairs > 0);
+}
+
+} // namespace brainlark

@@ -1,0 +1,317 @@
+#include "history/statisticswindow.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include "history/historystore.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+const QColor AnswersColor(0x2b, 0x6c, 0xb0);
+const QColor AccuracyColor(0x2e, 0x9e, 0x4f);
+const QColor TimeColor(0xd0, 0x7a, 0x1c);
+
+QChartView* newChartView(const QString& title, const QString& accessibleName)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(420, 260);
+    // Charts take the focus in turn, so the keyboard reaches every part of the window.
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->setAccessibleName(accessibleName);
+    return view;
+}
+
+void clearChart(QChart* chart)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+qint64 msecs(const QDate& day)
+{
+    return day.startOfDay().toMSecsSinceEpoch();
+}
+
+QDateTimeAxis* dayAxis(const QDate& first, const QDate& last)
+{
+    auto* axis = new QDateTimeAxis;
+    axis->setFormat(QStringLiteral("d MMM"));
+    axis->setRange(first.startOfDay(), last.startOfDay());
+    axis->setTickCount(std::min<qint64>(8, std::max<qint64>(2, first.daysTo(last) + 1)));
+    return axis;
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& listPath, const QString& listTitle,
+                                   const PairList* list, const QDate& today, QWidget* parent)
+    : QDialog(parent), m_store(store), m_listPath(listPath), m_list(list), m_today(today)
+{
+    setWindowTitle(listTitle.isEmpty() ? tr("Statistics") : tr("Statistics - %1").arg(listTitle));
+    m_rangeBox = new QComboBox;
+    m_rangeBox->addItems({tr("Last 30 days"), tr("Last 90 days"), tr("All")});
+    auto* rangeLabel = new QLabel(tr("&Period:"));
+    rangeLabel->setBuddy(m_rangeBox);
+    m_streak = new QLabel;
+    QFont bold = m_streak->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    m_streak->setFont(bold);
+
+    m_answers = newChartView(tr("Answers and accuracy per day"), tr("Answers and accuracy per day"));
+    m_ratings = newChartView(tr("Ratings of the pairs"), tr("Ratings of the pairs"));
+    m_time = newChartView(tr("Time studied per day (all lists)"), tr("Time studied per day"));
+    m_weakest = new QTableWidget(0, 6);
+    m_weakest->setHorizontalHeaderLabels(
+        {tr("Question"), tr("Answer"), tr("Rating"), tr("Right"), tr("Wrong"), tr("Asked")});
+    m_weakest->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_weakest->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_weakest->verticalHeader()->setVisible(false);
+    m_weakest->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_weakest->setAccessibleName(tr("The ten weakest pairs"));
+    auto* weakestTitle = new QLabel(tr("The ten &weakest pairs"));
+    weakestTitle->setBuddy(m_weakest);
+
+    m_content = new QWidget;
+    auto* grid = new QGridLayout(m_content);
+    auto* top = new QHBoxLayout;
+    top->addWidget(rangeLabel);
+    top->addWidget(m_rangeBox);
+    top->addStretch();
+    top->addWidget(m_streak);
+    grid->addLayout(top, 0, 0, 1, 2);
+    grid->addWidget(m_answers, 1, 0);
+    grid->addWidget(m_ratings, 1, 1);
+    grid->addWidget(m_time, 2, 0);
+    auto* weakestBox = new QVBoxLayout;
+    weakestBox->addWidget(weakestTitle);
+    weakestBox->addWidget(m_weakest);
+    grid->addLayout(weakestBox, 2, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* exportButton = buttons->addButton(tr("&Export as PNG..."), QDialogButtonBox::ActionRole);
+    connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_content);
+    layout->addWidget(buttons);
+
+    connect(m_rangeBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setRange(static_cast<StatisticsRange>(index)); });
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    resize(1000, 720);
+    reload();
+}
+
+StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::setRange(StatisticsRange range)
+{
+    if (range == m_range && !m_data.ratingBins.isEmpty())
+        return;
+    m_range = range;
+    m_rangeBox->setCurrentIndex(static_cast<int>(range));
+    reload();
+}
+
+void StatisticsWindow::reload()
+{
+    m_data = StatisticsData::gather(m_store, m_listPath, m_list, m_range, m_today);
+    m_streak->setText(m_data.streak == 1 ? tr("Current streak: 1 day of study")
+                                         : tr("Current streak: %1 days of study").arg(m_data.streak));
+    fillAnswersChart();
+    fillRatingsChart();
+    fillTimeChart();
+    fillWeakest();
+}
+
+void StatisticsWindow::fillAnswersChart()
+{
+    QChart* chart = m_answers->chart();
+    clearChart(chart);
+    QDate first = m_data.from;
+    if (!first.isValid())
+        first = m_data.listDays.isEmpty() ? m_today : std::min(m_data.listDays.front().day, m_today);
+    auto* answers = new QLineSeries;
+    answers->setName(tr("Answers"));
+    answers->setColor(AnswersColor);
+    answers->setPointsVisible(true);
+    auto* accuracy = new QLineSeries;
+    accuracy->setName(tr("Accuracy %"));
+    accuracy->setColor(AccuracyColor);
+    accuracy->setPointsVisible(true);
+    // Every day of the period gets its answer count, 0 included; accuracy only exists for days with answers.
+    int next = 0;
+    int most = 1;
+    for (QDate day = first; day <= m_today; day = day.addDays(1)) {
+        while (next < m_data.listDays.size() && m_data.listDays[next].day < day)
+            ++next;
+        const bool any = next < m_data.listDays.size() && m_data.listDays[next].day == day;
+        const DayCount count = any ? m_data.listDays[next] : DayCount{day, 0, 0, 0};
+        answers->append(msecs(day), count.answers);
+        most = std::max(most, count.answers);
+        if (count.answers > 0)
+            accuracy->append(msecs(day), 100.0 * count.right / count.answers);
+    }
+    chart->addSeries(answers);
+    chart->addSeries(accuracy);
+    QDateTimeAxis* x = dayAxis(first, m_today);
+    auto* left = new QValueAxis;
+    left->setRange(0, most);
+    left->setLabelFormat(QStringLiteral("%d"));
+    left->setTitleText(tr("Answers"));
+    auto* right = new QValueAxis;
+    right->setRange(0, 100);
+    right->setLabelFormat(QStringLiteral("%d %%"));
+    right->setTitleText(tr("Accuracy"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(left, Qt::AlignLeft);
+    chart->addAxis(right, Qt::AlignRight);
+    answers->attachAxis(x);
+    answers->attachAxis(left);
+    accuracy->attachAxis(x);
+    accuracy->attachAxis(right);
+}
+
+void StatisticsWindow::fillRatingsChart()
+{
+    QChart* chart = m_ratings->chart();
+    clearChart(chart);
+    auto* set = new QBarSet(tr("Pairs"));
+    set->setColor(AnswersColor);
+    QStringList labels;
+    int most = 1;
+    for (int bin = 0; bin < StatisticsData::RatingBinCount; ++bin) {
+        *set << m_data.ratingBins.value(bin);
+        most = std::max(most, m_data.ratingBins.value(bin));
+        labels << StatisticsData::ratingBinLabel(bin);
+    }
+    auto* series = new QBarSeries;
+    series->append(set);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    chart->addSeries(series);
+    auto* x = new QBarCategoryAxis;
+    x->append(labels);
+    x->setTitleText(tr("Rating"));
+    auto* y = new QValueAxis;
+    y->setRange(0, most + most / 8 + 1);
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setTitleText(tr("Pairs"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    chart->legend()->setVisible(false);
+}
+
+void StatisticsWindow::fillTimeChart()
+{
+    QChart* chart = m_time->chart();
+    clearChart(chart);
+    QDate first = m_data.from;
+    if (!first.isValid())
+        first = m_data.allDays.isEmpty() ? m_today : std::min(m_data.allDays.front().day, m_today);
+    auto* upper = new QLineSeries;
+    int next = 0;
+    double most = 1;
+    for (QDate day = first; day <= m_today; day = day.addDays(1)) {
+        while (next < m_data.allDays.size() && m_data.allDays[next].day < day)
+            ++next;
+        const bool any = next < m_data.allDays.size() && m_data.allDays[next].day == day;
+        const double minutes = any ? m_data.allDays[next].seconds / 60.0 : 0.0;
+        upper->append(msecs(day), minutes);
+        most = std::max(most, minutes);
+    }
+    auto* area = new QAreaSeries(upper);
+    area->setName(tr("Minutes studied"));
+    area->setColor(TimeColor.lighter(140));
+    area->setBorderColor(TimeColor);
+    chart->addSeries(area);
+    QDateTimeAxis* x = dayAxis(first, m_today);
+    auto* y = new QValueAxis;
+    y->setRange(0, std::ceil(most));
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setTitleText(tr("Minutes"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    area->attachAxis(x);
+    area->attachAxis(y);
+}
+
+void StatisticsWindow::fillWeakest()
+{
+    m_weakest->setRowCount(m_data.weakest.size());
+    for (int row = 0; row < m_data.weakest.size(); ++row) {
+        const WeakPair& pair = m_data.weakest[row];
+        const QString cells[] = {pair.question,
+                                 pair.answer,
+                                 QString::number(double(pair.rating), 'f', 2),
+                                 QString::number(pair.right),
+                                 QString::number(pair.wrong),
+                                 QString::number(pair.asked)};
+        for (int column = 0; column < 6; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column >= 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_weakest->setItem(row, column, item);
+        }
+    }
+}
+
+QImage StatisticsWindow::renderImage()
+{
+    m_content->ensurePolished();
+    if (!isVisible())
+        m_content->resize(m_content->sizeHint().expandedTo(QSize(980, 640)));
+    return m_content->grab().toImage();
+}
+
+bool StatisticsWindow::exportPng(const QString& path)
+{
+    return !path.isEmpty() && renderImage().save(path, "PNG");
+}
+
+void StatisticsWindow::exportClicked()
+{
+    const QString path = m_choosePath ? m_choosePath()
+                                      : QFileDialog::getSaveFileName(this, tr("Export as PNG"), QString(),
+                                                                     tr("PNG pictures (*.png)"));
+    if (path.isEmpty())
+        return;
+    QString target = path;
+    if (!target.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        target += QStringLiteral(".png");
+    if (!exportPng(target))
+        m_streak->setText(tr("Could not save %1").arg(target));
+}
+
+} // namespace brainlark

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "history/statisticsdata.h"
+
+class QChartView;
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace brainlark
+{
+
+class HistoryStore;
+class PairList;
+
+/// View > Statistics: for the open list, answers and accuracy per day, the spread of the pairs' ratings
+/// and the ten weakest pairs; for all lists, the time studied per day and the current streak of study
+/// days. Every part is reachable with the keyboard; the whole window can be saved as a PNG picture.
+class StatisticsWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    StatisticsWindow(const HistoryStore& store, const QString& listPath, const QString& listTitle,
+                     const PairList* list, const QDate& today, QWidget* parent = nullptr);
+    ~StatisticsWindow() override;
+
+    void setRange(StatisticsRange range);
+    StatisticsRange range() const { return m_range; }
+    const StatisticsData& data() const { return m_data; }
+    /// Asks where to save the picture; empty for cancel. Without one, a file dialog asks.
+    void setPngPathChooser(std::function<QString()> chooser) { m_choosePath = std::move(chooser); }
+    /// Renders the window's contents into a PNG file.
+    bool exportPng(const QString& path);
+    QImage renderImage();
+
+    QChartView* answersChart() const { return m_answers; }
+    QChartView* ratingsChart() const { return m_ratings; }
+    QChartView* timeChart() const { return m_time; }
+    QTableWidget* weakestTable() const { return m_weakest; }
+    QLabel* streakLabel() const { return m_streak; }
+
+private:
+    void reload();
+    void fillAnswersChart();
+    void fillRatingsChart();
+    void fillTimeChart();
+    void fillWeakest();
+    void exportClicked();
+    QWidget* m_content = nullptr;
+
+    const HistoryStore& m_store;
+    QString m_listPath;
+    const PairList* m_list;
+    QDate m_today;
+    StatisticsRange m_range = StatisticsRange::Last30Days;
+    StatisticsData m_data;
+    std::function<QString()> m_choosePath;
+    QComboBox* m_rangeBox = nullptr;
+    QChartView* m_answers = nullptr;
+    QChartView* m_ratings = nullptr;
+    QChartView* m_time = nullptr;
+    QTableWidget* m_weakest = nullptr;
+    QLabel* m_streak = nullptr;
+};
+
+} // namespace brainlark

@@ -1,0 +1,155 @@
+// The import wizard's preview, automatic backups around the document's saves, and restoring a backup.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/importwizard.h"
+#include "app/listdocument.h"
+#include "app/restorebackupdialog.h"
+#include "core/backups.h"
+#include "core/clock.h"
+#include "core/flyarchive.h"
+#include "settings/appsettings.h"
+#include "support/fakes.h"
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+class ImportBackupTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    ManualClock m_clock;
+    ScriptedRandom m_random;
+    RecordingPrompter m_prompter;
+    RecordingShellOpener m_shell;
+    RecordingPauser m_pauser;
+    RecordingSoundPlayer m_sound;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<ListDocument> m_doc;
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+    QString writeList(const QString& name, int pairs)
+    {
+        PairList list;
+        for (int i = 0; i < pairs; ++i)
+            list.pairs().emplace_back("q" + std::to_string(i), "a");
+        return write("data/" + name, QByteArray::fromStdString(FlyArchive::write(list, "s")));
+    }
+    std::vector<BackupEntry> backupsOf(const QString& path) const
+    {
+        return Backups(m_dir.path().toStdString()).list(path.toStdString());
+    }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).mkpath("data");
+        m_prompter = RecordingPrompter();
+        m_settings = std::make_unique<AppSettings>(m_random);
+        m_settings->setInstallPath(m_dir.path());
+        m_doc = std::make_unique<ListDocument>(*m_settings,
+                                               Services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound});
+        m_doc->setQuizShown(false);
+    }
+    void cleanup()
+    {
+        m_doc.reset();
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    void theWizardPreviewsAUtf16TsvFile()
+    {
+        QString text = QString::fromUtf8("\xD1\x81\xD0\xBE\xD0\xB1\xD0\xB0\xD0\xBA\xD0\xB0\tdog\r\n");
+        for (const char* pair : {"chat\tcat", "Maus\tmouse", "perro\tdog", "\xC3\xA9t\xC3\xA9\tsummer", "no tab here",
+                                 "Vogel\tbird"})
+            text += QString::fromUtf8(pair) + "\r\n";
+        QByteArray bytes("\xFF\xFE", 2);
+        bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        ImportWizard wizard(m_dir.path());
+        QVERIFY(wizard.setFile(write("words.txt", bytes)));
+
+        QCOMPARE(wizard.options().encoding, ImportEncoding::Utf16Le);
+        QCOMPARE(wizard.options().format, ImportFormat::Tsv);
+        QCOMPARE(wizard.preview()->rowCount(), 6);
+        QCOMPARE(wizard.preview()->item(4, 1)->text(), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+        QCOMPARE(wizard.skippedList()->count(), 1);
+        QCOMPARE(wizard.skippedList()->item(0)->text(), QString("Line 6: no separator: no tab here"));
+        QCOMPARE(wizard.lossyList()->count(), 1); // Cyrillic is shown before the import, not turned into '?'
+        QVERIFY(wizard.summary()->text().startsWith("6 pairs, 1 lines skipped, 1 texts"));
+        QVERIFY(wizard.importButton()->isEnabled());
+
+        // Read as CSV the same lines have no separator: the choice is the learner's and the preview follows.
+        ImportOptions options = wizard.options();
+        options.format = ImportFormat::Csv;
+        options.separator = ',';
+        wizard.setOptions(options);
+        QCOMPARE(wizard.preview()->rowCount(), 0);
+        QCOMPARE(wizard.skippedList()->count(), 7);
+        QVERIFY(!wizard.importButton()->isEnabled()); // nothing to hand to the editor
+    }
+
+    void savesKeepTheReplacedVersionAndAFailingBackupAsksFirst()
+    {
+        const QString path = writeList("Spanish.fly", 5);
+        QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
+        m_doc->list()->pairs().emplace_back("new", "pair");
+        QVERIFY(m_doc->saveToFile());
+        QCOMPARE(int(backupsOf(path).size()), 1);
+        QCOMPARE(backupsOf(path).front().pairCount, 5);
+
+        // The backups folder cannot be made: the learner is asked, and No leaves the file as it was.
+        QDir(m_dir.filePath("backups")).removeRecursively();
+        write("backups", "not a folder");
+        m_doc->list()->pairs().emplace_back("newer", "pair");
+        m_prompter.messageAnswers = {Prompter::No};
+        QVERIFY(!m_doc->saveToFile());
+        QCOMPARE(m_prompter.messages.size(), 1);
+        QVERIFY(m_prompter.messages.first().text.startsWith("The previous version of Spanish.fly could not be backed up"));
+        PairList onDisk;
+        QVERIFY(FlyArchive::readFile(path.toStdString(), onDisk));
+        QCOMPARE(onDisk.count(), 6);
+        m_prompter.messageAnswers = {Prompter::Yes};
+        QVERIFY(m_doc->saveToFile());
+        QVERIFY(FlyArchive::readFile(path.toStdString(), onDisk));
+        QCOMPARE(onDisk.count(), 7);
+    }
+
+    void restoringABackupReopensTheListAndKeepsThePresentOne()
+    {
+        const QString path = writeList("Greek.fly", 5);
+        QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
+        for (int i = 0; i < 3; ++i) {
+            m_doc->list()->pairs().emplace_back("more" + std::to_string(i), "pair");
+            m_clock.advanceMs(1000);
+            QVERIFY(m_doc->saveToFile());
+        }
+        RestoreBackupDialog dialog("Greek", backupsOf(path));
+        QCOMPARE(dialog.list()->count(), 3);
+        QVERIFY(dialog.list()->item(0)->text().endsWith("7 pairs"));
+        QVERIFY(dialog.list()->item(2)->text().endsWith("5 pairs"));
+        dialog.list()->setCurrentRow(2);
+        QVERIFY(dialog.restoreButton()->isEnabled());
+
+        QVERIFY(m_doc->restoreBackup(dialog.chosenPath()));
+        QCOMPARE(m_doc->pairCount(), 5);
+        QCOMPARE(backupsOf(path).front().pairCount, 8); // the version that was replaced
+    }
+};
+
+QTEST_MAIN(ImportBackupTest)
+#include "importbackup_test.moc"
