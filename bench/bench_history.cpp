@@ -1,0 +1,113 @@
+// The statistics window on a long study history: one million answers over two years and three lists.
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <benchmark/benchmark.h>
+
+#include "core/pairlist.h"
+#include "history/historystore.h"
+#include "history/statisticswindow.h"
+
+using namespace brainlark;
+
+namespace
+{
+
+constexpr int kAnswers = 1000000;
+constexpr int kDays = 730;
+const QDate kToday(2024, 6, 30);
+
+// Fills the answers in one transaction, then builds the per-day summary the way the store keeps it.
+void generate(const QString& path)
+{
+    HistoryStore schema;
+    if (!schema.open(path))
+        qFatal("cannot create %s", qPrintable(path));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "generate");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(db);
+        query.exec("INSERT INTO lists (id, path) VALUES (1, '/data/Capitals.fly'), (2, '/data/Verbs.fly'), "
+                   "(3, '/data/Birds.fly')");
+        db.transaction();
+        query.prepare("INSERT INTO answers (time, day, list_id, question, answer, mode, correct, seconds) "
+                      "VALUES (?, ?, ?, ?, 'answer', 0, ?, ?)");
+        const qint64 first = QDateTime(kToday.addDays(-kDays + 1), QTime(8, 0)).toSecsSinceEpoch();
+        for (int i = 0; i < kAnswers; ++i) {
+            const qint64 time = first + qint64(i) * kDays * 86400 / kAnswers;
+            query.addBindValue(time);
+            query.addBindValue(QDateTime::fromSecsSinceEpoch(time).date().toJulianDay());
+            query.addBindValue(1 + i % 3);
+            query.addBindValue(QStringLiteral("question %1").arg(i % 1000));
+            query.addBindValue(i % 4 != 0);
+            query.addBindValue(2.0 + i % 7);
+            query.exec();
+        }
+        query.exec("INSERT INTO study_days SELECT list_id, day, COUNT(*), SUM(correct), SUM(MIN(seconds, 60.0)) "
+                   "FROM answers GROUP BY list_id, day");
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("generate");
+}
+
+struct History {
+    QTemporaryDir dir;
+    QString path = dir.filePath("history.sqlite");
+    PairList list;
+    History()
+    {
+        generate(path);
+        for (int i = 0; i < 1000; ++i) {
+            Pair& pair = list.pairs().emplace_back("question " + std::to_string(i), "answer");
+            pair.setRating(float(i % 37) * 0.5f);
+        }
+    }
+};
+
+History& history()
+{
+    static History h;
+    return h;
+}
+
+void BM_OpenStatistics(benchmark::State& state)
+{
+    History& h = history();
+    for (auto _ : state) {
+        HistoryStore store;
+        store.open(h.path);
+        StatisticsWindow window(store, "/data/Capitals.fly", "Capitals", &h.list, kToday);
+        window.setRange(StatisticsRange::All);
+        benchmark::DoNotOptimize(window.renderImage());
+    }
+    state.SetLabel("1,000,000 answers, all days, painted");
+}
+BENCHMARK(BM_OpenStatistics)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_RecordAnswer(benchmark::State& state)
+{
+    History& h = history();
+    HistoryStore store;
+    store.open(h.path);
+    AnswerRecord answer{QDateTime(kToday, QTime(12, 0)).toSecsSinceEpoch(), "/data/Capitals.fly", "q", "a", 0, true, 3};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.record(answer));
+}
+BENCHMARK(BM_RecordAnswer)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    history();
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
