@@ -90,6 +90,7 @@ MatchGame::TryResult MatchGame::pressTry(PairList& list, const AppFlags& flags, 
 {
     if (!allConnected())
         return TryResult::Incomplete;
+    m_lastJudged.clear();
     bool allRight = true;
     for (int row = 0; row < rows(); ++row) {
         const MatchBox question{MatchBox::Questions, row};
@@ -104,6 +105,7 @@ MatchGame::TryResult MatchGame::pressTry(PairList& list, const AppFlags& flags, 
         if (index >= list.count())
             continue; // the list shrank under the board; nothing left to count on
         Pair& pair = list.pairs()[static_cast<size_t>(index)];
+        m_lastJudged.emplace_back(index, right);
         pair.incrementTimesInQuestion();
         pair.updateRating(1.0, !right);
         if (right)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "core/pairlist.h"
@@ -66,6 +67,8 @@ public:
     /// the caller shows ConnectAllText. Every judged Try counts again. ratings (optional) learns of each
     /// rating changed.
     TryResult pressTry(PairList& list, const AppFlags& flags, RatingOrder* ratings = nullptr);
+    /// The pairs the last judged Try settled: list index and whether its line was right.
+    const std::vector<std::pair<int, bool>>& lastJudged() const { return m_lastJudged; }
     /// "Skip": presses the button (state 3); no statistics change.
     void pressSkip();
     ButtonState buttonState() const { return m_state; }
@@ -86,6 +89,7 @@ public:
 private:
     MatchBoard m_board;
     std::vector<MatchLine> m_lines;
+    std::vector<std::pair<int, bool>> m_lastJudged;
     ButtonState m_state = ButtonState::Idle;
     TryLook m_tryLook = TryLook::Normal;
     bool m_dragging = false;

@@ -227,6 +227,8 @@ void MatchScreen::pressTry()
         return;
     }
     render();
+    for (const auto& [index, right] : m_game.lastJudged())
+        m_host.pairJudged(index, right);
     m_host.statisticsChanged();
 }
 

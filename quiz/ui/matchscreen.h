@@ -41,6 +41,8 @@ public:
         virtual void setScreenState(ScreenState state) = 0;
         /// Pair statistics changed (a judged board).
         virtual void statisticsChanged() = 0;
+        /// One pair of a judged board: its list index and whether it was matched right.
+        virtual void pairJudged(int index, bool right) = 0;
         /// The box with the keyboard focus is now the one of this name (for assistive technology).
         virtual void announce(const QString& name) = 0;
     };

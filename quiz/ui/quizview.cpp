@@ -695,3 +695,18 @@ void QuizView::contextMenuEvent(QContextMenuEvent* event)
 }
 
 } // namespace brainlark
+
+namespace brainlark
+{
+
+// Matching settles the pairs of a board together and rates each as one second, as the engine does.
+void QuizView::pairJudged(int index, bool right)
+{
+    if (m_list && index >= 0 && index < m_list->count()) {
+        const Pair& pair = m_list->pairs()[size_t(index)];
+        emit answerJudged(ListText::toQString(pair.question()), ListText::toQString(pair.answer()),
+                          static_cast<int>(QuizMode::Matching), right, 1.0);
+    }
+}
+
+} // namespace brainlark

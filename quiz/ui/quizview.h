@@ -172,6 +172,7 @@ private:
     QuizAnimator& animator() override { return m_feedback->animator(); }
     TransitionEffect& transition() override { return m_feedback->transition(); }
     void statisticsChanged() override { emit listStatusChanged(); }
+    void pairJudged(int index, bool right) override;
     void announce(const QString& name) override { setAccessibleName(name); }
     bool isActiveView() const override { return isVisible(); }
     QString listTitle() const override { return m_listTitle; }

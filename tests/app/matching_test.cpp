@@ -76,6 +76,7 @@ private slots:
     void rightBoardPlaysRightAndDealsANewRound_data();
     void rightBoardPlaysRightAndDealsANewRound();
     void wrongBoardStaysForAnotherTry();
+    void everyPairOfAJudgedBoardIsReportedForTheHistory();
     void skipChangesNoStatisticsAndDealsANewRound();
     void keyboardConnectsAndJudges();
     void boxesHaveAccessibleNames();
@@ -199,6 +200,20 @@ void MatchingTest::wrongBoardStaysForAnotherTry()
     const MatchLayout::Segment s = rig.match().layout().segment({Q, 0}, {A, rig.answerRow(1)});
     const QPoint onLine((s.question.x + s.answer.x) / 2, (s.question.y + s.answer.y) / 2);
     QCOMPARE(QColor(rig.view->backBuffer().pixel(onLine)), rig.settings.matchColorWrong());
+}
+
+void MatchingTest::everyPairOfAJudgedBoardIsReportedForTheHistory()
+{
+    MatchRig rig(0);
+    QSignalSpy judged(rig.view.get(), &QuizView::answerJudged);
+    rig.connectAll(false);
+    rig.click(rig.match().layout().tryButton());
+    QCOMPARE(judged.count(), 4);
+    for (int row = 0; row < 4; ++row) {
+        QCOMPARE(judged[row].at(0).toString(), QString("Question %1").arg(row + 1));
+        QCOMPARE(judged[row].at(2).toInt(), 3);
+        QCOMPARE(judged[row].at(3).toBool(), false);
+    }
 }
 
 void MatchingTest::skipChangesNoStatisticsAndDealsANewRound()
