@@ -246,26 +246,59 @@ void PairList::updateLengthRatio()
 
 int PairList::rebuildFromRows(const RowSource& grid, const PairList& source)
 {
-    for (int row = 1; row < grid.rowCount(); ++row) {
-        std::string question = grid.cellText(row, 0);
-        std::string answer = grid.cellText(row, 1);
+    // The questions and answers of all rows go into one store, as a loaded list keeps them, instead of one
+    // allocation per pair; the cells are read into buffers that are reused from row to row.
+    struct RowValues {
+        TextSpan question;
+        TextSpan answer;
+        float rating;
+        int32_t right;
+        int32_t wrong;
+        std::string soundOne, soundTwo, hint, picture;
+    };
+    const int rows = grid.rowCount();
+    std::vector<RowValues> values;
+    values.reserve(static_cast<size_t>(std::max(rows - 1, 0)));
+    TextStore store;
+    std::string question, answer, number;
+    for (int row = 1; row < rows; ++row) {
+        grid.readCell(row, 0, question);
+        grid.readCell(row, 1, answer);
         if (question.empty() && answer.empty())
             continue;
         if (answer.empty())
             answer = "answer needed here";
         if (question.empty())
             question = "question needed here";
-        Pair pair(std::move(question), std::move(answer));
-        pair.setRating(static_cast<float>(leadingDouble(grid.cellText(row, 2))));
-        pair.setRight(leadingInt(grid.cellText(row, 3)));
-        pair.setWrong(leadingInt(grid.cellText(row, 4)));
-        pair.setSoundPath(grid.cellText(row, 7), 1);
-        pair.setSoundPath(grid.cellText(row, 8), 2);
-        pair.setHint(grid.cellText(row, 9));
-        pair.setPicturePath(grid.cellText(row, 10));
+        RowValues v;
+        v.question = store.append(question);
+        v.answer = store.append(answer);
+        grid.readCell(row, 2, number);
+        v.rating = static_cast<float>(leadingDouble(number));
+        grid.readCell(row, 3, number);
+        v.right = leadingInt(number);
+        grid.readCell(row, 4, number);
+        v.wrong = leadingInt(number);
+        grid.readCell(row, 7, v.soundOne);
+        grid.readCell(row, 8, v.soundTwo);
+        grid.readCell(row, 9, v.hint);
+        grid.readCell(row, 10, v.picture);
+        values.push_back(std::move(v));
+    }
+    m_pairs.reserve(m_pairs.size() + values.size());
+    for (RowValues& v : values) {
+        Pair pair(store, v.question, v.answer);
+        pair.setRating(v.rating);
+        pair.setRight(v.right);
+        pair.setWrong(v.wrong);
+        pair.setSoundPath(std::move(v.soundOne), 1);
+        pair.setSoundPath(std::move(v.soundTwo), 2);
+        pair.setHint(std::move(v.hint));
+        pair.setPicturePath(std::move(v.picture));
         pair.recalculateTotal();
         m_pairs.push_back(std::move(pair));
     }
+    m_wrongAnswers.reserve(m_wrongAnswers.size() + source.m_wrongAnswers.size());
     for (const Pair& wrong : source.m_wrongAnswers) {
         m_wrongAnswers.push_back(wrong);
         m_wrongAnswers.back().setKind(Pair::WrongAnswer);

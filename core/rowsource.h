@@ -13,6 +13,8 @@ public:
     virtual ~RowSource() = default;
     virtual int rowCount() const = 0;
     virtual std::string cellText(int row, int column) const = 0;
+    /// cellText() into a caller's buffer, so that reading a large grid reuses one allocation per column.
+    virtual void readCell(int row, int column, std::string& out) const { out = cellText(row, column); }
 };
 
 } // namespace brainlark

@@ -323,4 +323,13 @@ std::string PairTableModel::Source::cellText(int row, int column) const
     return m_model.cell(row - 1, column);
 }
 
+void PairTableModel::Source::readCell(int row, int column, std::string& out) const
+{
+    if (row <= 0 || row > m_model.rows() || column < 0 || column >= ColumnCount) {
+        out = cellText(row, column);
+        return;
+    }
+    out.assign(m_model.cell(row - 1, column));
+}
+
 } // namespace brainlark

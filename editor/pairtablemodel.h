@@ -97,6 +97,7 @@ private:
         explicit Source(const PairTableModel& model) : m_model(model) {}
         int rowCount() const override { return m_model.rows() + 1; }
         std::string cellText(int row, int column) const override;
+        void readCell(int row, int column, std::string& out) const override;
 
     private:
         const PairTableModel& m_model;
