@@ -19,8 +19,12 @@ HistoryCommands::HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* 
 {
     connect(&m_doc, &ListDocument::listLoaded, this, &HistoryCommands::listLoaded);
     connect(&m_doc, &ListDocument::listRenamed, &m_recorder, &HistoryRecorder::listRenamed);
-    connect(&m_recorder, &HistoryRecorder::warning, &m_frame,
-            [this](const QString& text) { m_frame.statusBar()->showMessage(text, WarningMs); });
+    // In the third pane, which the quiz screen leaves free: a timed message would hide the score, and one
+    // shown at start-up would be gone before the learner looks. The reason is in the tooltip.
+    connect(&m_recorder, &HistoryRecorder::warning, &m_frame, [this](const QString& text) {
+        m_frame.setPaneText(WarningPane, tr("History not recorded"));
+        m_frame.pane(WarningPane)->setToolTip(text);
+    });
     m_frame.setCommandHandler(cmd::Statistics, [this] { showStatistics(); });
     listLoaded();
 }
@@ -46,8 +50,8 @@ void HistoryCommands::attachQuizView(QuizView* view)
     connect(view, &QuizView::answerJudged, &m_recorder, &HistoryRecorder::record, Qt::QueuedConnection);
     connect(view, &QuizView::questionReasonChanged, &m_frame,
             [this](const QString& shortText, const QString& details) {
-                m_frame.setPaneText(0, shortText);
-                m_frame.pane(0)->setToolTip(details);
+                m_frame.setPaneText(ReasonPane, shortText);
+                m_frame.pane(ReasonPane)->setToolTip(details);
             });
 }
 

@@ -24,7 +24,8 @@ class HistoryCommands : public QObject
     Q_OBJECT
 public:
     static constexpr const char* DatabaseName = "history.sqlite";
-    static constexpr int WarningMs = 15000;
+    static constexpr int ReasonPane = 0;
+    static constexpr int WarningPane = 2;
 
     HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* parent = nullptr);
 

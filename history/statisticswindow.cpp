@@ -42,6 +42,8 @@ QChartView* newChartView(const QString& title, const QString& accessibleName)
     view->setMinimumSize(420, 260);
     // Charts take the focus in turn, so the keyboard reaches every part of the window.
     view->setFocusPolicy(Qt::StrongFocus);
+    view->setStyleSheet(QStringLiteral(
+        "QChartView { border: 2px solid transparent; } QChartView:focus { border: 2px solid palette(highlight); }"));
     view->setAccessibleName(accessibleName);
     return view;
 }
@@ -65,7 +67,8 @@ QDateTimeAxis* dayAxis(const QDate& first, const QDate& last)
     auto* axis = new QDateTimeAxis;
     axis->setFormat(QStringLiteral("d MMM"));
     axis->setRange(first.startOfDay(), last.startOfDay());
-    axis->setTickCount(std::min<qint64>(8, std::max<qint64>(2, first.daysTo(last) + 1)));
+    // Six labels leave room for "30 Nov" in a chart of half the window's width.
+    axis->setTickCount(std::min<qint64>(6, std::max<qint64>(2, first.daysTo(last) + 1)));
     return axis;
 }
 

@@ -16,7 +16,9 @@
 #include <QtTest>
 #include <unistd.h>
 
+#include "app/historycommands.h"
 #include "app/listdocument.h"
+#include "app/mainwindow.h"
 #include "core/flyarchive.h"
 #include "history/historyrecorder.h"
 #include "history/statisticswindow.h"
@@ -219,6 +221,39 @@ private slots:
         QCOMPARE(recorder.store().answerCount(oldPath), 0);
         recorder.record("q1", "a", 0, false, 3);
         QCOMPARE(recorder.store().answerCount(newPath), 2);
+    }
+
+    void theMainWindowShowsTheWarningOnceAndOpensTheStatistics()
+    {
+        ManualClock clock;
+        ScriptedRandom random;
+        RecordingPrompter prompter;
+        RecordingShellOpener shell;
+        RecordingPauser pauser;
+        RecordingSoundPlayer sound;
+        AppSettings settings(random);
+        settings.setInstallPath(m_dir.path());
+        const Services services{&clock, &random, &prompter, &shell, &pauser, &sound};
+        ListDocument doc(settings, services);
+        doc.setQuizShown(false);
+        MainWindow frame(doc, settings, services);
+        HistoryCommands commands(frame, doc);
+        QFile file(db());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+
+        QVERIFY(!commands.openDatabase(db()));
+        commands.recorder().setListPath("/l.fly");
+        commands.recorder().record("q", "a", 0, true, 1);
+        QCOMPARE(frame.pane(HistoryCommands::WarningPane)->text(), QString("History not recorded"));
+        QVERIFY(frame.pane(HistoryCommands::WarningPane)->toolTip().startsWith("Study history is not being recorded"));
+
+        int opened = 0;
+        commands.setDialogRunner([](QDialog&) { return int(QDialog::Rejected); });
+        connect(&commands, &HistoryCommands::statisticsOpened, this, [&opened] { ++opened; });
+        frame.execute(cmd::Statistics);
+        QCOMPARE(opened, 1);
     }
 
     void theStatisticsWindowChartsAGeneratedHistory()
