@@ -794,6 +794,9 @@ void GridView::contextMenuEvent(QContextMenuEvent* event)
 
 bool GridView::eventFilter(QObject* watched, QEvent* event)
 {
+    // The viewport is what the two text columns share; it changes with the scroll bar as well as the view.
+    if (watched == m_table->viewport() && event->type() == QEvent::Resize)
+        updateColumnWidths();
     if (watched == m_table->viewport() && event->type() == QEvent::MouseButtonPress) {
         m_headerPressed = false;
         emit stateChanged();

@@ -185,6 +185,20 @@ private slots:
         QCOMPARE(GridView::questionAnswerWidths(1, 1.0, 256), std::make_pair(1, 1));
     }
 
+    void textColumnsShareTheWholeViewport()
+    {
+        const PairList list = makeList(40);
+        grid(GridView::Mode::Edit, &list);
+        m_grid->show(); // offscreen platform: nothing appears
+        for (const QSize size : {QSize(700, 300), QSize(500, 2000), QSize(800, 200)}) {
+            m_grid->resize(size);
+            QCoreApplication::processEvents();
+            const QTableView* table = m_grid->table();
+            QCOMPARE(table->columnWidth(PairTableModel::Question) + table->columnWidth(PairTableModel::Answer),
+                     table->viewport()->width());
+        }
+    }
+
     void coloursComeFromTheSkinPalette()
     {
         grid(GridView::Mode::View, nullptr);
