@@ -193,6 +193,9 @@ private:
     GridView* m_grid = nullptr;
     /// The list's state before the grid was shown, restored when it returns unsaved.
     QString m_pathBeforeGrid;
+    /// What the pane the grid counts its pairs in said before (a warning of the quiz screen), given back on
+    /// return.
+    QString m_countPaneBeforeGrid;
     bool m_reversedBeforeGrid = false;
     bool m_showMaximized = false;
 };

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QUndoStack>
 
@@ -197,6 +198,7 @@ void MainWindow::switchToGrid(GridView::Mode mode)
     m_doc.saveToFile();
     m_doc.setQuizShown(false);
     m_pathBeforeGrid = m_doc.pathName();
+    m_countPaneBeforeGrid = pane(2)->text();
     if (list && list->count() > 0)
         list->unreverse();
     attachMenus(true);
@@ -256,7 +258,7 @@ bool MainWindow::backToQuiz()
         m_quizView->show();
         m_quizView->setFocus();
     }
-    setPaneText(2, QString());
+    setPaneText(2, m_countPaneBeforeGrid);
     setPaneText(3, QString());
     m_doc.setQuizShown(true);
     // What the grid saved is what the quiz asks from now on.

@@ -83,6 +83,7 @@ private slots:
     {
         QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));
         QWidget* quiz = m_frame->quizView();
+        m_frame->setPaneText(2, "History not recorded");
         m_settings->setDialogFlags(GuideMessages::Viewer);
         m_frame->execute(cmd::Viewer);
         QVERIFY(m_frame->gridView());
@@ -99,6 +100,7 @@ private slots:
         QCOMPARE(m_frame->centralWidget(), quiz);
         QVERIFY(m_doc->quizShown());
         QCOMPARE(m_frame->pane(3)->text(), QString());
+        QCOMPARE(m_frame->pane(2)->text(), QString("History not recorded"));
     }
 
     void editorAsksForThePassword()
