@@ -122,6 +122,8 @@ bool ListDocument::loadList(const QString& path, LoadMode mode)
         if (!(mode == ImportText ? importTextFile(path, loaded) : loadListFile(path, loaded)))
             return false;
         // The old list is replaced without being written back.
+        if (m_list)
+            emit listAboutToGo();
         m_list = std::move(loaded);
     }
     afterLoad(path, mode);
@@ -183,6 +185,8 @@ void ListDocument::refreshListStatus()
 
 void ListDocument::dropList()
 {
+    if (m_list)
+        emit listAboutToGo();
     m_list.reset();
     emit listChanged();
 }

@@ -119,6 +119,9 @@ signals:
     void listRenamed(const QString& oldPath, const QString& newPath);
     /// The list's contents or statistics changed in place (reset, edit): views repaint.
     void listChanged();
+    /// The list is about to be deleted (another list replaces it, or it is dropped): views let go of it
+    /// (the quiz stops) before it goes.
+    void listAboutToGo();
 
 private:
     bool loadListFile(const QString& path, std::unique_ptr<PairList>& loaded);

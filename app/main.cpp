@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
+#include "app/quizwiring.h"
 #include "app/fontfallbacks.h"
 #include "app/historycommands.h"
 #include "services/helppages.h"
@@ -60,51 +61,6 @@ void wireBackground(ListDocument& doc, Application& app, MainWindow& frame)
     });
 }
 
-// The quiz screen in the frame's client area: its commands, the score pane and the list it quizzes.
-QuizView* wireQuizView(ListDocument& doc, Application& app, MainWindow& frame)
-{
-    auto* view = new QuizView(app.settings(), app.services());
-    frame.setQuizView(view);
-    view->setCommandRouter([&frame](int id) { frame.execute(id); });
-    const std::pair<int, std::function<void()>> handlers[] = {
-        {cmd::Start, [view] { view->start(); }},
-        {cmd::Flip, [view] { view->reverse(); }},
-        {cmd::MultipleChoice, [view] { view->setQuizMode(0); }},
-        {cmd::TrueFalse, [view] { view->setQuizMode(1); }},
-        {cmd::TypeIn, [view] { view->setQuizMode(2); }},
-        {cmd::Matching, [view] { view->setQuizMode(3); }},
-        {cmd::Slideshow, [view] { view->toggleSlideshow(); }},
-        {cmd::Animate, [view] { view->toggleAnimateNewQuestion(); }},
-        {cmd::QuizHelp, [view] { emit view->helpRequested(QuizView::QuizHelpContext); }},
-    };
-    for (const auto& [id, handler] : handlers)
-        frame.setCommandHandler(id, handler);
-    QObject::connect(view, &QuizView::statusTextChanged, &frame,
-                     [&frame](const QString& text) { frame.setPaneText(1, text); });
-    QObject::connect(view, &QuizView::listStatusChanged, &doc, &ListDocument::refreshListStatus);
-    QObject::connect(view, &QuizView::stateChanged, &frame, &MainWindow::updateCommandStates);
-    QObject::connect(view, &QuizView::helpRequested, &frame, [&app](int context) {
-        app.services().shell->open(HelpPages::url(app.settings().installPath(), context));
-    });
-    // The first question starts from the event loop, so that a list opened at start-up is quizzed in a
-    // window that is already on screen (its entry animation would otherwise hold the window back). With
-    // "call_go" off a loaded list waits for Start.
-    QObject::connect(&doc, &ListDocument::titleChanged, view, &QuizView::setListTitle);
-    QObject::connect(&doc, &ListDocument::listLoaded, view, [view, &doc, &app] {
-        view->setListTitle(doc.title());
-        view->setList(doc.list());
-        if (!app.settings().callGo())
-            return;
-        QTimer::singleShot(0, view, [view] {
-            view->start();
-            view->setFocus();
-        });
-    });
-    QObject::connect(&doc, &ListDocument::listChanged, view, &QuizView::rebuildScreen);
-    frame.setSlideshowRunning([view] { return view->screenState() == ScreenState::Slideshow; });
-    return view;
-}
-
 // The last list, when the learner wants it back; otherwise (or when it is gone) the study-module selector.
 void openFirstList(ListDocument& doc, const AppSettings& settings)
 {
@@ -136,7 +92,7 @@ int main(int argc, char* argv[])
     app.setMainWindow(&frame);
     applyStoredBackground(app);
     wireBackground(doc, app, frame);
-    QuizView* quizView = wireQuizView(doc, app, frame);
+    QuizView* quizView = wireQuizView(doc, app.settings(), app.services(), frame);
     HistoryCommands history(frame, doc);
     history.attachQuizView(quizView);
     history.openDatabase(HistoryCommands::databasePath(app.commandLineProgramFolder()));

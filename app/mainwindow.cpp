@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDragEnterEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +17,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/aboutdialog.h"
@@ -24,6 +27,7 @@
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
+#include "services/inputgate.h"
 #include "app/quizplaceholder.h"
 #include "services/shellopener.h"
 #include "services/soundplayer.h"
@@ -714,26 +718,75 @@ void MainWindow::savePlacement()
     m_settings.setMainPlacement(placement);
 }
 
+namespace
+{
+
+// The first dropped URL that names a local regular file (a symbolic link to one counts), or empty.
+QString droppedFile(const QMimeData& data)
+{
+    for (const QUrl& url : data.urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QFileInfo info(url.toLocalFile());
+        return info.isFile() ? info.absoluteFilePath() : QString();
+    }
+    return QString();
+}
+
+} // namespace
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
+    if (!droppedFile(*event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-// A dropped file is opened as the desktop opens one: a list, or a picture for the background.
+// A dropped file is opened as the desktop opens one: a list, or a picture for the background. Drag and drop
+// is not input the feedback sequences hold back, so the drop only queues the open; it runs from the event
+// loop, and not before a playing sequence has ended (that sequence still uses the list being replaced).
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) {
-            m_doc.openDocument(url.toLocalFile());
-            break;
-        }
-    }
+    const QString path = droppedFile(*event->mimeData());
+    if (path.isEmpty())
+        return;
     event->acceptProposedAction();
+    m_pendingOpen = path;
+    QMetaObject::invokeMethod(this, [this] { openWhenIdle(m_pendingOpen); }, Qt::QueuedConnection);
+}
+
+void MainWindow::openWhenIdle(QString path)
+{
+    if (path.isEmpty() || path != m_pendingOpen)
+        return;
+    if (InputGate::isClosed()) {
+        connect(&InputGate::instance(), &InputGate::opened, this, [this, path] { openWhenIdle(path); },
+                Qt::SingleShotConnection);
+        return;
+    }
+    m_pendingOpen.clear();
+    m_doc.openDocument(path);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closing in the middle of a feedback sequence waits for its end: the sequence still draws on the
+    // screen and changes the list whose statistics are written at exit. The window goes at once.
+    if (InputGate::isClosed()) {
+        event->ignore();
+        hide();
+        if (!m_closePending) {
+            m_closePending = true;
+            connect(&InputGate::instance(), &InputGate::opened, this,
+                    [this] {
+                        m_closePending = false;
+                        // The window is hidden already, so closing it no longer ends the program by itself.
+                        if (close())
+                            QCoreApplication::quit();
+                    },
+                    Qt::SingleShotConnection);
+        }
+        return;
+    }
     // Unsaved edits in the grid may keep the window open.
     if (m_grid && !m_grid->askToSaveChanges()) {
         event->ignore();

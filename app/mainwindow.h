@@ -171,6 +171,8 @@ private:
     EditorContext editorContext();
     void restoreListAfterGrid(bool wasNew);
     void onRestoreBackup();
+    /// Opens a file dropped on the window once no feedback sequence plays (right away when none does).
+    void openWhenIdle(QString path);
     /// Opens the help page at a help context (0: its start).
     void openHelp(int context);
     int runDialog(QDialog& dialog);
@@ -198,6 +200,9 @@ private:
     QString m_countPaneBeforeGrid;
     bool m_reversedBeforeGrid = false;
     bool m_showMaximized = false;
+    /// A file dropped while a feedback sequence played, opened when it has ended.
+    QString m_pendingOpen;
+    bool m_closePending = false;
 };
 
 } // namespace brainlark

@@ -10,6 +10,7 @@
 #include <QtEndian>
 
 #include "core/filereader.h"
+#include "services/inputgate.h"
 
 namespace brainlark
 {
@@ -61,7 +62,8 @@ void QtSoundPlayer::waitForEnd(int timeoutMs)
     if (m_effect->status() == QSoundEffect::Error)
         return;
     timeout.start(timeoutMs);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const InputGate::Closed closed; // clicks while a sound plays are dropped, not delivered afterwards
+    loop.exec();
 }
 
 int QtSoundPlayer::wavDurationMs(const QString& wavPath)

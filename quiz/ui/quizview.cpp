@@ -14,6 +14,7 @@
 #include "quiz/ui/quizinput.h"
 #include "quiz/ui/quizviewmenu.h"
 #include "quiz/ui/smartcounterdialog.h"
+#include "services/inputgate.h"
 #include "services/prompter.h"
 #include "settings/appsettings.h"
 
@@ -201,6 +202,7 @@ void QuizView::start()
         startMatching();
         return;
     }
+    const InputGate::Closed closed; // the new question's entry animation
     buildQuestion();
     showQuestion();
     armAutoAnswer();
@@ -332,6 +334,7 @@ void QuizView::release()
 {
     if (m_hit < 0 || m_busy)
         return;
+    const InputGate::Closed closed;
     m_busy = true;
     m_feedback->play(FeedbackPlan::release(m_outcome.right), *m_session, m_hit);
     FeedbackPlan::Input input;
@@ -389,6 +392,7 @@ void QuizView::showAutomaticAnswer()
     m_autoTimer.stop();
     if (!questionShown() || m_busy || !isVisible() || !m_settings.showHint() || slideshowRunning())
         return;
+    const InputGate::Closed closed; // Escape still passes and stops the pulse
     if (m_settings.funFlag(funflags::kHintSound))
         m_sounds.playEventSound(EventSounds::Hint, true);
     m_busy = true;
@@ -594,11 +598,11 @@ void QuizView::mouseDoubleClickEvent(QMouseEvent* event)
     }
     if (event->button() != Qt::LeftButton || !questionShown() || m_busy || m_state == ScreenState::Slideshow)
         return;
-    const QPoint p = event->position().toPoint();
-    if (m_screen.question().rect().contains({p.x(), p.y()}))
+    // Only the question box opens the notes. Elsewhere the second click of the pair has already arrived as
+    // a press of its own; answering here as well would count it twice.
+    const QPoint point = event->position().toPoint();
+    if (m_screen.question().rect().contains({point.x(), point.y()}))
         showQuestionNotes();
-    else
-        press(p); // the second click of a quick pair of clicks on a box still answers
 }
 
 void QuizView::answerByKey(int hit)

@@ -455,6 +455,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_frame.get(), &drop);
+        QCoreApplication::processEvents(); // the drop only queues the open
         QCOMPARE(m_doc->title(), QString("Dropped"));
         m_doc->setQuizShown(false);
     }
@@ -469,6 +470,8 @@ private slots:
         QVERIFY(m_doc->loadList(writeList("Kept", 5), ListDocument::OpenList));
         m_doc->setQuizShown(true);
         const QString picture = m_dir.path() + "/bkg/Sunset.JPG";
+        QDir(m_dir.path()).mkpath("bkg");
+        QFile(picture).open(QIODevice::WriteOnly); // only existing files are taken
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(picture)});
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -476,6 +479,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_frame.get(), &drop);
+        QCoreApplication::processEvents();
         QCOMPARE(pictures, QStringList{picture});
         QCOMPARE(m_doc->title(), QString("Kept")); // the list stays
         m_doc->setQuizShown(false);

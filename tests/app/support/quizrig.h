@@ -12,6 +12,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace brainlark::testing
@@ -28,9 +29,13 @@ public:
         if (timeline)
             timeline->append(QStringLiteral("pause:%1").arg(ms));
         m_clock.advanceMs(ms);
+        if (duringPause)
+            duringPause();
     }
     QList<int> pauses;
     QStringList* timeline = nullptr;
+    /// Runs inside every pause: what the learner does while the screen waits.
+    std::function<void()> duringPause;
 
 private:
     ManualClock& m_clock;

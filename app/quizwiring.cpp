@@ -1,0 +1,63 @@
+#include "app/quizwiring.h"
+
+#include <QTimer>
+#include <functional>
+#include <utility>
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "quiz/ui/quizview.h"
+#include "services/helppages.h"
+#include "services/shellopener.h"
+#include "settings/appsettings.h"
+
+namespace brainlark
+{
+
+// The quiz screen in the frame's client area: its commands, the score pane and the list it quizzes.
+QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services& services, MainWindow& frame)
+{
+    auto* view = new QuizView(settings, services);
+    frame.setQuizView(view);
+    view->setCommandRouter([&frame](int id) { frame.execute(id); });
+    const std::pair<int, std::function<void()>> handlers[] = {
+        {cmd::Start, [view] { view->start(); }},
+        {cmd::Flip, [view] { view->reverse(); }},
+        {cmd::MultipleChoice, [view] { view->setQuizMode(0); }},
+        {cmd::TrueFalse, [view] { view->setQuizMode(1); }},
+        {cmd::TypeIn, [view] { view->setQuizMode(2); }},
+        {cmd::Matching, [view] { view->setQuizMode(3); }},
+        {cmd::Slideshow, [view] { view->toggleSlideshow(); }},
+        {cmd::Animate, [view] { view->toggleAnimateNewQuestion(); }},
+        {cmd::QuizHelp, [view] { emit view->helpRequested(QuizView::QuizHelpContext); }},
+    };
+    for (const auto& [id, handler] : handlers)
+        frame.setCommandHandler(id, handler);
+    QObject::connect(view, &QuizView::statusTextChanged, &frame,
+                     [&frame](const QString& text) { frame.setPaneText(1, text); });
+    QObject::connect(view, &QuizView::listStatusChanged, &doc, &ListDocument::refreshListStatus);
+    QObject::connect(view, &QuizView::stateChanged, &frame, &MainWindow::updateCommandStates);
+    QObject::connect(view, &QuizView::helpRequested, &frame, [&settings, services](int context) {
+        services.shell->open(HelpPages::url(settings.installPath(), context));
+    });
+    // The first question starts from the event loop, so that a list opened at start-up is quizzed in a
+    // window that is already on screen (its entry animation would otherwise hold the window back). With
+    // "call_go" off a loaded list waits for Start.
+    QObject::connect(&doc, &ListDocument::titleChanged, view, &QuizView::setListTitle);
+    QObject::connect(&doc, &ListDocument::listLoaded, view, [view, &doc, &settings] {
+        view->setListTitle(doc.title());
+        view->setList(doc.list());
+        if (!settings.callGo())
+            return;
+        QTimer::singleShot(0, view, [view] {
+            view->start();
+            view->setFocus();
+        });
+    });
+    QObject::connect(&doc, &ListDocument::listChanged, view, &QuizView::rebuildScreen);
+    QObject::connect(&doc, &ListDocument::listAboutToGo, view, [view] { view->setList(nullptr); });
+    frame.setSlideshowRunning([view] { return view->screenState() == ScreenState::Slideshow; });
+    return view;
+}
+
+} // namespace brainlark

@@ -1,0 +1,83 @@
+#include "services/inputgate.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace brainlark
+{
+
+InputGate& InputGate::instance()
+{
+    static InputGate gate;
+    return gate;
+}
+
+bool InputGate::isClosed()
+{
+    return instance().m_depth > 0;
+}
+
+bool InputGate::isBlockedInput(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        return key.key() != Qt::Key_Escape;
+    }
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool InputGate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_depth > 0 && isBlockedInput(*event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+void InputGate::close()
+{
+    if (!m_installed && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->installEventFilter(this);
+        m_installed = true;
+    }
+    ++m_depth;
+}
+
+void InputGate::open()
+{
+    if (m_depth == 1 && QCoreApplication::instance() != nullptr) {
+        // Input queued while the last step ran is still waiting for the event loop: let it arrive while
+        // the gate is closed, so it is dropped rather than answering what comes next.
+        QCoreApplication::processEvents();
+    }
+    if (--m_depth == 0)
+        emit opened();
+}
+
+InputGate::Closed::Closed()
+{
+    instance().close();
+}
+
+InputGate::Closed::~Closed()
+{
+    instance().open();
+}
+
+} // namespace brainlark

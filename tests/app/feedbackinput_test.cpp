@@ -1,0 +1,229 @@
+// What the learner does while a feedback sequence plays: clicks and keys must not answer the question that
+// follows, a dropped file waits for the end of the sequence, and closing the window neither crashes nor
+// loses the statistics.
+#include <QDialog>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "app/quizwiring.h"
+#include "core/flyarchive.h"
+#include "services/inputgate.h"
+#include "support/quizrig.h"
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+namespace
+{
+
+void postKey(QWidget* target, int key, const QString& text)
+{
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+}
+
+void postClick(QWidget* target, const QPoint& at, QEvent::Type type = QEvent::MouseButtonPress)
+{
+    const QPointF local(at);
+    const QPointF global(target->mapToGlobal(at));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(type, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
+                                                        Qt::NoButton, Qt::NoModifier));
+}
+
+QString writeList(const QString& path, int pairs)
+{
+    PairList list;
+    for (int i = 0; i < pairs; ++i)
+        list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
+    return path;
+}
+
+} // namespace
+
+class FeedbackInputTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Keys and clicks given during the sequence arrive once it has ended (that is how the event loop
+    // delivers them); none of them may answer the new question.
+    void inputDuringFeedbackNeverAnswersTheNextQuestion_data()
+    {
+        QTest::addColumn<int>("quizMode");
+        QTest::addColumn<QString>("what");
+        QTest::newRow("keys 1-4 after a right answer") << 0 << "keys";
+        QTest::newRow("second click of a double-click") << 0 << "double";
+        QTest::newRow("double-click on Try in type-in") << 2 << "try";
+    }
+    void inputDuringFeedbackNeverAnswersTheNextQuestion()
+    {
+        QFETCH(int, quizMode);
+        QFETCH(QString, what);
+        QuizRig rig(8);
+        rig.startQuiz(quizMode);
+        QuizView* view = rig.view.get();
+        const QPoint target = quizMode == 2 ? rig.buttonCentre(0) : rig.boxCentre(rig.rightBox());
+        bool posted = false;
+        rig.pauser.duringPause = [&] {
+            if (posted)
+                return;
+            posted = true;
+            if (what == "keys") {
+                for (int key = Qt::Key_1; key <= Qt::Key_4; ++key)
+                    postKey(view, key, QString(QChar('1' + key - Qt::Key_1)));
+            } else {
+                postClick(view, target, QEvent::MouseButtonDblClick);
+            }
+        };
+        if (quizMode == 2)
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, target); // Try on an empty field: wrong
+        else
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, target);
+        QVERIFY(posted);
+        const QString after = view->statusText();
+        QCoreApplication::processEvents();
+        QCOMPARE(view->statusText(), after);
+        QCOMPARE(view->session()->rightCount() + view->session()->wrongCount(), 1);
+        QVERIFY(!InputGate::isClosed());
+    }
+
+    // A double-click opens the question's notes only on the question box. On an answer box its second
+    // click arrives as a press of its own; the double-click event itself must not answer again.
+    void doubleClickOpensNotesOnlyOnTheQuestion()
+    {
+        QuizRig rig(8);
+        rig.startQuiz(0);
+        int dialogs = 0;
+        rig.view->setDialogRunner([&dialogs](QDialog&) {
+            ++dialogs;
+            return int(QDialog::Accepted);
+        });
+        const Rect question = rig.view->screen().question().rect();
+        QTest::mouseDClick(rig.view.get(), Qt::LeftButton, Qt::NoModifier,
+                           QPoint(question.center().x, question.center().y));
+        QCOMPARE(dialogs, 1);
+        QTest::mouseDClick(rig.view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QCOMPARE(dialogs, 1);
+        const QPoint box = rig.boxCentre(rig.wrongBox());
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(box), QPointF(rig.view->mapToGlobal(box)),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(rig.view.get(), &doubleClick);
+        QCOMPARE(rig.view->session()->wrongCount(), 0);
+        QCOMPARE(dialogs, 1);
+    }
+
+    // A list dropped while the sequence plays is opened after it, and the quiz lets go of the old list
+    // before it is deleted (run under ASan to see the difference).
+    void dropDuringFeedbackWaitsForTheSequence()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = wireQuizView(doc, rig.settings, rig.services, frame);
+        QDir(rig.folder.path()).mkpath("data");
+        QVERIFY(doc.loadList(writeList(rig.folder.path() + "/data/First.fly", 8), ListDocument::OpenList));
+        rig.settings.setQuizMode(0);
+        view->start();
+        QVERIFY(view->quizStarted());
+        const QString second = writeList(rig.folder.path() + "/data/Second.fly", 9);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(second)});
+        QString titleDuringSequence;
+        int drops = 0;
+        rig.pauser.duringPause = [&] {
+            if (drops++ > 0)
+                return;
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&frame, &enter);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&frame, &drop);
+            QCoreApplication::processEvents(); // the queued open runs here if nothing holds it back
+            titleDuringSequence = doc.title();
+        };
+        const Rect box = view->screen().answer(0).rect();
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(box.center().x, box.center().y));
+        QCOMPARE(titleDuringSequence, QStringLiteral("First"));
+        QCoreApplication::processEvents();
+        QCOMPARE(doc.title(), QStringLiteral("Second"));
+        QCOMPARE(view->list(), doc.list());
+    }
+
+    void dragEnterAcceptsOnlyLocalRegularFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("list file") << "file" << true;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("web address") << "web" << false;
+        QTest::newRow("missing file") << "missing" << false;
+    }
+    void dragEnterAcceptsOnlyLocalRegularFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, accepted);
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        const QString file = writeList(rig.folder.path() + "/Drop.fly", 5);
+        const QUrl url = kind == "file"     ? QUrl::fromLocalFile(file)
+                         : kind == "folder" ? QUrl::fromLocalFile(rig.folder.path())
+                         : kind == "web"    ? QUrl("https://example.org/list.fly")
+                                            : QUrl::fromLocalFile(rig.folder.path() + "/gone.fly");
+        QMimeData mime;
+        mime.setUrls({url});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QCoreApplication::sendEvent(&frame, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+    }
+
+    // Closing the window in the middle of the sequence hides it at once and closes it when the sequence
+    // has ended; the statistics the sequence produced are written when the document goes.
+    void closingDuringFeedbackKeepsTheStatistics()
+    {
+        QuizRig rig(8);
+        const QString path = rig.folder.path() + "/data/Close.fly";
+        QDir(rig.folder.path()).mkpath("data");
+        writeList(path, 8);
+        {
+            auto doc = std::make_unique<ListDocument>(rig.settings, rig.services);
+            MainWindow frame(*doc, rig.settings, rig.services);
+            QuizView* view = wireQuizView(*doc, rig.settings, rig.services, frame);
+            frame.show();
+            QVERIFY(doc->loadList(path, ListDocument::OpenList));
+            rig.settings.setQuizMode(0);
+            view->start();
+            bool closedDuringSequence = true;
+            rig.pauser.duringPause = [&] {
+                frame.close();
+                closedDuringSequence = closedDuringSequence && frame.isHidden();
+            };
+            const Rect box = view->screen().answer(0).rect();
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(box.center().x, box.center().y));
+            QVERIFY(closedDuringSequence);
+            QVERIFY(frame.isHidden());
+            rig.pauser.duringPause = nullptr;
+            doc.reset(); // what the end of the program does: the quiz's list is written back
+        }
+        PairList saved;
+        QVERIFY(FlyArchive::readFile(path.toStdString(), saved).ok);
+        int answered = 0;
+        for (const Pair& pair : saved.pairs())
+            answered += pair.right() + pair.wrong();
+        QCOMPARE(answered, 1);
+    }
+};
+
+QTEST_MAIN(FeedbackInputTest)
+#include "feedbackinput_test.moc"
