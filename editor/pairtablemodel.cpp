@@ -272,13 +272,27 @@ std::vector<int> PairTableModel::sortByColumn(int column, Qt::SortOrder order)
         return permutation;
     std::vector<SortKey> keys;
     keys.reserve(m_rows.size());
-    for (const Row& row : m_rows)
+    bool allNumbers = true;
+    for (const Row& row : m_rows) {
         keys.push_back(keyOf(row[column]));
+        allNumbers = allNumbers && keys.back().isNumber;
+    }
     const bool ascending = order == Qt::AscendingOrder;
-    std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
-        const int c = compareKeys(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]);
-        return ascending ? c < 0 : c > 0;
-    });
+    if (allNumbers) {
+        // The statistics columns: plain numbers sorted beside their row, which keeps the sort in the cache.
+        std::vector<std::pair<double, int>> numbers(keys.size());
+        for (size_t i = 0; i < keys.size(); ++i)
+            numbers[i] = {ascending ? keys[i].number : -keys[i].number, static_cast<int>(i)};
+        std::stable_sort(numbers.begin(), numbers.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (size_t i = 0; i < numbers.size(); ++i)
+            permutation[i] = numbers[i].second;
+    } else {
+        std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
+            const int c = compareKeys(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]);
+            return ascending ? c < 0 : c > 0;
+        });
+    }
     permute(permutation, false);
     return permutation;
 }
@@ -292,12 +306,12 @@ void PairTableModel::permute(const std::vector<int>& order, bool inverse)
     std::vector<int> newPosition(order.size());
     for (size_t i = 0; i < order.size(); ++i)
         newPosition[static_cast<size_t>(order[i])] = static_cast<int>(i);
-    std::vector<Row> sorted(m_rows.size());
+    std::vector<Row> sorted;
+    sorted.reserve(m_rows.size());
+    // Built in its final order, so no row is first made empty and then overwritten.
     for (size_t i = 0; i < order.size(); ++i) {
-        if (inverse)
-            sorted[static_cast<size_t>(order[i])] = std::move(m_rows[i]);
-        else
-            sorted[i] = std::move(m_rows[static_cast<size_t>(order[i])]);
+        const size_t from = inverse ? static_cast<size_t>(newPosition[i]) : static_cast<size_t>(order[i]);
+        sorted.push_back(std::move(m_rows[from]));
     }
     m_rows.swap(sorted);
     QModelIndexList after;
