@@ -10,7 +10,7 @@
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
 #include "app/quizwiring.h"
-#include "app/fontfallbacks.h"
+#include "settings/fontfallbacks.h"
 #include "app/historycommands.h"
 #include "services/helppages.h"
 #include "services/prompter.h"

@@ -24,6 +24,7 @@
 #include "app/restorebackupdialog.h"
 #include "core/backups.h"
 #include "app/listdocument.h"
+#include "app/printjobs.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
@@ -65,9 +66,11 @@ struct MainWindow::CommandSpec {
 };
 
 MainWindow::MainWindow(ListDocument& doc, AppSettings& settings, const Services& services, QWidget* parent)
-    : QMainWindow(parent), m_doc(doc), m_settings(settings), m_services(services)
+    : QMainWindow(parent), m_doc(doc), m_settings(settings), m_services(services),
+      m_printJobs(std::make_unique<PrintJobs>(doc, settings, services, this))
 {
     initResources();
+    m_printJobs->setDialogRunner([this](QDialog& dialog) { return runDialog(dialog); });
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/brainlark.png")));
     buildActions();
@@ -137,9 +140,9 @@ void MainWindow::buildActions()
         {cmd::ImageFolder, "&Image Folder", "Open the folder of the Q&A pictures"},
         {cmd::SoundFolder, "So&und Folder", "Open the folder of the Q&A sounds"},
         {cmd::PrintFlashcards, "Print &Flashcards...", "Print flashcards"},
-        {cmd::Print, "&Print...", "Print the quiz screen", nullptr, QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {cmd::PrintDirect, "Print &Direct", "Print the quiz screen"},
-        {cmd::PrintPreview, "Print Pre&view", "Preview the printout"},
+        {cmd::Print, "&Print...", "Print the Q&A-list", nullptr, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {cmd::PrintDirect, "Print &Direct", "Print the Q&A-list on the current printer"},
+        {cmd::PrintPreview, "Print Pre&view", "Preview the printed Q&A-list"},
         {cmd::PrintSetup, "P&rint Setup...", "Change the printer and printing options"},
         // Alt+F4 comes from the window manager; Ctrl+Q is how Linux desktops quit a program.
         {cmd::Exit, "E&xit", "Quit Brainlark", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q)},
@@ -477,6 +480,12 @@ void MainWindow::registerDocumentHandlers()
     m_handlers[cmd::SoundFolder] = [doc] { doc->openSoundFolder(); };
     m_handlers[cmd::DebugDump] = [doc] { doc->dumpDebug(); };
     m_handlers[cmd::RestoreBackup] = [this] { onRestoreBackup(); };
+    PrintJobs* print = m_printJobs.get();
+    m_handlers[cmd::PrintFlashcards] = [print] { print->printFlashcards(); };
+    m_handlers[cmd::Print] = [print] { print->print(); };
+    m_handlers[cmd::PrintDirect] = [print] { print->printDirect(); };
+    m_handlers[cmd::PrintPreview] = [print] { print->printPreview(); };
+    m_handlers[cmd::PrintSetup] = [print] { print->printSetup(); };
 }
 
 bool MainWindow::ruleAllows(int id) const
@@ -489,10 +498,12 @@ bool MainWindow::ruleAllows(int id) const
     case cmd::Editor:
     case cmd::ViewNotes:
     case cmd::Slideshow:
+    case cmd::PrintFlashcards:
         return pairs >= 1;
     case cmd::FileSave:
     case cmd::SaveAs:
     case cmd::Print:
+    case cmd::PrintDirect:
     case cmd::PrintPreview:
     case cmd::ExportText:
     case cmd::ExportBlText:

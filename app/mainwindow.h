@@ -22,6 +22,7 @@ namespace brainlark
 
 class ListDocument;
 class PairList;
+class PrintJobs;
 class QuizPlaceholder;
 
 /// Command ids of the menus, toolbars and accelerators.
@@ -108,6 +109,8 @@ public:
 
     /// Runs modal dialogs; tests replace it to fill in and accept dialogs without a screen.
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
+    /// The print commands and the printer they share.
+    PrintJobs& printJobs() const { return *m_printJobs; }
 
     /// Shows the list grid in place of the quiz (viewer, editor or new list); the quiz view stays alive,
     /// hidden. The open list is written back first so the quiz's statistics are kept.
@@ -199,6 +202,7 @@ private:
     /// return.
     QString m_countPaneBeforeGrid;
     bool m_reversedBeforeGrid = false;
+    std::unique_ptr<PrintJobs> m_printJobs;
     bool m_showMaximized = false;
     /// A file dropped while a feedback sequence played, opened when it has ended.
     QString m_pendingOpen;

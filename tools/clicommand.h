@@ -24,6 +24,8 @@ struct CliCommand {
 std::vector<CliCommand> listCommands();
 /// Report commands: export-html, export-rtf, export-pdb.
 std::vector<CliCommand> reportCommands();
+/// Print commands: print-flashcards, print-list (PDF output; in a build without Qt they only say so).
+std::vector<CliCommand> printCommands();
 
 /// Backup commands: backups.
 std::vector<CliCommand> backupCommands();

@@ -12,6 +12,18 @@ namespace fs = std::filesystem;
 namespace brainlark::cli
 {
 
+namespace
+{
+
+fs::path executableFolder()
+{
+    std::error_code ignored;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ignored);
+    return self.empty() ? fs::path() : self.parent_path();
+}
+
+} // namespace
+
 std::string titleOf(const std::string& path)
 {
     std::string name = fs::path(path).filename().string();
@@ -28,6 +40,27 @@ bool loadList(const std::string& path, PairList& list, std::ostream& err, uint32
     if (!result)
         err << "brainlark-cli: " << path << ": " << result.error << '\n';
     return result.ok;
+}
+
+std::string findShippedFile(const std::string& relative)
+{
+    std::error_code ignored;
+    const fs::path exeFolder = executableFolder();
+    if (!exeFolder.empty()) {
+        const fs::path installed = exeFolder / ".." / "share" / "brainlark" / relative;
+        if (fs::is_regular_file(installed, ignored))
+            return installed.lexically_normal().string();
+    }
+    for (fs::path start : {fs::current_path(ignored), exeFolder}) {
+        for (fs::path dir = start; !dir.empty(); dir = dir.parent_path()) {
+            const fs::path candidate = dir / "data" / relative;
+            if (fs::is_regular_file(candidate, ignored))
+                return candidate.string();
+            if (dir == dir.parent_path())
+                break;
+        }
+    }
+    return {};
 }
 
 bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err)

@@ -19,6 +19,11 @@ std::string titleOf(const std::string& path);
 /// `version`, when given, receives the file's list format version.
 bool loadList(const std::string& path, PairList& list, std::ostream& err, uint32_t* version = nullptr);
 
+/// The shipped copy of a data file (a path relative to the shipped data folder): the installed share folder
+/// beside the program, else the data/ folder of a source tree found above the current folder or above the
+/// program (runs from a build tree). Empty when there is none.
+std::string findShippedFile(const std::string& relative);
+
 /// Checks option errors and the positional count; complains with the usage line when they are wrong.
 bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err);
 

@@ -28,36 +28,6 @@ namespace
 const char* const HtmlTemplate = "browser/reports_template.html";
 const char* const RtfTemplate = "paperTests_template.rtf";
 
-fs::path executableFolder()
-{
-    std::error_code ignored;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ignored);
-    return self.empty() ? fs::path() : self.parent_path();
-}
-
-/// The shipped copy of a data file: the installed share folder beside the program, else the data/ folder of
-/// a source tree found above the current folder or above the program (runs from a build tree).
-std::string findShippedFile(const std::string& relative)
-{
-    std::error_code ignored;
-    const fs::path exeFolder = executableFolder();
-    if (!exeFolder.empty()) {
-        const fs::path installed = exeFolder / ".." / "share" / "brainlark" / relative;
-        if (fs::is_regular_file(installed, ignored))
-            return installed.lexically_normal().string();
-    }
-    for (fs::path start : {fs::current_path(ignored), exeFolder}) {
-        for (fs::path dir = start; !dir.empty(); dir = dir.parent_path()) {
-            const fs::path candidate = dir / "data" / relative;
-            if (fs::is_regular_file(candidate, ignored))
-                return candidate.string();
-            if (dir == dir.parent_path())
-                break;
-        }
-    }
-    return {};
-}
-
 /// Reads the template named by --template, or the shipped one.
 bool loadTemplate(const CliArgs& args, const char* shipped, std::string& text, std::ostream& err)
 {

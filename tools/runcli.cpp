@@ -13,15 +13,17 @@ static std::vector<CliCommand> allCommands()
         commands.push_back(std::move(c));
     for (CliCommand& c : backupCommands())
         commands.push_back(std::move(c));
+    for (CliCommand& c : printCommands())
+        commands.push_back(std::move(c));
     return commands;
 }
 
 static void printOverview(const std::vector<CliCommand>& commands, std::ostream& out)
 {
     out << "Usage: brainlark-cli COMMAND [ARGS...]\n\n"
-           "Reads, writes and converts Brainlark Q&A lists (.fly files).\n\nCommands:\n";
+           "Reads, writes, converts and prints Brainlark Q&A lists (.fly files).\n\nCommands:\n";
     for (const CliCommand& c : commands)
-        out << "  " << c.name << std::string(c.name.size() < 14 ? 14 - c.name.size() : 1, ' ') << c.summary
+        out << "  " << c.name << std::string(c.name.size() < 18 ? 18 - c.name.size() : 1, ' ') << c.summary
             << '\n';
     out << "\nRun 'brainlark-cli COMMAND --help' for the arguments of one command.\n"
            "Exit status: 0 success, 1 usage error, 2 unreadable or invalid file.\n";

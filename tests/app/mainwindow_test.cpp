@@ -134,12 +134,13 @@ private slots:
         QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));
         for (int id :
              {cmd::Start, cmd::Slideshow, cmd::Matching, cmd::Options,
-              cmd::SelectSkin, cmd::OnlineTutorials, cmd::PrintFlashcards, cmd::GridViewer}) {
+              cmd::SelectSkin, cmd::OnlineTutorials, cmd::GridViewer}) {
             QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
             QCOMPARE(m_frame->action(id)->statusTip(), QString(MainWindow::NotAvailableTip));
         }
         for (int id : {cmd::SelectStudyModule, cmd::SaveAs, cmd::ExportHtml, cmd::ExportText, cmd::ExportPalm,
-                       cmd::PrintableTest, cmd::ShareLists, cmd::StudentData, cmd::About, cmd::ViewNotes})
+                       cmd::PrintableTest, cmd::ShareLists, cmd::StudentData, cmd::About, cmd::ViewNotes,
+                       cmd::PrintFlashcards, cmd::Print, cmd::PrintPreview, cmd::PrintSetup})
             QVERIFY2(enabled(id), qPrintable(QString::number(id)));
     }
 

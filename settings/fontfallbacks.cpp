@@ -1,4 +1,4 @@
-#include "app/fontfallbacks.h"
+#include "settings/fontfallbacks.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QFont>
+#include <vector>
+
+#include "printing/pageseries.h"
+
+namespace brainlark
+{
+
+/// The plain list on paper: a header with the list's name and the page number over a rule, then numbered
+/// rows of question and answer, in a 10-point typewriter font. The text block is 81 columns wide and
+/// centred on the page.
+class ListPages : public PageSeries
+{
+public:
+    static constexpr int Columns = 81;
+    /// The longest path the header shows; a longer one gives way to the list's title.
+    static constexpr int LongestHeaderPath = 50;
+    static QString ruler()
+    {
+        return QStringLiteral(
+            "---------1---------2---------3---------4---------5---------6---------7---------8-");
+    }
+    /// The header line of a page: "Brainlark - " and the list, padded so that "Page N" ends in column 81.
+    static QString header(const QString& pathName, const QString& title, int page);
+    /// "Courier New" at 10 points for a device of that vertical resolution.
+    static QFont listFont(int dpiY);
+
+    ListPages(std::vector<PrintedPair> pairs, const QString& pathName, const QString& title,
+              const PageMetrics& page);
+
+    int lineHeight() const { return m_lineHeight; }
+    int linesPerPage() const { return m_linesPerPage; }
+    int rulerWidth() const { return m_rulerWidth; }
+    int leftMargin() const { return m_leftMargin; }
+    /// False when the page cannot hold the header and one row.
+    bool fits() const { return m_linesPerPage > 0; }
+    /// At least 1, also for a list without pairs.
+    int pageCount() const override;
+    void drawPage(QPainter& painter, int page) const override;
+
+private:
+    std::vector<PrintedPair> m_pairs;
+    QString m_pathName;
+    QString m_title;
+    PageMetrics m_page;
+    QFont m_font;
+    int m_lineHeight = 0;
+    int m_linesPerPage = 0;
+    int m_rulerWidth = 0;
+    int m_leftMargin = 0;
+};
+
+} // namespace brainlark

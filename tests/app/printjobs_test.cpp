@@ -1,0 +1,205 @@
+// The print commands of the main window: the flashcard guide and its page estimate, the card picture, the
+// print, preview and page setup dialogs, and what reaches the printer (a PDF file here).
+#include <QFile>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "app/printjobs.h"
+#include "core/clock.h"
+#include "core/flyarchive.h"
+#include "services/guidemessages.h"
+#include "settings/appsettings.h"
+#include "support/fakes.h"
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+class PrintJobsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    ManualClock m_clock;
+    ScriptedRandom m_random;
+    RecordingPrompter m_prompter;
+    RecordingShellOpener m_shell;
+    RecordingPauser m_pauser;
+    RecordingSoundPlayer m_sound;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<ListDocument> m_doc;
+    std::unique_ptr<MainWindow> m_frame;
+    QStringList m_dialogs;
+
+    void openList(int pairs)
+    {
+        PairList list;
+        for (int i = 1; i <= pairs; ++i)
+            list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
+        const QString path = m_dir.filePath("data/list.fly");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
+        file.close();
+        QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
+    }
+    QString output() const { return m_dir.filePath("printed.pdf"); }
+    int printedPages() const
+    {
+        QFile file(output());
+        if (!file.open(QIODevice::ReadOnly))
+            return 0;
+        return int(QString::fromLatin1(file.readAll())
+                       .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    }
+    QString guideText() const
+    {
+        return m_prompter.guides.isEmpty() ? QString() : m_prompter.guides.last().text;
+    }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).mkpath("data");
+        QFile::remove(output());
+        QFile::remove(m_dir.filePath("card.bmp"));
+        QVERIFY(
+            QFile::copy(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/card.bmp"), m_dir.filePath("card.bmp")));
+        m_prompter = RecordingPrompter();
+        m_dialogs.clear();
+        m_settings = std::make_unique<AppSettings>(m_random);
+        m_settings->setInstallPath(m_dir.path());
+        m_settings->resetToDefaults();
+        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
+        m_doc = std::make_unique<ListDocument>(*m_settings, services);
+        m_doc->setQuizShown(false);
+        m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
+        // Every dialog is accepted as it stands; the printer writes a PDF of letter paper.
+        m_frame->setDialogRunner([this](QDialog& dialog) {
+            m_dialogs << QString::fromLatin1(dialog.metaObject()->className());
+            if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+                preview->updatePreview();
+                m_dialogs << QStringLiteral("preview pages %1").arg(preview->pageCount());
+            }
+            return int(QDialog::Accepted);
+        });
+        QPrinter& printer = m_frame->printJobs().printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output());
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                          QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        m_doc.reset();
+    }
+
+    void commandsNeedAList()
+    {
+        for (int id : {cmd::PrintFlashcards, cmd::Print, cmd::PrintPreview})
+            QVERIFY(!m_frame->action(id)->isEnabled());
+        QVERIFY(m_frame->action(cmd::PrintSetup)->isEnabled());
+        openList(1);
+        for (int id : {cmd::PrintFlashcards, cmd::Print, cmd::PrintPreview})
+            QVERIFY(m_frame->action(id)->isEnabled());
+    }
+
+    void flashcardGuideEstimatesThePages_data()
+    {
+        QTest::addColumn<int>("pairs");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("estimate");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("12 pairs, yes") << 12 << int(Prompter::Yes) << "printed on 3 pages" << 3;
+        QTest::newRow("5 pairs, yes") << 5 << int(Prompter::Yes) << "printed on 1 pages" << 1;
+        QTest::newRow("12 pairs, no") << 12 << int(Prompter::No) << "printed on 3 pages" << 0;
+        QTest::newRow("12 pairs, escape") << 12 << int(Prompter::Cancel) << "printed on 3 pages" << 0;
+    }
+    void flashcardGuideEstimatesThePages()
+    {
+        QFETCH(int, pairs);
+        QFETCH(int, answer);
+        openList(pairs);
+        m_prompter.guideAnswers << Prompter::GuideAnswer{answer, false};
+        m_frame->execute(cmd::PrintFlashcards);
+        QCOMPARE(m_prompter.guides.size(), 1);
+        QCOMPARE(m_prompter.guides[0].kind, Prompter::GuideKind::YesNoHelp);
+        QCOMPARE(m_prompter.guides[0].helpContext, 27);
+        QFETCH(QString, estimate);
+        QVERIFY2(guideText().contains(estimate), qPrintable(guideText()));
+        QVERIFY(guideText().startsWith("Brainlark will now print a set of flashcards for this Q&A-list."));
+        QFETCH(int, pages);
+        QCOMPARE(m_dialogs, pages ? QStringList{"QPrintDialog"} : QStringList());
+        QCOMPARE(printedPages(), pages);
+        QVERIFY(m_prompter.messages.isEmpty());
+    }
+
+    void flashcardsWithTheGuideSwitchedOff()
+    {
+        openList(12);
+        m_settings->setDialogFlag(GuideMessages::PrintFlashcards, false);
+        m_frame->execute(cmd::PrintFlashcards);
+        QVERIFY(m_prompter.guides.isEmpty());
+        QCOMPARE(printedPages(), 3);
+    }
+
+    void aMissingCardPictureStopsBeforeThePrinter()
+    {
+        openList(12);
+        QVERIFY(QFile::remove(m_dir.filePath("card.bmp")));
+        m_frame->execute(cmd::PrintFlashcards);
+        QCOMPARE(m_prompter.messages.size(), 1);
+        QVERIFY2(m_prompter.messages[0].text.contains(m_dir.filePath("card.bmp")),
+                 qPrintable(m_prompter.messages[0].text));
+        QCOMPARE(m_prompter.messages[0].icon, Prompter::Icon::Exclamation);
+        QVERIFY(m_dialogs.isEmpty());
+        QVERIFY(!QFile::exists(output()));
+    }
+
+    void paperTooSmallForCards()
+    {
+        openList(5);
+        m_frame->printJobs().printer().setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25),
+                        QPageLayout::Inch));
+        m_settings->setDialogFlag(GuideMessages::PrintFlashcards, false);
+        m_frame->execute(cmd::PrintFlashcards);
+        QCOMPARE(m_prompter.messages.size(), 1);
+        QVERIFY(m_prompter.messages[0].text.contains("too small"));
+        QVERIFY(!QFile::exists(output()));
+    }
+
+    void thePlainList()
+    {
+        openList(5);
+        m_frame->execute(cmd::Print);
+        QCOMPARE(m_dialogs, QStringList{"QPrintDialog"});
+        QCOMPARE(printedPages(), 1);
+        QFile::remove(output());
+        m_frame->execute(cmd::PrintDirect);
+        QCOMPARE(m_dialogs.size(), 1);
+        QCOMPARE(printedPages(), 1);
+    }
+
+    void previewAndSetup()
+    {
+        openList(5);
+        m_frame->execute(cmd::PrintPreview);
+        QCOMPARE(m_dialogs, (QStringList{"QPrintPreviewDialog", "preview pages 1"}));
+        m_frame->execute(cmd::PrintSetup);
+        QCOMPARE(m_dialogs.last(), QStringLiteral("QPageSetupDialog"));
+        QVERIFY(!QFile::exists(output()));
+    }
+};
+
+QTEST_MAIN(PrintJobsTest)
+#include "printjobs_test.moc"

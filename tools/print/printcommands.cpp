@@ -1,0 +1,249 @@
+// print-flashcards and print-list: the program's page code drawing into a PDF file. These two commands
+// need Qt's painting; the rest of the command-line tool does without it.
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+
+#include "core/pairlist.h"
+#include "core/randomsource.h"
+#include "printing/flashcardpages.h"
+#include "printing/listpages.h"
+#include "settings/appsettings.h"
+#include "settings/fontfallbacks.h"
+#include "tools/cliargs.h"
+#include "tools/clicommand.h"
+#include "tools/clicommon.h"
+
+namespace brainlark::cli
+{
+
+namespace
+{
+
+constexpr int PdfResolution = 600;
+const char* const FlashcardsUsage = "brainlark-cli print-flashcards LIST.fly OUT.pdf [--page-size letter|a4] "
+                                    "[--margins INCHES] [--card PICTURE]";
+const char* const ListUsage =
+    "brainlark-cli print-list LIST.fly OUT.pdf [--page-size letter|a4] [--margins INCHES]";
+
+struct PaperOptions {
+    QPageSize::PageSizeId size = QPageSize::Letter;
+    double margins = 0.25;
+};
+
+bool parsePaper(const CliArgs& args, PaperOptions& paper, const char* usage, std::ostream& err)
+{
+    const std::string size = args.value("--page-size", "letter");
+    if (size == "letter" || size == "a4") {
+        paper.size = size == "a4" ? QPageSize::A4 : QPageSize::Letter;
+    } else {
+        err << "brainlark-cli: --page-size is letter or a4\nusage: " << usage << '\n';
+        return false;
+    }
+    if (args.has("--margins")) {
+        const std::string text = args.value("--margins");
+        char* end = nullptr;
+        paper.margins = std::strtod(text.c_str(), &end);
+        if (text.empty() || *end != '\0' || !std::isfinite(paper.margins) || paper.margins < 0) {
+            err << "brainlark-cli: --margins needs a number of inches, 0 or more\nusage: " << usage << '\n';
+            return false;
+        }
+    }
+    const QSizeF page = QPageSize(paper.size).size(QPageSize::Inch);
+    if (2 * paper.margins >= page.width() || 2 * paper.margins >= page.height()) {
+        err << "brainlark-cli: margins of " << paper.margins << " inches leave nothing of the page\n";
+        return false;
+    }
+    return true;
+}
+
+/// Painting needs a QGuiApplication; these commands get one on the offscreen platform, so that they also
+/// run without a display. One that exists already (a test's) is used as it is. Qt's own chatter (warnings
+/// about the missing display session) stays out of the command's output.
+class PaintingSession
+{
+public:
+    PaintingSession()
+    {
+        if (!QCoreApplication::instance()) {
+            m_previousHandler = qInstallMessageHandler(quietHandler);
+            m_quiet = true;
+            m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+        }
+        installFontFallbacks();
+    }
+    ~PaintingSession()
+    {
+        m_app.reset();
+        if (m_quiet)
+            qInstallMessageHandler(m_previousHandler);
+    }
+    PaintingSession(const PaintingSession&) = delete;
+    PaintingSession& operator=(const PaintingSession&) = delete;
+
+private:
+    static void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "brainlark-cli: %s\n", qPrintable(message));
+    }
+
+    // QGuiApplication keeps (and edits) the arguments, so they live as long as it does.
+    char m_name[14] = "brainlark-cli";
+    char m_platformOption[10] = "-platform";
+    char m_platform[10] = "offscreen";
+    char* m_argv[4] = {m_name, m_platformOption, m_platform, nullptr};
+    int m_argc = 3;
+    QtMessageHandler m_previousHandler = nullptr;
+    bool m_quiet = false;
+    std::unique_ptr<QGuiApplication> m_app;
+};
+
+struct Job {
+    QString listPath;
+    QString title;
+    PairList list;
+};
+
+bool loadJob(const CliArgs& args, Job& job, std::ostream& err)
+{
+    const std::string& path = args.positionals()[0];
+    if (!loadList(path, job.list, err))
+        return false;
+    const QFileInfo file(QString::fromStdString(path));
+    job.listPath = file.absoluteFilePath();
+    job.title = file.fileName();
+    if (job.title.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+        job.title.chop(4);
+    return true;
+}
+
+/// Draws the series into the PDF file (written whole or not at all). `makeSeries` sees the page metrics.
+template <typename MakeSeries>
+int writePdf(const std::string& outPath, const PaperOptions& paper, const QString& title,
+             MakeSeries makeSeries, const char* what, std::ostream& out, std::ostream& err)
+{
+    QSaveFile file(QString::fromStdString(outPath));
+    if (!file.open(QIODevice::WriteOnly)) {
+        err << "brainlark-cli: Could not open file " << outPath << '\n';
+        return FileError;
+    }
+    QPdfWriter writer(&file);
+    writer.setResolution(PdfResolution);
+    writer.setCreator(QStringLiteral("Brainlark"));
+    writer.setTitle(title);
+    const QMarginsF margins(paper.margins, paper.margins, paper.margins, paper.margins);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(paper.size), QPageLayout::Portrait, margins, QPageLayout::Inch));
+    const auto series = makeSeries(PageMetrics::of(writer));
+    if (!series)
+        return UsageError;
+    const int pages = series->pageCount();
+    if (!series->printTo(writer) || !file.commit()) {
+        err << "brainlark-cli: Could not write " << outPath << '\n';
+        return FileError;
+    }
+    out << outPath << ": " << pages << (pages == 1 ? " page" : " pages") << " of " << what << '\n';
+    return Success;
+}
+
+int printFlashcards(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
+{
+    const CliArgs args(raw, {"--page-size", "--margins", "--card"});
+    PaperOptions paper;
+    if (!expectArgs(args, 2, FlashcardsUsage, err) || !parsePaper(args, paper, FlashcardsUsage, err))
+        return UsageError;
+    const PaintingSession session;
+    Job job;
+    if (!loadJob(args, job, err))
+        return FileError;
+    if (job.list.pairs().empty()) {
+        err << "brainlark-cli: " << args.positionals()[0] << ": the list has no pairs to print\n";
+        return FileError;
+    }
+    const std::string cardPath = args.has("--card") ? args.value("--card") : findShippedFile("card.bmp");
+    QImageReader reader(QString::fromStdString(cardPath));
+    const QImage card = cardPath.empty() ? QImage() : reader.read();
+    if (card.isNull()) {
+        err << "brainlark-cli: Could not open the card picture "
+            << (cardPath.empty() ? std::string("card.bmp (no shipped copy found; name one with --card)")
+                                 : cardPath)
+            << '\n';
+        return FileError;
+    }
+    SeededRandom random(1);
+    AppSettings settings(random);
+    settings.resetToDefaults();
+    const QFont font = settings.font(AppSettings::Font::PrintedCard);
+    return writePdf(
+        args.positionals()[1], paper, job.title,
+        [&](const PageMetrics& page) {
+            auto cards = std::make_unique<FlashcardPages>(PrintedPair::fromList(job.list), card, font, page);
+            if (!cards->fits()) {
+                err << "brainlark-cli: the page is too small for flashcards (two cards of 3 x 1.8 inches "
+                       "side "
+                       "by side)\n";
+                cards.reset();
+            }
+            return cards;
+        },
+        "flashcards", out, err);
+}
+
+int printList(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
+{
+    const CliArgs args(raw, {"--page-size", "--margins"});
+    PaperOptions paper;
+    if (!expectArgs(args, 2, ListUsage, err) || !parsePaper(args, paper, ListUsage, err))
+        return UsageError;
+    const PaintingSession session;
+    Job job;
+    if (!loadJob(args, job, err))
+        return FileError;
+    return writePdf(
+        args.positionals()[1], paper, job.title,
+        [&](const PageMetrics& page) {
+            auto pages =
+                std::make_unique<ListPages>(PrintedPair::fromList(job.list), job.listPath, job.title, page);
+            if (!pages->fits()) {
+                err << "brainlark-cli: the page is too small for the list\n";
+                pages.reset();
+            }
+            return pages;
+        },
+        "the list", out, err);
+}
+
+} // namespace
+
+std::vector<CliCommand> printCommands()
+{
+    return {
+        {"print-flashcards", "print the list as flashcards to cut out (PDF)",
+         std::string("usage: ") + FlashcardsUsage +
+             "\n\nDraws every pair as a question card and an answer card side by side, 3 x 1.8 inches each, "
+             "with lines to cut along and a dotted line to fold on, as the program prints them. Default "
+             "paper: "
+             "letter with margins of 0.25 inches. The card picture is the shipped card.bmp unless --card "
+             "names "
+             "another.\n",
+         printFlashcards},
+        {"print-list", "print the list as a numbered table (PDF)",
+         std::string("usage: ") + ListUsage +
+             "\n\nDraws the pairs as the program prints the list: a header with the list and the page "
+             "number, "
+             "then one numbered row of question and answer per pair. Default paper: letter with margins of "
+             "0.25 inches.\n",
+         printList},
+    };
+}
+
+} // namespace brainlark::cli
