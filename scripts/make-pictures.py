@@ -3,12 +3,15 @@
 # (paper, soft dots, light waves - "3.gif", the default -, linen, clouds, diamonds, graph
 # paper, and two PCX samples written by the small ZSoft PCX version 5 encoder below: an 8-bit
 # palette file and a 24-bit three-plane file, both RLE encoded), the flashcard picture
-# data/card.bmp (24-bit, 600x360, a pale index card), and the toolbar and program icons in
-# app/resources/icons/ (32x32 PNG with transparency, brainlark.png at 256x256). Textures are
-# computed in Python from seeded random numbers and periodic functions, so every background
-# repeats seamlessly; ImageMagick's `convert` draws the card and icons and writes GIF, JPEG,
-# BMP and PNG. Running the script again writes identical files.
-# Usage: scripts/make-pictures.py   (needs ImageMagick 6 `convert` on PATH)
+# data/card.bmp (24-bit, 600x360, a pale index card), the toolbar and program icons in
+# app/resources/icons/ (32x32 PNG with transparency and a 64x64 "@2x" twin for screens scaled
+# to twice the size, brainlark.png at 256x256), and the desktop's program icon in
+# desktop/icons/hicolor/ (an SVG translated from the same drawing, and PNGs of 16 to 512
+# pixels). Textures are computed in Python from seeded random numbers and periodic functions,
+# so every background repeats seamlessly; ImageMagick's `convert` draws the card and icons and
+# writes GIF, JPEG, BMP and PNG. Running the script again writes identical files.
+# Usage: scripts/make-pictures.py [backgrounds] [card] [icons]   (default: all three; needs
+# ImageMagick 6 `convert` on PATH)
 
 import math
 import os
@@ -22,6 +25,8 @@ import tempfile
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 BKG = os.path.join(ROOT, 'data', 'bkg')
 ICONS = os.path.join(ROOT, 'app', 'resources', 'icons')
+HICOLOR = os.path.join(ROOT, 'desktop', 'icons', 'hicolor')
+DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256, 512)
 TMP = tempfile.mkdtemp(prefix='brainlark-pictures-')
 
 # Output without time stamps or comments, so reruns are byte-identical.
@@ -496,23 +501,107 @@ def brainlark_art():
             shape('#F1DDB8', 'translate 352,186 rotate -14 ellipse 0,0 34,16 0,360'))
 
 
-def icon(name, art, design=128, size=32):
+def icon(name, art, design=128, size=32, folder=ICONS):
     """Draws at four (or two) times the size and scales down: even edges at 32 pixels."""
+    os.makedirs(folder, exist_ok=True)
     run(['-size', '%dx%d' % (design, design), 'xc:none'] + art +
-        ['-filter', 'Box', '-resize', '%dx%d' % (size, size)] + PLAIN +
-        ['PNG32:' + os.path.join(ICONS, name + '.png')])
+        ['-filter', 'Box' if design % size == 0 else 'Lanczos', '-resize', '%dx%d' % (size, size)] +
+        PLAIN + ['PNG32:' + os.path.join(folder, name + '.png')])
+
+
+# ---------------------------------------------------------------- the drawing as SVG
+
+def svg_element(fill, stroke, width, primitive):
+    """One MVG primitive (with its translate/rotate and line style prefixes) as an SVG element."""
+    words = primitive.replace('"', ' " ').split()
+    transform, style = [], {}
+    while words and words[0] in ('translate', 'rotate', 'stroke-linejoin', 'stroke-linecap'):
+        key, value = words[0], words[1]
+        words = words[2:]
+        if key == 'translate':
+            transform.append('translate(%s)' % value.replace(',', ' '))
+        elif key == 'rotate':
+            transform.append('rotate(%s)' % value)
+        else:
+            style[key] = value
+    kind, args = words[0], words[1:]
+
+    def pts(text):
+        return [float(v) for v in text.split(',')]
+
+    if kind == 'roundrectangle':
+        (x0, y0), (x1, y1), (rx, ry) = pts(args[0]), pts(args[1]), pts(args[2])
+        body = 'rect x="%g" y="%g" width="%g" height="%g" rx="%g" ry="%g"' % (
+            x0, y0, x1 - x0, y1 - y0, rx, ry)
+    elif kind == 'rectangle':
+        (x0, y0), (x1, y1) = pts(args[0]), pts(args[1])
+        body = 'rect x="%g" y="%g" width="%g" height="%g"' % (x0, y0, x1 - x0, y1 - y0)
+    elif kind == 'line':
+        (x0, y0), (x1, y1) = pts(args[0]), pts(args[1])
+        body = 'line x1="%g" y1="%g" x2="%g" y2="%g"' % (x0, y0, x1, y1)
+    elif kind == 'polygon':
+        body = 'polygon points="%s"' % ' '.join(args)
+    elif kind == 'circle':
+        (cx, cy), (px, py) = pts(args[0]), pts(args[1])
+        body = 'circle cx="%g" cy="%g" r="%g"' % (cx, cy, math.hypot(px - cx, py - cy))
+    elif kind == 'ellipse':
+        (cx, cy), (rx, ry) = pts(args[0]), pts(args[1])
+        body = 'ellipse cx="%g" cy="%g" rx="%g" ry="%g"' % (cx, cy, rx, ry)
+    elif kind == 'path':
+        body = 'path d="%s"' % ' '.join(w for w in args if w != '"')
+    else:
+        sys.exit('svg: no translation for MVG primitive ' + kind)
+    attrs = ' fill="%s" stroke="%s"' % (fill, stroke)
+    if stroke != 'none':
+        attrs += ' stroke-width="%s"' % width
+    for key, value in sorted(style.items()):
+        attrs += ' %s="%s"' % (key, value)
+    if transform:
+        attrs += ' transform="%s"' % ' '.join(transform)
+    return '  <%s%s/>' % (body, attrs)
+
+
+def svg_of(art, size):
+    """The ImageMagick argument list of a drawing as an SVG document of the same canvas."""
+    elements, fill, stroke, width = [], 'none', 'none', 0
+    i = 0
+    while i < len(art):
+        key, value = art[i], art[i + 1]
+        if key == '-fill':
+            fill = value
+        elif key == '-stroke':
+            stroke = value
+        elif key == '-strokewidth':
+            width = value
+        elif key == '-draw':
+            elements.append(svg_element(fill, stroke, width, value))
+        i += 2
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
+            '%s\n</svg>\n' % (size, size, size, size, '\n'.join(elements)))
+
+
+def desktop_icons():
+    """The program icon for the desktop's icon theme: SVG, and PNGs for the usual sizes."""
+    scalable = os.path.join(HICOLOR, 'scalable', 'apps')
+    os.makedirs(scalable, exist_ok=True)
+    with open(os.path.join(scalable, 'brainlark.svg'), 'w') as f:
+        f.write(svg_of(brainlark_art(), 512))
+    for size in DESKTOP_ICON_SIZES:
+        icon('brainlark', brainlark_art(), 512, size,
+             os.path.join(HICOLOR, '%dx%d' % (size, size), 'apps'))
 
 
 def icons():
     for name, art in ICON_ART.items():
         icon(name, art)
+        icon(name + '@2x', art, 128, 64)
     icon('brainlark', brainlark_art(), 512, 256)
+    desktop_icons()
 
 
 
-def main():
-    os.makedirs(BKG, exist_ok=True)
-    os.makedirs(ICONS, exist_ok=True)
+def backgrounds():
     bkg_paper()
     bkg_dots()
     bkg_waves()
@@ -522,8 +611,18 @@ def main():
     bkg_graph()
     check_pcx('sample.pcx', bkg_pcx8())
     check_pcx('sample24.pcx', bkg_pcx24())
-    card()
-    icons()
+
+
+def main():
+    groups = {'backgrounds': backgrounds, 'card': card, 'icons': icons}
+    wanted = sys.argv[1:] or list(groups)
+    unknown = [name for name in wanted if name not in groups]
+    if unknown:
+        sys.exit('usage: make-pictures.py [%s]...' % '|'.join(groups))
+    os.makedirs(BKG, exist_ok=True)
+    os.makedirs(ICONS, exist_ok=True)
+    for name in wanted:
+        groups[name]()
     shutil.rmtree(TMP)
 
 

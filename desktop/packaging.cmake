@@ -1,0 +1,24 @@
+# The Debian package: `cpack -G DEB` in a build configured with the prefix /usr (scripts/package does it).
+# The libraries the programs link come from dpkg-shlibdeps; the rest are what they need at run time.
+set(CPACK_PACKAGE_NAME brainlark)
+set(CPACK_PACKAGE_VENDOR "The Brainlark team")
+set(CPACK_PACKAGE_CONTACT "The Brainlark team <team@brainlark.example>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "flashcard and quiz trainer")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Brainlark quizzes one learner on lists of question and answer pairs in multiple-choice, true/false,
+type-in and matching quizzes and a slideshow, keeps statistics for every pair and keeps asking the pairs
+the learner knows least. Lists are edited in a grid or imported from text, and go out as HTML reports,
+printable tests, printed lists and flashcards. brainlark-cli converts and prints lists from the shell.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.brainlark.example/")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The free faces standing in for the classic ones the lists and settings name; the sound and picture
+# plug-ins of Qt; the icon theme and the MIME database that take the installed files in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, hicolor-icon-theme, shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue, gstreamer1.0-plugins-good, xdg-utils")
+include(CPack)
