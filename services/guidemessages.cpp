@@ -63,7 +63,7 @@ const Text kTexts[] = {
     {129, "The Question Notes feature allows you to add several lines of text to every Q&A-pair.  Using this field is a great way to include helpful hints, fun facts or any other information. \r\n\r\nFor example, if you are learning historical dates, include the names of people associated with a historical event.  The possibilities are endless! \r\n\r\nTo add or edit a note, open the Editor and double-click on the relevant line.  You will see the Q&A-pair Details dialog with the Notes box at the bottom."},
     {130, "The current Q&A-list does not contain any predefined wrong answers, therefore the multiple-choice and yes/no questions will be constructed using only random answers."},
     {131, "The Question and/or Answer may be too long to fit into the quiz screen.  If this is the case, changing the font(s) is recommended."},
-    {133, "This feature was designed primarily for those teachers who want to use paper tests in addition to regular computer exercises with Brainlark.\r\n\r\nThe tests are created in RTF format, which means that they can be opened in MS Pair and many other popular programs.\r\n\r\nFor easy reference, the file names of the printable tests contain unique time identifiers."},
+    {133, "This feature was designed primarily for those teachers who want to use paper tests in addition to regular computer exercises with Brainlark.\r\n\r\nThe tests are created in RTF format, which means that they can be opened in MS Word and many other popular programs.\r\n\r\nFor easy reference, the file names of the printable tests contain unique time identifiers."},
     {61448, "This will open the folder containing Q&A-lists.  \r\n\r\nYou can send these lists as email attachments, copy them, etc."},
 };
 // clang-format on
