@@ -1,7 +1,6 @@
 #include "app/printjobs.h"
 
 #include <QDir>
-#include <QImageReader>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -10,6 +9,7 @@
 #include "app/listdocument.h"
 #include "printing/flashcardpages.h"
 #include "printing/listpages.h"
+#include "quiz/ui/imagelayer.h"
 #include "services/guidemessages.h"
 #include "settings/appsettings.h"
 
@@ -47,8 +47,7 @@ void PrintJobs::printFlashcards()
         return;
     // Without its picture there is no card to print; asking for a printer first would only waste the
     // learner's time.
-    QImageReader reader(cardPicturePath());
-    const QImage card = reader.read();
+    const QImage card = ImageLayer::load(cardPicturePath()).image;
     if (card.isNull()) {
         warn(QStringLiteral("Could not open file %1\n\nThe flashcards are printed on this card picture, so "
                             "nothing was printed.")

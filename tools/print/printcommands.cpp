@@ -1,19 +1,21 @@
 // print-flashcards and print-list: the program's page code drawing into a PDF file. These two commands
 // need Qt's painting; the rest of the command-line tool does without it.
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
+#include <QImage>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
 
+#include "core/filereader.h"
 #include "core/pairlist.h"
 #include "core/randomsource.h"
+#include "core/savefile.h"
 #include "printing/flashcardpages.h"
 #include "printing/listpages.h"
 #include "settings/appsettings.h"
@@ -131,12 +133,10 @@ template <typename MakeSeries>
 int writePdf(const std::string& outPath, const PaperOptions& paper, const QString& title,
              MakeSeries makeSeries, const char* what, std::ostream& out, std::ostream& err)
 {
-    QSaveFile file(QString::fromStdString(outPath));
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << "brainlark-cli: Could not open file " << outPath << '\n';
-        return FileError;
-    }
-    QPdfWriter writer(&file);
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(PdfResolution);
     writer.setCreator(QStringLiteral("Brainlark"));
     writer.setTitle(title);
@@ -147,12 +147,33 @@ int writePdf(const std::string& outPath, const PaperOptions& paper, const QStrin
     if (!series)
         return UsageError;
     const int pages = series->pageCount();
-    if (!series->printTo(writer) || !file.commit()) {
-        err << "brainlark-cli: Could not write " << outPath << '\n';
+    if (!series->printTo(writer)) {
+        err << "brainlark-cli: Could not draw the pages of " << outPath << '\n';
+        return FileError;
+    }
+    std::string reason;
+    if (!SaveFile::write(outPath, pdf.toStdString(), &reason)) {
+        err << "brainlark-cli: Could not open file " << outPath << " (" << reason << ")\n";
         return FileError;
     }
     out << outPath << ": " << pages << (pages == 1 ? " page" : " pages") << " of " << what << '\n';
     return Success;
+}
+
+/// The card picture named on the command line, else the shipped one; a null picture when there is none.
+QImage loadCardPicture(const std::string& path, std::ostream& err)
+{
+    std::string bytes;
+    std::string reason = "no shipped copy found; name one with --card";
+    if (!path.empty() && FileReader::read(path, bytes, &reason)) {
+        const QImage card = QImage::fromData(QByteArray::fromStdString(bytes));
+        if (!card.isNull())
+            return card;
+        reason = "not a picture";
+    }
+    err << "brainlark-cli: Could not open the card picture "
+        << (path.empty() ? std::string("card.bmp") : path) << " (" << reason << ")\n";
+    return QImage();
 }
 
 int printFlashcards(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
@@ -169,16 +190,10 @@ int printFlashcards(const std::vector<std::string>& raw, std::ostream& out, std:
         err << "brainlark-cli: " << args.positionals()[0] << ": the list has no pairs to print\n";
         return FileError;
     }
-    const std::string cardPath = args.has("--card") ? args.value("--card") : findShippedFile("card.bmp");
-    QImageReader reader(QString::fromStdString(cardPath));
-    const QImage card = cardPath.empty() ? QImage() : reader.read();
-    if (card.isNull()) {
-        err << "brainlark-cli: Could not open the card picture "
-            << (cardPath.empty() ? std::string("card.bmp (no shipped copy found; name one with --card)")
-                                 : cardPath)
-            << '\n';
+    const QImage card =
+        loadCardPicture(args.has("--card") ? args.value("--card") : findShippedFile("card.bmp"), err);
+    if (card.isNull())
         return FileError;
-    }
     SeededRandom random(1);
     AppSettings settings(random);
     settings.resetToDefaults();
