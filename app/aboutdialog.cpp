@@ -10,6 +10,7 @@
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
+#include "app/hyperlinklabel.h"
 #include "app/listdocument.h"
 
 namespace brainlark
@@ -64,9 +65,10 @@ private:
 
 } // namespace
 
-AboutDialog::AboutDialog(std::function<void(const QString&)> openUrl, std::function<void()> closed,
+AboutDialog::AboutDialog(std::function<bool(const QString&)> openUrl,
+                         std::function<void(const QString&)> reportFailure, std::function<void()> closed,
                          QWidget* parent)
-    : QDialog(parent), m_openUrl(std::move(openUrl)), m_closed(std::move(closed))
+    : QDialog(parent), m_closed(std::move(closed))
 {
     setWindowTitle(tr("About Brainlark"));
     auto* icon = new QLabel;
@@ -78,14 +80,12 @@ AboutDialog::AboutDialog(std::function<void(const QString&)> openUrl, std::funct
     title->setFont(bold);
 
     const QString site = QLatin1String(ListDocument::VendorSite);
-    m_link =
-        new QLabel(QStringLiteral("<a style=\"color: rgb(0,0,238)\" href=\"http://%1\">%1</a>").arg(site));
-    m_link->setToolTip(QStringLiteral("Visit us on the Web!"));
-    m_link->setCursor(Qt::PointingHandCursor);
-    connect(m_link, &QLabel::linkActivated, this, [this](const QString& url) {
-        if (m_openUrl)
-            m_openUrl(url);
-    });
+    m_link = new HyperlinkLabel(site);
+    m_link->setObjectName("vendorLink");
+    m_link->setAddress(QStringLiteral("http://") + site);
+    m_link->setTipText(QStringLiteral("Visit us on the Web!"));
+    m_link->setOpener(std::move(openUrl));
+    m_link->setFailureReporter(std::move(reportFailure));
 
     m_version = new QLineEdit;
     m_version->setReadOnly(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/hyperlinklabel.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -24,11 +26,13 @@ public:
         "ratings "
         "for every pair\n- Export to the handheld edition";
 
-    /// openUrl opens the vendor site; closed runs when the box has closed (the program plays its sound).
-    AboutDialog(std::function<void(const QString&)> openUrl, std::function<void()> closed,
+    /// openUrl opens the vendor site (false: no program took it, and reportFailure shows why); closed
+    /// runs when the box has closed (the program plays its sound).
+    AboutDialog(std::function<bool(const QString&)> openUrl,
+                std::function<void(const QString&)> reportFailure, std::function<void()> closed,
                 QWidget* parent = nullptr);
 
-    QLabel* link() const { return m_link; }
+    HyperlinkLabel* link() const { return m_link; }
     QLineEdit* versionField() const { return m_version; }
     void done(int result) override;
 
@@ -36,9 +40,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::function<void(const QString&)> m_openUrl;
     std::function<void()> m_closed;
-    QLabel* m_link = nullptr;
+    HyperlinkLabel* m_link = nullptr;
     QLineEdit* m_version = nullptr;
 };
 

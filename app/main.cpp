@@ -12,11 +12,11 @@
 #include "app/quizwiring.h"
 #include "settings/fontfallbacks.h"
 #include "app/historycommands.h"
+#include "quiz/ui/backgroundpicture.h"
+#include "quiz/ui/quizview.h"
 #include "services/helppages.h"
 #include "services/prompter.h"
 #include "services/shellopener.h"
-#include "quiz/ui/backgroundpicture.h"
-#include "quiz/ui/quizview.h"
 
 using namespace brainlark;
 
@@ -29,16 +29,8 @@ constexpr const char* BenchmarkFlag = "--benchmark-startup";
 // unless the caller asks for quiet (the start-up check only falls back to the plain colour).
 bool useBackgroundPicture(Application& app, const QString& path, bool quiet)
 {
-    BackgroundPicture picture;
-    const BackgroundPicture::Outcome outcome = picture.setBackgroundPicture(path);
-    if (!outcome.accepted) {
-        if (!quiet && !outcome.message.isEmpty())
-            app.services().prompter->message(outcome.message, Prompter::Icon::Exclamation);
-        return false;
-    }
-    app.settings().setBackgroundPicture(picture.image());
-    app.settings().setCurrentBkgFilePath(path);
-    return true;
+    return BackgroundPicture::useAsBackground(app.settings(), path,
+                                              quiet ? nullptr : app.services().prompter);
 }
 
 // The stored background picture; without a usable one the quiz screen falls back to colour and pattern.
@@ -65,7 +57,8 @@ void wireBackground(ListDocument& doc, Application& app, MainWindow& frame)
 void openFirstList(ListDocument& doc, const AppSettings& settings)
 {
     const QString last = settings.currentFileName();
-    if (settings.loadLastFile() && !last.isEmpty() && doc.loadList(last, static_cast<ListDocument::LoadMode>(settings.currentFileType())))
+    if (settings.loadLastFile() && !last.isEmpty() &&
+        doc.loadList(last, static_cast<ListDocument::LoadMode>(settings.currentFileType())))
         return;
     QTimer::singleShot(0, &doc, &ListDocument::selectStudyModule);
 }

@@ -25,16 +25,23 @@
 #include "core/backups.h"
 #include "app/listdocument.h"
 #include "app/printjobs.h"
+#include "app/quizplaceholder.h"
+#include "app/studentdatadialog.h"
+#include "app/viewnotesdialog.h"
+#include "options/answerselection.h"
+#include "options/optionssheet.h"
+#include "quiz/ui/backgroundpicture.h"
+#include "quiz/ui/listtext.h"
+#include "quiz/ui/picturewindow.h"
+#include "quiz/ui/quizview.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
 #include "services/inputgate.h"
 #include "app/quizplaceholder.h"
 #include "services/shellopener.h"
+#include "services/skins.h"
 #include "services/soundplayer.h"
-#include "app/studentdatadialog.h"
-#include "app/viewnotesdialog.h"
-#include "quiz/ui/listtext.h"
 
 // The icons are compiled into the UI library; a static library's resources must be registered by hand.
 static void initResources()
@@ -84,6 +91,10 @@ MainWindow::MainWindow(ListDocument& doc, AppSettings& settings, const Services&
     m_quizView = m_placeholder;
     setCentralWidget(m_placeholder);
     registerHandlers();
+    m_skins = new Skins(m_settings, m_settings.installPath() + QStringLiteral("/skins"), this);
+    m_skins->skinWindow(this);
+    if (!m_settings.skinName().isEmpty())
+        m_skins->applySkin(m_settings.skinName());
 
     m_doc.setDialogParent(this);
     m_doc.setSlideshowRunning([this] { return slideshowRunning(); });
@@ -454,6 +465,18 @@ void MainWindow::registerHandlers()
          [this] {
              m_settings.setFunFlag(funflags::kFunnySounds, !m_settings.funFlag(funflags::kFunnySounds));
          }},
+        {cmd::Options, [this] { onOptions(false); }},
+        {cmd::ChangeLayout, [this] { onOptions(true); }},
+        {cmd::SelectSkin, [this] { onSelectSkin(); }},
+        {cmd::SkinsOff, [this] { onSkinsOff(); }},
+        {cmd::OnlineTutorials, [this] { openVendorPage("/tutorials.html?s=software"); }},
+        {cmd::VideoTutorials, [this] { openVendorPage("/movies.html?s=software"); }},
+        {cmd::OnlineHelp, [this] { openVendorPage("/online_help.html?s=software"); }},
+        {cmd::HandheldEdition, [this] { openVendorPage("/get_palm.html?s=software"); }},
+        {cmd::FreeDownloads, [this] { openVendorPage("/free_downloads.html?s=software"); }},
+        {cmd::News, [this] { openVendorPage("/news.html?s=software"); }},
+        {cmd::Recommend, [this] { openVendorPage("/recommend.html?s=software"); }},
+        {cmd::Survey, [this] { openVendorPage("/survey.html?s=software"); }},
         {cmd::HelpTopics, [this] { openHelp(0); }},
         {cmd::HowDoI, [this] { openHelp(36); }},
         {cmd::Tutorial, [this] { openHelp(2); }},
@@ -515,6 +538,8 @@ bool MainWindow::ruleAllows(int id) const
         return m_doc.hasList() && m_doc.pathName().endsWith(QLatin1String(".fly"), Qt::CaseInsensitive);
     case cmd::Animate:
         return m_settings.quizMode() != 3;
+    case cmd::ChangeLayout:
+        return m_settings.quizMode() == 0;
     default:
         break;
     }
@@ -598,6 +623,10 @@ void MainWindow::setQuizView(QWidget* view)
     setCentralWidget(view); // deletes the placeholder or the previous view
     m_placeholder = nullptr;
     m_quizView = view;
+    if (auto* quiz = qobject_cast<QuizView*>(view)) {
+        connect(m_skins, &Skins::paletteChanged, quiz, &QuizView::rebuildScreen);
+        connect(quiz, &QuizView::pictureRequested, this, [this](const QString& path) { showPicture(path); });
+    }
 }
 
 void MainWindow::setSlideshowRunning(std::function<bool()> test)
@@ -648,12 +677,15 @@ void MainWindow::onStudentData()
 void MainWindow::onAbout()
 {
     ShellOpener* shell = m_services.shell;
-    AboutDialog dialog([shell](const QString& url) { shell->open(url); },
-                       [this] {
-                           EventSounds(m_settings, *m_services.sound, *m_services.random)
-                               .playEventSound(EventSounds::Right, true);
-                       },
-                       this);
+    Prompter* prompter = m_services.prompter;
+    AboutDialog dialog(
+        [shell](const QString& url) { return shell->open(url); },
+        [prompter](const QString& message) { prompter->message(message, Prompter::Icon::Exclamation); },
+        [this] {
+            EventSounds(m_settings, *m_services.sound, *m_services.random)
+                .playEventSound(EventSounds::Right, true);
+        },
+        this);
     runDialog(dialog);
 }
 
@@ -668,18 +700,100 @@ void MainWindow::onMute()
 void MainWindow::onAnswerSelection(bool predefined)
 {
     m_settings.setFunFlag(funflags::kPredefinedAnswers, predefined);
-    if (!predefined || !m_doc.hasList()) {
-        m_settings.setAnswerMode(predefined ? AppSettings::AnswerMode::Predefined
-                                            : AppSettings::AnswerMode::Random);
+    GuideMessages guides(m_settings, *m_services.prompter);
+    AnswerSelection::check(m_settings, predefined, m_doc.list(), &guides);
+}
+
+void MainWindow::onOptions(bool layoutOnly)
+{
+    GuideMessages guides(m_settings, *m_services.prompter);
+    const OptionsContext context{m_settings, *m_services.prompter, guides, *m_services.random,
+                                 [this](const QString& path) { previewPicture(path); }};
+    OptionsApplier::Hooks hooks;
+    hooks.checkAnswerSelection = [this, &guides] {
+        return AnswerSelection::check(m_settings, m_settings.funFlag(funflags::kPredefinedAnswers),
+                                      m_doc.list(), &guides);
+    };
+    hooks.setBackgroundPicture = [this](const QString& path) {
+        BackgroundPicture::useAsBackground(m_settings, path, m_services.prompter);
+    };
+    OptionsSheet sheet(layoutOnly ? OptionsSheet::Pages::LayoutOnly : OptionsSheet::Pages::All, context,
+                       hooks, this);
+    if (runDialog(sheet) != QDialog::Accepted)
         return;
-    }
-    if (!m_doc.list()->wrongAnswers().empty()) {
-        m_settings.setAnswerMode(AppSettings::AnswerMode::Predefined);
-        m_doc.list()->unreverse(); // predefined wrong answers belong to the questions as entered
+    // The screen takes the new look in any case; a new question only when one was running.
+    auto* view = qobject_cast<QuizView*>(m_quizView);
+    if (view && sheet.outcome().newQuestion && view->quizStarted())
+        view->start();
+    else if (view)
+        view->rebuildScreen();
+    else
+        m_quizView->update();
+}
+
+void MainWindow::onSelectSkin()
+{
+    if (slideshowRunning())
         return;
+    const QString path =
+        m_services.prompter->openFileName(tr("Select Skin"), m_skins->skinsFolder(),
+                                          QStringLiteral("Skin files (*.skn)|*.skn|All Files (*.*)|*.*||"));
+    if (!path.isEmpty())
+        m_skins->applySkin(QFileInfo(path).fileName());
+}
+
+void MainWindow::onSkinsOff()
+{
+    if (!slideshowRunning())
+        m_skins->skinsOff();
+}
+
+void MainWindow::openVendorPage(const char* pathAndQuery)
+{
+    m_doc.guide(GuideMessages::InternetPage);
+    m_services.shell->open(QStringLiteral("http://") + QLatin1String(ListDocument::VendorSite) +
+                           QLatin1String(pathAndQuery));
+}
+
+void MainWindow::previewPicture(const QString& path)
+{
+    Q_UNUSED(path);
+}
+
+bool MainWindow::showPicture(const QString& path)
+{
+    if (m_settings.picturesSuppressed())
+        return false;
+    if (!m_pictureWindow) {
+        if (path.isEmpty())
+            return false;
+        m_pictureWindow = new PictureWindow(m_settings, this);
+        placePictureWindow();
+        m_skins->skinWindow(m_pictureWindow);
+        connect(m_pictureWindow, &PictureWindow::closedByUser, this, [this] {
+            m_pictureWindow = nullptr;
+            m_settings.setPicturesSuppressed(true);
+        });
     }
-    m_doc.guide(GuideMessages::NoPredefinedAnswers);
-    m_settings.setAnswerMode(AppSettings::AnswerMode::Random);
+    m_pictureWindow->showPicture(path);
+    m_pictureWindow->show();
+    return true;
+}
+
+// Beside the main window unless the learner put it somewhere else before.
+void MainWindow::placePictureWindow()
+{
+    const QRect frame = frameGeometry();
+    QRect place(frame.right() + 1, geometry().top(), m_pictureWindow->width(), m_pictureWindow->height());
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        if (place.right() > available.right())
+            place.moveRight(available.right());
+        if (place.bottom() > available.bottom())
+            place.moveBottom(available.bottom());
+    }
+    m_pictureWindow->move(place.topLeft());
+    m_pictureWindow->restorePlacement();
 }
 
 QRect MainWindow::placementRect(const AppSettings::WindowPlacement& stored, const QSize& screen,

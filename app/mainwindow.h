@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <functional>
 #include <map>
 #include <memory>
 
 #include "editor/gridview.h"
-#include "settings/appsettings.h"
+#include "quiz/ui/picturewindow.h"
 #include "services/services.h"
+#include "settings/appsettings.h"
 
 class QAction;
 class QActionGroup;
@@ -24,6 +26,7 @@ class ListDocument;
 class PairList;
 class PrintJobs;
 class QuizPlaceholder;
+class Skins;
 
 /// Command ids of the menus, toolbars and accelerators.
 namespace cmd
@@ -107,6 +110,13 @@ public:
     void showPlaced();
     void savePlacement();
 
+    /// The window skins; the main window is skinned from the start.
+    Skins& skins() const { return *m_skins; }
+    /// Shows a pair's picture in the picture window beside this one, creating the window on demand.
+    /// False when the learner closed that window (pictures no longer open by themselves) or when there
+    /// is no window and no picture.
+    bool showPicture(const QString& path);
+    PictureWindow* pictureWindow() const { return m_pictureWindow; }
     /// Runs modal dialogs; tests replace it to fill in and accept dialogs without a screen.
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
     /// The print commands and the printer they share.
@@ -161,6 +171,12 @@ private:
     void onStudentData();
     void onAbout();
     void onAnswerSelection(bool predefined);
+    void onOptions(bool layoutOnly);
+    void onSelectSkin();
+    void onSkinsOff();
+    void openVendorPage(const char* pathAndQuery);
+    void previewPicture(const QString& path);
+    void placePictureWindow();
     void onMute();
     void onSaveDocument();
     void registerGridHandlers();
@@ -203,6 +219,8 @@ private:
     QString m_countPaneBeforeGrid;
     bool m_reversedBeforeGrid = false;
     std::unique_ptr<PrintJobs> m_printJobs;
+    Skins* m_skins = nullptr;
+    QPointer<PictureWindow> m_pictureWindow;
     bool m_showMaximized = false;
     /// A file dropped while a feedback sequence played, opened when it has ended.
     QString m_pendingOpen;

@@ -21,7 +21,11 @@ QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services&
     frame.setQuizView(view);
     view->setCommandRouter([&frame](int id) { frame.execute(id); });
     const std::pair<int, std::function<void()>> handlers[] = {
-        {cmd::Start, [view] { view->start(); }},
+        {cmd::Start,
+         [view, &settings] {
+             settings.setPicturesSuppressed(false); // a new quiz brings the pictures back
+             view->start();
+         }},
         {cmd::Flip, [view] { view->reverse(); }},
         {cmd::MultipleChoice, [view] { view->setQuizMode(0); }},
         {cmd::TrueFalse, [view] { view->setQuizMode(1); }},
@@ -45,6 +49,7 @@ QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services&
     // "call_go" off a loaded list waits for Start.
     QObject::connect(&doc, &ListDocument::titleChanged, view, &QuizView::setListTitle);
     QObject::connect(&doc, &ListDocument::listLoaded, view, [view, &doc, &settings] {
+        settings.setPicturesSuppressed(false);
         view->setListTitle(doc.title());
         view->setList(doc.list());
         if (!settings.callGo())

@@ -6,14 +6,13 @@
 namespace brainlark
 {
 
-void DesktopShellOpener::open(const QString& pathOrUrl)
+bool DesktopShellOpener::open(const QString& pathOrUrl)
 {
     const QUrl url(pathOrUrl);
     // A one-letter scheme would be a drive letter, never a URL.
     if (url.isValid() && url.scheme().size() > 1)
-        QDesktopServices::openUrl(url);
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(pathOrUrl));
+        return QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(pathOrUrl));
 }
 
 } // namespace brainlark

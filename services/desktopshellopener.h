@@ -10,7 +10,7 @@ class DesktopShellOpener : public ShellOpener
 {
 public:
     /// A string with a scheme ("http://…", "file:///…") is taken as a URL, anything else as a local path.
-    void open(const QString& pathOrUrl) override;
+    bool open(const QString& pathOrUrl) override;
 };
 
 } // namespace brainlark

@@ -1,12 +1,13 @@
 #include "services/qtprompter.h"
 
+#include "services/fontchooserdialog.h"
 #include "services/guidedialog.h"
 #include "services/helppages.h"
 #include "services/shellopener.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -116,12 +117,14 @@ std::optional<QColor> QtPrompter::chooseColor(const QColor& initial, const QStri
     return color;
 }
 
-std::optional<QFont> QtPrompter::chooseFont(const QFont& initial, const QString& title)
+std::optional<QFont> QtPrompter::chooseFont(const QFont& initial, const QString& title, unsigned filters)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, m_parent, title);
-    if (!ok)
+    const int size = initial.pixelSize() > 0 ? initial.pixelSize() : QFontInfo(initial).pixelSize();
+    FontChooserDialog dialog(initial.family(), size, title, filters, m_parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.face().isEmpty())
         return std::nullopt;
+    QFont font(dialog.face());
+    font.setPixelSize(dialog.pixelSize());
     return font;
 }
 

@@ -10,7 +10,7 @@ namespace brainlark
 class ShellOpener;
 
 /// The widget implementation of the prompter: QMessageBox, the guide dialog, QFileDialog, QColorDialog,
-/// QFontDialog and the "Enter Password" box, all modal over the main window.
+/// our own font chooser and the "Enter Password" box, all modal over the main window.
 class QtPrompter : public Prompter
 {
 public:
@@ -30,7 +30,7 @@ public:
     QString saveFileName(const QString& title, const QString& startPath, const QString& filter,
                          const QString& defaultSuffix) override;
     std::optional<QColor> chooseColor(const QColor& initial, const QString& title) override;
-    std::optional<QFont> chooseFont(const QFont& initial, const QString& title) override;
+    std::optional<QFont> chooseFont(const QFont& initial, const QString& title, unsigned filters) override;
     std::optional<QString> askPassword() override;
 
     /// Accepts filters in the classic "Text (*.txt)|*.txt|All Files (*.*)|*.*||" form as well as Qt's

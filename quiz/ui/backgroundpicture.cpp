@@ -2,6 +2,8 @@
 
 
 #include "quiz/ui/imagelayer.h"
+#include "services/prompter.h"
+#include "settings/appsettings.h"
 
 namespace brainlark
 {
@@ -24,6 +26,20 @@ BackgroundPicture::Outcome BackgroundPicture::setBackgroundPicture(const QString
     m_path = path;
     outcome.accepted = true;
     return outcome;
+}
+
+bool BackgroundPicture::useAsBackground(AppSettings& settings, const QString& path, Prompter* prompter)
+{
+    BackgroundPicture picture;
+    const Outcome outcome = picture.setBackgroundPicture(path);
+    if (!outcome.accepted) {
+        if (prompter && !outcome.message.isEmpty())
+            prompter->message(outcome.message, Prompter::Icon::Exclamation);
+        return false;
+    }
+    settings.setBackgroundPicture(picture.image());
+    settings.setCurrentBkgFilePath(path);
+    return true;
 }
 
 } // namespace brainlark

@@ -250,7 +250,9 @@ void QuizView::showQuestion()
         m_busy = wasBusy;
     }
     render();
-    if (m_screen.questionHasPicture() && m_settings.funFlag(funflags::kShowPictures))
+    // A question without a picture asks too (with no path), so an open picture window does not keep
+    // showing the previous pair's picture.
+    if (m_settings.funFlag(funflags::kShowPictures))
         emit pictureRequested(m_screen.picturePath());
     m_session->markShown();
 }

@@ -131,7 +131,7 @@ signals:
     /// Start, Flip and the mode commands may have become available or not.
     void stateChanged();
     void helpRequested(int context);
-    /// The question's picture for the picture window.
+    /// The question's picture for the picture window (an empty path for a question without one).
     void pictureRequested(const QString& path);
     /// A wrong answer moved on: the frame takes the keyboard focus.
     void focusMainFrameRequested();

@@ -13,13 +13,13 @@
 #include <QtTest>
 
 #include "app/aboutdialog.h"
-#include "settings/appsettings.h"
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
-#include "services/eventsounds.h"
 #include "app/quizplaceholder.h"
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
+#include "services/eventsounds.h"
+#include "settings/appsettings.h"
 
 #include "core/clock.h"
 #include "core/flyarchive.h"
@@ -132,15 +132,14 @@ private slots:
     void commandsWithoutAHandlerStayDisabled()
     {
         QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));
-        for (int id :
-             {cmd::Start, cmd::Slideshow, cmd::Matching, cmd::Options,
-              cmd::SelectSkin, cmd::OnlineTutorials, cmd::GridViewer}) {
+        for (int id : {cmd::Start, cmd::Slideshow, cmd::Matching, cmd::GridViewer}) {
             QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
             QCOMPARE(m_frame->action(id)->statusTip(), QString(MainWindow::NotAvailableTip));
         }
         for (int id : {cmd::SelectStudyModule, cmd::SaveAs, cmd::ExportHtml, cmd::ExportText, cmd::ExportPalm,
                        cmd::PrintableTest, cmd::ShareLists, cmd::StudentData, cmd::About, cmd::ViewNotes,
-                       cmd::PrintFlashcards, cmd::Print, cmd::PrintPreview, cmd::PrintSetup})
+                       cmd::PrintFlashcards, cmd::Print, cmd::PrintPreview, cmd::PrintSetup, cmd::Options,
+                       cmd::ChangeLayout, cmd::SelectSkin, cmd::SkinsOff, cmd::OnlineTutorials})
             QVERIFY2(enabled(id), qPrintable(QString::number(id)));
     }
 
@@ -228,7 +227,8 @@ private slots:
         QVERIFY(m_prompter.guides.first().text.startsWith(
             "The current Q&A-list does not contain any predefined"));
 
-        QVERIFY(m_doc->loadList(writeList("Rich", 5, static_cast<ListDocument::LoadMode>(2)), ListDocument::OpenList));
+        QVERIFY(m_doc->loadList(writeList("Rich", 5, static_cast<ListDocument::LoadMode>(2)),
+                                ListDocument::OpenList));
         m_doc->list()->toggleReverse();
         m_frame->execute(cmd::AnswersPredefined);
         QVERIFY(m_settings->answerMode() == AppSettings::AnswerMode::Predefined);

@@ -54,9 +54,11 @@ std::optional<QColor> RecordingPrompter::chooseColor(const QColor&, const QStrin
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.takeFirst();
 }
 
-std::optional<QFont> RecordingPrompter::chooseFont(const QFont&, const QString& title)
+std::optional<QFont> RecordingPrompter::chooseFont(const QFont&, const QString& title, unsigned filters)
 {
     ++fontRequests;
+    fontTitles.append(title);
+    fontFilters.append(filters);
     log(timeline, "font:" + title);
     return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.takeFirst();
 }
@@ -110,10 +112,11 @@ int RecordingPauser::totalMs() const
     return total;
 }
 
-void RecordingShellOpener::open(const QString& pathOrUrl)
+bool RecordingShellOpener::open(const QString& pathOrUrl)
 {
     opened.append(pathOrUrl);
     log(timeline, "open:" + pathOrUrl);
+    return succeeds;
 }
 
 uint32_t ScriptedRandom::next()

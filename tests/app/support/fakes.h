@@ -4,11 +4,11 @@
 // prompter and the random source answer from scripts. All of them can also append to one shared
 // timeline (a QStringList), so a test can check the order of sounds, pauses and messages together.
 
+#include "core/randomsource.h"
 #include "services/pauser.h"
 #include "services/prompter.h"
 #include "services/shellopener.h"
 #include "services/soundplayer.h"
-#include "core/randomsource.h"
 
 #include <QList>
 #include <QStringList>
@@ -47,7 +47,7 @@ public:
     QString saveFileName(const QString& title, const QString& startPath, const QString& filter,
                          const QString& defaultSuffix) override;
     std::optional<QColor> chooseColor(const QColor& initial, const QString& title) override;
-    std::optional<QFont> chooseFont(const QFont& initial, const QString& title) override;
+    std::optional<QFont> chooseFont(const QFont& initial, const QString& title, unsigned filters) override;
     std::optional<QString> askPassword() override;
 
     QList<int> messageAnswers;
@@ -62,6 +62,8 @@ public:
     QList<FileRequest> fileRequests;
     int colorRequests = 0;
     int fontRequests = 0;
+    QStringList fontTitles;
+    QList<unsigned> fontFilters;
     int passwordRequests = 0;
     QStringList* timeline = nullptr;
 
@@ -100,9 +102,11 @@ public:
 class RecordingShellOpener : public ShellOpener
 {
 public:
-    void open(const QString& pathOrUrl) override;
+    bool open(const QString& pathOrUrl) override;
 
     QStringList opened;
+    /// What open() answers: whether the desktop "found" a program.
+    bool succeeds = true;
     QStringList* timeline = nullptr;
 };
 

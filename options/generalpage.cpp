@@ -1,0 +1,145 @@
+#include "options/generalpage.h"
+
+#include "services/eventsounds.h"
+#include "services/guidemessages.h"
+#include "services/prompter.h"
+#include "settings/appsettings.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace brainlark
+{
+
+namespace
+{
+
+constexpr uint32_t kAllTips = 0xFFFFFFFF;
+enum AnswerChoice { Predefined = 0, Random = 1 };
+
+} // namespace
+
+GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidget* parent)
+    : OptionsPage(parent), m_context(context)
+{
+    m_loadLast = checkBox(tr("&Load last Q&&A-list"), "loadLastFile", v.loadLastFile);
+    m_callGo = checkBox(tr("S&tart quiz automatically"), "startAutomatically", v.callGo);
+    m_smartCounter = checkBox(tr("Smart &Counter"), "smartCounter", v.smartCounter);
+    m_showHint = checkBox(tr("Enable &automatic answers"), "automaticAnswers", v.showHint);
+    m_continue = checkBox(tr("Continue after wrong answer"), "continueAfterWrong", v.continueAfterWrong);
+    m_autoPlay =
+        checkBox(tr("Auto-Play q&uestion sounds"), "autoPlayQuestionSounds", v.autoPlayQuestionSounds);
+    // Kept for its value only: the Quiz menu switches funny sounds.
+    m_funny = checkBox(tr("Play &funny sounds"), "funnySounds", v.funnySounds);
+    m_funny->setVisible(false);
+
+    auto* selectionBox = new QGroupBox(tr("Question selection"), this);
+    auto* selectionLayout = new QVBoxLayout(selectionBox);
+    m_selection = new QButtonGroup(this);
+    selectionLayout->addWidget(radio(tr("Smart Pick"), "smartPick", m_selection, 0));
+    selectionLayout->addWidget(radio(tr("Sequential"), "sequential", m_selection, 1));
+    selectionLayout->addWidget(radio(tr("Random"), "randomPick", m_selection, 2));
+    if (QAbstractButton* chosen = m_selection->button(v.questionSelection))
+        chosen->setChecked(true);
+
+    auto* answersBox = new QGroupBox(tr("Answer selection"), this);
+    auto* answersLayout = new QVBoxLayout(answersBox);
+    m_answers = new QButtonGroup(this);
+    answersLayout->addWidget(radio(tr("Predefined"), "predefinedAnswers", m_answers, Predefined));
+    answersLayout->addWidget(radio(tr("Random"), "randomAnswers", m_answers, Random));
+    answersLayout->addStretch();
+    m_answers->button(v.predefinedAnswers ? Predefined : Random)->setChecked(true);
+
+    m_scheme = new QComboBox(this);
+    m_scheme->setObjectName("soundScheme");
+    const QStringList schemes = EventSounds::schemeNames();
+    for (int i = 0; i < schemes.size(); ++i)
+        m_scheme->addItem(schemes[i], i);
+    m_scheme->setCurrentIndex(m_scheme->findData(v.soundScheme));
+    auto* schemeLabel = new QLabel(tr("Sound Scheme:"), this);
+    schemeLabel->setBuddy(m_scheme);
+
+    m_showAll = new QPushButton(tr("&Show All"), this);
+    m_showAll->setObjectName("showAll");
+    m_hideAll = new QPushButton(tr("&Hide All"), this);
+    m_hideAll->setObjectName("hideAll");
+    connect(m_showAll, &QPushButton::clicked, this, &GeneralPage::showAll);
+    connect(m_hideAll, &QPushButton::clicked, this, &GeneralPage::hideAll);
+    updateTipButtons();
+
+    auto* checks = new QVBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(m_loadLast), static_cast<QWidget*>(m_callGo),
+                       static_cast<QWidget*>(m_smartCounter), static_cast<QWidget*>(m_showHint),
+                       static_cast<QWidget*>(m_continue), static_cast<QWidget*>(m_autoPlay)})
+        checks->addWidget(w);
+    checks->addStretch();
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(selectionBox);
+    groups->addWidget(answersBox);
+    auto* schemeRow = new QHBoxLayout;
+    schemeRow->addWidget(schemeLabel);
+    schemeRow->addWidget(m_scheme, 1);
+    auto* tipsBox = new QGroupBox(tr("Brainlark Tips"), this);
+    auto* tipsRow = new QHBoxLayout(tipsBox);
+    tipsRow->addWidget(m_showAll);
+    tipsRow->addWidget(m_hideAll);
+    auto* right = new QVBoxLayout;
+    right->addLayout(groups);
+    right->addLayout(schemeRow);
+    right->addWidget(tipsBox);
+    right->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(checks, 1);
+    layout->addLayout(right, 1);
+}
+
+void GeneralPage::store(OptionsValues& v) const
+{
+    v.loadLastFile = m_loadLast->isChecked();
+    v.callGo = m_callGo->isChecked();
+    v.smartCounter = m_smartCounter->isChecked();
+    v.showHint = m_showHint->isChecked();
+    v.continueAfterWrong = m_continue->isChecked();
+    v.autoPlayQuestionSounds = m_autoPlay->isChecked();
+    v.funnySounds = m_funny->isChecked();
+    if (m_selection->checkedId() >= 0)
+        v.questionSelection = m_selection->checkedId();
+    v.predefinedAnswers = m_answers->checkedId() == Predefined;
+    v.soundScheme = m_scheme->currentIndex() >= 0 ? m_scheme->currentData().toInt() : -1;
+}
+
+void GeneralPage::showAll()
+{
+    const int answer = m_context.prompter.message(tr("Would you like to enable all Brainlark tips?"),
+                                                  Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    if (answer != Prompter::Yes)
+        return;
+    m_context.guides.showAll();
+    updateTipButtons();
+}
+
+void GeneralPage::hideAll()
+{
+    const int answer = m_context.prompter.message(tr("Would you like to disable all Brainlark tips?"),
+                                                  Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    if (answer != Prompter::Yes)
+        return;
+    m_context.guides.hideAll();
+    updateTipButtons();
+}
+
+void GeneralPage::updateTipButtons()
+{
+    const uint32_t flags = m_context.settings.dialogFlags();
+    m_showAll->setEnabled(flags != kAllTips);
+    m_hideAll->setEnabled(flags != 0);
+}
+
+} // namespace brainlark

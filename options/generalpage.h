@@ -1,0 +1,40 @@
+#pragma once
+
+#include "options/optionspage.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace brainlark
+{
+
+/// "General": start-up, Smart Counter, automatic answers, question and answer selection, the sound
+/// scheme, and Show All / Hide All for the tips, which act at once (also when the sheet is cancelled).
+class GeneralPage : public OptionsPage
+{
+    Q_OBJECT
+public:
+    GeneralPage(const OptionsValues& values, OptionsContext& context, QWidget* parent = nullptr);
+    void store(OptionsValues& values) const override;
+
+private:
+    void showAll();
+    void hideAll();
+    void updateTipButtons();
+
+    OptionsContext& m_context;
+    QCheckBox* m_loadLast = nullptr;
+    QCheckBox* m_callGo = nullptr;
+    QCheckBox* m_smartCounter = nullptr;
+    QCheckBox* m_showHint = nullptr;
+    QCheckBox* m_continue = nullptr;
+    QCheckBox* m_autoPlay = nullptr;
+    QCheckBox* m_funny = nullptr;
+    QButtonGroup* m_selection = nullptr;
+    QButtonGroup* m_answers = nullptr;
+    QComboBox* m_scheme = nullptr;
+    QPushButton* m_showAll = nullptr;
+    QPushButton* m_hideAll = nullptr;
+};
+
+} // namespace brainlark

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "options/optionsvalues.h"
+
+#include <QWidget>
+#include <functional>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QRadioButton;
+
+namespace brainlark
+{
+
+class AppSettings;
+class GuideMessages;
+class Prompter;
+class RandomSource;
+
+/// What the pages reach besides their values.
+struct OptionsContext {
+    AppSettings& settings;
+    Prompter& prompter;
+    GuideMessages& guides;
+    RandomSource& random;
+    /// Shows a picture in the "Picture Preview" dialog.
+    std::function<void(const QString& path)> previewPicture;
+};
+
+/// One page of the options sheet: filled from the values when it is made, gives its values back on OK.
+class OptionsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    /// Writes this page's controls into values.
+    virtual void store(OptionsValues& values) const = 0;
+
+protected:
+    /// A check box named for tests and for the style sheets.
+    QCheckBox* checkBox(const QString& text, const char* name, bool checked);
+    QRadioButton* radio(const QString& text, const char* name, QButtonGroup* group, int id);
+};
+
+} // namespace brainlark

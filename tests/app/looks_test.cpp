@@ -1,0 +1,276 @@
+// The main window's look commands: Options and Change Layout reaching the quiz screen, Select Skin and
+// Turn Skins Off, and the picture window beside the quiz with its placement and close rule.
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "core/clock.h"
+#include "core/flyarchive.h"
+#include "options/optionssheet.h"
+#include "quiz/ui/picturewindow.h"
+#include "quiz/ui/quizview.h"
+#include "services/skins.h"
+#include "support/fakes.h"
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+namespace
+{
+
+QString writePicture(const QString& path, const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    return image.save(path) ? path : QString();
+}
+
+} // namespace
+
+class LooksTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    ManualClock m_clock;
+    ScriptedRandom m_random;
+    RecordingPrompter m_prompter;
+    RecordingShellOpener m_shell;
+    RecordingPauser m_pauser;
+    RecordingSoundPlayer m_sound;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<ListDocument> m_doc;
+    std::unique_ptr<MainWindow> m_frame;
+    QuizView* m_view = nullptr;
+    bool m_slideshow = false;
+
+    void openList(int pairs)
+    {
+        PairList list;
+        for (int i = 0; i < pairs; ++i)
+            list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
+        const QString path = m_dir.path() + "/data/Looks.fly";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
+        file.close();
+        QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
+        m_view->setList(m_doc->list());
+    }
+    /// Runs the options sheet through the frame, letting edit change it before OK.
+    void runOptions(int command, const std::function<void(OptionsSheet&)>& edit)
+    {
+        m_frame->setDialogRunner([&](QDialog& dialog) {
+            auto& sheet = dynamic_cast<OptionsSheet&>(dialog);
+            edit(sheet);
+            sheet.accept();
+            return int(QDialog::Accepted);
+        });
+        m_frame->execute(command);
+    }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).mkpath("data");
+        QDir(m_dir.path()).mkpath("skins");
+        QDir(m_dir.path()).mkpath("quiz_pictures");
+        m_prompter = RecordingPrompter();
+        m_settings = std::make_unique<AppSettings>(m_random);
+        m_settings->setInstallPath(m_dir.path());
+        m_settings->resetToDefaults();
+        m_settings->setDialogFlags(0);
+        m_settings->setFunFlag(funflags::kAnimateQuestion, false);
+        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
+        m_doc = std::make_unique<ListDocument>(*m_settings, services);
+        m_doc->setQuizShown(false);
+        m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
+        m_view = new QuizView(*m_settings, services);
+        m_frame->setQuizView(m_view);
+        m_frame->setSlideshowRunning([this] { return m_slideshow; });
+        m_frame->resize(800, 600);
+        m_slideshow = false;
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        m_doc.reset();
+    }
+
+    void optionsRebuildTheScreenOrStartANewQuestion()
+    {
+        openList(6);
+        m_view->start();
+        const std::string first(m_view->session()->current().questionPair().question());
+        runOptions(cmd::Options,
+                   [](OptionsSheet& sheet) { sheet.findChild<QRadioButton*>("layoutBoxes4")->click(); });
+        QCOMPARE(m_settings->visualStyle(), 5);
+        QVERIFY(m_view->screen().layout().layout() == BoxLayout::Boxes4);        // laid out again at once
+        QCOMPARE(m_view->session()->current().questionPair().question(), first); // same question
+
+        runOptions(cmd::Options,
+                   [](OptionsSheet& sheet) { sheet.findChild<QRadioButton*>("preFill0")->click(); });
+        QCOMPARE(m_settings->preFill(), 0);
+        QVERIFY(m_view->session()->current().questionPair().question() != first); // a new question
+    }
+
+    void changeLayoutShowsTheLayoutPageInMultipleChoiceOnly()
+    {
+        int pages = 0;
+        m_frame->setDialogRunner([&](QDialog& dialog) {
+            pages = dynamic_cast<OptionsSheet&>(dialog).tabs()->count();
+            return int(QDialog::Rejected);
+        });
+        m_frame->execute(cmd::ChangeLayout);
+        QCOMPARE(pages, 1);
+        m_frame->execute(cmd::Options);
+        QCOMPARE(pages, 6);
+        m_settings->setQuizMode(2);
+        m_frame->updateCommandStates();
+        QVERIFY(!m_frame->action(cmd::ChangeLayout)->isEnabled());
+        QVERIFY(m_frame->action(cmd::Options)->isEnabled());
+    }
+
+    void selectSkinAndSkinsOff()
+    {
+        QFile skin(m_dir.path() + "/skins/studio.skn");
+        QVERIFY(skin.open(QIODevice::WriteOnly));
+        skin.write("QMenuBar { background: #444996; }");
+        skin.close();
+        m_prompter.fileAnswers = {"/media/stick/studio.skn"};
+        m_frame->execute(cmd::SelectSkin);
+        QCOMPARE(m_prompter.fileRequests.first().folderOrPath, m_dir.path() + "/skins");
+        QCOMPARE(m_prompter.fileRequests.first().filter,
+                 QString("Skin files (*.skn)|*.skn|All Files (*.*)|*.*||"));
+        QCOMPARE(m_settings->skinName(), QString("studio.skn"));
+        QCOMPARE(m_settings->skinIndex(), 2);
+        QCOMPARE(m_frame->styleSheet(), QString("QMenuBar { background: #444996; }"));
+        QCOMPARE(m_view->look().background.colour, QuizLook::hsl(QColor(0xE6, 0xE6, 0xFA))); // the palette's
+
+        m_slideshow = true;
+        m_frame->execute(cmd::SkinsOff);
+        QCOMPARE(m_settings->skinIndex(), 2); // not during a slideshow
+        m_slideshow = false;
+        m_frame->execute(cmd::SkinsOff);
+        QCOMPARE(m_settings->skinIndex(), 0);
+        QVERIFY(m_settings->skinName().isEmpty());
+        QVERIFY(m_frame->styleSheet().isEmpty());
+    }
+
+    void pictureWindowOpensBesideTheQuizAndFollowsQuestions()
+    {
+        const QString path = writePicture(m_dir.path() + "/quiz_pictures/cat.bmp", QSize(200, 150));
+        QVERIFY(!m_frame->showPicture(QString())); // no window, no picture: nothing opens
+        QVERIFY(!m_frame->pictureWindow());
+        QVERIFY(m_frame->showPicture(path));
+        PictureWindow* window = m_frame->pictureWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->picturePath(), path);
+        QVERIFY(window->geometry().left() > m_frame->geometry().left()); // beside, not over, the quiz
+        QVERIFY(window->pictureRect().center() == window->rect().center());
+        QCOMPARE(window->pictureRect().size(), QSize(200, 150));
+        // A question without a picture empties the window rather than keeping the last one.
+        QVERIFY(m_frame->showPicture(QString()));
+        QVERIFY(!window->hasPicture());
+        QVERIFY(window->picturePath().isEmpty());
+    }
+
+    void autoresizeGrowsButNeverShrinks()
+    {
+        const QString big = writePicture(m_dir.path() + "/quiz_pictures/big.bmp", QSize(500, 400));
+        const QString small = writePicture(m_dir.path() + "/quiz_pictures/small.bmp", QSize(40, 30));
+        m_frame->showPicture(small);
+        PictureWindow* window = m_frame->pictureWindow();
+        const QSize before = window->size();
+        m_frame->showPicture(big);
+        QVERIFY(window->width() >= 500 && window->height() >= 400);
+        const QSize grown = window->size();
+        m_frame->showPicture(small);
+        QCOMPARE(window->size(), grown);
+        QVERIFY(grown != before);
+
+        m_settings->setFunFlag(funflags::kAutoresizePictureWindow, false);
+        window->resize(150, 120);
+        m_frame->showPicture(big);
+        QCOMPARE(window->size(), QSize(150, 120));
+        QVERIFY(window->pictureRect().width() <= 150); // a picture larger than the window is fitted in
+    }
+
+    void undecodablePictureIsHiddenAndForgotten()
+    {
+        const QString good = writePicture(m_dir.path() + "/quiz_pictures/good.bmp", QSize(30, 30));
+        const QString broken = m_dir.path() + "/quiz_pictures/broken.jpg";
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("no picture here");
+        file.close();
+        QVERIFY(m_frame->showPicture(good));
+        PictureWindow* window = m_frame->pictureWindow();
+        QVERIFY(window->hasPicture());
+        window->showPicture(m_dir.path() + "/notes.txt"); // no picture type, another path: hidden
+        QVERIFY(!window->hasPicture());
+        m_frame->showPicture(good);
+        window->showPicture(broken);
+        QVERIFY(!window->hasPicture());
+        QVERIFY(window->picturePath().isEmpty());
+        QVERIFY(m_prompter.messages.isEmpty());
+    }
+
+    void closingThePictureWindowStopsPicturesAndKeepsItsPlace()
+    {
+        AppSettings::WindowRect stored;
+        stored.x1 = 610;
+        stored.y1 = 140;
+        stored.x2 = 1010;
+        stored.y2 = 440;
+        m_settings->setPictureWindowRect(stored);
+        const QString path = writePicture(m_dir.path() + "/quiz_pictures/dog.bmp", QSize(60, 40));
+        m_frame->showPicture(path);
+        QPointer<PictureWindow> window = m_frame->pictureWindow();
+        QCOMPARE(window->geometry(), QRect(610, 140, 400, 300));
+
+        window->setGeometry(300, 200, 420, 310);
+        QVERIFY(window->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window);
+        QVERIFY(!m_frame->pictureWindow());
+        const AppSettings::WindowRect saved = m_settings->pictureWindowRect();
+        QCOMPARE(QRect(saved.x1, saved.y1, saved.x2 - saved.x1, saved.y2 - saved.y1),
+                 QRect(300, 200, 420, 310));
+        QVERIFY(!m_settings->funFlag(funflags::kShowPictures));
+        QVERIFY(m_settings->picturesSuppressed());
+        QVERIFY(!m_frame->showPicture(path)); // pictures no longer open by themselves
+
+        // Until a new quiz clears the flag; the window then opens where it was left.
+        m_settings->setPicturesSuppressed(false);
+        QVERIFY(m_frame->showPicture(path));
+        QCOMPARE(m_frame->pictureWindow()->geometry(), QRect(300, 200, 420, 310));
+    }
+
+    void pictureIconOpensTheWindowAndSwitchesShowAutomaticallyOn()
+    {
+        const QString path = writePicture(m_dir.path() + "/quiz_pictures/pic.bmp", QSize(40, 30));
+        QVERIFY(!path.isEmpty());
+        openList(6);
+        for (Pair& pair : m_doc->list()->pairs())
+            pair.setPicturePath("pic.bmp");
+        m_settings->setFunFlag(funflags::kShowPictures, false);
+        m_settings->setVisualStyle(2);
+        m_view->resize(800, 560);
+        m_view->start();
+        QVERIFY(!m_frame->pictureWindow());
+        const Rect icon = m_view->screen().pictureIcon();
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, QPoint(icon.center().x, icon.center().y));
+        QVERIFY(m_settings->funFlag(funflags::kShowPictures));
+        QVERIFY(m_frame->pictureWindow());
+        QCOMPARE(m_frame->pictureWindow()->picturePath(), path);
+    }
+};
+
+QTEST_MAIN(LooksTest)
+#include "looks_test.moc"

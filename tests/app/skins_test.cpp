@@ -1,0 +1,195 @@
+// Window skins: the palette index by exact name, loading and applying a skin, a missing skin changing
+// nothing, turning skins off, and every shipped skin being a style sheet Qt reads without complaint.
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "services/skins.h"
+#include "settings/appsettings.h"
+#include "settings/skinpalette.h"
+#include "support/fakes.h"
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+namespace
+{
+
+QStringList g_warnings;
+
+void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg)
+        g_warnings.append(message);
+}
+
+struct SkinRig {
+    SkinRig() { QDir(dir.path()).mkpath("skins"); }
+    void writeSkin(const QString& name, const QByteArray& sheet) const
+    {
+        QFile file(dir.filePath("skins/" + name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(sheet);
+    }
+
+    QTemporaryDir dir;
+    ScriptedRandom random;
+    AppSettings settings{random};
+    Skins skins{settings, dir.filePath("skins")};
+};
+
+} // namespace
+
+class SkinsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void paletteIndexByExactName_data();
+    void paletteIndexByExactName();
+    void applyingASkinStylesEveryWindowAndSetsThePalette();
+    void aSkinFromAnotherFolderIsTakenFromTheSkinsFolder();
+    void missingSkinChangesNothingAndSaysNothing();
+    void skinsOffRestoresThePlainLook();
+    void windowsOpenedLaterGetTheSkin();
+    void everyShippedSkinIsAStyleSheetQtReads();
+};
+
+void SkinsTest::paletteIndexByExactName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    const char* const names[] = {"",           "green.skn", "studio.skn", "winaqua.skn", "hardware.skn",
+                                 "galaxy.skn", "media.skn", "cosmo.skn"};
+    for (int i = 0; i < 8; ++i)
+        QTest::newRow(names[i][0] ? names[i] : "none") << QString(names[i]) << i;
+    QTest::newRow("Green.skn keeps palette 0") << "Green.skn" << 0;
+    QTest::newRow("another skin") << "mine.skn" << 0;
+    QTest::newRow("with a folder") << "skins/green.skn" << 0;
+}
+
+void SkinsTest::paletteIndexByExactName()
+{
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QCOMPARE(SkinPalette::indexForSkin(name), index);
+    SkinRig rig;
+    rig.settings.setSkinIndex(4);
+    rig.skins.applySkin(name);
+    QCOMPARE(rig.settings.skinName(), name);
+    // An empty name only stores the name; the palette stays as it was.
+    QCOMPARE(rig.settings.skinIndex(), name.isEmpty() ? 4 : index);
+}
+
+void SkinsTest::applyingASkinStylesEveryWindowAndSetsThePalette()
+{
+    SkinRig rig;
+    rig.writeSkin("galaxy.skn", "QPushButton { color: #31ecfd; }");
+    QWidget main;
+    QWidget picture;
+    rig.skins.skinsOff();
+    rig.skins.skinWindow(&main);
+    rig.skins.skinWindow(&picture);
+    QVERIFY(main.styleSheet().isEmpty()); // no skin chosen yet
+    QSignalSpy palette(&rig.skins, &Skins::paletteChanged);
+    rig.skins.applySkin("galaxy.skn");
+    QCOMPARE(rig.settings.skinIndex(), 5);
+    QCOMPARE(rig.settings.palette().rgb(SkinPalette::Background), 0xA7C90Bu);
+    QCOMPARE(main.styleSheet(), QString("QPushButton { color: #31ecfd; }"));
+    QCOMPARE(picture.styleSheet(), main.styleSheet());
+    QCOMPARE(palette.size(), 1);
+
+    // The style reaches the widgets inside a skinned window.
+    auto* button = new QPushButton("OK", &main);
+    button->ensurePolished();
+    QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(0x31, 0xec, 0xfd));
+}
+
+void SkinsTest::aSkinFromAnotherFolderIsTakenFromTheSkinsFolder()
+{
+    SkinRig rig;
+    rig.writeSkin("cosmo.skn", "QWidget { color: blue; }");
+    QWidget window;
+    rig.skins.skinWindow(&window);
+    // The chooser hands over a path elsewhere; the frame passes its file name only.
+    rig.skins.applySkin(QFileInfo("/elsewhere/cosmo.skn").fileName());
+    QCOMPARE(window.styleSheet(), QString("QWidget { color: blue; }"));
+    QCOMPARE(rig.settings.skinIndex(), 7);
+}
+
+void SkinsTest::missingSkinChangesNothingAndSaysNothing()
+{
+    SkinRig rig;
+    rig.writeSkin("green.skn", "QLabel { color: green; }");
+    QWidget window;
+    rig.skins.skinWindow(&window);
+    rig.skins.applySkin("green.skn");
+    for (const QString& name : {QString("studio.skn"), QString("../skins"), QString("huge.skn")}) {
+        if (name == "huge.skn")
+            rig.writeSkin(name, QByteArray(int(Skins::MaxSkinFileBytes) + 10, ' '));
+        rig.skins.applySkin(name);
+        QCOMPARE(window.styleSheet(), QString("QLabel { color: green; }"));
+        QCOMPARE(rig.settings.skinName(), name); // the name is kept all the same
+    }
+    QCOMPARE(rig.settings.skinIndex(), 0); // "huge.skn" has no palette of its own
+}
+
+void SkinsTest::skinsOffRestoresThePlainLook()
+{
+    SkinRig rig;
+    rig.writeSkin("media.skn", "QDialog { background: #3a3b3d; }");
+    QWidget window;
+    rig.skins.skinWindow(&window);
+    rig.skins.applySkin("media.skn");
+    QSignalSpy palette(&rig.skins, &Skins::paletteChanged);
+    rig.skins.skinsOff();
+    QCOMPARE(rig.settings.skinIndex(), 0);
+    QVERIFY(rig.settings.skinName().isEmpty());
+    QVERIFY(window.styleSheet().isEmpty());
+    QCOMPARE(palette.size(), 1);
+    QWidget later;
+    rig.skins.skinWindow(&later);
+    QVERIFY(later.styleSheet().isEmpty());
+}
+
+void SkinsTest::windowsOpenedLaterGetTheSkin()
+{
+    SkinRig rig;
+    rig.writeSkin("hardware.skn", "QDialog { background: silver; }");
+    rig.skins.applySkin("hardware.skn");
+    auto* window = new QWidget;
+    rig.skins.skinWindow(window);
+    QCOMPARE(window->styleSheet(), QString("QDialog { background: silver; }"));
+    delete window; // a closed window is forgotten
+    rig.skins.applySkin("hardware.skn");
+}
+
+void SkinsTest::everyShippedSkinIsAStyleSheetQtReads()
+{
+    const QDir shipped(QStringLiteral(BRAINLARK_SOURCE_DIR) + "/data/skins");
+    const QStringList names = {"green.skn",  "studio.skn", "winaqua.skn", "hardware.skn",
+                               "galaxy.skn", "media.skn",  "cosmo.skn"};
+    QCOMPARE(shipped.entryList({"*.skn"}, QDir::Files, QDir::Name).size(), names.size());
+    for (const QString& name : names) {
+        ScriptedRandom random;
+        AppSettings settings(random);
+        Skins skins(settings, shipped.path());
+        QWidget window;
+        skins.skinWindow(&window);
+        auto* button = new QPushButton("OK", &window);
+        skins.applySkin(name);
+        QVERIFY2(!skins.loadedStyleSheet().isEmpty(), qPrintable(name));
+        QCOMPARE(settings.skinIndex(), SkinPalette::indexForSkin(name));
+        g_warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
+        button->ensurePolished();
+        window.ensurePolished();
+        qInstallMessageHandler(previous);
+        QVERIFY2(g_warnings.isEmpty(), qPrintable(name + ": " + g_warnings.join("; ")));
+    }
+}
+
+QTEST_MAIN(SkinsTest)
+#include "skins_test.moc"
