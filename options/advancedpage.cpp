@@ -22,14 +22,14 @@ enum SlideshowMode { Automatic = 0, Manual = 1 };
 
 AdvancedPage::AdvancedPage(const OptionsValues& v, QWidget* parent) : OptionsPage(parent)
 {
-    auto* picturesBox = new QGroupBox(tr("Pictures"), this);
+    auto* picturesBox = groupBox(tr("Pictures"));
     auto* pictures = new QVBoxLayout(picturesBox);
     m_showPictures = checkBox(tr("Show automatically"), "showPictures", v.showPictures);
     m_autoresize = checkBox(tr("Autoresize window"), "autoresizePictureWindow", v.autoresizePictureWindow);
     pictures->addWidget(m_showPictures);
     pictures->addWidget(m_autoresize);
 
-    auto* htmlBox = new QGroupBox(tr("HTML export"), this);
+    auto* htmlBox = groupBox(tr("HTML export"));
     auto* html = new QVBoxLayout(htmlBox);
     m_statistics = checkBox(tr("Include statistics"), "htmlStatistics", v.htmlStatistics);
     html->addWidget(m_statistics);
@@ -45,7 +45,7 @@ AdvancedPage::AdvancedPage(const OptionsValues& v, QWidget* parent) : OptionsPag
 
 QWidget* AdvancedPage::buildSlideshow(const OptionsValues& v)
 {
-    auto* box = new QGroupBox(tr("Slideshow Mode"), this);
+    auto* box = groupBox(tr("Slideshow Mode"));
     m_mode = new QButtonGroup(this);
     QRadioButton* automatic = radio(tr("&Automatic (delay: "), "slideshowAutomatic", m_mode, Automatic);
     QRadioButton* manual = radio(tr("&Manual"), "slideshowManual", m_mode, Manual);
@@ -57,7 +57,7 @@ QWidget* AdvancedPage::buildSlideshow(const OptionsValues& v)
     m_seconds->setValue(v.slideshowSeconds);
 
     m_random = checkBox(tr("&Random order"), "slideshowRandomOrder", v.slideshowRandomOrder);
-    auto* soundsBox = new QGroupBox(tr("Autoplay Sounds"), box);
+    auto* soundsBox = groupBox(tr("Autoplay Sounds"));
     auto* sounds = new QHBoxLayout(soundsBox);
     m_questionSounds = checkBox(tr("&Question"), "slideshowQuestionSounds", v.slideshowQuestionSounds);
     m_answerSounds = checkBox(tr("A&nswer"), "slideshowAnswerSounds", v.slideshowAnswerSounds);

@@ -12,7 +12,7 @@ namespace brainlark
 ColorSwatch::ColorSwatch(const QColor& color, QWidget* parent) : QWidget(parent), m_color(color)
 {
     setCursor(Qt::PointingHandCursor);
-    setMinimumSize(sizeHint());
+    setFixedSize(sizeHint());
 }
 
 void ColorSwatch::setColor(const QColor& color)

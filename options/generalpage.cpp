@@ -40,7 +40,7 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     m_funny = checkBox(tr("Play &funny sounds"), "funnySounds", v.funnySounds);
     m_funny->setVisible(false);
 
-    auto* selectionBox = new QGroupBox(tr("Question selection"), this);
+    auto* selectionBox = groupBox(tr("Question selection"));
     auto* selectionLayout = new QVBoxLayout(selectionBox);
     m_selection = new QButtonGroup(this);
     selectionLayout->addWidget(radio(tr("Smart Pick"), "smartPick", m_selection, 0));
@@ -49,7 +49,7 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     if (QAbstractButton* chosen = m_selection->button(v.questionSelection))
         chosen->setChecked(true);
 
-    auto* answersBox = new QGroupBox(tr("Answer selection"), this);
+    auto* answersBox = groupBox(tr("Answer selection"));
     auto* answersLayout = new QVBoxLayout(answersBox);
     m_answers = new QButtonGroup(this);
     answersLayout->addWidget(radio(tr("Predefined"), "predefinedAnswers", m_answers, Predefined));
@@ -86,7 +86,7 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     auto* schemeRow = new QHBoxLayout;
     schemeRow->addWidget(schemeLabel);
     schemeRow->addWidget(m_scheme, 1);
-    auto* tipsBox = new QGroupBox(tr("Brainlark Tips"), this);
+    auto* tipsBox = groupBox(tr("Brainlark Tips"));
     auto* tipsRow = new QHBoxLayout(tipsBox);
     tipsRow->addWidget(m_showAll);
     tipsRow->addWidget(m_hideAll);

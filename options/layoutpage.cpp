@@ -47,7 +47,7 @@ int LayoutPage::previousPick()
 LayoutPage::LayoutPage(const OptionsValues& v, OptionsContext& context, QWidget* parent)
     : OptionsPage(parent), m_context(context)
 {
-    auto* stylesBox = new QGroupBox(tr("Layout Style (multiple-choice)"), this);
+    auto* stylesBox = groupBox(tr("Layout Style (multiple-choice)"));
     auto* stylesLayout = new QVBoxLayout(stylesBox);
     m_styles = new QButtonGroup(this);
     const bool locked = context.settings.quizMode() == kTrueFalse;

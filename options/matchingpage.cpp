@@ -26,9 +26,10 @@ MatchingPage::MatchingPage(const OptionsValues& v, OptionsContext& context, QWid
     m_rows->setObjectName("matchRows");
     m_rows->setRange(kMinRows, kMaxRows);
     m_rows->setValue(v.matchRows);
+    m_rows->setMaximumWidth(80);
     m_wider = checkBox(tr("Increase line width after wrong answer"), "widerWrongLine", v.widerWrongLine);
 
-    auto* coloursBox = new QGroupBox(tr("Line colours"), this);
+    auto* coloursBox = groupBox(tr("Line colours"));
     auto* colours = new QFormLayout(coloursBox);
     m_init = addSwatch(v.matchInit, "matchInit");
     m_wrong = addSwatch(v.matchWrong, "matchWrong");

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRadioButton>
 
 namespace brainlark
@@ -21,6 +22,14 @@ QRadioButton* OptionsPage::radio(const QString& text, const char* name, QButtonG
     button->setObjectName(QLatin1String(name));
     group->addButton(button, id);
     return button;
+}
+
+QGroupBox* OptionsPage::groupBox(const QString& title)
+{
+    auto* box = new QGroupBox(title, this);
+    constexpr int kTitleMargins = 40;
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(title) + kTitleMargins);
+    return box;
 }
 
 } // namespace brainlark

@@ -8,6 +8,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
 class QRadioButton;
 
 namespace brainlark
@@ -41,6 +42,8 @@ protected:
     /// A check box named for tests and for the style sheets.
     QCheckBox* checkBox(const QString& text, const char* name, bool checked);
     QRadioButton* radio(const QString& text, const char* name, QButtonGroup* group, int id);
+    /// A group box at least as wide as its title (a skinned title does not widen the box by itself).
+    QGroupBox* groupBox(const QString& title);
 };
 
 } // namespace brainlark

@@ -22,6 +22,7 @@ OptionsSheet::OptionsSheet(Pages pages, const OptionsContext& context, OptionsAp
     setWindowTitle(tr("Options"));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("optionPages");
+    m_tabs->setUsesScrollButtons(false); // all six tabs in sight
     if (pages == Pages::All) {
         addPage(new GeneralPage(m_initial, m_context), tr("General"));
         addPage(new VisualPage(m_initial, m_context), tr("Visual"));

@@ -24,7 +24,7 @@ const char* const kPreFillLabels[] = {"none",
 
 TypeinPage::TypeinPage(const OptionsValues& v, QWidget* parent) : OptionsPage(parent)
 {
-    auto* afterBox = new QGroupBox(tr("After wrong answer ..."), this);
+    auto* afterBox = groupBox(tr("After wrong answer ..."));
     auto* after = new QVBoxLayout(afterBox);
     m_keepTrying = checkBox(tr("&Keep trying"), "keepTrying", v.keepTrying);
     m_clear = checkBox(tr("&Clear the answer field"), "clearAnswerField", v.clearAnswerField);
@@ -32,7 +32,7 @@ TypeinPage::TypeinPage(const OptionsValues& v, QWidget* parent) : OptionsPage(pa
     for (QCheckBox* check : {m_keepTrying, m_clear, m_reminder})
         after->addWidget(check);
 
-    auto* checkingBox = new QGroupBox(tr("When checking answer ..."), this);
+    auto* checkingBox = groupBox(tr("When checking answer ..."));
     auto* checking = new QVBoxLayout(checkingBox);
     m_case = checkBox(tr("Ignore case"), "ignoreCase", v.ignoreCase);
     m_spaces = checkBox(tr("Ignore spaces"), "ignoreSpaces", v.ignoreSpaces);
@@ -41,7 +41,7 @@ TypeinPage::TypeinPage(const OptionsValues& v, QWidget* parent) : OptionsPage(pa
         checking->addWidget(check);
     m_center = checkBox(tr("Center text"), "centerText", v.centerText);
 
-    auto* preFillBox = new QGroupBox(tr("Pre-fill answer"), this);
+    auto* preFillBox = groupBox(tr("Pre-fill answer"));
     auto* preFill = new QVBoxLayout(preFillBox);
     m_preFill = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {

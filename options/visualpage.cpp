@@ -57,7 +57,7 @@ VisualPage::VisualPage(const OptionsValues& v, OptionsContext& context, QWidget*
 
 QWidget* VisualPage::buildEffects(const OptionsValues& v)
 {
-    auto* box = new QGroupBox(tr("Effects"), this);
+    auto* box = groupBox(tr("Effects"));
     auto* layout = new QVBoxLayout(box);
     m_transition = checkBox(tr("&Show transition"), "transition", v.transition);
     m_reminder = checkBox(tr("Show &reminder card"), "reminderCard", v.reminderCard);
@@ -70,7 +70,7 @@ QWidget* VisualPage::buildEffects(const OptionsValues& v)
 
 QWidget* VisualPage::buildBackground(const OptionsValues& v)
 {
-    auto* box = new QGroupBox(tr("Background"), this);
+    auto* box = groupBox(tr("Background"));
     m_picture = checkBox(tr("&Picture"), "picture", v.picture);
     m_path = new QLineEdit(v.picturePath, box);
     m_path->setObjectName("picturePath");
@@ -79,7 +79,7 @@ QWidget* VisualPage::buildBackground(const OptionsValues& v)
     m_preview = new QPushButton(tr("preview"), box);
     m_preview->setObjectName("preview");
 
-    m_patternBox = new QGroupBox(tr("Pattern"), box);
+    m_patternBox = groupBox(tr("Pattern"));
     m_pattern = new QButtonGroup(this);
     auto* patterns = new QVBoxLayout(m_patternBox);
     patterns->addWidget(radio(tr("&None"), "patternNone", m_pattern, int(Pattern::None)));
@@ -122,7 +122,7 @@ QWidget* VisualPage::buildBackground(const OptionsValues& v)
 
 QWidget* VisualPage::buildFonts()
 {
-    auto* box = new QGroupBox(tr("Fonts"), this);
+    auto* box = groupBox(tr("Fonts"));
     auto* layout = new QGridLayout(box);
     for (int i = 0; i < OptionsValues::FontSlotCount; ++i) {
         auto* button = new QPushButton(tr(kFontButtons[i].label), box);

@@ -2,6 +2,10 @@
 
 #include "settings/appsettings.h"
 
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
 namespace brainlark
 {
 
@@ -28,6 +32,44 @@ enum QuizSlot {
     SlotCard = 18,
 };
 
+// Text needs this contrast ratio (as for large text on screens) against its fill to be read.
+constexpr double kReadableContrast = 3.0;
+
+double luminance(const QColor& c)
+{
+    auto channel = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Several palettes give a box a text slot that nearly matches its fill (white on white, blue on the same
+// blue); the text then takes the first of the other text colours that can be read on that fill.
+HslColor readableText(const SkinPalette& p, const QColor& fill, std::initializer_list<int> candidates)
+{
+    QColor best;
+    double bestContrast = -1.0;
+    for (int slot : candidates) {
+        const QColor text = p.color(slot);
+        const double c = contrast(text, fill);
+        if (c >= kReadableContrast)
+            return QuizLook::hsl(text);
+        if (c > bestContrast) {
+            bestContrast = c;
+            best = text;
+        }
+    }
+    return QuizLook::hsl(best);
+}
+
 } // namespace
 
 HslColor QuizLook::hsl(const QColor& colour)
@@ -46,15 +88,20 @@ QuizLook::QuizLook(const AppSettings& settings)
 
     const SkinPalette& p = settings.palette();
     auto slot = [&p](int i) { return hsl(p.color(i)); };
+    const std::initializer_list<int> darkAndLight = {SlotQuestionText, SlotQuestionFill, SlotOutline,
+                                                     SlotCardQuestion};
     questionFill = slot(SlotQuestionFill);
-    questionText = slot(SlotQuestionText);
+    questionText =
+        readableText(p, p.color(SlotQuestionFill), {SlotQuestionText, SlotOutline, SlotCardQuestion});
     answerFill = slot(SlotAnswerFill);
-    answerText = slot(SlotAnswerText);
-    transparentText = slot(SlotQuestionText);
+    answerText =
+        readableText(p, p.color(SlotAnswerFill),
+                     {SlotAnswerText, SlotQuestionText, SlotQuestionFill, SlotOutline, SlotCardQuestion});
+    transparentText = readableText(p, settings.quizBackgroundColor(), darkAndLight);
     outline = slot(SlotOutline);
     border = slot(SlotBorder);
     buttonFill = slot(SlotButtonFill);
-    buttonText = slot(SlotQuestionText);
+    buttonText = readableText(p, p.color(SlotButtonFill), darkAndLight);
     buttonBorder = slot(SlotButtonBorder);
     right = slot(SlotRight);
     wrong = slot(SlotWrong);

@@ -6,7 +6,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
+#include "quiz/ui/qtcolor.h"
+#include "quiz/ui/quizlook.h"
 #include "services/skins.h"
 #include "settings/appsettings.h"
 #include "settings/skinpalette.h"
@@ -55,6 +58,7 @@ private slots:
     void skinsOffRestoresThePlainLook();
     void windowsOpenedLaterGetTheSkin();
     void everyShippedSkinIsAStyleSheetQtReads();
+    void everyPaletteGivesReadableBoxes();
 };
 
 void SkinsTest::paletteIndexByExactName_data()
@@ -188,6 +192,40 @@ void SkinsTest::everyShippedSkinIsAStyleSheetQtReads()
         window.ensurePolished();
         qInstallMessageHandler(previous);
         QVERIFY2(g_warnings.isEmpty(), qPrintable(name + ": " + g_warnings.join("; ")));
+    }
+}
+
+// The contrast ratio of two colours as screen-reading guidelines define it (1 = same, 21 = black on white).
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+void SkinsTest::everyPaletteGivesReadableBoxes()
+{
+    for (int index = 0; index < SkinPalette::kPaletteCount; ++index) {
+        ScriptedRandom random;
+        AppSettings settings(random);
+        settings.setSkinIndex(index);
+        const QuizLook look(settings);
+        const struct {
+            const char* what;
+            HslColor text;
+            HslColor fill;
+        } boxes[] = {{"question", look.questionText, look.questionFill},
+                     {"answer", look.answerText, look.answerFill},
+                     {"button", look.buttonText, look.buttonFill},
+                     {"transparent box", look.transparentText, look.background.colour}};
+        for (const auto& box : boxes) {
+            const double ratio = contrastRatio(toQColor(box.text), toQColor(box.fill));
+            QVERIFY2(ratio >= 3.0,
+                     qPrintable(QString("palette %1, %2: %3").arg(index).arg(box.what).arg(ratio)));
+        }
     }
 }
 
