@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDragEnterEvent>
@@ -28,6 +29,7 @@
 #include "app/quizplaceholder.h"
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
+#include "editor/picturepreviewdialog.h"
 #include "options/answerselection.h"
 #include "options/optionssheet.h"
 #include "quiz/ui/backgroundpicture.h"
@@ -204,7 +206,8 @@ void MainWindow::buildActions()
         {cmd::GridFind, "&Find...", "Find a question or answer", nullptr, QKeySequence(Qt::CTRL | Qt::Key_F)},
         {cmd::GridViewerHelp, "&Help", "Help for the Q&A-list viewer"},
         {cmd::GridEditorHelp, "&Help", "Help for the Q&A-list editor"},
-        {cmd::ImportIntoEditor, "Imp&ort Text File...", "Import Q&A pairs from a text file into a new Q&A-list"},
+        {cmd::ImportIntoEditor, "Imp&ort Text File...",
+         "Import Q&A pairs from a text file into a new Q&A-list"},
         {cmd::OnlineTutorials, "Online &Tutorials", "Online tutorials"},
         {cmd::VideoTutorials, "Download &Video Tutorials", "Download video tutorials"},
         {cmd::OnlineHelp, "&Online Help", "Online help"},
@@ -324,9 +327,10 @@ void MainWindow::buildMainMenu()
 void MainWindow::buildGridMenu()
 {
     QMenu* file = newMenu(tr("&File"), {cmd::GridNew, cmd::GridSave, Separator, cmd::Exit});
-    QMenu* edit = newMenu(tr("&Edit"), {cmd::GridUndo, cmd::GridRedo, Separator, cmd::GridAdd, cmd::GridDelete,
-                                        cmd::GridWrongAnswers, cmd::GridInsert, Separator, cmd::GridNotes,
-                                        cmd::GridPassword, cmd::GridResetRatings, Separator, cmd::GridFind});
+    QMenu* edit =
+        newMenu(tr("&Edit"), {cmd::GridUndo, cmd::GridRedo, Separator, cmd::GridAdd, cmd::GridDelete,
+                              cmd::GridWrongAnswers, cmd::GridInsert, Separator, cmd::GridNotes,
+                              cmd::GridPassword, cmd::GridResetRatings, Separator, cmd::GridFind});
     QMenu* view =
         newMenu(tr("&View"), {cmd::BackToQuiz, cmd::GridViewer, cmd::GridEditor, Separator, cmd::StatusBar});
     m_gridMenus = {file, edit, view, buildHelpMenu()};
@@ -757,7 +761,10 @@ void MainWindow::openVendorPage(const char* pathAndQuery)
 
 void MainWindow::previewPicture(const QString& path)
 {
-    Q_UNUSED(path);
+    // Over the options sheet, which is the modal window while its preview button is pressed.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    PicturePreviewDialog::preview(path, *m_services.prompter, parent,
+                                  [this](QDialog& dialog) { return runDialog(dialog); });
 }
 
 bool MainWindow::showPicture(const QString& path)

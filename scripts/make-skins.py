@@ -2,8 +2,8 @@
 # Makes the program's window skins in data/skins/: one Qt style sheet per colour palette of the quiz
 # screen (green, studio, winaqua, hardware, galaxy, media, cosmo). Every skin fills the same sheet with
 # its own colours and shapes, so all of them style the same widgets: the main window's menus, toolbars
-# and status bar, and the dialogs (buttons, tabs, group boxes, text fields, lists, the grid's headers).
-# The quiz screen and the grid cells take their colours from the palette, not from the skin. Running the
+# and status bar, and the dialogs (buttons, tabs, group boxes, text fields, lists). The quiz screen and
+# the grid (cells and headers) take their colours from the palette, not from the skin. Running the
 # script again writes identical files.
 # Usage: scripts/make-skins.py
 
@@ -116,13 +116,6 @@ QComboBox, QSpinBox {{
     selection-color: {accent_text};
 }}
 QComboBox QAbstractItemView {{ background-color: {menu}; color: {text}; }}
-
-QHeaderView::section {{
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 {tool_top}, stop:1 {tool_bottom});
-    color: {text};
-    border: 1px solid {border};
-    padding: 3px 6px;
-}}
 
 QToolTip {{ background-color: {tip}; color: {tip_text}; border: 1px solid {border}; padding: 2px; }}
 """

@@ -1,10 +1,11 @@
 #include "services/skins.h"
 
+#include "core/filereader.h"
+
 #include "settings/appsettings.h"
 #include "settings/skinpalette.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QWidget>
 
 namespace brainlark
@@ -61,17 +62,11 @@ void Skins::skinWindow(QWidget* window)
 
 bool Skins::load(const QString& path)
 {
-    // Only regular files: a pipe or device would hold the program up or never end.
-    const QFileInfo info(path);
-    if (!info.isFile())
+    std::string bytes;
+    if (!FileReader::read(QFile::encodeName(path).toStdString(), bytes, nullptr) ||
+        bytes.size() > size_t(MaxSkinFileBytes))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxSkinFileBytes)
-        return false;
-    const QByteArray bytes = file.read(MaxSkinFileBytes + 1);
-    if (bytes.size() > MaxSkinFileBytes)
-        return false;
-    m_sheet = QString::fromUtf8(bytes);
+    m_sheet = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
     return true;
 }
 

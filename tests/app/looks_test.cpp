@@ -2,6 +2,8 @@
 // Turn Skins Off, and the picture window beside the quiz with its placement and close rule.
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -11,6 +13,7 @@
 #include "app/mainwindow.h"
 #include "core/clock.h"
 #include "core/flyarchive.h"
+#include "editor/picturepreviewdialog.h"
 #include "options/optionssheet.h"
 #include "quiz/ui/picturewindow.h"
 #include "quiz/ui/quizview.h"
@@ -134,6 +137,26 @@ private slots:
         m_frame->updateCommandStates();
         QVERIFY(!m_frame->action(cmd::ChangeLayout)->isEnabled());
         QVERIFY(m_frame->action(cmd::Options)->isEnabled());
+    }
+
+    void previewButtonShowsThePictureOfThePathEdit()
+    {
+        QDir(m_dir.path()).mkpath("bkg");
+        const QString path = writePicture(m_dir.path() + "/bkg/sky.bmp", QSize(120, 80));
+        QSize shown;
+        m_frame->setDialogRunner([&](QDialog& dialog) {
+            if (auto* preview = qobject_cast<PicturePreviewDialog*>(&dialog)) {
+                shown = preview->shownPictureSize();
+                return int(QDialog::Accepted);
+            }
+            auto& sheet = dynamic_cast<OptionsSheet&>(dialog);
+            sheet.findChild<QLineEdit*>("picturePath")->setText(path);
+            sheet.findChild<QPushButton*>("preview")->click();
+            return int(QDialog::Rejected);
+        });
+        m_frame->execute(cmd::Options);
+        QCOMPARE(shown, QSize(120, 80));
+        QCOMPARE(m_settings->currentBkgFilePath() == path, false); // a preview is not a choice
     }
 
     void selectSkinAndSkinsOff()
