@@ -11,6 +11,7 @@
 
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
+#include "app/quizwiring.h"
 #include "core/clock.h"
 #include "core/flyarchive.h"
 #include "editor/picturepreviewdialog.h"
@@ -63,7 +64,6 @@ class LooksTest : public QObject
         file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
         file.close();
         QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
-        m_view->setList(m_doc->list());
     }
     /// Runs the options sheet through the frame, letting edit change it before OK.
     void runOptions(int command, const std::function<void(OptionsSheet&)>& edit)
@@ -93,8 +93,7 @@ private slots:
         m_doc = std::make_unique<ListDocument>(*m_settings, services);
         m_doc->setQuizShown(false);
         m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
-        m_view = new QuizView(*m_settings, services);
-        m_frame->setQuizView(m_view);
+        m_view = wireQuizView(*m_doc, *m_settings, services, *m_frame);
         m_frame->setSlideshowRunning([this] { return m_slideshow; });
         m_frame->resize(800, 600);
         m_slideshow = false;
@@ -270,7 +269,9 @@ private slots:
         QVERIFY(!m_frame->showPicture(path)); // pictures no longer open by themselves
 
         // Until a new quiz clears the flag; the window then opens where it was left.
-        m_settings->setPicturesSuppressed(false);
+        openList(6);
+        m_frame->execute(cmd::Start);
+        QVERIFY(!m_settings->picturesSuppressed());
         QVERIFY(m_frame->showPicture(path));
         QCOMPARE(m_frame->pictureWindow()->geometry(), QRect(300, 200, 420, 310));
     }
