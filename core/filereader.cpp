@@ -27,8 +27,16 @@ class RegularFile
 public:
     RegularFile(const std::string& path, std::string* error) : m_path(path)
     {
-        // O_NONBLOCK: opening a FIFO without a writer would otherwise wait forever. It has no effect on
-        // the reads of a regular file, the only kind read further.
+        // Devices and FIFOs are not even opened when the name already shows what they are (opening some
+        // devices does something). O_NONBLOCK covers the rest: opening a FIFO without a writer would
+        // otherwise wait forever. It has no effect on the reads of a regular file, the only kind read
+        // further.
+        struct stat named {
+        };
+        if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode)) {
+            failed("cannot read", path, "not a regular file", error);
+            return;
+        }
         m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (m_fd < 0) {
             failed("cannot open", path, std::strerror(errno), error);

@@ -5,10 +5,10 @@
 #include <stdexcept>
 
 #include "core/archiveclasstable.h"
-#include "core/savefile.h"
 #include "core/archivereader.h"
 #include "core/archivewriter.h"
 #include "core/filereader.h"
+#include "core/savefile.h"
 
 namespace brainlark
 {
@@ -114,20 +114,50 @@ void readPairBody(ArchiveReader& in, int schema, Pair& word)
     word.clampLoadedRating();
 }
 
-void readPairArray(ListSource& src, std::vector<Pair>& words)
+// Where the pairs of one array go: kept in the list (a load) or handed on one at a time (a scan).
+struct KeepPairs {
+    std::vector<Pair>& pairs;
+    void reserve(size_t count) { pairs.reserve(count); }
+    Pair& make(const TextStore& store, TextSpan question, TextSpan answer)
+    {
+        return pairs.emplace_back(store, question, answer);
+    }
+    void done(const Pair&) {}
+};
+
+struct PassPairs {
+    const FlyArchive::PairVisitor& visit;
+    FlyArchive::PairArray array;
+    Pair current;
+    void reserve(size_t) {}
+    Pair& make(const TextStore& store, TextSpan question, TextSpan answer)
+    {
+        current = Pair(store, question, answer);
+        return current;
+    }
+    void done(const Pair& pair)
+    {
+        if (visit)
+            visit(array, pair);
+    }
+};
+
+template <typename Sink> void readPairArray(ListSource& src, Sink& sink)
 {
     // A local copy of the cursor that no one else can see stays in registers; through src, every byte
     // stored into a new pair could have changed it as far as the compiler knows.
     ArchiveReader in = src.in;
     const uint32_t count = in.readCount();
     // The count is a claim, not a promise: reserve only what the remaining bytes could hold.
-    words.reserve(std::min<size_t>(count, in.remaining() / minimumObjectSize(src.schema)));
+    sink.reserve(std::min<size_t>(count, in.remaining() / minimumObjectSize(src.schema)));
     for (uint32_t i = 0; i < count; ++i) {
         in.prefetchAhead();
         readObjectTag(in, src);
         const TextSpan question = in.readTextSpan();
         const TextSpan answer = in.readTextSpan();
-        readPairBody(in, src.schema, words.emplace_back(src.store, question, answer));
+        Pair& pair = sink.make(src.store, question, answer);
+        readPairBody(in, src.schema, pair);
+        sink.done(pair);
     }
     src.in = in;
 }
@@ -143,7 +173,8 @@ uint32_t readVersion(ArchiveReader& in)
     return version;
 }
 
-void readListFields(ListSource& src, uint32_t version, PairList& list)
+template <typename Sink>
+void readListFields(ListSource& src, uint32_t version, PairList& list, Sink& wrongAnswers)
 {
     ArchiveReader& in = src.in;
     if (version == 1) {
@@ -155,7 +186,7 @@ void readListFields(ListSource& src, uint32_t version, PairList& list)
         list.setPassword("n/a");
         return;
     }
-    readPairArray(src, list.wrongAnswers());
+    readPairArray(src, wrongAnswers);
     if (version <= 7) {
         list.setCreatedStamp("s. 2-5");
         list.setSavedStamp("s. 2-5");
@@ -215,18 +246,26 @@ void writePairArray(ArchiveWriter& out, const std::vector<Pair>& words, bool& cl
     }
 }
 
+// The whole list in file order: the pairs, the version, the list's fields with the wrong answers among them.
+template <typename PairSink, typename WrongSink>
+uint32_t readList(ListSource& src, PairList& list, PairSink pairs, WrongSink wrongAnswers)
+{
+    readPairArray(src, pairs);
+    const uint32_t version = readVersion(src.in);
+    readListFields(src, version, list, wrongAnswers);
+    // Sequential selection resumes one pair before the last one asked.
+    if (list.lastIndex() > 1)
+        list.setLastIndex(list.lastIndex() - 2);
+    return version;
+}
+
 // Reads a list whose bytes become the store of the pairs' texts.
 LoadResult readStore(TextStore bytes, PairList& out)
 {
     try {
         ListSource src{std::move(bytes)};
         PairList list;
-        readPairArray(src, list.pairs());
-        const uint32_t version = readVersion(src.in);
-        readListFields(src, version, list);
-        // Sequential selection resumes one pair before the last one asked.
-        if (list.lastIndex() > 1)
-            list.setLastIndex(list.lastIndex() - 2);
+        const uint32_t version = readList(src, list, KeepPairs{list.pairs()}, KeepPairs{list.wrongAnswers()});
         out = std::move(list);
         return {true, {}, version};
     } catch (const std::runtime_error& e) {
@@ -245,6 +284,22 @@ LoadResult FlyArchive::read(std::string_view bytes, PairList& out)
     TextStore store;
     store.append(bytes);
     return readStore(std::move(store), out);
+}
+
+LoadResult FlyArchive::scan(const TextStore& bytes, PairList& fields, const PairVisitor& visit)
+{
+    try {
+        ListSource src{bytes};
+        PairList list;
+        const uint32_t version = readList(src, list, PassPairs{visit, PairArray::Pairs, {}},
+                                          PassPairs{visit, PairArray::WrongAnswers, {}});
+        fields = std::move(list);
+        return {true, {}, version};
+    } catch (const std::runtime_error& e) {
+        return {false, e.what()};
+    } catch (const std::bad_alloc&) {
+        return {false, "out of memory"};
+    }
 }
 
 LoadResult FlyArchive::readFile(const std::string& path, PairList& out)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,15 @@ public:
     /// Reads a whole list from bytes. On success `out` is replaced; on failure it is left untouched.
     static LoadResult read(std::string_view bytes, PairList& out);
     static LoadResult readFile(const std::string& path, PairList& out);
+
+    enum class PairArray { Pairs, WrongAnswers };
+    using PairVisitor = std::function<void(PairArray array, const Pair& pair)>;
+    /// Reads a list without keeping its pairs, for lists too big to hold more than once: every pair and then
+    /// every wrong answer is handed to `visit` as it is read and lives only during the call; `fields`
+    /// receives the list's own fields (notes, stamps, password, subject, last index) and no pairs. A damaged
+    /// file can fail after some pairs were visited: callers that must not act on half a list scan twice,
+    /// the first time without a visitor.
+    static LoadResult scan(const TextStore& bytes, PairList& fields, const PairVisitor& visit);
 
     /// Serialises the list as version 10. Like a save: unreverses the list and puts `stamp` into the
     /// created stamp when that is empty, otherwise into the saved stamp.

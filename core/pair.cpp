@@ -165,7 +165,7 @@ void Pair::clampLoadedRating()
 {
     // A rating that is not a number would poison every comparison of the smart order; treat it like the
     // absurd values that are reset as well.
-    if (m_rating > 1000000.0f || std::isnan(m_rating))
+    if (m_rating > MaxLoadedRating || std::isnan(m_rating))
         m_rating = 0.0f;
     recalculateTotal();
 }

@@ -80,6 +80,8 @@ public:
     void setRating(float value) { m_rating = value; }
     /// Applies the rating rule after a settled question and returns the new rating.
     float updateRating(double seconds, bool missed);
+    /// Ratings read from a file above this are reset to 0.
+    static constexpr float MaxLoadedRating = 1000000.0f;
     /// Rating clamp applied to every pair read from a file.
     void clampLoadedRating();
 

@@ -29,7 +29,8 @@ std::string nameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A save through a symbolic link updates the file it points to instead of replacing the link.
+// A save through a symbolic link updates the file it points to instead of replacing the link. A link that
+// leads nowhere is kept as it is: the save then fails on the path itself (see SaveFile::open).
 std::string resolveLink(const std::string& path)
 {
     struct stat st;
@@ -39,6 +40,15 @@ std::string resolveLink(const std::string& path)
     if (realpath(path.c_str(), resolved) == nullptr)
         return path;
     return resolved;
+}
+
+// Whether an existing file may be replaced. The superuser passes every access() check, so a file nobody
+// may write (mode 0444) counts as read-only for everyone: a save never gets past it.
+int writeRefusal(const std::string& path, const struct stat& st)
+{
+    if (::access(path.c_str(), W_OK) != 0)
+        return errno;
+    return (st.st_mode & 0222) == 0 ? EACCES : 0;
 }
 
 std::string randomSuffix()
@@ -78,6 +88,14 @@ bool SaveFile::fail(const std::string& what, const std::string& path, int errorN
     return false;
 }
 
+bool SaveFile::refuse(const char* reason, std::string* error)
+{
+    if (error != nullptr)
+        *error = "cannot save " + m_target + ": " + reason;
+    discard();
+    return false;
+}
+
 void SaveFile::discard()
 {
     if (m_fd >= 0)
@@ -95,18 +113,19 @@ bool SaveFile::open(std::string* error)
     const bool exists = ::stat(m_target.c_str(), &st) == 0;
     if (!exists && errno != ENOENT)
         return fail("cannot save", m_target, errno, error);
+    // A link to a missing file: renaming over it would replace the link instead of writing through it.
+    if (!exists && ::lstat(m_target.c_str(), &st) == 0)
+        return refuse("the link leads to a missing file", error);
     if (exists && S_ISDIR(st.st_mode))
         return fail("cannot save", m_target, EISDIR, error);
     // Renaming over a FIFO or a device node would replace it with a regular file (as root, /dev/null).
-    if (exists && !S_ISREG(st.st_mode)) {
-        if (error != nullptr)
-            *error = "cannot save " + m_target + ": not a regular file";
-        discard();
-        return false;
-    }
+    if (exists && !S_ISREG(st.st_mode))
+        return refuse("not a regular file", error);
     // Replacing by rename would get past a read-only target; a save must not.
-    if (exists && ::access(m_target.c_str(), W_OK) != 0)
-        return fail("cannot save", m_target, errno, error);
+    if (exists) {
+        if (const int refusal = writeRefusal(m_target, st))
+            return fail("cannot save", m_target, refusal, error);
+    }
 
     const std::string prefix = folderOf(m_target) + "/." + nameOf(m_target).substr(0, 200) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -122,6 +141,11 @@ bool SaveFile::open(std::string* error)
     }
     if (m_fd < 0)
         return fail("cannot create a file in", folderOf(m_target), EEXIST, error);
+    // The replacement belongs to whoever owned the old file (a list saved by the superuser stays the
+    // learner's); where that cannot be done, it is still saved, as the process's own file.
+    if (exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
+        [[maybe_unused]] const int owned = ::fchown(m_fd, st.st_uid, st.st_gid);
+    }
     if (exists && ::fchmod(m_fd, st.st_mode & 07777) != 0)
         return fail("cannot set the permissions of", m_temp, errno, error);
     return true;
@@ -177,9 +201,15 @@ bool SaveFile::isWritableFile(const std::string& path, std::string* error)
             *error = "cannot save " + path + ": " + std::strerror(errno);
         return false;
     }
-    if (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0) {
+    if (!S_ISREG(st.st_mode)) {
         if (error != nullptr)
-            *error = "cannot save " + path + ": " + std::strerror(S_ISREG(st.st_mode) ? errno : EISDIR);
+            *error = "cannot save " + path + ": " +
+                     (S_ISDIR(st.st_mode) ? std::string(std::strerror(EISDIR)) : "not a regular file");
+        return false;
+    }
+    if (const int refusal = writeRefusal(path, st)) {
+        if (error != nullptr)
+            *error = "cannot save " + path + ": " + std::strerror(refusal);
         return false;
     }
     return true;

@@ -3,7 +3,6 @@
 #include <string>
 #include <sys/types.h>
 
-
 namespace brainlark
 {
 
@@ -22,8 +21,8 @@ public:
     /// open() and commit() in one: writes the whole file or nothing.
     static bool write(const std::string& path, const std::string& bytes, std::string* error);
 
-    /// Creates the temporary file. Refuses a target that exists read-only or is not a regular file (a
-    /// folder, a FIFO, a device).
+    /// Creates the temporary file. Refuses a target that exists read-only (also for the superuser) or is
+    /// not a regular file (a folder, a FIFO, a device, a link to nothing).
     bool open(std::string* error);
     /// Writes all bytes, syncs, and replaces the target. The target keeps its permission bits.
     bool commit(const std::string& bytes, std::string* error);
@@ -35,6 +34,7 @@ public:
 
 private:
     bool fail(const std::string& what, const std::string& path, int errorNumber, std::string* error);
+    bool refuse(const char* reason, std::string* error);
     bool writeAll(const std::string& bytes);
     void discard();
 

@@ -1,7 +1,12 @@
 #include "exports/palmexport.h"
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <ostream>
+#include <string_view>
+#include <sys/stat.h>
+#include <unordered_map>
 
 #include "core/pairlist.h"
 #include "exports/palmdbwriter.h"
@@ -24,6 +29,65 @@ template <typename... Args> std::string format(const char* pattern, Args... args
     std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
     std::snprintf(out.data(), out.size() + 1, pattern, args...);
     return out;
+}
+
+using WrongAnswerIndex = std::unordered_map<std::string_view, std::vector<const Pair*>>;
+
+// The wrong answers filed under each question, in list order, gathered in one pass: asking the list per pair
+// would walk all wrong answers once for every pair.
+WrongAnswerIndex indexWrongAnswers(const PairList& list)
+{
+    WrongAnswerIndex index;
+    for (const Pair& wrong : list.wrongAnswers()) {
+        if (wrong.kind() == Pair::WrongAnswer)
+            index[wrong.question()].push_back(&wrong);
+    }
+    return index;
+}
+
+const std::vector<const Pair*>& wrongAnswersOf(const WrongAnswerIndex& index, const Pair& pair)
+{
+    static const std::vector<const Pair*> none;
+    const auto it = index.find(pair.question());
+    return it == index.end() ? none : it->second;
+}
+
+// Why the records cannot fit one database (a 16-bit record count, 32-bit offsets), or empty when they do.
+std::string capacityProblem(const PairList& list, const WrongAnswerIndex& index)
+{
+    uint64_t records = 1;
+    uint64_t bytes = PalmExport::extraInfoRecord(list).size();
+    const auto add = [&](const Pair& entry) {
+        ++records;
+        bytes += entry.question().size() + entry.answer().size() + 10;
+    };
+    for (const Pair& pair : list.pairs()) {
+        add(pair);
+        for (const Pair* wrong : wrongAnswersOf(index, pair))
+            add(*wrong);
+    }
+    if (records > PalmDbWriter::MaxRecords)
+        return format("The list needs %llu records; a Palm database holds at most %zu.",
+                      static_cast<unsigned long long>(records), PalmDbWriter::MaxRecords);
+    const uint64_t layout = PalmDbWriter::HeaderSize + PalmDbWriter::RecordEntrySize * records + 2;
+    if (layout + bytes > 0xFFFFFFFFull)
+        return "The records take more than the 4 GB a Palm database can address.";
+    return {};
+}
+
+// "cannot save x: Permission denied" as a sentence of its own.
+std::string sentence(std::string reason)
+{
+    if (!reason.empty() && reason[0] >= 'a' && reason[0] <= 'z')
+        reason[0] = static_cast<char>(reason[0] - 'a' + 'A');
+    return reason + ".";
+}
+
+// True when the folder of path is missing, the one failure the usual message explains.
+bool folderIsMissing(const std::string& path)
+{
+    struct stat st;
+    return ::stat(folderOf(path).c_str(), &st) != 0 && errno == ENOENT;
 }
 
 } // namespace
@@ -97,7 +161,13 @@ PalmExportResult PalmExport::exportList(const PairList& list, const std::string&
              false});
     }
     result.databaseName = shortTitle + NameSuffix;
-    if (!writeDatabase(list, path, result))
+    const WrongAnswerIndex index = indexWrongAnswers(list);
+    // Refused before anything is written: a database cut off at its record limit is of no use.
+    if (const std::string problem = capacityProblem(list, index); !problem.empty()) {
+        result.messages.push_back({"Sorry, could not create Palm Database file. \n" + problem, true});
+        return result;
+    }
+    if (!writeDatabase(list, index, path, result))
         return result;
     const int pairCount = list.count();
     const int wrongCount = static_cast<int>(list.wrongAnswers().size());
@@ -112,27 +182,29 @@ PalmExportResult PalmExport::exportList(const PairList& list, const std::string&
     return result;
 }
 
-bool PalmExport::writeDatabase(const PairList& list, const std::string& path, PalmExportResult& result)
+bool PalmExport::writeDatabase(const PairList& list, const WrongAnswerIndex& index, const std::string& path,
+                               PalmExportResult& result)
 {
     PalmDbWriter writer(m_clock);
+    std::string reason;
     if (!writer.create(path, result.databaseName, PalmDbWriter::typeCode(Type),
-                       PalmDbWriter::typeCode(Creator))) {
+                       PalmDbWriter::typeCode(Creator), &reason)) {
+        // The usual cause has the usual message; anything else (a read-only folder, a target that is no
+        // file) is named as it is.
         result.messages.push_back(
-            {format("Sorry, could not create Palm Database file. \nThe most likely reason: "
-                    "folder %s does not exist.",
-                    folderOf(path).c_str()),
+            {folderIsMissing(path) ? format("Sorry, could not create Palm Database file. \nThe most likely "
+                                            "reason: folder %s does not exist.",
+                                            folderOf(path).c_str())
+                                   : "Sorry, could not create Palm Database file. \n" + sentence(reason),
              true});
         return false;
     }
     append(writer, extraInfoRecord(list));
     for (const Pair& pair : list.pairs()) {
         result.pairRecords += append(writer, entryRecord(pair)) ? 1 : 0;
-        std::vector<const Pair*> wrongAnswers;
-        list.collectWrongAnswersFor(pair, wrongAnswers);
-        for (const Pair* wrong : wrongAnswers)
+        for (const Pair* wrong : wrongAnswersOf(index, pair))
             result.wrongRecords += append(writer, entryRecord(*wrong)) ? 1 : 0;
     }
-    std::string reason;
     result.written = writer.close(&reason);
     if (!result.written)
         result.messages.push_back(

@@ -2,6 +2,8 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "exports/exportmessage.h"
@@ -54,7 +56,9 @@ public:
 private:
     /// Creates the file, appends every record and closes it; false (with the message) when no file was
     /// written.
-    bool writeDatabase(const PairList& list, const std::string& path, PalmExportResult& result);
+    bool writeDatabase(const PairList& list,
+                       const std::unordered_map<std::string_view, std::vector<const Pair*>>& wrongAnswers,
+                       const std::string& path, PalmExportResult& result);
     bool append(PalmDbWriter& writer, std::string record);
 
     const Clock& m_clock;

@@ -32,35 +32,60 @@ std::string titleOf(const std::string& path)
     return Cp1252::isValidUtf8WithMultibyte(name) ? Cp1252::fromUtf8(name) : name;
 }
 
+// Blanks around a line break fold into one; blanks elsewhere are part of the message (a question's text).
+std::string oneLine(const std::string& text)
+{
+    std::string line;
+    line.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n' && text[i] != '\r') {
+            line += text[i];
+            continue;
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        while (i + 1 < text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r' || text[i + 1] == ' '))
+            ++i;
+        if (!line.empty() && i + 1 < text.size())
+            line += ' ';
+    }
+    return line;
+}
+
+void complain(std::ostream& err, const std::string& path, const std::string& reason)
+{
+    const std::string text = reason.find(path) == std::string::npos ? path + ": " + reason : reason;
+    err << "brainlark-cli: " << oneLine(text) << '\n';
+}
+
 bool loadList(const std::string& path, PairList& list, std::ostream& err, uint32_t* version)
 {
     const LoadResult result = FlyArchive::readFile(path, list);
     if (version)
         *version = result.version;
     if (!result)
-        err << "brainlark-cli: " << path << ": " << result.error << '\n';
+        complain(err, path, result.error);
     return result.ok;
 }
 
-std::string findShippedFile(const std::string& relative)
+std::string installedFile(const std::string& relative)
 {
     std::error_code ignored;
     const fs::path exeFolder = executableFolder();
-    if (!exeFolder.empty()) {
-        const fs::path installed = exeFolder / ".." / "share" / "brainlark" / relative;
-        if (fs::is_regular_file(installed, ignored))
-            return installed.lexically_normal().string();
-    }
-    for (fs::path start : {fs::current_path(ignored), exeFolder}) {
-        for (fs::path dir = start; !dir.empty(); dir = dir.parent_path()) {
-            const fs::path candidate = dir / "data" / relative;
-            if (fs::is_regular_file(candidate, ignored))
-                return candidate.string();
-            if (dir == dir.parent_path())
-                break;
-        }
-    }
-    return {};
+    if (exeFolder.empty())
+        return {};
+    const fs::path installed = exeFolder / ".." / "share" / "brainlark" / relative;
+    return fs::is_regular_file(installed, ignored) ? installed.lexically_normal().string() : std::string();
+}
+
+// Never looked up from the current folder: a data/ folder of someone else's there would be taken for ours.
+std::string findShippedFile(const std::string& relative)
+{
+    if (std::string installed = installedFile(relative); !installed.empty())
+        return installed;
+    std::error_code ignored;
+    const fs::path source = fs::path(BRAINLARK_DATA_DIR) / relative;
+    return fs::is_regular_file(source, ignored) ? source.string() : std::string();
 }
 
 bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err)

@@ -19,9 +19,18 @@ std::string titleOf(const std::string& path);
 /// `version`, when given, receives the file's list format version.
 bool loadList(const std::string& path, PairList& list, std::ostream& err, uint32_t* version = nullptr);
 
-/// The shipped copy of a data file (a path relative to the shipped data folder): the installed share folder
-/// beside the program, else the data/ folder of a source tree found above the current folder or above the
-/// program (runs from a build tree). Empty when there is none.
+/// A message as one line for standard error: its lines joined by single blanks.
+std::string oneLine(const std::string& text);
+
+/// Prints "brainlark-cli: PATH: REASON" as one line; the path is left out when the reason names it already
+/// ("cannot open PATH: No such file or directory").
+void complain(std::ostream& err, const std::string& path, const std::string& reason);
+
+/// The installed copy of a shipped data file (a path relative to the shipped data folder): the share folder
+/// beside the program, bin/../share/brainlark. Empty when there is none (a build folder, a moved program).
+std::string installedFile(const std::string& relative);
+/// installedFile(), else the data/ folder of the source tree the program was built from, when it is still
+/// there. Empty when there is neither.
 std::string findShippedFile(const std::string& relative);
 
 /// Checks option errors and the positional count; complains with the usage line when they are wrong.

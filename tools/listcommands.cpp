@@ -1,8 +1,4 @@
-#include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <ostream>
-#include <sstream>
 
 #include "core/clock.h"
 #include "core/filereader.h"
@@ -32,7 +28,7 @@ bool saveList(const std::string& path, PairList& list, const std::string& stamp,
     std::string error;
     if (FlyArchive::writeFile(path, list, stamp, &error))
         return true;
-    err << "brainlark-cli: " << path << ": " << error << '\n';
+    complain(err, path, error);
     return false;
 }
 
@@ -50,11 +46,19 @@ int dump(const std::vector<std::string>& raw, std::ostream& out, std::ostream& e
     const CliArgs args(raw, {});
     if (!expectArgs(args, 1, "brainlark-cli dump LIST.fly", err))
         return UsageError;
-    PairList list;
-    uint32_t version = 0;
-    if (!loadList(args.positionals()[0], list, err, &version))
+    const std::string& path = args.positionals()[0];
+    TextStore bytes;
+    std::string reason;
+    if (!FileReader::read(path, bytes, &reason)) {
+        complain(err, path, reason);
         return FileError;
-    out << listToJson(list, version).dump(2) << '\n';
+    }
+    const LoadResult result = writeListJson(bytes, out);
+    if (!result) {
+        complain(err, path, result.error);
+        return FileError;
+    }
+    out << '\n';
     return Success;
 }
 
@@ -65,17 +69,16 @@ int build(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
         return UsageError;
     const std::string& in = args.positionals()[0];
     std::string text;
-    if (!FileReader::read(in, text, nullptr)) {
-        err << "brainlark-cli: " << in << ": cannot open the file\n";
+    std::string reason;
+    if (!FileReader::read(in, text, &reason)) {
+        complain(err, in, reason);
         return FileError;
     }
     PairList list;
     try {
         list = listFromJson(nlohmann::json::parse(text));
     } catch (const std::exception& e) {
-        std::string what = e.what();
-        std::replace(what.begin(), what.end(), '\n', ' ');
-        err << "brainlark-cli: " << in << ": " << what << '\n';
+        complain(err, in, e.what());
         return FileError;
     }
     return saveList(args.positionals()[1], list, stampFor(args), err) ? Success : FileError;

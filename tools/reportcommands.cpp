@@ -1,23 +1,21 @@
 #include <chrono>
-#include <filesystem>
 #include <ostream>
 #include <random>
 #include <thread>
 
-#include "core/savefile.h"
 #include "core/clock.h"
 #include "core/cp1252.h"
+#include "core/filereader.h"
 #include "core/flyarchive.h"
 #include "core/randomsource.h"
-#include "core/filereader.h"
+#include "core/savefile.h"
 #include "exports/htmlreport.h"
 #include "exports/palmexport.h"
 #include "exports/printabletest.h"
+#include "tools/builtinfiles.h"
 #include "tools/cliargs.h"
 #include "tools/clicommand.h"
 #include "tools/clicommon.h"
-
-namespace fs = std::filesystem;
 
 namespace brainlark::cli
 {
@@ -28,20 +26,25 @@ namespace
 const char* const HtmlTemplate = "browser/reports_template.html";
 const char* const RtfTemplate = "paperTests_template.rtf";
 
-/// Reads the template named by --template, or the shipped one.
+/// Reads the template named by --template, else the installed one, else the copy built into the program (the
+/// source tree's, as it was when the program was built).
 bool loadTemplate(const CliArgs& args, const char* shipped, std::string& text, std::ostream& err)
 {
     std::string path = args.value("--template");
     if (path.empty())
-        path = findShippedFile(shipped);
+        path = installedFile(shipped);
     if (path.empty()) {
-        err << "brainlark-cli: Could not open file " << shipped
-            << " (no shipped copy found; name one with --template)\n";
-        return false;
+        text = builtInCopy(shipped);
+        return true;
     }
     std::string reason;
     if (!FileReader::read(path, text, &reason)) {
-        err << "brainlark-cli: Could not open file " << path << '\n';
+        err << "brainlark-cli: Could not open file " << path << " (" << reason << ")\n";
+        return false;
+    }
+    // An empty template would give an empty report (HTML) or none at all (RTF): both are refused alike.
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+        err << "brainlark-cli: " << path << ": the template is empty\n";
         return false;
     }
     return true;
@@ -143,7 +146,7 @@ int exportPdb(const std::vector<std::string>& raw, std::ostream&, std::ostream& 
     const PalmExportResult result =
         exporter.exportList(list, titleOf(args.positionals()[0]), args.positionals()[1]);
     for (const ExportMessage& message : result.messages)
-        err << message.text << '\n';
+        err << "brainlark-cli: " << oneLine(message.text) << '\n';
     return result.hasError() ? FileError : Success;
 }
 

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "core/clock.h"
 #include "core/pairlist.h"
@@ -237,19 +238,43 @@ TEST_F(PalmExportTest, OverwritesAnOldExportAndLeavesNoTemporaryFiles)
     EXPECT_THAT(folder.entries(), ::testing::ElementsAre("Again.pdb"));
 }
 
-TEST_F(PalmExportTest, RecordBeyondTheSixteenBitCountIsReportedNotHidden)
+TEST_F(PalmExportTest, MoreRecordsThanTheFormatCountsAreRefusedBeforeWriting)
 {
-    // 65535 pairs plus the extra-info record is one record more than the format can count.
+    // The extra-info record and 65534 pairs fill the 16-bit record count exactly; one wrong answer more does
+    // not fit, whether it comes as a pair or as a wrong answer.
     PairList list;
-    list.pairs().reserve(65535);
-    for (int i = 0; i < 65535; ++i)
+    list.pairs().reserve(65534);
+    for (int i = 0; i < 65534; ++i)
         list.pairs().emplace_back(std::to_string(i), "a");
+    ASSERT_TRUE(run(list, "Full").written);
+    EXPECT_EQ(readBack("Full").records.size(), 65535u);
+
+    addWrongAnswer(list, "0", "w");
     const PalmExportResult result = run(list, "Huge");
-    EXPECT_EQ(diagnostics.str(), "could not append record\n");
-    EXPECT_EQ(result.pairRecords, 65534);
+    EXPECT_FALSE(result.written);
     ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text, "Error exporting Huge_s2. \nP1 = 65534 : 65535 \nP2 = 0 : 0");
-    EXPECT_EQ(readBack("Huge").records.size(), 65535u);
+    EXPECT_EQ(result.messages[0],
+              (ExportMessage{"Sorry, could not create Palm Database file. \nThe list needs "
+                             "65536 records; a Palm database holds at most 65535.",
+                             true}));
+    EXPECT_EQ(diagnostics.str(), "");
+    EXPECT_THAT(folder.entries(), ::testing::ElementsAre("Full.pdb"));
+}
+
+TEST_F(PalmExportTest, CreationFailureNamesTheRealReason)
+{
+    // The folder is there: the usual "does not exist" would send the learner looking for the wrong thing.
+    const std::string target = folder.file("Locked.pdb");
+    test::writeBytes(target, "old");
+    ::chmod(target.c_str(), 0444);
+    PalmExport exporter(clock, diagnostics);
+    const PalmExportResult result = exporter.exportList(makeList(2), "Locked", target);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_EQ(result.messages[0],
+              (ExportMessage{"Sorry, could not create Palm Database file. \nCannot save " + target +
+                                 ": Permission denied.",
+                             true}));
+    EXPECT_EQ(test::readBytes(target), "old");
 }
 
 TEST(PalmDbWriterTest, TypeCodesAreBigEndianCharacters)

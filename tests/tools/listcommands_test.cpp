@@ -6,7 +6,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "core/flyarchive.h"
 #include "tools/clicommand.h"
+#include "tools/listjson.h"
 
 namespace fs = std::filesystem;
 using brainlark::cli::runCli;
@@ -263,4 +265,79 @@ TEST_F(CliTest, BackupsListsTheKeptVersionsOfAList)
     const CliResult listed = run({"backups", list, "--program-folder", m_dir.string()});
     ASSERT_EQ(listed.code, 0) << listed.err;
     EXPECT_EQ(listed.out.rfind("2024-05-01 13:22:05  1 pair  ", 0), 0u) << listed.out;
+}
+
+TEST_F(CliTest, BuildRefusesValuesAListCannotHoldNamingTheField)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {R"("right": 18446744073709551615)", R"(pairs[0]: "right" is out of the 32-bit range)"},
+        {R"("wrong": 2147483648)", R"(pairs[0]: "wrong" is out of the 32-bit range)"},
+        {R"("timesInQuestion": -2147483649)", R"(pairs[0]: "timesInQuestion" is out of the 32-bit range)"},
+        {R"("kind": 12345)", R"(pairs[0]: "kind" must be 0 (a pair) or 1 (a wrong answer))"},
+        {R"("kind": -1)", R"(pairs[0]: "kind" must be 0 (a pair) or 1 (a wrong answer))"},
+        {R"("rating": 1e300)", R"(pairs[0]: "rating" must be a number from -3.4e38 to 1000000)"},
+        {R"("rating": -1e39)", R"(pairs[0]: "rating" must be a number from -3.4e38 to 1000000)"},
+        {R"("rating": 1000001)", R"(pairs[0]: "rating" must be a number from -3.4e38 to 1000000)"},
+    };
+    for (const auto& [member, message] : cases) {
+        SCOPED_TRACE(member);
+        writeBytes(path("in.json"),
+                   std::string(R"({"pairs":[{"question":"q","answer":"a",)") + member + "}]}");
+        const CliResult r = run({"build", path("in.json"), path("out.fly")});
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, "brainlark-cli: " + path("in.json") + ": " + message + "\n");
+        EXPECT_FALSE(fs::exists(path("out.fly")));
+    }
+    // The edges themselves are kept.
+    writeBytes(path("edge.json"),
+               R"({"pairs":[{"question":"q","answer":"a","right":2147483647,"rating":1000000,
+        "kind":1}]})");
+    ASSERT_EQ(run({"build", path("edge.json"), path("edge.fly")}).code, 0);
+    const nlohmann::json back = nlohmann::json::parse(run({"dump", path("edge.fly")}).out);
+    EXPECT_EQ(back["pairs"][0]["right"], 2147483647);
+    EXPECT_EQ(back["pairs"][0]["rating"], 1000000.0);
+    EXPECT_EQ(back["pairs"][0]["kind"], 1);
+}
+
+TEST_F(CliTest, DumpPrintsWhatTheWholeDocumentWouldPrint)
+{
+    using namespace brainlark;
+    // Every byte that JSON escapes or that Unicode spells in two bytes, in every text of the list.
+    std::string odd = "\"quoted\" back\\slash \b\f\n\r\t \x01\x1F\x7F caf\xE9 \x80\x81\x9D\xFF";
+    PairList full;
+    full.setNotes(odd);
+    full.setSubject(odd);
+    full.setPassword("p");
+    Pair pair(odd, odd);
+    pair.setHint(odd);
+    pair.setSoundPath(odd, 1);
+    pair.setPicturePath(odd);
+    pair.setRating(0.1f);
+    pair.setRight(-3);
+    pair.recalculateTotal();
+    full.pairs().push_back(pair);
+    full.pairs().emplace_back("second", "");
+    Pair wrong(odd, "w");
+    wrong.setKind(Pair::WrongAnswer);
+    full.wrongAnswers().push_back(wrong);
+    PairList wrongOnly;
+    wrongOnly.wrongAnswers().push_back(wrong);
+
+    PairList empty;
+    std::vector<std::string> files;
+    for (PairList* list : {&full, &wrongOnly, &empty})
+        files.push_back(FlyArchive::write(*list, "S"));
+    // The oldest format: pairs only.
+    files.emplace_back("\x01\x00\xFF\xFF\x01\x00\x04\x00Word\x01q\x01"
+                       "a\x00\x00\x00\x00\xCD\xCC\xCC\x3D",
+                       24);
+    for (const std::string& bytes : files) {
+        writeBytes(path("list.fly"), bytes);
+        PairList read;
+        const LoadResult loaded = FlyArchive::read(bytes, read);
+        ASSERT_TRUE(loaded.ok);
+        const CliResult r = run({"dump", path("list.fly")});
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out, cli::listToJson(read, loaded.version).dump(2) + "\n");
+    }
 }

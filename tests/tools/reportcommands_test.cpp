@@ -111,7 +111,8 @@ TEST_F(ReportCommandsTest, HtmlFailuresGiveExitCodesAndOneLine)
     EXPECT_NE(r.err.find("unknown option --colour"), std::string::npos);
     r = runCommand("export-html", {list, folder.file("o.html"), "--template", folder.file("none.html")});
     EXPECT_EQ(r.code, 2);
-    EXPECT_EQ(r.err, "brainlark-cli: Could not open file " + folder.file("none.html") + "\n");
+    EXPECT_EQ(r.err, "brainlark-cli: Could not open file " + folder.file("none.html") + " (cannot open " +
+                         folder.file("none.html") + ": No such file or directory)\n");
     test::writeBytes(folder.file("bad.fly"), "not a list");
     r = runCommand("export-html", {folder.file("bad.fly"), folder.file("o.html")});
     EXPECT_EQ(r.code, 2);
@@ -187,27 +188,73 @@ TEST_F(ReportCommandsTest, PdbIsWrittenAndReadsBack)
     EXPECT_EQ(pdb.records[2].bytes, "1\0question 1\0wrong <1>\0"s + std::string(6, '\0'));
 }
 
-TEST_F(ReportCommandsTest, PdbMessagesGoToTheErrorStream)
+TEST_F(ReportCommandsTest, PdbMessagesGoToTheErrorStreamOneLineEach)
 {
     const std::string longName = writeList("A list with a rather long name.fly", sampleList(1));
     Outcome r = runCommand("export-pdb", {longName, folder.file("long.pdb")});
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(
-        r.err,
-        "Due to Palm OS limitations, the name of this Q&A-list will be truncated to A list with a rather "
-        "long na.\n\nWe apologize for the inconvenience.\n");
+    EXPECT_EQ(r.err,
+              "brainlark-cli: Due to Palm OS limitations, the name of this Q&A-list will be truncated to "
+              "A list with a rather long na. We apologize for the inconvenience.\n");
 
     PairList twins = sampleList(2);
     twins.pairs()[1].setQuestion("question 1");
     r = runCommand("export-pdb", {writeList("Twins.fly", twins), folder.file("twins.pdb")});
     EXPECT_EQ(r.code, 2);
     EXPECT_EQ(r.err,
-              "Found a duplicate question: \nquestion 1\nPlease rephrase or remove it from the quiz and "
-              "export to Palm again.\n");
+              "brainlark-cli: Found a duplicate question: question 1 Please rephrase or remove it from the "
+              "quiz and export to Palm again.\n");
 
-    r = runCommand("export-pdb", {writeList("Short.fly", sampleList(1)), folder.file("palm/x.pdb")});
+    const std::string shortList = writeList("Short.fly", sampleList(1));
+    r = runCommand("export-pdb", {shortList, folder.file("palm/x.pdb")});
     EXPECT_EQ(r.code, 2);
-    EXPECT_EQ(r.err, "Sorry, could not create Palm Database file. \nThe most likely reason: folder " +
-                         folder.file("palm/") + " does not exist.\n");
+    EXPECT_EQ(r.err,
+              "brainlark-cli: Sorry, could not create Palm Database file. The most likely reason: folder " +
+                  folder.file("palm/") + " does not exist.\n");
+    // A folder that is there is not blamed: the real reason is given.
+    r = runCommand("export-pdb", {shortList, folder.path()});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "brainlark-cli: Sorry, could not create Palm Database file. Cannot save " +
+                         folder.path() + ": Is a directory.\n");
     EXPECT_EQ(runCommand("export-pdb", {longName}).code, 1);
+}
+
+TEST_F(ReportCommandsTest, EmptyTemplatesAreRefusedByBothReports)
+{
+    const std::string list = writeList("Four.fly", sampleList(4));
+    for (const char* empty : {"", " \r\n\t\n"}) {
+        test::writeBytes(folder.file("empty.tpl"), empty);
+        for (const char* command : {"export-html", "export-rtf"}) {
+            SCOPED_TRACE(command);
+            const Outcome r =
+                runCommand(command, {list, folder.file("out"), "--template", folder.file("empty.tpl")});
+            EXPECT_EQ(r.code, 2);
+            EXPECT_EQ(r.err, "brainlark-cli: " + folder.file("empty.tpl") + ": the template is empty\n");
+        }
+    }
+    EXPECT_EQ(folder.entries().size(), 2u); // the list and the template
+}
+
+// The program itself, copied away from the source tree and its build folder and run from /, as an installed
+// or moved program runs: the shipped templates come from the share folder beside it, else from within.
+TEST_F(ReportCommandsTest, ShippedTemplatesAreFoundWhereverTheProgramRuns)
+{
+    const std::string list = writeList("Birds.fly", sampleList(4));
+    const std::string program = folder.file("bin/brainlark-cli");
+    std::filesystem::create_directories(folder.file("bin"));
+    std::filesystem::copy_file(BRAINLARK_CLI, program);
+    const auto runFromRoot = [&](const std::string& command, const std::string& out) {
+        const std::string line = "cd / && '" + program + "' " + command + " '" + list + "' '" + out + "'";
+        return std::system(line.c_str());
+    };
+    // Nothing beside the program: the built-in copies.
+    ASSERT_EQ(runFromRoot("export-html", folder.file("a.html")), 0);
+    EXPECT_NE(test::readBytes(folder.file("a.html")).find("Brainlark > Birds"), std::string::npos);
+    ASSERT_EQ(runFromRoot("export-rtf", folder.file("a.rtf")), 0);
+    EXPECT_EQ(test::readRtfQuestions(test::readBytes(folder.file("a.rtf"))).size(), 4u);
+    // An installed share folder is preferred.
+    std::filesystem::create_directories(folder.file("share/brainlark/browser"));
+    test::writeBytes(folder.file("share/brainlark/browser/reports_template.html"), "installed [header]\n");
+    ASSERT_EQ(runFromRoot("export-html", folder.file("b.html")), 0);
+    EXPECT_EQ(test::readBytes(folder.file("b.html")), "installed Brainlark > Birds\n");
 }
