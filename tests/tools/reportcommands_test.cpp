@@ -7,6 +7,7 @@
 #include "../exports/rtfquiz.h"
 #include "../exports/tempfolder.h"
 #include "core/flyarchive.h"
+#include "tools/builtinfiles.h"
 #include "tools/clicommand.h"
 
 using namespace brainlark;
@@ -247,6 +248,9 @@ TEST_F(ReportCommandsTest, ShippedTemplatesAreFoundWhereverTheProgramRuns)
         const std::string line = "cd / && '" + program + "' " + command + " '" + list + "' '" + out + "'";
         return std::system(line.c_str());
     };
+    for (const char* shipped : {"browser/reports_template.html", "paperTests_template.rtf"})
+        EXPECT_EQ(cli::builtInCopy(shipped),
+                  test::readBytes(std::string(BRAINLARK_SOURCE_DIR "/data/") + shipped));
     // Nothing beside the program: the built-in copies.
     ASSERT_EQ(runFromRoot("export-html", folder.file("a.html")), 0);
     EXPECT_NE(test::readBytes(folder.file("a.html")).find("Brainlark > Birds"), std::string::npos);
