@@ -17,6 +17,21 @@ SHEET = """/* Brainlark skin "{name}": {summary} */
 QMainWindow, QDialog {{ background-color: {window}; }}
 QLabel, QCheckBox, QRadioButton {{ color: {text}; }}
 QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled {{ color: {disabled}; }}
+QCheckBox::indicator, QRadioButton::indicator {{
+    width: 12px;
+    height: 12px;
+    border: 1px solid {indicator_border};
+    background-color: {base};
+}}
+QCheckBox::indicator {{ border-radius: {small_radius}px; }}
+QRadioButton::indicator {{ border-radius: 7px; }}
+QCheckBox::indicator:checked {{ background-color: {accent}; border-color: {accent_dark}; }}
+QRadioButton::indicator:checked {{
+    background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
+                                stop:0 {accent}, stop:0.55 {accent}, stop:0.65 {base}, stop:1 {base});
+    border-color: {accent_dark};
+}}
+QCheckBox::indicator:disabled, QRadioButton::indicator:disabled {{ border-color: {disabled}; background-color: {base_disabled}; }}
 
 QMenuBar {{
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 {bar_top}, stop:1 {bar_bottom});
@@ -202,6 +217,7 @@ def main():
     for name, colours in SKINS_TABLE.items():
         values = dict(COMMON, name=name)
         values.update(colours)
+        values.setdefault('indicator_border', values['button_border'])
         with open(os.path.join(SKINS, name + '.skn'), 'w', encoding='utf-8', newline='\n') as out:
             out.write(SHEET.format(**values))
 

@@ -24,8 +24,10 @@ bool Skins::skinActive() const
 void Skins::applySkin(const QString& name)
 {
     m_settings.setSkinName(name);
-    // Only the name counts: a skin chosen in another folder is looked for in the skins folder.
-    load(m_folder + QLatin1Char('/') + name);
+    // Only the name counts: a skin chosen in another folder is looked for in the skins folder, and a
+    // stored name that climbs out of it is no skin of ours.
+    if (!name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')))
+        load(m_folder + QLatin1Char('/') + name);
     if (name.isEmpty())
         return;
     m_settings.setSkinIndex(SkinPalette::indexForSkin(name));

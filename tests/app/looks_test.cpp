@@ -276,6 +276,19 @@ private slots:
         QCOMPARE(m_frame->pictureWindow()->geometry(), QRect(300, 200, 420, 310));
     }
 
+    void aStoredPlaceOffEveryScreenIsNotUsed()
+    {
+        AppSettings::WindowRect stored;
+        stored.x1 = -90000;
+        stored.y1 = -90000;
+        stored.x2 = -89000;
+        stored.y2 = -89500;
+        m_settings->setPictureWindowRect(stored);
+        const QString path = writePicture(m_dir.path() + "/quiz_pictures/far.bmp", QSize(30, 20));
+        QVERIFY(m_frame->showPicture(path));
+        QVERIFY(m_frame->pictureWindow()->geometry().left() > -1000);
+    }
+
     void pictureIconOpensTheWindowAndSwitchesShowAutomaticallyOn()
     {
         const QString path = writePicture(m_dir.path() + "/quiz_pictures/pic.bmp", QSize(40, 30));

@@ -130,7 +130,12 @@ void SkinsTest::missingSkinChangesNothingAndSaysNothing()
     QWidget window;
     rig.skins.skinWindow(&window);
     rig.skins.applySkin("green.skn");
-    for (const QString& name : {QString("studio.skn"), QString("../skins"), QString("huge.skn")}) {
+    QFile outside(rig.dir.filePath("outside.skn"));
+    QVERIFY(outside.open(QIODevice::WriteOnly));
+    outside.write("QLabel { color: red; }");
+    outside.close();
+    for (const QString& name :
+         {QString("studio.skn"), QString("../skins"), QString("../outside.skn"), QString("huge.skn")}) {
         if (name == "huge.skn")
             rig.writeSkin(name, QByteArray(int(Skins::MaxSkinFileBytes) + 10, ' '));
         rig.skins.applySkin(name);
