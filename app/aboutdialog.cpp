@@ -91,6 +91,8 @@ AboutDialog::AboutDialog(std::function<bool(const QString&)> openUrl,
     m_version->setReadOnly(true);
     m_version->setFrame(false);
     m_version->setFocusPolicy(Qt::NoFocus);
+    // Its own style sheet: a skin's look for text fields must not put a white box here.
+    m_version->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
     QPalette plain = m_version->palette();
     plain.setColor(QPalette::Base, plain.color(QPalette::Window));
     m_version->setPalette(plain);

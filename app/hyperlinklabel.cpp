@@ -127,9 +127,10 @@ void HyperlinkLabel::setHovering(bool hovering)
 void HyperlinkLabel::updateLook()
 {
     // A style sheet of the label's own, so that a skin on the window cannot recolour the link.
-    setStyleSheet(
-        QStringLiteral("color: %1; background-color: palette(button); text-decoration: %2;")
-            .arg(textColor().name(), m_hovering ? QStringLiteral("underline") : QStringLiteral("none")));
+    // (The selector keeps the colours off the tooltip, which takes the label's style sheet too.)
+    setStyleSheet(QStringLiteral("brainlark--HyperlinkLabel { color: %1; background-color: palette(button); "
+                                 "text-decoration: %2; }")
+                      .arg(textColor().name(), m_hovering ? QStringLiteral("underline") : QStringLiteral("none")));
     setToolTip(tipText());
     adjustSize();
 }
