@@ -128,6 +128,9 @@ QAction* MainWindow::makeAction(const CommandSpec& command)
         action->setShortcut(command.shortcut);
     const int id = command.id;
     connect(action, &QAction::triggered, this, [this, id] { execute(id); });
+    // Every command belongs to the window itself, so its shortcut works whichever menus and toolbars are
+    // attached at the moment, and also for commands that have no menu item.
+    addAction(action);
     m_actions[id] = action;
     return action;
 }

@@ -445,6 +445,34 @@ private slots:
         QVERIFY(m_frame->placeholder() == nullptr);
     }
 
+    // Each shortcut of an available command runs it from the window, with or without a menu item.
+    void everyShortcutWorksFromTheWindow()
+    {
+        QVERIFY(m_doc->loadList(writeList("Keys", 5), ListDocument::OpenList));
+        m_frame->setCommandHandler(cmd::Start, [] {});
+        for (QAction* action : m_frame->actions()) {
+            if (!action->shortcut().isEmpty())
+                m_frame->setCommandHandler(action->data().toInt(), [] {}); // the real ones open dialogs or quit
+        }
+        m_frame->updateCommandStates();
+        m_frame->show();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QList<int> run;
+        connect(m_frame.get(), &MainWindow::commandExecuted, this, [&run](int id) { run.append(id); });
+        int tried = 0;
+        for (QAction* action : m_frame->actions()) {
+            const int id = action->data().toInt();
+            if (action->shortcut().isEmpty() || !action->isEnabled())
+                continue;
+            ++tried;
+            run.clear();
+            QTest::keySequence(m_frame.get(), action->shortcut());
+            QVERIFY2(run == QList<int>{id}, qPrintable(action->shortcut().toString()));
+        }
+        QVERIFY(tried >= 5); // Ctrl+O, Ctrl+S, Ctrl+P, Ctrl+Q, Ctrl+N at least
+    }
+
     void droppedListOpens()
     {
         const QString path = writeList("Dropped", 5);
