@@ -1,5 +1,6 @@
 #include "app/quizwiring.h"
 
+#include <QAction>
 #include <QTimer>
 #include <functional>
 #include <utility>
@@ -20,6 +21,11 @@ QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services&
     auto* view = new QuizView(settings, services);
     frame.setQuizView(view);
     view->setCommandRouter([&frame](int id) { frame.execute(id); });
+    view->setCommandAvailability([&frame](int id) {
+        frame.updateCommandStates();
+        const QAction* action = frame.action(id);
+        return action != nullptr && action->isEnabled();
+    });
     const std::pair<int, std::function<void()>> handlers[] = {
         {cmd::Start,
          [view, &settings] {

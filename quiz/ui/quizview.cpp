@@ -696,6 +696,8 @@ void QuizView::contextMenuEvent(QContextMenuEvent* event)
         return;
     QuizViewMenu menu(
         m_settings, [this](int id) { routeCommand(id); }, this);
+    if (m_available)
+        menu.disableUnavailable(m_available);
     const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? rect().center() : event->pos();
     menu.exec(mapToGlobal(at));
 }

@@ -92,6 +92,8 @@ public:
     /// Commands of the context menu that belong to the frame go here (when unset, the view runs the ones it
     /// knows itself).
     void setCommandRouter(std::function<void(int)> router) { m_router = std::move(router); }
+    /// Whether a routed command can run now; the context menu greys out the others (unset: all can).
+    void setCommandAvailability(std::function<bool(int)> test) { m_available = std::move(test); }
     /// Runs a quiz-view command by id (Start, Flip, the quiz modes, Animate, sound schemes, help).
     bool runCommand(int id);
     /// Paints the whole screen as it is now into the back buffer.
@@ -216,6 +218,7 @@ private:
     QTimer m_autoTimer;
     std::function<int(QDialog&)> m_runDialog;
     std::function<void(int)> m_router;
+    std::function<bool(int)> m_available;
     ScreenState m_state = ScreenState::Running;
     bool m_started = false;
     int m_hit = -1;

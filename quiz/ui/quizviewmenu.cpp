@@ -57,9 +57,7 @@ void QuizViewMenu::addSelections(const AppSettings& settings)
     types->addAction(add(type, tr("Multiple-choice"), V::CmdMultipleChoice, true, mode == 0));
     types->addAction(add(type, tr("True/False"), V::CmdTrueFalse, true, mode == 1));
     types->addAction(add(type, tr("Type-in"), V::CmdTypeIn, true, mode == 2));
-    QAction* matching = add(type, tr("Matching"), V::CmdMatching, true, mode == 3);
-    matching->setEnabled(false); // comes with the matching board
-    types->addAction(matching);
+    types->addAction(add(type, tr("Matching"), V::CmdMatching, true, mode == 3));
 
     QMenu* selection = addMenu(tr("Question Selection"));
     auto* selections = new QActionGroup(selection);
@@ -73,6 +71,16 @@ void QuizViewMenu::addSelections(const AppSettings& settings)
     const bool predefined = settings.funFlag(funflags::kPredefinedAnswers);
     answerGroup->addAction(add(answers, tr("&Predefined"), V::CmdAnswersPredefined, true, predefined));
     answerGroup->addAction(add(answers, tr("R&andom"), V::CmdAnswersRandom, true, !predefined));
+}
+
+void QuizViewMenu::disableUnavailable(const std::function<bool(int)>& available)
+{
+    for (QAction* action : findChildren<QAction*>()) {
+        const int id = action->data().toInt();
+        const bool scheme = id >= V::CmdSchemeFirst && id < V::CmdSchemeFirst + EventSounds::kSchemeCount;
+        if (!action->menu() && !action->isSeparator() && !scheme && !available(id))
+            action->setEnabled(false);
+    }
 }
 
 QAction* QuizViewMenu::command(int id) const

@@ -18,6 +18,8 @@ public:
 
     /// The item of a command id, or null.
     QAction* command(int id) const;
+    /// Greys out every command item the test refuses (the sound schemes are the menu's own and stay).
+    void disableUnavailable(const std::function<bool(int)>& available);
 
 private:
     QAction* add(QMenu* menu, const QString& text, int id, bool checkable = false, bool checked = false);

@@ -1,6 +1,7 @@
 #include "support/quizrig.h"
 
 #include "quiz/engine/quizquestion.h"
+#include "quiz/ui/quizviewmenu.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,7 @@ private slots:
     void questionSelectionChangeReachesTheNextQuestion();
     void pictureIconClickWithoutAPictureWindowChangesNothing();
     void questionSoundAutoPlaysUnlessMuted();
+    void contextMenuGreysOutWhatCannotRun();
 };
 
 void QuizViewTest::clickOnTheRightBoxCountsAndMovesOn()
@@ -335,6 +337,21 @@ void QuizViewTest::questionSoundAutoPlaysUnlessMuted()
     QVERIFY(!rig.settings.funFlag(AppFlags::FunnySounds));
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
     QCOMPARE(rig.soundLog().mid(2), QStringList{"say.wav async"}); // event sounds off, pair sounds on
+}
+
+// The context menu offers the main window's commands enabled only when they would run; the sound schemes
+// and the quiz types (Matching included) stay available.
+void QuizViewTest::contextMenuGreysOutWhatCannotRun()
+{
+    QuizRig rig;
+    rig.settings.setQuizMode(0);
+    QuizViewMenu menu(rig.settings, [](int) {});
+    menu.disableUnavailable([](int id) { return id != QuizView::CmdOptions && id != QuizView::CmdChangeLayout; });
+    QVERIFY(!menu.command(QuizView::CmdOptions)->isEnabled());
+    QVERIFY(!menu.command(QuizView::CmdChangeLayout)->isEnabled());
+    for (int id : {int(QuizView::CmdMatching), int(QuizView::CmdTypeIn), int(QuizView::CmdSchemeFirst),
+                   int(QuizView::CmdHelp)})
+        QVERIFY2(menu.command(id)->isEnabled(), qPrintable(QString::number(id)));
 }
 
 QTEST_MAIN(QuizViewTest)
