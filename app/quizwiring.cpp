@@ -54,9 +54,12 @@ QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services&
     // window that is already on screen (its entry animation would otherwise hold the window back). With
     // "call_go" off a loaded list waits for Start.
     QObject::connect(&doc, &ListDocument::titleChanged, view, &QuizView::setListTitle);
-    QObject::connect(&doc, &ListDocument::listLoaded, view, [view, &doc, &settings] {
+    QObject::connect(&doc, &ListDocument::listLoaded, view, [view, &doc, &settings](int mode) {
         settings.setPicturesSuppressed(false);
         view->setListTitle(doc.title());
+        // Save As keeps the list in memory under its new name: the quiz, its score and the Smart Counter go on.
+        if (mode == ListDocument::SavedAs && view->list() == doc.list())
+            return;
         view->setList(doc.list());
         if (!settings.callGo())
             return;

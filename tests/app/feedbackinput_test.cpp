@@ -13,6 +13,7 @@
 #include "app/mainwindow.h"
 #include "app/quizwiring.h"
 #include "core/flyarchive.h"
+#include "quiz/engine/quizquestion.h"
 #include "services/inputgate.h"
 #include "support/quizrig.h"
 
@@ -157,6 +158,33 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(doc.title(), QStringLiteral("Second"));
         QCOMPARE(view->list(), doc.list());
+    }
+
+    // Save As keeps the quiz going: the score and the Smart Counter are reset only by Reset Score and by
+    // opening another list.
+    void saveAsKeepsTheScore()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = wireQuizView(doc, rig.settings, rig.services, frame);
+        QDir(rig.folder.path()).mkpath("data");
+        QVERIFY(doc.loadList(writeList(rig.folder.path() + "/data/Old.fly", 8), ListDocument::OpenList));
+        rig.settings.setQuizMode(0);
+        view->start();
+        const QuizQuestion& asked = view->session()->current();
+        int right = 0;
+        while (asked.choices()[size_t(right)].shownAnswer() != asked.questionPair().shownAnswer())
+            ++right;
+        const Rect box = view->screen().answer(right).rect();
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(box.center().x, box.center().y));
+        QCOMPARE(view->session()->rightCount(), 1);
+        rig.prompter.fileAnswers.append(rig.folder.path() + "/data/New.fly");
+        doc.saveAs();
+        QCOMPARE(doc.title(), QStringLiteral("New"));
+        QCOMPARE(view->session()->rightCount(), 1);
+        QCOMPARE(view->statusText(), QStringLiteral("Right: 1 - Wrong: 0"));
+        QVERIFY(view->quizStarted());
     }
 
     void dragEnterAcceptsOnlyLocalRegularFiles_data()
