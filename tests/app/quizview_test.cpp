@@ -32,6 +32,7 @@ private slots:
     void pictureIconClickWithoutAPictureWindowChangesNothing();
     void questionSoundAutoPlaysUnlessMuted();
     void contextMenuGreysOutWhatCannotRun();
+    void everyStoredQuizModeStartsOnALongList();
 };
 
 void QuizViewTest::clickOnTheRightBoxCountsAndMovesOn()
@@ -352,6 +353,19 @@ void QuizViewTest::contextMenuGreysOutWhatCannotRun()
     for (int id : {int(QuizView::CmdMatching), int(QuizView::CmdTypeIn), int(QuizView::CmdSchemeFirst),
                    int(QuizView::CmdHelp)})
         QVERIFY2(menu.command(id)->isEnabled(), qPrintable(QString::number(id)));
+}
+
+// Whatever quiz mode is stored, a list of 16 pairs starts a quiz: an unknown mode falls back to
+// multiple-choice, and the list is never blamed for it.
+void QuizViewTest::everyStoredQuizModeStartsOnALongList()
+{
+    for (int stored : {0, 1, 2, 3, 9, -1}) {
+        QuizRig rig(16);
+        rig.settings.setQuizMode(stored);
+        QVERIFY2(rig.view->canStart(), qPrintable(QString::number(stored)));
+        rig.view->start();
+        QVERIFY2(rig.view->quizStarted(), qPrintable(QString::number(stored)));
+    }
 }
 
 QTEST_MAIN(QuizViewTest)
