@@ -45,10 +45,12 @@ QString notAListMessage(const QString& path)
     return QStringLiteral("Sorry, file ") + path + QStringLiteral(" does not contain a valid Q&A-list.");
 }
 
-QString readErrorMessage()
+// Names the file: a learner who opened several lists, or one from the command line, must see which failed.
+QString readErrorMessage(const QString& path)
 {
-    return QStringLiteral(
-               "Sorry, Brainlark is unable to open this Q&A-list.\n\nWe apologize for the "
+    return QStringLiteral("Sorry, Brainlark is unable to open this Q&A-list.\n\n") + path +
+           QStringLiteral(
+               "\n\nWe apologize for the "
                "inconvenience!\n\nIn order to be able to open this Q&A-list, please download \nand "
                "install the latest version of Brainlark from ") +
            QLatin1String(ListDocument::VendorSite) +
@@ -138,7 +140,7 @@ bool ListDocument::loadListFile(const QString& path, std::unique_ptr<PairList>& 
     loaded = std::make_unique<PairList>();
     if (!FlyArchive::read(bytes, *loaded)) {
         loaded.reset();
-        if (m_services.prompter->message(readErrorMessage(), Prompter::Icon::Question,
+        if (m_services.prompter->message(readErrorMessage(path), Prompter::Icon::Question,
                                          Prompter::Buttons::YesNo) == Prompter::Yes)
             m_services.shell->open(QStringLiteral("http://") + QLatin1String(VendorSite) +
                                    QStringLiteral("/download.html?s=software"));
@@ -265,6 +267,24 @@ bool ListDocument::checkPassword()
         return true;
     const std::optional<QString> entered = m_services.prompter->askPassword();
     return entered && ListText::fromQString(*entered) == m_list->password();
+}
+
+QString ListDocument::whyNotOpenable(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("The file %1 does not exist.").arg(path);
+    if (!info.isFile())
+        return QStringLiteral("%1 is not a file.").arg(path);
+    if (!info.isReadable())
+        return QStringLiteral("The file %1 cannot be read: permission denied.").arg(path);
+    const QString ext = extensionOf(path);
+    if (ext != QLatin1String("fly"))
+        return QStringLiteral("Please make sure you drop only .fly files into this program\n%1").arg(path);
+    if (info.size() <= 49)
+        return info.size() == 0 ? QStringLiteral("The Q&A-list %1 is empty.").arg(path)
+                                : notAListMessage(path);
+    return QString();
 }
 
 bool ListDocument::openDocument(const QString& path)

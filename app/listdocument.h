@@ -61,6 +61,10 @@ public:
     bool checkPassword();
     /// A file handed over by the desktop (command line, drop): pictures become the background, lists open.
     bool openDocument(const QString& path);
+    /// Why a file handed over by the desktop cannot be opened as a list before it is read (missing, not a
+    /// file, unreadable, not a list, empty); empty when it may be read (reading may still fail, with the
+    /// read-error offer).
+    static QString whyNotOpenable(const QString& path);
     /// Forgets the list; the document has none afterwards.
     void dropList();
     void refreshListStatus();

@@ -63,6 +63,25 @@ void openFirstList(ListDocument& doc, const AppSettings& settings)
     QTimer::singleShot(0, &doc, &ListDocument::selectStudyModule);
 }
 
+// The list named on the command line. A picture becomes the background and the program goes on without a
+// list; a file that cannot be a list says which file and why (a damaged one has shown the read-error offer).
+bool openFromCommandLine(ListDocument& doc, Application& app, const QString& path)
+{
+    const QString ext = path.right(3).toLower();
+    const bool picture = ext == QLatin1String("bmp") || ext == QLatin1String("jpg") ||
+                         ext == QLatin1String("gif") || ext == QLatin1String("pcx");
+    if (picture) {
+        doc.openDocument(path);
+        return true;
+    }
+    const QString reason = ListDocument::whyNotOpenable(path);
+    if (!reason.isEmpty()) {
+        app.services().prompter->message(reason, Prompter::Icon::Stop);
+        return false;
+    }
+    return doc.openDocument(path);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -103,9 +122,10 @@ int main(int argc, char* argv[])
     }
 
     const QString listPath = app.commandLineListPath();
-    if (!listPath.isEmpty() && !doc.openDocument(listPath)) {
+    if (!listPath.isEmpty() && !openFromCommandLine(doc, app, listPath)) {
         doc.setQuizShown(false);
-        return app.shutdown();
+        app.shutdown();
+        return 1;
     }
     frame.restorePlacement();
     frame.showPlaced();

@@ -806,28 +806,36 @@ void MainWindow::placePictureWindow()
     m_pictureWindow->restorePlacement();
 }
 
-QRect MainWindow::placementRect(const AppSettings::WindowPlacement& stored, const QSize& screen,
-                                const QSize& icon)
+QRect MainWindow::placementRect(const AppSettings::WindowPlacement& stored, const QRect& area)
 {
     if (!stored.complete()) {
-        const QSize half(screen.width() / 2, screen.height() / 2);
-        return QRect(QPoint((screen.width() - half.width()) / 2, (screen.height() - half.height()) / 2),
+        const QSize half(area.width() / 2, area.height() / 2);
+        return QRect(area.topLeft() + QPoint((area.width() - half.width()) / 2, (area.height() - half.height()) / 2),
                      half);
     }
-    // Only the left and top edges are pulled back, so that a window left on a larger or second screen can
-    // still be grabbed; the right and bottom edges stay as stored.
-    const int left = std::min(stored.x1, screen.width() - icon.width());
-    const int top = std::min(stored.y1, screen.height() - icon.height());
-    return QRect(left, top, std::max(1, stored.x2 - left), std::max(1, stored.y2 - top));
+    // The stored window comes back whole on the screen: no larger than the screen's free area (a stored size
+    // of 100,000 pixels would otherwise make a window the painting cannot even allocate), and moved in so
+    // that every edge can be grabbed. A window that fits stays where it was.
+    const qint64 storedWidth = qint64(stored.x2) - stored.x1;
+    const qint64 storedHeight = qint64(stored.y2) - stored.y1;
+    const int width = int(std::clamp<qint64>(storedWidth, MinimumPlacedSide, area.width()));
+    const int height = int(std::clamp<qint64>(storedHeight, MinimumPlacedSide, area.height()));
+    const int left = int(std::clamp<qint64>(stored.x1, area.left(), area.right() + 1 - width));
+    const int top = int(std::clamp<qint64>(stored.y1, area.top(), area.bottom() + 1 - height));
+    return QRect(left, top, width, height);
 }
 
 bool MainWindow::restorePlacement()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
-    const int iconSide = style()->pixelMetric(QStyle::PM_LargeIconSize);
     const AppSettings::WindowPlacement stored = m_settings.mainPlacement();
-    setGeometry(placementRect(stored, screenSize, QSize(iconSide, iconSide)));
+    // The screen the stored window was mostly on, or the primary one when it is on none of them now.
+    const QScreen* screen = nullptr;
+    if (stored.complete())
+        screen = QGuiApplication::screenAt(QRect(QPoint(stored.x1, stored.y1), QPoint(stored.x2, stored.y2)).center());
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    setGeometry(placementRect(stored, area));
     m_showMaximized = stored.complete() && stored.showCmd == ShowMaximized;
     return stored.complete();
 }

@@ -99,11 +99,11 @@ public:
     void setPaneText(int pane, const QString& text);
     QLabel* pane(int index) const;
 
-    /// The rectangle and show command a stored placement gives on a screen of the given size: the left and
-    /// top edges are kept an icon's size inside the screen; without a stored placement, half the screen
-    /// centred.
-    static QRect placementRect(const AppSettings::WindowPlacement& stored, const QSize& screen,
-                               const QSize& icon);
+    /// The smallest side a restored window gets.
+    static constexpr int MinimumPlacedSide = 200;
+    /// The rectangle a stored placement gives in a screen's free area: the stored size, at most the area's,
+    /// moved so that the whole window lies in the area; without a stored placement, half the area centred.
+    static QRect placementRect(const AppSettings::WindowPlacement& stored, const QRect& area);
     /// Applies the stored placement (or the default); returns whether a stored one was applied.
     bool restorePlacement();
     /// Shows the window as the restored placement says (maximised or normal).

@@ -22,7 +22,7 @@ const QString FourPairsMessage =
     "At least 5 question&answer pairs are required to generate a quiz. This Q&A-list "
     "does not have enough entries for a quiz, but you still can edit it. ";
 const QString ReadErrorMessage =
-    "Sorry, Brainlark is unable to open this Q&A-list.\n\nWe apologize for the inconvenience!\n\nIn order to "
+    "Sorry, Brainlark is unable to open this Q&A-list.\n\n%1\n\nWe apologize for the inconvenience!\n\nIn order to "
     "be "
     "able to open this Q&A-list, please download \nand install the latest version of Brainlark from "
     "www.brainlark.example.\n\nWould you like to open the download page now?";
@@ -139,7 +139,7 @@ private slots:
 
         m_prompter.messageAnswers.append(Prompter::No);
         QVERIFY(!m_doc->loadList(bad, ListDocument::OpenList));
-        QCOMPARE(m_prompter.messageTexts(), QStringList{ReadErrorMessage});
+        QCOMPARE(m_prompter.messageTexts(), QStringList{ReadErrorMessage.arg(bad)});
         QCOMPARE(m_prompter.messages.first().buttons, Prompter::Buttons::YesNo);
         QVERIFY(m_shell.opened.isEmpty());
         QCOMPARE(m_doc->title(), QString("Good"));
@@ -342,6 +342,34 @@ private slots:
         QVERIFY(m_doc->openDocument(list));
         QCOMPARE(m_doc->title(), QString("Open"));
         m_doc->setQuizShown(false);
+    }
+
+    // A file handed over on the command line that cannot be a list says which file and why.
+    void whyAFileCannotBeOpened_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason"); // %1 = the path; empty = may be read
+        QTest::newRow("missing") << "Gone.fly" << QByteArray() << "The file %1 does not exist.";
+        QTest::newRow("empty") << "Empty.fly" << QByteArray("") << "The Q&A-list %1 is empty.";
+        QTest::newRow("short") << "Short.fly" << QByteArray(20, 'x')
+                               << "Sorry, file %1 does not contain a valid Q&A-list.";
+        QTest::newRow("text") << "Notes.txt" << QByteArray(100, 'x')
+                              << "Please make sure you drop only .fly files into this program\n%1";
+        QTest::newRow("list") << "Good.fly" << QByteArray() << "";
+    }
+    void whyAFileCannotBeOpened()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString path = data(name);
+        if (name == "Good.fly")
+            writeList(name, makeList(5));
+        else if (name != "Gone.fly")
+            writeBytes(path, bytes);
+        QCOMPARE(ListDocument::whyNotOpenable(path), reason.isEmpty() ? QString() : reason.arg(path));
+        QCOMPARE(ListDocument::whyNotOpenable(m_dir.path()), m_dir.path() + " is not a file.");
     }
 
     void studyModuleSelectionLoadsTheChosenList()

@@ -277,10 +277,15 @@ private slots:
         QTest::addColumn<QRect>("applied");
         QTest::newRow("first run") << QList<int>{-1, -1, -1, -1} << QRect(320, 200, 640, 400);
         QTest::newRow("inside") << QList<int>{10, 20, 810, 620} << QRect(10, 20, 800, 600);
-        QTest::newRow("beyond the right edge")
-            << QList<int>{1500, 100, 2000, 500} << QRect(QPoint(1248, 100), QPoint(1999, 499));
-        QTest::newRow("below the bottom")
-            << QList<int>{0, 900, 300, 1000} << QRect(QPoint(0, 768), QPoint(299, 999));
+        QTest::newRow("beyond the right edge") << QList<int>{1500, 100, 2000, 500} << QRect(780, 100, 500, 400);
+        QTest::newRow("below the bottom") << QList<int>{0, 900, 300, 1100} << QRect(0, 600, 300, 200);
+        QTest::newRow("larger than the screen")
+            << QList<int>{0, 0, 100000, 100000} << QRect(0, 0, 1280, 800);
+        QTest::newRow("far off the screen")
+            << QList<int>{100000, 100000, 100800, 100600} << QRect(480, 200, 800, 600);
+        QTest::newRow("left of and above the screen")
+            << QList<int>{-5000, -900, -4200, -300} << QRect(0, 0, 800, 600);
+        QTest::newRow("tiny") << QList<int>{10, 10, 12, 12} << QRect(10, 10, 200, 200);
     }
     void placementIsClampedToTheScreen()
     {
@@ -295,7 +300,7 @@ private slots:
             placement.x2 = stored[2];
             placement.y2 = stored[3];
         }
-        QCOMPARE(MainWindow::placementRect(placement, QSize(1280, 800), QSize(32, 32)), applied);
+        QCOMPARE(MainWindow::placementRect(placement, QRect(0, 0, 1280, 800)), applied);
     }
 
     void placementComesBackAfterAClose()
