@@ -32,7 +32,7 @@ public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QColor> chooseColor(const QColor&, const QString&) override { return std::nullopt; }
-    std::optional<QFont> chooseFont(const QFont&, const QString&) override { return std::nullopt; }
+    std::optional<QFont> chooseFont(const QFont&, const QString&, unsigned) override { return std::nullopt; }
     std::optional<QString> askPassword() override { return std::nullopt; }
 };
 
