@@ -193,23 +193,33 @@ void BackgroundTest::plainMeansNoPatternAndNoPicture()
     QVERIFY(!BackgroundPainter::isPlain(style));
 }
 
+// The backgrounds as the quiz screen shows them: the wider pattern differs from the narrow one, and the
+// shipped picture is decoded and tiled from the top left corner. Set BRAINLARK_RENDER_DIR to save them there
+// and look at them.
 void BackgroundTest::renderForInspection()
 {
-    // Set BRAINLARK_RENDER_DIR to look at the backgrounds as the quiz screen shows them.
-    const QString folder = qEnvironmentVariable("BRAINLARK_RENDER_DIR");
-    if (folder.isEmpty())
-        QSKIP("BRAINLARK_RENDER_DIR not set");
-    QDir().mkpath(folder);
     BackgroundStyle style = patterned(true);
     style.colour = HslColor(0x9B, 0xCD, 0xFF);
-    QVERIFY(render(style, QSize(640, 440)).save(folder + "/background-pattern.png"));
+    const QImage narrow = render(style, QSize(640, 440));
     style.lineWidth = 4;
     style.lineStep = 30;
-    QVERIFY(render(style, QSize(640, 440)).save(folder + "/background-pattern-wide.png"));
+    const QImage wide = render(style, QSize(640, 440));
+    QVERIFY(narrow != wide);
     const PictureResult picture = ImageLayer::load(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/bkg/3.gif"));
     QVERIFY(picture.ok());
+    const QImage tile = picture.image.convertToFormat(QImage::Format_RGB32);
     style.type = 1;
-    QVERIFY(render(style, QSize(640, 440), picture.image).save(folder + "/background-3gif.png"));
+    const QImage tiled = render(style, QSize(640, 440), picture.image);
+    for (const QPoint& at : {QPoint(0, 0), QPoint(tile.width() + 3, 5), QPoint(639, 439), QPoint(317, 222)})
+        QCOMPARE(tiled.pixel(at), tile.pixel(at.x() % tile.width(), at.y() % tile.height()));
+
+    const QString folder = qEnvironmentVariable("BRAINLARK_RENDER_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QVERIFY(narrow.save(folder + "/background-pattern.png"));
+    QVERIFY(wide.save(folder + "/background-pattern-wide.png"));
+    QVERIFY(tiled.save(folder + "/background-3gif.png"));
 }
 
 QTEST_MAIN(BackgroundTest)

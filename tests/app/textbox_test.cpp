@@ -320,14 +320,14 @@ void TextBoxTest::typeInTextIsCentredOrLeftAligned()
     QCOMPARE(left.height(), centred.height());
 }
 
+// The boxes of the quiz screen in the skin's colours: the filled ones hide the sky behind them, the
+// transparent one lets it through around its text. With BRAINLARK_RENDER_DIR set, the picture is also saved
+// there to be looked at.
 void TextBoxTest::renderForInspection()
 {
-    const QString folder = qEnvironmentVariable("BRAINLARK_RENDER_DIR");
-    if (folder.isEmpty())
-        QSKIP("BRAINLARK_RENDER_DIR not set");
-    QDir().mkpath(folder);
+    const QRgb sky = qRgb(0x9B, 0xCD, 0xFF);
     QImage image(420, 260, QImage::Format_RGB32);
-    image.fill(QColor(0x9B, 0xCD, 0xFF));
+    image.fill(sky);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -357,6 +357,23 @@ void TextBoxTest::renderForInspection()
     field.setFormat(TextBox::DefaultFormat | TextBox::VCenter);
     TextBoxPainter::drawTypeIn(painter, field, font, ColourScheme::from(HslColor(0xFC, 0xFC, 0xFF)), true);
     painter.end();
+    // The share of sky inside each box, a few pixels in from its frame and shadow.
+    const auto skyIn = [&](const QRect& box) {
+        const QRect inner = box.adjusted(6, 6, -6, -6);
+        int count = 0;
+        for (int y = inner.top(); y <= inner.bottom(); ++y)
+            for (int x = inner.left(); x <= inner.right(); ++x)
+                count += image.pixel(x, y) == sky;
+        return double(count) / (inner.width() * inner.height());
+    };
+    QCOMPARE(skyIn(QRect(10, 10, 400, 70)), 0.0);   // question
+    QCOMPARE(skyIn(QRect(10, 95, 195, 60)), 0.0);   // pressed answer
+    QVERIFY(skyIn(QRect(215, 95, 195, 60)) > 0.6);  // transparent answer
+    QCOMPARE(skyIn(QRect(10, 170, 400, 80)), 0.0);  // typing field
+    const QString folder = qEnvironmentVariable("BRAINLARK_RENDER_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
     QVERIFY(image.save(folder + "/textboxes.png"));
     // Three times larger without smoothing, to see the shadow layers pixel by pixel.
     QVERIFY(image.scaled(image.size() * 3).save(folder + "/textboxes-zoomed.png"));

@@ -367,17 +367,26 @@ QImage quizScreen(const QSize& size)
 
 } // namespace
 
+// Each effect over a real quiz screen and a tiled background: halfway through, the frame is partly the old
+// screen and partly the background, and the last frame is the background alone. With BRAINLARK_RENDER_DIR
+// set, the halfway frames are also saved there to be looked at.
 void TransitionTest::renderForInspection()
 {
     const QString folder = qEnvironmentVariable("BRAINLARK_RENDER_DIR");
-    if (folder.isEmpty())
-        QSKIP("BRAINLARK_RENDER_DIR not set");
-    QDir().mkpath(folder);
+    if (!folder.isEmpty())
+        QDir().mkpath(folder);
     const QImage tile = ImageLayer::load(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/bkg/3.gif")).image;
+    QVERIFY(!tile.isNull());
     BackgroundStyle style;
     style.type = 1;
     const QImage old = quizScreen(QSize(480, 320));
-    QVERIFY(old.save(folder + "/transition-old.png"));
+    QImage background(old.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&background);
+        BackgroundPainter::paint(painter, background.rect(), style, tile);
+    }
+    if (!folder.isEmpty())
+        QVERIFY(old.save(folder + "/transition-old.png"));
     struct Shot {
         int kind;
         int direction;
@@ -398,10 +407,16 @@ void TransitionTest::renderForInspection()
         TransitionEffect effect(target, random, pauser);
         effect.chooseDirection(shot.direction);
         effect.run(shot.kind, Qt::white, 600);
-        QVERIFY(!frames.isEmpty());
-        const QImage& frame = frames.at(int(frames.size() * shot.at));
-        QVERIFY(frame.save(folder +
-                           QStringLiteral("/transition-%1-dir%2.png").arg(shot.kind).arg(shot.direction)));
+        QVERIFY(frames.size() > 2);
+        const QImage frame = frames.at(int(frames.size() * shot.at)).convertToFormat(QImage::Format_RGB32);
+        const QString name = QStringLiteral("kind %1, direction %2").arg(shot.kind).arg(shot.direction);
+        QCOMPARE(frame.size(), old.size());
+        QVERIFY2(frame != old.convertToFormat(QImage::Format_RGB32), qPrintable(name));
+        QVERIFY2(frame != background, qPrintable(name));
+        QVERIFY2(frames.last().convertToFormat(QImage::Format_RGB32) == background, qPrintable(name));
+        if (!folder.isEmpty())
+            QVERIFY(frame.save(folder +
+                               QStringLiteral("/transition-%1-dir%2.png").arg(shot.kind).arg(shot.direction)));
     }
 }
 
