@@ -84,10 +84,28 @@ bool openFromCommandLine(ListDocument& doc, Application& app, const QString& pat
 
 } // namespace
 
+// Help and version are answered before the window system is opened, so that they also work in a shell
+// without a display.
+static std::optional<int> answerWithoutDisplay(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QLatin1String arg(argv[i]);
+        if (arg == QLatin1String("--help") || arg == QLatin1String("--version")) {
+            const bool help = arg == QLatin1String("--help");
+            const QString text = help ? Application::usageText() : Application::versionText();
+            std::fputs(qPrintable(text), stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
 int main(int argc, char* argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    if (const std::optional<int> code = answerWithoutDisplay(argc, argv))
+        return *code;
     QApplication qtApp(argc, argv);
     installFontFallbacks();
     QStringList arguments = qtApp.arguments();

@@ -17,8 +17,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The free faces standing in for the classic ones the lists and settings name; the sound and picture
-# plug-ins of Qt; the icon theme and the MIME database that take the installed files in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, hicolor-icon-theme, shared-mime-info, desktop-file-utils")
+# The free faces standing in for the classic ones the lists and settings name; Qt's SQLite driver for the
+# study history (a plug-in, so dpkg-shlibdeps cannot see it); the icon theme and the MIME database that
+# take the installed files in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-dejavu-core, libqt6sql6-sqlite, hicolor-icon-theme, shared-mime-info, desktop-file-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue, gstreamer1.0-plugins-good, xdg-utils")
 include(CPack)

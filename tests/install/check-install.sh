@@ -71,6 +71,13 @@ done
 (cd "$root" && usr/bin/brainlark-cli print-flashcards list.fly cards.pdf >/dev/null) || fail "installed print-flashcards"
 [[ -s $root/cards.pdf ]] || fail "no flashcards written"
 
+# Help and version answer in a shell without a display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/brainlark" --version 2>&1) ||
+    fail "brainlark --version without a display: $version"
+[[ $version == "Brainlark 4.0" ]] || fail "brainlark --version says: $version"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/brainlark" --help | grep -q '^Usage: brainlark' ||
+    fail "brainlark --help without a display"
+
 # The installed program seeds a learner's program folder from share/brainlark on its first start (a file
 # put there only now shows that it is that copy and not the source tree's).
 touch "$root/usr/share/brainlark/installed-copy"
