@@ -27,7 +27,8 @@ QString oneLine(QString text)
 QString ListPages::header(const QString& pathName, const QString& title, int page)
 {
     const QString pageText = QStringLiteral("Page %1").arg(page);
-    QString list = pathName.size() > LongestHeaderPath ? title : pathName;
+    // A list that has no file yet (just imported) is named by its title.
+    QString list = pathName.size() > LongestHeaderPath || pathName.isEmpty() ? title : pathName;
     if (Product.size() + Separator.size() + list.size() + pageText.size() > Columns)
         list = QStringLiteral("...") + list.right(10);
     const QString left = Product + Separator + list;

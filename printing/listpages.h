@@ -22,7 +22,8 @@ public:
         return QStringLiteral(
             "---------1---------2---------3---------4---------5---------6---------7---------8-");
     }
-    /// The header line of a page: "Brainlark - " and the list, padded so that "Page N" ends in column 81.
+    /// The header line of a page: "Brainlark - " and the list's path (its title when the path is longer
+    /// than 50 characters or there is none), padded so that "Page N" ends in column 81.
     static QString header(const QString& pathName, const QString& title, int page);
     /// "Courier New" at 10 points for a device of that vertical resolution.
     static QFont listFont(int dpiY);

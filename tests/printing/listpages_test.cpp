@@ -42,6 +42,9 @@ private slots:
         QTest::newRow("path of 60 characters gives the title")
             << sixty << QString(40, 'y') << 3
             << "Brainlark - " + QString(40, 'y') + QString(23, ' ') + "Page 3";
+        QTest::newRow("no file yet gives the title")
+            << ""
+            << "Imported" << 1 << "Brainlark - Imported" + QString(55, ' ') + "Page 1";
         QTest::newRow("too long for page 12")
             << sixty << longTitle << 12 << "Brainlark - ...0123456789" + QString(49, ' ') + "Page 12";
     }
