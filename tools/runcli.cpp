@@ -20,7 +20,7 @@ static std::vector<CliCommand> allCommands()
 
 static void printOverview(const std::vector<CliCommand>& commands, std::ostream& out)
 {
-    out << "Usage: brainlark-cli COMMAND [ARGS...]\n\n"
+    out << "Usage: brainlark-cli COMMAND [ARGS...]\n       brainlark-cli --help | --version\n\n"
            "Reads, writes, converts and prints Brainlark Q&A lists (.fly files).\n\nCommands:\n";
     for (const CliCommand& c : commands)
         out << "  " << c.name << std::string(c.name.size() < 18 ? 18 - c.name.size() : 1, ' ') << c.summary
@@ -39,6 +39,10 @@ int runCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     const std::string& name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         printOverview(commands, out);
+        return Success;
+    }
+    if (name == "--version") {
+        out << "brainlark-cli " BRAINLARK_VERSION "\n";
         return Success;
     }
     const auto it =

@@ -77,6 +77,8 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/br
 [[ $version == "Brainlark 4.0" ]] || fail "brainlark --version says: $version"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/brainlark" --help | grep -q '^Usage: brainlark' ||
     fail "brainlark --help without a display"
+cli_version=$("$root/usr/bin/brainlark-cli" --version 2>&1) || fail "brainlark-cli --version: $cli_version"
+[[ $cli_version == "brainlark-cli ${version#Brainlark }" ]] || fail "brainlark-cli --version says: $cli_version"
 
 # The installed program seeds a learner's program folder from share/brainlark on its first start (a file
 # put there only now shows that it is that copy and not the source tree's).

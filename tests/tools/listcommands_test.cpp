@@ -127,6 +127,9 @@ TEST_F(CliTest, ExitCodesAndMessages)
 {
     EXPECT_EQ(run({}).code, 1);
     EXPECT_EQ(run({"--help"}).code, 0);
+    const CliResult version = run({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "brainlark-cli " BRAINLARK_VERSION "\n");
     EXPECT_EQ(run({"frobnicate"}).code, 1);
     for (const char* command : {"dump", "build", "import-text", "export-text", "export-bl", "check"}) {
         const CliResult help = run({command, "--help"});
