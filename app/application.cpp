@@ -15,6 +15,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <cstdio>
@@ -61,6 +62,8 @@ void Application::wireServices()
                                  QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     if (QCoreApplication::applicationName().isEmpty() || defaultName)
         QCoreApplication::setApplicationName(QString::fromLatin1(kTitle));
+    // The desktop matches running windows to the installed menu entry (its name and icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRAINLARK_APP_ID));
 }
 
 QString Application::usageText()

@@ -4,6 +4,7 @@
 #include "support/fakes.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -215,6 +216,9 @@ void SingleInstanceTest::commandLine()
     QVERIFY(one.app->commandLineListPath().isEmpty());
     QVERIFY(Application::usageText().contains("--program-folder DIR"));
     QCOMPARE(Application::versionText(), QString("Brainlark 4.0\n"));
+    // Running windows name the menu entry the package installs.
+    QVERIFY(QFile::exists(QStringLiteral(BRAINLARK_SOURCE_DIR "/desktop/") + QGuiApplication::desktopFileName() +
+                          QStringLiteral(".desktop")));
     QVERIFY(one.app->lockFilePath().endsWith("/cardloom-mfc-cool-application-uniquie-id.lock"));
 }
 
