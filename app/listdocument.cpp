@@ -358,7 +358,8 @@ bool ListDocument::writeTextExport(const std::string& text)
                                      Prompter::Icon::None);
         return false;
     }
-    m_services.shell->open(QFile::decodeName(path.c_str()));
+    const QString written = QFile::decodeName(path.c_str());
+    emit exportWritten(written, m_services.shell->open(written));
     return true;
 }
 
@@ -400,7 +401,7 @@ bool ListDocument::writeAndOpen(const QString& path, const std::string& bytes)
         m_services.prompter->message(QStringLiteral("Could not open file ") + path, Prompter::Icon::None);
         return false;
     }
-    m_services.shell->open(path);
+    emit exportWritten(path, m_services.shell->open(path));
     return true;
 }
 
@@ -415,15 +416,17 @@ void ListDocument::exportToPalm()
     }
     PalmExport exporter(*m_services.clock, std::cerr);
     // The database name is list text; the file name follows the file system's encoding.
-    const PalmExportResult result =
-        exporter.exportList(*m_list, ListText::fromQString(m_title),
-                            PalmExport::defaultPath(fsPath(programFolder()), fsPath(m_title)));
+    const std::string databasePath = PalmExport::defaultPath(fsPath(programFolder()), fsPath(m_title));
+    const PalmExportResult result = exporter.exportList(*m_list, ListText::fromQString(m_title), databasePath);
     for (const ExportMessage& message : result.messages)
         m_services.prompter->message(ListText::toQString(message.text), message.isError
                                                                             ? Prompter::Icon::Exclamation
                                                                             : Prompter::Icon::Information);
-    if (!result.folderToOpen.empty())
-        m_services.shell->open(QFile::decodeName(result.folderToOpen.c_str()));
+    if (!result.folderToOpen.empty()) {
+        const bool opened = m_services.shell->open(QFile::decodeName(result.folderToOpen.c_str()));
+        if (result.written)
+            emit exportWritten(QFile::decodeName(databasePath.c_str()), opened);
+    }
 }
 
 void ListDocument::createPrintableTest()

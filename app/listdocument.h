@@ -126,6 +126,8 @@ signals:
     /// The list is about to be deleted (another list replaces it, or it is dropped): views let go of it
     /// (the quiz stops) before it goes.
     void listAboutToGo();
+    /// An export wrote its file; opened says whether a program took it to show.
+    void exportWritten(const QString& path, bool opened);
 
 private:
     bool loadListFile(const QString& path, std::unique_ptr<PairList>& loaded);

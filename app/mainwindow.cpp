@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDragEnterEvent>
@@ -103,6 +104,7 @@ MainWindow::MainWindow(ListDocument& doc, AppSettings& settings, const Services&
     connect(&m_doc, &ListDocument::listLoaded, this, &MainWindow::updateCommandStates);
     connect(&m_doc, &ListDocument::listChanged, this, &MainWindow::updateCommandStates);
     connect(&m_doc, &ListDocument::titleChanged, this, &MainWindow::updateTitle);
+    connect(&m_doc, &ListDocument::exportWritten, this, &MainWindow::showExportDestination);
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::commitDataRequest, this, [this] { savePlacement(); });
     updateTitle();
@@ -407,6 +409,15 @@ void MainWindow::setPaneText(int pane, const QString& text)
 {
     if (pane >= 0 && pane < 4)
         m_panes[pane]->setText(text);
+}
+
+void MainWindow::showExportDestination(const QString& path, bool opened)
+{
+    constexpr int ShownMs = 20000;
+    const QString where = QDir::toNativeSeparators(path);
+    statusBar()->showMessage(opened ? tr("Saved to %1").arg(where)
+                                    : tr("Saved to %1 (no program could open it)").arg(where),
+                             ShownMs);
 }
 
 QLabel* MainWindow::pane(int index) const

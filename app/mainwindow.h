@@ -165,6 +165,8 @@ private:
     void updateRadioMarks();
     void updateSlideshowPicture();
     void updateTitle();
+    /// The status bar says where an export went, also when no program could show it.
+    void showExportDestination(const QString& path, bool opened);
     void updatePlaceholder();
 
     void onViewNotes();

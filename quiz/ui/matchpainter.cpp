@@ -47,7 +47,7 @@ TextBox boardBox(const std::string_view text, const Rect& rect, const QuizLook& 
     box.setFramed(true);
     box.setColors(look.outline, look.border, look.answerFill);
     box.setRoundCorners(look.roundCorners);
-    box.setTextColor(look.opaqueBoxes ? look.answerText : look.transparentText);
+    box.setTextColor(look.boxText(look.answerText));
     box.setFormat(TextBox::AlignCenter | TextBox::VCenter | TextBox::WordBreak | TextBox::ExpandTabs);
     box.setRect(rect);
     box.setInsets(-kTextInsetX, -kTextInsetY);
@@ -60,7 +60,7 @@ TextBox buttonBox(const char* label, const Rect& rect, bool pressed, const QuizL
     box.setFramed(true);
     box.setColors(look.buttonBorder, look.buttonBorder, look.buttonFill);
     box.setRoundCorners(look.roundCorners);
-    box.setTextColor(look.buttonText);
+    box.setTextColor(look.boxText(look.buttonText));
     box.setFormat(TextBox::AlignCenter | TextBox::VCenter | TextBox::SingleLine);
     box.setRect(rect);
     box.setShadowDepth(pressed ? 0 : 1);
@@ -108,8 +108,7 @@ void MatchPainter::paint(QPainter& painter, const Scene& scene, const QuizLook& 
 void MatchPainter::paintBoxes(QPainter& painter, const Scene& scene, const QuizLook& look)
 {
     const MatchBoard& board = scene.game->board();
-    TextBoxDrawOptions options;
-    options.opaqueSetting = look.opaqueBoxes;
+    const TextBoxDrawOptions options = look.boxOptions();
     for (int row = 0; row < board.rows(); ++row) {
         for (int column : {MatchBox::Questions, MatchBox::Answers}) {
             const std::string_view text = column == MatchBox::Questions ? board.questionText(*scene.list, row)
@@ -124,8 +123,7 @@ void MatchPainter::paintBoxes(QPainter& painter, const Scene& scene, const QuizL
 void MatchPainter::paintButtons(QPainter& painter, const Scene& scene, const QuizLook& look)
 {
     const MatchGame& game = *scene.game;
-    TextBoxDrawOptions options;
-    options.fill = TextBoxDrawOptions::Fill::Opaque;
+    const TextBoxDrawOptions options = look.boxOptions();
     const TextBox tryButton = buttonBox("Try", scene.layout.tryButton(), game.tryPressed(), look);
     TextBoxPainter::draw(painter, tryButton, look.buttonFont, look.scheme(look.buttonFill, feedbackOf(game.tryLook())),
                          options);

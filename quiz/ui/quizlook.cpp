@@ -123,6 +123,14 @@ QuizLook::QuizLook(const AppSettings& settings)
     background.colour = hsl(settings.quizBackgroundColor());
 }
 
+TextBoxDrawOptions QuizLook::boxOptions(const QPoint& offset) const
+{
+    TextBoxDrawOptions options;
+    options.offset = offset;
+    options.opaqueSetting = opaqueBoxes;
+    return options;
+}
+
 ColourScheme QuizLook::scheme(const HslColor& normalFill, Feedback feedback) const
 {
     switch (feedback) {

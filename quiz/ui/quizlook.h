@@ -42,6 +42,13 @@ public:
 
     /// The scheme an answer or button box is drawn with.
     ColourScheme scheme(const HslColor& normalFill, Feedback feedback) const;
+
+    /// The text colour of a framed box: its own on a filled box, one that reads on the background when
+    /// the boxes are transparent.
+    const HslColor& boxText(const HslColor& onFill) const { return opaqueBoxes ? onFill : transparentText; }
+
+    /// How the framed boxes of the quiz screen are filled: as the "Transparent boxes" choice says.
+    TextBoxDrawOptions boxOptions(const QPoint& offset = {}) const;
 };
 
 } // namespace brainlark

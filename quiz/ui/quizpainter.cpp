@@ -39,21 +39,14 @@ void QuizPainter::paintScreen(QPainter& painter, const QuizScreen& screen, const
 void QuizPainter::paintBox(QPainter& painter, const TextBox& box, const QFont& font,
                            const ColourScheme& scheme, const QuizLook& look, const QPoint& offset)
 {
-    TextBoxDrawOptions options;
-    options.offset = offset;
-    options.opaqueSetting = look.opaqueBoxes;
-    TextBoxPainter::draw(painter, box, font, scheme, options);
+    TextBoxPainter::draw(painter, box, font, scheme, look.boxOptions(offset));
 }
 
 void QuizPainter::paintQuestionBox(QPainter& painter, const QuizScreen& screen, const QuizLook& look,
                                    const QPoint& offset)
 {
-    const TextBox& box = screen.question();
-    // The question always stands out on its own fill, even with transparent answer boxes.
-    TextBoxDrawOptions options;
-    options.offset = offset;
-    options.fill = TextBoxDrawOptions::Fill::Opaque;
-    TextBoxPainter::draw(painter, box, look.questionFont, ColourScheme::from(look.questionFill), options);
+    TextBoxPainter::draw(painter, screen.question(), look.questionFont, ColourScheme::from(look.questionFill),
+                         look.boxOptions(offset));
 }
 
 void QuizPainter::paintAnswerBox(QPainter& painter, const QuizScreen& screen, const QuizLook& look, int i,
@@ -88,16 +81,12 @@ void QuizPainter::paintControls(QPainter& painter, const QuizScreen& screen, con
     if (screen.mode() == QuizMode::MultipleChoice)
         return;
     if (const TypeinField* field = screen.typein()) {
-        TextBoxDrawOptions options;
-        options.fill = TextBoxDrawOptions::Fill::Opaque;
         TextBoxPainter::drawTypeIn(painter, *field, look.answerFont, ColourScheme::from(look.answerFill),
-                                   state.centreTypein, options);
+                                   state.centreTypein, look.boxOptions());
     }
     for (int i = 0; i < 2; ++i) {
-        TextBoxDrawOptions options;
-        options.fill = TextBoxDrawOptions::Fill::Opaque;
         TextBoxPainter::draw(painter, screen.button(i), look.buttonFont,
-                             look.scheme(look.buttonFill, screen.buttonFeedback(i)), options);
+                             look.scheme(look.buttonFill, screen.buttonFeedback(i)), look.boxOptions());
     }
 }
 
@@ -120,13 +109,13 @@ void QuizPainter::paintCounter(QPainter& painter, const QuizScreen& screen, cons
         return;
     TextBox box = screen.counter(state.rightCount, state.alertSide, look);
     ColourScheme scheme = ColourScheme::from(look.counterFill);
+    TextBoxDrawOptions options = look.boxOptions(offset);
     if (state.alert) {
+        // The alert is there to be noticed: it keeps its fill also among transparent boxes.
         scheme = ColourScheme::from(look.alertFill);
         box.setTextColor(look.alertText);
+        options.fill = TextBoxDrawOptions::Fill::Opaque;
     }
-    TextBoxDrawOptions options;
-    options.offset = offset;
-    options.fill = TextBoxDrawOptions::Fill::Opaque;
     TextBoxPainter::draw(painter, box, look.counterFont, scheme, options);
 }
 

@@ -98,7 +98,7 @@ void QuizScreen::styleBox(TextBox& box, const QuizLook& look, const HslColor& te
 void QuizScreen::buildQuestionBox(const QuizQuestion& question, const QuizLook& look)
 {
     m_question = TextBox(question.questionPair().shownQuestion());
-    styleBox(m_question, look, look.questionText);
+    styleBox(m_question, look, look.boxText(look.questionText));
     m_question.setColors(look.outline, look.border, look.questionFill);
     setBoxFont(m_question, look.questionFont);
     m_question.setFormat(m_layout.questionFormat() | TextBox::VCenter);
@@ -108,7 +108,7 @@ void QuizScreen::buildQuestionBox(const QuizQuestion& question, const QuizLook& 
 
 void QuizScreen::buildAnswers(const QuizQuestion& question, const QuizLook& look, const AppFlags& flags)
 {
-    const HslColor text = look.opaqueBoxes ? look.answerText : look.transparentText;
+    const HslColor text = look.boxText(look.answerText);
     for (int i = 0; i < 4; ++i) {
         TextBox& box = m_answers[static_cast<size_t>(i)];
         const bool shown = i < question.choiceCount() && !m_layout.answerBox(i).isEmpty();
@@ -156,7 +156,7 @@ void QuizScreen::buildButtons(const QuizLook& look)
         box.setFramed(true);
         box.setColors(look.buttonBorder, look.buttonBorder, look.buttonFill);
         box.setRoundCorners(look.roundCorners);
-        box.setTextColor(look.buttonText);
+        box.setTextColor(look.boxText(look.buttonText));
         setBoxFont(box, look.buttonFont);
         box.setFormat(TextBox::AlignCenter | TextBox::VCenter | TextBox::SingleLine);
         box.setRect(rects[i]);
@@ -167,7 +167,7 @@ void QuizScreen::buildTypein(const QuizQuestion& question, const QuizLook& look,
 {
     m_typein =
         std::make_unique<TypeinField>(question.questionPair().shownAnswer(), preFill, m_layout.answerBox(0));
-    styleBox(*m_typein, look, look.answerText);
+    styleBox(*m_typein, look, look.boxText(look.answerText));
     setBoxFont(*m_typein, look.answerFont);
     m_typein->setFormat(TextBox::AlignLeft | TextBox::VCenter | TextBox::WordBreak);
 }
@@ -235,7 +235,7 @@ TextBox QuizScreen::counter(int rightCount, bool alertSide, const QuizLook& look
     box.setFramed(true);
     box.setRoundCorners(look.roundCorners);
     box.setColors(look.border, look.border, look.counterFill);
-    box.setTextColor(look.counterText);
+    box.setTextColor(look.boxText(look.counterText));
     setBoxFont(box, look.counterFont);
     box.setFormat(TextBox::AlignCenter | TextBox::VCenter | TextBox::SingleLine);
     box.setRect(m_layout.counterBox(rightCount, alertSide));

@@ -271,6 +271,37 @@ private slots:
         QVERIFY(m_frame->action(cmd::StatusBar)->isChecked());
     }
 
+    // A command that cannot run shows it on the toolbar: its button loses the colour of its picture.
+    void disabledToolbarButtonsLookDisabled()
+    {
+        auto colourfulness = [](const QImage& image) {
+            qint64 chroma = 0;
+            const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < rgb.height(); ++y)
+                for (int x = 0; x < rgb.width(); ++x) {
+                    const QColor c(rgb.pixel(x, y));
+                    chroma += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+                }
+            return chroma;
+        };
+        m_frame->show();
+        for (auto bars : {MainWindow::QuizBars, MainWindow::ViewerBars, MainWindow::EditorBars}) {
+            QToolBar* bar = m_frame->toolBar(bars);
+            for (QAction* action : bar->actions()) {
+                QWidget* button = bar->widgetForAction(action);
+                if (action->isSeparator() || !action->isVisible() || action->icon().isNull() || !button)
+                    continue;
+                const bool wasEnabled = action->isEnabled();
+                action->setEnabled(true);
+                const qint64 enabled = colourfulness(button->grab().toImage());
+                action->setEnabled(false);
+                const qint64 disabled = colourfulness(button->grab().toImage());
+                action->setEnabled(wasEnabled);
+                QVERIFY2(disabled * 2 < enabled, qPrintable(action->text()));
+            }
+        }
+    }
+
     void placementIsClampedToTheScreen_data()
     {
         QTest::addColumn<QList<int>>("stored"); // x1, y1, x2, y2 (-1 = none stored)
@@ -535,6 +566,32 @@ private slots:
         QCOMPARE(m_prompter.guides.size(), 1);
         QVERIFY(QFileInfo::exists(m_dir.path() + "/palm/Palm.pdb"));
         QCOMPARE(m_shell.opened.size(), 1);
+    }
+
+    void exportsSayWhereTheFileWent_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("text, shown") << int(cmd::ExportText) << "Report.txt" << true;
+        QTest::newRow("text, nothing to show it") << int(cmd::ExportText) << "Report.txt" << false;
+        QTest::newRow("web page, nothing to show it") << int(cmd::ExportHtml) << "browser/" << false;
+        QTest::newRow("handheld, shown") << int(cmd::ExportPalm) << "palm/Report.pdb" << true;
+    }
+    void exportsSayWhereTheFileWent()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, file);
+        QFETCH(bool, opens);
+        for (const char* folder : {"palm", "browser", "export_text"})
+            QDir(m_dir.path()).mkpath(folder);
+        QVERIFY(m_doc->loadList(writeList("Report", 5), ListDocument::OpenList));
+        m_shell.succeeds = opens;
+        m_frame->execute(command);
+        const QString message = m_frame->statusBar()->currentMessage();
+        QVERIFY2(message.startsWith("Saved to " + m_dir.path()), qPrintable(message));
+        QVERIFY2(message.contains(file), qPrintable(message));
+        QCOMPARE(message.contains("no program could open it"), !opens);
     }
 
     void folderAndDocumentCommandsAreRouted()

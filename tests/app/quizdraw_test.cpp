@@ -1,5 +1,7 @@
 #include "support/quizrig.h"
 
+#include "quiz/ui/quizpainter.h"
+
 #include <QtTest>
 
 using namespace brainlark;
@@ -32,6 +34,8 @@ private slots:
     void backgroundFillsTheScreen();
     void typingFieldShowsTheTypedText();
     void classicLayoutPutsTheAnswersOnLines();
+    void transparentBoxesAreOnlyOutlined_data();
+    void transparentBoxesAreOnlyOutlined();
 };
 
 void QuizDrawTest::pressedRightBoxShowsTheRightColour()
@@ -117,6 +121,20 @@ void QuizDrawTest::typingFieldShowsTheTypedText()
     QTest::keyClicks(rig.view.get(), "Hello");
     QCOMPARE(rig.view->screen().typein()->typedText(), std::string("Hello"));
     QVERIFY(inkIn(rig.view->backBuffer()) > empty + 50);
+
+    // Centred, the caret at the end does not push the word aside: moving it to the start changes only
+    // the underline's rows.
+    rig.settings.setFunFlag2(funflags2::kTypeinCenterText, true);
+    rig.view->render();
+    const QImage atEnd = rig.view->backBuffer().copy(QuizPainter::toQRect(field));
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(rig.view.get(), Qt::Key_Left);
+    const QImage atStart = rig.view->backBuffer().copy(QuizPainter::toQRect(field));
+    int rowsChanged = 0;
+    for (int y = 0; y < atEnd.height(); ++y)
+        rowsChanged += atEnd.copy(0, y, atEnd.width(), 1) != atStart.copy(0, y, atStart.width(), 1);
+    QVERIFY(rowsChanged > 0);
+    QVERIFY(rowsChanged <= 2);
 }
 
 void QuizDrawTest::classicLayoutPutsTheAnswersOnLines()
@@ -133,6 +151,39 @@ void QuizDrawTest::classicLayoutPutsTheAnswersOnLines()
     // A click on a Classic answer line judges it.
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
     QCOMPARE(rig.view->session()->rightCount(), 1);
+}
+
+void QuizDrawTest::transparentBoxesAreOnlyOutlined_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("multiple-choice") << 0;
+    QTest::newRow("true/false") << 1;
+    QTest::newRow("type-in") << 2;
+}
+
+// With "Transparent boxes" every framed box of the screen lets the background through: the question,
+// the answers, the True/False and Try/Skip buttons, the typing field and the counter.
+void QuizDrawTest::transparentBoxesAreOnlyOutlined()
+{
+    QFETCH(int, mode);
+    QuizRig rig;
+    rig.settings.setFillMode(false);
+    rig.startQuiz(mode);
+    const QuizScreen& screen = rig.view->screen();
+    std::vector<Rect> boxes{screen.question().rect(), screen.layout().counterBox(0, false)};
+    if (mode == 0) {
+        for (int i = 0; i < 4; ++i)
+            boxes.push_back(screen.answer(i).rect());
+    } else {
+        boxes.push_back(screen.button(0).rect());
+        boxes.push_back(screen.button(1).rect());
+        boxes.push_back(mode == 2 ? screen.typein()->rect() : screen.answer(0).rect());
+    }
+    const QRgb background = slot(rig, SkinPalette::Background);
+    for (const Rect& box : boxes) {
+        QVERIFY(!box.isEmpty());
+        QCOMPARE(insideCorner(rig.view->backBuffer(), box), background);
+    }
 }
 
 QTEST_MAIN(QuizDrawTest)

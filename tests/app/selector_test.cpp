@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimeZone>
@@ -270,6 +271,28 @@ private slots:
         QCOMPARE(child<QLineEdit>(dialog, "foundEdit")->text(), QString("0"));
         QVERIFY(child<QLineEdit>(dialog, "pairsEdit")->text().isEmpty());
         QCOMPARE(dialog.chosenPath(), m_dir.path() + "/.fly");
+    }
+
+    // Under every shipped skin the info pane's button shows all of its words.
+    void changeSubjectButtonFitsItsText()
+    {
+        writeList("One", "Science", 5, "Some notes that are long enough to wrap in the pane.");
+        const QDir skins(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/skins"));
+        const QStringList names = skins.entryList({"*.skn"});
+        QVERIFY(!names.isEmpty());
+        for (const QString& name : names) {
+            QFile file(skins.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QWidget window;
+            window.setStyleSheet(QString::fromUtf8(file.readAll()));
+            StudyModuleSelector dialog(m_dir.path(), "One", "", &window);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            auto* button = child<QPushButton>(dialog, "changeSubject");
+            const int words = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
+            QVERIFY2(button->width() >= words + 16, // room for the skin's padding on both sides
+                     qPrintable(QStringLiteral("%1: %2 < %3").arg(name).arg(button->width()).arg(words)));
+        }
     }
 
     void doubleClickOpens()
