@@ -1,10 +1,12 @@
 #include "app/printjobs.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "app/listdocument.h"
 #include "printing/flashcardpages.h"
@@ -100,6 +102,9 @@ void PrintJobs::printPreview()
         return;
     QPrintPreviewDialog preview(&printer(), m_dialogParent);
     preview.setWindowTitle(m_doc.title() + QStringLiteral(" - Print Preview"));
+    // Big enough to read a page: most of the screen the program is on.
+    if (const QScreen* screen = m_dialogParent ? m_dialogParent->screen() : QGuiApplication::primaryScreen())
+        preview.resize(screen->availableGeometry().size() * 0.8);
     // The pages are laid out anew on each request, as the learner may change the paper in the preview.
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
         const ListPages pages(PrintedPair::fromList(*m_doc.list()), m_doc.pathName(), m_doc.title(),

@@ -4,6 +4,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -88,6 +89,10 @@ private slots:
             if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
                 preview->updatePreview();
                 m_dialogs << QStringLiteral("preview pages %1").arg(preview->pageCount());
+                // Opens over most of the screen, large enough to read a page.
+                const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+                if (dialog.width() < screen.width() * 3 / 4 || dialog.height() < screen.height() * 3 / 4)
+                    m_dialogs << QStringLiteral("preview too small");
             }
             return int(QDialog::Accepted);
         });
