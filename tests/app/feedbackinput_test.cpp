@@ -226,7 +226,8 @@ private slots:
         writeList(path, 8);
         {
             auto doc = std::make_unique<ListDocument>(rig.settings, rig.services);
-            MainWindow frame(*doc, rig.settings, rig.services);
+            auto window = std::make_unique<MainWindow>(*doc, rig.settings, rig.services);
+            MainWindow& frame = *window;
             QuizView* view = wireQuizView(*doc, rig.settings, rig.services, frame);
             frame.show();
             QVERIFY(doc->loadList(path, ListDocument::OpenList));
@@ -242,7 +243,10 @@ private slots:
             QVERIFY(closedDuringSequence);
             QVERIFY(frame.isHidden());
             rig.pauser.duringPause = nullptr;
-            doc.reset(); // what the end of the program does: the quiz's list is written back
+            // What the end of the program does: the window goes first, then the document, which writes the
+            // quiz's list back.
+            window.reset();
+            doc.reset();
         }
         PairList saved;
         QVERIFY(FlyArchive::readFile(path.toStdString(), saved).ok);
