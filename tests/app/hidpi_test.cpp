@@ -7,7 +7,6 @@
 
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
-#include "core/clock.h"
 #include "settings/appsettings.h"
 #include "support/fakes.h"
 
@@ -19,21 +18,16 @@ class HiDpiTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    ManualClock m_clock;
-    ScriptedRandom m_random;
-    RecordingPrompter m_prompter;
-    RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
-    RecordingSoundPlayer m_sound;
+    FakeServices m_fakes;
 
 private slots:
     void iconsHaveTheirOwnPixelsAtTwiceTheSize()
     {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-        AppSettings settings(m_random);
+        AppSettings settings(m_fakes.random);
         settings.setInstallPath(m_dir.path());
         settings.resetToDefaults();
-        const Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
+        const Services services = m_fakes.services();
         ListDocument doc(settings, services);
         doc.setQuizShown(false);
         const MainWindow frame(doc, settings, services);

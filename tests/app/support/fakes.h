@@ -4,8 +4,10 @@
 // prompter and the random source answer from scripts. All of them can also append to one shared
 // timeline (a QStringList), so a test can check the order of sounds, pauses and messages together.
 
+#include "core/clock.h"
 #include "core/randomsource.h"
 #include "services/pauser.h"
+#include "services/services.h"
 #include "services/prompter.h"
 #include "services/shellopener.h"
 #include "services/soundplayer.h"
@@ -126,6 +128,18 @@ private:
     QList<uint32_t> m_values;
     SeededRandom m_fallback;
     int m_draws = 0;
+};
+
+/// One of each double, for tests that only need the program to run without waiting or popping up windows.
+struct FakeServices {
+    ManualClock clock;
+    ScriptedRandom random;
+    RecordingPrompter prompter;
+    RecordingShellOpener shell;
+    RecordingPauser pauser;
+    RecordingSoundPlayer sound;
+
+    Services services() { return Services{&clock, &random, &prompter, &shell, &pauser, &sound}; }
 };
 
 } // namespace brainlark::testing
