@@ -186,16 +186,11 @@ private slots:
 
     void saveAsTakesTheListsHistoryAlong()
     {
-        ManualClock clock;
-        ScriptedRandom random;
-        RecordingPrompter prompter;
-        RecordingShellOpener shell;
-        RecordingPauser pauser;
-        RecordingSoundPlayer sound;
-        AppSettings settings(random);
+        FakeServices fakes;
+        AppSettings settings(fakes.random);
         settings.setInstallPath(m_dir.path());
         QDir(m_dir.path()).mkpath("data");
-        ListDocument doc(settings, {&clock, &random, &prompter, &shell, &pauser, &sound});
+        ListDocument doc(settings, fakes.services());
         doc.setQuizShown(false);
         PairList list;
         for (int i = 0; i < 5; ++i)
@@ -213,7 +208,7 @@ private slots:
         QObject::connect(&doc, &ListDocument::listRenamed, &recorder, &HistoryRecorder::listRenamed);
         recorder.record("q0", "a", 0, true, 3);
         const QString newPath = m_dir.filePath("data/New.fly");
-        prompter.fileAnswers.append(newPath);
+        fakes.prompter.fileAnswers.append(newPath);
         doc.saveAs();
 
         QCOMPARE(recorder.listPath(), newPath);

@@ -24,16 +24,11 @@ struct Instance {
     {
         auto owned = std::make_unique<MemorySettingsStore>();
         store = owned.get();
-        services = Services{&clock, &random, &prompter, &shell, &pauser, &sound};
+        services = fakes.services();
         app = std::make_unique<Application>(std::move(owned), services);
         app->setLockFolder(lockFolder);
     }
-    ManualClock clock;
-    ScriptedRandom random;
-    RecordingPrompter prompter;
-    RecordingShellOpener shell;
-    RecordingPauser pauser;
-    RecordingSoundPlayer sound;
+    FakeServices fakes;
     Services services;
     MemorySettingsStore* store = nullptr;
     std::unique_ptr<Application> app;
@@ -82,7 +77,7 @@ void SingleInstanceTest::firstInstanceLoadsSeedsAndSaves()
     QCOMPARE(one.app->parseCommandLine({"brainlark", "--program-folder", folder}), std::nullopt);
     QVERIFY(one.app->initialize());
     QVERIFY(!one.app->isSecondInstance());
-    QVERIFY(one.prompter.messages.isEmpty());
+    QVERIFY(one.fakes.prompter.messages.isEmpty());
     QCOMPARE(one.app->settings().visualStyle(), 4);
     QCOMPARE(one.app->settings().effectiveLayout(), 3);
     QCOMPARE(one.app->settings().installPath(), folder);
@@ -115,10 +110,10 @@ void SingleInstanceTest::secondInstanceShowsMessageAndTouchesNothing()
     two.app->parseCommandLine(args);
     QVERIFY(!two.app->initialize());
     QVERIFY(two.app->isSecondInstance());
-    QCOMPARE(two.prompter.messages.size(), 1);
-    QCOMPARE(two.prompter.messages[0].text, QString("Another instance of this application already running!"));
-    QCOMPARE(two.prompter.messages[0].icon, Prompter::Icon::Stop);
-    QCOMPARE(two.prompter.messages[0].buttons, Prompter::Buttons::Ok);
+    QCOMPARE(two.fakes.prompter.messages.size(), 1);
+    QCOMPARE(two.fakes.prompter.messages[0].text, QString("Another instance of this application already running!"));
+    QCOMPARE(two.fakes.prompter.messages[0].icon, Prompter::Icon::Stop);
+    QCOMPARE(two.fakes.prompter.messages[0].buttons, Prompter::Buttons::Ok);
     QCOMPARE(two.app->shutdown(), 0);
     QVERIFY(two.store->readKeys().isEmpty());
     QVERIFY(two.store->writtenKeys().isEmpty());
@@ -161,8 +156,8 @@ void SingleInstanceTest::failedStartSavesNothing()
     one.store->setRaw("student name", "Ann");
     one.app->parseCommandLine({"brainlark", "--program-folder", m_tmp.filePath("failed-file/pf")});
     QVERIFY(!one.app->initialize());
-    QCOMPARE(one.prompter.messages.size(), 1);
-    QCOMPARE(one.prompter.messages[0].icon, Prompter::Icon::Stop);
+    QCOMPARE(one.fakes.prompter.messages.size(), 1);
+    QCOMPARE(one.fakes.prompter.messages[0].icon, Prompter::Icon::Stop);
     one.app->shutdown();
     QVERIFY(one.store->writtenKeys().isEmpty());
     QCOMPARE(one.store->raw("student name").toString(), QString("Ann"));
@@ -179,7 +174,7 @@ void SingleInstanceTest::lockHeldByAnotherProcess()
 
     Instance mine(lock);
     QVERIFY(!mine.app->acquireSingleInstance());
-    QCOMPARE(mine.prompter.messageTexts(),
+    QCOMPARE(mine.fakes.prompter.messageTexts(),
              QStringList({"Another instance of this application already running!"}));
 
     child.closeWriteChannel();
