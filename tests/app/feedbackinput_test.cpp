@@ -50,6 +50,19 @@ QString writeList(const QString& path, int pairs)
     return path;
 }
 
+/// The main window and its quiz screen over a fresh list of 8 pairs in the rig's data folder, in a
+/// multiple-choice quiz that has started.
+QuizView* startWiredQuiz(QuizRig& rig, ListDocument& doc, MainWindow& frame, const QString& name)
+{
+    QuizView* view = wireQuizView(doc, rig.settings, rig.services, frame);
+    QDir(rig.folder.path()).mkpath("data");
+    if (!doc.loadList(writeList(rig.folder.path() + "/data/" + name + ".fly", 8), ListDocument::OpenList))
+        return nullptr;
+    rig.settings.setQuizMode(0);
+    view->start();
+    return view->quizStarted() ? view : nullptr;
+}
+
 } // namespace
 
 class FeedbackInputTest : public QObject
@@ -131,12 +144,8 @@ private slots:
         QuizRig rig(8);
         ListDocument doc(rig.settings, rig.services);
         MainWindow frame(doc, rig.settings, rig.services);
-        QuizView* view = wireQuizView(doc, rig.settings, rig.services, frame);
-        QDir(rig.folder.path()).mkpath("data");
-        QVERIFY(doc.loadList(writeList(rig.folder.path() + "/data/First.fly", 8), ListDocument::OpenList));
-        rig.settings.setQuizMode(0);
-        view->start();
-        QVERIFY(view->quizStarted());
+        QuizView* view = startWiredQuiz(rig, doc, frame, "First");
+        QVERIFY(view);
         const QString second = writeList(rig.folder.path() + "/data/Second.fly", 9);
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(second)});
@@ -167,11 +176,8 @@ private slots:
         QuizRig rig(8);
         ListDocument doc(rig.settings, rig.services);
         MainWindow frame(doc, rig.settings, rig.services);
-        QuizView* view = wireQuizView(doc, rig.settings, rig.services, frame);
-        QDir(rig.folder.path()).mkpath("data");
-        QVERIFY(doc.loadList(writeList(rig.folder.path() + "/data/Old.fly", 8), ListDocument::OpenList));
-        rig.settings.setQuizMode(0);
-        view->start();
+        QuizView* view = startWiredQuiz(rig, doc, frame, "Old");
+        QVERIFY(view);
         const QuizQuestion& asked = view->session()->current();
         int right = 0;
         while (asked.choices()[size_t(right)].shownAnswer() != asked.questionPair().shownAnswer())
@@ -222,17 +228,13 @@ private slots:
     {
         QuizRig rig(8);
         const QString path = rig.folder.path() + "/data/Close.fly";
-        QDir(rig.folder.path()).mkpath("data");
-        writeList(path, 8);
         {
             auto doc = std::make_unique<ListDocument>(rig.settings, rig.services);
             auto window = std::make_unique<MainWindow>(*doc, rig.settings, rig.services);
             MainWindow& frame = *window;
-            QuizView* view = wireQuizView(*doc, rig.settings, rig.services, frame);
+            QuizView* view = startWiredQuiz(rig, *doc, frame, "Close");
+            QVERIFY(view);
             frame.show();
-            QVERIFY(doc->loadList(path, ListDocument::OpenList));
-            rig.settings.setQuizMode(0);
-            view->start();
             bool closedDuringSequence = true;
             rig.pauser.duringPause = [&] {
                 frame.close();

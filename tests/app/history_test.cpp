@@ -220,15 +220,10 @@ private slots:
 
     void theMainWindowShowsTheWarningOnceAndOpensTheStatistics()
     {
-        ManualClock clock;
-        ScriptedRandom random;
-        RecordingPrompter prompter;
-        RecordingShellOpener shell;
-        RecordingPauser pauser;
-        RecordingSoundPlayer sound;
-        AppSettings settings(random);
+        FakeServices fakes;
+        AppSettings settings(fakes.random);
         settings.setInstallPath(m_dir.path());
-        const Services services{&clock, &random, &prompter, &shell, &pauser, &sound};
+        const Services services = fakes.services();
         ListDocument doc(settings, services);
         doc.setQuizShown(false);
         MainWindow frame(doc, settings, services);
