@@ -389,6 +389,19 @@ ImportEncoding ImportReader::detectEncoding(std::string_view bytes)
         return ImportEncoding::Utf16Le;
     if (startsWith(bytes, "\xFE\xFF"))
         return ImportEncoding::Utf16Be;
+    // UTF-16 without a byte order mark: text files hold no NUL characters, while UTF-16 text in the Latin
+    // scripts has a zero byte in nearly every other place, on the odd places for little endian.
+    const size_t sample = std::min<size_t>(bytes.size(), 4096) & ~size_t(1);
+    size_t zerosEven = 0, zerosOdd = 0;
+    for (size_t i = 0; i < sample; i += 2) {
+        zerosEven += bytes[i] == '\0';
+        zerosOdd += bytes[i + 1] == '\0';
+    }
+    const size_t units = sample / 2;
+    if (units > 0 && 4 * zerosOdd >= units && zerosEven * 8 <= zerosOdd)
+        return ImportEncoding::Utf16Le;
+    if (units > 0 && 4 * zerosEven >= units && zerosOdd * 8 <= zerosEven)
+        return ImportEncoding::Utf16Be;
     return isValidUtf8(bytes) ? ImportEncoding::Utf8 : ImportEncoding::Windows1252;
 }
 

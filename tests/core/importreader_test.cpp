@@ -60,6 +60,9 @@ TEST(ImportReaderTest, DetectsEncodings)
         {"\xEF\xBB\xBFq@a\n", ImportEncoding::Utf8Bom},
         {utf16(u"q\tb", false), ImportEncoding::Utf16Le},
         {utf16(u"q\tb", true), ImportEncoding::Utf16Be},
+        {utf16(u"Hund\tdog\n", false).substr(2), ImportEncoding::Utf16Le},
+        {utf16(u"Hund\tdog\n", true).substr(2), ImportEncoding::Utf16Be},
+        {std::string("question\tanswer\0 more\n", 22), ImportEncoding::Utf8},
         {"Espa\xF1" "a@Spain\n", ImportEncoding::Windows1252},
     };
     for (const auto& c : cases) {
