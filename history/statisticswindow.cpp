@@ -18,6 +18,8 @@
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "history/historystore.h"
 
@@ -69,6 +71,27 @@ QDateTimeAxis* dayAxis(const QDate& first, const QDate& last)
     axis->setRange(first.startOfDay(), last.startOfDay());
     // Six labels leave room for "30 Nov" in a chart of half the window's width.
     axis->setTickCount(std::min<qint64>(6, std::max<qint64>(2, first.daysTo(last) + 1)));
+    return axis;
+}
+
+// An axis of counts: whole-number ticks from 0 past the largest value, at most six labels ("%d" on a tick
+// between two whole numbers would repeat a label).
+QValueAxis* countAxis(double most, const QString& title)
+{
+    double step = 1;
+    for (double scale = 1; step * 5 < most; scale *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            step = factor * scale;
+            if (step * 5 >= most)
+                break;
+        }
+    }
+    const int intervals = std::max(1, int(std::ceil(most / step)));
+    auto* axis = new QValueAxis;
+    axis->setRange(0, intervals * step);
+    axis->setTickCount(intervals + 1);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setTitleText(title);
     return axis;
 }
 
@@ -187,10 +210,7 @@ void StatisticsWindow::fillAnswersChart()
     chart->addSeries(answers);
     chart->addSeries(accuracy);
     QDateTimeAxis* x = dayAxis(first, m_today);
-    auto* left = new QValueAxis;
-    left->setRange(0, most);
-    left->setLabelFormat(QStringLiteral("%d"));
-    left->setTitleText(tr("Answers"));
+    QValueAxis* left = countAxis(most, tr("Answers"));
     auto* right = new QValueAxis;
     right->setRange(0, 100);
     right->setLabelFormat(QStringLiteral("%d %%"));
@@ -225,10 +245,8 @@ void StatisticsWindow::fillRatingsChart()
     auto* x = new QBarCategoryAxis;
     x->append(labels);
     x->setTitleText(tr("Rating"));
-    auto* y = new QValueAxis;
-    y->setRange(0, most + most / 8 + 1);
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(tr("Pairs"));
+    // Room above the highest bar for its label.
+    QValueAxis* y = countAxis(most + most / 8 + 1, tr("Pairs"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
@@ -260,10 +278,7 @@ void StatisticsWindow::fillTimeChart()
     area->setBorderColor(TimeColor);
     chart->addSeries(area);
     QDateTimeAxis* x = dayAxis(first, m_today);
-    auto* y = new QValueAxis;
-    y->setRange(0, std::ceil(most));
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(tr("Minutes"));
+    QValueAxis* y = countAxis(std::ceil(most), tr("Minutes"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     area->attachAxis(x);

@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <QtTest>
 #include <unistd.h>
 
@@ -284,6 +285,41 @@ private slots:
         QVERIFY(window.exportPng(png));
         QImage image(png);
         QVERIFY(image.width() > 400 && image.height() > 300);
+    }
+
+    // Whatever the counts, the value axes tick on whole numbers, so "%d" never repeats a label.
+    void theStatisticsAxesCountInWholeNumbers_data()
+    {
+        QTest::addColumn<int>("answers");
+        for (int answers : {0, 1, 3, 7, 12, 130, 1001})
+            QTest::addRow("%d answers", answers) << answers;
+    }
+    void theStatisticsAxesCountInWholeNumbers()
+    {
+        QFETCH(int, answers);
+        HistoryStore store;
+        QVERIFY(store.open(db()));
+        const QDate today(2024, 5, 20);
+        for (int i = 0; i < answers; ++i)
+            QVERIFY(store.record(answer("/l.fly", today.addDays(-1), "q", true, 5)));
+        PairList list;
+        for (int i = 0; i < 6; ++i)
+            list.pairs().emplace_back("q" + std::to_string(i), "a");
+        StatisticsWindow window(store, "/l.fly", "Capitals", &list, today);
+        int axes = 0;
+        for (QChartView* view : {window.answersChart(), window.ratingsChart(), window.timeChart()}) {
+            for (QAbstractAxis* abstract : view->chart()->axes(Qt::Vertical)) {
+                auto* axis = qobject_cast<QValueAxis*>(abstract);
+                if (!axis || axis->labelFormat() != "%d")
+                    continue;
+                ++axes;
+                const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+                QVERIFY2(step >= 1 && step == std::floor(step), qPrintable(view->accessibleName()));
+                QVERIFY(axis->tickCount() <= 7);
+            }
+        }
+        QCOMPARE(axes, 3);
+        QVERIFY(window.answersChart()->chart()->axes(Qt::Vertical).first()->property("max").toDouble() >= answers);
     }
 };
 
