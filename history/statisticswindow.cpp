@@ -126,6 +126,16 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     auto* weakestTitle = new QLabel(tr("The ten &weakest pairs"));
     weakestTitle->setBuddy(m_weakest);
 
+    // A history that cannot be read looks like no study at all; the learner is told which it is.
+    m_problem = new QLabel;
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #b00020;"));
+    const bool unreadable = !store.isOpen() && !store.lastError().isEmpty();
+    m_problem->setVisible(unreadable);
+    if (unreadable)
+        m_problem->setText(tr("The study history cannot be read, so it is not shown and answers are not "
+                              "recorded: %1").arg(store.lastError()));
+
     m_content = new QWidget;
     auto* grid = new QGridLayout(m_content);
     auto* top = new QHBoxLayout;
@@ -147,6 +157,7 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportClicked);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_problem);
     layout->addWidget(m_content);
     layout->addWidget(buttons);
 

@@ -41,6 +41,8 @@ public:
     QChartView* timeChart() const { return m_time; }
     QTableWidget* weakestTable() const { return m_weakest; }
     QLabel* streakLabel() const { return m_streak; }
+    /// Says why the history cannot be read; hidden while it can.
+    QLabel* problemLabel() const { return m_problem; }
 
 private:
     void reload();
@@ -64,6 +66,7 @@ private:
     QChartView* m_time = nullptr;
     QTableWidget* m_weakest = nullptr;
     QLabel* m_streak = nullptr;
+    QLabel* m_problem = nullptr;
 };
 
 } // namespace brainlark

@@ -321,6 +321,25 @@ private slots:
         QCOMPARE(axes, 3);
         QVERIFY(window.answersChart()->chart()->axes(Qt::Vertical).first()->property("max").toDouble() >= answers);
     }
+
+    void theStatisticsWindowSaysWhenTheHistoryCannotBeRead()
+    {
+        QFile file(db());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        HistoryStore broken;
+        QVERIFY(!broken.open(db()));
+        StatisticsWindow unreadable(broken, "/l.fly", "Capitals", nullptr, QDate(2024, 5, 20));
+        QVERIFY(unreadable.problemLabel()->isVisibleTo(&unreadable));
+        QVERIFY(unreadable.problemLabel()->text().startsWith("The study history cannot be read"));
+
+        QFile::remove(db());
+        HistoryStore fine;
+        QVERIFY(fine.open(db()));
+        StatisticsWindow readable(fine, "/l.fly", "Capitals", nullptr, QDate(2024, 5, 20));
+        QVERIFY(!readable.problemLabel()->isVisibleTo(&readable));
+    }
 };
 
 QTEST_MAIN(HistoryTest)
