@@ -553,7 +553,7 @@ bool MainWindow::ruleAllows(int id) const
     case cmd::DebugDump:
         return m_doc.hasList();
     case cmd::RestoreBackup:
-        return m_doc.hasList() && m_doc.pathName().endsWith(QLatin1String(".fly"), Qt::CaseInsensitive);
+        return !m_grid && m_doc.hasList() && m_doc.pathName().endsWith(QLatin1String(".fly"), Qt::CaseInsensitive);
     case cmd::Animate:
         return m_settings.quizMode() != 3;
     case cmd::ChangeLayout:
@@ -654,6 +654,12 @@ void MainWindow::setSlideshowRunning(std::function<bool()> test)
 
 void MainWindow::onSaveDocument()
 {
+    // In the editor the save key saves what the editor shows; the document still holds the list from
+    // before the editor opened.
+    if (m_grid && m_grid->canEdit()) {
+        m_grid->save();
+        return;
+    }
     // A list that did not come from a list file (an imported text) is saved under a new name instead of
     // being written over its source.
     if (!m_doc.saveToFile())

@@ -103,9 +103,12 @@ bool MainWindow::gridRuleAllows(int id, bool& handled) const
     case cmd::GridFind:
     case cmd::BackToQuiz:
         return m_grid != nullptr;
+    // Opening another list would replace the document's list behind the grid, which still shows and saves
+    // its own; the grid's Back to quiz comes first.
     case cmd::NewList:
     case cmd::FileNew:
     case cmd::ImportIntoEditor:
+    case cmd::SelectStudyModule:
         return m_grid == nullptr;
     default:
         handled = false;

@@ -203,6 +203,64 @@ private slots:
         QVERIFY(enabled(cmd::GridRedo));
         QCOMPARE(m_frame->action(cmd::GridRedo)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     }
+
+    // The study-module selector's shortcut reached the document behind the grid: the other list was loaded
+    // under the grid and, after an unsaved new list, written over the first list's file at exit.
+    void noListIsOpenedBehindTheGrid_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addRow("viewer") << int(cmd::Viewer);
+        QTest::addRow("editor") << int(cmd::Editor);
+        QTest::addRow("new list") << int(cmd::NewList);
+    }
+    void noListIsOpenedBehindTheGrid()
+    {
+        QFETCH(int, entry);
+        const QString first = writeList("First", 5);
+        const QString other = writeList("Other", 7);
+        QVERIFY(m_doc->loadList(first, ListDocument::OpenList));
+        m_doc->setStudyModuleChooser([other] { return std::optional<QString>(other); });
+        m_frame->execute(entry);
+        QVERIFY(m_frame->gridView());
+        QVERIFY(!enabled(cmd::SelectStudyModule));
+        m_frame->execute(cmd::SelectStudyModule);
+        m_frame->execute(cmd::BackToQuiz);
+        QCOMPARE(m_doc->pathName(), first);
+        QCOMPARE(m_doc->pairCount(), 5);
+        m_doc->saveToFile();
+        PairList onDisk;
+        QVERIFY(FlyArchive::readFile(QFile::encodeName(first).toStdString(), onDisk));
+        QCOMPARE(onDisk.count(), 5);
+        QVERIFY(enabled(cmd::SelectStudyModule));
+    }
+
+    // Ctrl+S in the editor saves what the editor shows, not the list the quiz had before.
+    void saveKeyInTheEditorSavesTheGrid()
+    {
+        const QString old = writeList("Old", 5);
+        QVERIFY(m_doc->loadList(old, ListDocument::OpenList));
+        m_frame->execute(cmd::NewList);
+        m_scripts.push_back([](QDialog& dialog) {
+            auto& pair = dynamic_cast<PairDialog&>(dialog);
+            pair.questionEdit()->setText("new q");
+            pair.answerEdit()->setText("x");
+            return int(QDialog::Accepted);
+        });
+        m_frame->execute(cmd::GridAdd);
+        m_scripts.push_back([](QDialog& dialog) {
+            dynamic_cast<ListNameDialog&>(dialog).nameEdit()->setText("Fresh");
+            dialog.accept();
+            return int(dialog.result());
+        });
+        m_prompter.fileAnswers = {m_dir.path() + "/data/Fresh.fly"}; // a Save As dialog would get this
+        QCOMPARE(m_frame->action(cmd::FileSave)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        m_frame->execute(cmd::FileSave);
+        QVERIFY(!m_frame->gridView()->isModified());
+        PairList onDisk;
+        QVERIFY(FlyArchive::readFile(QFile::encodeName(m_dir.path() + "/data/Fresh.fly").toStdString(), onDisk));
+        QCOMPARE(onDisk.count(), 1);
+        QCOMPARE(onDisk.pairs()[0].question(), std::string_view("new q"));
+    }
 };
 
 QTEST_MAIN(EditorSwitchTest)
