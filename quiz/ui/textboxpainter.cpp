@@ -1,6 +1,7 @@
 #include "quiz/ui/textboxpainter.h"
 #include "quiz/ui/listtext.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
@@ -49,6 +50,31 @@ int verticalStart(unsigned format, int available, qreal needed)
 
 } // namespace
 
+QFont TextBoxPainter::fittedFont(const QFont& font, const QString& text, const QRect& area, int flags)
+{
+    auto fits = [&](const QFont& candidate) {
+        const QRect need = QFontMetrics(candidate).boundingRect(area, flags, text);
+        return need.width() <= area.width() && need.height() <= area.height();
+    };
+    if (text.isEmpty() || area.isEmpty() || fits(font))
+        return font;
+    // The largest size that fits, found by halving, but never below a still readable size (a text too long
+    // for any readable size is cut at the box's edge as before).
+    QFont fitted = font;
+    int low = SmallestFittedPixels;
+    int high = std::max(QFontInfo(font).pixelSize() - 1, low);
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        fitted.setPixelSize(middle);
+        if (fits(fitted))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    fitted.setPixelSize(low);
+    return fitted;
+}
+
 void TextBoxPainter::draw(QPainter& painter, const TextBox& box, const QFont& font,
                           const ColourScheme& scheme, const TextBoxDrawOptions& options)
 {
@@ -56,10 +82,11 @@ void TextBoxPainter::draw(QPainter& painter, const TextBox& box, const QFont& fo
     painter.translate(options.offset);
     if (box.isFramed())
         drawFrame(painter, box, scheme, options);
-    painter.setFont(font);
     const QRect textRect = toQRect(box.textRect());
     const int flags = qtFlags(box.format());
     const QString text = ListText::toQString(box.text());
+    // A font chosen too large for the screen shrinks to fit instead of showing pieces of letters.
+    painter.setFont(fittedFont(font, text, textRect, flags));
     const int layers = shadowLayers(box, options);
     painter.setPen(toQColor(scheme.pale));
     for (int i = 0; i < layers; ++i) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QPoint>
+#include <QRect>
+#include <QString>
 #include <string>
 
 #include "quiz/engine/hslcolor.h"
@@ -55,6 +58,10 @@ public:
 
     /// The box's text format as Qt alignment and text flags.
     static int qtFlags(unsigned format);
+    /// The font itself when the text fits the area with it, otherwise the largest smaller pixel size that
+    /// does, down to SmallestFittedPixels.
+    static QFont fittedFont(const QFont& font, const QString& text, const QRect& area, int flags);
+    static constexpr int SmallestFittedPixels = 9;
 
 private:
     static void drawFrame(QPainter& painter, const TextBox& box, const ColourScheme& scheme,

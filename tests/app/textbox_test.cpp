@@ -133,6 +133,8 @@ private slots:
     void caretUnderlinesWithoutMovingText();
     void caretAtTheEndUnderlinesTheNextPlace();
     void typeInTextIsCentredOrLeftAligned();
+    void oversizedFontShrinksToFitTheBox_data();
+    void oversizedFontShrinksToFitTheBox();
     void renderForInspection();
 };
 
@@ -255,6 +257,25 @@ void TextBoxTest::pausesAfterEachShadowLayer()
     options.layerPauseMs = 35;
     drawBox(box, options);
     QVERIFY(pauser.pauses.isEmpty());
+}
+
+void TextBoxTest::oversizedFontShrinksToFitTheBox_data()
+{
+    QTest::addColumn<int>("pixels");
+    for (int pixels : {15, 60, 200, 500})
+        QTest::addRow("%d px", pixels) << pixels;
+}
+
+// Text in a font far too large for its box shrinks to fit whole, instead of being cut at the box's edges.
+void TextBoxTest::oversizedFontShrinksToFitTheBox()
+{
+    QFETCH(int, pixels);
+    const TextBox box = framedBox("Lima");
+    const QRect ink = extentOf(drawBox(box, {}, pixels), Ink);
+    const QRect area(box.textRect().left, box.textRect().top, box.textRect().width(), box.textRect().height());
+    QVERIFY(ink.isValid());
+    QVERIFY2(ink.left() > area.left() && ink.right() < area.right(), qPrintable(QString::number(ink.width())));
+    QVERIFY(ink.height() >= TextBoxPainter::SmallestFittedPixels / 2);
 }
 
 void TextBoxTest::formatBecomesQtFlags()
