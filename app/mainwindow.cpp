@@ -924,6 +924,18 @@ void MainWindow::openWhenIdle(QString path)
         return;
     }
     m_pendingOpen.clear();
+    // A file that cannot be a list says which file and why, as on the command line, instead of nothing
+    // happening; a picture becomes the background.
+    const QString ext = path.right(3).toLower();
+    const bool picture = ext == QLatin1String("bmp") || ext == QLatin1String("jpg") ||
+                         ext == QLatin1String("gif") || ext == QLatin1String("pcx");
+    if (!picture) {
+        const QString reason = ListDocument::whyNotOpenable(path);
+        if (!reason.isEmpty()) {
+            m_services.prompter->message(reason, Prompter::Icon::Exclamation);
+            return;
+        }
+    }
     m_doc.openDocument(path);
 }
 

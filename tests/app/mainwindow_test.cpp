@@ -525,6 +525,39 @@ private slots:
         m_doc->setQuizShown(false);
     }
 
+    // A dropped file that cannot be a list says which file and why, as on the command line; the open list
+    // stays.
+    void droppedFileThatIsNoListSaysWhy_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty list") << "Empty.fly" << QByteArray();
+        QTest::newRow("short list") << "Short.fly" << QByteArray(20, 'x');
+        QTest::newRow("text") << "Notes.txt" << QByteArray(100, 'x');
+    }
+    void droppedFileThatIsNoListSaysWhy()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QVERIFY(m_doc->loadList(writeList("Kept", 5), ListDocument::OpenList));
+        m_doc->setQuizShown(true);
+        const QString path = m_dir.path() + "/" + name;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &drop);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_prompter.messageTexts(), QStringList{ListDocument::whyNotOpenable(path)});
+        QCOMPARE(m_doc->title(), QString("Kept"));
+        m_doc->setQuizShown(false);
+    }
+
     void droppedPictureBecomesTheBackground()
     {
         QStringList pictures;
