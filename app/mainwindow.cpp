@@ -604,6 +604,9 @@ void MainWindow::updateSlideshowPicture()
 {
     QAction* slideshow = m_actions[cmd::Slideshow];
     const bool running = slideshowRunning();
+    // The show spends nearly all its time in pauses, which drop clicks; its stop button still takes them.
+    if (QWidget* button = m_quizBar ? m_quizBar->widgetForAction(slideshow) : nullptr)
+        button->setProperty(InputGate::PassesProperty, running);
     const char* const RunningProperty = "slideshowRunning";
     if (slideshow->property(RunningProperty).toBool() == running && !slideshow->icon().isNull())
         return;

@@ -1,7 +1,10 @@
 #include "services/inputgate.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
 
 namespace brainlark
 {
@@ -43,9 +46,19 @@ bool InputGate::isBlockedInput(const QEvent& event)
     }
 }
 
+bool InputGate::passesGate(QObject* watched, const QEvent& event)
+{
+    if (event.type() != QEvent::MouseButtonPress && event.type() != QEvent::MouseButtonRelease)
+        return false;
+    QWidget* target = qobject_cast<QWidget*>(watched);
+    if (!target)
+        target = QApplication::widgetAt(static_cast<const QMouseEvent&>(event).globalPosition().toPoint());
+    return target && target->property(PassesProperty).toBool();
+}
+
 bool InputGate::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_depth > 0 && isBlockedInput(*event))
+    if (m_depth > 0 && isBlockedInput(*event) && !passesGate(watched, *event))
         return true;
     return QObject::eventFilter(watched, event);
 }

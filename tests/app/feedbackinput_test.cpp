@@ -3,6 +3,7 @@
 // loses the statistics.
 #include <QDialog>
 #include <QDropEvent>
+#include <QToolBar>
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -167,6 +168,34 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(doc.title(), QStringLiteral("Second"));
         QCOMPARE(view->list(), doc.list());
+    }
+
+    // The slideshow spends nearly all its time in pauses, which drop clicks; its stop button still works.
+    void slideshowStopButtonWorksDuringItsPauses()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = startWiredQuiz(rig, doc, frame, "Show");
+        QVERIFY(view);
+        rig.settings.setSlideshowDelay(-2); // manual: the first card is shown at once
+        QWidget* button = frame.toolBar(MainWindow::QuizBars)->widgetForAction(frame.action(cmd::Slideshow));
+        QVERIFY(button);
+        bool clicked = false;
+        rig.pauser.duringPause = [&] {
+            if (clicked || !frame.slideshowRunning())
+                return;
+            clicked = true;
+            const InputGate::Closed closed; // as the program's own pauses do
+            QTest::mouseClick(button, Qt::LeftButton);
+        };
+        frame.execute(cmd::Slideshow);
+        QVERIFY(clicked);
+        QVERIFY(!frame.slideshowRunning());
+        // Outside the show the button is gated like any other input.
+        const InputGate::Closed closed;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!frame.slideshowRunning());
     }
 
     // Save As keeps the quiz going: the score and the Smart Counter are reset only by Reset Score and by
