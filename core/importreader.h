@@ -70,8 +70,8 @@ struct ImportResult {
 class ImportReader
 {
 public:
-    /// UTF-8 with a byte-order mark, UTF-16 LE/BE with one, UTF-8 without one when the bytes are valid
-    /// UTF-8, otherwise Windows-1252.
+    /// UTF-8 with a byte-order mark, UTF-16 LE/BE with one or, without one, when zero bytes fill nearly
+    /// every other place; UTF-8 without a mark when the bytes are valid UTF-8, otherwise Windows-1252.
     static ImportEncoding detectEncoding(std::string_view bytes);
     /// The text as UTF-8, byte-order mark removed. Malformed sequences become U+FFFD.
     static std::string decode(std::string_view bytes, ImportEncoding encoding);

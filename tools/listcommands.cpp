@@ -191,7 +191,7 @@ std::vector<CliCommand> listCommands()
          "export), csv (comma- or semicolon-separated, with \"quoted\" fields), at (question @ answer [@ wrong "
          "answer ...] [@ [pic1] picture]; the first empty line ends it). Without --format the format and "
          "separator are detected. The encoding is detected: UTF-8 with or without byte-order mark, UTF-16 "
-         "with byte-order mark, otherwise Windows-1252. Lines starting with # are comments. Skipped lines "
+         "with or without byte-order mark, otherwise Windows-1252. Lines starting with # are comments. Skipped lines "
          "and characters a list cannot hold are reported on standard error.\n",
          importText},
         {"export-text", "write questions and answer key as text",
