@@ -207,14 +207,24 @@ void ImportWizard::refresh()
         for (int column = 0; column < 4; ++column)
             m_preview->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
+    auto more = [this](QListWidget* list, size_t total) {
+        if (total > size_t(ListedLines))
+            list->addItem(tr("... and %1 more").arg(total - size_t(ListedLines)));
+    };
     m_skipped->clear();
-    for (const SkippedLine& line : m_result.skipped)
+    for (size_t i = 0; i < std::min(m_result.skipped.size(), size_t(ListedLines)); ++i) {
+        const SkippedLine& line = m_result.skipped[i];
         m_skipped->addItem(tr("Line %1: %2: %3")
                                .arg(line.line)
                                .arg(QString::fromLatin1(ImportReader::reasonText(line.reason)), text(line.text)));
+    }
+    more(m_skipped, m_result.skipped.size());
     m_lossy->clear();
-    for (const LossyText& lossy : m_result.lossy)
+    for (size_t i = 0; i < std::min(m_result.lossy.size(), size_t(ListedLines)); ++i) {
+        const LossyText& lossy = m_result.lossy[i];
         m_lossy->addItem(tr("Line %1: %2    in \"%3\"").arg(lossy.line).arg(text(lossy.characters), text(lossy.text)));
+    }
+    more(m_lossy, m_result.lossy.size());
     QString summary = pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs);
     summary += tr(", %1 lines skipped").arg(m_result.skipped.size());
     if (!m_result.lossy.empty())

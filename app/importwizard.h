@@ -27,6 +27,9 @@ public:
     static constexpr int MinimumQuizPairs = 5;
     /// Larger files are refused: a text of pairs is never that big, and reading it all would only hang.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+    /// The skipped lines and the lossy texts are listed up to this many each, then counted: a binary file
+    /// skips hundreds of thousands of lines, and listing them all held the window up for half a minute.
+    static constexpr int ListedLines = 1000;
 
     explicit ImportWizard(const QString& startFolder, QWidget* parent = nullptr);
 

@@ -454,7 +454,9 @@ ImportOptions ImportReader::detectFormat(std::string_view utf8)
 ImportOptions ImportReader::detect(std::string_view bytes)
 {
     const ImportEncoding encoding = detectEncoding(bytes);
-    ImportOptions options = detectFormat(decode(bytes, encoding));
+    // The format is told by the first lines; decoding the rest of a large file would only take time.
+    constexpr size_t DetectionBytes = 256 * 1024;
+    ImportOptions options = detectFormat(decode(bytes.substr(0, DetectionBytes), encoding));
     options.encoding = encoding;
     return options;
 }

@@ -103,6 +103,22 @@ private slots:
         QVERIFY(!wizard.importButton()->isEnabled()); // nothing to hand to the editor
     }
 
+    // A file of mostly unusable lines (a binary file) lists the first of them and counts the rest.
+    void theWizardListsAtMostAThousandSkippedLines()
+    {
+        QByteArray bytes = "uno\tone\n";
+        for (int i = 0; i < 3000; ++i)
+            bytes += "no tab here\n";
+        ImportWizard wizard(m_dir.path());
+        QVERIFY(wizard.setFile(write("noise.txt", bytes)));
+        const int skipped = int(wizard.result().skipped.size());
+        QVERIFY(skipped >= 3000);
+        QCOMPARE(wizard.skippedList()->count(), ImportWizard::ListedLines + 1);
+        QCOMPARE(wizard.skippedList()->item(ImportWizard::ListedLines)->text(),
+                 QString("... and %1 more").arg(skipped - ImportWizard::ListedLines));
+        QVERIFY(wizard.summary()->text().contains(QString("%1 lines skipped").arg(skipped)));
+    }
+
     void savesKeepTheReplacedVersionAndAFailingBackupAsksFirst()
     {
         const QString path = writeList("Spanish.fly", 5);
