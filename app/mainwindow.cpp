@@ -163,7 +163,7 @@ void MainWindow::buildActions()
         {cmd::PrintPreview, "Print Pre&view", "Preview the printed Q&A-list"},
         {cmd::PrintSetup, "P&rint Setup...", "Change the printer and printing options"},
         // Alt+F4 comes from the window manager; Ctrl+Q is how Linux desktops quit a program.
-        {cmd::Exit, "E&xit", "Quit Brainlark", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {cmd::Exit, "E&xit", "Quit Brainlark", nullptr, InputGate::quitKey()},
         {cmd::StatusBar, "&Status Bar", "Show or hide the status bar"},
         {cmd::Options, "&Options...", "Change the options"},
         {cmd::ChangeLayout, "&Change Layout...", "Change the layout of the quiz screen"},

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 #include <QWidget>
 
 namespace brainlark
@@ -26,10 +27,12 @@ bool InputGate::isBlockedInput(const QEvent& event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride: {
+        // Escape stops what plays; the quit key ends the program, which waits for the sequence itself.
         const auto& key = static_cast<const QKeyEvent&>(event);
-        return key.key() != Qt::Key_Escape;
+        return key.key() != Qt::Key_Escape && QKeySequence(key.keyCombination()) != quitKey();
     }
     case QEvent::Shortcut:
+        return static_cast<const QShortcutEvent&>(event).key() != quitKey();
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 
 namespace brainlark
@@ -33,6 +34,8 @@ public:
     /// A widget with this property set to true takes clicks while the gate is closed: a control that stops
     /// what is playing (the slideshow's stop button), which would otherwise only work between two pauses.
     static constexpr const char* PassesProperty = "passesInputGate";
+    /// The key that quits the program passes too: closing waits for the end of what plays by itself.
+    static QKeySequence quitKey() { return QKeySequence(Qt::CTRL | Qt::Key_Q); }
     /// True for a click aimed at such a widget (watched itself, or the widget under the pointer when the
     /// click is still on its way through the window).
     static bool passesGate(QObject* watched, const QEvent& event);

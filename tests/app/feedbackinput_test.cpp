@@ -253,8 +253,15 @@ private slots:
 
     // Closing the window in the middle of the sequence hides it at once and closes it when the sequence
     // has ended; the statistics the sequence produced are written when the document goes.
+    void closingDuringFeedbackKeepsTheStatistics_data()
+    {
+        QTest::addColumn<bool>("byQuitKey");
+        QTest::newRow("window closed") << false;
+        QTest::newRow("Ctrl+Q") << true;
+    }
     void closingDuringFeedbackKeepsTheStatistics()
     {
+        QFETCH(bool, byQuitKey);
         QuizRig rig(8);
         const QString path = rig.folder.path() + "/data/Close.fly";
         {
@@ -264,9 +271,14 @@ private slots:
             QuizView* view = startWiredQuiz(rig, *doc, frame, "Close");
             QVERIFY(view);
             frame.show();
+            frame.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
             bool closedDuringSequence = true;
             rig.pauser.duringPause = [&] {
-                frame.close();
+                if (byQuitKey)
+                    QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);
+                else
+                    frame.close();
                 closedDuringSequence = closedDuringSequence && frame.isHidden();
             };
             const Rect box = view->screen().answer(0).rect();
