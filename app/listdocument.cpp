@@ -66,8 +66,30 @@ ListDocument::ListDocument(AppSettings& settings, const Services& services, QObj
 
 ListDocument::~ListDocument()
 {
-    if (m_quizShown)
+    if (m_quizShown && !m_writtenBack)
         saveToFile();
+}
+
+bool ListDocument::writeBackBeforeExit(QString* why)
+{
+    if (m_writtenBack || !m_quizShown || !m_list || !m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+        return true;
+    if (!QFileInfo(m_pathName).isFile()) {
+        *why = QStringLiteral("The file is no longer there.");
+        return false;
+    }
+    // A backup that failed has asked the learner already; a "No" there is their choice, not a failure.
+    if (!backupBeforeReplacing(m_pathName)) {
+        m_writtenBack = true;
+        return true;
+    }
+    std::string error;
+    if (!FlyArchive::writeExistingFile(fsPath(m_pathName), *m_list, stamp(), &error)) {
+        *why = QString::fromStdString(error);
+        return false;
+    }
+    m_writtenBack = true;
+    return true;
 }
 
 QString ListDocument::programFolder() const
@@ -175,6 +197,7 @@ void ListDocument::afterLoad(const QString& path, LoadMode mode)
     m_settings.setCurrentFileType(mode == SavedAs ? OpenList : mode);
     m_settings.setCurrentFileName(path);
     setPathName(path);
+    m_writtenBack = false;
     refreshListStatus();
     emit listLoaded(mode);
 }

@@ -52,6 +52,11 @@ public:
     bool loadList(const QString& path, LoadMode mode);
     /// Writes the list back into its existing ".fly" file; nothing is written otherwise.
     bool saveToFile();
+    /// Before the program ends: writes the quiz's statistics back into the list file once. False with the
+    /// reason when a list file that should take them could not (the learner may then keep the program open).
+    bool writeBackBeforeExit(QString* why);
+    /// The learner quits without the statistics: nothing more is tried at the end.
+    void forgetWriteBack() { m_writtenBack = true; }
     /// Keeps the present bytes of a list file in the backups before it is replaced. When that fails the
     /// learner is asked; returns whether the save may go on.
     bool backupBeforeReplacing(const QString& path);
@@ -148,6 +153,7 @@ private:
     QString m_pathName;
     QString m_previousQuestion;
     bool m_quizShown = true;
+    bool m_writtenBack = false; // the statistics went back to the file before the program ends
     int m_quizCounters[2] = {0, 0};
     QWidget* m_dialogParent = nullptr;
     std::function<bool()> m_slideshowRunning;

@@ -967,6 +967,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // The statistics of the quiz go back to the list file now, while the learner can still be told.
+    QString why;
+    if (!m_doc.writeBackBeforeExit(&why)) {
+        const QString text = tr("The statistics of %1 could not be saved:\n%2\n\nQuit anyway?")
+                                 .arg(QFileInfo(m_doc.pathName()).fileName(), why);
+        if (m_services.prompter->message(text, Prompter::Icon::Exclamation, Prompter::Buttons::YesNo) !=
+            Prompter::Yes) {
+            event->ignore();
+            return;
+        }
+        m_doc.forgetWriteBack();
+    }
     savePlacement();
     event->accept();
 }

@@ -251,6 +251,29 @@ private slots:
         QCOMPARE(enter.isAccepted(), accepted);
     }
 
+    // A list file that cannot take the statistics at the end says so, and the learner may stay.
+    void closingTellsWhenTheStatisticsCannotBeSaved()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QVERIFY(startWiredQuiz(rig, doc, frame, "Locked"));
+        frame.show();
+        const QString path = rig.folder.path() + "/data/Locked.fly";
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        rig.prompter.messageAnswers = {Prompter::No};
+        QVERIFY(!frame.close());
+        QVERIFY(frame.isVisible());
+        QCOMPARE(rig.prompter.messages.size(), 1);
+        QVERIFY2(rig.prompter.messages[0].text.startsWith("The statistics of Locked.fly could not be saved:"),
+                 qPrintable(rig.prompter.messages[0].text));
+        QCOMPARE(rig.prompter.messages[0].buttons, Prompter::Buttons::YesNo);
+        // Writable again: the next close saves without a word.
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QVERIFY(frame.close());
+        QCOMPARE(rig.prompter.messages.size(), 1);
+    }
+
     // Closing the window in the middle of the sequence hides it at once and closes it when the sequence
     // has ended; the statistics the sequence produced are written when the document goes.
     void closingDuringFeedbackKeepsTheStatistics_data()
