@@ -10,6 +10,7 @@
 #include "editor/pairdialog.h"
 #include "services/guidemessages.h"
 #include "support/fakes.h"
+#include "support/framefixture.h"
 
 #include <QDir>
 #include <QLabel>
@@ -21,21 +22,11 @@
 using namespace brainlark;
 using namespace brainlark::testing;
 
-class EditorSwitchTest : public QObject
+class EditorSwitchTest : public FrameFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    ManualClock m_clock;
-    ScriptedRandom m_random;
-    RecordingPrompter m_prompter;
-    RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
-    RecordingSoundPlayer m_sound;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<ListDocument> m_doc;
-    std::unique_ptr<MainWindow> m_frame;
     std::deque<std::function<int(QDialog&)>> m_scripts;
 
     QString writeList(const QString& name, int pairs, const std::string& password = "")
@@ -54,16 +45,9 @@ private:
 private slots:
     void init()
     {
-        QDir(m_dir.path()).mkpath("data");
-        QDir(m_dir.path()).mkpath("text");
-        m_prompter = RecordingPrompter();
-        m_settings = std::make_unique<AppSettings>(m_random);
-        m_settings->setInstallPath(m_dir.path());
-        m_settings->resetToDefaults();
+        resetSettings({"data", "text"});
         m_settings->setDialogFlags(0);
-        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
-        m_doc = std::make_unique<ListDocument>(*m_settings, services);
-        m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
+        makeFrame(true);
         m_scripts.clear();
         m_frame->setDialogRunner([this](QDialog& dialog) {
             if (m_scripts.empty())
@@ -73,11 +57,7 @@ private slots:
             return script(dialog);
         });
     }
-    void cleanup()
-    {
-        m_frame.reset();
-        m_doc.reset();
-    }
+    void cleanup() { dropFrame(); }
 
     void viewerSwapsTheClientAreaAndBack()
     {

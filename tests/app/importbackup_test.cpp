@@ -16,25 +16,16 @@
 #include "core/flyarchive.h"
 #include "settings/appsettings.h"
 #include "support/fakes.h"
+#include "support/framefixture.h"
 
 using namespace brainlark;
 using namespace brainlark::testing;
 
-class ImportBackupTest : public QObject
+class ImportBackupTest : public FrameFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    ManualClock m_clock;
-    ScriptedRandom m_random;
-    RecordingPrompter m_prompter;
-    RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
-    RecordingSoundPlayer m_sound;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<ListDocument> m_doc;
-
     QString write(const QString& name, const QByteArray& bytes)
     {
         QFile file(m_dir.filePath(name));
@@ -57,17 +48,12 @@ private:
 private slots:
     void init()
     {
-        QDir(m_dir.path()).mkpath("data");
-        m_prompter = RecordingPrompter();
-        m_settings = std::make_unique<AppSettings>(m_random);
-        m_settings->setInstallPath(m_dir.path());
-        m_doc = std::make_unique<ListDocument>(*m_settings,
-                                               Services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound});
-        m_doc->setQuizShown(false);
+        resetSettings({"data"});
+        makeDocument();
     }
     void cleanup()
     {
-        m_doc.reset();
+        dropFrame();
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());
     }

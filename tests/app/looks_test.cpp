@@ -20,6 +20,7 @@
 #include "quiz/ui/quizview.h"
 #include "services/skins.h"
 #include "support/fakes.h"
+#include "support/framefixture.h"
 
 using namespace brainlark;
 using namespace brainlark::testing;
@@ -36,20 +37,10 @@ QString writePicture(const QString& path, const QSize& size)
 
 } // namespace
 
-class LooksTest : public QObject
+class LooksTest : public FrameFixture
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    ManualClock m_clock;
-    ScriptedRandom m_random;
-    RecordingPrompter m_prompter;
-    RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
-    RecordingSoundPlayer m_sound;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<ListDocument> m_doc;
-    std::unique_ptr<MainWindow> m_frame;
     QuizView* m_view = nullptr;
     bool m_slideshow = false;
 
@@ -80,29 +71,16 @@ class LooksTest : public QObject
 private slots:
     void init()
     {
-        QDir(m_dir.path()).mkpath("data");
-        QDir(m_dir.path()).mkpath("skins");
-        QDir(m_dir.path()).mkpath("quiz_pictures");
-        m_prompter = RecordingPrompter();
-        m_settings = std::make_unique<AppSettings>(m_random);
-        m_settings->setInstallPath(m_dir.path());
-        m_settings->resetToDefaults();
+        resetSettings({"data", "skins", "quiz_pictures"});
         m_settings->setDialogFlags(0);
         m_settings->setFunFlag(funflags::kAnimateQuestion, false);
-        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
-        m_doc = std::make_unique<ListDocument>(*m_settings, services);
-        m_doc->setQuizShown(false);
-        m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
-        m_view = wireQuizView(*m_doc, *m_settings, services, *m_frame);
+        makeFrame();
+        m_view = wireQuizView(*m_doc, *m_settings, services(), *m_frame);
         m_frame->setSlideshowRunning([this] { return m_slideshow; });
         m_frame->resize(800, 600);
         m_slideshow = false;
     }
-    void cleanup()
-    {
-        m_frame.reset();
-        m_doc.reset();
-    }
+    void cleanup() { dropFrame(); }
 
     void optionsRebuildTheScreenOrStartANewQuestion()
     {

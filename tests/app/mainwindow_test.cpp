@@ -24,26 +24,17 @@
 #include "core/clock.h"
 #include "core/flyarchive.h"
 #include "support/fakes.h"
+#include "support/framefixture.h"
 #include <QUrl>
 
 using namespace brainlark;
 using namespace brainlark::testing;
 
-class MainFrameTest : public QObject
+class MainFrameTest : public FrameFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    ManualClock m_clock;
-    ScriptedRandom m_random;
-    RecordingPrompter m_prompter;
-    RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
-    RecordingSoundPlayer m_sound;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<ListDocument> m_doc;
-    std::unique_ptr<MainWindow> m_frame;
 
     QString writeList(const QString& name, int pairs, int wrongAnswers = 0, const std::string& notes = "")
     {
@@ -96,23 +87,10 @@ private:
 private slots:
     void init()
     {
-        QDir(m_dir.path()).mkpath("data");
-        m_prompter = RecordingPrompter();
-        m_shell = RecordingShellOpener();
-        m_sound = RecordingSoundPlayer();
-        m_settings = std::make_unique<AppSettings>(m_random);
-        m_settings->setInstallPath(m_dir.path());
-        m_settings->resetToDefaults();
-        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
-        m_doc = std::make_unique<ListDocument>(*m_settings, services);
-        m_doc->setQuizShown(false);
-        m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
+        resetSettings({"data"});
+        makeFrame();
     }
-    void cleanup()
-    {
-        m_frame.reset();
-        m_doc.reset();
-    }
+    void cleanup() { dropFrame(); }
 
     void startNeedsFivePairs()
     {

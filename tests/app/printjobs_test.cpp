@@ -19,25 +19,16 @@
 #include "services/guidemessages.h"
 #include "settings/appsettings.h"
 #include "support/fakes.h"
+#include "support/framefixture.h"
 
 using namespace brainlark;
 using namespace brainlark::testing;
 
-class PrintJobsTest : public QObject
+class PrintJobsTest : public FrameFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    ManualClock m_clock;
-    ScriptedRandom m_random;
-    RecordingPrompter m_prompter;
-    RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
-    RecordingSoundPlayer m_sound;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<ListDocument> m_doc;
-    std::unique_ptr<MainWindow> m_frame;
     QStringList m_dialogs;
 
     void openList(int pairs)
@@ -69,20 +60,13 @@ private:
 private slots:
     void init()
     {
-        QDir(m_dir.path()).mkpath("data");
+        resetSettings({"data"});
         QFile::remove(output());
         QFile::remove(m_dir.filePath("card.bmp"));
         QVERIFY(
             QFile::copy(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/card.bmp"), m_dir.filePath("card.bmp")));
-        m_prompter = RecordingPrompter();
         m_dialogs.clear();
-        m_settings = std::make_unique<AppSettings>(m_random);
-        m_settings->setInstallPath(m_dir.path());
-        m_settings->resetToDefaults();
-        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
-        m_doc = std::make_unique<ListDocument>(*m_settings, services);
-        m_doc->setQuizShown(false);
-        m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
+        makeFrame();
         // Every dialog is accepted as it stands; the printer writes a PDF of letter paper.
         m_frame->setDialogRunner([this](QDialog& dialog) {
             m_dialogs << QString::fromLatin1(dialog.metaObject()->className());
@@ -102,11 +86,7 @@ private slots:
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                           QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     }
-    void cleanup()
-    {
-        m_frame.reset();
-        m_doc.reset();
-    }
+    void cleanup() { dropFrame(); }
 
     void commandsNeedAList()
     {

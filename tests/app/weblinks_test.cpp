@@ -11,43 +11,23 @@
 #include "core/clock.h"
 #include "services/guidemessages.h"
 #include "support/fakes.h"
+#include "support/framefixture.h"
 
 using namespace brainlark;
 using namespace brainlark::testing;
 
-class WebLinksTest : public QObject
+class WebLinksTest : public FrameFixture
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    ManualClock m_clock;
-    ScriptedRandom m_random;
-    RecordingPrompter m_prompter;
-    RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
-    RecordingSoundPlayer m_sound;
-    std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<ListDocument> m_doc;
-    std::unique_ptr<MainWindow> m_frame;
 
 private slots:
     void init()
     {
-        m_prompter = RecordingPrompter();
-        m_shell = RecordingShellOpener();
-        m_settings = std::make_unique<AppSettings>(m_random);
-        m_settings->setInstallPath(m_dir.path());
-        m_settings->resetToDefaults();
-        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
-        m_doc = std::make_unique<ListDocument>(*m_settings, services);
-        m_doc->setQuizShown(false);
-        m_frame = std::make_unique<MainWindow>(*m_doc, *m_settings, services);
+        resetSettings();
+        makeFrame();
     }
-    void cleanup()
-    {
-        m_frame.reset();
-        m_doc.reset();
-    }
+    void cleanup() { dropFrame(); }
 
     void webMenuOpensVendorPagesAfterTheGuide_data()
     {
