@@ -938,6 +938,12 @@ void MainWindow::openWhenIdle(QString path)
             m_services.prompter->message(reason, Prompter::Icon::Exclamation);
             return;
         }
+        // The list being edited stays; say why nothing else opens.
+        if (m_grid) {
+            statusBar()->showMessage(tr("Go back to the quiz to open %1.").arg(QFileInfo(path).fileName()),
+                                     20000);
+            return;
+        }
     }
     m_doc.openDocument(path);
 }

@@ -13,9 +13,13 @@
 #include "support/framefixture.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 #include <QtTest>
 #include <deque>
 
@@ -212,6 +216,26 @@ private slots:
         QVERIFY(FlyArchive::readFile(QFile::encodeName(first).toStdString(), onDisk));
         QCOMPARE(onDisk.count(), 5);
         QVERIFY(enabled(cmd::SelectStudyModule));
+    }
+
+    // A list dropped on the editor leaves the list being edited alone and says why nothing opened.
+    void droppedListWaitsForTheQuiz()
+    {
+        const QString first = writeList("First", 5);
+        const QString other = writeList("Other", 7);
+        QVERIFY(m_doc->loadList(first, ListDocument::OpenList));
+        m_frame->execute(cmd::Editor);
+        QVERIFY(m_frame->gridView());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &drop);
+        QCoreApplication::processEvents(); // the drop only queues the open
+        QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Go back to the quiz to open Other.fly."));
+        m_frame->execute(cmd::BackToQuiz);
+        QCOMPARE(m_doc->pathName(), first);
     }
 
     // Ctrl+S in the editor saves what the editor shows, not the list the quiz had before.
