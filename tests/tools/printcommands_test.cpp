@@ -12,29 +12,18 @@
 #include "../exports/tempfolder.h"
 #include "core/flyarchive.h"
 #include "tools/clicommand.h"
+#include "clirun.h"
 
 using namespace brainlark;
 
 namespace
 {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using Outcome = brainlark::testing::CliOutcome;
 
 Outcome runPrint(const std::string& name, const std::vector<std::string>& args)
 {
-    const std::vector<cli::CliCommand> commands = cli::printCommands();
-    const auto it = std::find_if(commands.begin(), commands.end(),
-                                 [&](const cli::CliCommand& c) { return c.name == name; });
-    if (it == commands.end())
-        return {-1, "", "no such command " + name};
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = it->run(args, out, err);
-    return {code, out.str(), err.str()};
+    return brainlark::testing::runCommandOf(cli::printCommands(), name, args);
 }
 
 class PrintCommandsTest : public ::testing::Test

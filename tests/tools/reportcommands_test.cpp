@@ -9,6 +9,7 @@
 #include "core/flyarchive.h"
 #include "tools/builtinfiles.h"
 #include "tools/clicommand.h"
+#include "clirun.h"
 
 using namespace brainlark;
 using namespace std::string_literals;
@@ -16,23 +17,11 @@ using namespace std::string_literals;
 namespace
 {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using Outcome = brainlark::testing::CliOutcome;
 
 Outcome runCommand(const std::string& name, const std::vector<std::string>& args)
 {
-    const std::vector<cli::CliCommand> commands = cli::reportCommands();
-    const auto it = std::find_if(commands.begin(), commands.end(),
-                                 [&](const cli::CliCommand& c) { return c.name == name; });
-    if (it == commands.end())
-        return {-1, "", "no such command " + name};
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = it->run(args, out, err);
-    return {code, out.str(), err.str()};
+    return brainlark::testing::runCommandOf(cli::reportCommands(), name, args);
 }
 
 PairList sampleList(int pairs)
