@@ -29,6 +29,8 @@ std::vector<CliCommand> printCommands();
 
 /// Backup commands: backups.
 std::vector<CliCommand> backupCommands();
+/// Spaced-repetition commands: fsrs-replay.
+std::vector<CliCommand> schedulingCommands();
 
 /// Runs argv as brainlark-cli would (argv[0] is the program name).
 int runCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err);

@@ -13,6 +13,8 @@ static std::vector<CliCommand> allCommands()
         commands.push_back(std::move(c));
     for (CliCommand& c : backupCommands())
         commands.push_back(std::move(c));
+    for (CliCommand& c : schedulingCommands())
+        commands.push_back(std::move(c));
     for (CliCommand& c : printCommands())
         commands.push_back(std::move(c));
     return commands;
