@@ -37,13 +37,30 @@ std::vector<int> pickSmart(PairList& list, int n, RandomSource& random, RatingOr
     return picked;
 }
 
+// The due pairs in their order; a single due pair is joined by the weakest other pair, as a board needs two.
+std::vector<int> pickDue(PairList& list, int n, const std::vector<int>& duePairs)
+{
+    std::vector<int> picked(duePairs.begin(), duePairs.begin() + std::min<size_t>(n, duePairs.size()));
+    if (static_cast<int>(picked.size()) < n) {
+        for (int32_t weak : list.sortByRating(n)) {
+            if (std::find(picked.begin(), picked.end(), weak) == picked.end())
+                picked.push_back(weak);
+            if (static_cast<int>(picked.size()) == n)
+                break;
+        }
+    }
+    return picked;
+}
+
 } // namespace
 
 MatchBoard MatchBoard::build(PairList& list, int rows, SelectionMode selection, RandomSource& random,
-                             RatingOrder* ratings)
+                             RatingOrder* ratings, const std::vector<int>& duePairs)
 {
     MatchBoard board;
-    const int n = std::min(std::clamp(rows, MinimumRows, MaximumRows), list.count());
+    int n = std::min(std::clamp(rows, MinimumRows, MaximumRows), list.count());
+    if (selection == SelectionMode::Due)
+        n = duePairs.empty() ? 0 : std::min(n, std::max(MinimumRows, static_cast<int>(duePairs.size())));
     if (n <= 0)
         return board;
     switch (selection) {
@@ -55,6 +72,9 @@ MatchBoard MatchBoard::build(PairList& list, int rows, SelectionMode selection, 
         break;
     case SelectionMode::SmartPick:
         board.m_questions = pickSmart(list, n, random, ratings);
+        break;
+    case SelectionMode::Due:
+        board.m_questions = pickDue(list, n, duePairs);
         break;
     }
     const RandomIndexSet permutation(random, n, n);

@@ -27,10 +27,12 @@ public:
     /// Chooses N = min(rows, pair count) pairs (rows limited to 2-10):
     /// Sequential takes N in a row from list.lastIndex() (0 when negative), wrapping, and leaves
     /// lastIndex just after them; Random draws N distinct pairs; Smart Pick draws N of the 2N lowest-rated
-    /// pairs (from ratings when given, else from the list's own walk). The answer column is a uniform
-    /// permutation of the chosen pairs.
+    /// pairs (from ratings when given, else from the list's own walk); Due takes the given due pairs, in
+    /// their order, up to N (fewer due pairs make a smaller board; a single one is joined by the weakest
+    /// other pair; none makes no board). The answer
+    /// column is a uniform permutation of the chosen pairs.
     static MatchBoard build(PairList& list, int rows, SelectionMode selection, RandomSource& random,
-                            RatingOrder* ratings = nullptr);
+                            RatingOrder* ratings = nullptr, const std::vector<int>& duePairs = {});
 
     int rows() const { return static_cast<int>(m_questions.size()); }
     bool isEmpty() const { return m_questions.empty(); }

@@ -77,6 +77,10 @@ int QuizQuestion::pickIndex(PairList& list, const QuestionRequest& request, Rand
         return pickSequential(list);
     case SelectionMode::Random:
         return pickRandom(list, request.previousQuestion, random);
+    case SelectionMode::Due:
+        if (request.dueIndex >= 0 && request.dueIndex < list.count())
+            return request.dueIndex;
+        break;
     case SelectionMode::SmartPick:
         break;
     }

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/clock.h"
-#include "core/randomsource.h"
 #include "core/pairlist.h"
+#include "core/randomsource.h"
 #include "quiz/engine/quiztypes.h"
 #include "quiz/engine/typeinrules.h"
 
@@ -23,6 +23,8 @@ struct QuestionRequest {
     /// Question text of the last question built; Smart Pick and Random try not to repeat it.
     std::string previousQuestion;
     int choiceCount = PairList::ChoiceCount;
+    /// The pair to ask for the selection Due (the session picks it from its due queue).
+    int dueIndex = -1;
 };
 
 /// One shown question: the pair asked, its answer choices (copies, so later list edits cannot reach them)

@@ -42,13 +42,30 @@ const QuizQuestion& QuizSession::newQuestion(SelectionMode selection, AnswerMode
     request.answers = answers;
     request.mode = mode;
     request.previousQuestion = m_previousQuestion;
+    m_dueExhausted = false;
+    m_missed = false;
+    if (selection == SelectionMode::Due) {
+        if (!m_due || m_due->smartPickTakesOver()) {
+            request.selection = SelectionMode::SmartPick;
+        } else {
+            request.dueIndex = m_due->next(*m_list, *m_clock, m_previousQuestion);
+            if (request.dueIndex < 0) {
+                m_dueExhausted = true;
+                m_current = QuizQuestion();
+                m_reason = QuestionReason();
+                return m_current;
+            }
+        }
+    }
     m_current = QuizQuestion::build(*m_list, request, *m_random, *m_clock, &m_wrongAnswerIndex);
     if (!m_current.isEmpty())
         m_previousQuestion = m_current.questionPair().shownQuestion();
-    m_reason = selection == SelectionMode::SmartPick && !m_current.isEmpty()
-                   ? QuestionReason::forPair(*m_list, m_current.questionIndex())
-                   : QuestionReason();
-    m_missed = false;
+    m_reason = QuestionReason();
+    if (!m_current.isEmpty() && request.selection == SelectionMode::SmartPick)
+        m_reason = QuestionReason::forPair(*m_list, m_current.questionIndex());
+    if (!m_current.isEmpty() && request.selection == SelectionMode::Due)
+        if (const DuePair* due = m_due->find(m_current.questionIndex()))
+            m_reason = QuestionReason::forDue(*due, m_due->today());
     return m_current;
 }
 
@@ -77,9 +94,12 @@ AnswerOutcome QuizSession::settle(bool right, const AppFlags& flags, int32_t ale
     // The list may have been replaced or shortened under a shown question; then only the score counts.
     Pair* pair = index < m_list->count() ? m_list->at(index, PairList::Pairs) : nullptr;
     outcome.seconds = m_current.responseSeconds();
+    outcome.firstTry = !m_missed;
     if (pair != nullptr) {
         outcome.question = pair->question();
         outcome.answer = pair->answer();
+        if (outcome.firstTry && m_due)
+            m_due->answered(index);
     }
     if (right) {
         if (pair != nullptr) {

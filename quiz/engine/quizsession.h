@@ -4,9 +4,10 @@
 #include <string>
 
 #include "core/clock.h"
-#include "core/randomsource.h"
 #include "core/pairlist.h"
+#include "core/randomsource.h"
 #include "quiz/engine/appflags.h"
+#include "quiz/engine/duequeue.h"
 #include "quiz/engine/questionreason.h"
 #include "quiz/engine/quizquestion.h"
 #include "quiz/engine/wronganswerindex.h"
@@ -23,6 +24,7 @@ struct AnswerOutcome {
     std::string question;
     std::string answer;
     int seconds = 0;
+    bool firstTry = false; ///< the question's first answer: the pair's review
 };
 
 /// The question cycle of one open list: the score, the previous question text, the missed flag and the
@@ -46,9 +48,15 @@ public:
     std::string scoreText() const;
 
     /// Builds the next question, remembers its text as the previous question and clears the missed flag.
+    /// For the selection Due it asks the due queue (given with setDueQueue); when nothing more is due the
+    /// question is empty and dueExhausted() tells why, unless the learner let Smart Pick take over.
     const QuizQuestion& newQuestion(SelectionMode selection, AnswerMode answers, QuizMode mode);
+    /// The due pairs of the open list; the session tells it which pairs were answered. May be null.
+    void setDueQueue(DueQueue* queue) { m_due = queue; }
+    /// The last newQuestion() with the selection Due found nothing more due today.
+    bool dueExhausted() const { return m_dueExhausted; }
     const QuizQuestion& current() const { return m_current; }
-    /// Why the current question was asked (explained only for Smart Pick).
+    /// Why the current question was asked (explained for Smart Pick and Due).
     const QuestionReason& reason() const { return m_reason; }
     QuizQuestion& current() { return m_current; }
     const std::string& previousQuestion() const { return m_previousQuestion; }
@@ -89,6 +97,8 @@ private:
     RandomSource* m_random;
     const Clock* m_clock;
     WrongAnswerIndex m_wrongAnswerIndex;
+    DueQueue* m_due = nullptr;
+    bool m_dueExhausted = false;
     QuizQuestion m_current;
     QuestionReason m_reason;
     std::string m_previousQuestion;
