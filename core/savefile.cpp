@@ -1,13 +1,18 @@
 #include "core/savefile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace brainlark
 {
@@ -56,9 +61,26 @@ std::string randomSuffix()
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device device;
     std::string suffix;
-    for (int i = 0; i < 6; ++i)
+    for (size_t i = 0; i < SaveFile::SuffixLength; ++i)
         suffix += letters[device() % (sizeof letters - 1)];
     return suffix;
+}
+
+// ".<target>.XXXXXX": the prefix, then SuffixLength letters or digits as randomSuffix() makes them.
+// With an empty target name, the temporary file of any target: ".<something>.XXXXXX".
+bool isTemporaryName(const std::string& name, const std::string& targetName)
+{
+    const size_t suffix = SaveFile::SuffixLength;
+    if (targetName.empty()) {
+        if (name.size() < suffix + 3 || name[0] != '.' || name[name.size() - suffix - 1] != '.')
+            return false;
+    } else {
+        const std::string prefix = SaveFile::temporaryPrefix(targetName);
+        if (name.size() != prefix.size() + suffix || name.compare(0, prefix.size(), prefix) != 0)
+            return false;
+    }
+    return std::all_of(name.end() - long(suffix), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 void syncFolder(const std::string& folder)
@@ -98,60 +120,93 @@ bool SaveFile::refuse(const char* reason, std::string* error)
 
 void SaveFile::discard()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    // Removed while still locked, so no other save mistakes it for a leftover of its own.
     if (!m_temp.empty())
         ::unlink(m_temp.c_str());
     m_temp.clear();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool SaveFile::check(std::string* error)
+{
+    struct stat st;
+    m_exists = ::stat(m_target.c_str(), &st) == 0;
+    if (!m_exists && errno != ENOENT)
+        return fail("cannot save", m_target, errno, error);
+    // A link to a missing file: renaming over it would replace the link instead of writing through it.
+    if (!m_exists && ::lstat(m_target.c_str(), &st) == 0)
+        return refuse("the link leads to a missing file", error);
+    if (m_exists && S_ISDIR(st.st_mode))
+        return fail("cannot save", m_target, EISDIR, error);
+    // Renaming over a FIFO or a device node would replace it with a regular file (as root, /dev/null).
+    if (m_exists && !S_ISREG(st.st_mode))
+        return refuse("not a regular file", error);
+    // Replacing by rename would get past a read-only target; a save must not.
+    if (m_exists) {
+        if (const int refusal = writeRefusal(m_target, st))
+            return fail("cannot save", m_target, refusal, error);
+        m_owner = {st.st_uid, st.st_gid, st.st_mode & 07777u};
+    }
+    // The temporary file is made later; a folder that cannot take it is reported now, before the caller
+    // spends time on the bytes.
+    const std::string folder = folderOf(m_target);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return fail("cannot create a file in", folder, errno, error);
+    return true;
 }
 
 bool SaveFile::open(std::string* error)
 {
     discard();
-    struct stat st;
-    const bool exists = ::stat(m_target.c_str(), &st) == 0;
-    if (!exists && errno != ENOENT)
-        return fail("cannot save", m_target, errno, error);
-    // A link to a missing file: renaming over it would replace the link instead of writing through it.
-    if (!exists && ::lstat(m_target.c_str(), &st) == 0)
-        return refuse("the link leads to a missing file", error);
-    if (exists && S_ISDIR(st.st_mode))
-        return fail("cannot save", m_target, EISDIR, error);
-    // Renaming over a FIFO or a device node would replace it with a regular file (as root, /dev/null).
-    if (exists && !S_ISREG(st.st_mode))
-        return refuse("not a regular file", error);
-    // Replacing by rename would get past a read-only target; a save must not.
-    if (exists) {
-        if (const int refusal = writeRefusal(m_target, st))
-            return fail("cannot save", m_target, refusal, error);
-    }
+    return check(error);
+}
 
-    const std::string prefix = folderOf(m_target) + "/." + nameOf(m_target).substr(0, 200) + ".";
+std::string SaveFile::temporaryPrefix(const std::string& targetName)
+{
+    return "." + targetName.substr(0, 200) + ".";
+}
+
+bool SaveFile::createTemporary(std::string* error)
+{
+    const std::string folder = folderOf(m_target);
+    removeStaleTemporaries(folder, nameOf(m_target));
+    const std::string prefix = folder + "/" + temporaryPrefix(nameOf(m_target));
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string candidate = prefix + randomSuffix();
         // New files get 0666 less the umask, as any created file; existing ones keep their bits below.
-        m_fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
-        if (m_fd >= 0) {
-            m_temp = std::move(candidate);
-            break;
+        const int fd =
+            ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, m_exists ? 0600 : 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return fail("cannot create a file in", folder, errno, error);
         }
-        if (errno != EEXIST)
-            return fail("cannot create a file in", folderOf(m_target), errno, error);
+        // The lock tells other saves that this file is being written. One of them may have taken it as a
+        // leftover in the moment before the lock: then it is gone and another name is tried.
+        struct stat st;
+        if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0) {
+            ::close(fd);
+            continue;
+        }
+        m_fd = fd;
+        m_temp = std::move(candidate);
+        break;
     }
     if (m_fd < 0)
-        return fail("cannot create a file in", folderOf(m_target), EEXIST, error);
+        return fail("cannot create a file in", folder, EEXIST, error);
     // The replacement belongs to whoever owned the old file (a list saved by the superuser stays the
     // learner's); where that cannot be done, it is still saved, as the process's own file.
-    if (exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
-        [[maybe_unused]] const int owned = ::fchown(m_fd, st.st_uid, st.st_gid);
+    if (m_exists && (m_owner.uid != ::geteuid() || m_owner.gid != ::getegid())) {
+        [[maybe_unused]] const int owned = ::fchown(m_fd, m_owner.uid, m_owner.gid);
     }
-    if (exists && ::fchmod(m_fd, st.st_mode & 07777) != 0)
+    if (m_exists && ::fchmod(m_fd, m_owner.mode) != 0)
         return fail("cannot set the permissions of", m_temp, errno, error);
     return true;
 }
 
-bool SaveFile::writeAll(const std::string& bytes)
+bool SaveFile::writeAll(std::string_view bytes)
 {
     const char* p = bytes.data();
     size_t left = bytes.size();
@@ -170,27 +225,61 @@ bool SaveFile::writeAll(const std::string& bytes)
     return true;
 }
 
-bool SaveFile::write(const std::string& path, const std::string& bytes, std::string* error)
+bool SaveFile::write(const std::string& path, std::string_view bytes, std::string* error)
 {
     SaveFile file(path);
     return file.open(error) && file.commit(bytes, error);
 }
 
-bool SaveFile::commit(const std::string& bytes, std::string* error)
+bool SaveFile::commit(std::string_view bytes, std::string* error)
 {
-    if (m_fd < 0)
-        return fail("cannot save", m_target, EBADF, error);
+    // The target is checked again: time may have passed since open().
+    discard();
+    if (!check(error) || !createTemporary(error))
+        return false;
     if (!writeAll(bytes) || ::fsync(m_fd) != 0)
-        return fail("cannot write", m_target, errno, error);
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0)
         return fail("cannot write", m_target, errno, error);
     if (::rename(m_temp.c_str(), m_target.c_str()) != 0)
         return fail("cannot replace", m_target, errno, error);
     m_temp.clear();
+    // The lock goes with the descriptor, after the rename: until then the file is a live temporary one.
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0)
+        return fail("cannot write", m_target, errno, error);
     syncFolder(folderOf(m_target));
     return true;
+}
+
+int SaveFile::removeStaleTemporaries(const std::string& folder, const std::string& targetName)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return 0;
+    std::vector<std::string> candidates;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (isTemporaryName(name, targetName))
+            candidates.push_back(name);
+    }
+    ::closedir(dir);
+    int removed = 0;
+    for (const std::string& name : candidates) {
+        const std::string path = folder + "/" + name;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        // A save that is writing holds the lock; only a file nobody holds is a leftover. The name must
+        // still lead to the file that was locked.
+        struct stat held;
+        struct stat named;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+            ::lstat(path.c_str(), &named) == 0 && named.st_ino == held.st_ino &&
+            named.st_dev == held.st_dev && ::unlink(path.c_str()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
 }
 
 bool SaveFile::isWritableFile(const std::string& path, std::string* error)

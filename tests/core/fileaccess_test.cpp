@@ -2,8 +2,10 @@
 // names: pipes without a writer, devices, folders, read-only files, links.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -96,6 +98,34 @@ TEST(SaveFileTest, NamesAsLongAsTheFileSystemAllowsAreSaved)
     ASSERT_TRUE(SaveFile::write(path, "y", &error)) << error;
     EXPECT_EQ(test::readBytes(path), "y");
     EXPECT_EQ(folder.entries().size(), 1u);
+}
+
+// A save that was killed leaves its hidden temporary file behind; the next save of the same target removes
+// it, never the temporary file that another program is writing now (its writer holds a lock on it), nor
+// the leftovers of other targets. Nothing is created before there is something to write.
+TEST(SaveFileTest, RemovesLeftoversOfItsTargetButNoLiveTemporaryFile)
+{
+    test::TempFolder folder;
+    const std::string target = folder.file("list.fly");
+    const std::string stale = folder.file(".list.fly.AbC123");
+    const std::string live = folder.file(".list.fly.LiVe00");
+    const std::string others = folder.file(".other.fly.XyZ789");
+    const std::string notOurs = folder.file(".list.fly.notes");
+    for (const std::string& path : {stale, live, others, notOurs})
+        test::writeBytes(path, "half a list");
+    const int writer = ::open(live.c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    SaveFile file(target);
+    ASSERT_TRUE(file.open(nullptr));
+    EXPECT_EQ(folder.entries().size(), 4u);
+    ASSERT_TRUE(file.commit("new", nullptr));
+    ::close(writer);
+    EXPECT_EQ(test::readBytes(target), "new");
+    EXPECT_FALSE(fs::exists(stale));
+    for (const std::string& path : {live, others, notOurs})
+        EXPECT_TRUE(fs::exists(path)) << path;
+    EXPECT_EQ(SaveFile::removeStaleTemporaries(folder.path()), 2); // the folder-wide sweep of the backups
 }
 
 TEST(SaveFileTest, ReplacementKeepsItsOwner)
