@@ -25,12 +25,25 @@ std::string trimmed(const std::string& text)
     return text.substr(begin, end - begin);
 }
 
+// The first `count` characters of UTF-8 text: a character is cut whole or kept whole, never in the middle
+// (a cut name would end in a broken byte that the file system shows as a replacement sign).
+std::string firstCharacters(const std::string& text, size_t count)
+{
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (!continuation && characters++ == count)
+            return text.substr(0, i);
+    }
+    return text;
+}
+
 } // namespace
 
 ListName::Check ListName::check(const std::string& folder, const std::string& typed)
 {
     Check result;
-    result.name = trimmed(typed.substr(0, MaxLength));
+    result.name = trimmed(firstCharacters(typed, MaxLength));
     if (result.name.empty())
         return result;
     const size_t bad = result.name.find_first_of(Forbidden);

@@ -31,7 +31,8 @@ public:
     static constexpr const char* OverwriteQuestion =
         "Another Q&A-list with this name already exists.\n\nWould you like to overwrite it?";
 
-    /// Checks the text of the name field (cut to MaxLength first, as the field takes no more).
+    /// Checks the text of the name field, UTF-8 (cut to MaxLength characters first, as the field takes no
+    /// more).
     static Check check(const std::string& folder, const std::string& typed);
     /// folder + "/" + name + ".fly".
     static std::string listPath(const std::string& folder, const std::string& name);

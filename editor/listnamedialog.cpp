@@ -12,11 +12,16 @@
 namespace brainlark
 {
 
-ListNameDialog::ListNameDialog(const QString& folder, const QString& name, Prompter& prompter, QWidget* parent)
+ListNameDialog::ListNameDialog(const QString& folder, const QString& name, Prompter& prompter,
+                               QWidget* parent)
     : QDialog(parent), m_folder(folder), m_prompter(prompter)
 {
     setWindowTitle(tr("Save Q&A-list"));
-    m_name = new QLineEdit(name.left(int(ListName::MaxLength)));
+    // The field counts UTF-16 units; a character outside the basic plane is not split at the limit.
+    QString shown = name.left(int(ListName::MaxLength));
+    if (!shown.isEmpty() && shown.back().isHighSurrogate())
+        shown.chop(1);
+    m_name = new QLineEdit(shown);
     m_name->setMaxLength(int(ListName::MaxLength));
     auto* form = new QFormLayout;
     form->addRow(tr("Q&&A-list Name:"), m_name);
@@ -48,9 +53,9 @@ void ListNameDialog::accept()
     case ListName::Outcome::Ready:
         break;
     }
-    if (check.exists && m_prompter.message(QString::fromLatin1(ListName::OverwriteQuestion),
-                                           Prompter::Icon::Exclamation,
-                                           Prompter::Buttons::YesNo) != Prompter::Yes)
+    if (check.exists &&
+        m_prompter.message(QString::fromLatin1(ListName::OverwriteQuestion), Prompter::Icon::Exclamation,
+                           Prompter::Buttons::YesNo) != Prompter::Yes)
         return;
     m_path = QFile::decodeName(check.path.c_str());
     QDialog::accept();

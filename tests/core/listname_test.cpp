@@ -71,6 +71,10 @@ const NameCase NameCases[] = {
     // The field takes 30 characters; what is beyond never reaches the check.
     {"123456789012345678901234567890/", Outcome::Ready, 0, "123456789012345678901234567890"},
     {"12345678901234567890123456789 x", Outcome::Ready, 0, "12345678901234567890123456789"},
+    // Characters, not bytes: a name ending in an umlaut keeps it whole.
+    {"12345678901234567890123456789\xC3\xBC", Outcome::Ready, 0, "12345678901234567890123456789\xC3\xBC"},
+    {"1234567890123456789012345678\xC3\xBC\xC3\xBCx", Outcome::Ready, 0,
+     "1234567890123456789012345678\xC3\xBC\xC3\xBC"},
 };
 INSTANTIATE_TEST_SUITE_P(Names, ListNameRules, testing::ValuesIn(NameCases));
 
