@@ -5,34 +5,48 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include "core/listdifference.h"
+#include "core/pairlist.h"
 
 namespace brainlark
 {
 
+namespace
+{
+
+QString pairsText(int count)
+{
+    return count == 1 ? RestoreBackupDialog::tr("1 pair") : RestoreBackupDialog::tr("%1 pairs").arg(count);
+}
+
+QString itemText(const BackupEntry& entry, const QString& description)
+{
+    return QStringLiteral("%1    %2").arg(QString::fromStdString(entry.date), description);
+}
+
+} // namespace
+
 RestoreBackupDialog::RestoreBackupDialog(const QString& listTitle, std::vector<BackupEntry> backups,
-                                         QWidget* parent)
-    : QDialog(parent), m_backups(std::move(backups))
+                                         const PairList* present, QWidget* parent)
+    : QDialog(parent), m_backups(std::move(backups)), m_present(present)
 {
     setWindowTitle(tr("Restore from Backup"));
     auto* intro = new QLabel(
         m_backups.empty()
             ? tr("There are no backups of \"%1\" yet. A backup is kept each time the Q&A-list is saved.")
                   .arg(listTitle)
-            : tr("Earlier versions of \"%1\", newest first. The chosen version replaces the Q&A-list; the "
-                 "present one is kept as a backup first.")
+            : tr("Earlier versions of \"%1\", newest first, with what restoring each would change in the "
+                 "present Q&A-list. The chosen version replaces the Q&A-list; the present one is kept as a "
+                 "backup first.")
                   .arg(listTitle));
     intro->setWordWrap(true);
     m_list = new QListWidget;
     for (const BackupEntry& entry : m_backups) {
-        const QString pairs = entry.pairCount < 0 ? tr("cannot be read")
-                              : entry.pairCount == 1 ? tr("1 pair")
-                                                     : tr("%1 pairs").arg(entry.pairCount);
-        auto* item = new QListWidgetItem(QStringLiteral("%1    %2").arg(QString::fromStdString(entry.date), pairs));
+        auto* item = new QListWidgetItem(itemText(entry, tr("reading...")));
         item->setToolTip(QFile::decodeName(entry.path.c_str()));
-        // A version that cannot be read would only replace a good list with a broken one.
-        if (entry.pairCount <= 0)
-            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
         m_list->addItem(item);
     }
     auto* label = new QLabel(tr("&Versions:"));
@@ -40,9 +54,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QString& listTitle, std::vector<B
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     m_restore = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
     m_restore->setEnabled(false);
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        m_restore->setEnabled(row >= 0 && m_backups[size_t(row)].pairCount > 0);
-    });
+    connect(m_list, &QListWidget::currentRowChanged, this, [this] { updateRestoreButton(); });
     connect(m_list, &QListWidget::itemActivated, this, [this] {
         if (m_restore->isEnabled())
             accept();
@@ -54,13 +66,64 @@ RestoreBackupDialog::RestoreBackupDialog(const QString& listTitle, std::vector<B
     layout->addWidget(label);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
-    for (int row = 0; row < m_list->count(); ++row) {
-        if (m_list->item(row)->flags() & Qt::ItemIsEnabled) {
-            m_list->setCurrentRow(row);
-            break;
-        }
+    if (!m_backups.empty())
+        m_list->setCurrentRow(0);
+    resize(520, 360);
+    QTimer::singleShot(0, this, &RestoreBackupDialog::describeNext);
+}
+
+QString RestoreBackupDialog::describe(const PairList& version, const PairList* present)
+{
+    const QString pairs = pairsText(version.count());
+    if (!present)
+        return pairs;
+    const ListDifference difference = ListDifference::between(version, *present);
+    if (difference.sameTexts())
+        return pairs + QStringLiteral(": ") +
+               (difference.statistics ? tr("statistics only") : tr("the same"));
+    QStringList parts;
+    if (difference.added > 0)
+        parts << tr("%1 added").arg(difference.added);
+    if (difference.removed > 0)
+        parts << tr("%1 removed").arg(difference.removed);
+    if (difference.changed > 0)
+        parts << tr("%1 changed").arg(difference.changed);
+    if (difference.otherTexts)
+        parts << tr("notes, subject, password or wrong answers changed");
+    return pairs + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+}
+
+void RestoreBackupDialog::describeNext()
+{
+    if (m_described >= int(m_backups.size()))
+        return;
+    const int row = m_described++;
+    const BackupEntry& entry = m_backups[size_t(row)];
+    QListWidgetItem* item = m_list->item(row);
+    PairList version;
+    if (Backups::read(entry, version, nullptr) && version.count() > 0) {
+        item->setText(itemText(entry, describe(version, m_present)));
+    } else {
+        // A version that cannot be read would only replace a good list with a broken one.
+        item->setText(itemText(entry, tr("cannot be read")));
+        item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
+        if (m_list->currentRow() == row && row + 1 < m_list->count())
+            m_list->setCurrentRow(row + 1);
     }
-    resize(460, 360);
+    updateRestoreButton();
+    QTimer::singleShot(0, this, &RestoreBackupDialog::describeNext);
+}
+
+void RestoreBackupDialog::describeAll()
+{
+    while (m_described < int(m_backups.size()))
+        describeNext();
+}
+
+void RestoreBackupDialog::updateRestoreButton()
+{
+    const QListWidgetItem* item = m_list->currentItem();
+    m_restore->setEnabled(item && (item->flags() & Qt::ItemIsEnabled));
 }
 
 QString RestoreBackupDialog::chosenPath() const

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/filereader.h"
 #include "core/clock.h"
+#include "core/filereader.h"
 #include "core/flyarchive.h"
 #include "core/savefile.h"
 
@@ -18,7 +18,8 @@ namespace brainlark
 namespace
 {
 
-constexpr int SequenceDigits = 6;
+constexpr size_t MinSequenceDigits = 6;
+constexpr size_t MaxSequenceDigits = 18; // far from what 64 bits hold, so the next number never wraps
 
 // FNV-1a: a stable name for a list's folder that tells two lists of the same name apart.
 std::string pathHash(const std::string& path)
@@ -40,11 +41,6 @@ std::string absolutePath(const std::string& path)
     return (ec ? fs::path(path) : absolute).lexically_normal().string();
 }
 
-bool readBytes(const std::string& path, std::string& bytes)
-{
-    return FileReader::read(path, bytes, nullptr);
-}
-
 bool fail(std::string* error, const std::string& text)
 {
     if (error)
@@ -52,20 +48,51 @@ bool fail(std::string* error, const std::string& text)
     return false;
 }
 
-// "000012 2024-05-01 13-22-05.fly" → sequence 12 and the date "2024-05-01 13:22:05".
-bool parseName(const std::string& name, BackupEntry& entry)
+bool digits(const std::string& text, size_t from, size_t count)
 {
-    if (name.size() < SequenceDigits + 5 || name.compare(name.size() - 4, 4, ".fly") != 0 ||
-        name[SequenceDigits] != ' ' ||
-        !std::all_of(name.begin(), name.begin() + SequenceDigits, [](char c) { return c >= '0' && c <= '9'; }))
+    return from + count <= text.size() &&
+           std::all_of(text.begin() + long(from), text.begin() + long(from + count),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool takes(const std::string& text, size_t& at, const std::string& part)
+{
+    if (text.compare(at, part.size(), part) != 0)
         return false;
-    entry.sequence = std::stoi(name.substr(0, SequenceDigits));
-    std::string date = name.substr(SequenceDigits + 1, name.size() - SequenceDigits - 5);
-    const size_t time = date.find(' ');
-    if (time != std::string::npos)
-        std::replace(date.begin() + time, date.end(), '-', ':');
-    entry.date = date;
+    at += part.size();
     return true;
+}
+
+// "2024-05-01 13-22-05" at `at` → "2024-05-01 13:22:05".
+bool parseDate(const std::string& name, size_t at, std::string& date)
+{
+    static const char shape[] = "dddd-dd-dd dd-dd-dd";
+    const size_t size = sizeof shape - 1;
+    if (at + size > name.size())
+        return false;
+    for (size_t i = 0; i < size; ++i) {
+        const char c = name[at + i];
+        if (shape[i] == 'd' ? !(c >= '0' && c <= '9') : c != shape[i])
+            return false;
+    }
+    date = name.substr(at, size);
+    date[13] = ':';
+    date[16] = ':';
+    return true;
+}
+
+std::string backupName(uint64_t sequence, const std::string& date,
+                       const std::optional<ListFingerprint>& print, bool statisticsOnly)
+{
+    char number[24];
+    std::snprintf(number, sizeof number, "%0*llu", int(MinSequenceDigits),
+                  static_cast<unsigned long long>(sequence));
+    std::string name = std::string(number) + " " + date;
+    if (print)
+        name += " " + print->toText();
+    if (statisticsOnly)
+        name += Backups::StatisticsMark;
+    return name + ".fly";
 }
 
 } // namespace
@@ -81,24 +108,71 @@ std::string Backups::folderFor(const std::string& listPath) const
     return (fs::path(m_root) / FolderName / (stem + "-" + pathHash(absolute))).string();
 }
 
-std::vector<BackupEntry> Backups::list(const std::string& listPath) const
+bool Backups::parseName(const std::string& name, BackupEntry& entry)
+{
+    size_t at = 0;
+    while (at < name.size() && name[at] >= '0' && name[at] <= '9')
+        ++at;
+    if (at < MinSequenceDigits || at > MaxSequenceDigits || !digits(name, 0, at))
+        return false;
+    BackupEntry parsed;
+    parsed.sequence = std::stoull(name.substr(0, at));
+    if (!takes(name, at, " ") || !parseDate(name, at, parsed.date))
+        return false;
+    at += parsed.date.size();
+    if (name.compare(at, 2, " t") == 0) {
+        parsed.fingerprint = ListFingerprint::parse(name.substr(at + 1, 35));
+        if (!parsed.fingerprint)
+            return false;
+        at += 36;
+        parsed.statisticsOnly = takes(name, at, StatisticsMark);
+    }
+    if (!takes(name, at, ".fly") || at != name.size())
+        return false;
+    parsed.path = entry.path;
+    entry = std::move(parsed);
+    return true;
+}
+
+std::vector<BackupEntry> Backups::list(const std::string& listPath, std::string* error) const
 {
     std::vector<BackupEntry> entries;
+    const std::string folder = folderFor(listPath);
     std::error_code ec;
-    for (fs::directory_iterator it(folderFor(listPath), ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::file_status status = fs::symlink_status(folder, ec);
+    if (status.type() == fs::file_type::not_found)
+        return entries;
+    if (status.type() != fs::file_type::directory) {
+        fail(error, "cannot read " + folder + ": not a folder");
+        return entries;
+    }
+    fs::directory_iterator it(folder, ec);
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         BackupEntry entry;
-        if (!it->is_regular_file(ec) || !parseName(it->path().filename().string(), entry))
+        // Only what this program wrote: a link could lead anywhere (a huge file, a device).
+        std::error_code statusError;
+        if (it->symlink_status(statusError).type() != fs::file_type::regular ||
+            !parseName(it->path().filename().string(), entry))
             continue;
         entry.path = it->path().string();
-        std::string bytes;
-        PairList pairs;
-        if (readBytes(entry.path, bytes) && FlyArchive::read(bytes, pairs))
-            entry.pairCount = pairs.count();
-        entries.push_back(entry);
+        entries.push_back(std::move(entry));
+    }
+    if (ec) {
+        fail(error, "cannot read " + folder + ": " + ec.message());
+        return {};
     }
     std::sort(entries.begin(), entries.end(),
               [](const BackupEntry& a, const BackupEntry& b) { return a.sequence > b.sequence; });
     return entries;
+}
+
+bool Backups::read(const BackupEntry& backup, PairList& out, std::string* error)
+{
+    std::error_code ec;
+    if (fs::symlink_status(backup.path, ec).type() != fs::file_type::regular)
+        return fail(error, "cannot read " + backup.path + ": not a backup");
+    const LoadResult result = FlyArchive::readFile(backup.path, out);
+    return result ? true : fail(error, result.error);
 }
 
 bool Backups::keep(const std::string& listPath, const Clock& clock, std::string* error) const
@@ -106,35 +180,54 @@ bool Backups::keep(const std::string& listPath, const Clock& clock, std::string*
     std::error_code ec;
     if (!fs::is_regular_file(listPath, ec))
         return true;
-    std::string bytes;
-    if (!readBytes(listPath, bytes))
-        return fail(error, "cannot read " + listPath);
-    const std::vector<BackupEntry> kept = list(listPath);
-    std::string newest;
-    if (!kept.empty() && readBytes(kept.front().path, newest) && newest == bytes)
+    if (m_root.empty())
+        return fail(error, "no program folder to keep backups in");
+    TextStore bytes;
+    if (!FileReader::read(listPath, bytes, error))
+        return false;
+    const std::optional<ListFingerprint> print = ListFingerprint::ofBytes(bytes);
+    std::string listError;
+    std::vector<BackupEntry> kept = list(listPath, &listError);
+    if (!listError.empty())
+        return fail(error, listError);
+    const BackupEntry* newest = kept.empty() ? nullptr : &kept.front();
+    if (print && newest && newest->fingerprint && newest->fingerprint->content == print->content)
         return true;
+    const bool statisticsOnly =
+        print && newest && newest->fingerprint && newest->fingerprint->texts == print->texts;
 
     const fs::path folder = folderFor(listPath);
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder))
         return fail(error, "cannot create the folder " + folder.string());
-    char sequence[16];
-    std::snprintf(sequence, sizeof sequence, "%0*d", SequenceDigits,
-                  (kept.empty() ? 0 : kept.front().sequence + 1) % 1000000);
-    const fs::path target = folder / (std::string(sequence) + " " + clock.formatLocal("%Y-%m-%d %H-%M-%S") + ".fly");
-    if (!SaveFile::write(target.string(), bytes, error))
+    SaveFile::removeStaleTemporaries(folder.string());
+    const uint64_t sequence = newest ? newest->sequence + 1 : 0;
+    const fs::path target =
+        folder / backupName(sequence, clock.formatLocal("%Y-%m-%d %H-%M-%S"), print, statisticsOnly);
+    if (!SaveFile::write(target.string(), bytes.view(), error))
         return false;
-    // Rotation: the oldest versions beyond Keep go.
-    for (size_t i = Keep - 1; i < kept.size(); ++i)
-        fs::remove(kept[i].path, ec);
+    // Rotation: one statistics-only version, the newest; of the others the last Keep.
+    const int othersKept = statisticsOnly ? Keep : Keep - 1;
+    int others = 0;
+    bool statisticsKept = statisticsOnly;
+    for (const BackupEntry& entry : kept) {
+        const bool goes = entry.statisticsOnly ? statisticsKept : ++others > othersKept;
+        if (entry.statisticsOnly)
+            statisticsKept = true;
+        if (goes)
+            fs::remove(entry.path, ec);
+    }
     return true;
 }
 
 bool Backups::restore(const std::string& listPath, const BackupEntry& backup, const Clock& clock,
                       std::string* error) const
 {
+    std::error_code ec;
+    if (fs::symlink_status(backup.path, ec).type() != fs::file_type::regular)
+        return fail(error, "cannot read " + backup.path + ": not a backup");
     std::string bytes;
-    if (!readBytes(backup.path, bytes))
+    if (!FileReader::read(backup.path, bytes, nullptr))
         return fail(error, "cannot read " + backup.path);
     if (!keep(listPath, clock, error))
         return false;

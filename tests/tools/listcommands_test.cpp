@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "core/backups.h"
 #include "core/flyarchive.h"
 #include "tools/clicommand.h"
 #include "tools/listjson.h"
@@ -262,12 +263,52 @@ TEST_F(CliTest, BackupsListsTheKeptVersionsOfAList)
     ASSERT_EQ(run({"build", path("one.json"), list}).code, 0);
     // The folder the program would use for this list: found through the command's own message.
     const std::string message = run({"backups", list}).out;
-    const std::string folder = message.substr(message.find(" in ") + 4, message.size() - message.find(" in ") - 5);
+    const std::string folder =
+        message.substr(message.find(" in ") + 4, message.size() - message.find(" in ") - 5);
     fs::create_directories(folder);
     fs::copy_file(list, fs::path(folder) / "000003 2024-05-01 13-22-05.fly");
     const CliResult listed = run({"backups", list, "--program-folder", m_dir.string()});
     ASSERT_EQ(listed.code, 0) << listed.err;
     EXPECT_EQ(listed.out.rfind("2024-05-01 13:22:05  1 pair  ", 0), 0u) << listed.out;
+}
+
+// A folder that cannot be listed says why (it printed "no backups" with exit 0); names reach the terminal
+// escaped; without HOME and XDG_DATA_HOME there is no folder to look in (it became ./backups).
+TEST_F(CliTest, BackupsSaysWhyItListsNothingAndPrintsNamesEscaped)
+{
+    fs::create_directories(m_dir / "data");
+    const std::string list = (m_dir / "data" /
+                              "Gr\x1b]0;x\x07"
+                              "eek.fly")
+                                 .string();
+    writeBytes(path("one.json"), kOnePair);
+    ASSERT_EQ(run({"build", path("one.json"), list}).code, 0);
+    const std::string folder = brainlark::Backups(m_dir.string()).folderFor(list);
+    fs::create_directories(folder);
+    fs::copy_file(list, fs::path(folder) / "000003 2024-05-01 13-22-05.fly");
+    const CliResult listed = run({"backups", list});
+    ASSERT_EQ(listed.code, 0) << listed.err;
+    EXPECT_EQ(listed.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(listed.out.find("Gr\\x1B]0;x\\x07eek-"), std::string::npos) << listed.out;
+
+    fs::remove_all(folder);
+    std::ofstream(folder) << "a file where the folder should be";
+    const CliResult broken = run({"backups", list});
+    EXPECT_EQ(broken.code, 2);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_NE(broken.err.find(": not a folder"), std::string::npos) << broken.err;
+
+    std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    std::string data = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    ::unsetenv("HOME");
+    ::unsetenv("XDG_DATA_HOME");
+    const CliResult homeless = run({"backups", path("Loose.fly")});
+    if (!home.empty())
+        ::setenv("HOME", home.c_str(), 1);
+    if (!data.empty())
+        ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    EXPECT_EQ(homeless.code, 2);
+    EXPECT_NE(homeless.err.find("neither XDG_DATA_HOME nor HOME is set"), std::string::npos) << homeless.err;
 }
 
 TEST_F(CliTest, BuildRefusesValuesAListCannotHoldNamingTheField)
