@@ -5,23 +5,23 @@
 #include <QFileInfo>
 #include <iostream>
 
-#include "settings/appsettings.h"
-#include "services/guidemessages.h"
-#include "services/pauser.h"
-#include "services/shellopener.h"
 #include "app/studymoduleselector.h"
-#include "core/savefile.h"
 #include "core/backups.h"
 #include "core/clock.h"
+#include "core/filereader.h"
 #include "core/flyarchive.h"
+#include "core/savefile.h"
 #include "core/subjectlist.h"
 #include "core/textexport.h"
 #include "core/textimport.h"
-#include "core/filereader.h"
 #include "exports/htmlreport.h"
 #include "exports/palmexport.h"
 #include "exports/printabletest.h"
 #include "quiz/ui/listtext.h"
+#include "services/guidemessages.h"
+#include "services/pauser.h"
+#include "services/shellopener.h"
+#include "settings/appsettings.h"
 
 namespace brainlark
 {
@@ -70,26 +70,56 @@ ListDocument::~ListDocument()
         saveToFile();
 }
 
-bool ListDocument::writeBackBeforeExit(QString* why)
+bool ListDocument::hasListFile() const
 {
-    if (m_writtenBack || !m_quizShown || !m_list || !m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
-        return true;
+    return m_list && m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive);
+}
+
+bool ListDocument::hasUnsavedChanges() const
+{
+    return m_list && ListFingerprint::of(*m_list) != m_savedFingerprint;
+}
+
+ListDocument::WriteBack ListDocument::writeBack(QString* why)
+{
+    // A list that did not change is not written: every write would also push a backup into the ring.
+    if (!hasListFile() || !hasUnsavedChanges())
+        return WriteBack::Done;
     if (!QFileInfo(m_pathName).isFile()) {
         *why = QStringLiteral("The file is no longer there.");
-        return false;
+        return WriteBack::Failed;
     }
     // A backup that failed has asked the learner already; a "No" there is their choice, not a failure.
-    if (!backupBeforeReplacing(m_pathName)) {
-        m_writtenBack = true;
-        return true;
-    }
+    if (!backupBeforeReplacing(m_pathName))
+        return WriteBack::Declined;
     std::string error;
     if (!FlyArchive::writeExistingFile(fsPath(m_pathName), *m_list, stamp(), &error)) {
         *why = QString::fromStdString(error);
-        return false;
+        return WriteBack::Failed;
     }
+    m_savedFingerprint = ListFingerprint::of(*m_list);
+    return WriteBack::Done;
+}
+
+bool ListDocument::writeBackBeforeExit(QString* why)
+{
+    if (m_writtenBack || !m_quizShown)
+        return true;
+    if (writeBack(why) == WriteBack::Failed)
+        return false;
     m_writtenBack = true;
     return true;
+}
+
+bool ListDocument::writeBackBeforeReplacing()
+{
+    QString why;
+    if (!m_quizShown || writeBack(&why) != WriteBack::Failed)
+        return true;
+    return m_services.prompter->message(
+               QStringLiteral("The statistics of %1 could not be saved:\n%2\n\nOpen another Q&A-list anyway?")
+                   .arg(QFileInfo(m_pathName).fileName(), why),
+               Prompter::Icon::Exclamation, Prompter::Buttons::YesNo) == Prompter::Yes;
 }
 
 QString ListDocument::programFolder() const
@@ -198,6 +228,8 @@ void ListDocument::afterLoad(const QString& path, LoadMode mode)
     m_settings.setCurrentFileName(path);
     setPathName(path);
     m_writtenBack = false;
+    if (m_list)
+        m_savedFingerprint = ListFingerprint::of(*m_list);
     refreshListStatus();
     emit listLoaded(mode);
 }
@@ -224,12 +256,10 @@ std::string ListDocument::stamp() const
 bool ListDocument::saveToFile()
 {
     // Imported text files and unnamed new lists have no list file to go back to.
-    if (!m_list || !m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
+    if (!hasListFile() || !QFileInfo(m_pathName).isFile())
         return false;
-    if (!QFileInfo(m_pathName).isFile() || !backupBeforeReplacing(m_pathName))
-        return false;
-    std::string error;
-    return FlyArchive::writeExistingFile(fsPath(m_pathName), *m_list, stamp(), &error);
+    QString why;
+    return writeBack(&why) == WriteBack::Done;
 }
 
 bool ListDocument::backupBeforeReplacing(const QString& path)
@@ -249,6 +279,9 @@ bool ListDocument::restoreBackup(const QString& backupPath)
 {
     if (!m_list || !m_pathName.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive))
         return false;
+    // The statistics since the last write-back go into the version kept before the restore.
+    QString why;
+    writeBack(&why);
     BackupEntry entry;
     entry.path = fsPath(backupPath);
     std::string error;
@@ -328,6 +361,8 @@ bool ListDocument::openDocument(const QString& path)
     // While the grid is shown the open succeeds without touching the list being edited.
     if (!m_quizShown)
         return true;
+    if (!writeBackBeforeReplacing())
+        return false;
     return loadList(path, OpenList);
 }
 
@@ -348,6 +383,10 @@ std::optional<QString> ListDocument::chooseStudyModule()
 void ListDocument::selectStudyModule()
 {
     if (slideshowRunning())
+        return;
+    // The statistics of the list being replaced reach its file first, so the selector shows them too and
+    // the answers are not lost when another list opens.
+    if (!writeBackBeforeReplacing())
         return;
     if (const std::optional<QString> path = chooseStudyModule())
         loadList(*path, OpenList);
@@ -440,7 +479,8 @@ void ListDocument::exportToPalm()
     PalmExport exporter(*m_services.clock, std::cerr);
     // The database name is list text; the file name follows the file system's encoding.
     const std::string databasePath = PalmExport::defaultPath(fsPath(programFolder()), fsPath(m_title));
-    const PalmExportResult result = exporter.exportList(*m_list, ListText::fromQString(m_title), databasePath);
+    const PalmExportResult result =
+        exporter.exportList(*m_list, ListText::fromQString(m_title), databasePath);
     for (const ExportMessage& message : result.messages)
         m_services.prompter->message(ListText::toQString(message.text), message.isError
                                                                             ? Prompter::Icon::Exclamation

@@ -6,9 +6,10 @@
 #include <memory>
 #include <optional>
 
+#include "core/listfingerprint.h"
+#include "core/pairlist.h"
 #include "services/prompter.h"
 #include "services/services.h"
-#include "core/pairlist.h"
 
 class QWidget;
 
@@ -50,8 +51,15 @@ public:
 
     /// Mode 0 imports a text file, 1 opens a list file, 10 takes the list in memory as just saved to path.
     bool loadList(const QString& path, LoadMode mode);
-    /// Writes the list back into its existing ".fly" file; nothing is written otherwise.
+    /// Writes the list back into its existing ".fly" file when it changed since it was read or last written
+    /// (true then, also when there was nothing to write); false when it has no list file, the file is gone,
+    /// the learner declined a save without backup or the write failed.
     bool saveToFile();
+    /// Whether the list differs from what was last read from or written to its file (statistics included).
+    bool hasUnsavedChanges() const;
+    /// Before another list replaces this one: writes the quiz's statistics back as on exit. When that fails
+    /// the learner is asked; returns whether the other list may be opened.
+    bool writeBackBeforeReplacing();
     /// Before the program ends: writes the quiz's statistics back into the list file once. False with the
     /// reason when a list file that should take them could not (the learner may then keep the program open).
     bool writeBackBeforeExit(QString* why);
@@ -135,6 +143,10 @@ signals:
     void exportWritten(const QString& path, bool opened);
 
 private:
+    enum class WriteBack { Done, Declined, Failed };
+    /// The one write-back of the open list into its file: only when it changed, after a backup.
+    WriteBack writeBack(QString* why);
+    bool hasListFile() const;
     bool loadListFile(const QString& path, std::unique_ptr<PairList>& loaded);
     bool importTextFile(const QString& path, std::unique_ptr<PairList>& loaded);
     void afterLoad(const QString& path, LoadMode mode);
@@ -153,7 +165,8 @@ private:
     QString m_pathName;
     QString m_previousQuestion;
     bool m_quizShown = true;
-    bool m_writtenBack = false; // the statistics went back to the file before the program ends
+    bool m_writtenBack = false;         // the statistics went back to the file before the program ends
+    ListFingerprint m_savedFingerprint; // of the list as last read from or written to its file
     int m_quizCounters[2] = {0, 0};
     QWidget* m_dialogParent = nullptr;
     std::function<bool()> m_slideshowRunning;

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -106,7 +107,10 @@ MainWindow::MainWindow(ListDocument& doc, AppSettings& settings, const Services&
     connect(&m_doc, &ListDocument::titleChanged, this, &MainWindow::updateTitle);
     connect(&m_doc, &ListDocument::exportWritten, this, &MainWindow::showExportDestination);
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, [this] { savePlacement(); });
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            if (!endSession(manager.allowsInteraction()))
+                manager.cancel();
+        });
     updateTitle();
     updateCommandStates();
 }
@@ -209,6 +213,12 @@ void MainWindow::buildActions()
         {cmd::GridRedo, "&Redo", "Redo the change undone", nullptr,
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         {cmd::GridFind, "&Find...", "Find a question or answer", nullptr, QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {cmd::SortQuestion, "&Question", "Sort by the questions, as a click on the column header does"},
+        {cmd::SortAnswer, "&Answer", "Sort by the answers, as a click on the column header does"},
+        {cmd::SortRating, "&Rating", "Sort by the ratings, as a click on the column header does"},
+        {cmd::SortRight, "Ri&ght", "Sort by the right answers, as a click on the column header does"},
+        {cmd::SortWrong, "&Wrong", "Sort by the wrong answers, as a click on the column header does"},
+        {cmd::SortTotal, "&Total", "Sort by the answers given, as a click on the column header does"},
         {cmd::GridViewerHelp, "&Help", "Help for the Q&A-list viewer"},
         {cmd::GridEditorHelp, "&Help", "Help for the Q&A-list editor"},
         {cmd::ImportIntoEditor, "Imp&ort Text File...",
@@ -274,8 +284,8 @@ QMenu* MainWindow::newMenu(const QString& title, std::initializer_list<int> ids)
 
 QMenu* MainWindow::buildFileMenu()
 {
-    QMenu* file = newMenu(tr("&File"), {cmd::NewList, cmd::SelectStudyModule, cmd::ImportIntoEditor, cmd::SaveAs,
-                                        cmd::RestoreBackup, Separator});
+    QMenu* file = newMenu(tr("&File"), {cmd::NewList, cmd::SelectStudyModule, cmd::ImportIntoEditor,
+                                        cmd::FileSave, cmd::SaveAs, cmd::RestoreBackup, Separator});
     file->addMenu(newMenu(tr("&Export to File"),
                           {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
     file->addMenu(newMenu(tr("Printable &Tests"), {cmd::PrintableTest, cmd::PrintableFolder}));
@@ -331,13 +341,18 @@ void MainWindow::buildMainMenu()
 
 void MainWindow::buildGridMenu()
 {
-    QMenu* file = newMenu(tr("&File"), {cmd::GridNew, cmd::GridSave, Separator, cmd::Exit});
+    // Ctrl+S has one owner, the window's Save, which saves the grid while the grid is shown.
+    QMenu* file = newMenu(tr("&File"), {cmd::GridNew, cmd::FileSave, Separator, cmd::Exit});
     QMenu* edit =
         newMenu(tr("&Edit"), {cmd::GridUndo, cmd::GridRedo, Separator, cmd::GridAdd, cmd::GridDelete,
                               cmd::GridWrongAnswers, cmd::GridInsert, Separator, cmd::GridNotes,
                               cmd::GridPassword, cmd::GridResetRatings, Separator, cmd::GridFind});
     QMenu* view =
         newMenu(tr("&View"), {cmd::BackToQuiz, cmd::GridViewer, cmd::GridEditor, Separator, cmd::StatusBar});
+    // The header's sort, from the keyboard.
+    view->addSeparator();
+    view->addMenu(newMenu(tr("S&ort by"), {cmd::SortQuestion, cmd::SortAnswer, cmd::SortRating,
+                                           cmd::SortRight, cmd::SortWrong, cmd::SortTotal}));
     m_gridMenus = {file, edit, view, buildHelpMenu()};
 }
 
@@ -542,6 +557,7 @@ bool MainWindow::ruleAllows(int id) const
     case cmd::PrintFlashcards:
         return pairs >= 1;
     case cmd::FileSave:
+        return m_grid ? m_grid->canEdit() : m_doc.hasList();
     case cmd::SaveAs:
     case cmd::Print:
     case cmd::PrintDirect:
@@ -655,6 +671,15 @@ void MainWindow::setSlideshowRunning(std::function<bool()> test)
     m_slideshowRunning = std::move(test);
 }
 
+bool MainWindow::endSession(bool mayAsk)
+{
+    // As on close: unsaved edits in the grid are asked about, and Cancel keeps the session.
+    if (m_grid && mayAsk && !m_grid->askToSaveChanges())
+        return false;
+    savePlacement();
+    return true;
+}
+
 void MainWindow::onSaveDocument()
 {
     // In the editor the save key saves what the editor shows; the document still holds the list from
@@ -675,7 +700,8 @@ void MainWindow::onRestoreBackup()
         return;
     const std::string path = QFile::encodeName(m_doc.pathName()).toStdString();
     RestoreBackupDialog dialog(m_doc.title(),
-                               Backups(QFile::encodeName(m_doc.programFolder()).toStdString()).list(path), this);
+                               Backups(QFile::encodeName(m_doc.programFolder()).toStdString()).list(path),
+                               m_doc.list(), this);
     if (runDialog(dialog) == QDialog::Accepted && !dialog.chosenPath().isEmpty())
         m_doc.restoreBackup(dialog.chosenPath());
 }

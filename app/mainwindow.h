@@ -36,9 +36,9 @@ constexpr int SelectSkin = 32781, SkinsOff = 32782, OnlineHelp = 32783, Tutorial
               GridResetRatings = 32791;
 constexpr int Editor = 32794, Viewer = 32795, BackToQuiz = 32796, NewList = 32803, GridAdd = 32804;
 constexpr int GridDelete = 32806, GridEditor = 32809, GridSave = 32811, GridNew = 32812, GridViewer = 32816;
-constexpr int GridInsert = 32817, ViewNotes = 32819, GridNotes = 32820, Mute = 32829,
-              FunnySounds = 32832;
-constexpr int QuizHelp = 32833, GridViewerHelp = 32834, GridEditorHelp = 32835, FreeDownloads = 32837, Animate = 32838;
+constexpr int GridInsert = 32817, ViewNotes = 32819, GridNotes = 32820, Mute = 32829, FunnySounds = 32832;
+constexpr int QuizHelp = 32833, GridViewerHelp = 32834, GridEditorHelp = 32835, FreeDownloads = 32837,
+              Animate = 32838;
 constexpr int ChangeLayout = 32840, ExportHtml = 32841, PrintFlashcards = 32842, VideoTutorials = 32846;
 constexpr int Slideshow = 32847, SlideshowHidden = 32848, ExportPalm = 32849, HandheldEdition = 32850;
 constexpr int Recommend = 32851, Survey = 32852, ShareLists = 32853, News = 32855, GridWrongAnswers = 32859;
@@ -52,6 +52,9 @@ constexpr int RandomPick = 32879, AnswersRandom = 32880, AnswersPredefined = 328
 // undo, redo and find in the editor.
 constexpr int ImportIntoEditor = 32890, GridUndo = 32891, GridRedo = 32892, GridFind = 32893;
 constexpr int Statistics = 32894, RestoreBackup = 32895;
+// The grid's sort by a column from the menu (a click on the column's header does the same).
+constexpr int SortQuestion = 32896, SortAnswer = 32897, SortRating = 32898, SortRight = 32899,
+              SortWrong = 32900, SortTotal = 32901;
 constexpr int FileNew = 57600, SelectStudyModule = 57601, FileSave = 57603, SaveAs = 57604,
               PrintSetup = 57606;
 constexpr int Print = 57607, PrintDirect = 57608, PrintPreview = 57609, About = 57664, Exit = 57665;
@@ -109,6 +112,9 @@ public:
     /// Shows the window as the restored placement says (maximised or normal).
     void showPlaced();
     void savePlacement();
+    /// The desktop session is ending: the grid asks about unsaved edits as on close (when the session
+    /// manager lets the program ask). Returns whether the session may end.
+    bool endSession(bool mayAsk);
 
     /// The window skins; the main window is skinned from the start.
     Skins& skins() const { return *m_skins; }
@@ -132,7 +138,7 @@ public:
     GridView* gridView() const { return m_grid; }
     /// Opens the editor in New mode with a list that has no file yet (an import): the learner sees the
     /// pairs and saves them under a name.
-    void openEditorWithNewList(std::unique_ptr<PairList> list);
+    void openEditorWithNewList(std::unique_ptr<PairList> list, const QString& name = QString());
 
 signals:
     /// A command was executed (after its handler ran).
@@ -188,6 +194,7 @@ private:
     void onGridEditor();
     void onImportIntoEditor();
     void runOnGrid(void (GridView::*command)());
+    void sortGrid(int column);
     bool gridRuleAllows(int id, bool& handled) const;
     EditorContext editorContext();
     void restoreListAfterGrid(bool wasNew);
@@ -216,9 +223,12 @@ private:
     GridView* m_grid = nullptr;
     /// The list's state before the grid was shown, restored when it returns unsaved.
     QString m_pathBeforeGrid;
+    /// The file the grid saved last while it is shown (empty when it saved nothing).
+    QString m_lastGridSave;
     /// What the pane the grid counts its pairs in said before (a warning of the quiz screen), given back on
     /// return.
     QString m_countPaneBeforeGrid;
+    QString m_quizPaneBeforeGrid;
     bool m_reversedBeforeGrid = false;
     std::unique_ptr<PrintJobs> m_printJobs;
     Skins* m_skins = nullptr;

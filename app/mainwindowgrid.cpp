@@ -6,12 +6,13 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QUndoStack>
 
-#include "core/pairlist.h"
 #include "app/importwizard.h"
+#include "core/pairlist.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
 #include "services/prompter.h"
@@ -50,25 +51,40 @@ void MainWindow::registerGridHandlers()
         {cmd::GridResetRatings, [this] { runOnGrid(&GridView::resetRatings); }},
         {cmd::GridNotes, [this] { runOnGrid(&GridView::editNotesAndSubject); }},
         {cmd::GridPassword, [this] { runOnGrid(&GridView::editPassword); }},
-        {cmd::GridSave, [this] {
+        {cmd::GridSave,
+         [this] {
              if (m_grid)
                  m_grid->save();
          }},
         {cmd::GridNew, [this] { runOnGrid(&GridView::newList); }},
         {cmd::GridFind, [this] { runOnGrid(&GridView::showFindBar); }},
-        {cmd::GridUndo, [this] {
+        {cmd::GridUndo,
+         [this] {
              if (m_grid)
                  m_grid->undoStack()->undo();
          }},
-        {cmd::GridRedo, [this] {
+        {cmd::GridRedo,
+         [this] {
              if (m_grid)
                  m_grid->undoStack()->redo();
          }},
+        {cmd::SortQuestion, [this] { sortGrid(PairTableModel::Question); }},
+        {cmd::SortAnswer, [this] { sortGrid(PairTableModel::Answer); }},
+        {cmd::SortRating, [this] { sortGrid(PairTableModel::Rating); }},
+        {cmd::SortRight, [this] { sortGrid(PairTableModel::Right); }},
+        {cmd::SortWrong, [this] { sortGrid(PairTableModel::Wrong); }},
+        {cmd::SortTotal, [this] { sortGrid(PairTableModel::Total); }},
         {cmd::GridViewerHelp, [this] { openHelp(GridView::ViewerHelpContext); }},
         {cmd::GridEditorHelp, [this] { openHelp(GridView::EditorHelpContext); }},
     };
     for (const auto& [id, handler] : handlers)
         m_handlers[id] = handler;
+}
+
+void MainWindow::sortGrid(int column)
+{
+    if (m_grid)
+        m_grid->sortByHeader(column);
 }
 
 void MainWindow::runOnGrid(void (GridView::*command)())
@@ -102,7 +118,15 @@ bool MainWindow::gridRuleAllows(int id, bool& handled) const
         return editing && m_grid->undoStack()->canRedo();
     case cmd::GridFind:
     case cmd::BackToQuiz:
+    case cmd::SortQuestion:
+    case cmd::SortAnswer:
         return m_grid != nullptr;
+    // The statistics columns are shown in the viewer only.
+    case cmd::SortRating:
+    case cmd::SortRight:
+    case cmd::SortWrong:
+    case cmd::SortTotal:
+        return m_grid && m_grid->mode() == GridView::Mode::View;
     // Opening another list would replace the document's list behind the grid, which still shows and saves
     // its own; the grid's Back to quiz comes first.
     case cmd::NewList:
@@ -174,10 +198,10 @@ void MainWindow::onImportIntoEditor()
                                      Prompter::Icon::Exclamation);
         return;
     }
-    openEditorWithNewList(std::move(list));
+    openEditorWithNewList(std::move(list), QFileInfo(wizard.filePath()).completeBaseName());
 }
 
-void MainWindow::openEditorWithNewList(std::unique_ptr<PairList> list)
+void MainWindow::openEditorWithNewList(std::unique_ptr<PairList> list, const QString& name)
 {
     if (!list)
         return;
@@ -186,7 +210,7 @@ void MainWindow::openEditorWithNewList(std::unique_ptr<PairList> list)
     if (!m_grid)
         switchToGrid(GridView::Mode::New);
     showBars(EditorBars);
-    m_grid->fillNew(*list);
+    m_grid->fillNew(*list, name);
     updateCommandStates();
 }
 
@@ -201,7 +225,11 @@ void MainWindow::switchToGrid(GridView::Mode mode)
     m_doc.saveToFile();
     m_doc.setQuizShown(false);
     m_pathBeforeGrid = m_doc.pathName();
+    m_lastGridSave.clear();
     m_countPaneBeforeGrid = pane(2)->text();
+    // The quiz's status ("Rating 0.00, the weakest") is not the grid's; it comes back with the quiz.
+    m_quizPaneBeforeGrid = pane(1)->text();
+    setPaneText(1, QString());
     if (list && list->count() > 0)
         list->unreverse();
     attachMenus(true);
@@ -210,13 +238,18 @@ void MainWindow::switchToGrid(GridView::Mode mode)
     m_grid = new GridView(editorContext(), this);
     connect(m_grid, &GridView::paneTextChanged, this, &MainWindow::setPaneText);
     connect(m_grid, &GridView::stateChanged, this, &MainWindow::updateCommandStates);
-    connect(m_grid, &GridView::listSaved, this, [this](const QString& path) { m_doc.setPathName(path); });
+    connect(m_grid, &GridView::listSaved, this, [this](const QString& path) {
+        m_doc.setPathName(path);
+        m_lastGridSave = path;
+    });
+    connect(m_grid, &GridView::titleChanged, &m_doc, &ListDocument::setTitle);
     connect(m_grid, &GridView::helpRequested, this, &MainWindow::openHelp);
     m_grid->setContextActions({m_actions[cmd::BackToQuiz], m_actions[cmd::GridViewerHelp],
                                m_actions[cmd::HelpTopics], m_actions[cmd::About]},
-                              {m_actions[cmd::BackToQuiz], m_actions[cmd::GridAdd], m_actions[cmd::GridDelete],
-                               m_actions[cmd::GridInsert], m_actions[cmd::GridEditorHelp],
-                               m_actions[cmd::HelpTopics], m_actions[cmd::About]});
+                              {m_actions[cmd::BackToQuiz], m_actions[cmd::GridAdd],
+                               m_actions[cmd::GridDelete], m_actions[cmd::GridInsert],
+                               m_actions[cmd::GridEditorHelp], m_actions[cmd::HelpTopics],
+                               m_actions[cmd::About]});
     m_grid->setMode(mode);
     if (mode == GridView::Mode::New) {
         m_grid->setTitle(QString::fromLatin1(GridView::NewListTitle));
@@ -246,9 +279,10 @@ bool MainWindow::backToQuiz()
         return true;
     if (!m_grid->askToSaveChanges())
         return false;
-    const bool saved = m_grid->isSaved();
     const bool wasNew = m_grid->mode() == GridView::Mode::New;
-    const QString path = m_grid->filePath();
+    // The list the grid saved last is what the quiz asks from now on, also when a New after the save was
+    // left unsaved: the document's old list must never be written over it.
+    const QString saved = m_grid->isSaved() ? m_grid->filePath() : m_lastGridSave;
     attachMenus(false);
     showBars(QuizBars);
     GridView* grid = m_grid;
@@ -261,11 +295,11 @@ bool MainWindow::backToQuiz()
         m_quizView->show();
         m_quizView->setFocus();
     }
+    setPaneText(1, m_quizPaneBeforeGrid);
     setPaneText(2, m_countPaneBeforeGrid);
     setPaneText(3, QString());
     m_doc.setQuizShown(true);
-    // What the grid saved is what the quiz asks from now on.
-    if (!(saved && !path.isEmpty() && m_doc.loadList(path, ListDocument::OpenList)))
+    if (saved.isEmpty() || !m_doc.loadList(saved, ListDocument::OpenList))
         restoreListAfterGrid(wasNew);
     updateCommandStates();
     return true;

@@ -1,5 +1,6 @@
 #include "app/studentdatadialog.h"
 
+#include "services/textfields.h"
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,7 +13,7 @@ namespace brainlark
 StudentDataDialog::StudentDataDialog(const QString& studentName, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Student Data"));
-    m_name = new QLineEdit(studentName);
+    m_name = TextFields::lineEdit(studentName);
     m_reset = new QCheckBox(tr("Reset Q&&A-list ratings"));
     auto* form = new QFormLayout;
     form->addRow(tr("Student Name:"), m_name);

@@ -1,5 +1,6 @@
 #include "editor/changesubjectdialog.h"
 
+#include "services/textfields.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -15,8 +16,9 @@ ChangeSubjectDialog::ChangeSubjectDialog(const QString& name, const QString& cur
 {
     setWindowTitle(tr("Change Subject"));
     auto* form = new QFormLayout;
-    for (const auto& [label, text] : {std::pair{tr("Name:"), name}, std::pair{tr("Current Subject:"), currentSubject}}) {
-        auto* edit = new QLineEdit(text);
+    for (const auto& [label, text] :
+         {std::pair{tr("Name:"), name}, std::pair{tr("Current Subject:"), currentSubject}}) {
+        auto* edit = TextFields::lineEdit(text);
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::NoFocus);
         form->addRow(label, edit);

@@ -1,5 +1,6 @@
 #include "editor/deletepairdialog.h"
 
+#include "services/textfields.h"
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -14,8 +15,9 @@ DeletePairDialog::DeletePairDialog(const QString& question, const QString& answe
 {
     setWindowTitle(tr("Delete this Q&A-pair?"));
     auto* form = new QFormLayout;
-    for (const auto& [label, text] : {std::pair{tr("Question:"), question}, std::pair{tr("Answer:"), answer}}) {
-        auto* edit = new QLineEdit(text);
+    for (const auto& [label, text] :
+         {std::pair{tr("Question:"), question}, std::pair{tr("Answer:"), answer}}) {
+        auto* edit = TextFields::lineEdit(text);
         edit->setReadOnly(true);
         form->addRow(label, edit);
     }

@@ -1,5 +1,6 @@
 #include "editor/editpassworddialog.h"
 
+#include "services/textfields.h"
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,9 +12,9 @@ namespace brainlark
 EditPasswordDialog::EditPasswordDialog(const QString& password, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Edit Password"));
-    m_field = new QLineEdit(password);
-    auto* note = new QLabel(tr("Brainlark will ask you for this password when you switch to Q&A-list View or "
-                               "Edit screens."));
+    m_field = TextFields::lineEdit(password);
+    auto* note = new QLabel(tr("Brainlark will ask you for this password when you switch to the Q&A-list "
+                               "Editor, and before the Q&A-list is exported or made into a printable test."));
     note->setWordWrap(true);
     auto* reminder = new QLabel(tr("Please make sure that you remember this password."));
     reminder->setWordWrap(true);

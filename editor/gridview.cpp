@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 #include <QUndoStack>
@@ -33,6 +34,7 @@
 #include "quiz/ui/listtext.h"
 #include "services/guidemessages.h"
 #include "services/prompter.h"
+#include "services/textfields.h"
 #include "settings/appsettings.h"
 #include "settings/skinpalette.h"
 
@@ -43,6 +45,20 @@ namespace
 {
 
 using Row = PairTableModel::Row;
+
+// Cells are typed in with a line edit that takes texts of any length (Qt's default cuts them).
+class CellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        TextFields::acceptAnyLength(qobject_cast<QLineEdit*>(editor));
+        return editor;
+    }
+};
 
 // Widths of the statistics columns in the viewer: room for the header text and a few digits.
 constexpr int StatisticsColumnWidth = 64;
@@ -74,14 +90,10 @@ GridView::GridView(const EditorContext& context, QWidget* parent) : QWidget(pare
 {
     m_model = new PairTableModel(this);
     m_undo = new QUndoStack(this);
+    // Undo, redo and find have their keys on the window's Edit menu; a second owner of the same key here
+    // would make both ambiguous, and neither would run.
     m_undoAction = m_undo->createUndoAction(this, tr("&Undo"));
-    m_undoAction->setShortcut(QKeySequence::Undo);
     m_redoAction = m_undo->createRedoAction(this, tr("&Redo"));
-    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
-    for (QAction* action : {m_undoAction, m_redoAction}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
-    }
     connect(m_undo, &QUndoStack::indexChanged, this, [this] {
         updatePanes();
         emit stateChanged();
@@ -109,6 +121,7 @@ void GridView::buildTable()
 {
     m_table = new QTableView(this);
     m_table->setModel(m_model);
+    m_table->setItemDelegate(new CellDelegate(m_table));
     m_table->setObjectName("grid");
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -172,7 +185,6 @@ void GridView::buildShortcuts()
         auto* s = new QShortcut(keys, this, slot);
         s->setContext(Qt::WidgetWithChildrenShortcut);
     };
-    shortcut(QKeySequence::Find, [this] { showFindBar(); });
     shortcut(QKeySequence::FindNext, [this] { find(m_findEdit->text(), false); });
     shortcut(QKeySequence::FindPrevious, [this] { find(m_findEdit->text(), true); });
 }
@@ -207,6 +219,25 @@ void GridView::setTitle(const QString& title)
     m_title = title;
 }
 
+QWidget* GridView::openCellEditor() const
+{
+    // Cells are typed in at the current index; the view keeps the editor there until it closes.
+    const QModelIndex index = m_table->currentIndex();
+    return index.isValid() ? m_table->indexWidget(index) : nullptr;
+}
+
+void GridView::commitOpenEditor()
+{
+    const QModelIndex index = m_table->currentIndex();
+    QWidget* editor = openCellEditor();
+    QAbstractItemDelegate* delegate = m_table->itemDelegateForIndex(index);
+    if (!editor || !delegate)
+        return;
+    // What the view does when the learner presses Enter in the cell.
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void GridView::fill(const PairList* list)
 {
     m_source = m_mode == Mode::New ? nullptr : list;
@@ -238,12 +269,13 @@ void GridView::fill(const PairList* list)
     emit stateChanged();
 }
 
-void GridView::fillNew(const PairList& list)
+void GridView::fillNew(const PairList& list, const QString& name)
 {
     setMode(Mode::New);
     fill(nullptr);
     m_filePath.clear();
     m_title = QString::fromLatin1(NewListTitle);
+    m_suggestedName = name;
     m_notes = text(list.notes());
     m_password = text(list.password());
     m_subject = text(list.subject());
@@ -251,8 +283,8 @@ void GridView::fillNew(const PairList& list)
     std::vector<Row> rows;
     rows.reserve(size_t(list.count()));
     for (const Pair& pair : list.pairs())
-        rows.push_back(PairTableModel::textRow(std::string(pair.shownQuestion()), std::string(pair.shownAnswer()),
-                                               int(rows.size()) + 1));
+        rows.push_back(PairTableModel::textRow(std::string(pair.shownQuestion()),
+                                               std::string(pair.shownAnswer()), int(rows.size()) + 1));
     for (size_t i = 0; i < rows.size(); ++i) {
         const Pair& pair = list.pairs()[i];
         rows[i][PairTableModel::SoundOne] = pair.soundPathOne();
@@ -312,14 +344,16 @@ bool GridView::canResetRatings() const
 
 QColor GridView::backgroundColor() const
 {
-    const SkinPalette palette = SkinPalette::forSkin(m_context.settings ? m_context.settings->skinName() : QString());
+    const SkinPalette palette =
+        SkinPalette::forSkin(m_context.settings ? m_context.settings->skinName() : QString());
     return palette.color(m_mode == Mode::View ? SkinPalette::ViewerGridBackground
                                               : SkinPalette::EditorGridBackground);
 }
 
 QColor GridView::gridLineColor() const
 {
-    const SkinPalette palette = SkinPalette::forSkin(m_context.settings ? m_context.settings->skinName() : QString());
+    const SkinPalette palette =
+        SkinPalette::forSkin(m_context.settings ? m_context.settings->skinName() : QString());
     return palette.color(m_mode == Mode::View ? SkinPalette::ViewerGridLines : SkinPalette::EditorGridLines);
 }
 
@@ -333,17 +367,18 @@ QColor GridView::headerColor(const QColor& background)
 void GridView::applyColors()
 {
     const QColor background = backgroundColor();
-    m_table->setStyleSheet(QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }"
-                                          "QHeaderView::section { background-color: %3; padding: 2px; "
-                                          "border: 1px solid %2; }")
-                               .arg(background.name(), gridLineColor().name(), headerColor(background).name()));
+    m_table->setStyleSheet(
+        QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }"
+                       "QHeaderView::section { background-color: %3; padding: 2px; "
+                       "border: 1px solid %2; }")
+            .arg(background.name(), gridLineColor().name(), headerColor(background).name()));
 }
 
 void GridView::applyColumnLayout()
 {
     for (int column = 0; column < PairTableModel::ColumnCount; ++column) {
-        const bool shown = column <= PairTableModel::Answer ||
-                           (m_mode == Mode::View && column <= PairTableModel::Total);
+        const bool shown =
+            column <= PairTableModel::Answer || (m_mode == Mode::View && column <= PairTableModel::Total);
         m_table->setColumnHidden(column, !shown);
         if (shown && column > PairTableModel::Answer)
             m_table->setColumnWidth(column, StatisticsColumnWidth);
@@ -387,7 +422,8 @@ void GridView::resizeEvent(QResizeEvent* event)
 
 void GridView::updatePanes()
 {
-    emit paneTextChanged(2, QStringLiteral("%1 pairs").arg(m_model->rows()));
+    const int rows = m_model->rows();
+    emit paneTextChanged(2, rows == 1 ? QStringLiteral("1 pair") : QStringLiteral("%1 pairs").arg(rows));
     emit paneTextChanged(3, modeWord(m_mode));
 }
 
@@ -428,6 +464,13 @@ bool GridView::applyRowEdit(int row, Row edited)
     return true;
 }
 
+PairFields GridView::fieldsOf(const Row& row)
+{
+    return {text(row[PairTableModel::Question]), text(row[PairTableModel::Answer]),
+            text(row[PairTableModel::SoundOne]), text(row[PairTableModel::SoundTwo]),
+            text(row[PairTableModel::Hint]),     text(row[PairTableModel::Picture])};
+}
+
 Row GridView::rowFromFields(const PairFields& fields, Row base) const
 {
     base[PairTableModel::Question] = bytes(fields.question);
@@ -460,14 +503,30 @@ void GridView::editRow(int row)
 {
     if (m_mode == Mode::View || row < 0 || row >= m_model->rows())
         return;
-    const Row& current = m_model->row(row);
-    PairDialog dialog({text(current[PairTableModel::Question]), text(current[PairTableModel::Answer]),
-                       text(current[PairTableModel::SoundOne]), text(current[PairTableModel::SoundTwo]),
-                       text(current[PairTableModel::Hint]), text(current[PairTableModel::Picture])},
-                      m_context, this);
+    commitOpenEditor();
+    // A copy: the table may change while the dialog is open (a cell editor committing late, a drop).
+    const Row opened = m_model->row(row);
+    const PairFields before = fieldsOf(opened);
+    PairDialog dialog(before, m_context, this);
     if (m_context.run(dialog) != QDialog::Accepted)
         return;
-    Row edited = rowFromFields(dialog.fields(), current);
+    if (row >= m_model->rows() || m_model->row(row)[PairTableModel::Index] != opened[PairTableModel::Index])
+        return;
+    // Only what the learner changed in the dialog goes into the row as it is now.
+    const PairFields after = dialog.fields();
+    const Row& current = m_model->row(row);
+    Row edited = current;
+    const std::pair<const QString PairFields::*, int> fields[] = {
+        {&PairFields::question, PairTableModel::Question},
+        {&PairFields::answer, PairTableModel::Answer},
+        {&PairFields::questionSound, PairTableModel::SoundOne},
+        {&PairFields::answerSound, PairTableModel::SoundTwo},
+        {&PairFields::notes, PairTableModel::Hint},
+        {&PairFields::picture, PairTableModel::Picture}};
+    for (const auto& [field, column] : fields) {
+        if (after.*field != before.*field)
+            edited[size_t(column)] = bytes(after.*field);
+    }
     if (edited != current)
         applyRowEdit(row, std::move(edited));
     if (dialog.switchToWrongAnswers())
@@ -482,10 +541,12 @@ void GridView::addPair()
     for (;;) {
         m_context.guide(GuideMessages::GridAdd);
         PairDialog dialog({}, m_context, this);
-        if (m_context.run(dialog) != QDialog::Accepted)
+        // OK on an empty dialog ends the adding as Cancel does: an empty row would only be dropped on Save.
+        if (m_context.run(dialog) != QDialog::Accepted || dialog.fields() == PairFields{})
             return;
         const int rows = m_model->rows();
-        const bool reuse = m_mode == Mode::New && rows == 1 && m_model->cell(0, PairTableModel::Answer).empty();
+        const bool reuse =
+            m_mode == Mode::New && rows == 1 && m_model->cell(0, PairTableModel::Answer).empty();
         const int target = reuse ? 0 : rows;
         Row row = rowFromFields(dialog.fields(), reuse ? m_model->row(0) : Row{});
         row[PairTableModel::Index] = std::to_string(target + 1);
@@ -523,10 +584,9 @@ void GridView::resetRatings()
     if (m_context.prompter->message(QString::fromLatin1(ResetQuestion), Prompter::Icon::Question,
                                     Prompter::Buttons::YesNo) != Prompter::Yes)
         return;
-    m_undo->push(new ColumnsCommand(tr("Reset ratings"), *m_model,
-                                    {PairTableModel::Rating, PairTableModel::Right, PairTableModel::Wrong,
-                                     PairTableModel::Total},
-                                    "0"));
+    m_undo->push(new ColumnsCommand(
+        tr("Reset ratings"), *m_model,
+        {PairTableModel::Rating, PairTableModel::Right, PairTableModel::Wrong, PairTableModel::Total}, "0"));
     afterChange(currentRow());
 }
 
@@ -592,7 +652,8 @@ void GridView::editWrongAnswers(int row)
     if (!dialog.changed())
         return;
     RowsCommand::WrongAnswerStore store = [this]() -> std::vector<Pair>& { return m_working.wrongAnswers(); };
-    m_undo->push(new WrongAnswersCommand(tr("Predefined wrong answers"), store, before, m_working.wrongAnswers()));
+    m_undo->push(
+        new WrongAnswersCommand(tr("Predefined wrong answers"), store, before, m_working.wrongAnswers()));
     afterChange(row);
 }
 
@@ -644,10 +705,12 @@ bool GridView::save()
 {
     if (!canEdit())
         return false;
+    commitOpenEditor();
     m_context.guide(GuideMessages::GridSave);
     QString path = m_filePath;
     if (path.isEmpty()) {
-        ListNameDialog dialog(m_context.dataFolder(), m_mode == Mode::New ? QString() : m_title,
+        // A list without a file gets a name to start from: the imported file's, else its title.
+        ListNameDialog dialog(m_context.dataFolder(), m_suggestedName.isEmpty() ? m_title : m_suggestedName,
                               *m_context.prompter, this);
         if (m_context.run(dialog) != QDialog::Accepted || fileTitle(dialog.listPath()).isEmpty())
             return false;
@@ -686,6 +749,7 @@ bool GridView::save()
 
 bool GridView::askToSaveChanges()
 {
+    commitOpenEditor();
     if (!isModified())
         return true;
     const int answer = m_context.prompter->message(QString::fromLatin1(SaveChangesQuestion),
@@ -704,6 +768,7 @@ void GridView::newList()
     m_mode = Mode::New;
     m_title = QString::fromLatin1(NewListTitle);
     m_filePath.clear();
+    m_suggestedName.clear();
     m_notes.clear();
     m_password.clear();
     m_subject.clear();
@@ -711,6 +776,7 @@ void GridView::newList()
     m_saved = false;
     setMode(Mode::New);
     fill(nullptr);
+    emit titleChanged(m_title);
 }
 
 void GridView::sortByHeader(int column)
@@ -785,9 +851,8 @@ void GridView::showContextMenu(const QPoint& globalPos)
 void GridView::contextMenuEvent(QContextMenuEvent* event)
 {
     // From the keyboard the menu opens at the centre of the view.
-    const QPoint position = event->reason() == QContextMenuEvent::Keyboard
-                                ? mapToGlobal(rect().center())
-                                : event->globalPos();
+    const QPoint position =
+        event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center()) : event->globalPos();
     showContextMenu(position);
     event->accept();
 }
@@ -801,7 +866,9 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
         m_headerPressed = false;
         emit stateChanged();
     }
-    if (watched == m_table && event->type() == QEvent::KeyPress) {
+    // Keys typed into a cell's editor that it does not use itself come up to the table; Enter there only
+    // closes the editor (the delegate commits the text), it does not open the pair dialog as well.
+    if (watched == m_table && event->type() == QEvent::KeyPress && !openCellEditor()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier) {
             switch (key->key()) {

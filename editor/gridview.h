@@ -56,7 +56,8 @@ public:
     /// dialog reads list later, so it must outlive the fill), an empty table in New mode.
     void fill(const PairList* list);
     /// New mode holding the pairs and wrong answers of a list that has no file yet (an import): unsaved.
-    void fillNew(const PairList& list);
+    /// Save suggests name for it.
+    void fillNew(const PairList& list, const QString& name = QString());
 
     QString filePath() const { return m_filePath; }
     void setFilePath(const QString& path) { m_filePath = path; }
@@ -79,8 +80,12 @@ public:
     void editPassword();
     bool save();
     void newList();
-    /// Asks to save a modified list: true lets the caller go on (No, or Yes with a successful save).
+    /// Asks to save a modified list: true lets the caller go on (No, or Yes with a successful save). A cell
+    /// being typed in counts as a change.
     bool askToSaveChanges();
+    /// Takes the text of a cell being typed in into the table and closes its editor (nothing when none is
+    /// open). Every way out of the grid and every save goes through it first.
+    void commitOpenEditor();
     /// Sorts as a click on the column's header does.
     void sortByHeader(int column);
     /// Double-click or Enter on the current row.
@@ -98,7 +103,10 @@ public:
     void setCurrentRow(int row);
     bool headerPressed() const { return m_headerPressed; }
     int sortColumn() const { return m_sortColumn; }
-    Qt::SortOrder sortOrder() const { return m_sortOrder == Descending ? Qt::DescendingOrder : Qt::AscendingOrder; }
+    Qt::SortOrder sortOrder() const
+    {
+        return m_sortOrder == Descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+    }
 
     QString notes() const { return m_notes; }
     QString password() const { return m_password; }
@@ -127,6 +135,8 @@ signals:
     void paneTextChanged(int pane, const QString& text);
     /// Save wrote path: the document takes it as its path and title.
     void listSaved(const QString& path);
+    /// The list's name changed (New, Save under a name): the window's title follows.
+    void titleChanged(const QString& title);
     void helpRequested(int context);
     /// Something the command enable rules look at changed.
     void stateChanged();
@@ -155,6 +165,9 @@ private:
                   std::vector<PairTableModel::Row> after, bool withWrongAnswers,
                   const std::vector<Pair>& wrongBefore);
     PairTableModel::Row rowFromFields(const PairFields& fields, PairTableModel::Row base) const;
+    static PairFields fieldsOf(const PairTableModel::Row& row);
+    /// The editor of the cell being typed in, or nullptr.
+    QWidget* openCellEditor() const;
     QStringList subjectNames() const;
     void showContextMenu(const QPoint& globalPos);
 
@@ -165,6 +178,7 @@ private:
     bool m_wrongAnswersCopied = false;
     QString m_filePath;
     QString m_title;
+    QString m_suggestedName;
     QString m_notes;
     QString m_password;
     QString m_subject;

@@ -1,12 +1,15 @@
 #include "editor/notessubjectdialog.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "core/subjectlist.h"
+#include "services/textfields.h"
 
 namespace brainlark
 {
@@ -26,6 +29,12 @@ NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subj
     m_notes->document()->setModified(false);
 
     m_subject = new QComboBox;
+    // A subject no list uses yet can be typed; what is typed is not completed to another subject.
+    m_subject->setEditable(true);
+    m_subject->setInsertPolicy(QComboBox::NoInsert);
+    m_subject->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    m_subject->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    TextFields::acceptAnyLength(m_subject->lineEdit());
     m_subject->addItems(subjects);
     const QString current = subject.isEmpty() ? QString::fromLatin1(SubjectList::NoneName) : subject;
     if (m_subject->findText(current, Qt::MatchExactly) < 0)
@@ -56,7 +65,7 @@ bool NotesSubjectDialog::notesModified() const
 
 QString NotesSubjectDialog::subject() const
 {
-    return m_subject->currentText();
+    return m_subject->currentText().trimmed();
 }
 
 } // namespace brainlark

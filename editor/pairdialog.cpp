@@ -13,9 +13,11 @@
 
 #include "editor/mediabrowser.h"
 #include "editor/picturepreviewdialog.h"
+#include "editor/textfield.h"
 #include "quiz/ui/listtext.h"
 #include "services/guidemessages.h"
 #include "services/soundplayer.h"
+#include "services/textfields.h"
 
 namespace brainlark
 {
@@ -46,16 +48,18 @@ PairDialog::PairDialog(const PairFields& fields, const EditorContext& context, Q
     : QDialog(parent), m_context(context)
 {
     setWindowTitle(tr("Add/Edit Q&A-pair"));
-    m_question = new QLineEdit;
-    m_question->setObjectName("question");
+    m_question = new TextField;
+    m_question->lineEdit()->setObjectName("question");
     m_questionSound = new QLineEdit;
     m_questionSound->setObjectName("questionSound");
     m_picture = new QLineEdit;
     m_picture->setObjectName("picture");
-    m_answer = new QLineEdit;
-    m_answer->setObjectName("answer");
+    m_answer = new TextField;
+    m_answer->lineEdit()->setObjectName("answer");
     m_answerSound = new QLineEdit;
     m_answerSound->setObjectName("answerSound");
+    for (QLineEdit* path : {m_questionSound, m_picture, m_answerSound})
+        TextFields::acceptAnyLength(path);
     m_notes = new QPlainTextEdit;
     m_notes->setObjectName("notes");
     m_notes->setTabChangesFocus(true);
@@ -90,12 +94,6 @@ PairDialog::PairDialog(const PairFields& fields, const EditorContext& context, Q
     layout->addWidget(m_switch);
     layout->addWidget(buttons);
 
-    const QList<QWidget*> order = {m_question,  m_questionSound, browseQuestionSound, playQuestionSound,
-                                   m_picture,   browsePicture,   viewPicture,         m_answer,
-                                   m_answerSound, browseAnswerSound, playAnswerSound, m_notes, m_switch};
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
     connect(browseQuestionSound, &QPushButton::clicked, this,
             [this] { browse(m_questionSound, int(MediaBrowser::Side::QuestionSound)); });
     connect(browseAnswerSound, &QPushButton::clicked, this,
@@ -106,7 +104,14 @@ PairDialog::PairDialog(const PairFields& fields, const EditorContext& context, Q
     connect(playAnswerSound, &QPushButton::clicked, this, [this] { play(m_answerSound); });
     connect(viewPicture, &QPushButton::clicked, this, &PairDialog::viewPicture);
 
+    // After the texts: a text with several lines puts its multi-line editor into the order.
     setFields(fields);
+    const QList<QWidget*> order = {m_question,    m_questionSound,   browseQuestionSound, playQuestionSound,
+                                   m_picture,     browsePicture,     viewPicture,         m_answer,
+                                   m_answerSound, browseAnswerSound, playAnswerSound,     m_notes,
+                                   m_switch};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     resize(520, sizeHint().height());
 }
 
@@ -115,10 +120,24 @@ QPushButton* PairDialog::button(const QString& objectName) const
     return findChild<QPushButton*>(objectName);
 }
 
+QLineEdit* PairDialog::questionEdit() const
+{
+    return m_question->lineEdit();
+}
+
+QLineEdit* PairDialog::answerEdit() const
+{
+    return m_answer->lineEdit();
+}
+
 PairFields PairDialog::fields() const
 {
-    return {m_question->text(),      m_answer->text(),         m_questionSound->text(),
-            m_answerSound->text(),   m_notes->toPlainText(),   m_picture->text()};
+    return {m_question->text(),
+            m_answer->text(),
+            m_questionSound->text(),
+            m_answerSound->text(),
+            TextField::plainText(*m_notes),
+            m_picture->text()};
 }
 
 void PairDialog::setFields(const PairFields& fields)
@@ -139,7 +158,7 @@ bool PairDialog::switchToWrongAnswers() const
 void PairDialog::accept()
 {
     // Long texts stay as typed; the learner is only told they may not fit.
-    const auto tooLong = [](const QLineEdit* edit) {
+    const auto tooLong = [](const TextField* edit) {
         return ListText::fromQString(edit->text()).size() > size_t(LongTextBytes);
     };
     if (tooLong(m_question) || tooLong(m_answer))

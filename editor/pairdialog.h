@@ -13,6 +13,8 @@ class QPushButton;
 namespace brainlark
 {
 
+class TextField;
+
 /// The six texts of a pair as the pair dialog edits them; media paths relative to their folders.
 struct PairFields {
     QString question;
@@ -43,8 +45,10 @@ public:
     void setFields(const PairFields& fields);
     bool switchToWrongAnswers() const;
 
-    QLineEdit* questionEdit() const { return m_question; }
-    QLineEdit* answerEdit() const { return m_answer; }
+    QLineEdit* questionEdit() const;
+    QLineEdit* answerEdit() const;
+    TextField* questionField() const { return m_question; }
+    TextField* answerField() const { return m_answer; }
     QLineEdit* questionSoundEdit() const { return m_questionSound; }
     QLineEdit* answerSoundEdit() const { return m_answerSound; }
     QLineEdit* pictureEdit() const { return m_picture; }
@@ -60,10 +64,10 @@ private:
     void viewPicture();
 
     EditorContext m_context;
-    QLineEdit* m_question = nullptr;
+    TextField* m_question = nullptr;
     QLineEdit* m_questionSound = nullptr;
     QLineEdit* m_picture = nullptr;
-    QLineEdit* m_answer = nullptr;
+    TextField* m_answer = nullptr;
     QLineEdit* m_answerSound = nullptr;
     QPlainTextEdit* m_notes = nullptr;
     QCheckBox* m_switch = nullptr;

@@ -9,6 +9,7 @@
 
 #include "core/pair.h"
 #include "quiz/ui/listtext.h"
+#include "services/textfields.h"
 
 namespace brainlark
 {
@@ -18,7 +19,7 @@ namespace
 
 QLineEdit* readOnly(const std::string_view text)
 {
-    auto* edit = new QLineEdit(ListText::toQString(text));
+    auto* edit = TextFields::lineEdit(ListText::toQString(text));
     edit->setReadOnly(true);
     return edit;
 }

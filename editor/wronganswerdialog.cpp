@@ -10,6 +10,7 @@
 
 #include "editor/mediabrowser.h"
 #include "services/soundplayer.h"
+#include "services/textfields.h"
 
 namespace brainlark
 {
@@ -19,12 +20,12 @@ WrongAnswerDialog::WrongAnswerDialog(const QString& question, const Fields& fiel
     : QDialog(parent), m_context(context)
 {
     setWindowTitle(tr("Predefined Wrong Answer"));
-    auto* questionEdit = new QLineEdit(question);
+    auto* questionEdit = TextFields::lineEdit(question);
     questionEdit->setReadOnly(true);
     questionEdit->setFocusPolicy(Qt::NoFocus);
-    m_answer = new QLineEdit(fields.answer);
+    m_answer = TextFields::lineEdit(fields.answer);
     m_answer->setObjectName("answer");
-    m_sound = new QLineEdit(fields.sound);
+    m_sound = TextFields::lineEdit(fields.sound);
     m_sound->setObjectName("sound");
     m_notes = new QPlainTextEdit(fields.notes);
     m_notes->setObjectName("notes");

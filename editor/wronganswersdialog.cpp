@@ -12,6 +12,7 @@
 #include "editor/wronganswerdialog.h"
 #include "quiz/ui/listtext.h"
 #include "services/prompter.h"
+#include "services/textfields.h"
 
 namespace brainlark
 {
@@ -40,8 +41,9 @@ WrongAnswersDialog::WrongAnswersDialog(const std::string& question, const std::s
 {
     setWindowTitle(tr("Predefined Wrong Answers"));
     auto* form = new QFormLayout;
-    for (const auto& [label, text] : {std::pair{tr("Question:"), question}, std::pair{tr("Answer:"), answer}}) {
-        auto* edit = new QLineEdit(ListText::toQString(text));
+    for (const auto& [label, text] :
+         {std::pair{tr("Question:"), question}, std::pair{tr("Answer:"), answer}}) {
+        auto* edit = TextFields::lineEdit(ListText::toQString(text));
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::NoFocus);
         form->addRow(label, edit);
@@ -77,6 +79,8 @@ WrongAnswersDialog::WrongAnswersDialog(const std::string& question, const std::s
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
     resize(460, 360);
+    // Index order until the learner clicks a header (the header's own default would be newest first).
+    m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     refill();
 }
 
@@ -98,7 +102,8 @@ void WrongAnswersDialog::refill()
         index->setData(Qt::DisplayRole, i + 1);
         index->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_table->setItem(i, 0, index);
-        m_table->setItem(i, 1, new QTableWidgetItem(ListText::toQString(m_entries[size_t(i)]->shownAnswer())));
+        m_table->setItem(i, 1,
+                         new QTableWidgetItem(ListText::toQString(m_entries[size_t(i)]->shownAnswer())));
     }
     m_table->setSortingEnabled(true);
     if (!m_entries.empty())
@@ -150,8 +155,8 @@ void WrongAnswersDialog::editAnswer()
     if (!entry)
         return;
     WrongAnswerDialog dialog(ListText::toQString(entry->question()),
-                             {ListText::toQString(entry->answer()), ListText::toQString(entry->soundPathTwo()),
-                              ListText::toQString(entry->hint())},
+                             {ListText::toQString(entry->answer()),
+                              ListText::toQString(entry->soundPathTwo()), ListText::toQString(entry->hint())},
                              m_context, this);
     if (m_context.run(dialog) != QDialog::Accepted)
         return;
@@ -171,8 +176,8 @@ void WrongAnswersDialog::deleteAnswer()
     Pair* entry = currentEntry();
     if (!entry)
         return;
-    const QString question =
-        QStringLiteral("Are you sure you want to delete this answer:\n\n") + ListText::toQString(entry->answer());
+    const QString question = QStringLiteral("Are you sure you want to delete this answer:\n\n") +
+                             ListText::toQString(entry->answer());
     if (m_context.prompter->message(question, Prompter::Icon::Question, Prompter::Buttons::YesNo) !=
         Prompter::Yes)
         return;
@@ -183,9 +188,12 @@ void WrongAnswersDialog::deleteAnswer()
 
 QStringList WrongAnswersDialog::shownAnswers() const
 {
+    // In the order of the rows on screen.
     QStringList answers;
-    for (const Pair* entry : m_entries)
-        answers.append(ListText::toQString(entry->answer()));
+    for (int row = 0; row < int(m_entries.size()); ++row) {
+        if (const QTableWidgetItem* item = m_table->item(row, 1))
+            answers.append(item->text());
+    }
     return answers;
 }
 

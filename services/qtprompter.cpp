@@ -4,6 +4,7 @@
 #include "services/guidedialog.h"
 #include "services/helppages.h"
 #include "services/shellopener.h"
+#include "services/textfields.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -130,14 +131,15 @@ std::optional<QFont> QtPrompter::chooseFont(const QFont& initial, const QString&
 
 std::optional<QString> QtPrompter::askPassword()
 {
-    bool ok = false;
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Enter Password"));
     // The label has a buddy, so "&&" shows one ampersand.
-    const QString text = QInputDialog::getText(
-        m_parent, QStringLiteral("Enter Password"),
-        QStringLiteral("Please enter the password for this Q&&A-list:"), QLineEdit::Normal, QString(), &ok);
-    if (!ok)
+    dialog.setLabelText(QStringLiteral("Please enter the password for this Q&&A-list:"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    TextFields::acceptAnyLength(dialog.findChild<QLineEdit*>());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 QString QtPrompter::qtFilter(const QString& filter)

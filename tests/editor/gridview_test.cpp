@@ -149,8 +149,9 @@ private slots:
         const PairList list = makeList(3);
         QStringList panes;
         m_grid = std::make_unique<GridView>(context());
-        connect(m_grid.get(), &GridView::paneTextChanged, this,
-                [&panes](int pane, const QString& text) { panes.append(QString::number(pane) + ":" + text); });
+        connect(m_grid.get(), &GridView::paneTextChanged, this, [&panes](int pane, const QString& text) {
+            panes.append(QString::number(pane) + ":" + text);
+        });
         for (const auto mode : {GridView::Mode::View, GridView::Mode::Edit, GridView::Mode::New}) {
             panes.clear();
             m_grid->setMode(mode);
@@ -194,7 +195,8 @@ private slots:
             m_grid->resize(size);
             QCoreApplication::processEvents();
             const QTableView* table = m_grid->table();
-            QCOMPARE(table->columnWidth(PairTableModel::Question) + table->columnWidth(PairTableModel::Answer),
+            QCOMPARE(table->columnWidth(PairTableModel::Question) +
+                         table->columnWidth(PairTableModel::Answer),
                      table->viewport()->width());
         }
     }
@@ -276,6 +278,12 @@ private slots:
         m_scripts = {fillPair("kept", "row"), cancel()};
         m_grid->addPair();
         QCOMPARE(questions(), QStringList{"kept"});
+
+        // OK on an empty dialog adds nothing and ends the adding, as Cancel does.
+        m_scripts = {fillPair("", ""), fillPair("never", "asked")};
+        m_grid->addPair();
+        QCOMPARE(questions(), QStringList{"kept"});
+        QCOMPARE(m_scripts.size(), size_t(1));
     }
 
     void editRenamesWrongAnswersAndSwitchesToThem()
@@ -356,7 +364,8 @@ private slots:
         m_grid->insertFromFile(m_dir.path() + "/text/words.csv");
         QCOMPARE(m_grid->model()->rows(), 1);
         m_grid->insertFromFile(empty);
-        QCOMPARE(m_prompter.messages.last().text, "Sorry, file " + empty + " does not contain a valid Q&A-list.");
+        QCOMPARE(m_prompter.messages.last().text,
+                 "Sorry, file " + empty + " does not contain a valid Q&A-list.");
         m_grid->insertFromFile(good);
         QCOMPARE(questions(), (QStringList{"uno", "dos"}));
         QCOMPARE(m_grid->model()->cell(1, PairTableModel::Rating), std::string());
@@ -369,8 +378,8 @@ private slots:
     {
         grid(GridView::Mode::New, nullptr);
         m_settings->setDialogFlags(GuideMessages::GridSave);
-        m_grid->model()->insertRowsAt(0, {PairTableModel::textRow("lone question", "", 1),
-                                          PairTableModel::textRow("", "", 2)});
+        m_grid->model()->insertRowsAt(
+            0, {PairTableModel::textRow("lone question", "", 1), PairTableModel::textRow("", "", 2)});
         QString saved;
         connect(m_grid.get(), &GridView::listSaved, this, [&saved](const QString& path) { saved = path; });
         m_scripts = {[](QDialog& dialog) {
@@ -495,6 +504,15 @@ private slots:
         QCOMPARE(m_grid->workingList().wrongAnswers()[0].kind(), int32_t(Pair::WrongAnswer));
         QVERIFY(m_grid->isModified());
         QVERIFY(m_grid->filePath().isEmpty());
+        // Save starts from the imported file's name.
+        m_grid->fillNew(imported, "Vocabulary 3");
+        QString suggested;
+        m_scripts = {[&suggested](QDialog& dialog) {
+            suggested = dynamic_cast<ListNameDialog&>(dialog).nameEdit()->text();
+            return int(QDialog::Rejected);
+        }};
+        QVERIFY(!m_grid->save());
+        QCOMPARE(suggested, QString("Vocabulary 3"));
     }
 
     void keyboardOperation()

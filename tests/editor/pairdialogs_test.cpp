@@ -8,6 +8,7 @@
 #include "editor/mediabrowser.h"
 #include "editor/notessubjectdialog.h"
 #include "editor/pairdialog.h"
+#include "editor/textfield.h"
 #include "editor/wronganswerdialog.h"
 #include "editor/wronganswersdialog.h"
 #include "services/guidemessages.h"
@@ -89,11 +90,16 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("directly in the folder") << "quiz_sounds/hello.wav" << "hello.wav";
-        QTest::newRow("in a subfolder, with a backslash") << "quiz_sounds/fr/bonjour.wav" << "fr\\bonjour.wav";
-        QTest::newRow("a sibling folder sharing the prefix") << "quiz_sounds2/x.wav" << "";
-        QTest::newRow("the folder's name inside a longer path") << "other/quiz_sounds/y.wav" << "";
-        QTest::newRow("dot-dot leading out") << "quiz_sounds/../elsewhere.wav" << "";
+        QTest::newRow("directly in the folder") << "quiz_sounds/hello.wav"
+                                                << "hello.wav";
+        QTest::newRow("in a subfolder, with a backslash") << "quiz_sounds/fr/bonjour.wav"
+                                                          << "fr\\bonjour.wav";
+        QTest::newRow("a sibling folder sharing the prefix") << "quiz_sounds2/x.wav"
+                                                             << "";
+        QTest::newRow("the folder's name inside a longer path") << "other/quiz_sounds/y.wav"
+                                                                << "";
+        QTest::newRow("dot-dot leading out") << "quiz_sounds/../elsewhere.wav"
+                                             << "";
     }
     void browseAcceptsOnlyFilesUnderTheFolder()
     {
@@ -180,11 +186,50 @@ private slots:
 
         m_prompter.messageAnswers = {Prompter::Yes};
         dialog.deleteAnswer();
-        QCOMPARE(m_prompter.messages.last().text, QString("Are you sure you want to delete this answer:\n\n  Madrid "));
+        QCOMPARE(m_prompter.messages.last().text,
+                 QString("Are you sure you want to delete this answer:\n\n  Madrid "));
         QVERIFY(dialog.shownAnswers().isEmpty());
         QVERIFY(dialog.changed());
         QCOMPARE(list.removeWrongAnswersOfKind(Pair::MarkedForDeletion), 1);
         QCOMPARE(list.wrongAnswers().size(), size_t(1));
+    }
+
+    // Confirmed unchanged, a dialog gives back what it was given: no field cuts a long text (a line edit
+    // keeps 32,767 characters by default) and a text with line breaks keeps them in a multi-line field.
+    void dialogsGiveBackLongAndMultiLineTextsWhole()
+    {
+        const QString longText(200000, QLatin1Char('x'));
+        const PairFields fields{longText, "one\r\ntwo\r\nthree", longText, longText, "a\u00A0b\nc", longText};
+        PairDialog pair(fields, context());
+        QVERIFY(!pair.questionField()->isMultiLine());
+        QVERIFY(pair.answerField()->isMultiLine());
+        const PairFields back = pair.fields();
+        QCOMPARE(back.question.size(), longText.size());
+        QCOMPARE(back.answer, fields.answer);
+        QCOMPARE(back.notes, fields.notes);
+        QVERIFY(back == fields);
+        PairDialog lines({"first\nsecond", "x", "", "", "", ""}, context());
+        QCOMPARE(lines.fields().question, QString("first\nsecond"));
+        WrongAnswerDialog wrong("q", {longText, longText, longText}, context());
+        QCOMPARE(wrong.answerEdit()->text().size(), longText.size());
+        EditPasswordDialog password(longText);
+        QCOMPARE(password.password(), longText);
+    }
+
+    // The rows of the wrong answers are in index order, the order they were added in.
+    void wrongAnswersShowInIndexOrder()
+    {
+        PairList list;
+        for (const char* answer : {"Rome", "Madrid", "Lisbon"}) {
+            Pair wrong("capital", answer);
+            wrong.setKind(Pair::WrongAnswer);
+            list.wrongAnswers().push_back(wrong);
+        }
+        WrongAnswersDialog dialog("capital", "Paris", list, context());
+        QCOMPARE(dialog.shownAnswers(), (QStringList{"Rome", "Madrid", "Lisbon"}));
+        m_scripts = {typeWrongAnswer("Berlin")};
+        dialog.addAnswer();
+        QCOMPARE(dialog.shownAnswers(), (QStringList{"Rome", "Madrid", "Lisbon", "Berlin"}));
     }
 
     void wrongAnswersEscapeAddsInsteadOfLeaving()
@@ -211,6 +256,13 @@ private slots:
         NotesSubjectDialog none("", "", {"--- n/a ---", "Biology"});
         QCOMPARE(none.subject(), QString("--- n/a ---"));
         QCOMPARE(none.subjectCombo()->count(), 2);
+        // A subject that no list uses yet is typed in; it is not completed to one that is there.
+        NotesSubjectDialog typed("", "", {"--- n/a ---", "Geography"});
+        typed.show();
+        typed.subjectCombo()->setFocus();
+        typed.subjectCombo()->lineEdit()->selectAll();
+        QTest::keyClicks(typed.subjectCombo(), "German");
+        QCOMPARE(typed.subject(), QString("German"));
     }
 
     void changeSubjectAndPasswordDialogs()
@@ -233,11 +285,11 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::newRow("blanks do nothing") << "   " << QList<int>{} << "" << false;
         QTest::newRow("a slash is reported")
-            << "a/b" << QList<int>{} << "Please make sure that Q&A-list name does not contain any ' / ' characters"
-            << false;
+            << "a/b" << QList<int>{}
+            << "Please make sure that Q&A-list name does not contain any ' / ' characters" << false;
         QTest::newRow("the first forbidden character counts")
-            << "x%y#" << QList<int>{} << "Please make sure that Q&A-list name does not contain any ' % ' characters"
-            << false;
+            << "x%y#" << QList<int>{}
+            << "Please make sure that Q&A-list name does not contain any ' % ' characters" << false;
         QTest::newRow("existing list, No stays")
             << "Birds" << QList<int>{Prompter::No}
             << "Another Q&A-list with this name already exists.\n\nWould you like to overwrite it?" << false;
