@@ -228,7 +228,7 @@ private:
     /// What the pane the grid counts its pairs in said before (a warning of the quiz screen), given back on
     /// return.
     QString m_countPaneBeforeGrid;
-    QString m_quizPaneBeforeGrid;
+    std::pair<QString, QString> m_quizPanesBeforeGrid[2]; // text and tooltip of panes 0 and 1
     bool m_reversedBeforeGrid = false;
     std::unique_ptr<PrintJobs> m_printJobs;
     Skins* m_skins = nullptr;

@@ -227,9 +227,13 @@ void MainWindow::switchToGrid(GridView::Mode mode)
     m_pathBeforeGrid = m_doc.pathName();
     m_lastGridSave.clear();
     m_countPaneBeforeGrid = pane(2)->text();
-    // The quiz's status ("Rating 0.00, the weakest") is not the grid's; it comes back with the quiz.
-    m_quizPaneBeforeGrid = pane(1)->text();
-    setPaneText(1, QString());
+    // The quiz's panes (why this question was asked, the score) are not the grid's; they come back with
+    // the quiz.
+    for (int i : {0, 1}) {
+        m_quizPanesBeforeGrid[i] = {pane(i)->text(), pane(i)->toolTip()};
+        setPaneText(i, QString());
+        pane(i)->setToolTip(QString());
+    }
     if (list && list->count() > 0)
         list->unreverse();
     attachMenus(true);
@@ -269,6 +273,9 @@ void MainWindow::switchToGrid(GridView::Mode mode)
         m_quizView = quiz;
     }
     setCentralWidget(m_grid);
+    // Shown now (the layout would show it only from the event loop), so that the keys reach the table at
+    // once.
+    m_grid->show();
     m_grid->setFocus();
     updateCommandStates();
 }
@@ -295,7 +302,10 @@ bool MainWindow::backToQuiz()
         m_quizView->show();
         m_quizView->setFocus();
     }
-    setPaneText(1, m_quizPaneBeforeGrid);
+    for (int i : {0, 1}) {
+        setPaneText(i, m_quizPanesBeforeGrid[i].first);
+        pane(i)->setToolTip(m_quizPanesBeforeGrid[i].second);
+    }
     setPaneText(2, m_countPaneBeforeGrid);
     setPaneText(3, QString());
     m_doc.setQuizShown(true);

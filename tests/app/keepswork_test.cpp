@@ -114,6 +114,7 @@ private:
         clickTool(cmd::Editor);
         QVERIFY(m_frame->gridView());
         QCOMPARE(m_frame->gridView()->mode(), GridView::Mode::Edit);
+        QCOMPARE(QApplication::focusWidget(), m_frame->gridView()->table()); // F2 edits without a click first
     }
     void nameTheList(const QString& name)
     {
@@ -394,13 +395,16 @@ private slots:
     void theEditorsStatusBarIsItsOwn()
     {
         QVERIFY(m_doc->loadList(writeList("One", 1), ListDocument::OpenList));
-        m_frame->setPaneText(1, "Rating 0.00, the weakest");
+        m_frame->setPaneText(0, "Rating 0.00, the weakest");
+        m_frame->setPaneText(1, "Right: 0 - Wrong: 0");
         clickTool(cmd::Editor);
+        QCOMPARE(m_frame->pane(0)->text(), QString());
         QCOMPARE(m_frame->pane(1)->text(), QString());
         QCOMPARE(m_frame->pane(2)->text(), QString("1 pair"));
         QCOMPARE(m_frame->pane(3)->text(), QString("Edit"));
         clickTool(cmd::BackToQuiz);
-        QCOMPARE(m_frame->pane(1)->text(), QString("Rating 0.00, the weakest"));
+        QCOMPARE(m_frame->pane(0)->text(), QString("Rating 0.00, the weakest"));
+        QCOMPARE(m_frame->pane(1)->text(), QString("Right: 0 - Wrong: 0"));
     }
 };
 
