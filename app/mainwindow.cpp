@@ -147,7 +147,8 @@ void MainWindow::buildActions()
         {cmd::FileNew, "&New", "Create a new document"},
         {cmd::SelectStudyModule, "&Select study module", "Select study module", "open-list",
          QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {cmd::FileSave, "&Save", "Save the Q&A-list", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        // "S" belongs to "Select study module" in the File menu.
+        {cmd::FileSave, "Save the Q&&A-&list", "Save the Q&A-list", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {cmd::SaveAs, "Save the Q&&A-list &As...", "Save the Q&A-list"},
         {cmd::ImportText, "&Import Q&&A-list...", "Import Q&A-list in text-file format"},
         {cmd::RestoreBackup, "Restore from Bac&kup...", "Put an earlier version of the Q&A-list back"},

@@ -3,10 +3,10 @@
 // loses the statistics.
 #include <QDialog>
 #include <QDropEvent>
-#include <QToolBar>
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QUrl>
 #include <QtTest>
 
@@ -34,10 +34,10 @@ void postClick(QWidget* target, const QPoint& at, QEvent::Type type = QEvent::Mo
 {
     const QPointF local(at);
     const QPointF global(target->mapToGlobal(at));
-    QCoreApplication::postEvent(target,
-                                new QMouseEvent(type, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
-                                                        Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        target, new QMouseEvent(type, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global,
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
 
 QString writeList(const QString& path, int pairs)
@@ -131,8 +131,9 @@ private slots:
         QTest::mouseDClick(rig.view.get(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
         QCOMPARE(dialogs, 1);
         const QPoint box = rig.boxCentre(rig.wrongBox());
-        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(box), QPointF(rig.view->mapToGlobal(box)),
-                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(box),
+                                QPointF(rig.view->mapToGlobal(box)), Qt::LeftButton, Qt::LeftButton,
+                                Qt::NoModifier);
         QCoreApplication::sendEvent(rig.view.get(), &doubleClick);
         QCOMPARE(rig.view->session()->wrongCount(), 0);
         QCOMPARE(dialogs, 1);
@@ -257,8 +258,12 @@ private slots:
         QuizRig rig(8);
         ListDocument doc(rig.settings, rig.services);
         MainWindow frame(doc, rig.settings, rig.services);
-        QVERIFY(startWiredQuiz(rig, doc, frame, "Locked"));
+        QuizView* view = startWiredQuiz(rig, doc, frame, "Locked");
+        QVERIFY(view);
         frame.show();
+        // An answer: statistics to write (a list without changes is not written at all).
+        const Rect box = view->screen().answer(0).rect();
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(box.center().x, box.center().y));
         const QString path = rig.folder.path() + "/data/Locked.fly";
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         rig.prompter.messageAnswers = {Prompter::No};
