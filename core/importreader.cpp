@@ -33,6 +33,17 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(begin, end - begin));
 }
 
+/// Whether the line holds an '@' with a blank or tab on each side ("France \t\t@ Paris").
+bool hasSpacedAt(std::string_view line)
+{
+    for (size_t pos = line.find('@', 1); pos != std::string_view::npos && pos + 1 < line.size();
+         pos = line.find('@', pos + 1)) {
+        if (isBlank(line[pos - 1]) && isBlank(line[pos + 1]))
+            return true;
+    }
+    return false;
+}
+
 bool startsWith(std::string_view text, std::string_view prefix)
 {
     return text.substr(0, prefix.size()) == prefix;
@@ -423,7 +434,7 @@ std::string ImportReader::decode(std::string_view bytes, ImportEncoding encoding
 
 ImportOptions ImportReader::detectFormat(std::string_view utf8)
 {
-    size_t lines = 0, tabs = 0, ats = 0, commas = 0, semicolons = 0;
+    size_t lines = 0, tabs = 0, ats = 0, spacedAts = 0, commas = 0, semicolons = 0;
     LineCursor cursor(utf8);
     while (!cursor.atEnd() && lines < DetectionLines) {
         const std::string_view line = cursor.next();
@@ -432,14 +443,19 @@ ImportOptions ImportReader::detectFormat(std::string_view utf8)
         ++lines;
         tabs += line.find('\t') != std::string_view::npos;
         ats += line.find('@') != std::string_view::npos;
+        spacedAts += hasSpacedAt(line);
         commas += line.find(',') != std::string_view::npos;
         semicolons += line.find(';') != std::string_view::npos;
     }
-    // A separator counts when at least half of the lines hold it. Tabs rarely stand inside a text and '@'
-    // is this program's own format, so they are asked first; commas and semicolons also stand in texts.
+    // A separator counts when at least half of the lines hold it. An '@' with white space on both sides is
+    // this program's own format: its own export writes "question \t\t@ answer", so those lines hold tabs
+    // too and are asked about first. Tabs rarely stand inside a text, then a bare '@'; commas and
+    // semicolons also stand in texts.
     auto most = [lines](size_t n) { return n > 0 && 2 * n >= lines; };
     ImportOptions options;
-    if (most(tabs))
+    if (most(spacedAts))
+        options.format = ImportFormat::At;
+    else if (most(tabs))
         options.format = ImportFormat::Tsv;
     else if (most(ats) || (!most(commas) && !most(semicolons)))
         options.format = ImportFormat::At;

@@ -104,6 +104,9 @@ TEST(ImportReaderTest, DetectsFormatAndSeparator)
         {"\"dog, the\",Hund\ncat,Katze\n", ImportFormat::Csv, ','},
         {"dog;Hund\ncat;Katze, die\nmouse;Maus\n", ImportFormat::Csv, ';'},
         {"no separator anywhere\n", ImportFormat::At, '@'},
+        // The program's own BL export: tabs before a spaced '@'.
+        {"France \t\t@ Paris \nPeru \t\t@ Lima  @ Quito @ Bogota\n", ImportFormat::At, '@'},
+        {"mail\tme @ home\nhund\tdog\nkatze\tcat\n", ImportFormat::Tsv, '\t'},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

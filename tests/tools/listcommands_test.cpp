@@ -195,6 +195,16 @@ TEST_F(CliTest, ImportTextThenExportsAndCheck)
 
     ASSERT_EQ(run({"export-bl", path("Capitals.fly"), path("bl.txt")}).code, 0);
     EXPECT_NE(readBytes(path("bl.txt")).find("Peru \t\t@ Lima  @ Quito @ Bogota\r\n"), std::string::npos);
+
+    // The BL export is made to be imported again: same pairs, same wrong answers.
+    const CliResult again = run({"import-text", path("bl.txt"), path("Again.fly")});
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(again.out, "5 pairs, 2 wrong answers\n");
+    EXPECT_EQ(again.err.find("skipped"), std::string::npos) << again.err;
+    const nlohmann::json first = nlohmann::json::parse(run({"dump", path("Capitals.fly")}).out);
+    const nlohmann::json second = nlohmann::json::parse(run({"dump", path("Again.fly")}).out);
+    EXPECT_EQ(second["pairs"], first["pairs"]);
+    EXPECT_EQ(second["wrongAnswers"], first["wrongAnswers"]);
 }
 
 TEST_F(CliTest, ImportTextRefusesFilesWithFewerThanFivePairs)
