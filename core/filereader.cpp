@@ -25,7 +25,8 @@ bool failed(const std::string& what, const std::string& path, const char* reason
 class RegularFile
 {
 public:
-    RegularFile(const std::string& path, std::string* error) : m_path(path)
+    RegularFile(const std::string& path, std::string* error, size_t maxBytes = TextStore::MaxSize)
+        : m_path(path)
     {
         // Devices and FIFOs are not even opened when the name already shows what they are (opening some
         // devices does something). O_NONBLOCK covers the rest: opening a FIFO without a writer would
@@ -53,7 +54,7 @@ public:
         } else if (!S_ISREG(st.st_mode)) {
             failed("cannot read", path, "not a regular file", error);
             close();
-        } else if (static_cast<unsigned long long>(st.st_size) > TextStore::MaxSize) {
+        } else if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
             failed("cannot read", path, std::strerror(EFBIG), error);
             close();
         } else {
@@ -122,9 +123,9 @@ bool FileReader::read(const std::string& path, TextStore& bytes, std::string* er
     return true;
 }
 
-bool FileReader::read(const std::string& path, std::string& bytes, std::string* error)
+bool FileReader::read(const std::string& path, std::string& bytes, std::string* error, size_t maxBytes)
 {
-    RegularFile file(path, error);
+    RegularFile file(path, error, maxBytes);
     if (!file.isOpen())
         return false;
     try {

@@ -18,8 +18,10 @@ public:
     /// Reads the file into a text store (up to TextStore::MaxSize bytes). On failure `bytes` is untouched.
     static bool read(const std::string& path, TextStore& bytes, std::string* error);
     /// Reads the file into `bytes`, reusing its capacity (a catalogue scan reads many files into one
-    /// buffer). On failure `bytes` holds nothing useful.
-    static bool read(const std::string& path, std::string& bytes, std::string* error);
+    /// buffer). A file larger than maxBytes is refused before anything is read ("File too large"). On
+    /// failure `bytes` holds nothing useful.
+    static bool read(const std::string& path, std::string& bytes, std::string* error,
+                     size_t maxBytes = TextStore::MaxSize);
 };
 
 } // namespace brainlark

@@ -5,7 +5,11 @@
 #include "settings/appsettings.h"
 #include "settings/skinpalette.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace brainlark
@@ -23,13 +27,18 @@ bool Skins::skinActive() const
 
 void Skins::applySkin(const QString& name)
 {
-    m_settings.setSkinName(name);
+    if (name.isEmpty()) {
+        m_settings.setSkinName(name);
+        return;
+    }
     // Only the name counts: a skin chosen in another folder is looked for in the skins folder, and a
     // stored name that climbs out of it is no skin of ours.
-    if (!name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')))
-        load(m_folder + QLatin1Char('/') + name);
-    if (name.isEmpty())
+    QString sheet;
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        !load(m_folder + QLatin1Char('/') + name, sheet))
         return;
+    m_settings.setSkinName(name);
+    m_sheet = sheet;
     m_settings.setSkinIndex(SkinPalette::indexForSkin(name));
     emit paletteChanged();
     for (const QPointer<QWidget>& window : m_windows) {
@@ -62,13 +71,63 @@ void Skins::skinWindow(QWidget* window)
         applyTo(window);
 }
 
-bool Skins::load(const QString& path)
+bool Skins::load(const QString& path, QString& sheet)
 {
     std::string bytes;
-    if (!FileReader::read(QFile::encodeName(path).toStdString(), bytes, nullptr) ||
-        bytes.size() > size_t(MaxSkinFileBytes))
+    // The size is checked before anything is read: a huge file named like a skin costs nothing.
+    if (!FileReader::read(QFile::encodeName(path).toStdString(), bytes, nullptr, size_t(MaxSkinFileBytes)))
         return false;
-    m_sheet = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    sheet = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    return copyPictures(sheet);
+}
+
+bool Skins::copyPictures(QString& sheet)
+{
+    static const QRegularExpression url(QStringLiteral(R"(url\(\s*(["']?)([^"')]*)\1\s*\))"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    QString result;
+    qsizetype done = 0;
+    int pictures = 0;
+    QRegularExpressionMatchIterator it = url.globalMatch(sheet);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        const QString named = match.captured(2).trimmed();
+        result += sheet.mid(done, match.capturedStart() - done);
+        done = match.capturedEnd();
+        // Pictures built into the program are not files.
+        if (named.startsWith(QLatin1Char(':')) ||
+            named.startsWith(QLatin1String("qrc:"), Qt::CaseInsensitive)) {
+            result += match.captured(0);
+            continue;
+        }
+        if (++pictures > MaxSkinImages)
+            return false;
+        const QString path = QDir(m_folder).absoluteFilePath(named);
+        std::string bytes;
+        if (named.isEmpty() || !FileReader::read(QFile::encodeName(path).toStdString(), bytes, nullptr,
+                                                 size_t(MaxSkinImageBytes)))
+            return false;
+        if (!m_pictureCopies) {
+            m_pictureCopies = std::make_unique<QTemporaryDir>();
+            if (!m_pictureCopies->isValid()) {
+                m_pictureCopies.reset();
+                return false;
+            }
+        }
+        // Named by their contents, so applying the same skin again makes no new files.
+        const QByteArray data = QByteArray::fromStdString(bytes);
+        const QString copy = m_pictureCopies->filePath(
+            QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex()) +
+            QStringLiteral(".") + QFileInfo(named).suffix().left(8));
+        if (!QFileInfo::exists(copy)) {
+            QFile out(copy);
+            if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size())
+                return false;
+        }
+        result += QStringLiteral("url(\"%1\")").arg(copy);
+    }
+    result += sheet.mid(done);
+    sheet = result;
     return true;
 }
 

@@ -1,12 +1,16 @@
-// Window skins: the palette index by exact name, loading and applying a skin, a missing skin changing
-// nothing, turning skins off, and every shipped skin being a style sheet Qt reads without complaint.
+// Window skins: the palette index by exact name, loading and applying a skin, a missing or unsafe skin
+// changing nothing, turning skins off, and every shipped skin being a style sheet Qt reads without
+// complaint.
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "quiz/ui/qtcolor.h"
 #include "quiz/ui/quizlook.h"
@@ -55,6 +59,8 @@ private slots:
     void applyingASkinStylesEveryWindowAndSetsThePalette();
     void aSkinFromAnotherFolderIsTakenFromTheSkinsFolder();
     void missingSkinChangesNothingAndSaysNothing();
+    void aHugeSkinFileIsNotRead();
+    void picturesASkinNamesAreReadSafely();
     void skinsOffRestoresThePlainLook();
     void windowsOpenedLaterGetTheSkin();
     void everyShippedSkinIsAStyleSheetQtReads();
@@ -80,11 +86,15 @@ void SkinsTest::paletteIndexByExactName()
     QFETCH(int, index);
     QCOMPARE(SkinPalette::indexForSkin(name), index);
     SkinRig rig;
+    rig.settings.setSkinName("before.skn");
     rig.settings.setSkinIndex(4);
+    const bool file = !name.isEmpty() && !name.contains('/');
+    if (file)
+        rig.writeSkin(name, "QWidget { }");
     rig.skins.applySkin(name);
-    QCOMPARE(rig.settings.skinName(), name);
-    // An empty name only stores the name; the palette stays as it was.
-    QCOMPARE(rig.settings.skinIndex(), name.isEmpty() ? 4 : index);
+    // An empty name only stores the name, and a name with a folder is no skin: the palette stays.
+    QCOMPARE(rig.settings.skinName(), file || name.isEmpty() ? name : QString("before.skn"));
+    QCOMPARE(rig.settings.skinIndex(), file ? index : 4);
 }
 
 void SkinsTest::applyingASkinStylesEveryWindowAndSetsThePalette()
@@ -140,9 +150,62 @@ void SkinsTest::missingSkinChangesNothingAndSaysNothing()
             rig.writeSkin(name, QByteArray(int(Skins::MaxSkinFileBytes) + 10, ' '));
         rig.skins.applySkin(name);
         QCOMPARE(window.styleSheet(), QString("QLabel { color: green; }"));
-        QCOMPARE(rig.settings.skinName(), name); // the name is kept all the same
+        QCOMPARE(rig.settings.skinName(), QString("green.skn"));
+        QCOMPARE(rig.settings.skinIndex(), 1);
     }
-    QCOMPARE(rig.settings.skinIndex(), 0); // "huge.skn" has no palette of its own
+    // After Turn Skins Off the last skin that loaded does not come back for a skin that is not there.
+    rig.skins.skinsOff();
+    rig.skins.applySkin("studio.skn");
+    QVERIFY(window.styleSheet().isEmpty());
+    QVERIFY(rig.settings.skinName().isEmpty());
+    QCOMPARE(rig.settings.skinIndex(), 0);
+}
+
+// A huge file named like a skin is refused by its size, before it is read.
+void SkinsTest::aHugeSkinFileIsNotRead()
+{
+    SkinRig rig;
+    QFile huge(rig.dir.filePath("skins/huge.skn"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(300 * 1024 * 1024)); // sparse: takes no room on the disk
+    huge.close();
+    const QString skin = rig.settings.skinName();
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    rig.skins.applySkin("huge.skn");
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    QCOMPARE(rig.settings.skinName(), skin);
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 50 * 1024,
+             qPrintable(QString("peak memory grew by %1 kB").arg(after.ru_maxrss - before.ru_maxrss)));
+}
+
+// Pictures a skin names are read as every file of the program is; a FIFO or a device refuses the skin
+// instead of hanging the program.
+void SkinsTest::picturesASkinNamesAreReadSafely()
+{
+    SkinRig rig;
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(rig.dir.filePath("skins/red.png")));
+    rig.writeSkin("pictured.skn", "QWidget#face { background-image: url(red.png); }");
+    QFrame window; // a frame paints its style sheet background
+    window.setObjectName("face");
+    window.resize(8, 8);
+    rig.skins.skinWindow(&window);
+    rig.skins.applySkin("pictured.skn");
+    QCOMPARE(rig.settings.skinName(), QString("pictured.skn"));
+    QCOMPARE(window.grab().toImage().pixelColor(2, 2), QColor(Qt::red));
+    const QString sheet = window.styleSheet();
+
+    QVERIFY(mkfifo(QFile::encodeName(rig.dir.filePath("skins/pipe.png")).constData(), 0600) == 0);
+    for (const char* named : {"pipe.png", "/dev/zero", "missing.png"}) {
+        rig.writeSkin("bad.skn", QByteArray("QWidget { background-image: url(") + named + "); }");
+        rig.skins.applySkin("bad.skn");
+        QCOMPARE(rig.settings.skinName(), QString("pictured.skn"));
+        QCOMPARE(window.styleSheet(), sheet);
+        window.grab();
+    }
 }
 
 void SkinsTest::skinsOffRestoresThePlainLook()
