@@ -11,6 +11,7 @@
 #include "app/listdocument.h"
 #include "printing/flashcardpages.h"
 #include "printing/listpages.h"
+#include "printing/localpaper.h"
 #include "quiz/ui/imagelayer.h"
 #include "services/guidemessages.h"
 #include "settings/appsettings.h"
@@ -28,8 +29,11 @@ PrintJobs::~PrintJobs() = default;
 
 QPrinter& PrintJobs::printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The paper of the learner's locale, as brainlark-cli prints; the print dialogs may change it.
+        m_printer->setPageSize(QPageSize(LocalPaper::forEnvironment()));
+    }
     return *m_printer;
 }
 

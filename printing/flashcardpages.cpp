@@ -1,5 +1,6 @@
 #include "printing/flashcardpages.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -62,12 +63,15 @@ void FlashcardPages::drawPage(QPainter& painter, int page) const
     const int rowHeight = m_geometry.cardHeight + m_geometry.gap;
     const size_t first = static_cast<size_t>(page - 1) * m_geometry.rowsPerPage;
     const size_t end = std::min(first + m_geometry.rowsPerPage, m_pairs.size());
+    QFont font = m_font;
+    font.setPixelSize(textPixelSize(painter, page));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (size_t i = first; i < end; ++i) {
         const int top = static_cast<int>(i - first) * rowHeight;
         const QRect question(0, top, m_geometry.cardWidth, m_geometry.cardHeight);
-        drawCard(painter, question, m_pairs[i].question, questionColour());
-        drawCard(painter, question.translated(m_geometry.cardWidth, 0), m_pairs[i].answer, answerColour());
+        drawCard(painter, question, m_pairs[i].question, questionColour(), font);
+        drawCard(painter, question.translated(m_geometry.cardWidth, 0), m_pairs[i].answer, answerColour(),
+                 font);
         painter.setPen(cuttingPen(m_page, Qt::DashLine));
         const int below = top + m_geometry.cardHeight + m_geometry.gap / 2;
         painter.drawLine(0, below, m_page.width, below);
@@ -75,29 +79,50 @@ void FlashcardPages::drawPage(QPainter& painter, int page) const
     drawCuttingLines(painter);
 }
 
-void FlashcardPages::drawCard(QPainter& painter, const QRect& card, const QString& text,
-                              const QColor& colour) const
+int FlashcardPages::textPixelSize(QPainter& painter, int page) const
 {
-    painter.drawImage(card, m_picture);
-    // The text sits on the card's ruled part, below its header line.
-    const QRect area =
-        card.adjusted(card.width() / 12, card.height() / 4, -card.width() / 12, -card.height() / 10);
+    int size = m_font.pixelSize();
+    if (!fits() || page < 1 || page > pageCount())
+        return size;
+    const QRect area = textArea(QRect(0, 0, m_geometry.cardWidth, m_geometry.cardHeight));
+    const size_t first = static_cast<size_t>(page - 1) * m_geometry.rowsPerPage;
+    const size_t end = std::min(first + m_geometry.rowsPerPage, m_pairs.size());
+    for (size_t i = first; i < end; ++i) {
+        size = std::min(size, fittingPixelSize(painter, area, m_pairs[i].question));
+        size = std::min(size, fittingPixelSize(painter, area, m_pairs[i].answer));
+    }
+    return size;
+}
+
+QRect FlashcardPages::textArea(const QRect& card)
+{
+    return card.adjusted(card.width() / 12, card.height() / 4, -card.width() / 12, -card.height() / 10);
+}
+
+int FlashcardPages::fittingPixelSize(QPainter& painter, const QRect& area, const QString& text) const
+{
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     QFont font = m_font;
     const int smallest = std::max(1, qRound(SmallestTextPoints * m_page.dpiY / 72));
     // A long text gets smaller until it fits the card instead of running over its edges.
     for (;;) {
-        painter.setFont(font);
-        const QRect needed = painter.boundingRect(area, flags, text);
+        const QRect needed = QFontMetrics(font, painter.device()).boundingRect(area, flags, text);
         if ((needed.width() <= area.width() && needed.height() <= area.height()) ||
             font.pixelSize() <= smallest)
-            break;
+            return font.pixelSize();
         font.setPixelSize(std::max(smallest, font.pixelSize() * 9 / 10));
     }
+}
+
+void FlashcardPages::drawCard(QPainter& painter, const QRect& card, const QString& text, const QColor& colour,
+                              const QFont& font) const
+{
+    painter.drawImage(card, m_picture);
     painter.save();
     painter.setClipRect(card);
+    painter.setFont(font);
     painter.setPen(colour);
-    painter.drawText(area, flags, text);
+    painter.drawText(textArea(card), Qt::AlignCenter | Qt::TextWordWrap, text);
     painter.restore();
 }
 

@@ -13,7 +13,9 @@ namespace brainlark
 
 /// Flashcards to cut out and fold: each row holds a question card and, to its right, the answer card, both
 /// 3 × 1.8 inches with the card picture stretched over them; rows are 1/32 inch apart. Dashed lines mark
-/// where to cut, a dotted line where to fold.
+/// where to cut, a dotted line where to fold. All texts of a sheet share one size: the card font, or the
+/// largest size at which the longest text of the sheet fits its card (not below 6 points), so that the
+/// cards of a sheet look alike and a short word does not tower over a long one.
 class FlashcardPages : public PageSeries
 {
 public:
@@ -42,9 +44,16 @@ public:
     bool fits() const { return m_geometry.rowsPerPage > 0 && m_page.width >= 2 * m_geometry.cardWidth; }
     int pageCount() const override;
     void drawPage(QPainter& painter, int page) const override;
+    /// The pixel size of the texts on a page, as drawn on the device of painter.
+    int textPixelSize(QPainter& painter, int page) const;
 
 private:
-    void drawCard(QPainter& painter, const QRect& card, const QString& text, const QColor& colour) const;
+    /// Where a card's text goes: its ruled part, below the header line.
+    static QRect textArea(const QRect& card);
+    /// The largest pixel size (at most the font's) at which text fits area, not below the smallest size.
+    int fittingPixelSize(QPainter& painter, const QRect& area, const QString& text) const;
+    void drawCard(QPainter& painter, const QRect& card, const QString& text, const QColor& colour,
+                  const QFont& font) const;
     void drawCuttingLines(QPainter& painter) const;
 
     std::vector<PrintedPair> m_pairs;

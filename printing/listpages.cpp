@@ -51,13 +51,27 @@ ListPages::ListPages(std::vector<PrintedPair> pairs, const QString& pathName, co
     : m_pairs(std::move(pairs)), m_pathName(pathName), m_title(title), m_page(page),
       m_font(listFont(page.dpiY))
 {
+    // 81 columns of 10 points take 6.75 inches. On a narrower printable area (wide margins, small paper)
+    // the font gets smaller until the columns fit, down to SmallestPoints; narrower still, nothing fits.
+    const int smallest = std::max(1, page.dpiY * SmallestPoints / 72);
+    m_rulerWidth = QFontMetrics(m_font).horizontalAdvance(ruler());
+    while (m_rulerWidth > page.width && m_font.pixelSize() > smallest) {
+        const int scaled =
+            int(qint64(m_font.pixelSize()) * std::max(page.width, 0) / std::max(m_rulerWidth, 1));
+        m_font.setPixelSize(std::max(smallest, std::min(m_font.pixelSize() - 1, scaled)));
+        m_rulerWidth = QFontMetrics(m_font).horizontalAdvance(ruler());
+    }
     const QFontMetrics metrics(m_font);
     // 30 pixels of air between rows on a 600-pixels-per-inch printer, the same distance on any other.
     const int air = qRound(30.0 * page.dpiY / 600);
     m_lineHeight = metrics.height() + metrics.leading() + air;
     m_linesPerPage = m_lineHeight > 0 ? (page.height - 7 * m_lineHeight) / m_lineHeight : 0;
-    m_rulerWidth = metrics.horizontalAdvance(ruler());
     m_leftMargin = (page.width - m_rulerWidth) / 2;
+}
+
+bool ListPages::fits() const
+{
+    return m_linesPerPage > 0 && m_rulerWidth <= m_page.width;
 }
 
 int ListPages::pageCount() const

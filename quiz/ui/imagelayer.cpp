@@ -64,6 +64,14 @@ PictureResult readWithQt(QIODevice& device, const char* format)
     QImageReader::setAllocationLimit(ImageLayer::AllocationLimitMb);
     QImageReader reader(&device, format);
     PictureResult result;
+    // Refused by its size before anything is decoded, with a reason the learner can act on.
+    const QSize size = reader.size();
+    if (size.isValid() &&
+        qint64(size.width()) * size.height() * 4 > qint64(ImageLayer::AllocationLimitMb) * 1024 * 1024) {
+        result.error =
+            QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+        return result;
+    }
     result.image = reader.read();
     if (result.image.isNull())
         result.error = reader.errorString();

@@ -4,10 +4,10 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QScreen>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -87,6 +87,22 @@ private slots:
                                           QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     }
     void cleanup() { dropFrame(); }
+
+    // The printer starts on the paper of the learner's locale (the CLI's tests cover the locales).
+    void thePrinterStartsOnTheLocalesPaper()
+    {
+        const QByteArray all = qgetenv("LC_ALL"), paper = qgetenv("LC_PAPER");
+        qunsetenv("LC_ALL");
+        for (const auto& [locale, size] :
+             {std::pair{"en_US.UTF-8", QPageSize::Letter}, {"fr_FR.UTF-8", QPageSize::A4}}) {
+            qputenv("LC_PAPER", locale);
+            dropFrame();
+            makeFrame();
+            QCOMPARE(m_frame->printJobs().printer().pageLayout().pageSize().id(), size);
+        }
+        all.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", all);
+        paper.isNull() ? qunsetenv("LC_PAPER") : qputenv("LC_PAPER", paper);
+    }
 
     void commandsNeedAList()
     {

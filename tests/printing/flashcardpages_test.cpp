@@ -36,6 +36,21 @@ FlashcardPages cards(int count, const PageMetrics& page, const QString& question
     return FlashcardPages(pairs(count, question), cardPicture(), font, page);
 }
 
+/// The height of the first line of text in `area`: the first run of rows holding a pixel of `colour`.
+int firstLineHeight(const QImage& page, const QRect& area, const QColor& colour)
+{
+    int height = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const bool ink = countPixels(page, QRect(area.left(), y, area.width(), 1),
+                                     [&colour](QColor c) { return isColour(c, colour); }) > 0;
+        if (ink)
+            ++height;
+        else if (height > 0)
+            break;
+    }
+    return height;
+}
+
 } // namespace
 
 class FlashcardPagesTest : public QObject
@@ -103,6 +118,27 @@ private slots:
         QTEST(series.fits(), "fits");
         QFETCH(bool, fits);
         QCOMPARE(series.pageCount(), fits ? 5 / series.cardGeometry().rowsPerPage : 0);
+    }
+
+    // All texts of a sheet share one size: a short word is as large as the longest text of its sheet
+    // allows, no larger, and keeps the card font on a sheet of its own.
+    void textsOfASheetShareOneSize()
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(64);
+        const QString longest = QStringLiteral("MONTEVIDEO MONTEVIDEO MONTEVIDEO MONTEVIDEO MONTEVIDEO");
+        const QColor blue = FlashcardPages::questionColour();
+        QImage sheet = letterPage(100);
+        draw(sheet,
+             FlashcardPages({{"LIMA", "X"}, {longest, "X"}}, cardPicture(), font, PageMetrics::of(sheet)), 1);
+        const int lima = firstLineHeight(sheet, QRect(1, 1, 298, 178), blue);
+        const int montevideo = firstLineHeight(sheet, QRect(1, 184, 298, 178), blue);
+        QVERIFY(lima > 0);
+        QVERIFY2(qAbs(lima - montevideo) <= 1, qPrintable(QString("%1 and %2").arg(lima).arg(montevideo)));
+
+        QImage alone = letterPage(100);
+        draw(alone, FlashcardPages({{"LIMA", "X"}}, cardPicture(), font, PageMetrics::of(alone)), 1);
+        QVERIFY(firstLineHeight(alone, QRect(1, 1, 298, 178), blue) > 2 * lima);
     }
 
     // At 100 dpi a card is 300 x 180 pixels and a row 183 pixels high; the page holds 5 rows.

@@ -92,6 +92,34 @@ private slots:
         QCOMPARE(countPixels(page, QRect(0, 0, left - 1, page.height()), ink), 0);
     }
 
+    // Wide margins leave less than the 6.75 inches of 81 columns of 10 points: the font gets smaller and
+    // the block stays between the margins. Drawn on a wider picture, so that ink beyond shows.
+    void theListFitsANarrowPrintableArea_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("letter, 0.25 in margins") << 800 << true;
+        QTest::newRow("letter, 1.3 in margins") << 590 << true;
+        QTest::newRow("half a letter page") << 400 << true;
+        QTest::newRow("narrower than 5-point columns") << 200 << false;
+    }
+    void theListFitsANarrowPrintableArea()
+    {
+        QFETCH(int, width);
+        QImage page = letterPage(100);
+        const ListPages list({{QString(200, 'W'), QString(200, 'M')}}, "/l/Capitals.fly", "Capitals",
+                             PageMetrics{width, page.height(), 100, 100});
+        QTEST(list.fits(), "fits");
+        if (!list.fits())
+            return;
+        QVERIFY(list.font().pixelSize() <= ListPages::listFont(100).pixelSize());
+        draw(page, list, 1);
+        const auto ink = [](QColor c) { return isInk(c); };
+        QCOMPARE(countPixels(page, QRect(width, 0, page.width() - width, page.height()), ink), 0);
+        QVERIFY(list.leftMargin() >= 0);
+        QVERIFY(list.rulerWidth() > width / 2); // no smaller than it needs to be
+    }
+
     void aLongQuestionKeepsOutOfTheAnswerColumn()
     {
         QImage page = letterPage(100);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,8 +12,11 @@
 
 #include "../exports/tempfolder.h"
 #include "core/flyarchive.h"
-#include "tools/clicommand.h"
+#ifdef BRAINLARK_CLI_PRINTING
+#include <QImage>
+#endif
 #include "clirun.h"
+#include "tools/clicommand.h"
 
 using namespace brainlark;
 
@@ -69,15 +73,17 @@ TEST_F(PrintCommandsTest, PageCountsOfThePdf)
 {
     const PageCase cases[] = {
         // Letter with 0.25-inch margins: 10.5 inches hold 5 rows of 1.8 + 1/32 inches.
-        {"print-flashcards", 12, {}, 3},
-        {"print-flashcards", 5, {}, 1},
+        {"print-flashcards", 12, {"--page-size", "letter"}, 3},
+        {"print-flashcards", 5, {"--page-size", "letter"}, 1},
         {"print-flashcards", 6, {"--page-size", "letter", "--margins", "0.25"}, 2},
         // A4 is taller: 11.19 printable inches hold 6 rows.
         {"print-flashcards", 12, {"--page-size", "a4"}, 2},
-        {"print-flashcards", 12, {"--margins", "0"}, 2},
+        {"print-flashcards", 12, {"--page-size", "letter", "--margins", "0"}, 2},
         {"print-list", 5, {}, 1},
         {"print-list", 0, {}, 1},
-        {"print-list", 120, {}, 3},
+        {"print-list", 120, {"--page-size", "letter"}, 3},
+        // 1.3-inch margins leave 5.9 of letter's 8.5 inches: the list still fits, in a smaller font.
+        {"print-list", 5, {"--page-size", "letter", "--margins", "1.3"}, 1},
     };
     for (const PageCase& c : cases) {
         const std::string out = folder.file("out.pdf");
@@ -90,6 +96,58 @@ TEST_F(PrintCommandsTest, PageCountsOfThePdf)
         EXPECT_NE(result.out.find(": " + std::to_string(c.pages) + " page"), std::string::npos) << result.out;
         std::filesystem::remove(out);
     }
+}
+
+// The width of the first page in points, from its media box.
+double pdfPageWidth(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::smatch box;
+    if (!std::regex_search(bytes, box, std::regex("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)")))
+        return -1;
+    return std::stod(box[1]);
+}
+
+// Without --page-size the paper is the locale's, as the C library picks the locale for it.
+TEST_F(PrintCommandsTest, DefaultPaperIsTheLocales)
+{
+    const struct {
+        const char* all;
+        const char* paper;
+        const char* lang;
+        std::vector<std::string> options;
+        int width; // points
+    } cases[] = {
+        {nullptr, "en_US.UTF-8", "de_DE.UTF-8", {}, 612},
+        {nullptr, "de_DE.UTF-8", "en_US.UTF-8", {}, 595},
+        {"en_CA.UTF-8", "de_DE.UTF-8", nullptr, {}, 612},
+        {nullptr, nullptr, "C", {}, 595},
+        {nullptr, "en_US.UTF-8", nullptr, {"--page-size", "a4"}, 595},
+    };
+    const char* const names[] = {"LC_ALL", "LC_PAPER", "LANG"};
+    std::string saved[3];
+    bool had[3];
+    for (int i = 0; i < 3; ++i) {
+        const char* value = std::getenv(names[i]);
+        had[i] = value != nullptr;
+        saved[i] = value ? value : "";
+    }
+    const std::string list = writeList(5);
+    for (const auto& c : cases) {
+        const char* values[] = {c.all, c.paper, c.lang};
+        for (int i = 0; i < 3; ++i)
+            values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
+        const std::string out = folder.file("paper.pdf");
+        std::vector<std::string> args = {list, out};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Outcome result = runPrint("print-list", args);
+        EXPECT_EQ(result.code, 0) << result.err;
+        EXPECT_EQ(static_cast<int>(pdfPageWidth(out)), c.width)
+            << (c.paper ? c.paper : "") << " " << (c.lang ? c.lang : "");
+    }
+    for (int i = 0; i < 3; ++i)
+        had[i] ? setenv(names[i], saved[i].c_str(), 1) : unsetenv(names[i]);
 }
 
 TEST_F(PrintCommandsTest, RefusalsWriteNothing)
@@ -137,6 +195,36 @@ TEST_F(PrintCommandsTest, ACardPictureOfOnesOwn)
     const Outcome printed = runPrint("print-flashcards", {list, folder.file("out.pdf"), "--card", shipped});
     EXPECT_EQ(printed.code, 0) << printed.err;
     EXPECT_EQ(pdfPages(folder.file("out.pdf")), 1);
+}
+
+// A large card picture within the image reader's limit loads (6000 x 6000 pixels, 144 MB decoded); a
+// larger one is refused as too large, not as "not a picture". The larger one is a bare BMP header, which
+// is all the reader looks at before refusing.
+TEST_F(PrintCommandsTest, LargeCardPicturesLoadUpToTheReadersLimit)
+{
+    const std::string list = writeList(1);
+    const std::string large = folder.file("large.png");
+    {
+        QImage card(6000, 6000, QImage::Format_RGB32);
+        card.fill(Qt::white);
+        ASSERT_TRUE(card.save(QString::fromStdString(large)));
+    }
+    const Outcome printed = runPrint("print-flashcards", {list, folder.file("out.pdf"), "--card", large});
+    EXPECT_EQ(printed.code, 0) << printed.err;
+
+    auto le = [](uint32_t v, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i)
+            out += char((v >> (8 * i)) & 0xFF);
+        return out;
+    };
+    const std::string huge = folder.file("huge.bmp");
+    std::ofstream(huge, std::ios::binary)
+        << "BM" << le(54, 4) << le(0, 4) << le(54, 4) << le(40, 4) << le(9000, 4) << le(9000, 4) << le(1, 2)
+        << le(24, 2) << le(0, 4) << le(0, 4) << le(2835, 4) << le(2835, 4) << le(0, 4) << le(0, 4);
+    const Outcome refused = runPrint("print-flashcards", {list, folder.file("out.pdf"), "--card", huge});
+    EXPECT_EQ(refused.code, cli::FileError);
+    EXPECT_NE(refused.err.find("too large: 9000 x 9000 pixels"), std::string::npos) << refused.err;
 }
 
 #else

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <cmath>
@@ -18,6 +19,7 @@
 #include "core/savefile.h"
 #include "printing/flashcardpages.h"
 #include "printing/listpages.h"
+#include "printing/localpaper.h"
 #include "settings/appsettings.h"
 #include "settings/fontfallbacks.h"
 #include "tools/cliargs.h"
@@ -37,13 +39,15 @@ const char* const ListUsage =
     "brainlark-cli print-list LIST.fly OUT.pdf [--page-size letter|a4] [--margins INCHES]";
 
 struct PaperOptions {
-    QPageSize::PageSizeId size = QPageSize::Letter;
+    QPageSize::PageSizeId size = QPageSize::A4;
     double margins = 0.25;
 };
 
 bool parsePaper(const CliArgs& args, PaperOptions& paper, const char* usage, std::ostream& err)
 {
-    const std::string size = args.value("--page-size", "letter");
+    // The paper of the learner's locale, as the program prints, unless the command line names one.
+    paper.size = LocalPaper::forEnvironment();
+    const std::string size = args.value("--page-size", paper.size == QPageSize::Letter ? "letter" : "a4");
     if (size == "letter" || size == "a4") {
         paper.size = size == "a4" ? QPageSize::A4 : QPageSize::Letter;
     } else {
@@ -161,15 +165,30 @@ int writePdf(const std::string& outPath, const PaperOptions& paper, const QStrin
 }
 
 /// The card picture named on the command line, else the shipped one; a null picture when there is none.
+/// Pictures are decoded under the program's allocation limit (its image layer's): a card of 6000 by 6000
+/// pixels loads, a larger one is refused as too large, not as "not a picture".
 QImage loadCardPicture(const std::string& path, std::ostream& err)
 {
+    constexpr int AllocationLimitMb = 256;
     std::string bytes;
     std::string reason = "no shipped copy found; name one with --card";
     if (!path.empty() && FileReader::read(path, bytes, &reason)) {
-        const QImage card = QImage::fromData(QByteArray::fromStdString(bytes));
-        if (!card.isNull())
-            return card;
-        reason = "not a picture";
+        QByteArray data = QByteArray::fromStdString(bytes);
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader::setAllocationLimit(AllocationLimitMb);
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        if (size.isValid() &&
+            qint64(size.width()) * size.height() * 4 > qint64(AllocationLimitMb) * 1024 * 1024) {
+            reason = "too large: " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                     " pixels, more than " + std::to_string(AllocationLimitMb) + " MB in memory";
+        } else {
+            const QImage card = reader.read();
+            if (!card.isNull())
+                return card;
+            reason = "not a picture";
+        }
     }
     err << "brainlark-cli: Could not open the card picture "
         << (path.empty() ? std::string("card.bmp") : path) << " (" << reason << ")\n";
@@ -246,17 +265,16 @@ std::vector<CliCommand> printCommands()
          std::string("usage: ") + FlashcardsUsage +
              "\n\nDraws every pair as a question card and an answer card side by side, 3 x 1.8 inches each, "
              "with lines to cut along and a dotted line to fold on, as the program prints them. Default "
-             "paper: "
-             "letter with margins of 0.25 inches. The card picture is the shipped card.bmp unless --card "
-             "names "
-             "another.\n",
+             "paper: the locale's (letter or A4) with margins of 0.25 inches. The card picture is the "
+             "shipped card.bmp unless --card names another.\n",
          printFlashcards},
         {"print-list", "print the list as a numbered table (PDF)",
          std::string("usage: ") + ListUsage +
              "\n\nDraws the pairs as the program prints the list: a header with the list and the page "
              "number, "
-             "then one numbered row of question and answer per pair. Default paper: letter with margins of "
-             "0.25 inches.\n",
+             "then one numbered row of question and answer per pair; on a narrow page the font gets "
+             "smaller so that the 81 columns fit. Default paper: the locale's (letter or A4) with margins "
+             "of 0.25 inches.\n",
          printList},
     };
 }
