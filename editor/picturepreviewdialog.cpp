@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "quiz/ui/imagelayer.h"
 #include "services/prompter.h"
@@ -61,9 +63,26 @@ PicturePreviewDialog::PicturePreviewDialog(const QImage& image, QWidget* parent,
 
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setDefault(true);
-    m_ok->setGeometry((client.width() - ButtonWidth) / 2, client.height() - ButtonHeight - MarginBottom,
-                      ButtonWidth, ButtonHeight);
+    const QSize button = buttonSize(*m_ok);
+    m_ok->setGeometry((client.width() - button.width()) / 2, client.height() - button.height() - MarginBottom,
+                      button.width(), button.height());
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// 40 by 25 pixels, unless the style (a skin's padding and border) leaves too little of that for the text:
+// then the size the style asks for, so that "OK" is never cut.
+QSize PicturePreviewDialog::buttonSize(QPushButton& button)
+{
+    button.ensurePolished();
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.rect = QRect(0, 0, ButtonWidth, ButtonHeight);
+    option.text = button.text();
+    const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+    if (text.width() <= contents.width() && text.height() <= contents.height())
+        return QSize(ButtonWidth, ButtonHeight);
+    return button.sizeHint().expandedTo(QSize(ButtonWidth, ButtonHeight));
 }
 
 PicturePreviewDialog::Outcome PicturePreviewDialog::preview(const QString& path, Prompter& prompter,

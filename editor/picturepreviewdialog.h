@@ -35,6 +35,9 @@ public:
     QSize shownPictureSize() const { return m_shown; }
     QLabel* pictureLabel() const { return m_picture; }
     QPushButton* okButton() const { return m_ok; }
+    /// The OK button's size: ButtonWidth by ButtonHeight where its text fits, larger where a skin's padding
+    /// needs more.
+    static QSize buttonSize(QPushButton& button);
 
     /// Opens the preview for the file at path: nothing for a file type the program does not read, the
     /// failure message (OK only) when it cannot be decoded, else the modal dialog through runDialog

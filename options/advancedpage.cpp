@@ -52,9 +52,12 @@ QWidget* AdvancedPage::buildSlideshow(const OptionsValues& v)
     (v.slideshowManual ? manual : automatic)->setChecked(true);
     m_seconds = new QSpinBox(box);
     m_seconds->setObjectName("slideshowSeconds");
-    // A longer delay kept from before stays choosable rather than being cut to the arrows' range.
-    m_seconds->setRange(0, std::max(MaxArrowSeconds, v.slideshowSeconds));
+    // The field takes every delay the setting keeps. An automatic show needs at least a second (a delay of
+    // 0 steps by hand); Manual keeps 0, which stays Manual.
+    const auto fitRange = [this] { m_seconds->setRange(m_mode->checkedId() == Manual ? 0 : 1, MaxSeconds); };
+    fitRange();
     m_seconds->setValue(v.slideshowSeconds);
+    connect(m_mode, &QButtonGroup::idToggled, this, fitRange);
 
     m_random = checkBox(tr("&Random order"), "slideshowRandomOrder", v.slideshowRandomOrder);
     auto* soundsBox = groupBox(tr("Autoplay Sounds"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "options/optionspage.h"
+#include "settings/appsettings.h"
 
 class QSpinBox;
 
@@ -13,8 +14,8 @@ class AdvancedPage : public OptionsPage
 {
     Q_OBJECT
 public:
-    /// The arrows step through 1..9 seconds; 0 can be typed (it reads as Automatic again).
-    static constexpr int MaxArrowSeconds = 9;
+    /// The longest slideshow delay the settings keep.
+    static constexpr int MaxSeconds = AppSettings::MaxSlideshowDelay;
 
     AdvancedPage(const OptionsValues& values, QWidget* parent = nullptr);
     void store(OptionsValues& values) const override;

@@ -108,7 +108,8 @@ void LayoutPage::renderPreviews()
     const QImage background =
         m_context.settings.bkgType() == 1 ? m_context.settings.backgroundPicture() : QImage();
     for (int style = 0; style < LayoutPreviews::StyleCount; ++style)
-        m_previews[size_t(style)] = LayoutPreviews::render(style, look, background);
+        m_previews[size_t(style)] =
+            LayoutPreviews::render(style, look, background, m_preview->devicePixelRatioF());
     showPicture(m_shown);
 }
 

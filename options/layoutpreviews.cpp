@@ -35,9 +35,11 @@ QuizQuestion sampleQuestion()
 
 } // namespace
 
-QImage LayoutPreviews::render(int visualStyle, const QuizLook& look, const QImage& background)
+QImage LayoutPreviews::render(int visualStyle, const QuizLook& look, const QImage& background,
+                              qreal pixelRatio)
 {
-    const QSize full = size() * kScale;
+    pixelRatio = std::max<qreal>(pixelRatio, 1.0);
+    const QSize full = size() * std::max<qreal>(kScale, pixelRatio);
     QImage image;
     if (visualStyle == 0) {
         // Random Boxes: one of the four box layouts per question, so all four side by side.
@@ -55,7 +57,10 @@ QImage LayoutPreviews::render(int visualStyle, const QuizLook& look, const QImag
     } else {
         image = renderLayout(std::clamp(visualStyle, 1, StyleCount - 1) - 1, look, background, full);
     }
-    return image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // One pixel of the picture per pixel of the screen: sharp also where the screen doubles its pixels.
+    QImage shown = image.scaled(size() * pixelRatio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(pixelRatio);
+    return shown;
 }
 
 QImage LayoutPreviews::renderLayout(int layout, const QuizLook& look, const QImage& background,

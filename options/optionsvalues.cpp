@@ -71,7 +71,8 @@ OptionsValues OptionsValues::fromSettings(const AppSettings& s)
     v.matchRight = s.matchColorRight();
 
     v.slideshowSeconds = std::abs(s.slideshowDelay());
-    v.slideshowManual = s.slideshowDelay() < 0;
+    // A delay of 0 steps by hand as a negative one does (the show waits for the learner below 1 second).
+    v.slideshowManual = s.slideshowDelay() <= 0;
     v.slideshowRandomOrder = s.funFlag(ff::kSlideRandomOrder);
     v.slideshowQuestionSounds = s.funFlag(ff::kSlideQuestionSounds);
     v.slideshowAnswerSounds = s.funFlag(ff::kSlideAnswerSounds);

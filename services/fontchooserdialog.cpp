@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -121,8 +122,12 @@ int FontChooserDialog::pixelSize() const
 
 void FontChooserDialog::selectFace(const QString& face)
 {
-    const QList<QListWidgetItem*> found = m_faces->findItems(face, Qt::MatchFixedString);
-    // A face that was filtered out (or is not installed) gives way to the first one offered.
+    QList<QListWidgetItem*> found = m_faces->findItems(face, Qt::MatchFixedString);
+    // A face that is not installed ("Verdana" on most Linux systems) is drawn in its substitute: that is
+    // the face shown, so it is the one chosen, and OK after changing only the size keeps the look.
+    if (found.isEmpty() && !face.isEmpty())
+        found = m_faces->findItems(QFontInfo(QFont(face)).family(), Qt::MatchFixedString);
+    // A face that was filtered out gives way to the first one offered.
     if (!found.isEmpty())
         m_faces->setCurrentItem(found.first());
     else if (m_faces->count() > 0)

@@ -159,7 +159,7 @@ int AppSettings::clamped(IntKey key, int value)
     case MatchQuizRows:
         return std::clamp(value, 2, 10);
     case SlideshowDelay:
-        return clampSigned(value, 0, 60);
+        return clampSigned(value, 0, MaxSlideshowDelay);
     case AlertFactor:
         return value == 0 ? -defaultInt(AlertFactor) : clampSigned(value, 3, 1000);
     case FontQHeight:

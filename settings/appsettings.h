@@ -67,6 +67,8 @@ class AppSettings
 public:
     enum class Font { Question, Answer, Card, PrintedCard, B };
     enum class AnswerMode { Predefined, Random };
+    /// The longest slideshow delay kept, in seconds.
+    static constexpr int MaxSlideshowDelay = 60;
 
     /// Main window placement, every field -1 when never stored.
     struct WindowPlacement {

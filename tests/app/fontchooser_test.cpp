@@ -1,10 +1,12 @@
-// The font chooser: its filters leave out symbol or fixed-pitch faces, and a face that was left out
-// gives way to the first face offered.
+// The font chooser: its filters leave out symbol or fixed-pitch faces, a face that is not installed shows
+// as the face that draws it, and a face that was left out gives way to the first face offered.
+#include <QFontInfo>
 #include <QLabel>
 #include <QtTest>
 
 #include "services/fontchooserdialog.h"
 #include "services/prompter.h"
+#include "settings/fontfallbacks.h"
 
 using namespace brainlark;
 
@@ -31,6 +33,7 @@ private slots:
     void filters_data();
     void filters();
     void aFilteredFaceGivesWayToTheFirstOffered();
+    void aMissingFaceShowsAsTheFaceThatDrawsIt();
     void chosenFaceAndSize();
 };
 
@@ -67,6 +70,17 @@ void FontChooserTest::aFilteredFaceGivesWayToTheFirstOffered()
     FontChooserDialog untitled("Serif", 19, QString(), 0, nullptr, kFaces, traitsOf);
     QCOMPARE(untitled.windowTitle(), QString("Font"));
     QCOMPARE(untitled.face(), QString("Serif"));
+}
+
+void FontChooserTest::aMissingFaceShowsAsTheFaceThatDrawsIt()
+{
+    installFontFallbacks();
+    const QString drawn = QFontInfo(QFont("Verdana")).family();
+    const QStringList faces = {"Aardvark Sans", drawn, "Zebra Serif"};
+    FontChooserDialog dialog("Verdana", 19, "Answer Font", 0, nullptr, faces, traitsOf);
+    QCOMPARE(dialog.face(), drawn);
+    dialog.selectPixelSize(24); // a new size alone keeps the face the quiz screen shows
+    QCOMPARE(dialog.face(), drawn);
 }
 
 void FontChooserTest::chosenFaceAndSize()

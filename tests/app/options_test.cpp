@@ -334,8 +334,11 @@ void OptionsTest::slideshowDelaySign_data()
     QTest::addColumn<int>("written");
     QTest::addColumn<bool>("readsBackManual");
     QTest::newRow("manual 5") << 2 << 5 << true << -5 << true;
-    QTest::newRow("manual 0 reads back as automatic") << 2 << 0 << true << 0 << false;
+    QTest::newRow("manual 0 stays manual") << 2 << 0 << true << 0 << true;
     QTest::newRow("automatic 3") << -4 << 3 << false << 3 << false;
+    QTest::newRow("automatic 45, beyond the arrows") << 2 << 45 << false << 45 << false;
+    QTest::newRow("automatic 60, the longest kept") << 60 << 60 << false << 60 << false;
+    QTest::newRow("automatic refuses 0") << 2 << 0 << false << 2 << false;
 }
 
 void OptionsTest::slideshowDelaySign()
@@ -350,8 +353,11 @@ void OptionsTest::slideshowDelaySign()
     rig.open();
     QCOMPARE(rig.find<QSpinBox>("slideshowSeconds")->value(), std::abs(stored));
     QCOMPARE(rig.find<QRadioButton>("slideshowManual")->isChecked(), stored < 0);
-    rig.find<QSpinBox>("slideshowSeconds")->setValue(seconds);
     rig.find<QRadioButton>(manual ? "slideshowManual" : "slideshowAutomatic")->click();
+    // Typed as the learner types it over the selected value.
+    QSpinBox* field = rig.find<QSpinBox>("slideshowSeconds");
+    field->selectAll();
+    QTest::keyClicks(field, QString::number(seconds));
     rig.sheet->accept();
     QCOMPARE(rig.settings.slideshowDelay(), written);
     rig.open();

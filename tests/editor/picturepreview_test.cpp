@@ -1,8 +1,12 @@
 #include "editor/picturepreviewdialog.h"
 #include "support/fakes.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,6 +22,7 @@ private slots:
     void clientSizeKeepsMarginsAndMinimum();
     void pictureCentredAtTopAndButtonAboveBottom();
     void largePictureShrinksToFit();
+    void okIsWholeUnderEverySkin();
     void previewOutcomes_data();
     void previewOutcomes();
 };
@@ -48,6 +53,30 @@ void PicturePreviewTest::pictureCentredAtTopAndButtonAboveBottom()
     QCOMPARE(dialog.pictureLabel()->geometry(), QRect(45, 10, 60, 40));
     QCOMPARE(dialog.okButton()->geometry(), QRect(55, 70, 40, 25));
     QCOMPARE(dialog.okButton()->text(), QStringLiteral("OK"));
+}
+
+// A skin's padding and border must not cut "OK" down to "Ok": the button holds its text under every
+// shipped skin, and keeps its 40 x 25 pixels where the text fits.
+void PicturePreviewTest::okIsWholeUnderEverySkin()
+{
+    QImage image(60, 40, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QDir skins(QStringLiteral(BRAINLARK_SOURCE_DIR) + "/data/skins");
+    for (const QString& name : skins.entryList({"*.skn"}, QDir::Files)) {
+        QFile file(skins.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QWidget main;
+        main.setStyleSheet(QString::fromUtf8(file.readAll()));
+        PicturePreviewDialog dialog(image, &main, QSize(1000, 1000));
+        QPushButton* ok = dialog.okButton();
+        QStyleOptionButton option;
+        option.initFrom(ok);
+        option.text = ok->text();
+        const QRect contents = ok->style()->subElementRect(QStyle::SE_PushButtonContents, &option, ok);
+        QVERIFY2(contents.width() >= ok->fontMetrics().horizontalAdvance("OK"), qPrintable(name));
+        QVERIFY2(dialog.rect().contains(ok->geometry()), qPrintable(name));
+    }
+    QCOMPARE(PicturePreviewDialog(image, nullptr, QSize(1000, 1000)).okButton()->size(), QSize(40, 25));
 }
 
 void PicturePreviewTest::largePictureShrinksToFit()
