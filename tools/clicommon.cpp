@@ -83,9 +83,13 @@ std::string findShippedFile(const std::string& relative)
 {
     if (std::string installed = installedFile(relative); !installed.empty())
         return installed;
+#ifdef BRAINLARK_DATA_DIR
     std::error_code ignored;
     const fs::path source = fs::path(BRAINLARK_DATA_DIR) / relative;
     return fs::is_regular_file(source, ignored) ? source.string() : std::string();
+#else
+    return {};
+#endif
 }
 
 bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err)

@@ -18,13 +18,19 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 app=example.brainlark.Brainlark
 for f in bin/brainlark bin/brainlark-cli share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
     share/mime/packages/brainlark.xml share/man/man1/brainlark.1.gz share/man/man1/brainlark-cli.1.gz \
-    share/icons/hicolor/scalable/apps/brainlark.svg; do
+    share/icons/hicolor/scalable/apps/brainlark.svg share/doc/brainlark/copyright \
+    share/doc/brainlark/changelog.Debian.gz; do
     expect_file "$f"
 done
 [[ -x $root/usr/bin/brainlark && -x $root/usr/bin/brainlark-cli ]] || fail "programs not executable"
 for page in brainlark brainlark-cli; do
     gzip -t "$root/usr/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzip"
 done
+# Debian's documents: the copyright in the machine-readable format, the changelog of this package version.
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+    "$root/usr/share/doc/brainlark/copyright" || fail "copyright is not machine-readable"
+zcat "$root/usr/share/doc/brainlark/changelog.Debian.gz" | head -1 | grep -q '^brainlark (4.0-1) ' ||
+    fail "changelog.Debian.gz does not start with brainlark (4.0-1)"
 
 # Every shipped file of the program folder, byte for byte.
 (cd "$source/data" && find . -type f | sort) >"$root/shipped"
