@@ -4,6 +4,7 @@
 #include "services/eventlooppauser.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
+#include "app/mainwindow.h"
 #include "settings/qsettingsstore.h"
 #include "services/qtprompter.h"
 #include "services/qtsoundplayer.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
+#include <QPointer>
 #include <QStandardPaths>
 #include <cstdio>
 #include <unistd.h>
@@ -197,8 +199,15 @@ int Application::shutdown()
 
 void Application::setMainWindow(QWidget* window)
 {
-    if (m_real)
-        m_real->prompter.setParentWindow(window);
+    if (!m_real)
+        return;
+    m_real->prompter.setParentWindow(window);
+    // The Help buttons of the guide dialogs show the program's own help window.
+    if (auto* frame = qobject_cast<MainWindow*>(window))
+        m_real->prompter.setHelpOpener([frame = QPointer<MainWindow>(frame)](int context) {
+            if (frame)
+                frame->openHelp(context);
+        });
 }
 
 } // namespace brainlark

@@ -24,6 +24,7 @@
 #include <QToolBar>
 
 #include "app/aboutdialog.h"
+#include "app/hyperlinklabel.h"
 #include "app/restorebackupdialog.h"
 #include "core/backups.h"
 #include "app/listdocument.h"
@@ -195,8 +196,8 @@ void MainWindow::buildActions()
         {cmd::BackgroundPicture, "Select &Background Picture", "Open the folder of background pictures"},
         {cmd::SelectSkin, "Select S&kin...", "Select a skin"},
         {cmd::SkinsOff, "Turn Skins O&ff", "Turn skins off"},
-        {cmd::Start, "&Start", "Start", "start"},
-        {cmd::Flip, "&Flip questions", "Flip questions", "flip"},
+        {cmd::Start, "&Start", "Start Questions", "start"},
+        {cmd::Flip, "&Flip questions", "Reverse questions and answers", "flip"},
         {cmd::ViewNotes, "View no&tes", "View notes", "notes"},
         {cmd::Mute, "M&ute all Brainlark sounds", "Mute all Brainlark sounds"},
         {cmd::FunnySounds, "Turn Funny Soun&ds on/off", "Turn funny sounds on or off"},
@@ -348,8 +349,8 @@ void MainWindow::buildGridMenu()
         newMenu(tr("&Edit"), {cmd::GridUndo, cmd::GridRedo, Separator, cmd::GridAdd, cmd::GridDelete,
                               cmd::GridWrongAnswers, cmd::GridInsert, Separator, cmd::GridNotes,
                               cmd::GridPassword, cmd::GridResetRatings, Separator, cmd::GridFind});
-    QMenu* view =
-        newMenu(tr("&View"), {cmd::BackToQuiz, cmd::GridViewer, cmd::GridEditor, Separator, cmd::StatusBar});
+    QMenu* view = newMenu(tr("&View"), {cmd::BackToQuiz, cmd::GridViewer, cmd::GridEditor, Separator,
+                                        cmd::Options, Separator, cmd::StatusBar});
     // The header's sort, from the keyboard.
     view->addSeparator();
     view->addMenu(newMenu(tr("S&ort by"), {cmd::SortQuestion, cmd::SortAnswer, cmd::SortRating,
@@ -465,7 +466,24 @@ void MainWindow::execute(int id)
 
 void MainWindow::openHelp(int context)
 {
-    m_services.shell->open(HelpPages::url(m_doc.programFolder(), context));
+    // Help asked for from a modal dialog (a guide's Help button) must not be blocked by that dialog: it gets
+    // a help window of its own that goes with it.
+    QWidget* modal = QApplication::activeModalWidget();
+    QPointer<HelpWindow>& window = modal ? m_modalHelpWindow : m_helpWindow;
+    if (window && window->parentWidget() != (modal ? modal : this))
+        window->close();
+    if (!window) {
+        window = new HelpWindow(
+            [shell = m_services.shell](const QString& url) { return shell->open(url); },
+            [this](const QString& text) { m_services.prompter->message(text, Prompter::Icon::Exclamation); },
+            modal ? modal : this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        m_skins->skinWindow(window);
+    }
+    window->showPage(QUrl(HelpPages::url(m_doc.programFolder(), context)));
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 int MainWindow::runDialog(QDialog& dialog)
@@ -588,9 +606,11 @@ void MainWindow::updateCommandStates()
     for (const auto& [id, command] : m_actions) {
         const bool available = hasHandler(id);
         command->setEnabled(available && ruleAllows(id));
-        // A command that gets its handler later (the quiz view's) gets its own tip back.
-        command->setStatusTip(available ? command->property(TipProperty).toString()
-                                        : QString::fromLatin1(NotAvailableTip));
+        // A command that gets its handler later (the quiz view's) gets its own tip back. The grid's Viewer
+        // item is off by design (it names the screen that is shown), not missing from this version.
+        const bool missing = !available && id != cmd::GridViewer;
+        command->setStatusTip(missing ? QString::fromLatin1(NotAvailableTip)
+                                      : command->property(TipProperty).toString());
     }
     updateRadioMarks();
     updatePlaceholder();
@@ -664,6 +684,11 @@ void MainWindow::setQuizView(QWidget* view)
     if (auto* quiz = qobject_cast<QuizView*>(view)) {
         connect(m_skins, &Skins::paletteChanged, quiz, &QuizView::rebuildScreen);
         connect(quiz, &QuizView::pictureRequested, this, [this](const QString& path) { showPicture(path); });
+        // Closing the picture window stops only the automatic opening; the icon still opens it.
+        connect(quiz, &QuizView::pictureAsked, this, [this](const QString& path) {
+            m_settings.setPicturesSuppressed(false);
+            showPicture(path);
+        });
     }
 }
 
@@ -805,8 +830,11 @@ void MainWindow::onSkinsOff()
 void MainWindow::openVendorPage(const char* pathAndQuery)
 {
     m_doc.guide(GuideMessages::InternetPage);
-    m_services.shell->open(QStringLiteral("http://") + QLatin1String(ListDocument::VendorSite) +
-                           QLatin1String(pathAndQuery));
+    // Without a browser the desktop only writes to the error stream; the learner is told instead.
+    if (!m_services.shell->open(QStringLiteral("http://") + QLatin1String(ListDocument::VendorSite) +
+                                QLatin1String(pathAndQuery)))
+        m_services.prompter->message(HyperlinkLabel::failureMessage(HyperlinkLabel::NoAssociationError),
+                                     Prompter::Icon::Exclamation);
 }
 
 void MainWindow::previewPicture(const QString& path)
@@ -840,16 +868,6 @@ bool MainWindow::showPicture(const QString& path)
 // Beside the main window unless the learner put it somewhere else before.
 void MainWindow::placePictureWindow()
 {
-    const QRect frame = frameGeometry();
-    QRect place(frame.right() + 1, geometry().top(), m_pictureWindow->width(), m_pictureWindow->height());
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        if (place.right() > available.right())
-            place.moveRight(available.right());
-        if (place.bottom() > available.bottom())
-            place.moveBottom(available.bottom());
-    }
-    m_pictureWindow->move(place.topLeft());
     m_pictureWindow->restorePlacement();
 }
 
@@ -1014,6 +1032,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     savePlacement();
     event->accept();
+    // The picture window goes with the program, which is not the learner closing it.
+    if (m_pictureWindow)
+        m_pictureWindow->closeWithProgram();
 }
 
 } // namespace brainlark

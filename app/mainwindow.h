@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "app/helpwindow.h"
 #include "editor/gridview.h"
 #include "quiz/ui/picturewindow.h"
 #include "services/services.h"
@@ -123,6 +124,9 @@ public:
     /// is no window and no picture.
     bool showPicture(const QString& path);
     PictureWindow* pictureWindow() const { return m_pictureWindow; }
+    /// Opens the program's help at a help context (0: its start) in the help window.
+    void openHelp(int context);
+    HelpWindow* helpWindow() const { return m_helpWindow; }
     /// Runs modal dialogs; tests replace it to fill in and accept dialogs without a screen.
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
     /// The print commands and the printer they share.
@@ -201,8 +205,6 @@ private:
     void onRestoreBackup();
     /// Opens a file dropped on the window once no feedback sequence plays (right away when none does).
     void openWhenIdle(QString path);
-    /// Opens the help page at a help context (0: its start).
-    void openHelp(int context);
     int runDialog(QDialog& dialog);
 
     ListDocument& m_doc;
@@ -233,6 +235,8 @@ private:
     std::unique_ptr<PrintJobs> m_printJobs;
     Skins* m_skins = nullptr;
     QPointer<PictureWindow> m_pictureWindow;
+    QPointer<HelpWindow> m_helpWindow;
+    QPointer<HelpWindow> m_modalHelpWindow;
     bool m_showMaximized = false;
     /// A file dropped while a feedback sequence played, opened when it has ended.
     QString m_pendingOpen;

@@ -8,8 +8,6 @@
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
 #include "quiz/ui/quizview.h"
-#include "services/helppages.h"
-#include "services/shellopener.h"
 #include "settings/appsettings.h"
 
 namespace brainlark
@@ -47,9 +45,7 @@ QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services&
                      [&frame](const QString& text) { frame.setPaneText(1, text); });
     QObject::connect(view, &QuizView::listStatusChanged, &doc, &ListDocument::refreshListStatus);
     QObject::connect(view, &QuizView::stateChanged, &frame, &MainWindow::updateCommandStates);
-    QObject::connect(view, &QuizView::helpRequested, &frame, [&settings, services](int context) {
-        services.shell->open(HelpPages::url(settings.installPath(), context));
-    });
+    QObject::connect(view, &QuizView::helpRequested, &frame, &MainWindow::openHelp);
     // The first question starts from the event loop, so that a list opened at start-up is quizzed in a
     // window that is already on screen (its entry animation would otherwise hold the window back). With
     // "call_go" off a loaded list waits for Start.
@@ -57,7 +53,8 @@ QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services&
     QObject::connect(&doc, &ListDocument::listLoaded, view, [view, &doc, &settings](int mode) {
         settings.setPicturesSuppressed(false);
         view->setListTitle(doc.title());
-        // Save As keeps the list in memory under its new name: the quiz, its score and the Smart Counter go on.
+        // Save As keeps the list in memory under its new name: the quiz, its score and the Smart Counter go
+        // on.
         if (mode == ListDocument::SavedAs && view->list() == doc.list())
             return;
         view->setList(doc.list());

@@ -85,8 +85,12 @@ int QtPrompter::message(const QString& text, Icon icon, Buttons buttons)
 Prompter::GuideAnswer QtPrompter::guide(GuideKind kind, const QString& text, int helpContext)
 {
     GuideDialog dialog(kind, text, m_parent);
-    QObject::connect(&dialog, &GuideDialog::helpRequested, &dialog,
-                     [this, helpContext] { m_shell.open(helpUrl(helpContext)); });
+    QObject::connect(&dialog, &GuideDialog::helpRequested, &dialog, [this, helpContext] {
+        if (m_openHelp)
+            m_openHelp(helpContext);
+        else
+            m_shell.open(helpUrl(helpContext));
+    });
     dialog.exec();
     return dialog.answer();
 }

@@ -2,6 +2,8 @@
 
 #include "services/prompter.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace brainlark
@@ -23,6 +25,8 @@ public:
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     /// The address the Help button of a guide dialog opens.
     QString helpUrl(int helpContext) const;
+    /// Shows the help at a help context inside the program; without one, Help opens helpUrl in the browser.
+    void setHelpOpener(std::function<void(int)> opener) { m_openHelp = std::move(opener); }
 
     int message(const QString& text, Icon icon, Buttons buttons = Buttons::Ok) override;
     GuideAnswer guide(GuideKind kind, const QString& text, int helpContext) override;
@@ -41,6 +45,7 @@ private:
     ShellOpener& m_shell;
     QWidget* m_parent = nullptr;
     QString m_programFolder;
+    std::function<void(int)> m_openHelp;
 };
 
 } // namespace brainlark

@@ -20,6 +20,10 @@ class FlashCard
 public:
     static constexpr int ShadowOffset = 5;
     static constexpr int QuestionTop = 10;
+    /// Where the card number starts and its baseline, in from the card's left and bottom edges (on a card
+    /// 360 pixels high): inside the card's rounded border.
+    static constexpr int NumberLeft = 30;
+    static constexpr int NumberBaseline = 16;
 
     /// picture may be null; the card then draws a plain rounded card of the default size.
     FlashCard(const QImage& picture, const QFont& font, const HslColor& cardColour,
@@ -27,6 +31,8 @@ public:
 
     /// "card.bmp" of the program folder, or a null picture.
     static QImage loadPicture(const QString& programFolder);
+    /// The picture with the plain ground around its card made see-through (see the .cpp).
+    static QImage withoutCorners(const QImage& picture);
 
     void setTexts(const QString& question, const QString& answer);
     /// Scales the card down (never up) so that it fits into a view of that size with some margin.

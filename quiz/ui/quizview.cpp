@@ -176,6 +176,8 @@ void QuizView::paintEvent(QPaintEvent*)
         render();
     }
     painter.drawImage(0, 0, m_canvas.image());
+    if (devicePixelRatioF() > 1 && screenState() == ScreenState::Slideshow)
+        m_slideshow->paintRestingCard(painter);
 }
 
 void QuizView::resizeEvent(QResizeEvent*)
@@ -298,10 +300,10 @@ void QuizView::press(const QPoint& point)
 void QuizView::showPicture()
 {
     // Without a picture window to show it, the click must not switch on "Show automatically" for nothing.
-    if (!isSignalConnected(QMetaMethod::fromSignal(&QuizView::pictureRequested)))
+    if (!isSignalConnected(QMetaMethod::fromSignal(&QuizView::pictureAsked)))
         return;
     m_settings.setFunFlag(funflags::kShowPictures, true);
-    emit pictureRequested(m_screen.picturePath());
+    emit pictureAsked(m_screen.picturePath());
 }
 
 void QuizView::judge(int hit)

@@ -135,6 +135,8 @@ signals:
     void helpRequested(int context);
     /// The question's picture for the picture window (an empty path for a question without one).
     void pictureRequested(const QString& path);
+    /// The learner clicked the picture icon: the picture shows also after the picture window was closed.
+    void pictureAsked(const QString& path);
     /// A wrong answer moved on: the frame takes the keyboard focus.
     void focusMainFrameRequested();
     /// Every judged answer: the pair's texts as entered, the quiz mode (0-3), right or wrong, seconds taken.

@@ -285,6 +285,7 @@ void Slideshow::ensureStage()
 
 void Slideshow::drawCard(int entryMs, bool numbered)
 {
+    m_numbered = numbered;
     ensureStage();
     const FlashCard card = makeCard(numbered);
     QImage& image = m_host.canvas().image();
@@ -311,6 +312,14 @@ void Slideshow::cardLeaves(int ms, bool numbered)
     m_host.animator().slideCard(m_stage, card, place, QPoint(-card.size().width() - kCardMargin, place.y()), ms);
     image = m_stage.copy();
     m_host.present();
+}
+
+void Slideshow::paintRestingCard(QPainter& painter) const
+{
+    if (!m_running || m_phase != Phase::Shown || m_current < 0)
+        return;
+    const FlashCard card = makeCard(m_numbered);
+    card.draw(painter, card.centredIn(m_host.canvas().image().size()));
 }
 
 void Slideshow::render()

@@ -11,6 +11,8 @@
 #include "quiz/ui/screenstate.h"
 #include "services/services.h"
 
+class QPainter;
+
 namespace brainlark
 {
 
@@ -80,6 +82,9 @@ public:
     bool key(int key);
     /// Paints the current card again (a manual show after a resize or an uncovering).
     void render();
+    /// Draws the card that rests on the screen once more straight onto the view's painter: the back buffer
+    /// has one pixel per logical pixel, so on a screen that doubles its pixels the card is drawn sharp here.
+    void paintRestingCard(QPainter& painter) const;
 
     bool isManual() const { return m_plan.isManual(); }
     const std::vector<int>& order() const { return m_order; }
@@ -123,6 +128,7 @@ private:
     bool m_inCard = false;
     bool m_tickPending = false;
     bool m_answerShown = false;
+    bool m_numbered = false; // the card on the screen shows its number
 };
 
 } // namespace brainlark

@@ -8,6 +8,7 @@
 #include "core/flyarchive.h"
 #include "editor/listnamedialog.h"
 #include "editor/pairdialog.h"
+#include "options/optionssheet.h"
 #include "services/guidemessages.h"
 #include "support/fakes.h"
 #include "support/framefixture.h"
@@ -16,6 +17,8 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
@@ -85,6 +88,31 @@ private slots:
         QVERIFY(m_doc->quizShown());
         QCOMPARE(m_frame->pane(3)->text(), QString());
         QCOMPARE(m_frame->pane(2)->text(), QString("History not recorded"));
+    }
+
+    // The grid's own menus hold Options; the grid's Viewer item names the screen that is shown and is off,
+    // which is not a command missing from this version.
+    void gridMenusOpenTheOptionsAndTellWhatIsOff()
+    {
+        QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));
+        m_frame->execute(cmd::Viewer);
+        QVERIFY(m_frame->gridView());
+        QAction* options = nullptr;
+        for (QAction* menu : m_frame->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                options = item == m_frame->action(cmd::Options) ? item : options;
+        QVERIFY(options);
+        QVERIFY(options->isEnabled());
+        bool sheet = false;
+        m_scripts.push_back([&sheet](QDialog& dialog) {
+            sheet = qobject_cast<OptionsSheet*>(&dialog) != nullptr;
+            return int(QDialog::Rejected);
+        });
+        options->trigger();
+        QVERIFY(sheet);
+        QVERIFY(m_frame->gridView());
+        QVERIFY(!enabled(cmd::GridViewer));
+        QCOMPARE(m_frame->action(cmd::GridViewer)->statusTip(), QString("Q&A-list Viewer"));
     }
 
     void editorAsksForThePassword()

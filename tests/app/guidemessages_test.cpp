@@ -1,7 +1,7 @@
-#include "settings/appsettings.h"
 #include "services/guidedialog.h"
 #include "services/guidemessages.h"
 #include "services/qtprompter.h"
+#include "settings/appsettings.h"
 #include "support/fakes.h"
 
 #include <QCheckBox>
@@ -216,6 +216,18 @@ void GuideMessagesTest::helpOpensThePageAndKeepsTheDialogOpen()
     QCOMPARE(shell.opened, QStringList({"file:///pf/help/index.html#context-34"}));
     QCOMPARE(answer.result, int(Prompter::Ok));
     QVERIFY(answer.dontShowAgain);
+
+    // In the program the Help button opens the program's own help window, not the browser.
+    QList<int> asked;
+    prompter.setHelpOpener([&asked](int context) { asked.append(context); });
+    QTimer::singleShot(0, this, [] {
+        auto* dialog = qobject_cast<GuideDialog*>(QApplication::activeModalWidget());
+        QTest::mouseClick(dialog->findChild<QPushButton*>("helpButton"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    prompter.guide(Prompter::GuideKind::OkHelp, "tip", 33);
+    QCOMPARE(asked, QList<int>{33});
+    QCOMPARE(shell.opened.size(), 1);
 }
 
 // A Help button whose topic is missing from the page lands at its top, which looks like a broken link.

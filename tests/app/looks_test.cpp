@@ -1,14 +1,17 @@
 // The main window's look commands: Options and Change Layout reaching the quiz screen, Select Skin and
 // Turn Skins Off, and the picture window beside the quiz with its placement and close rule.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/helpwindow.h"
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
 #include "app/quizwiring.h"
@@ -77,7 +80,9 @@ private slots:
         makeFrame();
         m_view = wireQuizView(*m_doc, *m_settings, services(), *m_frame);
         m_frame->setSlideshowRunning([this] { return m_slideshow; });
-        m_frame->resize(800, 600);
+        // Room on the 800 x 600 offscreen screen for a picture window to the quiz's right.
+        m_frame->setGeometry(0, 0, 400, 500);
+        m_frame->show();
         m_slideshow = false;
     }
     void cleanup() { dropFrame(); }
@@ -180,25 +185,60 @@ private slots:
         QVERIFY(window->picturePath().isEmpty());
     }
 
-    void autoresizeGrowsButNeverShrinks()
+    // The window takes each picture's size, a small one after a big one too, but never more than the room
+    // beside the quiz; a larger picture is scaled down into it.
+    void autoresizeFitsEachPictureBesideTheQuiz()
     {
-        const QString big = writePicture(m_dir.path() + "/quiz_pictures/big.bmp", QSize(500, 400));
+        const QString huge = writePicture(m_dir.path() + "/quiz_pictures/huge.bmp", QSize(1600, 1200));
+        const QString medium = writePicture(m_dir.path() + "/quiz_pictures/medium.bmp", QSize(300, 200));
         const QString small = writePicture(m_dir.path() + "/quiz_pictures/small.bmp", QSize(40, 30));
-        m_frame->showPicture(small);
+        const QRect screen = m_frame->screen()->availableGeometry();
+        m_frame->showPicture(medium);
         PictureWindow* window = m_frame->pictureWindow();
-        const QSize before = window->size();
-        m_frame->showPicture(big);
-        QVERIFY(window->width() >= 500 && window->height() >= 400);
-        const QSize grown = window->size();
+        QCOMPARE(window->size(), QSize(300, 200));
+        m_frame->showPicture(huge);
+        QVERIFY2(screen.contains(window->frameGeometry()),
+                 qPrintable(QDebug::toString(window->frameGeometry())));
+        QVERIFY(!window->frameGeometry().intersects(m_frame->frameGeometry()));
+        QVERIFY(window->pictureRect().width() <= window->width());
         m_frame->showPicture(small);
-        QCOMPARE(window->size(), grown);
-        QVERIFY(grown != before);
+        QCOMPARE(window->size(), QSize(PictureWindow::MinimumWidth, PictureWindow::MinimumHeight));
+        m_frame->showPicture(medium);
+        QCOMPARE(window->size(), QSize(300, 200));
 
         m_settings->setFunFlag(funflags::kAutoresizePictureWindow, false);
         window->resize(150, 120);
-        m_frame->showPicture(big);
+        m_frame->showPicture(huge);
         QCOMPARE(window->size(), QSize(150, 120));
         QVERIFY(window->pictureRect().width() <= 150); // a picture larger than the window is fitted in
+    }
+
+    void pictureWindowPlacesFitTheScreenBesideTheQuiz_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QRect>("expected");
+        const QRect quiz(100, 50, 700, 600);
+        QTest::newRow("right of the quiz") << QSize(300, 200) << quiz << QRect(800, 50, 300, 200);
+        QTest::newRow("kept on the screen's height")
+            << QSize(300, 1000) << QRect(100, 500, 700, 400) << QRect(800, 24, 300, 1000);
+        QTest::newRow("left when the right is too narrow")
+            << QSize(300, 200) << QRect(400, 50, 700, 600) << QRect(100, 50, 300, 200);
+        QTest::newRow("below a wide quiz")
+            << QSize(300, 200) << QRect(0, 24, 1280, 600) << QRect(0, 624, 300, 200);
+        QTest::newRow("a big picture cut to the largest room")
+            << QSize(1600, 1200) << quiz << QRect(800, 24, 480, 1000);
+        QTest::newRow("no room: the screen's corner, never larger than it")
+            << QSize(1600, 1200) << QRect(0, 24, 1280, 1000) << QRect(0, 24, 1280, 1000);
+        QTest::newRow("small, no room")
+            << QSize(300, 200) << QRect(0, 24, 1280, 1000) << QRect(980, 824, 300, 200);
+    }
+    void pictureWindowPlacesFitTheScreenBesideTheQuiz()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRect, owner);
+        const QRect screen(0, 24, 1280, 1000);
+        QTEST(PictureWindow::placeBeside(size, owner, screen), "expected");
     }
 
     void undecodablePictureIsHiddenAndForgotten()
@@ -224,15 +264,16 @@ private slots:
     void closingThePictureWindowStopsPicturesAndKeepsItsPlace()
     {
         AppSettings::WindowRect stored;
-        stored.x1 = 610;
+        stored.x1 = 380;
         stored.y1 = 140;
-        stored.x2 = 1010;
+        stored.x2 = 780;
         stored.y2 = 440;
         m_settings->setPictureWindowRect(stored);
+        m_settings->setFunFlag(funflags::kAutoresizePictureWindow, false);
         const QString path = writePicture(m_dir.path() + "/quiz_pictures/dog.bmp", QSize(60, 40));
         m_frame->showPicture(path);
         QPointer<PictureWindow> window = m_frame->pictureWindow();
-        QCOMPARE(window->geometry(), QRect(610, 140, 400, 300));
+        QCOMPARE(window->geometry(), QRect(380, 140, 400, 300));
 
         window->setGeometry(300, 200, 420, 310);
         QVERIFY(window->close());
@@ -254,17 +295,82 @@ private slots:
         QCOMPARE(m_frame->pictureWindow()->geometry(), QRect(300, 200, 420, 310));
     }
 
-    void aStoredPlaceOffEveryScreenIsNotUsed()
+    void aStoredPlaceComesBackWholeOnTheScreen_data()
     {
-        AppSettings::WindowRect stored;
-        stored.x1 = -90000;
-        stored.y1 = -90000;
-        stored.x2 = -89000;
-        stored.y2 = -89500;
-        m_settings->setPictureWindowRect(stored);
+        QTest::addColumn<QRect>("stored");
+        QTest::newRow("fits") << QRect(420, 100, 300, 200);
+        QTest::newRow("huge") << QRect(0, 0, 30000, 30000);
+        QTest::newRow("off every screen") << QRect(-90000, -90000, 1000, 500);
+        QTest::newRow("over the right edge") << QRect(700, 500, 300, 200);
+    }
+    void aStoredPlaceComesBackWholeOnTheScreen()
+    {
+        QFETCH(QRect, stored);
+        m_settings->setPictureWindowRect(
+            {stored.left(), stored.top(), stored.left() + stored.width(), stored.top() + stored.height()});
+        m_settings->setFunFlag(funflags::kAutoresizePictureWindow, false); // the stored size counts
         const QString path = writePicture(m_dir.path() + "/quiz_pictures/far.bmp", QSize(30, 20));
         QVERIFY(m_frame->showPicture(path));
-        QVERIFY(m_frame->pictureWindow()->geometry().left() > -1000);
+        const PictureWindow* window = m_frame->pictureWindow();
+        const QRect screen = m_frame->screen()->availableGeometry();
+        QVERIFY2(screen.contains(window->frameGeometry()),
+                 qPrintable(QDebug::toString(window->frameGeometry())));
+        if (screen.contains(stored.marginsAdded(QMargins(5, 5, 5, 5))))
+            QCOMPARE(window->geometry(), stored); // a place that fits is kept
+        else
+            QVERIFY(window->width() <= stored.width() && window->height() <= stored.height());
+    }
+
+    // Qt closes the windows still open when the program quits; that is no close by the learner.
+    void quittingKeepsThePicturesOnForTheNextSession()
+    {
+        const QString path = writePicture(m_dir.path() + "/quiz_pictures/stay.bmp", QSize(30, 20));
+        m_settings->setFunFlag(funflags::kShowPictures, true);
+        QVERIFY(m_frame->showPicture(path));
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTest::keyClick(m_frame.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_frame->isVisible());
+        QApplication::closeAllWindows();
+        QVERIFY(m_settings->funFlag(funflags::kShowPictures));
+        QVERIFY(!m_settings->picturesSuppressed());
+    }
+
+    // After the learner closed the window the icon still opens it; a missing file says so.
+    void pictureIconOpensThePictureAfterTheWindowWasClosed()
+    {
+        openList(6);
+        for (Pair& pair : m_doc->list()->pairs())
+            pair.setPicturePath("gone.bmp");
+        m_settings->setVisualStyle(2);
+        m_view->resize(800, 560);
+        m_view->start();
+        const Rect icon = m_view->screen().pictureIcon();
+        const QPoint at(icon.center().x, icon.center().y);
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, at);
+        QPointer<PictureWindow> window = m_frame->pictureWindow();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(!window->hasPicture());
+        QVERIFY2(window->problem().contains("gone.bmp") && window->problem().contains("missing"),
+                 qPrintable(window->problem()));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window);
+        QVERIFY(!m_settings->funFlag(funflags::kShowPictures));
+        QTest::mouseClick(m_view, Qt::LeftButton, {}, at);
+        QVERIFY(m_frame->pictureWindow() && m_frame->pictureWindow()->isVisible());
+    }
+
+    void f1OnTheQuizOpensItsHelpTopicInTheProgram()
+    {
+        QDir(m_dir.path()).mkpath("help");
+        QVERIFY(QFile::copy(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/help/index.html"),
+                            m_dir.filePath("help/index.html")));
+        QTest::keyClick(m_view, Qt::Key_F1);
+        QVERIFY(m_frame->helpWindow() && m_frame->helpWindow()->isVisible());
+        QCOMPARE(m_frame->helpWindow()->page().fragment(),
+                 QStringLiteral("context-%1").arg(QuizView::QuizHelpContext));
+        QVERIFY(m_shell.opened.isEmpty());
     }
 
     void pictureIconOpensTheWindowAndSwitchesShowAutomaticallyOn()

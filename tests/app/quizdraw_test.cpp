@@ -1,6 +1,9 @@
 #include "support/quizrig.h"
 
+#include "quiz/ui/flashcard.h"
 #include "quiz/ui/quizpainter.h"
+
+#include <QPainter>
 
 #include <QtTest>
 
@@ -36,6 +39,7 @@ private slots:
     void classicLayoutPutsTheAnswersOnLines();
     void transparentBoxesAreOnlyOutlined_data();
     void transparentBoxesAreOnlyOutlined();
+    void aCardShowsNoCornersAndItsNumberInside();
 };
 
 void QuizDrawTest::pressedRightBoxShowsTheRightColour()
@@ -188,3 +192,38 @@ void QuizDrawTest::transparentBoxesAreOnlyOutlined()
 
 QTEST_MAIN(QuizDrawTest)
 #include "quizdraw_test.moc"
+
+// The shipped card: the white ground around its rounded corners does not show (the ground under it does),
+// and its number sits inside the border, not on it.
+void QuizDrawTest::aCardShowsNoCornersAndItsNumberInside()
+{
+    const QImage picture(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/card.bmp"));
+    QVERIFY(!picture.isNull());
+    const QColor ground(255, 0, 255);
+    FlashCard card(picture, QFont("DejaVu Sans"), HslColor(120, 140, 200), HslColor(0, 0, 255),
+                   HslColor(0, 128, 0));
+    card.setNumber(7);
+    QImage image(700, 460, QImage::Format_RGB32);
+    image.fill(ground);
+    const QPoint at(20, 20);
+    {
+        QPainter painter(&image);
+        card.draw(painter, at);
+    }
+    const QRect rect(at, card.size());
+    QCOMPARE(image.pixelColor(rect.topLeft()), ground);
+    QCOMPARE(image.pixelColor(rect.topRight()), ground);
+    QVERIFY(image.pixelColor(rect.bottomLeft()) != QColor(Qt::white)); // the shadow's shape, not white
+    QCOMPARE(image.pixelColor(rect.center()), picture.pixelColor(picture.rect().center()));
+
+    // The number's dark blue ink lies well inside the card's border.
+    QRect number;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > c.red() + 60 && c.blue() > c.green() + 60 && c.lightness() < 140)
+                number |= QRect(x, y, 1, 1);
+        }
+    QVERIFY(number.isValid());
+    QVERIFY2(rect.adjusted(14, 14, -14, -14).contains(number), qPrintable(QDebug::toString(number)));
+}

@@ -305,7 +305,7 @@ void QuizViewTest::pictureIconClickWithoutAPictureWindowChangesNothing()
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 0 - Wrong: 0"));
     QCOMPARE(rig.askedPair().question(), asked);
 
-    QSignalSpy shown(rig.view.get(), &QuizView::pictureRequested);
+    QSignalSpy shown(rig.view.get(), &QuizView::pictureAsked);
     QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, at);
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown.first().first().toString().endsWith("quiz_pictures/pic.bmp"));

@@ -1,10 +1,16 @@
-// Web links: the Web menu's vendor pages after guide message 127, and the About box's hyperlink with its
-// colours, hover underline, hand cursor, tooltip and its message when no program opens the address.
+// Web links: the Web menu's vendor pages after guide message 127 (and a message when no browser opens
+// them), the program's own help window, and the About box's hyperlink with its colours, hover underline,
+// hand cursor, tooltip and its message when no program opens the address.
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "app/aboutdialog.h"
+#include "app/helpwindow.h"
 #include "app/hyperlinklabel.h"
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
@@ -58,6 +64,82 @@ private slots:
         m_frame->execute(command);
         QCOMPARE(m_prompter.guides.size(), 1);
         QCOMPARE(m_shell.opened.size(), 2);
+    }
+
+    void aWebPageWithoutABrowserSaysSo()
+    {
+        m_settings->setDialogFlag(GuideMessages::InternetPage, false);
+        m_shell.succeeds = false;
+        m_frame->execute(cmd::OnlineTutorials);
+        QCOMPARE(m_prompter.messages.size(), 1);
+        QCOMPARE(m_prompter.messages.first().text,
+                 HyperlinkLabel::failureMessage(HyperlinkLabel::NoAssociationError));
+        QVERIFY(m_prompter.messages.first().icon == Prompter::Icon::Exclamation);
+    }
+
+    // The help is the program's own: a window with the page at the command's topic, no browser involved;
+    // its links, Back, Forward and Find work inside it, and web links go to the browser.
+    void helpOpensInTheProgramsHelpWindow()
+    {
+        QDir(m_dir.path()).mkpath("help");
+        QFile::copy(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/help/index.html"),
+                    m_dir.filePath("help/index.html"));
+        const QUrl page = QUrl::fromLocalFile(m_dir.filePath("help/index.html"));
+        m_frame->show();
+        const struct {
+            int command;
+            QString topic;
+        } commands[] = {{cmd::HelpTopics, ""}, {cmd::HowDoI, "context-36"}, {cmd::Tutorial, "context-2"}};
+        for (const auto& c : commands) {
+            m_frame->execute(c.command);
+            HelpWindow* help = m_frame->helpWindow();
+            QVERIFY(help && help->isVisible());
+            QCOMPARE(help->page().adjusted(QUrl::RemoveFragment), page);
+            QCOMPARE(help->page().fragment(), c.topic);
+        }
+        QVERIFY(m_shell.opened.isEmpty());
+
+        HelpWindow* help = m_frame->helpWindow();
+        QTextBrowser* text = help->browser();
+        QVERIFY(text->verticalScrollBar()->value() > 0); // at the Tutorial's topic, down the page
+        QVERIFY(text->toPlainText().contains("Getting started"));
+        // The contents link to the Smart Counter topic, followed by a click on it.
+        m_frame->execute(cmd::HelpTopics);
+        const int link = text->toPlainText().indexOf("The Smart Counter");
+        QVERIFY(link > 0);
+        QTextCursor cursor(text->document());
+        cursor.setPosition(link + 3);
+        const QRect at = text->cursorRect(cursor);
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, at.center());
+        QCOMPARE(help->page().fragment(), QString("context-131251"));
+        QTest::keyClick(help, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(help->page().fragment(), QString());
+        QTest::keyClick(help, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(help->page().fragment(), QString("context-131251"));
+
+        QTest::keyClick(help, Qt::Key_F, Qt::ControlModifier);
+        auto* find = help->findChild<QLineEdit*>("helpFind");
+        QTest::keyClicks(find, "Smart Pick");
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(text->textCursor().selectedText(), QString("Smart Pick"));
+        find->selectAll();
+        QTest::keyClicks(find, "no such words anywhere");
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(help->findChild<QLabel*>("helpFindState")->text(), QString("Not found"));
+
+        // A web address in a page goes to the browser; without one the learner is told.
+        m_shell.succeeds = false;
+        emit text->anchorClicked(QUrl("http://www.brainlark.example/"));
+        QCOMPARE(m_shell.opened, QStringList{"http://www.brainlark.example/"});
+        QCOMPARE(m_prompter.messages.size(), 1);
+    }
+
+    void missingHelpPagesAreSaidInTheWindow()
+    {
+        QFile::remove(m_dir.filePath("help/index.html"));
+        m_frame->execute(cmd::HelpTopics);
+        QVERIFY(m_frame->helpWindow()->browser()->toPlainText().contains("The help pages are missing"));
+        QVERIFY(m_shell.opened.isEmpty());
     }
 
     void hyperlinkColoursFollowHoverAndVisit()
