@@ -345,12 +345,15 @@ void MainWindow::buildGridMenu()
 {
     // Ctrl+S has one owner, the window's Save, which saves the grid while the grid is shown.
     QMenu* file = newMenu(tr("&File"), {cmd::GridNew, cmd::FileSave, Separator, cmd::Exit});
+    // Options belongs to the grid's menus too; Edit has the free key for it, as desktop programs keep their
+    // preferences there.
     QMenu* edit =
         newMenu(tr("&Edit"), {cmd::GridUndo, cmd::GridRedo, Separator, cmd::GridAdd, cmd::GridDelete,
                               cmd::GridWrongAnswers, cmd::GridInsert, Separator, cmd::GridNotes,
-                              cmd::GridPassword, cmd::GridResetRatings, Separator, cmd::GridFind});
-    QMenu* view = newMenu(tr("&View"), {cmd::BackToQuiz, cmd::GridViewer, cmd::GridEditor, Separator,
-                                        cmd::Options, Separator, cmd::StatusBar});
+                              cmd::GridPassword, cmd::GridResetRatings, Separator, cmd::GridFind, Separator,
+                              cmd::Options});
+    QMenu* view =
+        newMenu(tr("&View"), {cmd::BackToQuiz, cmd::GridViewer, cmd::GridEditor, Separator, cmd::StatusBar});
     // The header's sort, from the keyboard.
     view->addSeparator();
     view->addMenu(newMenu(tr("S&ort by"), {cmd::SortQuestion, cmd::SortAnswer, cmd::SortRating,
