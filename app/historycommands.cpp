@@ -21,9 +21,20 @@ HistoryCommands::HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* 
     connect(&m_doc, &ListDocument::listRenamed, &m_recorder, &HistoryRecorder::listRenamed);
     // In the third pane, which the quiz screen leaves free: a timed message would hide the score, and one
     // shown at start-up would be gone before the learner looks. The reason is in the tooltip.
-    connect(&m_recorder, &HistoryRecorder::warning, &m_frame, [this](const QString& text) {
-        m_frame.setPaneText(WarningPane, tr("History not recorded"));
+    connect(&m_recorder, &HistoryRecorder::warning, &m_frame, [this](const QString& text, bool waiting) {
+        m_frame.setPaneText(WarningPane, waiting ? tr("History waiting") : tr("History not recorded"));
         m_frame.pane(WarningPane)->setToolTip(text);
+    });
+    connect(&m_recorder, &HistoryRecorder::warningCleared, &m_frame, [this] {
+        m_frame.setPaneText(WarningPane, QString());
+        m_frame.pane(WarningPane)->setToolTip(QString());
+    });
+    connect(&m_recorder, &HistoryRecorder::upgradeProgress, &m_frame, [this](int percent) {
+        m_frame.setPaneText(WarningPane, tr("Upgrading history %1 %").arg(percent));
+        m_frame.pane(WarningPane)
+            ->setToolTip(tr(
+                "The study history is being upgraded for this version; answers given meanwhile are kept and "
+                "written when it is done."));
     });
     m_frame.setCommandHandler(cmd::Statistics, [this] { showStatistics(); });
     listLoaded();

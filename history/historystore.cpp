@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <unistd.h>
 
 namespace brainlark
 {
@@ -14,27 +15,44 @@ namespace brainlark
 namespace
 {
 
-// Each entry takes the schema one version forward (entry i: from version i to i + 1).
-const char* const Migrations[] = {
-    // 1: the lists and their answers.
+// SQLite's primary result codes that say more than "it failed".
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteCantOpen = 14;
+constexpr int SqliteNotADatabase = 26;
+
+const char* const CreateTables =
     "CREATE TABLE lists (id INTEGER PRIMARY KEY, path TEXT UNIQUE);"
     "CREATE TABLE answers (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, list_id INTEGER NOT NULL,"
     " question TEXT NOT NULL, answer TEXT NOT NULL, mode INTEGER NOT NULL, correct INTEGER NOT NULL,"
-    " seconds REAL NOT NULL)",
-    // 2: the local day of each answer and a per-day summary, so that the statistics never scan the answers.
-    "ALTER TABLE answers ADD COLUMN day INTEGER;"
-    "UPDATE answers SET day = CAST(julianday(date(time, 'unixepoch', 'localtime')) + 0.5 AS INTEGER);"
-    "CREATE TABLE study_days (list_id INTEGER NOT NULL, day INTEGER NOT NULL, answers INTEGER NOT NULL,"
-    " correct INTEGER NOT NULL, seconds REAL NOT NULL, PRIMARY KEY (list_id, day)) WITHOUT ROWID;"
+    " seconds REAL NOT NULL)";
+// The per-day summary, so that the statistics never scan the answers. Rebuilt whole, so that an upgrade
+// stopped half-way can simply run again.
+const char* const BuildStudyDays =
+    "CREATE TABLE IF NOT EXISTS study_days (list_id INTEGER NOT NULL, day INTEGER NOT NULL,"
+    " answers INTEGER NOT NULL, correct INTEGER NOT NULL, seconds REAL NOT NULL, PRIMARY KEY (list_id, day))"
+    " WITHOUT ROWID;"
+    "DELETE FROM study_days;"
     "INSERT INTO study_days SELECT list_id, day, COUNT(*), SUM(correct), SUM(MIN(seconds, 60.0))"
     " FROM answers GROUP BY list_id, day;"
-    "CREATE INDEX study_days_by_day ON study_days (day)",
-};
-static_assert(std::size(Migrations) == HistoryStore::SchemaVersion, "one migration per schema version");
+    "CREATE INDEX IF NOT EXISTS study_days_by_day ON study_days (day)";
 
 QSqlDatabase database(const QString& connection)
 {
     return QSqlDatabase::database(connection, false);
+}
+
+int primaryCode(const QSqlError& error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? code & 0xff : -1;
+}
+
+bool writable(const QString& path)
+{
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
 }
 
 } // namespace
@@ -55,10 +73,30 @@ HistoryStore::~HistoryStore()
         QSqlDatabase::removeDatabase(m_connection);
 }
 
-bool HistoryStore::fail(const QString& what)
+bool HistoryStore::fail(HistoryProblem problem, const QString& what)
 {
+    m_problem = problem;
     m_error = what;
     return false;
+}
+
+bool HistoryStore::failQuery(const QSqlError& error)
+{
+    const QString file = QDir::toNativeSeparators(database(m_connection).databaseName());
+    switch (primaryCode(error)) {
+    case SqliteBusy:
+    case SqliteLocked:
+        return fail(HistoryProblem::Locked,
+                    QStringLiteral("the database %1 is locked by another program").arg(file));
+    case SqliteReadOnly:
+        return fail(HistoryProblem::ReadOnly, QStringLiteral("the database %1 cannot be written").arg(file));
+    case SqliteNotADatabase:
+        return fail(HistoryProblem::NotHistory, QStringLiteral("%1 is not a history database").arg(file));
+    case SqliteCantOpen:
+        return fail(HistoryProblem::Other, QStringLiteral("the database %1 cannot be opened").arg(file));
+    default:
+        return fail(HistoryProblem::Other, error.text());
+    }
 }
 
 bool HistoryStore::exec(const QString& sql)
@@ -66,15 +104,29 @@ bool HistoryStore::exec(const QString& sql)
     QSqlQuery query(database(m_connection));
     if (query.exec(sql))
         return true;
-    return fail(query.lastError().text());
+    return failQuery(query.lastError());
 }
 
-bool HistoryStore::open(const QString& path)
+bool HistoryStore::open(const QString& path, Upgrade upgrade, const Progress& progress,
+                        const std::atomic<bool>* cancel)
 {
     m_open = false;
+    m_problem = HistoryProblem::None;
+    m_error.clear();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return fail(QStringLiteral("the SQLite driver of Qt is not installed"));
-    QDir().mkpath(QFileInfo(path).absolutePath());
+        return fail(HistoryProblem::Other, QStringLiteral("the SQLite driver of Qt is not installed"));
+    // The write-ahead log and its index live beside the database, so the folder must take new files too.
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(HistoryProblem::ReadOnly,
+                    QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder)));
+    if (!writable(folder))
+        return fail(HistoryProblem::ReadOnly,
+                    QStringLiteral("the folder %1 cannot be written").arg(QDir::toNativeSeparators(folder)));
+    if (file.exists() && !writable(path))
+        return fail(HistoryProblem::ReadOnly,
+                    QStringLiteral("the database %1 cannot be written").arg(QDir::toNativeSeparators(path)));
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
                           ? database(m_connection)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
@@ -83,15 +135,49 @@ bool HistoryStore::open(const QString& path)
     // A locked database must not hold the quiz up for long.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
     if (!db.open())
-        return fail(db.lastError().text());
-    // Write-ahead logging keeps one answer's commit to a single short write.
-    exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    if (!migrate()) {
+        return failQuery(db.lastError());
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        failQuery(query.lastError());
+        db.close();
+        return false;
+    }
+    const int found = query.value(0).toInt();
+    query.finish();
+    // Only reads until here: a database of another program or of a newer version stays as it was.
+    const bool usable =
+        checkOwnership(found) &&
+        (found >= SchemaVersion || found == 0 || upgrade == Upgrade::Run ||
+         fail(HistoryProblem::NeedsUpgrade, QStringLiteral("the history is being upgraded"))) &&
+        exec(QStringLiteral("PRAGMA journal_mode=WAL")) &&
+        exec(QStringLiteral("PRAGMA synchronous=NORMAL")) && migrate(found, progress, cancel);
+    if (!usable) {
         db.close();
         return false;
     }
     m_open = true;
+    return true;
+}
+
+bool HistoryStore::checkOwnership(int version)
+{
+    const QString file = QDir::toNativeSeparators(database(m_connection).databaseName());
+    if (version > SchemaVersion)
+        return fail(HistoryProblem::Newer,
+                    QStringLiteral("the history was written by a newer version of Brainlark"));
+    QSqlQuery query(database(m_connection));
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return failQuery(query.lastError());
+    QStringList tables;
+    while (query.next())
+        tables << query.value(0).toString();
+    const bool empty = version == 0 && tables.isEmpty();
+    const bool ours =
+        version > 0 && tables.contains(QLatin1String("lists")) && tables.contains(QLatin1String("answers"));
+    if (!empty && !ours)
+        return fail(
+            HistoryProblem::NotHistory,
+            QStringLiteral("%1 is not a history database (it holds tables of another program)").arg(file));
     return true;
 }
 
@@ -101,26 +187,80 @@ int HistoryStore::schemaVersion() const
     return query.exec(QStringLiteral("PRAGMA user_version")) && query.next() ? query.value(0).toInt() : -1;
 }
 
-bool HistoryStore::migrate()
+bool HistoryStore::migrate(int found, const Progress& progress, const std::atomic<bool>* cancel)
 {
-    const int found = schemaVersion();
-    if (found < 0)
-        return fail(QStringLiteral("not a history database"));
-    if (found > SchemaVersion)
-        return fail(QStringLiteral("the history was written by a newer version of Brainlark"));
     QSqlDatabase db = database(m_connection);
-    for (int version = found; version < SchemaVersion; ++version) {
+    const auto inTransaction = [&](const QString& statements) {
         if (!db.transaction())
-            return fail(db.lastError().text());
+            return failQuery(db.lastError());
         bool ok = true;
-        for (const QString& statement : QString::fromLatin1(Migrations[version]).split(QLatin1Char(';')))
+        for (const QString& statement : statements.split(QLatin1Char(';')))
             ok = ok && exec(statement);
-        ok = ok && exec(QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
         if (!ok || !db.commit()) {
-            const QString error = m_error.isEmpty() ? db.lastError().text() : m_error;
+            const QSqlError error = db.lastError();
             db.rollback();
-            return fail(error);
+            return ok ? failQuery(error) : false;
         }
+        return true;
+    };
+    if (found < 1 &&
+        !inTransaction(QString::fromLatin1(CreateTables) + QStringLiteral(";PRAGMA user_version = 1")))
+        return false;
+    if (found < 2) {
+        // Version 2: the local day of each answer, and the per-day summary. A long history is filled in
+        // small transactions with the log emptied after each, so it never grows to the history's size.
+        QSqlQuery columns(db);
+        bool hasDay = false;
+        if (!columns.exec(QStringLiteral("PRAGMA table_info(answers)")))
+            return failQuery(columns.lastError());
+        while (columns.next())
+            hasDay = hasDay || columns.value(1).toString() == QLatin1String("day");
+        columns.finish();
+        if (!hasDay && !inTransaction(QStringLiteral("ALTER TABLE answers ADD COLUMN day INTEGER")))
+            return false;
+        if (!fillAnswerDays(progress, cancel))
+            return false;
+        if (!inTransaction(QString::fromLatin1(BuildStudyDays) + QStringLiteral(";PRAGMA user_version = 2")))
+            return false;
+        exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        if (progress)
+            progress(1.0);
+    }
+    return true;
+}
+
+bool HistoryStore::fillAnswerDays(const Progress& progress, const std::atomic<bool>* cancel)
+{
+    QSqlDatabase db = database(m_connection);
+    QSqlQuery range(db);
+    if (!range.exec(QStringLiteral("SELECT MIN(id), MAX(id) FROM answers WHERE day IS NULL")) ||
+        !range.next())
+        return failQuery(range.lastError());
+    if (range.value(0).isNull())
+        return true;
+    const qint64 first = range.value(0).toLongLong();
+    const qint64 last = range.value(1).toLongLong();
+    range.finish();
+    QSqlQuery update(db);
+    update.prepare(QStringLiteral(
+        "UPDATE answers SET day = CAST(julianday(date(time, 'unixepoch', 'localtime')) + 0.5 AS INTEGER) "
+        "WHERE id >= ? AND id < ? AND day IS NULL"));
+    for (qint64 start = first; start <= last; start += UpgradeBatch) {
+        if (cancel && cancel->load())
+            return fail(HistoryProblem::NeedsUpgrade,
+                        QStringLiteral("the upgrade of the history was stopped"));
+        if (progress)
+            progress(double(start - first) / double(last - first + 1));
+        update.addBindValue(start);
+        update.addBindValue(start + UpgradeBatch);
+        if (!db.transaction())
+            return failQuery(db.lastError());
+        if (!update.exec() || !db.commit()) {
+            const QSqlError error = update.lastError().isValid() ? update.lastError() : db.lastError();
+            db.rollback();
+            return failQuery(error);
+        }
+        exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
     return true;
 }
@@ -133,47 +273,63 @@ qint64 HistoryStore::listId(const QString& path, bool create)
         insert.prepare(QStringLiteral("INSERT OR IGNORE INTO lists (path) VALUES (?)"));
         insert.addBindValue(path);
         if (!insert.exec())
-            return fail(insert.lastError().text()) ? 0 : -1;
+            return failQuery(insert.lastError()) ? 0 : -1;
     }
     QSqlQuery query(db);
     query.prepare(QStringLiteral("SELECT id FROM lists WHERE path = ?"));
     query.addBindValue(path);
     if (!query.exec())
-        return fail(query.lastError().text()) ? 0 : -1;
+        return failQuery(query.lastError()) ? 0 : -1;
     return query.next() ? query.value(0).toLongLong() : -1;
 }
 
-bool HistoryStore::record(const AnswerRecord& answer)
+bool HistoryStore::insert(const AnswerRecord& answer)
 {
-    if (!m_open)
-        return fail(m_error.isEmpty() ? QStringLiteral("the history is not open") : m_error);
     QSqlDatabase db = database(m_connection);
-    if (!db.transaction())
-        return fail(db.lastError().text());
     const qint64 list = listId(answer.listPath, true);
+    if (list < 0)
+        return false;
     const qint64 day = dayNumber(QDateTime::fromSecsSinceEpoch(answer.time).date());
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral("INSERT INTO answers (time, day, list_id, question, answer, mode, correct, "
                                   "seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value : {QVariant(answer.time), QVariant(day), QVariant(list), QVariant(answer.question),
-                                  QVariant(answer.answer), QVariant(answer.mode), QVariant(answer.right ? 1 : 0),
-                                  QVariant(answer.seconds)})
+    for (const QVariant& value : {QVariant(answer.time), QVariant(day), QVariant(list),
+                                  QVariant(answer.question), QVariant(answer.answer), QVariant(answer.mode),
+                                  QVariant(answer.right ? 1 : 0), QVariant(answer.seconds)})
         insert.addBindValue(value);
+    if (!insert.exec())
+        return failQuery(insert.lastError());
+    const double studied = answer.studySeconds < 0 ? answer.seconds : answer.studySeconds;
     QSqlQuery summary(db);
     summary.prepare(QStringLiteral(
         "INSERT INTO study_days VALUES (?, ?, 1, ?, MIN(?, 60.0)) ON CONFLICT (list_id, day) DO UPDATE SET "
         "answers = answers + 1, correct = correct + excluded.correct, seconds = seconds + excluded.seconds"));
     for (const QVariant& value :
-         {QVariant(list), QVariant(day), QVariant(answer.right ? 1 : 0), QVariant(answer.seconds)})
+         {QVariant(list), QVariant(day), QVariant(answer.right ? 1 : 0), QVariant(std::max(0.0, studied))})
         summary.addBindValue(value);
-    const bool ok = list >= 0 && insert.exec() && summary.exec();
+    return summary.exec() || failQuery(summary.lastError());
+}
+
+bool HistoryStore::record(const AnswerRecord& answer)
+{
+    return recordAll({answer});
+}
+
+bool HistoryStore::recordAll(const QVector<AnswerRecord>& answers)
+{
+    if (!m_open)
+        return m_error.isEmpty() ? fail(HistoryProblem::Other, QStringLiteral("the history is not open"))
+                                 : false;
+    QSqlDatabase db = database(m_connection);
+    if (!db.transaction())
+        return failQuery(db.lastError());
+    bool ok = true;
+    for (const AnswerRecord& answer : answers)
+        ok = ok && insert(answer);
     if (!ok || !db.commit()) {
-        const QString error = !insert.lastError().text().isEmpty()    ? insert.lastError().text()
-                              : !summary.lastError().text().isEmpty() ? summary.lastError().text()
-                              : !m_error.isEmpty()                    ? m_error
-                                                                      : db.lastError().text();
+        const QSqlError error = db.lastError();
         db.rollback();
-        return fail(error);
+        return ok ? failQuery(error) : false;
     }
     return true;
 }
@@ -184,7 +340,7 @@ bool HistoryStore::renameList(const QString& oldPath, const QString& newPath)
         return m_open;
     QSqlDatabase db = database(m_connection);
     if (!db.transaction())
-        return fail(db.lastError().text());
+        return failQuery(db.lastError());
     QSqlQuery detach(db);
     detach.prepare(QStringLiteral("UPDATE lists SET path = NULL WHERE path = ?"));
     detach.addBindValue(newPath);
@@ -193,9 +349,11 @@ bool HistoryStore::renameList(const QString& oldPath, const QString& newPath)
     rename.addBindValue(newPath);
     rename.addBindValue(oldPath);
     if (!detach.exec() || !rename.exec() || !db.commit()) {
-        const QString error = detach.lastError().text() + rename.lastError().text();
+        const QSqlError error = detach.lastError().isValid()   ? detach.lastError()
+                                : rename.lastError().isValid() ? rename.lastError()
+                                                               : db.lastError();
         db.rollback();
-        return fail(error.isEmpty() ? db.lastError().text() : error);
+        return failQuery(error);
     }
     return true;
 }
@@ -207,8 +365,9 @@ QVector<DayCount> HistoryStore::days(const QString& where, const QVariantList& v
         return result;
     QSqlQuery query(database(m_connection));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT day, SUM(answers), SUM(correct), SUM(seconds) FROM study_days WHERE ") +
-                  where + QStringLiteral(" GROUP BY day ORDER BY day"));
+    query.prepare(
+        QStringLiteral("SELECT day, SUM(answers), SUM(correct), SUM(seconds) FROM study_days WHERE ") +
+        where + QStringLiteral(" GROUP BY day ORDER BY day"));
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
@@ -260,8 +419,8 @@ int HistoryStore::answerCount(const QString& listPath) const
     if (!m_open)
         return 0;
     QSqlQuery query(database(m_connection));
-    query.prepare(QStringLiteral(
-        "SELECT COALESCE(SUM(answers), 0) FROM study_days WHERE list_id = (SELECT id FROM lists WHERE path = ?)"));
+    query.prepare(QStringLiteral("SELECT COALESCE(SUM(answers), 0) FROM study_days WHERE list_id = (SELECT "
+                                 "id FROM lists WHERE path = ?)"));
     query.addBindValue(listPath);
     return query.exec() && query.next() ? query.value(0).toInt() : 0;
 }

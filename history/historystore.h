@@ -3,19 +3,26 @@
 #include <QDate>
 #include <QString>
 #include <QVector>
+#include <atomic>
+#include <functional>
+
+class QSqlError;
 
 namespace brainlark
 {
 
 /// One judged answer as the history keeps it.
 struct AnswerRecord {
-    qint64 time = 0;     ///< seconds since the epoch
-    QString listPath;    ///< the list file
-    QString question;    ///< the pair's texts as entered (not as shown when reversed)
+    qint64 time = 0;  ///< seconds since the epoch
+    QString listPath; ///< the list file
+    QString question; ///< the pair's texts as entered (not as shown when reversed)
     QString answer;
-    int mode = 0;        ///< quiz mode: 0 multiple-choice, 1 true/false, 2 type-in, 3 matching
+    int mode = 0; ///< quiz mode: 0 multiple-choice, 1 true/false, 2 type-in, 3 matching
     bool right = false;
-    double seconds = 0;  ///< time taken to answer
+    double seconds = 0; ///< time taken to answer, counted from the question's showing
+    /// Time studied for this answer: the whole time for a question's first answer, only the time since the
+    /// previous answer for a further try at the same question (negative: the same as `seconds`).
+    double studySeconds = -1;
 };
 
 /// Answers of one day.
@@ -26,10 +33,22 @@ struct DayCount {
     double seconds = 0; ///< time studied (each answer counts at most StudySecondsCap)
 };
 
+/// Why the history cannot be used (or not yet).
+enum class HistoryProblem {
+    None,
+    Locked,       ///< another program holds the database; worth trying again later
+    ReadOnly,     ///< the file or its folder cannot be written
+    NotHistory,   ///< not an SQLite database, or one of another program
+    Newer,        ///< written by a newer version of Brainlark
+    NeedsUpgrade, ///< an older schema that open() was told not to upgrade
+    Other,
+};
+
 /// The study history: every judged answer in an SQLite database, with a per-day summary kept beside it so
 /// that the statistics read a few hundred rows however long the history grows. Every call reports failure
-/// through its result and lastError(); nothing throws, and a store that failed to open answers every query
-/// with nothing.
+/// through its result, lastError() and problem(); nothing throws, and a store that failed to open answers
+/// every query with nothing. Nothing is written to a database before it is known to be a history of a
+/// version this program can use.
 class HistoryStore
 {
 public:
@@ -38,21 +57,35 @@ public:
     static constexpr int SchemaVersion = 2;
     /// An answer left waiting over lunch must not count as an hour of study.
     static constexpr double StudySecondsCap = 60.0;
+    /// Answers whose day an upgrade fills in per transaction; the write-ahead log is emptied after each.
+    static constexpr int UpgradeBatch = 50000;
+
+    /// What open() does with an older schema.
+    enum class Upgrade { Run, Refuse };
+    /// Reports an upgrade's progress (0 to 1) from the thread that runs it.
+    using Progress = std::function<void(double)>;
 
     HistoryStore();
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
-    /// Opens (creating or migrating) the database file.
-    bool open(const QString& path);
+    /// Opens (creating or migrating) the database file. With Upgrade::Refuse an older history is left as it
+    /// is and problem() says NeedsUpgrade; a new or empty one is still created. An upgrade may run on any
+    /// thread (the store is then used on that thread only); `cancel` stops it between two transactions,
+    /// and the next upgrade goes on from there.
+    bool open(const QString& path, Upgrade upgrade = Upgrade::Run, const Progress& progress = {},
+              const std::atomic<bool>* cancel = nullptr);
     bool isOpen() const { return m_open; }
     QString lastError() const { return m_error; }
+    HistoryProblem problem() const { return m_problem; }
     /// The schema version found in the file, after migration.
     int schemaVersion() const;
 
     /// Appends one answer in a transaction of its own.
     bool record(const AnswerRecord& answer);
+    /// Appends answers in one transaction: all of them or none.
+    bool recordAll(const QVector<AnswerRecord>& answers);
     /// Hands a list's history to its new file name (Save As); a list already kept under the new name
     /// loses its claim to the name but keeps its answers in the totals of all lists.
     bool renameList(const QString& oldPath, const QString& newPath);
@@ -71,14 +104,19 @@ public:
     static qint64 dayNumber(const QDate& date) { return date.toJulianDay(); }
 
 private:
-    bool fail(const QString& what);
-    bool migrate();
+    bool fail(HistoryProblem problem, const QString& what);
+    bool failQuery(const QSqlError& error);
+    bool checkOwnership(int version);
+    bool migrate(int found, const Progress& progress, const std::atomic<bool>* cancel);
+    bool fillAnswerDays(const Progress& progress, const std::atomic<bool>* cancel);
     bool exec(const QString& sql);
+    bool insert(const AnswerRecord& answer);
     qint64 listId(const QString& path, bool create);
     QVector<DayCount> days(const QString& where, const QVariantList& values) const;
 
     QString m_connection;
     QString m_error;
+    HistoryProblem m_problem = HistoryProblem::None;
     bool m_open = false;
 };
 

@@ -9,15 +9,20 @@
 #include <QComboBox>
 #include <QDateTimeAxis>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScatterSeries>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -44,8 +49,8 @@ QChartView* newChartView(const QString& title, const QString& accessibleName)
     view->setMinimumSize(420, 260);
     // Charts take the focus in turn, so the keyboard reaches every part of the window.
     view->setFocusPolicy(Qt::StrongFocus);
-    view->setStyleSheet(QStringLiteral(
-        "QChartView { border: 2px solid transparent; } QChartView:focus { border: 2px solid palette(highlight); }"));
+    view->setStyleSheet(QStringLiteral("QChartView { border: 2px solid transparent; } QChartView:focus { "
+                                       "border: 2px solid palette(highlight); }"));
     view->setAccessibleName(accessibleName);
     return view;
 }
@@ -59,16 +64,52 @@ void clearChart(QChart* chart)
     }
 }
 
+// Each day owns the stretch from its midnight to the next; its values sit in the middle.
 qint64 msecs(const QDate& day)
 {
     return day.startOfDay().toMSecsSinceEpoch();
+}
+
+qint64 middle(const QDate& day)
+{
+    return (msecs(day) + msecs(day.addDays(1))) / 2;
+}
+
+// The first day a chart shows: the period's, or for "All" a little before the first day with data (so its
+// mark is not cut by the axis), but at least a week.
+QDate firstShownDay(const QDate& from, const QVector<DayCount>& days, const QDate& today)
+{
+    if (from.isValid())
+        return from;
+    const QDate week = today.addDays(-6);
+    if (days.isEmpty())
+        return week;
+    const QDate first = days.front().day;
+    return std::min(first.addDays(-std::max<qint64>(1, first.daysTo(today) / 40)), week);
+}
+
+// Marks for the values of single days, which a line alone would draw as a dot or not at all.
+QScatterSeries* dayMarks(const QColor& color)
+{
+    auto* marks = new QScatterSeries;
+    marks->setColor(color);
+    marks->setBorderColor(color);
+    marks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    marks->setMarkerSize(8);
+    return marks;
+}
+
+void hideFromLegend(QChart* chart, QAbstractSeries* series)
+{
+    for (QLegendMarker* marker : chart->legend()->markers(series))
+        marker->setVisible(false);
 }
 
 QDateTimeAxis* dayAxis(const QDate& first, const QDate& last)
 {
     auto* axis = new QDateTimeAxis;
     axis->setFormat(QStringLiteral("d MMM"));
-    axis->setRange(first.startOfDay(), last.startOfDay());
+    axis->setRange(first.startOfDay(), last.addDays(1).startOfDay());
     // Six labels leave room for "30 Nov" in a chart of half the window's width.
     axis->setTickCount(std::min<qint64>(6, std::max<qint64>(2, first.daysTo(last) + 1)));
     return axis;
@@ -97,9 +138,11 @@ QValueAxis* countAxis(double most, const QString& title)
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& listPath, const QString& listTitle,
-                                   const PairList* list, const QDate& today, QWidget* parent)
-    : QDialog(parent), m_store(store), m_listPath(listPath), m_list(list), m_today(today)
+StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& listPath,
+                                   const QString& listTitle, const PairList* list, const QDate& today,
+                                   QWidget* parent)
+    : QDialog(parent), m_store(store), m_listPath(listPath), m_list(list), m_today(today),
+      m_listTitle(listTitle)
 {
     setWindowTitle(listTitle.isEmpty() ? tr("Statistics") : tr("Statistics - %1").arg(listTitle));
     m_rangeBox = new QComboBox;
@@ -134,16 +177,17 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     m_problem->setVisible(unreadable);
     if (unreadable)
         m_problem->setText(tr("The study history cannot be read, so it is not shown and answers are not "
-                              "recorded: %1").arg(store.lastError()));
+                              "recorded: %1")
+                               .arg(store.lastError()));
 
-    m_content = new QWidget;
-    auto* grid = new QGridLayout(m_content);
+    // The content is what Export as PNG draws: the period box stays outside it.
     auto* top = new QHBoxLayout;
     top->addWidget(rangeLabel);
     top->addWidget(m_rangeBox);
     top->addStretch();
-    top->addWidget(m_streak);
-    grid->addLayout(top, 0, 0, 1, 2);
+    m_content = new QWidget;
+    auto* grid = new QGridLayout(m_content);
+    grid->addWidget(m_streak, 0, 0, 1, 2, Qt::AlignRight);
     grid->addWidget(m_answers, 1, 0);
     grid->addWidget(m_ratings, 1, 1);
     grid->addWidget(m_time, 2, 0);
@@ -158,6 +202,7 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_problem);
+    layout->addLayout(top);
     layout->addWidget(m_content);
     layout->addWidget(buttons);
 
@@ -194,9 +239,7 @@ void StatisticsWindow::fillAnswersChart()
 {
     QChart* chart = m_answers->chart();
     clearChart(chart);
-    QDate first = m_data.from;
-    if (!first.isValid())
-        first = m_data.listDays.isEmpty() ? m_today : std::min(m_data.listDays.front().day, m_today);
+    const QDate first = firstShownDay(m_data.from, m_data.listDays, m_today);
     auto* answers = new QLineSeries;
     answers->setName(tr("Answers"));
     answers->setColor(AnswersColor);
@@ -205,6 +248,8 @@ void StatisticsWindow::fillAnswersChart()
     accuracy->setName(tr("Accuracy %"));
     accuracy->setColor(AccuracyColor);
     accuracy->setPointsVisible(true);
+    QScatterSeries* answerMarks = dayMarks(AnswersColor);
+    QScatterSeries* accuracyMarks = dayMarks(AccuracyColor);
     // Every day of the period gets its answer count, 0 included; accuracy only exists for days with answers.
     int next = 0;
     int most = 1;
@@ -213,15 +258,23 @@ void StatisticsWindow::fillAnswersChart()
             ++next;
         const bool any = next < m_data.listDays.size() && m_data.listDays[next].day == day;
         const DayCount count = any ? m_data.listDays[next] : DayCount{day, 0, 0, 0};
-        answers->append(msecs(day), count.answers);
+        answers->append(middle(day), count.answers);
         most = std::max(most, count.answers);
-        if (count.answers > 0)
-            accuracy->append(msecs(day), 100.0 * count.right / count.answers);
+        if (count.answers > 0) {
+            answerMarks->append(middle(day), count.answers);
+            accuracy->append(middle(day), 100.0 * count.right / count.answers);
+            accuracyMarks->append(middle(day), 100.0 * count.right / count.answers);
+        }
     }
     chart->addSeries(answers);
     chart->addSeries(accuracy);
+    chart->addSeries(answerMarks);
+    chart->addSeries(accuracyMarks);
+    hideFromLegend(chart, answerMarks);
+    hideFromLegend(chart, accuracyMarks);
     QDateTimeAxis* x = dayAxis(first, m_today);
-    QValueAxis* left = countAxis(most, tr("Answers"));
+    // Room above the highest day, so its mark is not cut by the chart's edge.
+    QValueAxis* left = countAxis(std::ceil(most * 1.1), tr("Answers"));
     auto* right = new QValueAxis;
     right->setRange(0, 100);
     right->setLabelFormat(QStringLiteral("%d %%"));
@@ -233,6 +286,10 @@ void StatisticsWindow::fillAnswersChart()
     answers->attachAxis(left);
     accuracy->attachAxis(x);
     accuracy->attachAxis(right);
+    answerMarks->attachAxis(x);
+    answerMarks->attachAxis(left);
+    accuracyMarks->attachAxis(x);
+    accuracyMarks->attachAxis(right);
 }
 
 void StatisticsWindow::fillRatingsChart()
@@ -269,10 +326,11 @@ void StatisticsWindow::fillTimeChart()
 {
     QChart* chart = m_time->chart();
     clearChart(chart);
-    QDate first = m_data.from;
-    if (!first.isValid())
-        first = m_data.allDays.isEmpty() ? m_today : std::min(m_data.allDays.front().day, m_today);
+    const QDate first = firstShownDay(m_data.from, m_data.allDays, m_today);
+    // A step for each day, from its midnight to the next: a single day of study is a block, not a line.
     auto* upper = new QLineSeries;
+    // Over a long period a day's block is thinner than a pixel; its mark still shows.
+    QScatterSeries* marks = dayMarks(TimeColor);
     int next = 0;
     double most = 1;
     for (QDate day = first; day <= m_today; day = day.addDays(1)) {
@@ -281,6 +339,9 @@ void StatisticsWindow::fillTimeChart()
         const bool any = next < m_data.allDays.size() && m_data.allDays[next].day == day;
         const double minutes = any ? m_data.allDays[next].seconds / 60.0 : 0.0;
         upper->append(msecs(day), minutes);
+        upper->append(msecs(day.addDays(1)), minutes);
+        if (minutes > 0)
+            marks->append(middle(day), minutes);
         most = std::max(most, minutes);
     }
     auto* area = new QAreaSeries(upper);
@@ -288,12 +349,16 @@ void StatisticsWindow::fillTimeChart()
     area->setColor(TimeColor.lighter(140));
     area->setBorderColor(TimeColor);
     chart->addSeries(area);
+    chart->addSeries(marks);
+    hideFromLegend(chart, marks);
     QDateTimeAxis* x = dayAxis(first, m_today);
-    QValueAxis* y = countAxis(std::ceil(most), tr("Minutes"));
+    QValueAxis* y = countAxis(std::ceil(most * 1.1), tr("Minutes"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     area->attachAxis(x);
     area->attachAxis(y);
+    marks->attachAxis(x);
+    marks->attachAxis(y);
 }
 
 void StatisticsWindow::fillWeakest()
@@ -316,12 +381,44 @@ void StatisticsWindow::fillWeakest()
     }
 }
 
+QString StatisticsWindow::suggestedPngPath() const
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QString name = m_listTitle.isEmpty() ? tr("Statistics") : tr("%1 - statistics").arg(m_listTitle);
+    // A list's title may hold characters a file name cannot.
+    for (QChar& c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    return QDir(folder).filePath(name + QStringLiteral(".png"));
+}
+
 QImage StatisticsWindow::renderImage()
 {
+    // The picture holds the table whole: every row, no scroll bars, however small the window is.
     m_content->ensurePolished();
-    if (!isVisible())
-        m_content->resize(m_content->sizeHint().expandedTo(QSize(980, 640)));
-    return m_content->grab().toImage();
+    m_weakest->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_weakest->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_weakest->resizeRowsToContents();
+    int tableHeight = m_weakest->horizontalHeader()->sizeHint().height() + 2 * m_weakest->frameWidth();
+    for (int row = 0; row < m_weakest->rowCount(); ++row)
+        tableHeight += m_weakest->rowHeight(row);
+    const int oldMinimum = m_weakest->minimumHeight();
+    m_weakest->setMinimumHeight(tableHeight);
+    m_content->layout()->activate();
+    const QSize oldSize = m_content->size();
+    m_content->resize(m_content->size().expandedTo(m_content->minimumSizeHint()).expandedTo(QSize(980, 640)));
+    m_content->layout()->activate();
+    const QImage image = m_content->grab().toImage();
+    m_weakest->setMinimumHeight(oldMinimum);
+    m_weakest->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_weakest->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_content->resize(oldSize);
+    if (layout())
+        layout()->invalidate();
+    return image;
 }
 
 bool StatisticsWindow::exportPng(const QString& path)
@@ -331,8 +428,9 @@ bool StatisticsWindow::exportPng(const QString& path)
 
 void StatisticsWindow::exportClicked()
 {
-    const QString path = m_choosePath ? m_choosePath()
-                                      : QFileDialog::getSaveFileName(this, tr("Export as PNG"), QString(),
+    const QString suggested = suggestedPngPath();
+    const QString path = m_choosePath ? m_choosePath(suggested)
+                                      : QFileDialog::getSaveFileName(this, tr("Export as PNG"), suggested,
                                                                      tr("PNG pictures (*.png)"));
     if (path.isEmpty())
         return;

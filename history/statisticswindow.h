@@ -30,9 +30,15 @@ public:
     void setRange(StatisticsRange range);
     StatisticsRange range() const { return m_range; }
     const StatisticsData& data() const { return m_data; }
-    /// Asks where to save the picture; empty for cancel. Without one, a file dialog asks.
-    void setPngPathChooser(std::function<QString()> chooser) { m_choosePath = std::move(chooser); }
-    /// Renders the window's contents into a PNG file.
+    /// Asks where to save the picture, starting from the suggested path; empty for cancel. Without one, a
+    /// file dialog asks.
+    void setPngPathChooser(std::function<QString(const QString& suggested)> chooser)
+    {
+        m_choosePath = std::move(chooser);
+    }
+    /// Where Export as PNG suggests saving: the pictures folder (else the home folder), named after the list.
+    QString suggestedPngPath() const;
+    /// Renders the streak, the charts and the whole table (not the period box) into a PNG file.
     bool exportPng(const QString& path);
     QImage renderImage();
 
@@ -59,7 +65,8 @@ private:
     QDate m_today;
     StatisticsRange m_range = StatisticsRange::Last30Days;
     StatisticsData m_data;
-    std::function<QString()> m_choosePath;
+    std::function<QString(const QString&)> m_choosePath;
+    QString m_listTitle;
     QComboBox* m_rangeBox = nullptr;
     QChartView* m_answers = nullptr;
     QChartView* m_ratings = nullptr;

@@ -321,7 +321,7 @@ void QuizView::judge(int hit)
     }
     if (m_outcome.judged && !m_outcome.question.empty())
         emit answerJudged(ListText::toQString(m_outcome.question), ListText::toQString(m_outcome.answer),
-                          static_cast<int>(mode()), m_outcome.right, m_outcome.seconds);
+                          static_cast<int>(mode()), m_outcome.right, m_outcome.seconds, m_outcome.firstTry);
     TextBox* box = m_screen.hitBox(hit);
     if (box)
         box->setShadowDepth(0);
@@ -715,7 +715,7 @@ void QuizView::pairJudged(int index, bool right)
     if (m_list && index >= 0 && index < m_list->count()) {
         const Pair& pair = m_list->pairs()[size_t(index)];
         emit answerJudged(ListText::toQString(pair.question()), ListText::toQString(pair.answer()),
-                          static_cast<int>(QuizMode::Matching), right, 1.0);
+                          static_cast<int>(QuizMode::Matching), right, 1.0, true);
     }
 }
 

@@ -139,10 +139,12 @@ signals:
     void pictureAsked(const QString& path);
     /// A wrong answer moved on: the frame takes the keyboard focus.
     void focusMainFrameRequested();
-    /// Every judged answer: the pair's texts as entered, the quiz mode (0-3), right or wrong, seconds taken.
     /// A new question was built: why it was asked (empty texts outside Smart Pick).
     void questionReasonChanged(const QString& shortText, const QString& details);
-    void answerJudged(const QString& question, const QString& answer, int mode, bool right, double seconds);
+    /// Every judged answer: the pair's texts as entered, the quiz mode (0-3), right or wrong, seconds since
+    /// the question was shown, and whether it was the question's first answer.
+    void answerJudged(const QString& question, const QString& answer, int mode, bool right, double seconds,
+                      bool firstTry);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

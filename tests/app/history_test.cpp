@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
@@ -85,7 +87,9 @@ private slots:
         QVERIFY(reasons.first().at(0).toString().startsWith("Rating 0.00"));
         const QString asked = QString::fromStdString(std::string(rig.askedPair().question()));
 
+        rig.clock.advanceMs(20000);
         QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.wrongBox()));
+        rig.clock.advanceMs(15000);
         QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
 
         QCOMPARE(recorder.store().answerCount("/lists/Capitals.fly"), 2);
@@ -94,25 +98,31 @@ private slots:
         QCOMPARE(days[0].right, 1);
         RawDatabase raw(db());
         QSqlQuery rows(raw.db);
-        QVERIFY(rows.exec("SELECT question, correct FROM answers ORDER BY id"));
+        QVERIFY(rows.exec("SELECT question, correct, seconds FROM answers ORDER BY id"));
         QVERIFY(rows.next());
         QCOMPARE(rows.value(0).toString(), asked);
         QCOMPARE(rows.value(1).toInt(), 0);
         QVERIFY(rows.next());
         QCOMPARE(rows.value(1).toInt(), 1);
+        // Both answers' times run from the question's showing; the question's time is studied once.
+        const double lastSeconds = rows.value(2).toDouble();
+        QVERIFY(lastSeconds >= 35);
+        QCOMPARE(days[0].seconds, lastSeconds);
     }
 
     void aBrokenDatabaseLeavesTheQuizWorking_data()
     {
         QTest::addColumn<QString>("damage");
-        QTest::newRow("corrupt file") << "corrupt";
-        QTest::newRow("locked by another program") << "locked";
-        QTest::newRow("read-only file") << "read-only";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("corrupt file") << "corrupt" << "is not a history database";
+        QTest::newRow("read-only file") << "read-only" << "cannot be written";
+        QTest::newRow("read-only folder") << "read-only folder" << "the folder";
     }
     void aBrokenDatabaseLeavesTheQuizWorking()
     {
         QFETCH(QString, damage);
-        if (damage == "read-only" && ::geteuid() == 0)
+        QFETCH(QString, reason);
+        if (damage.startsWith("read-only") && ::geteuid() == 0)
             QSKIP("file permissions do not bind the superuser");
         if (damage == "corrupt") {
             QFile file(db());
@@ -122,13 +132,10 @@ private slots:
             HistoryStore prepared;
             QVERIFY(prepared.open(db()));
         }
-        std::unique_ptr<RawDatabase> holder;
-        if (damage == "locked") {
-            holder = std::make_unique<RawDatabase>(db());
-            QVERIFY(holder->exec("BEGIN EXCLUSIVE"));
-        }
         if (damage == "read-only")
             QFile::setPermissions(db(), QFileDevice::ReadOwner);
+        if (damage == "read-only folder")
+            QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
         QuizRig rig;
         HistoryRecorder recorder;
@@ -140,13 +147,139 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
 
+        QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(db(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(rig.view->session()->rightCount(), 3);
         QCOMPARE(warnings.count(), 1);
-        QVERIFY(warnings.first().first().toString().startsWith("Study history is not being recorded: "));
-        QFile::setPermissions(db(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QString text = warnings.first().first().toString();
+        QVERIFY2(text.startsWith("Study history is not being recorded: ") && text.contains(reason), qPrintable(text));
     }
 
-    void anOlderSchemaMigratesForwardAndANewerOneIsLeftAlone()
+    // Another program holding the database (at start-up or later) only delays the answers: they wait in
+    // memory, are written once it lets go, and the warning goes with them.
+    void aLockedDatabaseKeepsTheAnswersUntilItCanTakeThem_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("locked at start") << true;
+        QTest::newRow("locked while studying") << false;
+    }
+    void aLockedDatabaseKeepsTheAnswersUntilItCanTakeThem()
+    {
+        QFETCH(bool, atStart);
+        {
+            HistoryStore prepared;
+            QVERIFY(prepared.open(db()));
+        }
+        HistoryRecorder recorder;
+        QSignalSpy warnings(&recorder, &HistoryRecorder::warning);
+        QSignalSpy cleared(&recorder, &HistoryRecorder::warningCleared);
+        recorder.setListPath("/lists/x.fly");
+        auto holder = std::make_unique<RawDatabase>(db());
+        // Without the write-ahead log an exclusive lock keeps readers out as well.
+        QVERIFY(holder->exec(atStart ? "PRAGMA journal_mode=DELETE" : "PRAGMA journal_mode=WAL"));
+        if (!atStart)
+            QVERIFY(recorder.open(db()));
+        QVERIFY(holder->exec("BEGIN EXCLUSIVE"));
+        QVERIFY(holder->exec("INSERT INTO lists (path) VALUES ('/lists/other.fly')"));
+        if (atStart)
+            QVERIFY(!recorder.open(db()));
+        for (int i = 0; i < 3; ++i)
+            recorder.record("q", "a", 0, true, 2);
+
+        QCOMPARE(recorder.waitingCount(), 3);
+        QVERIFY(!warnings.isEmpty());
+        QVERIFY(warnings.last().at(1).toBool());
+        QVERIFY2(warnings.last().at(0).toString().contains("locked by another program"),
+                 qPrintable(warnings.last().at(0).toString()));
+        QVERIFY(holder->exec("COMMIT"));
+        holder.reset();
+        recorder.retry();
+
+        QCOMPARE(recorder.waitingCount(), 0);
+        QCOMPARE(recorder.store().answerCount("/lists/x.fly"), 3);
+        QCOMPARE(cleared.count(), 1);
+        recorder.record("q", "a", 0, true, 2);
+        QCOMPARE(recorder.store().answerCount("/lists/x.fly"), 4);
+    }
+
+    // A database that is not ours, or of a newer version, is refused before anything is written to it.
+    void aRefusedDatabaseIsLeftAsItWas_data()
+    {
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("newer version") << QStringList{"CREATE TABLE lists (id INTEGER PRIMARY KEY)",
+                                                      "CREATE TABLE answers (id INTEGER PRIMARY KEY)",
+                                                      "PRAGMA user_version = 99"}
+                                       << "newer version";
+        QTest::newRow("another program's tables") << QStringList{"CREATE TABLE notes (id INTEGER PRIMARY KEY)"}
+                                                  << "another program";
+        QTest::newRow("a version without our tables")
+            << QStringList{"CREATE TABLE notes (id INTEGER PRIMARY KEY)", "PRAGMA user_version = 1"}
+            << "another program";
+    }
+    void aRefusedDatabaseIsLeftAsItWas()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(QString, reason);
+        {
+            RawDatabase raw(db());
+            for (const QString& statement : setup)
+                QVERIFY(raw.exec(statement));
+        }
+        QFile file(db());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        HistoryStore store;
+        QVERIFY(!store.open(db()));
+        QVERIFY2(store.lastError().contains(reason), qPrintable(store.lastError()));
+        QVERIFY(!store.record(answer("/l.fly", QDate(2024, 3, 2), "r", true, 1)));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QVERIFY(!QFile::exists(db() + "-wal"));
+    }
+
+    // A long history of the first version is upgraded on a thread of its own, in steps that keep the
+    // write-ahead log small; answers given meanwhile wait and are written after it.
+    void anOldHistoryIsUpgradedBesideTheQuiz()
+    {
+        const int answers = 2 * HistoryStore::UpgradeBatch + 7;
+        {
+            RawDatabase raw(db());
+            QVERIFY(raw.exec("CREATE TABLE lists (id INTEGER PRIMARY KEY, path TEXT UNIQUE)"));
+            QVERIFY(raw.exec("CREATE TABLE answers (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, list_id INTEGER "
+                             "NOT NULL, question TEXT NOT NULL, answer TEXT NOT NULL, mode INTEGER NOT NULL, correct "
+                             "INTEGER NOT NULL, seconds REAL NOT NULL)"));
+            QVERIFY(raw.exec("INSERT INTO lists VALUES (1, '/l.fly')"));
+            const qint64 noon = QDateTime(QDate(2024, 3, 1), QTime(12, 0)).toSecsSinceEpoch();
+            QVERIFY(raw.exec(QString("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                     "INSERT INTO answers SELECT i, %2 + (i % 3) * 86400, 1, 'question ' || i, "
+                                     "'answer', 0, i % 2, 3.0 FROM n")
+                                 .arg(answers)
+                                 .arg(noon)));
+            QVERIFY(raw.exec("PRAGMA user_version = 1"));
+        }
+        HistoryRecorder recorder;
+        QSignalSpy progress(&recorder, &HistoryRecorder::upgradeProgress);
+        recorder.setListPath("/l.fly");
+        QVERIFY(recorder.open(db()));
+        QVERIFY(recorder.upgrading());
+        recorder.record("q", "a", 0, true, 2);
+        QCOMPARE(recorder.waitingCount(), 1);
+        recorder.waitForUpgrade();
+
+        QVERIFY(recorder.store().isOpen());
+        QCOMPARE(recorder.store().schemaVersion(), HistoryStore::SchemaVersion);
+        QCOMPARE(recorder.store().answerCount("/l.fly"), answers + 1);
+        QCOMPARE(recorder.store().listDays("/l.fly", QDate(2024, 3, 1)).value(1).answers, (answers + 2) / 3);
+        QVERIFY(QFileInfo(db() + "-wal").size() < 1024 * 1024);
+        QCoreApplication::processEvents();
+        QVERIFY(progress.count() >= 2);
+        QCOMPARE(progress.last().first().toInt(), 100);
+    }
+
+    void anOlderSchemaMigratesForward()
     {
         {
             RawDatabase raw(db());
@@ -174,15 +307,6 @@ private slots:
         QVERIFY(store.record(answer("/l.fly", QDate(2024, 3, 2), "r", false, 1)));
         QCOMPARE(store.answerCount("/l.fly"), 4);
 
-        const QString newer = m_dir.filePath("newer.sqlite");
-        {
-            RawDatabase raw(newer);
-            QVERIFY(raw.exec("PRAGMA user_version = 99"));
-        }
-        HistoryStore refused;
-        QVERIFY(!refused.open(newer));
-        QVERIFY(refused.lastError().contains("newer"));
-        QVERIFY(!refused.record(answer("/l.fly", QDate(2024, 3, 2), "r", true, 1)));
     }
 
     void saveAsTakesTheListsHistoryAlong()
@@ -281,10 +405,61 @@ private slots:
         for (QWidget* part : {static_cast<QWidget*>(window.answersChart()), static_cast<QWidget*>(window.ratingsChart()),
                               static_cast<QWidget*>(window.timeChart()), static_cast<QWidget*>(window.weakestTable())})
             QVERIFY(part->focusPolicy() & Qt::TabFocus);
+
+        // The picture is named after the list and holds the charts and the whole table, even from a small
+        // window whose table scrolls.
+        QCOMPARE(QFileInfo(window.suggestedPngPath()).fileName(), QString("Capitals - statistics.png"));
+        QVERIFY(QFileInfo(window.suggestedPngPath()).isAbsolute());
+        window.resize(560, 380);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString png = m_dir.filePath("stats.png");
         QVERIFY(window.exportPng(png));
         QImage image(png);
-        QVERIFY(image.width() > 400 && image.height() > 300);
+        const int wholeTable = window.weakestTable()->verticalHeader()->length() +
+                               window.weakestTable()->horizontalHeader()->height();
+        QVERIFY2(image.height() >= window.timeChart()->minimumHeight() + wholeTable,
+                 qPrintable(QString::number(image.height())));
+        QVERIFY(image.width() > 400);
+    }
+
+    // However few days hold answers and whatever the period, each day with answers is drawn as a mark that
+    // can be seen, in both charts of days.
+    void aSingleDayOfStudyIsDrawnVisibly_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<int>("daysBack");
+        QTest::newRow("30 days, yesterday") << int(StatisticsRange::Last30Days) << 1;
+        QTest::newRow("All, today") << int(StatisticsRange::All) << 0;
+        QTest::newRow("All, a year ago") << int(StatisticsRange::All) << 365;
+    }
+    void aSingleDayOfStudyIsDrawnVisibly()
+    {
+        QFETCH(int, range);
+        QFETCH(int, daysBack);
+        HistoryStore store;
+        QVERIFY(store.open(db()));
+        const QDate today(2024, 5, 20);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(store.record(answer("/l.fly", today.addDays(-daysBack), "q", i != 0, 30)));
+        StatisticsWindow window(store, "/l.fly", "Capitals", nullptr, today);
+        window.setRange(static_cast<StatisticsRange>(range));
+        window.resize(1000, 720);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto pixelsNear = [](QChartView* view, const QColor& colour) {
+            const QImage image = view->grab().toImage().copy(view->chart()->plotArea().toRect());
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                                 std::abs(c.blue() - colour.blue()) < 60;
+                }
+            return count;
+        };
+        QVERIFY(pixelsNear(window.answersChart(), QColor(0x2e, 0x9e, 0x4f)) >= 30); // the accuracy
+        QVERIFY(pixelsNear(window.timeChart(), QColor(0xd0, 0x7a, 0x1c)) >= 30); // the minutes
     }
 
     // Whatever the counts, the value axes tick on whole numbers, so "%d" never repeats a label.
