@@ -166,6 +166,7 @@ void HistoryRecorder::record(const QString& question, const QString& answer, int
     record.mode = mode;
     record.right = right;
     record.seconds = seconds;
+    record.firstTry = firstTry;
     // Every answer's time runs from the question's showing: a further try counts only what it added.
     const QString key = m_listPath + QLatin1Char('\n') + question + QLatin1Char('\n') + answer;
     record.studySeconds =

@@ -37,6 +37,17 @@ const char* const BuildStudyDays =
     "INSERT INTO study_days SELECT list_id, day, COUNT(*), SUM(correct), SUM(MIN(seconds, 60.0))"
     " FROM answers GROUP BY list_id, day;"
     "CREATE INDEX IF NOT EXISTS study_days_by_day ON study_days (day)";
+// Version 3: whether an answer was its question's first (older answers: NULL, not known), and each pair's
+// spaced-repetition memory cached under its texts, with the last answer folded into it per list.
+const char* const AddPairStates =
+    "CREATE TABLE IF NOT EXISTS pair_states (list_id INTEGER NOT NULL, question TEXT NOT NULL, answer TEXT "
+    "NOT NULL,"
+    " difficulty REAL NOT NULL, stability REAL NOT NULL, last_day INTEGER NOT NULL, due_day INTEGER NOT NULL,"
+    " reviews INTEGER NOT NULL, PRIMARY KEY (list_id, question, answer)) WITHOUT ROWID;"
+    "CREATE INDEX IF NOT EXISTS pair_states_by_due ON pair_states (list_id, due_day);"
+    "CREATE TABLE IF NOT EXISTS list_states (list_id INTEGER PRIMARY KEY, last_answer INTEGER NOT NULL,"
+    " times TEXT NOT NULL);"
+    "CREATE INDEX IF NOT EXISTS answers_by_list ON answers (list_id, id)";
 
 QSqlDatabase database(const QString& connection)
 {
@@ -209,24 +220,36 @@ bool HistoryStore::migrate(int found, const Progress& progress, const std::atomi
     if (found < 2) {
         // Version 2: the local day of each answer, and the per-day summary. A long history is filled in
         // small transactions with the log emptied after each, so it never grows to the history's size.
-        QSqlQuery columns(db);
-        bool hasDay = false;
-        if (!columns.exec(QStringLiteral("PRAGMA table_info(answers)")))
-            return failQuery(columns.lastError());
-        while (columns.next())
-            hasDay = hasDay || columns.value(1).toString() == QLatin1String("day");
-        columns.finish();
-        if (!hasDay && !inTransaction(QStringLiteral("ALTER TABLE answers ADD COLUMN day INTEGER")))
+        if (!hasColumn(QStringLiteral("day")) &&
+            !inTransaction(QStringLiteral("ALTER TABLE answers ADD COLUMN day INTEGER")))
             return false;
         if (!fillAnswerDays(progress, cancel))
             return false;
         if (!inTransaction(QString::fromLatin1(BuildStudyDays) + QStringLiteral(";PRAGMA user_version = 2")))
             return false;
         exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-        if (progress)
-            progress(1.0);
     }
+    if (found < 3) {
+        if (!hasColumn(QStringLiteral("first")) &&
+            !inTransaction(QStringLiteral("ALTER TABLE answers ADD COLUMN first INTEGER")))
+            return false;
+        if (!inTransaction(QString::fromLatin1(AddPairStates) + QStringLiteral(";PRAGMA user_version = 3")))
+            return false;
+        exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+    if (progress && found < SchemaVersion)
+        progress(1.0);
     return true;
+}
+
+bool HistoryStore::hasColumn(const QString& column)
+{
+    QSqlQuery columns(database(m_connection));
+    bool found = false;
+    if (columns.exec(QStringLiteral("PRAGMA table_info(answers)")))
+        while (columns.next())
+            found = found || columns.value(1).toString() == column;
+    return found;
 }
 
 bool HistoryStore::fillAnswerDays(const Progress& progress, const std::atomic<bool>* cancel)
@@ -292,10 +315,11 @@ bool HistoryStore::insert(const AnswerRecord& answer)
     const qint64 day = dayNumber(QDateTime::fromSecsSinceEpoch(answer.time).date());
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral("INSERT INTO answers (time, day, list_id, question, answer, mode, correct, "
-                                  "seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value : {QVariant(answer.time), QVariant(day), QVariant(list),
-                                  QVariant(answer.question), QVariant(answer.answer), QVariant(answer.mode),
-                                  QVariant(answer.right ? 1 : 0), QVariant(answer.seconds)})
+                                  "seconds, first) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& value :
+         {QVariant(answer.time), QVariant(day), QVariant(list), QVariant(answer.question),
+          QVariant(answer.answer), QVariant(answer.mode), QVariant(answer.right ? 1 : 0),
+          QVariant(answer.seconds), QVariant(answer.firstTry ? 1 : 0)})
         insert.addBindValue(value);
     if (!insert.exec())
         return failQuery(insert.lastError());

@@ -23,6 +23,7 @@ struct AnswerRecord {
     /// Time studied for this answer: the whole time for a question's first answer, only the time since the
     /// previous answer for a further try at the same question (negative: the same as `seconds`).
     double studySeconds = -1;
+    bool firstTry = true; ///< the question's first answer: the pair's review
 };
 
 /// Answers of one day.
@@ -54,7 +55,7 @@ class HistoryStore
 public:
     /// The schema this program writes. Older databases are migrated forward when opened; a newer one is
     /// refused (left untouched) rather than guessed at.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     /// An answer left waiting over lunch must not count as an hour of study.
     static constexpr double StudySecondsCap = 60.0;
     /// Answers whose day an upgrade fills in per transaction; the write-ahead log is emptied after each.
@@ -100,6 +101,9 @@ public:
     /// Number of answers kept for a list.
     int answerCount(const QString& listPath) const;
 
+    /// The store's database connection, for readers of its tables on the same thread (PairMemory).
+    QString connectionName() const { return m_connection; }
+
     /// Day numbers as stored (Julian day of the local date).
     static qint64 dayNumber(const QDate& date) { return date.toJulianDay(); }
 
@@ -108,6 +112,7 @@ private:
     bool failQuery(const QSqlError& error);
     bool checkOwnership(int version);
     bool migrate(int found, const Progress& progress, const std::atomic<bool>* cancel);
+    bool hasColumn(const QString& column);
     bool fillAnswerDays(const Progress& progress, const std::atomic<bool>* cancel);
     bool exec(const QString& sql);
     bool insert(const AnswerRecord& answer);

@@ -24,6 +24,7 @@
 #include "app/mainwindow.h"
 #include "core/flyarchive.h"
 #include "history/historyrecorder.h"
+#include "history/pairmemory.h"
 #include "history/statisticswindow.h"
 #include "support/quizrig.h"
 
@@ -238,6 +239,107 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         QVERIFY(!QFile::exists(db() + "-wal"));
+    }
+
+    // A pair's memory comes from its first answers only, each graded as the quiz grades it, and is kept
+    // under its texts: sorting and Save As keep it, editing its texts starts it afresh.
+    void thePairsMemoryFollowsTheirFirstAnswers()
+    {
+        HistoryRecorder recorder;
+        QVERIFY(recorder.open(db()));
+        HistoryStore& store = recorder.store();
+        const QDate today = QDate::currentDate();
+        const auto at = [&](int daysBack, const QString& question, bool right, double seconds, bool first) {
+            AnswerRecord record = answer("/l.fly", today.addDays(-daysBack), question, right, seconds);
+            record.firstTry = first;
+            QVERIFY(store.record(record));
+        };
+        // "q0": wrong, then right at the same showing (one review, Again), Good four days later.
+        at(10, "q0", false, 5, true);
+        at(10, "q0", true, 9, false);
+        at(6, "q0", true, 4, true);
+        // "q1": Good once, long ago; "q2": Good yesterday, not due yet.
+        at(30, "q1", true, 3, true);
+        at(1, "q2", true, 3, true);
+
+        PairMemory memory(store);
+        HistoryDueSource source(memory);
+        source.setListPath("/l.fly");
+        PairList list;
+        for (const char* question : {"q0", "q1", "q2", "q3"})
+            list.pairs().emplace_back(question, "a");
+        const int64_t day = HistoryStore::dayNumber(today);
+        const FsrsScheduler scheduler;
+        ReviewStep q0 = scheduler.review({}, day - 10, ReviewGrade::Again);
+        q0 = scheduler.review(q0.schedule, day - 6, ReviewGrade::Good);
+        const ReviewStep q1 = scheduler.review({}, day - 30, ReviewGrade::Good);
+        const auto dueIndices = [&] {
+            std::map<std::string, PairSchedule> due;
+            for (const DuePair& pair : source.duePairs(list, day))
+                due[std::string(list.pairs()[size_t(pair.index)].question())] = pair.schedule;
+            return due;
+        };
+        std::map<std::string, PairSchedule> due = dueIndices();
+        QCOMPARE(due.size(), size_t(2));
+        QCOMPARE(due["q0"].reviews, 2);
+        QCOMPARE(due["q0"].memory.stability, q0.schedule.memory.stability);
+        QCOMPARE(due["q0"].memory.difficulty, q0.schedule.memory.difficulty);
+        QCOMPARE(due["q1"].dueDay, q1.schedule.dueDay);
+        QCOMPARE(source.nextDueDay(day),
+                 std::optional<int64_t>(day - 1 + scheduler.review({}, 0, ReviewGrade::Good).interval));
+
+        std::reverse(list.pairs().begin(), list.pairs().end());
+        due = dueIndices();
+        QCOMPARE(due.size(), size_t(2));
+        QCOMPARE(due["q0"].reviews, 2);
+        QCOMPARE(due["q1"].reviews, 1);
+
+        recorder.setListPath("/l.fly");
+        recorder.listRenamed("/l.fly", "/renamed.fly");
+        source.setListPath("/renamed.fly");
+        QCOMPARE(dueIndices()["q0"].memory.stability, q0.schedule.memory.stability);
+
+        list.pairs()[3] = Pair("q0 edited", "a"); // was "q0" after the reverse
+        QCOMPARE(dueIndices().count("q0 edited"), size_t(0));
+        QCOMPARE(dueIndices().size(), size_t(1));
+    }
+
+    // Answers given after the memory was cached are folded in on the next look, with the same result as
+    // a memory derived afresh; the grade of a right choice depends on its time against the list's median.
+    void theCachedMemoryCatchesUpWithNewAnswers()
+    {
+        HistoryStore store;
+        QVERIFY(store.open(db()));
+        const QDate today = QDate::currentDate();
+        PairMemory memory(store);
+        for (int i = 0; i < 12; ++i)
+            QVERIFY(store.record(answer("/l.fly", today.addDays(-20), QString("p%1").arg(i), true, 4)));
+        QVERIFY(memory.update("/l.fly"));
+        // With the median at 4 s, 1 s is Easy and 9 s Hard.
+        QVERIFY(store.record(answer("/l.fly", today.addDays(-3), "p0", true, 1)));
+        QVERIFY(store.record(answer("/l.fly", today.addDays(-3), "p1", true, 9)));
+        QVERIFY(memory.update("/l.fly"));
+        const auto cached = memory.schedules("/l.fly");
+        const FsrsScheduler scheduler;
+        const int64_t day = HistoryStore::dayNumber(today);
+        const PairSchedule first = scheduler.review({}, day - 20, ReviewGrade::Good).schedule;
+        QCOMPARE(cached.at(PairMemory::key("p0", "a")).memory.stability,
+                 scheduler.review(first, day - 3, ReviewGrade::Easy).schedule.memory.stability);
+        QCOMPARE(cached.at(PairMemory::key("p1", "a")).memory.stability,
+                 scheduler.review(first, day - 3, ReviewGrade::Hard).schedule.memory.stability);
+
+        {
+            RawDatabase raw(db());
+            QVERIFY(raw.exec("DELETE FROM pair_states"));
+            QVERIFY(raw.exec("DELETE FROM list_states"));
+        }
+        QVERIFY(memory.update("/l.fly"));
+        const auto afresh = memory.schedules("/l.fly");
+        QCOMPARE(afresh.size(), cached.size());
+        for (const auto& [key, schedule] : cached) {
+            QCOMPARE(afresh.at(key).memory.stability, schedule.memory.stability);
+            QCOMPARE(afresh.at(key).dueDay, schedule.dueDay);
+        }
     }
 
     // A long history of the first version is upgraded on a thread of its own, in steps that keep the
