@@ -19,6 +19,8 @@ HistoryCommands::HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* 
 {
     connect(&m_doc, &ListDocument::listLoaded, this, &HistoryCommands::listLoaded);
     connect(&m_doc, &ListDocument::listRenamed, &m_recorder, &HistoryRecorder::listRenamed);
+    connect(&m_doc, &ListDocument::listRenamed, this,
+            [this](const QString&, const QString& newPath) { m_dueSource.setListPath(newPath); });
     // In the third pane, which the quiz screen leaves free: a timed message would hide the score, and one
     // shown at start-up would be gone before the learner looks. The reason is in the tooltip.
     connect(&m_recorder, &HistoryRecorder::warning, &m_frame, [this](const QString& text, bool waiting) {
@@ -53,12 +55,14 @@ void HistoryCommands::listLoaded()
     // Only lists with a file of their own have a history; an imported text has none until it is saved.
     const QString path = m_doc.pathName();
     m_recorder.setListPath(path.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive) ? path : QString());
+    m_dueSource.setListPath(m_recorder.listPath());
 }
 
 void HistoryCommands::attachQuizView(QuizView* view)
 {
     // Queued: the answer is written while the feedback runs, never in the way of the click itself.
     connect(view, &QuizView::answerJudged, &m_recorder, &HistoryRecorder::record, Qt::QueuedConnection);
+    view->setDueSource(&m_dueSource);
     connect(view, &QuizView::questionReasonChanged, &m_frame,
             [this](const QString& shortText, const QString& details) {
                 m_frame.setPaneText(ReasonPane, shortText);

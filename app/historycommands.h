@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "history/historyrecorder.h"
+#include "history/pairmemory.h"
 
 class QDialog;
 
@@ -18,7 +19,8 @@ class StatisticsWindow;
 
 /// Wires the study history into the program: every judged answer of the quiz view goes to the database,
 /// Save As takes a list's history along, a failing database gives one status-bar warning, View >
-/// Statistics opens the charts, and in Smart Pick the first status-bar pane says why the question was asked.
+/// Statistics opens the charts, the selection Due learns the due pairs from the history, and in Smart Pick
+/// and Due the first status-bar pane says why the question was asked.
 class HistoryCommands : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,8 @@ public:
     bool openDatabase(const QString& path) { return m_recorder.open(path); }
     void attachQuizView(QuizView* view);
     HistoryRecorder& recorder() { return m_recorder; }
+    /// The pairs' memory from the history, which the selection Due asks through the quiz view.
+    PairMemory& pairMemory() { return m_memory; }
     /// Runs modal dialogs; tests replace it.
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
     /// The statistics window of the open list (modal: the list cannot change under it).
@@ -50,6 +54,8 @@ private:
     MainWindow& m_frame;
     ListDocument& m_doc;
     HistoryRecorder m_recorder;
+    PairMemory m_memory{m_recorder.store()};
+    HistoryDueSource m_dueSource{m_memory};
     std::function<int(QDialog&)> m_runDialog;
 };
 

@@ -190,6 +190,8 @@ void MainWindow::buildActions()
         {cmd::SmartPick, "&Smart Pick", "Ask the pairs you know least"},
         {cmd::Sequential, "S&equential", "Ask the pairs in order"},
         {cmd::RandomPick, "&Random", "Ask the pairs at random"},
+        {cmd::DueReview, "&Due (spaced repetition)",
+         "Ask the pairs due for review today, lowest recall chance first"},
         {cmd::AnswersPredefined, "&Predefined", "Use the predefined wrong answers"},
         {cmd::AnswersRandom, "&Random", "Use random wrong answers"},
         {cmd::Animate, "Animate &New Question", "Toggle new question animation"},
@@ -252,7 +254,7 @@ void MainWindow::buildRadioGroups()
 {
     const std::initializer_list<int> groups[] = {
         {cmd::MultipleChoice, cmd::TrueFalse, cmd::TypeIn, cmd::Matching},
-        {cmd::SmartPick, cmd::Sequential, cmd::RandomPick},
+        {cmd::SmartPick, cmd::Sequential, cmd::RandomPick, cmd::DueReview},
         {cmd::AnswersPredefined, cmd::AnswersRandom},
     };
     for (const auto& ids : groups) {
@@ -316,7 +318,8 @@ QMenu* MainWindow::buildQuizMenu()
 {
     QMenu* quiz = newMenu(tr("&Quiz"), {cmd::Start, cmd::Flip, cmd::Slideshow, Separator, cmd::MultipleChoice,
                                         cmd::TrueFalse, cmd::TypeIn, cmd::Matching, Separator});
-    quiz->addMenu(newMenu(tr("&Question Selection"), {cmd::SmartPick, cmd::Sequential, cmd::RandomPick}));
+    quiz->addMenu(
+        newMenu(tr("&Question Selection"), {cmd::SmartPick, cmd::Sequential, cmd::RandomPick, cmd::DueReview}));
     quiz->addMenu(newMenu(tr("&Answer Selection"), {cmd::AnswersPredefined, cmd::AnswersRandom}));
     quiz->addSeparator();
     for (int id : {cmd::Animate, cmd::Mute, cmd::FunnySounds})
@@ -512,6 +515,7 @@ void MainWindow::registerHandlers()
         {cmd::SmartPick, [this] { m_settings.setQuestionSelectionMode(0); }},
         {cmd::Sequential, [this] { m_settings.setQuestionSelectionMode(1); }},
         {cmd::RandomPick, [this] { m_settings.setQuestionSelectionMode(2); }},
+        {cmd::DueReview, [this] { m_settings.setQuestionSelectionMode(3); }},
         {cmd::AnswersPredefined, [this] { onAnswerSelection(true); }},
         {cmd::AnswersRandom, [this] { onAnswerSelection(false); }},
         {cmd::BackgroundPicture, [this] { m_services.shell->open(m_doc.folder("bkg/")); }},
@@ -622,12 +626,12 @@ void MainWindow::updateCommandStates()
 void MainWindow::updateRadioMarks()
 {
     const int quizModes[] = {cmd::MultipleChoice, cmd::TrueFalse, cmd::TypeIn, cmd::Matching};
-    const int selections[] = {cmd::SmartPick, cmd::Sequential, cmd::RandomPick};
+    const int selections[] = {cmd::SmartPick, cmd::Sequential, cmd::RandomPick, cmd::DueReview};
     const int mode = m_settings.quizMode();
     const int selection = m_settings.questionSelectionMode();
     for (int i = 0; i < 4; ++i)
         m_actions[quizModes[i]]->setChecked(mode == i);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < int(std::size(selections)); ++i)
         m_actions[selections[i]]->setChecked(selection == i);
     const bool predefined = m_settings.funFlag(funflags::kPredefinedAnswers);
     m_actions[cmd::AnswersPredefined]->setChecked(predefined);

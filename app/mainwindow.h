@@ -56,6 +56,8 @@ constexpr int Statistics = 32894, RestoreBackup = 32895;
 // The grid's sort by a column from the menu (a click on the column's header does the same).
 constexpr int SortQuestion = 32896, SortAnswer = 32897, SortRating = 32898, SortRight = 32899,
               SortWrong = 32900, SortTotal = 32901;
+// The fourth question selection: the pairs due for review (spaced repetition).
+constexpr int DueReview = 32902;
 constexpr int FileNew = 57600, SelectStudyModule = 57601, FileSave = 57603, SaveAs = 57604,
               PrintSetup = 57606;
 constexpr int Print = 57607, PrintDirect = 57608, PrintPreview = 57609, About = 57664, Exit = 57665;

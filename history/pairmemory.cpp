@@ -241,7 +241,10 @@ std::vector<DuePair> HistoryDueSource::duePairs(const PairList& list, int64_t to
 
 std::optional<int64_t> HistoryDueSource::nextDueDay(int64_t today)
 {
-    return m_listPath.isEmpty() ? std::nullopt : m_memory.nextDueDay(m_listPath, today);
+    if (m_listPath.isEmpty())
+        return std::nullopt;
+    m_memory.update(m_listPath); // today's answers move their pairs' due days
+    return m_memory.nextDueDay(m_listPath, today);
 }
 
 } // namespace brainlark

@@ -46,6 +46,7 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     selectionLayout->addWidget(radio(tr("Smart Pick"), "smartPick", m_selection, 0));
     selectionLayout->addWidget(radio(tr("Sequential"), "sequential", m_selection, 1));
     selectionLayout->addWidget(radio(tr("Random"), "randomPick", m_selection, 2));
+    selectionLayout->addWidget(radio(tr("Due (spaced repetition)"), "dueReview", m_selection, 3));
     if (QAbstractButton* chosen = m_selection->button(v.questionSelection))
         chosen->setChecked(true);
 

@@ -151,7 +151,7 @@ int AppSettings::clamped(IntKey key, int value)
     case QuizMode:
         return std::clamp(value, 0, 3);
     case QuestionSelectionMode:
-        return std::clamp(value, 0, 2);
+        return std::clamp(value, 0, 3);
     case SoundTheme:
         return std::clamp(value, 0, 3);
     case PreFill:

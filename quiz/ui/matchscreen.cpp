@@ -121,8 +121,10 @@ void MatchScreen::newRound()
     if (!m_list)
         return;
     const auto selection = static_cast<SelectionMode>(m_settings.questionSelectionMode());
+    const std::vector<int> due =
+        selection == SelectionMode::Due ? m_host.duePairs(m_settings.matchQuizRows()) : std::vector<int>();
     m_game.newRound(MatchBoard::build(*m_list, m_settings.matchQuizRows(), selection, *m_services.random,
-                                      &m_ratings));
+                                      &m_ratings, due));
     m_keyboard.reset();
     m_host.setScreenState(ScreenState::Running);
     render();

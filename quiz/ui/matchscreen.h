@@ -43,6 +43,12 @@ public:
         virtual void statisticsChanged() = 0;
         /// One pair of a judged board: its list index and whether it was matched right.
         virtual void pairJudged(int index, bool right) = 0;
+        /// Up to `count` pairs due for review, most urgent first (the selection Due).
+        virtual std::vector<int> duePairs(int count)
+        {
+            (void)count;
+            return {};
+        }
         /// The box with the keyboard focus is now the one of this name (for assistive technology).
         virtual void announce(const QString& name) = 0;
     };

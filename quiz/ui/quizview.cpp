@@ -1,6 +1,8 @@
 #include "quiz/ui/quizview.h"
 
 #include <QContextMenuEvent>
+#include <QDate>
+#include <QLocale>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -66,6 +68,9 @@ void QuizView::setList(PairList* list)
         m_session->setList(*list);
     else
         m_session = std::make_unique<QuizSession>(*list, *m_services.random, *m_services.clock);
+    if (m_session)
+        m_session->setDueQueue(&m_due);
+    m_due.reset();
     render();
     emit statusTextChanged(statusText());
     emit stateChanged();
@@ -237,6 +242,11 @@ void QuizView::buildQuestion()
     m_hit = -1;
     m_started = true;
     m_state = ScreenState::Running;
+    if (m_session->dueExhausted()) {
+        emit questionReasonChanged(tr("Nothing due today"), nothingDueText());
+        offerSmartPickWhenNothingDue();
+        return;
+    }
     emit questionReasonChanged(QString::fromStdString(m_session->reason().shortText()),
                                QString::fromStdString(m_session->reason().details()));
 }
@@ -709,10 +719,49 @@ void QuizView::contextMenuEvent(QContextMenuEvent* event)
 namespace brainlark
 {
 
+std::vector<int> QuizView::duePairs(int count)
+{
+    return m_list ? m_due.nextPairs(*m_list, *m_services.clock, count) : std::vector<int>();
+}
+
+QString QuizView::nothingDueText()
+{
+    const std::optional<int64_t> next = m_due.nextDueDay();
+    if (!next)
+        return tr("Nothing more is due in this list today.");
+    return tr("Nothing more is due in this list today; the next pair is due on %1.")
+        .arg(QLocale().toString(QDate::fromJulianDay(*next), QLocale::LongFormat));
+}
+
+void QuizView::offerSmartPickWhenNothingDue()
+{
+    // A message box cannot take the learner's answer while a feedback sequence holds the input back.
+    if (m_offeringSmartPick)
+        return;
+    m_offeringSmartPick = true;
+    const auto offer = [this] {
+        m_offeringSmartPick = false;
+        if (!m_session || !m_session->dueExhausted() || m_due.smartPickTakesOver())
+            return;
+        const int answer = m_services.prompter->message(nothingDueText() + tr("\n\nGo on with Smart Pick?"),
+                                                        Prompter::Icon::Question, Prompter::Buttons::YesNo);
+        if (answer != Prompter::Yes)
+            return;
+        m_due.setSmartPickTakesOver(true);
+        start();
+    };
+    if (InputGate::isClosed())
+        connect(&InputGate::instance(), &InputGate::opened, this, offer,
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    else
+        QTimer::singleShot(0, this, offer);
+}
+
 // Matching settles the pairs of a board together and rates each as one second, as the engine does.
 void QuizView::pairJudged(int index, bool right)
 {
     if (m_list && index >= 0 && index < m_list->count()) {
+        m_due.answered(index);
         const Pair& pair = m_list->pairs()[size_t(index)];
         emit answerJudged(ListText::toQString(pair.question()), ListText::toQString(pair.answer()),
                           static_cast<int>(QuizMode::Matching), right, 1.0, true);

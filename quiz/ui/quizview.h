@@ -61,6 +61,7 @@ public:
         CmdSmartPick = 32876,
         CmdSequential = 32877,
         CmdRandomPick = 32879,
+        CmdDueReview = 32902,
         CmdAnswersRandom = 32880,
         CmdAnswersPredefined = 32881,
         CmdAbout = 57664,
@@ -79,6 +80,9 @@ public:
     bool canReverse() const { return canStart(); }
 
     QuizSession* session() const { return m_session.get(); }
+    /// Where the selection Due learns which pairs are due (the study history; not owned, may be null).
+    void setDueSource(DueSource* source) { m_due.setSource(source); }
+    DueQueue& dueQueue() { return m_due; }
     const QuizScreen& screen() const { return m_screen; }
     const QuizLook& look() const override { return m_look; }
     bool quizStarted() const { return m_started; }
@@ -179,6 +183,10 @@ private:
     TransitionEffect& transition() override { return m_feedback->transition(); }
     void statisticsChanged() override { emit listStatusChanged(); }
     void pairJudged(int index, bool right) override;
+    std::vector<int> duePairs(int count) override;
+    /// Nothing more is due: says so and offers to go on with Smart Pick, once the input gate is open.
+    void offerSmartPickWhenNothingDue();
+    QString nothingDueText();
     void announce(const QString& name) override { setAccessibleName(name); }
     bool isActiveView() const override { return isVisible(); }
     QString listTitle() const override { return m_listTitle; }
@@ -212,6 +220,8 @@ private:
     GuideMessages m_guides;
     PairList* m_list = nullptr;
     std::unique_ptr<QuizSession> m_session;
+    DueQueue m_due;
+    bool m_offeringSmartPick = false;
     QuizLook m_look;
     QuizScreen m_screen;
     QuizCanvas m_canvas;

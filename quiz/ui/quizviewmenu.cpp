@@ -65,6 +65,7 @@ void QuizViewMenu::addSelections(const AppSettings& settings)
     selections->addAction(add(selection, tr("&Smart Pick"), V::CmdSmartPick, true, pick == 0));
     selections->addAction(add(selection, tr("S&equential"), V::CmdSequential, true, pick == 1));
     selections->addAction(add(selection, tr("&Random"), V::CmdRandomPick, true, pick == 2));
+    selections->addAction(add(selection, tr("&Due (spaced repetition)"), V::CmdDueReview, true, pick == 3));
 
     QMenu* answers = addMenu(tr("Answer Selection"));
     auto* answerGroup = new QActionGroup(answers);

@@ -342,6 +342,47 @@ private slots:
         }
     }
 
+    // The selection Due asks the pairs due today from the history, says why, and when nothing more is due
+    // says when the next one is and offers to go on with Smart Pick.
+    void theSelectionDueAsksTheDuePairsThenOffersSmartPick()
+    {
+        QuizRig rig;
+        HistoryStore store;
+        QVERIFY(store.open(db()));
+        const QDate today = QDateTime::fromSecsSinceEpoch(rig.clock.wallSeconds()).date();
+        for (int i = 0; i < 3; ++i) { // two pairs fell due days ago, the third is due in a few days
+            AnswerRecord record = answer("/lists/x.fly", today.addDays(i < 2 ? -10 - i : -1),
+                                         QString("Question %1").arg(i + 1), true, 3);
+            record.answer = QString("Answer %1").arg(i + 1);
+            QVERIFY(store.record(record));
+        }
+        PairMemory memory(store);
+        HistoryDueSource source(memory);
+        source.setListPath("/lists/x.fly");
+        rig.view->setDueSource(&source);
+        QSignalSpy reasons(rig.view.get(), &QuizView::questionReasonChanged);
+        rig.settings.setQuestionSelectionMode(int(SelectionMode::Due));
+        rig.startQuiz(0);
+
+        QStringList asked;
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(rig.view->screen().hasQuestion());
+            asked << QString::fromStdString(std::string(rig.askedPair().question()));
+            QVERIFY2(reasons.last().at(0).toString().startsWith("Due since"),
+                     qPrintable(reasons.last().at(0).toString()));
+            QTest::mouseClick(rig.view.get(), Qt::LeftButton, {}, rig.boxCentre(rig.rightBox()));
+        }
+        QCOMPARE(asked, QStringList({"Question 2", "Question 1"})); // the longer overdue first
+        QVERIFY(!rig.view->screen().hasQuestion());
+        rig.prompter.messageAnswers = {Prompter::Yes};
+        QTRY_COMPARE(rig.prompter.messages.size(), 1);
+        QVERIFY2(rig.prompter.messages[0].text.startsWith(
+                     "Nothing more is due in this list today; the next pair is due on "),
+                 qPrintable(rig.prompter.messages[0].text));
+        QTRY_VERIFY(rig.view->screen().hasQuestion());
+        QVERIFY(reasons.last().at(0).toString().startsWith("Rating"));
+    }
+
     // A long history of the first version is upgraded on a thread of its own, in steps that keep the
     // write-ahead log small; answers given meanwhile wait and are written after it.
     void anOldHistoryIsUpgradedBesideTheQuiz()

@@ -283,7 +283,7 @@ void SettingsTest::hostileValuesAreClamped_data()
     QTest::newRow("visual style 9") << "visual style" << 9 << 5;
     QTest::newRow("visual style -1") << "visual style" << -1 << 0;
     QTest::newRow("quiz mode 4") << "quiz mode" << 4 << 3;
-    QTest::newRow("selection 7") << "question selection mode" << 7 << 2;
+    QTest::newRow("selection 7") << "question selection mode" << 7 << 3; // Due is the highest
     QTest::newRow("theme -3") << "f-sounds theme" << -3 << 0;
     QTest::newRow("theme 12") << "f-sounds theme" << 12 << 3;
     QTest::newRow("pre-fill 6") << "pre-fill answer selection" << 6 << 5;
