@@ -72,6 +72,7 @@ void HistoryCommands::attachQuizView(QuizView* view)
 
 void HistoryCommands::showStatistics()
 {
+    m_memory.update(m_recorder.listPath()); // the forecast reads the pairs' memory
     StatisticsWindow window(m_recorder.store(), m_recorder.listPath(), m_doc.title(), m_doc.list(),
                             QDate::currentDate(), &m_frame);
     emit statisticsOpened(&window);

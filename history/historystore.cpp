@@ -438,6 +438,48 @@ int HistoryStore::currentStreak(const QDate& today) const
     return streak;
 }
 
+QHash<QString, qint64> HistoryStore::dueDays(const QString& listPath, qint64 before) const
+{
+    QHash<QString, qint64> due;
+    if (!m_open)
+        return due;
+    QSqlQuery query(database(m_connection));
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT question, answer, due_day FROM pair_states WHERE list_id = (SELECT id FROM "
+                       "lists WHERE path = ?) AND due_day < ?"));
+    query.addBindValue(listPath);
+    query.addBindValue(before);
+    if (!query.exec())
+        return due;
+    while (query.next())
+        due.insert(query.value(0).toString() + QLatin1Char('\n') + query.value(1).toString(),
+                   query.value(2).toLongLong());
+    return due;
+}
+
+QVector<WeekCount> HistoryStore::reviewWeeks(const QString& listPath, const QDate& from) const
+{
+    QVector<WeekCount> weeks;
+    if (!m_open)
+        return weeks;
+    // Julian day 0 was a Monday.
+    QSqlQuery query(database(m_connection));
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT day - day % 7 AS week, COUNT(*), SUM(correct) FROM answers WHERE list_id = "
+                       "(SELECT id FROM lists WHERE path = ?) AND day >= ? AND first = 1 "
+                       "GROUP BY week ORDER BY week"));
+    query.addBindValue(listPath);
+    query.addBindValue(from.isValid() ? dayNumber(from) : 0);
+    if (!query.exec())
+        return weeks;
+    while (query.next())
+        weeks.push_back({QDate::fromJulianDay(query.value(0).toLongLong()), query.value(1).toInt(),
+                         query.value(2).toInt()});
+    return weeks;
+}
+
 int HistoryStore::answerCount(const QString& listPath) const
 {
     if (!m_open)

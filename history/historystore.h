@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QVector>
 #include <atomic>
@@ -32,6 +33,13 @@ struct DayCount {
     int answers = 0;
     int right = 0;
     double seconds = 0; ///< time studied (each answer counts at most StudySecondsCap)
+};
+
+/// Reviews (first answers to a question) of one week.
+struct WeekCount {
+    QDate week; ///< its Monday
+    int reviews = 0;
+    int right = 0;
 };
 
 /// Why the history cannot be used (or not yet).
@@ -100,6 +108,12 @@ public:
     int currentStreak(const QDate& today) const;
     /// Number of answers kept for a list.
     int answerCount(const QString& listPath) const;
+    /// The due day of each pair of the list due before `before`, keyed "question\nanswer", from the cached
+    /// memory (PairMemory::update brings it up to date).
+    QHash<QString, qint64> dueDays(const QString& listPath, qint64 before) const;
+    /// Reviews per week of the list since `from` (invalid: all), oldest first: only answers known to be a
+    /// question's first count.
+    QVector<WeekCount> reviewWeeks(const QString& listPath, const QDate& from = QDate()) const;
 
     /// The store's database connection, for readers of its tables on the same thread (PairMemory).
     QString connectionName() const { return m_connection; }

@@ -35,11 +35,13 @@ QString StatisticsData::ratingBinLabel(int bin)
         return QStringLiteral("0");
     if (bin >= RatingBinCount - 1)
         return QStringLiteral("%1+").arg(double(RatingBinBounds[RatingBinCount - 2]));
-    return QStringLiteral("%1\u2013%2").arg(double(RatingBinBounds[bin - 1])).arg(double(RatingBinBounds[bin]));
+    return QStringLiteral("%1\u2013%2")
+        .arg(double(RatingBinBounds[bin - 1]))
+        .arg(double(RatingBinBounds[bin]));
 }
 
-StatisticsData StatisticsData::gather(const HistoryStore& store, const QString& listPath, const PairList* list,
-                                      StatisticsRange range, const QDate& today)
+StatisticsData StatisticsData::gather(const HistoryStore& store, const QString& listPath,
+                                      const PairList* list, StatisticsRange range, const QDate& today)
 {
     StatisticsData data;
     data.today = today;
@@ -50,6 +52,9 @@ StatisticsData StatisticsData::gather(const HistoryStore& store, const QString& 
     if (!listPath.isEmpty())
         data.listDays = store.listDays(listPath, data.from);
     data.allDays = store.allDays(data.from);
+    if (!listPath.isEmpty())
+        data.reviewWeeks = store.reviewWeeks(listPath, data.from);
+    data.forecast.fill(0, ForecastDays);
     data.streak = store.currentStreak(today);
     data.ratingBins.fill(0, RatingBinCount);
     if (!list)
@@ -57,6 +62,16 @@ StatisticsData StatisticsData::gather(const HistoryStore& store, const QString& 
     const std::vector<Pair>& pairs = list->pairs();
     for (const Pair& pair : pairs)
         ++data.ratingBins[ratingBin(pair.rating())];
+    // The pairs of the list as it is: the history may remember pairs since deleted or edited.
+    const qint64 first = HistoryStore::dayNumber(today);
+    const QHash<QString, qint64> due = store.dueDays(listPath, first + ForecastDays);
+    if (!due.isEmpty()) {
+        for (const Pair& pair : pairs) {
+            const auto found = due.constFind(text(pair.question()) + QLatin1Char('\n') + text(pair.answer()));
+            if (found != due.constEnd())
+                ++data.forecast[int(std::max<qint64>(0, *found - first))];
+        }
+    }
     std::vector<int> order(pairs.size());
     std::iota(order.begin(), order.end(), 0);
     const size_t shown = std::min<size_t>(WeakestCount, order.size());

@@ -27,6 +27,7 @@ struct WeakPair {
 /// Everything the statistics window shows, gathered in one go.
 struct StatisticsData {
     static constexpr int WeakestCount = 10;
+    static constexpr int ForecastDays = 30;
     /// Upper bounds of the rating bins (the last bin is open-ended); their labels are ratingBinLabel().
     static constexpr float RatingBinBounds[] = {0.0f, 1.0f, 2.0f, 3.0f, 5.0f, 10.0f};
     static constexpr int RatingBinCount = int(std::size(RatingBinBounds)) + 1;
@@ -37,6 +38,9 @@ struct StatisticsData {
     QVector<DayCount> allDays;  ///< every list
     QVector<int> ratingBins;    ///< pairs per rating bin
     QVector<WeakPair> weakest;  ///< lowest rated first
+    QVector<int> forecast;      ///< the open list's reviews due per day from today (today with the overdue)
+    QVector<WeekCount> reviewWeeks; ///< the open list's first answers per week: the true retention
+    double desiredRetention = 0.9;  ///< what the scheduler aims at
     int streak = 0;
 
     static StatisticsData gather(const HistoryStore& store, const QString& listPath, const PairList* list,

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollBar>
@@ -46,7 +47,7 @@ QChartView* newChartView(const QString& title, const QString& accessibleName)
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(420, 260);
+    view->setMinimumSize(420, 230);
     // Charts take the focus in turn, so the keyboard reaches every part of the window.
     view->setFocusPolicy(Qt::StrongFocus);
     view->setStyleSheet(QStringLiteral("QChartView { border: 2px solid transparent; } QChartView:focus { "
@@ -158,6 +159,8 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     m_answers = newChartView(tr("Answers and accuracy per day"), tr("Answers and accuracy per day"));
     m_ratings = newChartView(tr("Ratings of the pairs"), tr("Ratings of the pairs"));
     m_time = newChartView(tr("Time studied per day (all lists)"), tr("Time studied per day"));
+    m_forecast = newChartView(tr("Reviews due in the next 30 days"), tr("Reviews due in the next 30 days"));
+    m_retention = newChartView(tr("True retention per week"), tr("True retention per week"));
     m_weakest = new QTableWidget(0, 6);
     m_weakest->setHorizontalHeaderLabels(
         {tr("Question"), tr("Answer"), tr("Rating"), tr("Right"), tr("Wrong"), tr("Asked")});
@@ -195,6 +198,8 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     weakestBox->addWidget(weakestTitle);
     weakestBox->addWidget(m_weakest);
     grid->addLayout(weakestBox, 2, 1);
+    grid->addWidget(m_forecast, 3, 0);
+    grid->addWidget(m_retention, 3, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* exportButton = buttons->addButton(tr("&Export as PNG..."), QDialogButtonBox::ActionRole);
@@ -209,7 +214,7 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     connect(m_rangeBox, &QComboBox::currentIndexChanged, this,
             [this](int index) { setRange(static_cast<StatisticsRange>(index)); });
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    resize(1000, 720);
+    resize(1000, 940);
     reload();
 }
 
@@ -233,6 +238,100 @@ void StatisticsWindow::reload()
     fillRatingsChart();
     fillTimeChart();
     fillWeakest();
+    fillForecastChart();
+    fillRetentionChart();
+}
+
+void StatisticsWindow::setDesiredRetention(double retention)
+{
+    m_desiredRetention = retention;
+    fillRetentionChart();
+}
+
+void StatisticsWindow::fillForecastChart()
+{
+    QChart* chart = m_forecast->chart();
+    clearChart(chart);
+    // A step for each day, as in the time chart, with a mark on the days that have reviews.
+    auto* upper = new QLineSeries;
+    QScatterSeries* marks = dayMarks(AnswersColor);
+    int most = 1;
+    const QDate last = m_today.addDays(StatisticsData::ForecastDays - 1);
+    for (int day = 0; day < StatisticsData::ForecastDays; ++day) {
+        const QDate date = m_today.addDays(day);
+        const int due = m_data.forecast.value(day);
+        upper->append(msecs(date), due);
+        upper->append(msecs(date.addDays(1)), due);
+        if (due > 0)
+            marks->append(middle(date), due);
+        most = std::max(most, due);
+    }
+    auto* area = new QAreaSeries(upper);
+    area->setName(tr("Pairs due"));
+    area->setColor(AnswersColor.lighter(160));
+    area->setBorderColor(AnswersColor);
+    chart->addSeries(area);
+    chart->addSeries(marks);
+    hideFromLegend(chart, marks);
+    QDateTimeAxis* x = dayAxis(m_today, last);
+    QValueAxis* y = countAxis(std::ceil(most * 1.1), tr("Pairs"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(area), static_cast<QAbstractSeries*>(marks)}) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+}
+
+void StatisticsWindow::fillRetentionChart()
+{
+    QChart* chart = m_retention->chart();
+    clearChart(chart);
+    QDate first = m_data.from.isValid() ? m_data.from
+                                        : (m_data.reviewWeeks.isEmpty() ? m_today.addDays(-27)
+                                                                        : m_data.reviewWeeks.front().week);
+    first = first.addDays(-(first.dayOfWeek() - 1)); // its Monday
+    const QDate last = m_today.addDays(-(m_today.dayOfWeek() - 1)).addDays(7);
+    auto* retention = new QLineSeries;
+    retention->setName(tr("Right at the first try"));
+    retention->setColor(AccuracyColor);
+    QScatterSeries* marks = dayMarks(AccuracyColor);
+    for (const WeekCount& week : m_data.reviewWeeks) {
+        if (week.reviews <= 0)
+            continue;
+        const qint64 at = (msecs(week.week) + msecs(week.week.addDays(7))) / 2;
+        retention->append(at, 100.0 * week.right / week.reviews);
+        marks->append(at, 100.0 * week.right / week.reviews);
+    }
+    auto* desired = new QLineSeries;
+    desired->setName(tr("Desired retention %1 %").arg(qRound(m_desiredRetention * 100)));
+    QPen dashed(QColor(0x80, 0x80, 0x80));
+    dashed.setStyle(Qt::DashLine);
+    dashed.setWidth(2);
+    desired->setPen(dashed);
+    desired->append(msecs(first), m_desiredRetention * 100);
+    desired->append(msecs(last), m_desiredRetention * 100);
+    chart->addSeries(retention);
+    chart->addSeries(marks);
+    chart->addSeries(desired);
+    hideFromLegend(chart, marks);
+    auto* x = new QDateTimeAxis;
+    x->setFormat(QStringLiteral("d MMM"));
+    x->setRange(first.startOfDay(), last.startOfDay());
+    x->setTickCount(std::min<qint64>(6, std::max<qint64>(2, first.daysTo(last) / 7 + 1)));
+    auto* y = new QValueAxis;
+    y->setRange(0, 100);
+    y->setLabelFormat(QStringLiteral("%d %%"));
+    y->setTitleText(tr("Right"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(retention), static_cast<QAbstractSeries*>(marks),
+          static_cast<QAbstractSeries*>(desired)}) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
 }
 
 void StatisticsWindow::fillAnswersChart()
@@ -409,7 +508,7 @@ QImage StatisticsWindow::renderImage()
     m_weakest->setMinimumHeight(tableHeight);
     m_content->layout()->activate();
     const QSize oldSize = m_content->size();
-    m_content->resize(m_content->size().expandedTo(m_content->minimumSizeHint()).expandedTo(QSize(980, 640)));
+    m_content->resize(m_content->size().expandedTo(m_content->minimumSizeHint()).expandedTo(QSize(980, 860)));
     m_content->layout()->activate();
     const QImage image = m_content->grab().toImage();
     m_weakest->setMinimumHeight(oldMinimum);

@@ -45,6 +45,10 @@ public:
     QChartView* answersChart() const { return m_answers; }
     QChartView* ratingsChart() const { return m_ratings; }
     QChartView* timeChart() const { return m_time; }
+    QChartView* forecastChart() const { return m_forecast; }
+    QChartView* retentionChart() const { return m_retention; }
+    /// The recall chance the scheduler aims at, drawn beside the true retention.
+    void setDesiredRetention(double retention);
     QTableWidget* weakestTable() const { return m_weakest; }
     QLabel* streakLabel() const { return m_streak; }
     /// Says why the history cannot be read; hidden while it can.
@@ -56,6 +60,8 @@ private:
     void fillRatingsChart();
     void fillTimeChart();
     void fillWeakest();
+    void fillForecastChart();
+    void fillRetentionChart();
     void exportClicked();
     QWidget* m_content = nullptr;
 
@@ -71,6 +77,9 @@ private:
     QChartView* m_answers = nullptr;
     QChartView* m_ratings = nullptr;
     QChartView* m_time = nullptr;
+    QChartView* m_forecast = nullptr;
+    QChartView* m_retention = nullptr;
+    double m_desiredRetention = 0.9;
     QTableWidget* m_weakest = nullptr;
     QLabel* m_streak = nullptr;
     QLabel* m_problem = nullptr;

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QValueAxis>
+#include <numeric>
 #include <QtTest>
 #include <unistd.h>
 
@@ -566,6 +567,52 @@ private slots:
         QVERIFY(image.width() > 400);
     }
 
+    // The forecast counts the pairs falling due on each of the next 30 days (the overdue ones today); the
+    // true retention counts the questions' first answers only.
+    void theStatisticsForecastAndTrueRetention()
+    {
+        HistoryStore store;
+        QVERIFY(store.open(db()));
+        const QDate today(2024, 5, 20);
+        const auto record = [&](int daysBack, const QString& question, bool right, bool first) {
+            AnswerRecord r = answer("/l.fly", today.addDays(-daysBack), question, right, 3);
+            r.firstTry = first;
+            QVERIFY(store.record(r));
+        };
+        record(10, "long overdue", true, true);
+        record(1, "known", true, true);
+        record(1, "missed", false, true);
+        record(1, "missed", true, false); // a further try: no review
+        record(2, "deleted since", true, true);
+        PairMemory memory(store);
+        QVERIFY(memory.update("/l.fly"));
+        PairList list;
+        QVector<int> expected(StatisticsData::ForecastDays, 0);
+        const auto schedules = memory.schedules("/l.fly");
+        for (const char* question : {"long overdue", "known", "missed", "new"}) {
+            list.pairs().emplace_back(question, "a");
+            const auto found = schedules.find(PairMemory::key(question, "a"));
+            if (found != schedules.end())
+                ++expected[int(std::max<qint64>(0, found->second.dueDay - HistoryStore::dayNumber(today)))];
+        }
+
+        StatisticsWindow window(store, "/l.fly", "Capitals", &list, today);
+        QCOMPARE(window.data().forecast, expected);
+        QCOMPARE(std::accumulate(expected.begin(), expected.end(), 0), 3);
+        QVERIFY(expected[0] >= 1); // the long overdue pair
+        int reviews = 0;
+        int right = 0;
+        for (const WeekCount& week : window.data().reviewWeeks) {
+            QCOMPARE(week.week.dayOfWeek(), 1);
+            reviews += week.reviews;
+            right += week.right;
+        }
+        QCOMPARE(reviews, 4);
+        QCOMPARE(right, 3);
+        auto* retention = qobject_cast<QLineSeries*>(window.retentionChart()->chart()->series().first());
+        QVERIFY(retention && retention->count() == window.data().reviewWeeks.size());
+    }
+
     // However few days hold answers and whatever the period, each day with answers is drawn as a mark that
     // can be seen, in both charts of days.
     void aSingleDayOfStudyIsDrawnVisibly_data()
@@ -625,7 +672,8 @@ private slots:
             list.pairs().emplace_back("q" + std::to_string(i), "a");
         StatisticsWindow window(store, "/l.fly", "Capitals", &list, today);
         int axes = 0;
-        for (QChartView* view : {window.answersChart(), window.ratingsChart(), window.timeChart()}) {
+        for (QChartView* view :
+             {window.answersChart(), window.ratingsChart(), window.timeChart(), window.forecastChart()}) {
             for (QAbstractAxis* abstract : view->chart()->axes(Qt::Vertical)) {
                 auto* axis = qobject_cast<QValueAxis*>(abstract);
                 if (!axis || axis->labelFormat() != "%d")
@@ -636,7 +684,7 @@ private slots:
                 QVERIFY(axis->tickCount() <= 7);
             }
         }
-        QCOMPARE(axes, 3);
+        QCOMPARE(axes, 4);
         QVERIFY(window.answersChart()->chart()->axes(Qt::Vertical).first()->property("max").toDouble() >= answers);
     }
 
