@@ -39,6 +39,10 @@ HistoryCommands::HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* 
                 "written when it is done."));
     });
     m_frame.setCommandHandler(cmd::Statistics, [this] { showStatistics(); });
+    m_doc.setDueCounter([this] {
+        m_memory.updateAll();
+        return m_recorder.store().dueCounts(QDate::currentDate());
+    });
     listLoaded();
 }
 

@@ -375,8 +375,12 @@ std::optional<QString> ListDocument::chooseStudyModule()
                                m_settings.selectedSubject(), m_dialogParent);
     connect(&dialog, &StudyModuleSelector::selectedSubjectChanged, this,
             [this](const QString& subject) { m_settings.setSelectedSubject(subject); });
+    if (m_dueCounter)
+        dialog.setDueCounts(m_dueCounter());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    if (dialog.openDuePairs())
+        m_settings.setQuestionSelectionMode(3); // Due (spaced repetition)
     return dialog.chosenPath();
 }
 

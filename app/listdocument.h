@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -17,6 +18,7 @@ namespace brainlark
 {
 
 class AppSettings;
+struct DueCount;
 
 /// The single document: owns the open list with its title and path, loads and saves lists, guards
 /// protected lists with their password and carries the file commands of the main menu (study module,
@@ -99,6 +101,8 @@ public:
     {
         m_backgroundHandler = std::move(handler);
     }
+    /// The pairs due per list, for the study-module selector (the study history gives them).
+    void setDueCounter(std::function<QHash<QString, DueCount>()> counter) { m_dueCounter = std::move(counter); }
     /// Replaces the study-module dialog (tests); returns the chosen path or nothing when cancelled.
     void setStudyModuleChooser(std::function<std::optional<QString>()> chooser)
     {
@@ -172,6 +176,7 @@ private:
     std::function<bool()> m_slideshowRunning;
     std::function<bool(const QString&)> m_backgroundHandler;
     std::function<std::optional<QString>()> m_chooser;
+    std::function<QHash<QString, DueCount>()> m_dueCounter;
 };
 
 } // namespace brainlark

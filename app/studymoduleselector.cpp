@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -22,8 +23,8 @@
 #include <algorithm>
 #include <ctime>
 
-#include "core/flyarchive.h"
 #include "core/filereader.h"
+#include "core/flyarchive.h"
 #include "quiz/ui/listtext.h"
 
 namespace brainlark
@@ -99,6 +100,14 @@ void StudyModuleSelector::buildWidgets()
     left->addWidget(m_view, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    m_openDue = buttons->addButton(tr("Open &Due Pairs"), QDialogButtonBox::AcceptRole);
+    m_openDue->setObjectName("openDuePairs");
+    m_openDue->setToolTip(tr("Open the list with the question selection Due (spaced repetition)"));
+    m_openDue->setVisible(false);
+    connect(m_openDue, &QPushButton::clicked, this, [this] { m_openDuePairs = true; });
+    m_dueTotal = new QLabel;
+    m_dueTotal->setObjectName("dueTotal");
+    m_dueTotal->setVisible(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -107,6 +116,7 @@ void StudyModuleSelector::buildWidgets()
     columns->addWidget(buildInfoPane(), 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
+    layout->addWidget(m_dueTotal);
     layout->addWidget(buttons);
     resize(720, 440);
 }
@@ -221,7 +231,16 @@ void StudyModuleSelector::showRows()
     for (const Row& row : m_rows) {
         auto* name = new QStandardItem(row.name);
         auto* time = new QStandardItem(formatRowTime(row.modifiedNs / 1000000000));
-        m_model->appendRow({name, time});
+        if (!m_hasDue) {
+            m_model->appendRow({name, time});
+            continue;
+        }
+        const DueCount due =
+            m_due.value(QDir::cleanPath(m_dataFolder + QLatin1Char('/') + row.name + ".fly"));
+        auto* dueItem = new QStandardItem(QStringLiteral("%1 / %2").arg(due.today).arg(due.week));
+        dueItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        dueItem->setToolTip(tr("%1 pairs due today, %2 within a week").arg(due.today).arg(due.week));
+        m_model->appendRow({name, time, dueItem});
     }
     m_chosenName = chosen;
 }
@@ -329,6 +348,41 @@ void StudyModuleSelector::askForSubject(const std::function<int(QDialog&)>& runD
     const int result = runDialog ? runDialog(dialog) : dialog.exec();
     if (result == QDialog::Accepted && !changeSubject(dialog.chosenSubject()))
         QMessageBox::warning(this, tr("Change Subject"), tr("Could not save the Q&A-list."));
+}
+
+void StudyModuleSelector::setDueCounts(const QHash<QString, DueCount>& counts)
+{
+    m_due.clear();
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        m_due.insert(QDir::cleanPath(it.key()), it.value());
+    m_hasDue = true;
+    m_model->setColumnCount(3);
+    m_model->setHorizontalHeaderItem(DueColumn, new QStandardItem(tr("Due today / week")));
+    m_view->setColumnWidth(DueColumn, 120);
+    m_view->setMinimumWidth(182 + 110 + 120 + 24);
+    resize(width() + 120, height());
+    m_dueTotal->setText(dueTotalText());
+    m_dueTotal->setVisible(true);
+    m_openDue->setVisible(true);
+    const QString chosen = m_chosenName;
+    showRows();
+    const auto it =
+        std::find_if(m_rows.begin(), m_rows.end(), [&chosen](const Row& row) { return row.name == chosen; });
+    if (it != m_rows.end())
+        highlight(int(it - m_rows.begin()));
+}
+
+QString StudyModuleSelector::dueTotalText() const
+{
+    if (!m_hasDue)
+        return QString();
+    int today = 0;
+    int week = 0;
+    for (const DueCount& due : m_due) {
+        today += due.today;
+        week += due.week;
+    }
+    return tr("Due in all lists: %1 pairs today, %2 within a week").arg(today).arg(week);
 }
 
 QString StudyModuleSelector::chosenPath() const

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "core/subjectlist.h"
+#include "history/historystore.h"
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QStandardItemModel;
 class QTextEdit;
@@ -26,7 +28,7 @@ class StudyModuleSelector : public QDialog
 {
     Q_OBJECT
 public:
-    enum Column { NameColumn = 0, TimeColumn = 1 };
+    enum Column { NameColumn = 0, TimeColumn = 1, DueColumn = 2 };
 
     /// selectedSubject is the subject filter to start with; every change in the combo is reported through
     /// selectedSubjectChanged at once (it is kept even when the dialog is cancelled).
@@ -38,6 +40,14 @@ public:
     QString chosenName() const { return m_chosenName; }
     QString selectedSubject() const { return m_selectedSubject; }
     int listsFound() const { return m_listsFound; }
+
+    /// The pairs due per list (by file path) from the study history: a column of their own and the total
+    /// over all lists. Without it the selector shows neither.
+    void setDueCounts(const QHash<QString, DueCount>& counts);
+    /// The learner chose "Open Due Pairs": the list opens straight into its due pairs.
+    bool openDuePairs() const { return m_openDuePairs; }
+    /// The text of the total over all lists (empty without due counts).
+    QString dueTotalText() const;
 
     /// Row names in the order shown.
     QStringList rowNames() const;
@@ -96,6 +106,11 @@ private:
     QLabel* m_subjectLabel = nullptr;
     QLabel* m_accuracyLabel = nullptr;
     QTextEdit* m_notes = nullptr;
+    QLabel* m_dueTotal = nullptr;
+    QPushButton* m_openDue = nullptr;
+    QHash<QString, DueCount> m_due; // by cleaned path
+    bool m_hasDue = false;
+    bool m_openDuePairs = false;
 };
 
 } // namespace brainlark

@@ -458,6 +458,43 @@ QHash<QString, qint64> HistoryStore::dueDays(const QString& listPath, qint64 bef
     return due;
 }
 
+QHash<QString, DueCount> HistoryStore::dueCounts(const QDate& today) const
+{
+    QHash<QString, DueCount> counts;
+    if (!m_open)
+        return counts;
+    const qint64 day = dayNumber(today);
+    QSqlQuery query(database(m_connection));
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT l.path, SUM(s.due_day <= ?), COUNT(*) FROM pair_states s JOIN lists l ON "
+                       "l.id = s.list_id WHERE l.path IS NOT NULL AND s.due_day < ? GROUP BY l.id"));
+    query.addBindValue(day);
+    query.addBindValue(day + 7);
+    if (!query.exec())
+        return counts;
+    while (query.next())
+        counts.insert(query.value(0).toString(), {query.value(1).toInt(), query.value(2).toInt()});
+    return counts;
+}
+
+QStringList HistoryStore::listsBehind() const
+{
+    QStringList lists;
+    if (!m_open)
+        return lists;
+    QSqlQuery query(database(m_connection));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT l.path FROM lists l LEFT JOIN list_states s ON s.list_id = l.id WHERE "
+            "l.path IS NOT NULL AND (SELECT MAX(a.id) FROM answers a WHERE a.list_id = l.id) > "
+            "COALESCE(s.last_answer, 0)")))
+        return lists;
+    while (query.next())
+        lists << query.value(0).toString();
+    return lists;
+}
+
 QVector<WeekCount> HistoryStore::reviewWeeks(const QString& listPath, const QDate& from) const
 {
     QVector<WeekCount> weeks;

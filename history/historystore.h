@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <atomic>
 #include <functional>
@@ -40,6 +41,12 @@ struct WeekCount {
     QDate week; ///< its Monday
     int reviews = 0;
     int right = 0;
+};
+
+/// Pairs of one list due for review, from the cached memory.
+struct DueCount {
+    int today = 0; ///< due today or overdue
+    int week = 0;  ///< due within the coming seven days, today's included
 };
 
 /// Why the history cannot be used (or not yet).
@@ -111,6 +118,10 @@ public:
     /// The due day of each pair of the list due before `before`, keyed "question\nanswer", from the cached
     /// memory (PairMemory::update brings it up to date).
     QHash<QString, qint64> dueDays(const QString& listPath, qint64 before) const;
+    /// Pairs due per list (by path), from the cached memory (PairMemory::updateAll brings it up to date).
+    QHash<QString, DueCount> dueCounts(const QDate& today) const;
+    /// Lists whose newest answers are not yet in the cached memory.
+    QStringList listsBehind() const;
     /// Reviews per week of the list since `from` (invalid: all), oldest first: only answers known to be a
     /// question's first count.
     QVector<WeekCount> reviewWeeks(const QString& listPath, const QDate& from = QDate()) const;

@@ -180,6 +180,12 @@ bool PairMemory::update(const QString& listPath)
     return true;
 }
 
+void PairMemory::updateAll()
+{
+    for (const QString& list : m_store.listsBehind())
+        update(list);
+}
+
 std::unordered_map<std::string, PairSchedule> PairMemory::schedules(const QString& listPath,
                                                                     std::optional<int64_t> dueBy) const
 {

@@ -30,6 +30,8 @@ public:
 
     /// Folds the list's answers that are not in the cache yet into it; false when the history cannot.
     bool update(const QString& listPath);
+    /// Folds the new answers of every list that has any.
+    void updateAll();
     /// The cached schedules of the list's pairs, keyed by key(); with `dueBy` only those due by that day.
     std::unordered_map<std::string, PairSchedule>
     schedules(const QString& listPath, std::optional<int64_t> dueBy = std::nullopt) const;

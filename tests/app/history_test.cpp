@@ -567,6 +567,28 @@ private slots:
         QVERIFY(image.width() > 400);
     }
 
+    // The selector's due counts cover every list, also those studied without the selection Due, once
+    // their new answers are folded in.
+    void theDueCountsOfAllListsCatchUpWithTheirAnswers()
+    {
+        HistoryStore store;
+        QVERIFY(store.open(db()));
+        const QDate today = QDate::currentDate();
+        QVERIFY(store.record(answer("/a.fly", today.addDays(-20), "overdue", true, 3)));
+        QVERIFY(store.record(answer("/a.fly", today, "tomorrow", false, 3)));
+        QVERIFY(store.record(answer("/b.fly", today.addDays(-20), "overdue", true, 3)));
+        PairMemory memory(store);
+        QCOMPARE(store.listsBehind().size(), 2);
+        memory.updateAll();
+        QVERIFY(store.listsBehind().isEmpty());
+        const QHash<QString, DueCount> counts = store.dueCounts(today);
+        QCOMPARE(counts.value("/a.fly").today, 1);
+        QCOMPARE(counts.value("/a.fly").week, 2);
+        QCOMPARE(counts.value("/b.fly").today, 1);
+        QVERIFY(store.record(answer("/b.fly", today, "overdue", true, 3)));
+        QCOMPARE(store.listsBehind(), QStringList({"/b.fly"}));
+    }
+
     // The forecast counts the pairs falling due on each of the next 30 days (the overdue ones today); the
     // true retention counts the questions' first answers only.
     void theStatisticsForecastAndTrueRetention()

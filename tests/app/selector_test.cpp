@@ -307,6 +307,30 @@ private slots:
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
+
+    // With the study history's due counts each list shows its pairs due today and within a week, the
+    // total over all lists is said, and "Open Due Pairs" opens the list into them.
+    void dueCountsShowPerListAndInTotal()
+    {
+        writeList("Capitals", "");
+        writeList("Verbs", "");
+        StudyModuleSelector dialog(m_dir.path(), "Verbs", "--- All ---");
+        QVERIFY(!child<QLabel>(dialog, "dueTotal")->isVisibleTo(&dialog));
+        dialog.setDueCounts({{m_dir.path() + "/Capitals.fly", {3, 7}}, {m_dir.path() + "//Verbs.fly", {0, 2}},
+                             {"/elsewhere/Gone.fly", {1, 1}}});
+        auto* view = child<QTreeView>(dialog, "listView");
+        QCOMPARE(view->model()->index(0, StudyModuleSelector::DueColumn).data().toString(), QString("3 / 7"));
+        QCOMPARE(view->model()->index(1, StudyModuleSelector::DueColumn).data().toString(), QString("0 / 2"));
+        QCOMPARE(dialog.chosenName(), QString("Verbs"));
+        QCOMPARE(dialog.dueTotalText(), QString("Due in all lists: 4 pairs today, 10 within a week"));
+        auto* openDue = child<QPushButton>(dialog, "openDuePairs");
+        QVERIFY(openDue->isVisibleTo(&dialog));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(openDue, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.openDuePairs());
+    }
 };
 
 QTEST_MAIN(SelectorTest)
