@@ -29,7 +29,7 @@ std::vector<CliCommand> printCommands();
 
 /// Backup commands: backups.
 std::vector<CliCommand> backupCommands();
-/// Spaced-repetition commands: fsrs-replay.
+/// Spaced-repetition commands: fsrs-replay, fsrs-optimize.
 std::vector<CliCommand> schedulingCommands();
 
 /// Runs argv as brainlark-cli would (argv[0] is the program name).

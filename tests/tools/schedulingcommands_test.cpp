@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "clirun.h"
+#include "quiz/scheduling/fsrsweights.h"
 
 namespace fs = std::filesystem;
 using brainlark::testing::runCommandOf;
@@ -106,4 +107,27 @@ TEST_F(FsrsReplay, RefusesAMalformedLogWithOneLineNamingTheEntry)
         EXPECT_NE(result.err.find(c.says), std::string::npos) << c.log << " -> " << result.err;
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
     }
+}
+
+// brainlark-cli fsrs-optimize: a log too short to fit keeps the default weights and says so; the report
+// names the held-back cards' scores before and after.
+TEST_F(FsrsReplay, OptimizeReportsScoresAndKeepsTheDefaultsForAShortLog)
+{
+    nlohmann::json log = nlohmann::json::array();
+    for (int card = 0; card < 10; ++card)
+        for (int day = 1; day <= 5; ++day)
+            log.push_back({{"card", card}, {"grade", day % 3 == 0 ? 1 : 3},
+                           {"time", "2026-01-0" + std::to_string(day * 2 - 1) + "T08:00:00Z"}});
+    const fs::path path = m_dir / "log.json";
+    std::ofstream(path, std::ios::binary) << log.dump();
+    const auto outcome = runCommandOf(brainlark::cli::schedulingCommands(), "fsrs-optimize", {path.string()});
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    const nlohmann::json report = nlohmann::json::parse(outcome.out);
+    EXPECT_EQ(report["reviews"], 50);
+    EXPECT_EQ(report["enough_reviews"], false);
+    EXPECT_EQ(report["use_fitted"], false);
+    EXPECT_EQ(report["pairs_held_back"], 2);
+    EXPECT_EQ(report["before"]["predictions"], 8); // two held-back cards, four later reviews each
+    EXPECT_EQ(report["weights"].size(), 21u);
+    EXPECT_EQ(report["weights"][0], brainlark::FsrsWeights::defaults().w[0]);
 }
