@@ -1,5 +1,6 @@
 #include "app/helpwindow.h"
 
+#include "app/hyperlinklabel.h"
 #include "core/filereader.h"
 
 #include <QFile>
@@ -135,8 +136,9 @@ void HelpWindow::follow(const QUrl& url)
         showPage(target);
         return;
     }
+    // The same message as every other link of the program that no browser takes.
     if (m_opener && !m_opener(target.toString()) && m_report)
-        m_report(tr("Unable to open %1: no web browser could be started.").arg(target.toString()));
+        m_report(HyperlinkLabel::failureMessage(HyperlinkLabel::NoAssociationError));
 }
 
 bool HelpWindow::findNext(bool backwards)

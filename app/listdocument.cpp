@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <iostream>
 
+#include "app/hyperlinklabel.h"
 #include "app/studymoduleselector.h"
 #include "core/backups.h"
 #include "core/clock.h"
@@ -194,8 +195,9 @@ bool ListDocument::loadListFile(const QString& path, std::unique_ptr<PairList>& 
         loaded.reset();
         if (m_services.prompter->message(readErrorMessage(path), Prompter::Icon::Question,
                                          Prompter::Buttons::YesNo) == Prompter::Yes)
-            m_services.shell->open(QStringLiteral("http://") + QLatin1String(VendorSite) +
-                                   QStringLiteral("/download.html?s=software"));
+            if (!m_services.shell->open(QStringLiteral("http://") + QLatin1String(VendorSite) +
+                                        QStringLiteral("/download.html?s=software")))
+                warn(HyperlinkLabel::failureMessage(HyperlinkLabel::NoAssociationError));
         return false;
     }
     if (loaded->count() == 0) {

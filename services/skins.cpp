@@ -85,6 +85,13 @@ bool Skins::copyPictures(QString& sheet)
 {
     static const QRegularExpression url(QStringLiteral(R"(url\(\s*(["']?)([^"')]*)\1\s*\))"),
                                         QRegularExpression::CaseInsensitiveOption);
+    // Qt also reads a picture named in ways this scan does not take apart: "url" spelt with escapes
+    // (u\72l(...)) or a quoted name holding the other quote. Text between the pictures taken here may
+    // therefore hold neither a backslash nor another "url(": such a skin is refused.
+    const auto plain = [](QStringView text) {
+        return !text.contains(QLatin1Char('\\')) &&
+               !text.contains(QLatin1String("url("), Qt::CaseInsensitive);
+    };
     QString result;
     qsizetype done = 0;
     int pictures = 0;
@@ -92,7 +99,10 @@ bool Skins::copyPictures(QString& sheet)
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
         const QString named = match.captured(2).trimmed();
-        result += sheet.mid(done, match.capturedStart() - done);
+        const QStringView between = QStringView(sheet).mid(done, match.capturedStart() - done);
+        if (!plain(between))
+            return false;
+        result += between;
         done = match.capturedEnd();
         // Pictures built into the program are not files.
         if (named.startsWith(QLatin1Char(':')) ||
@@ -126,6 +136,8 @@ bool Skins::copyPictures(QString& sheet)
         }
         result += QStringLiteral("url(\"%1\")").arg(copy);
     }
+    if (!plain(QStringView(sheet).mid(done)))
+        return false;
     result += sheet.mid(done);
     sheet = result;
     return true;

@@ -22,7 +22,8 @@ class AppSettings;
 /// Pictures a skin names (`url(...)`, relative to the skins folder) are read here, as every file of the
 /// program is, and Qt is handed private copies: Qt's style sheets would open the named file themselves,
 /// and a FIFO or device named there would hang the program at every start. A skin with a picture that
-/// cannot be read that way is refused whole.
+/// cannot be read that way, or naming one in a way Qt reads but this scan does not take apart (escapes,
+/// stray quotes), is refused whole.
 class Skins : public QObject
 {
     Q_OBJECT

@@ -216,7 +216,15 @@ void PictureWindow::restorePlacement()
     const int left = int(std::clamp<qint64>(stored.x1, -(1 << 24), 1 << 24));
     const int top = int(std::clamp<qint64>(stored.y1, -(1 << 24), 1 << 24));
     const QRect rect(left, top, clampedSide(stored.x1, stored.x2), clampedSide(stored.y1, stored.y2));
-    setFrameRect(fittedTo(rect.marginsAdded(windowFrame()), screen));
+    const QRect wanted = rect.marginsAdded(windowFrame());
+    QRect place = fittedTo(wanted, screen);
+    // A place that lies whole on the screen is the learner's and is kept. One that had to be cut or moved
+    // (a size beyond the screen, a screen that is gone) would now lie anywhere, mostly over the quiz: it
+    // goes beside the main window, where a new window goes.
+    if (place != wanted)
+        place = placeBeside(place.size(), ownerFrame(), screen,
+                            minimumSize() + (frameGeometry().size() - size()));
+    setFrameRect(place);
 }
 
 void PictureWindow::savePlacement()

@@ -33,8 +33,8 @@ public:
     /// Where the picture is drawn in the window: centred at its own size, or scaled down to fit.
     QRect pictureRect() const;
 
-    /// The stored rectangle, fitted to the main window's screen; without one, a place beside the main
-    /// window.
+    /// The stored rectangle where it lies whole on the main window's screen; a stored one that does not
+    /// (too large, off the screen) and none at all give a place beside the main window.
     void restorePlacement();
     void savePlacement();
     /// Closes the window as the program ends: its place is kept, the learner's picture options stay.

@@ -6,10 +6,11 @@
 #include <QtTest>
 #include <unistd.h>
 
-#include "settings/appsettings.h"
+#include "app/hyperlinklabel.h"
 #include "app/listdocument.h"
 #include "core/clock.h"
 #include "core/flyarchive.h"
+#include "settings/appsettings.h"
 #include "support/fakes.h"
 
 using namespace brainlark;
@@ -149,6 +150,15 @@ private slots:
         QVERIFY(!m_doc->loadList(bad, ListDocument::OpenList));
         QCOMPARE(m_shell.opened, QStringList{"http://www.brainlark.example/download.html?s=software"});
         QCOMPARE(m_settings->currentFileName(), good);
+
+        // Without a browser the learner is told, as by every web link.
+        m_shell.succeeds = false;
+        m_prompter.messages.clear();
+        m_prompter.messageAnswers.append(Prompter::Yes);
+        QVERIFY(!m_doc->loadList(bad, ListDocument::OpenList));
+        QCOMPARE(m_prompter.messageTexts(),
+                 (QStringList{ReadErrorMessage.arg(bad),
+                              HyperlinkLabel::failureMessage(HyperlinkLabel::NoAssociationError)}));
     }
 
     void extensionAndModeRules()

@@ -131,7 +131,8 @@ private slots:
         m_shell.succeeds = false;
         emit text->anchorClicked(QUrl("http://www.brainlark.example/"));
         QCOMPARE(m_shell.opened, QStringList{"http://www.brainlark.example/"});
-        QCOMPARE(m_prompter.messages.size(), 1);
+        QCOMPARE(m_prompter.messageTexts(),
+                 QStringList{HyperlinkLabel::failureMessage(HyperlinkLabel::NoAssociationError)});
     }
 
     void missingHelpPagesAreSaidInTheWindow()
