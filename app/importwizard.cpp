@@ -95,13 +95,10 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     m_preview->setColumnWidth(1, 240);
     m_preview->setColumnWidth(2, 240);
     m_skipped = new QListWidget;
-    m_lossy = new QListWidget;
 
     auto* lists = new QGridLayout;
     lists->addWidget(buddyLabel(tr("S&kipped lines"), m_skipped), 0, 0);
-    lists->addWidget(buddyLabel(tr("&Characters a Q&&A-list cannot hold (they would become ?)"), m_lossy), 0, 1);
     lists->addWidget(m_skipped, 1, 0);
-    lists->addWidget(m_lossy, 1, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     m_import = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
@@ -219,16 +216,8 @@ void ImportWizard::refresh()
                                .arg(QString::fromLatin1(ImportReader::reasonText(line.reason)), text(line.text)));
     }
     more(m_skipped, m_result.skipped.size());
-    m_lossy->clear();
-    for (size_t i = 0; i < std::min(m_result.lossy.size(), size_t(ListedLines)); ++i) {
-        const LossyText& lossy = m_result.lossy[i];
-        m_lossy->addItem(tr("Line %1: %2    in \"%3\"").arg(lossy.line).arg(text(lossy.characters), text(lossy.text)));
-    }
-    more(m_lossy, m_result.lossy.size());
     QString summary = pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs);
     summary += tr(", %1 lines skipped").arg(m_result.skipped.size());
-    if (!m_result.lossy.empty())
-        summary += tr(", %1 texts with characters a Q&A-list cannot hold").arg(m_result.lossy.size());
     if (!m_path.isEmpty() && pairs < MinimumQuizPairs)
         summary += tr(". A quiz needs at least %1 pairs; the editor takes fewer.").arg(MinimumQuizPairs);
     m_summary->setText(m_path.isEmpty() ? tr("Choose a text file to import.") : summary);

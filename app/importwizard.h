@@ -27,7 +27,7 @@ public:
     static constexpr int MinimumQuizPairs = 5;
     /// Larger files are refused: a text of pairs is never that big, and reading it all would only hang.
     static constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
-    /// The skipped lines and the lossy texts are listed up to this many each, then counted: a binary file
+    /// The skipped lines are listed up to this many, then counted: a binary file
     /// skips hundreds of thousands of lines, and listing them all held the window up for half a minute.
     static constexpr int ListedLines = 1000;
 
@@ -43,7 +43,6 @@ public:
 
     QTableWidget* preview() const { return m_preview; }
     QListWidget* skippedList() const { return m_skipped; }
-    QListWidget* lossyList() const { return m_lossy; }
     QLabel* summary() const { return m_summary; }
     QPushButton* importButton() const { return m_import; }
 
@@ -67,7 +66,6 @@ private:
     QLabel* m_summary = nullptr;
     QTableWidget* m_preview = nullptr;
     QListWidget* m_skipped = nullptr;
-    QListWidget* m_lossy = nullptr;
     QPushButton* m_import = nullptr;
 };
 

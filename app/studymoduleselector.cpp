@@ -1,5 +1,6 @@
 #include "app/studymoduleselector.h"
 
+#include <QCollator>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -215,12 +216,16 @@ bool StudyModuleSelector::acceptedBySubject(const std::string& key) const
 
 void StudyModuleSelector::sortRows(int column, bool ascending)
 {
-    std::stable_sort(m_rows.begin(), m_rows.end(), [column, ascending](const Row& a, const Row& b) {
-        const int order = column == NameColumn
-                              ? a.name.compare(b.name, Qt::CaseInsensitive)
-                              : (a.modifiedNs < b.modifiedNs ? -1 : a.modifiedNs > b.modifiedNs);
-        return ascending ? order < 0 : order > 0;
-    });
+    // Names as the learner's language orders them.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(
+        m_rows.begin(), m_rows.end(), [&collator, column, ascending](const Row& a, const Row& b) {
+            const int order = column == NameColumn
+                                  ? collator.compare(a.name, b.name)
+                                  : (a.modifiedNs < b.modifiedNs ? -1 : a.modifiedNs > b.modifiedNs);
+            return ascending ? order < 0 : order > 0;
+        });
     m_view->header()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The large list the core benchmarks work on: 100,000 pairs with texts of 5 to 40 bytes and 30,000
+// The large list the core benchmarks work on: 100,000 pairs with texts of 5 to 40 characters and 30,000
 // predefined wrong answers, made from a fixed seed so every run (and every benchmark program) sees the
 // same bytes.
 
@@ -18,19 +18,38 @@ namespace brainlark::bench
 constexpr int BenchPairCount = 100000;
 constexpr int BenchWrongAnswerCount = 30000;
 
-inline std::string benchText(std::mt19937& random)
+// Texts in one of two alphabets: Latin with German letters (Windows-1252 holds them) or Cyrillic (stored in
+// the list file's wide form).
+enum class BenchScript { Latin, Cyrillic };
+
+inline std::string benchText(std::mt19937& random, BenchScript script = BenchScript::Latin)
 {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ\xE4\xF6\xFC\xDF";
+    static const std::vector<std::string> latin = [] {
+        std::vector<std::string> letters;
+        for (const char c : std::string("abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
+            letters.emplace_back(1, c);
+        for (const char* c : {"\xC3\xA4", "\xC3\xB6", "\xC3\xBC", "\xC3\x9F"}) // ä ö ü ß
+            letters.emplace_back(c);
+        return letters;
+    }();
+    static const std::vector<std::string> cyrillic = [] {
+        std::vector<std::string> letters{" "};
+        for (char32_t c = 0x0410; c <= 0x044F; ++c) // А-я
+            letters.push_back({static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))});
+        return letters;
+    }();
+    const std::vector<std::string>& letters = script == BenchScript::Latin ? latin : cyrillic;
     std::uniform_int_distribution<int> length(5, 40);
-    std::uniform_int_distribution<int> letter(0, sizeof letters - 2);
-    std::string text(static_cast<size_t>(length(random)), ' ');
-    for (char& c : text)
-        c = letters[letter(random)];
+    std::uniform_int_distribution<size_t> letter(0, letters.size() - 1);
+    std::string text;
+    for (int n = length(random); n > 0; --n)
+        text += letters[letter(random)];
     return text;
 }
 
 inline PairList makeBenchList(uint32_t seed = 20240501, int pairs = BenchPairCount,
-                              int wrongAnswers = BenchWrongAnswerCount)
+                              int wrongAnswers = BenchWrongAnswerCount,
+                              BenchScript script = BenchScript::Latin)
 {
     std::mt19937 random(seed);
     std::uniform_real_distribution<float> rating(0.0f, 8.0f);
@@ -38,7 +57,7 @@ inline PairList makeBenchList(uint32_t seed = 20240501, int pairs = BenchPairCou
     PairList list;
     list.pairs().reserve(static_cast<size_t>(pairs));
     for (int i = 0; i < pairs; ++i) {
-        Pair pair(benchText(random), benchText(random));
+        Pair pair(benchText(random, script), benchText(random, script));
         pair.setRating(rating(random));
         pair.setRight(counter(random));
         pair.setWrong(counter(random));
@@ -51,7 +70,7 @@ inline PairList makeBenchList(uint32_t seed = 20240501, int pairs = BenchPairCou
     std::uniform_int_distribution<int> owner(0, pairs - 1);
     list.wrongAnswers().reserve(static_cast<size_t>(wrongAnswers));
     for (int i = 0; i < wrongAnswers && pairs > 0; ++i) {
-        Pair wrong(list.pairs()[static_cast<size_t>(owner(random))].question(), benchText(random));
+        Pair wrong(list.pairs()[static_cast<size_t>(owner(random))].question(), benchText(random, script));
         wrong.setKind(Pair::WrongAnswer);
         list.wrongAnswers().push_back(std::move(wrong));
     }

@@ -14,7 +14,7 @@ namespace brainlark
 /// Cursor over the little-endian primitives of a list file. Every read checks the bytes that are left and
 /// throws std::runtime_error("unexpected end of file") when they run out, so callers never see torn
 /// values. Lengths and counts are only decoded here; trusting them is the caller's business.
-/// The primitives are inline: a large list is read a field at a time. Offsets are 32 bits (readTextSpan), so
+/// The primitives are inline: a large list is read a field at a time. Offsets are 32 bits (spanOf), so
 /// the reader is given at most TextStore::MaxSize bytes.
 class ArchiveReader
 {
@@ -59,23 +59,31 @@ public:
         const uint16_t shortCount = readU16();
         return shortCount != 0xFFFF ? shortCount : readU32();
     }
-    /// Length-prefixed byte string; a length beyond the remaining bytes fails before anything is allocated.
-    std::string readString() { return std::string(readText()); }
-    /// The same without copying: the bytes of the string where they lie.
-    std::string_view readText()
+    /// A string as it lies in the file: Windows-1252 bytes, or after the wide marker (0xFF, 0xFFFE) the
+    /// UTF-16LE units of a text the code page cannot hold. A length beyond the remaining bytes fails before
+    /// anything is allocated.
+    struct StoredText {
+        std::string_view bytes;
+        bool wide = false;
+    };
+    StoredText readStoredText()
     {
         need(1);
-        size_t length = *m_pos++;
-        if (length == 0xFF)
-            length = readLongLength();
-        return readBytes(length);
+        const size_t length = *m_pos++;
+        if (length != 0xFF)
+            return {readBytes(length), false};
+        return readLongText();
     }
-    /// Where a string lies, counted from the first byte the reader was given.
-    TextSpan readTextSpan()
+    /// The next string as UTF-8, whichever form it is stored in.
+    std::string readString() { return toUtf8(readStoredText()); }
+    /// A stored string as UTF-8; an unpaired surrogate in a wide string fails the read.
+    static std::string toUtf8(StoredText text);
+    static void appendUtf8(StoredText text, std::string& out);
+    /// Where bytes the reader handed out lie, counted from the first byte it was given.
+    TextSpan spanOf(std::string_view bytes) const
     {
-        const std::string_view text = readText();
-        return {static_cast<uint32_t>(reinterpret_cast<const unsigned char*>(text.data()) - m_begin),
-                static_cast<uint32_t>(text.size())};
+        return {static_cast<uint32_t>(reinterpret_cast<const unsigned char*>(bytes.data()) - m_begin),
+                static_cast<uint32_t>(bytes.size())};
     }
     /// The next n bytes, without copying.
     std::string_view readBytes(size_t n)
@@ -95,7 +103,7 @@ private:
             failEndOfFile();
     }
     [[noreturn]] static void failEndOfFile();
-    size_t readLongLength();
+    StoredText readLongText();
 
     const unsigned char* m_begin;
     const unsigned char* m_pos;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "core/cp1252.h"
+#include "core/utf16.h"
+
 namespace brainlark
 {
 
@@ -31,6 +34,19 @@ void ArchiveWriter::writeLongLength(size_t length)
     }
     writeU16(0xFFFF);
     writeU32(static_cast<uint32_t>(length));
+}
+
+void ArchiveWriter::writeConverted(std::string_view text)
+{
+    if (Cp1252::encode(text, m_scratch)) {
+        writeRawString(m_scratch);
+        return;
+    }
+    const std::string units = Utf16::fromUtf8(text);
+    *reserveBytes(1) = 0xFF;
+    writeU16(0xFFFE);
+    writeLength(units.size() / 2);
+    writeBytes(units.data(), units.size());
 }
 
 std::string ArchiveWriter::take()

@@ -40,14 +40,23 @@ public:
     }
     /// Array size: 16 bits below 0xFFFF, else 0xFFFF and 32 bits.
     void writeCount(uint32_t count);
-    /// Length prefix (1, 3 or 7 bytes) and the bytes, no terminator.
+    /// A UTF-8 text as the file stores it: in Windows-1252 when the code page holds it (length prefix of 1,
+    /// 3 or 7 bytes, then the bytes, no terminator), else in the wide form (0xFF, 0xFFFE, the length in
+    /// UTF-16 units in the same 1/3/7-byte form, the UTF-16LE units).
     void writeString(std::string_view text)
     {
-        if (text.size() < 0xFF)
+        if (text.size() < 0x80 && isAscii(text)) {
             *reserveBytes(1) = static_cast<unsigned char>(text.size());
-        else
-            writeLongLength(text.size());
-        writeBytes(text.data(), text.size());
+            writeBytes(text.data(), text.size());
+            return;
+        }
+        writeConverted(text);
+    }
+    /// Bytes as they are, with the length prefix of an ANSI string.
+    void writeRawString(std::string_view bytes)
+    {
+        writeLength(bytes.size());
+        writeBytes(bytes.data(), bytes.size());
     }
     void writeBytes(const char* data, size_t size)
     {
@@ -69,7 +78,23 @@ private:
         return p;
     }
     void grow(size_t n);
+    static bool isAscii(std::string_view text)
+    {
+        for (char c : text)
+            if (static_cast<unsigned char>(c) >= 0x80)
+                return false;
+        return true;
+    }
+    void writeLength(size_t length)
+    {
+        if (length < 0xFF)
+            *reserveBytes(1) = static_cast<unsigned char>(length);
+        else
+            writeLongLength(length);
+    }
     void writeLongLength(size_t length);
+    void writeConverted(std::string_view text);
+    std::string m_scratch;
 
     std::string m_bytes;
     size_t m_used = 0;

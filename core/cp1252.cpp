@@ -84,6 +84,8 @@ char Cp1252::fromUnicode(char32_t codePoint)
 
 std::string Cp1252::toUtf8(std::string_view bytes)
 {
+    if (isAscii(bytes))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (char c : bytes) {
@@ -108,6 +110,63 @@ std::string Cp1252::fromUtf8(std::string_view utf8)
         utf8.remove_prefix(used);
     }
     return out;
+}
+
+bool Cp1252::isAscii(std::string_view bytes)
+{
+    size_t i = 0;
+    uint64_t seen = 0;
+    for (; bytes.size() - i >= sizeof seen; i += sizeof seen) {
+        uint64_t block;
+        std::memcpy(&block, bytes.data() + i, sizeof block);
+        seen |= block;
+    }
+    for (; i < bytes.size(); ++i)
+        seen |= static_cast<unsigned char>(bytes[i]);
+    return (seen & 0x8080808080808080ull) == 0;
+}
+
+bool Cp1252::encode(std::string_view utf8, std::string& bytes)
+{
+    bytes.clear();
+    if (isAscii(utf8)) {
+        bytes.assign(utf8);
+        return true;
+    }
+    bytes.reserve(utf8.size());
+    while (!utf8.empty()) {
+        char32_t codePoint = 0;
+        bool ok = false;
+        const size_t used = decodeUtf8(utf8, codePoint, ok);
+        if (!ok || !canEncode(codePoint))
+            return false;
+        bytes += fromUnicode(codePoint);
+        utf8.remove_prefix(used);
+    }
+    return true;
+}
+
+bool Cp1252::holds(std::string_view utf8)
+{
+    return firstUnheld(utf8) == 0;
+}
+
+char32_t Cp1252::firstUnheld(std::string_view utf8, size_t* charIndex)
+{
+    size_t index = 0;
+    while (!utf8.empty()) {
+        char32_t codePoint = 0;
+        bool ok = false;
+        const size_t used = decodeUtf8(utf8, codePoint, ok);
+        if (!ok || !canEncode(codePoint)) {
+            if (charIndex)
+                *charIndex = index;
+            return ok ? codePoint : 0xFFFD;
+        }
+        utf8.remove_prefix(used);
+        ++index;
+    }
+    return 0;
 }
 
 bool Cp1252::isValidUtf8WithMultibyte(std::string_view bytes)

@@ -6,9 +6,10 @@
 namespace brainlark
 {
 
-/// Windows-1252, the byte encoding of every text a list holds. This is the only place where list bytes meet
-/// Unicode. The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
-/// controls of the same value and back, so any byte string survives a trip through Unicode unchanged.
+/// Windows-1252, the byte encoding of the texts of list files (unless a text needs the file's wide form) and
+/// of ANSI text files. This is the only place that knows the code page; texts in memory are UTF-8. The five
+/// bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same
+/// value and back, so any byte string survives a trip through Unicode unchanged.
 class Cp1252
 {
 public:
@@ -22,8 +23,19 @@ public:
     /// Converts list bytes to UTF-8.
     static std::string toUtf8(std::string_view bytes);
     /// Converts UTF-8 to list bytes: characters the code page lacks and malformed sequences become '?'
-    /// (one '?' per maximal malformed run, as Unicode recommends).
+    /// (one '?' per maximal malformed run, as Unicode recommends). Only for texts already known to fit or
+    /// where a lossy form is wanted; encode() says whether anything would be lost.
     static std::string fromUtf8(std::string_view utf8);
+    /// Converts UTF-8 to list bytes when the code page holds every character; otherwise returns false
+    /// (bytes then unspecified). Malformed UTF-8 never fits.
+    static bool encode(std::string_view utf8, std::string& bytes);
+    /// Whether encode() succeeds.
+    static bool holds(std::string_view utf8);
+    /// The first character of a UTF-8 text the code page cannot hold (U+FFFD for a malformed sequence), or
+    /// 0 when it holds them all; `charIndex` receives its position in characters.
+    static char32_t firstUnheld(std::string_view utf8, size_t* charIndex = nullptr);
+    /// True when every byte is below 0x80: the same text in the code page and in UTF-8.
+    static bool isAscii(std::string_view bytes);
 
     /// True when the bytes are well-formed UTF-8 and hold at least one multi-byte sequence: such a text
     /// almost certainly is UTF-8 and not Windows-1252 (where a lead byte followed by the right number of

@@ -7,6 +7,7 @@
 #include "core/archiveclasstable.h"
 #include "core/archivereader.h"
 #include "core/archivewriter.h"
+#include "core/cp1252.h"
 #include "core/filereader.h"
 #include "core/savefile.h"
 
@@ -28,7 +29,9 @@ constexpr uint32_t OldestVersion = 1;
 // pair schema fixed by the file's first class definition.
 struct ListSource {
     explicit ListSource(TextStore bytes) : store(std::move(bytes)), in(store.view()) {}
-    TextStore store; // the file's bytes; the pairs' texts stay where they are in it
+    TextStore store;     // the file's bytes; ASCII questions and answers stay where they are in it
+    TextStore converted; // the UTF-8 of the other questions and answers of a load
+    std::string scratch;
     ArchiveReader in;
     ArchiveClassTable table;
     int schema = 0;
@@ -96,28 +99,30 @@ void readPairBody(ArchiveReader& in, int schema, Pair& word)
     }
     // Most pairs have none of these, and a new pair has them all empty: only texts are stored.
     if (schema >= 3) {
-        if (const std::string_view sound = in.readText(); !sound.empty())
-            word.setSoundPath(std::string(sound), 1);
-        if (const std::string_view sound = in.readText(); !sound.empty())
-            word.setSoundPath(std::string(sound), 2);
+        if (const auto sound = in.readStoredText(); !sound.bytes.empty())
+            word.setSoundPath(ArchiveReader::toUtf8(sound), 1);
+        if (const auto sound = in.readStoredText(); !sound.bytes.empty())
+            word.setSoundPath(ArchiveReader::toUtf8(sound), 2);
     }
     if (schema >= 4) {
-        if (const std::string_view hint = in.readText(); !hint.empty())
-            word.setHint(std::string(hint));
+        if (const auto hint = in.readStoredText(); !hint.bytes.empty())
+            word.setHint(ArchiveReader::toUtf8(hint));
     }
     if (schema >= 5)
         word.setKind(in.readI32());
     if (schema >= 7) {
-        if (const std::string_view picture = in.readText(); !picture.empty())
-            word.setPicturePath(std::string(picture));
+        if (const auto picture = in.readStoredText(); !picture.bytes.empty())
+            word.setPicturePath(ArchiveReader::toUtf8(picture));
     }
     word.clampLoadedRating();
 }
 
 // Where the pairs of one array go: kept in the list (a load) or handed on one at a time (a scan).
+// Texts that are not plain ASCII are converted to UTF-8 into a store of their own.
 struct KeepPairs {
     std::vector<Pair>& pairs;
     void reserve(size_t count) { pairs.reserve(count); }
+    TextStore& convertedStore(TextStore& shared) { return shared; }
     Pair& make(const TextStore& store, TextSpan question, TextSpan answer)
     {
         return pairs.emplace_back(store, question, answer);
@@ -129,7 +134,14 @@ struct PassPairs {
     const FlyArchive::PairVisitor& visit;
     FlyArchive::PairArray array;
     Pair current;
+    TextStore converted;
     void reserve(size_t) {}
+    // One small store per pair: a scan keeps no more than the pair it hands on.
+    TextStore& convertedStore(TextStore&)
+    {
+        converted = TextStore();
+        return converted;
+    }
     Pair& make(const TextStore& store, TextSpan question, TextSpan answer)
     {
         current = Pair(store, question, answer);
@@ -142,6 +154,26 @@ struct PassPairs {
     }
 };
 
+bool isPlain(const ArchiveReader::StoredText& text)
+{
+    return !text.wide && Cp1252::isAscii(text.bytes);
+}
+
+template <typename Sink>
+Pair& makeConverted(ListSource& src, Sink& sink, const ArchiveReader::StoredText& question,
+                    const ArchiveReader::StoredText& answer)
+{
+    TextStore& store = sink.convertedStore(src.converted);
+    src.scratch.clear();
+    ArchiveReader::appendUtf8(question, src.scratch);
+    const size_t questionSize = src.scratch.size();
+    ArchiveReader::appendUtf8(answer, src.scratch);
+    const TextSpan both = store.append(src.scratch);
+    return sink.make(
+        store, {both.offset, static_cast<uint32_t>(questionSize)},
+        {static_cast<uint32_t>(both.offset + questionSize), static_cast<uint32_t>(both.size - questionSize)});
+}
+
 template <typename Sink> void readPairArray(ListSource& src, Sink& sink)
 {
     // A local copy of the cursor that no one else can see stays in registers; through src, every byte
@@ -153,9 +185,11 @@ template <typename Sink> void readPairArray(ListSource& src, Sink& sink)
     for (uint32_t i = 0; i < count; ++i) {
         in.prefetchAhead();
         readObjectTag(in, src);
-        const TextSpan question = in.readTextSpan();
-        const TextSpan answer = in.readTextSpan();
-        Pair& pair = sink.make(src.store, question, answer);
+        const ArchiveReader::StoredText question = in.readStoredText();
+        const ArchiveReader::StoredText answer = in.readStoredText();
+        Pair& pair = isPlain(question) && isPlain(answer)
+                         ? sink.make(src.store, in.spanOf(question.bytes), in.spanOf(answer.bytes))
+                         : makeConverted(src, sink, question, answer);
         readPairBody(in, src.schema, pair);
         sink.done(pair);
     }
@@ -291,8 +325,8 @@ LoadResult FlyArchive::scan(const TextStore& bytes, PairList& fields, const Pair
     try {
         ListSource src{bytes};
         PairList list;
-        const uint32_t version = readList(src, list, PassPairs{visit, PairArray::Pairs, {}},
-                                          PassPairs{visit, PairArray::WrongAnswers, {}});
+        const uint32_t version = readList(src, list, PassPairs{visit, PairArray::Pairs, {}, {}},
+                                          PassPairs{visit, PairArray::WrongAnswers, {}, {}});
         fields = std::move(list);
         return {true, {}, version};
     } catch (const std::runtime_error& e) {

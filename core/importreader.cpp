@@ -366,30 +366,6 @@ void Reader::readCsv(std::string_view text)
     }
 }
 
-void collectLossy(ImportResult& result)
-{
-    auto check = [&](int line, const std::string& text) {
-        std::string characters;
-        for (size_t pos = 0; pos < text.size();) {
-            char32_t cp = 0;
-            bool ok = false;
-            const size_t used = Cp1252::decodeUtf8(std::string_view(text).substr(pos), cp, ok);
-            const std::string_view character = std::string_view(text).substr(pos, used);
-            if ((!ok || !Cp1252::canEncode(cp)) && characters.find(character) == std::string::npos)
-                characters.append(character);
-            pos += used;
-        }
-        if (!characters.empty())
-            result.lossy.push_back({line, text, characters});
-    };
-    for (const ImportedPair& pair : result.pairs) {
-        check(pair.line, pair.question);
-        check(pair.line, pair.answer);
-        for (const std::string& wrong : pair.wrongAnswers)
-            check(pair.line, wrong);
-    }
-}
-
 } // namespace
 
 ImportEncoding ImportReader::detectEncoding(std::string_view bytes)
@@ -494,19 +470,17 @@ ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& opt
         reader.readAt(text);
         break;
     }
-    collectLossy(result);
     return result;
 }
 
 int ImportReader::appendTo(const ImportResult& result, PairList& list)
 {
     for (const ImportedPair& imported : result.pairs) {
-        const std::string question = Cp1252::fromUtf8(imported.question);
-        Pair& pair = list.pairs().emplace_back(question, Cp1252::fromUtf8(imported.answer));
+        Pair& pair = list.pairs().emplace_back(imported.question, imported.answer);
         if (!imported.picturePath.empty())
-            pair.setPicturePath(Cp1252::fromUtf8(imported.picturePath));
+            pair.setPicturePath(imported.picturePath);
         for (const std::string& wrong : imported.wrongAnswers)
-            list.wrongAnswers().emplace_back(question, Cp1252::fromUtf8(wrong)).setKind(Pair::WrongAnswer);
+            list.wrongAnswers().emplace_back(imported.question, wrong).setKind(Pair::WrongAnswer);
     }
     return list.count();
 }

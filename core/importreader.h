@@ -50,18 +50,10 @@ struct SkippedLine {
     std::string text; ///< the line as read (UTF-8), shortened to 80 characters
 };
 
-/// A text of a pair that holds characters a list cannot store (outside Windows-1252); they would become '?'.
-struct LossyText {
-    int line = 0;
-    std::string text;       ///< the whole field (UTF-8)
-    std::string characters; ///< each offending character once, in order of appearance (UTF-8)
-};
-
 struct ImportResult {
     ImportOptions options;
     std::vector<ImportedPair> pairs;
     std::vector<SkippedLine> skipped;
-    std::vector<LossyText> lossy;
 };
 
 /// Reads pairs from text files in the formats of ImportFormat, with the encoding and separator detected

@@ -12,9 +12,9 @@ namespace brainlark
 {
 
 /// One question/answer pair of a list, or one predefined wrong answer (kind 1).
-/// Texts are Windows-1252 byte strings and are compared byte for byte. Question and answer live in a
-/// TextStore that a whole loaded list shares, so a pair is a small record and copying one is cheap. Views
-/// returned by the text accessors stay valid until the pair's question or answer is changed.
+/// Texts are UTF-8 and are compared byte for byte (which compares their characters). Question and answer
+/// live in a TextStore that a whole loaded list shares, so a pair is a small record and copying one is cheap.
+/// Views returned by the text accessors stay valid until the pair's question or answer is changed.
 class Pair
 {
 public:

@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/flyarchive.h"
+#include "core/cp1252.h"
 #include "core/filereader.h"
+#include "core/flyarchive.h"
+#include "core/utf16.h"
 
 namespace brainlark
 {
@@ -63,9 +65,14 @@ public:
             return false;
         if (version >= 9) {
             std::string_view text;
-            if (!string(text))
+            bool wide = false;
+            if (!string(text, wide))
                 return false;
-            subject.assign(text);
+            subject.clear();
+            if (wide)
+                Utf16::appendUtf8(text, subject);
+            else
+                subject = Cp1252::toUtf8(text);
         }
         return version < 10 || skip(4);
     }
@@ -92,28 +99,43 @@ private:
         m_pos += 4;
         return v;
     }
-    bool string(std::string_view& text)
+    // A string's bytes; for the wide form (0xFF, 0xFFFE, then the length in UTF-16 units) its units, which
+    // must pair their surrogates as the reader demands.
+    bool string(std::string_view& text, bool& wide)
     {
         if (remaining() < 1)
             return false;
         size_t length = *m_pos++;
+        wide = false;
         if (length == 0xFF) {
             if (remaining() < 2)
                 return false;
             length = u16();
-            if (length == 0xFFFE)
-                return false;
+            if (length == 0xFFFE) {
+                wide = true;
+                if (remaining() < 1)
+                    return false;
+                length = *m_pos++;
+                if (length == 0xFF) {
+                    if (remaining() < 2)
+                        return false;
+                    length = u16();
+                }
+            }
             if (length == 0xFFFF) {
                 if (remaining() < 4)
                     return false;
                 length = u32();
             }
+            if (wide)
+                length *= 2;
         }
         if (remaining() < length)
             return false;
         text = std::string_view(reinterpret_cast<const char*>(m_pos), length);
         m_pos += length;
-        return true;
+        std::string ignored;
+        return !wide || Utf16::appendUtf8(text, ignored);
     }
     bool skipString()
     {
@@ -126,7 +148,8 @@ private:
             return true;
         }
         std::string_view ignored;
-        return string(ignored);
+        bool wide = false;
+        return string(ignored, wide);
     }
     bool skipPairArray()
     {

@@ -1,5 +1,6 @@
 #include "core/textexport.h"
 
+#include "core/cp1252.h"
 #include "core/savefile.h"
 
 #include <string_view>
@@ -100,10 +101,20 @@ std::string TextExport::withCrLf(std::string_view text)
     return out;
 }
 
+std::string TextExport::fileBytes(std::string_view text)
+{
+    std::string ansi;
+    if (Cp1252::encode(text, ansi))
+        return ansi;
+    std::string utf8 = "\xEF\xBB\xBF";
+    utf8 += text;
+    return utf8;
+}
+
 bool TextExport::writeText(const std::string& path, std::string_view text, std::string* error)
 {
     std::string reason;
-    if (SaveFile::write(path, withCrLf(text), &reason))
+    if (SaveFile::write(path, fileBytes(withCrLf(text)), &reason))
         return true;
     // A missing folder is reported by its name; the learner should also see which export it was.
     if (error != nullptr)

@@ -24,9 +24,12 @@ public:
     static std::string exportPath(const std::string& programFolder, const std::string& title);
     /// Every LF becomes CR LF, as a text-mode write does.
     static std::string withCrLf(std::string_view text);
-    /// Writes the text with CR LF line ends through a temporary file beside `path` that is then renamed
-    /// over it, so the target is either the old file or the whole new one. Returns false with a one-line
-    /// reason in `error` (when given) if nothing could be written.
+    /// The bytes of a text file: Windows-1252 when the code page holds the whole text (what older readers
+    /// expect), otherwise UTF-8 after a byte-order mark. The text import reads both.
+    static std::string fileBytes(std::string_view text);
+    /// Writes the text (as fileBytes()) with CR LF line ends through a temporary file beside `path` that is
+    /// then renamed over it, so the target is either the old file or the whole new one. Returns false with a
+    /// one-line reason in `error` (when given) if nothing could be written.
     static bool writeText(const std::string& path, std::string_view text, std::string* error);
 };
 

@@ -6,9 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/savefile.h"
 #include "core/cp1252.h"
 #include "core/filereader.h"
+#include "core/savefile.h"
+#include "core/utf8.h"
 
 namespace brainlark
 {
@@ -91,20 +92,20 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-// The accented letter that "x''" stands for, or 0.
+// The second UTF-8 byte of the accented letter that "x''" stands for (all start with 0xC3), or 0.
 char accentFor(char letter)
 {
     switch (letter) {
     case 'i':
-        return '\xED';
+        return '\xAD'; // í
     case 'a':
-        return '\xE1';
+        return '\xA1'; // á
     case 'e':
-        return '\xE9';
+        return '\xA9'; // é
     case 'u':
-        return '\xFA';
+        return '\xBA'; // ú
     case 'o':
-        return '\xF3';
+        return '\xB3'; // ó
     default:
         return 0;
     }
@@ -113,12 +114,12 @@ char accentFor(char letter)
 } // namespace
 
 // One line from pos: converts it in place, cuts it into trimmed fields and returns where the next line
-// starts. The accent rules turn two or three bytes into one, so the converted line never overtakes the
-// bytes still to read. Each yields a single non-ASCII byte that no rule reads, so one pass gives what the
-// replacements one after the other give; the letter of a rule is copied as it is, so a rule is recognised
-// at its '~' or apostrophes by looking back at the output. A line ends at LF, at CR LF, or at a lone CR (old
-// Mac files); a run of CRs right before an LF or the end belongs to the line end, as files that went through
-// two text-mode conversions end their lines with CR CR LF.
+// starts. The accent rules turn two or three bytes into the two of a UTF-8 letter, so the converted line
+// never overtakes the bytes still to read. Each yields non-ASCII bytes that no rule reads, so one pass gives
+// what the replacements one after the other give; the letter of a rule is copied as it is, so a rule is
+// recognised at its '~' or apostrophes by looking back at the output. A line ends at LF, at CR LF, or at a
+// lone CR (old Mac files); a run of CRs right before an LF or the end belongs to the line end, as files that
+// went through two text-mode conversions end their lines with CR CR LF.
 size_t TextImport::readLine(size_t pos)
 {
     char* const text = m_text.data();
@@ -155,14 +156,17 @@ size_t TextImport::readLine(size_t pos)
             fieldBegin = out;
             break;
         case '~':
-            if (out > lineBegin && text[out - 1] == 'n')
-                text[out - 1] = '\xF1';
-            else
+            if (out > lineBegin && text[out - 1] == 'n') {
+                text[out - 1] = '\xC3'; // ñ
+                text[out++] = '\xB1';
+            } else
                 keep(c, at, out);
             break;
         default: // apostrophe
             if (pos < size && text[pos] == '\'' && out > lineBegin && accentFor(text[out - 1])) {
-                text[out - 1] = accentFor(text[out - 1]);
+                text[out] = accentFor(text[out - 1]);
+                text[out - 1] = '\xC3';
+                ++out;
                 ++pos;
             } else {
                 keep(c, at, out);
@@ -245,10 +249,16 @@ std::string TextImport::picturePathFor(std::string_view name)
 int TextImport::importStore(PairList& list, TextStore text)
 {
     const std::string_view bytes = text.view();
+    // Texts in memory are UTF-8: a text in Windows-1252 (anything but well-formed UTF-8) is converted,
+    // a byte-order mark dropped; plain ASCII and UTF-8 without a mark are read where they lie.
     const bool hasBom = Cp1252::hasUtf8Bom(bytes);
-    if (hasBom || Cp1252::isValidUtf8WithMultibyte(bytes)) {
+    if (hasBom) {
         TextStore converted;
-        converted.append(Cp1252::fromUtf8(hasBom ? bytes.substr(3) : bytes));
+        converted.append(Utf8::sanitized(bytes.substr(3)));
+        text = std::move(converted);
+    } else if (!Cp1252::isAscii(bytes) && !Cp1252::isValidUtf8WithMultibyte(bytes)) {
+        TextStore converted;
+        converted.append(Cp1252::toUtf8(bytes));
         text = std::move(converted);
     }
     TextImport importer(list, std::move(text));

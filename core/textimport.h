@@ -18,8 +18,8 @@ class TextImport
 {
 public:
     /// Imports a whole text and returns the list's pair count afterwards. A text that is UTF-8 (it starts
-    /// with a byte-order mark, or it is well-formed and holds multi-byte characters) is converted to
-    /// Windows-1252 first, so "España" saved by a UTF-8 editor arrives as one ñ and not as two bytes.
+    /// with a byte-order mark, or it is well-formed and holds multi-byte characters) is read as UTF-8,
+    /// anything else as Windows-1252, so "España" arrives as one ñ either way.
     static int importText(PairList& list, std::string_view bytes);
     /// importText() on a file's bytes. Returns 0 (and leaves the list alone) when the file cannot be opened
     /// or is not a regular file (a device or pipe could feed bytes forever).

@@ -47,8 +47,9 @@ public:
     /// Whether span lies within the bytes.
     bool contains(TextSpan span) const { return span.offset <= size() && span.size <= size() - span.offset; }
 
-    // Filling. These must not be used while another copy shares the bytes. Throw std::length_error beyond
-    // MaxSize and std::bad_alloc when memory runs out.
+    // Filling. While another copy shares the bytes, only append() may be used, and only while no one holds
+    // a view of them (the copies see the grown bytes, but views may point to freed memory). Throw
+    // std::length_error beyond MaxSize and std::bad_alloc when memory runs out.
 
     /// Appends text and returns where it went.
     TextSpan append(std::string_view text);

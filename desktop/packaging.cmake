@@ -24,7 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The free faces standing in for the classic ones the lists and settings name, and Qt's SQLite driver for
 # the study history (a plug-in, so dpkg-shlibdeps cannot see it). The icon cache, the MIME database and the
-# menu take the installed files in through their own triggers; they are not needed to run the program.
+# menu take the installed files in through their own triggers; they are not needed to run the program. The
+# Noto faces give lists in the scripts DejaVu lacks (Chinese, Japanese, Korean, Devanagari, ...) their glyphs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue, gstreamer1.0-plugins-good, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-comic-neue, fonts-noto-cjk, fonts-noto-core, gstreamer1.0-plugins-good, xdg-utils")
 include(CPack)

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numeric>
 
+#include <QCollator>
+
 #include "core/pair.h"
 #include "core/pairlist.h"
 #include "quiz/ui/listtext.h"
@@ -56,33 +58,16 @@ SortKey keyOf(const std::string& cell)
     return key;
 }
 
-unsigned char folded(unsigned char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
-}
-
-int compareTexts(const std::string& a, const std::string& b)
-{
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char x = folded(static_cast<unsigned char>(a[i]));
-        const unsigned char y = folded(static_cast<unsigned char>(b[i]));
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
-}
-
-// Numbers come before texts; numbers by value, texts ignoring letter case.
-int compareKeys(const SortKey& a, const SortKey& b)
+// Numbers come before texts; numbers by value, texts as the learner's language orders them (the system
+// locale's collation, ignoring letter case), each text's collation key made once.
+int compareKeys(const SortKey& a, const SortKey& b, const std::vector<QCollatorSortKey>& collated, size_t ia,
+                size_t ib)
 {
     if (a.isNumber != b.isNumber)
         return a.isNumber ? -1 : 1;
     if (a.isNumber)
         return a.number < b.number ? -1 : (b.number < a.number ? 1 : 0);
-    return compareTexts(*a.text, *b.text);
+    return collated[ia].compare(collated[ib]);
 }
 
 } // namespace
@@ -288,8 +273,18 @@ std::vector<int> PairTableModel::sortByColumn(int column, Qt::SortOrder order)
         for (size_t i = 0; i < numbers.size(); ++i)
             permutation[i] = numbers[i].second;
     } else {
+        QCollator collator;
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        std::vector<QCollatorSortKey> collated;
+        collated.reserve(keys.size());
+        for (const SortKey& key : keys)
+            // Folded first: in the C locale the keys are plain code points and would keep the case apart.
+            collated.push_back(
+                collator.sortKey(key.isNumber ? QString() : ListText::toQString(*key.text).toCaseFolded()));
         std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
-            const int c = compareKeys(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]);
+            const auto ia = static_cast<size_t>(a);
+            const auto ib = static_cast<size_t>(b);
+            const int c = compareKeys(keys[ia], keys[ib], collated, ia, ib);
             return ascending ? c < 0 : c > 0;
         });
     }

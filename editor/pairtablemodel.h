@@ -14,7 +14,7 @@ namespace brainlark
 class Pair;
 class PairList;
 
-/// The editor's table: one row of eleven text cells per pair, kept as the list's own bytes (Windows-1252)
+/// The editor's table: one row of eleven text cells per pair, kept as the list's own texts (UTF-8)
 /// and converted only for the cells on screen. The cells are the working copy of the list while it is
 /// edited; rows() hands them to PairList::rebuildFromRows.
 class PairTableModel : public QAbstractTableModel

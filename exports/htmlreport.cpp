@@ -39,8 +39,16 @@ std::string HtmlReport::escape(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
+    while (!text.empty()) {
+        const char c = text.front();
+        if (static_cast<unsigned char>(c) > 0x7F) {
+            char32_t codePoint = 0;
+            bool ok = false;
+            text.remove_prefix(Cp1252::decodeUtf8(text, codePoint, ok));
+            out += "&#" + std::to_string(static_cast<uint32_t>(ok ? codePoint : 0xFFFD)) + ";";
+            continue;
+        }
+        text.remove_prefix(1);
         switch (c) {
         case '&':
             out += "&amp;";
@@ -61,10 +69,7 @@ std::string HtmlReport::escape(std::string_view text)
             out += "&#91;";
             break;
         default:
-            if (byte > 0x7F)
-                out += "&#" + std::to_string(static_cast<uint32_t>(Cp1252::toUnicode(byte))) + ";";
-            else
-                out.push_back(c);
+            out.push_back(c);
         }
     }
     return out;

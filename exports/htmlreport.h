@@ -19,7 +19,7 @@ struct HtmlReportOptions {
 };
 
 /// The list as an HTML page: a template whose placeholders are filled with the table rows, the header and
-/// a few texts. List texts are escaped, and their Windows-1252 letters written as character references,
+/// a few texts. List texts are escaped, and their characters beyond ASCII written as character references,
 /// so the page is plain ASCII and shows the same whatever encoding a browser assumes.
 class HtmlReport
 {
@@ -43,7 +43,7 @@ public:
     static std::string rows(const PairList& list, bool includeStatistics);
     static std::string tableHeader(bool includeStatistics);
     /// A list text as HTML text: & < > " ' escaped, '[' as a reference so that it can never start one of
-    /// the placeholders filled later, bytes above 0x7F as the reference of their Windows-1252 character.
+    /// the placeholders filled later, characters beyond ASCII as their references.
     static std::string escape(std::string_view text);
 };
 

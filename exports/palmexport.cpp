@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unordered_map>
 
+#include "core/cp1252.h"
 #include "core/pairlist.h"
 #include "exports/palmdbwriter.h"
 
@@ -75,6 +76,39 @@ std::string capacityProblem(const PairList& list, const WrongAnswerIndex& index)
     return {};
 }
 
+// A character for a message: itself and its code point ("Ж" U+0416).
+std::string describeCharacter(char32_t c)
+{
+    std::string text = "\"";
+    Cp1252::appendUtf8(text, c);
+    return text + "\" " + format("U+%04X", static_cast<unsigned>(c));
+}
+
+// The handheld program reads Windows-1252 only: the first text it could not show, named in one line, or
+// empty when the whole list fits.
+std::string codePageProblem(const PairList& list, const WrongAnswerIndex& index, const std::string& title)
+{
+    const std::string reads = ", which the handheld (Windows-1252 only) cannot show.";
+    if (const char32_t c = Cp1252::firstUnheld(title))
+        return "The list's name holds " + describeCharacter(c) + reads;
+    const auto problem = [&reads](const Pair& entry) -> std::string {
+        for (const std::string_view text : {entry.shownQuestion(), entry.shownAnswer()})
+            if (const char32_t c = Cp1252::firstUnheld(text))
+                return "\"" + std::string(text) + "\" holds " + describeCharacter(c) + reads;
+        return {};
+    };
+    int number = 0;
+    for (const Pair& pair : list.pairs()) {
+        ++number;
+        if (std::string text = problem(pair); !text.empty())
+            return "Pair " + std::to_string(number) + ": " + text;
+        for (const Pair* wrong : wrongAnswersOf(index, pair))
+            if (std::string text = problem(*wrong); !text.empty())
+                return "A wrong answer of pair " + std::to_string(number) + ": " + text;
+    }
+    return {};
+}
+
 // "cannot save x: Permission denied" as a sentence of its own.
 std::string sentence(std::string reason)
 {
@@ -132,9 +166,9 @@ std::string PalmExport::entryRecord(const Pair& entry)
 {
     std::string record = entry.formatKind();
     record.push_back('\0');
-    record += entry.shownQuestion();
+    record += Cp1252::fromUtf8(entry.shownQuestion());
     record.push_back('\0');
-    record += entry.shownAnswer();
+    record += Cp1252::fromUtf8(entry.shownAnswer());
     record.append(7, '\0');
     return record;
 }
@@ -152,16 +186,23 @@ PalmExportResult PalmExport::exportList(const PairList& list, const std::string&
              true});
         return result;
     }
-    const std::string shortTitle = shortenedTitle(title);
-    if (shortTitle.size() != title.size()) {
+    const WrongAnswerIndex index = indexWrongAnswers(list);
+    // Refused before anything is written, rather than turning what the handheld cannot show into '?'.
+    if (const std::string problem = codePageProblem(list, index, title); !problem.empty()) {
+        result.messages.push_back({"Sorry, could not create Palm Database file. \n" + problem, true});
+        return result;
+    }
+    // The database name is bytes of the code page, cut to the room a name has.
+    const std::string ansiTitle = Cp1252::fromUtf8(title);
+    const std::string shortTitle = shortenedTitle(ansiTitle);
+    if (shortTitle.size() != ansiTitle.size()) {
         result.messages.push_back(
             {format("Due to Palm OS limitations, the name of this Q&A-list will be truncated "
                     "to %s.\n\nWe apologize for the inconvenience.",
-                    shortTitle.c_str()),
+                    Cp1252::toUtf8(shortTitle).c_str()),
              false});
     }
     result.databaseName = shortTitle + NameSuffix;
-    const WrongAnswerIndex index = indexWrongAnswers(list);
     // Refused before anything is written: a database cut off at its record limit is of no use.
     if (const std::string problem = capacityProblem(list, index); !problem.empty()) {
         result.messages.push_back({"Sorry, could not create Palm Database file. \n" + problem, true});
@@ -174,10 +215,10 @@ PalmExportResult PalmExport::exportList(const PairList& list, const std::string&
     if (result.pairRecords == pairCount && result.wrongRecords == wrongCount) {
         result.folderToOpen = folderOf(path);
     } else {
-        result.messages.push_back(
-            {format("Error exporting %s. \nP1 = %d : %d \nP2 = %d : %d", result.databaseName.c_str(),
-                    result.pairRecords, pairCount, result.wrongRecords, wrongCount),
-             true});
+        result.messages.push_back({format("Error exporting %s. \nP1 = %d : %d \nP2 = %d : %d",
+                                          Cp1252::toUtf8(result.databaseName).c_str(), result.pairRecords,
+                                          pairCount, result.wrongRecords, wrongCount),
+                                   true});
     }
     return result;
 }

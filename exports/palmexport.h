@@ -19,7 +19,7 @@ class PairList;
 /// What an export to the handheld did: the messages to show, in order, and what was written.
 struct PalmExportResult {
     std::vector<ExportMessage> messages;
-    std::string databaseName;
+    std::string databaseName; ///< as the file holds it (Windows-1252)
     bool written = false;     ///< a database file was written to the path
     int pairRecords = 0;      ///< P1: pair records appended
     int wrongRecords = 0;     ///< P2: wrong-answer records appended
@@ -50,7 +50,8 @@ public:
     static std::string shortenedTitle(const std::string& title);
     /// Pair count, 0, wrong-answer count, 0, "extra info string", 0.
     static std::string extraInfoRecord(const PairList& list);
-    /// Kind digit, 0, question, 0, answer, 0 and six 0 bytes.
+    /// Kind digit, 0, question, 0, answer, 0 and six 0 bytes; the texts in Windows-1252 (the caller has
+    /// made sure the code page holds them).
     static std::string entryRecord(const Pair& entry);
 
 private:

@@ -1,8 +1,9 @@
 #include "exports/printabletest.h"
 
 #include "core/clock.h"
-#include "core/randomsource.h"
+#include "core/cp1252.h"
 #include "core/pairlist.h"
+#include "core/randomsource.h"
 #include "exports/templatetext.h"
 #include "quiz/engine/randomindexset.h"
 
@@ -19,17 +20,56 @@ std::string PrintableTest::fileNameFor(const std::string& title, const Clock& cl
     return title + clock.formatLocal("_%Y_%b%d_%H%M%S") + ".rtf";
 }
 
+namespace
+{
+
+// A character beyond Windows-1252 as RTF's \uN (N a signed 16-bit unit, two of them for a character beyond
+// the first plane) with '?' for readers that do not know it.
+void appendRtfUnicode(std::string& out, char32_t codePoint)
+{
+    auto unit = [&out](uint32_t value) {
+        out += "\\u" + std::to_string(static_cast<int16_t>(static_cast<uint16_t>(value))) + "?";
+    };
+    if (codePoint < 0x10000) {
+        unit(codePoint);
+        return;
+    }
+    codePoint -= 0x10000;
+    unit(0xD800 + (codePoint >> 10));
+    unit(0xDC00 + (codePoint & 0x3FF));
+}
+
+} // namespace
+
 std::string PrintableTest::escapeRtf(std::string_view text)
 {
     static const char hex[] = "0123456789abcdef";
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
+    while (!text.empty()) {
+        const char c = text.front();
+        auto byte = static_cast<unsigned char>(c);
+        if (byte > 0x7F) {
+            char32_t codePoint = 0;
+            bool ok = false;
+            text.remove_prefix(Cp1252::decodeUtf8(text, codePoint, ok));
+            if (!ok)
+                codePoint = 0xFFFD;
+            if (!Cp1252::canEncode(codePoint)) {
+                appendRtfUnicode(out, codePoint);
+                continue;
+            }
+            byte = static_cast<unsigned char>(Cp1252::fromUnicode(codePoint));
+            out += "\\'";
+            out.push_back(hex[byte >> 4]);
+            out.push_back(hex[byte & 0x0F]);
+            continue;
+        }
+        text.remove_prefix(1);
         if (c == '\\' || c == '{' || c == '}') {
             out.push_back('\\');
             out.push_back(c);
-        } else if (byte > 0x7F || c == '[') {
+        } else if (c == '[') {
             out += "\\'";
             out.push_back(hex[byte >> 4]);
             out.push_back(hex[byte & 0x0F]);

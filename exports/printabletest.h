@@ -57,8 +57,8 @@ public:
 
     /// title + "_%Y_%b%d_%H%M%S" + ".rtf" at the clock's local time.
     static std::string fileNameFor(const std::string& title, const Clock& clock);
-    /// A list text as RTF: \, { and } escaped, bytes above 0x7F (Windows-1252) as \'hh, and '[' as \'5b
-    /// so that a text can never be taken for one of the placeholders filled after it.
+    /// A list text as RTF: \, { and } escaped, characters of Windows-1252 beyond ASCII as \'hh, others as
+    /// \uN?, and '[' as \'5b so that a text can never be taken for one of the placeholders filled after it.
     static std::string escapeRtf(std::string_view text);
 
 private:

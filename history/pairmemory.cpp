@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include "core/cp1252.h"
 #include "core/pairlist.h"
 #include "history/historystore.h"
 #include "quiz/scheduling/responsetimes.h"
@@ -234,7 +233,7 @@ std::vector<DuePair> HistoryDueSource::duePairs(const PairList& list, int64_t to
     const std::vector<Pair>& pairs = list.pairs();
     for (size_t i = 0; i < pairs.size(); ++i) {
         const auto found = schedules.find(
-            PairMemory::key(Cp1252::toUtf8(pairs[i].question()), Cp1252::toUtf8(pairs[i].answer())));
+            PairMemory::key(std::string(pairs[i].question()), std::string(pairs[i].answer())));
         if (found == schedules.end())
             continue;
         const PairSchedule& schedule = found->second;

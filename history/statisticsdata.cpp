@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "core/cp1252.h"
 #include "core/pairlist.h"
 
 namespace brainlark
@@ -14,7 +13,7 @@ namespace
 
 QString text(std::string_view bytes)
 {
-    return QString::fromStdString(Cp1252::toUtf8(bytes));
+    return QString::fromStdString(std::string(bytes));
 }
 
 } // namespace

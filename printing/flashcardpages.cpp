@@ -122,6 +122,7 @@ void FlashcardPages::drawCard(QPainter& painter, const QRect& card, const QStrin
     painter.setClipRect(card);
     painter.setFont(font);
     painter.setPen(colour);
+    painter.setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight); // the text's own
     painter.drawText(textArea(card), Qt::AlignCenter | Qt::TextWordWrap, text);
     painter.restore();
 }

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/cp1252.h"
 #include "core/pairlist.h"
 
 namespace brainlark
@@ -15,7 +14,7 @@ namespace
 
 QString unicode(std::string_view bytes)
 {
-    return QString::fromStdString(Cp1252::toUtf8(bytes));
+    return QString::fromStdString(std::string(bytes));
 }
 
 } // namespace

@@ -29,7 +29,7 @@ std::string titleOf(const std::string& path)
     std::string name = fs::path(path).filename().string();
     if (name.size() > 4 && name.compare(name.size() - 4, 4, ".fly") == 0)
         name.resize(name.size() - 4);
-    return Cp1252::isValidUtf8WithMultibyte(name) ? Cp1252::fromUtf8(name) : name;
+    return Cp1252::isValidUtf8WithMultibyte(name) ? name : Cp1252::toUtf8(name);
 }
 
 // Blanks around a line break fold into one; blanks elsewhere are part of the message (a question's text).

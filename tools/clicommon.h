@@ -12,7 +12,7 @@ namespace brainlark::cli
 
 class CliArgs;
 
-/// The list's name as list texts hold it: the file name without folder and ".fly", in Windows-1252.
+/// The list's name as list texts hold it: the file name without folder and ".fly", in UTF-8.
 std::string titleOf(const std::string& path);
 
 /// Reads a list; on failure prints the one-line reason and returns false.

@@ -84,7 +84,7 @@ int build(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
     return saveList(args.positionals()[1], list, stampFor(args), err) ? Success : FileError;
 }
 
-// The skipped lines and the texts a list cannot hold, one line each on standard error.
+// The skipped lines, one line each on standard error.
 void reportImport(const std::string& in, const ImportResult& result, std::ostream& err)
 {
     // Comments are meant to be skipped; every other skipped line is named.
@@ -92,9 +92,6 @@ void reportImport(const std::string& in, const ImportResult& result, std::ostrea
         if (line.reason != SkipReason::Comment)
             err << in << ':' << line.line << ": skipped (" << ImportReader::reasonText(line.reason)
                 << "): " << line.text << '\n';
-    for (const LossyText& text : result.lossy)
-        err << in << ':' << text.line << ": a Q&A-list cannot hold " << text.characters << " (becomes ?): "
-            << text.text << '\n';
 }
 
 int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
@@ -192,16 +189,18 @@ std::vector<CliCommand> listCommands()
          "answer ...] [@ [pic1] picture]; the first empty line ends it). Without --format the format and "
          "separator are detected. The encoding is detected: UTF-8 with or without byte-order mark, UTF-16 "
          "with or without byte-order mark, otherwise Windows-1252. Lines starting with # are comments. Skipped lines "
-         "and characters a list cannot hold are reported on standard error.\n",
+         "are reported on standard error.\n",
          importText},
         {"export-text", "write questions and answer key as text",
          "usage: brainlark-cli export-text LIST.fly OUT.txt\n\nWrites a numbered question sheet followed by "
          "the "
-         "numbered answer key (Windows-1252, CR LF line ends).\n",
+         "numbered answer key (Windows-1252 when that code page holds the list, otherwise UTF-8 with a "
+         "byte-order mark; CR LF line ends).\n",
          [](Args a, std::ostream& o, std::ostream& e) { return exportText(a, o, e, false); }},
         {"export-bl", "write the list in the import format",
          "usage: brainlark-cli export-bl LIST.fly OUT.txt\n\nWrites one line per pair: question, answer and "
-         "predefined wrong answers separated by @, ready to be edited and imported again.\n",
+         "predefined wrong answers separated by @, ready to be edited and imported again (encoded as "
+         "export-text).\n",
          [](Args a, std::ostream& o, std::ostream& e) { return exportText(a, o, e, true); }},
         {"check", "check that a list can be read",
          "usage: brainlark-cli check LIST.fly\n\nReads the list and reports its size, or the reason it "

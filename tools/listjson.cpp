@@ -6,8 +6,6 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "core/cp1252.h"
-
 namespace brainlark::cli
 {
 
@@ -17,18 +15,18 @@ using nlohmann::ordered_json;
 static ordered_json wordToJson(const Pair& w)
 {
     ordered_json j;
-    j["question"] = Cp1252::toUtf8(w.question());
-    j["answer"] = Cp1252::toUtf8(w.answer());
+    j["question"] = w.question();
+    j["answer"] = w.answer();
     j["timesInQuestion"] = w.timesInQuestion();
     j["rating"] = static_cast<double>(w.rating());
     j["right"] = w.right();
     j["wrong"] = w.wrong();
     j["total"] = w.total();
-    j["soundPathOne"] = Cp1252::toUtf8(w.soundPathOne());
-    j["soundPathTwo"] = Cp1252::toUtf8(w.soundPathTwo());
-    j["hint"] = Cp1252::toUtf8(w.hint());
+    j["soundPathOne"] = w.soundPathOne();
+    j["soundPathTwo"] = w.soundPathTwo();
+    j["hint"] = w.hint();
     j["kind"] = w.kind();
-    j["picturePathOne"] = Cp1252::toUtf8(w.picturePath());
+    j["picturePathOne"] = w.picturePath();
     return j;
 }
 
@@ -37,11 +35,11 @@ static ordered_json fieldsToJson(const PairList& list, uint32_t version)
 {
     ordered_json j;
     j["version"] = version;
-    j["notes"] = Cp1252::toUtf8(list.notes());
-    j["createdStamp"] = Cp1252::toUtf8(list.createdStamp());
-    j["savedStamp"] = Cp1252::toUtf8(list.savedStamp());
-    j["password"] = Cp1252::toUtf8(list.password());
-    j["subject"] = Cp1252::toUtf8(list.subject());
+    j["notes"] = list.notes();
+    j["createdStamp"] = list.createdStamp();
+    j["savedStamp"] = list.savedStamp();
+    j["password"] = list.password();
+    j["subject"] = list.subject();
     j["lastIndex"] = list.lastIndex();
     return j;
 }
@@ -123,7 +121,7 @@ private:
         char digits[16];
         o.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
     }
-    // List bytes as a JSON string in UTF-8, escaped as dump escapes.
+    // A list text as a JSON string, escaped as dump escapes.
     static void text(std::string& o, const char* name, std::string_view bytes)
     {
         member(o, name);
@@ -131,7 +129,7 @@ private:
         for (const char c : bytes) {
             const auto byte = static_cast<unsigned char>(c);
             if (byte >= 0x80) {
-                Cp1252::appendUtf8(o, Cp1252::toUnicode(byte));
+                o += c; // list texts are UTF-8 already
             } else if (c == '"' || c == '\\') {
                 o += '\\';
                 o += c;
@@ -195,7 +193,7 @@ static std::string text(const json& object, const char* key, const std::string& 
         return {};
     if (!it->is_string())
         throw std::runtime_error(where + "\"" + key + "\" must be a string");
-    return Cp1252::fromUtf8(it->get<std::string>());
+    return it->get<std::string>();
 }
 
 static int32_t integer(const json& object, const char* key, int32_t fallback, const std::string& where)

@@ -10,8 +10,8 @@
 namespace brainlark::cli
 {
 
-/// The list as JSON: every stored field, strings as the Windows-1252 bytes turned into Unicode (so the
-/// five undefined bytes survive as U+0081 …), ratings as numbers that give back the same float.
+/// The list as JSON: every stored field, strings in UTF-8 as the list holds them (the five bytes Windows-1252
+/// leaves undefined survive as U+0081 …), ratings as numbers that give back the same float.
 /// `version` is the format version the list was read with; lists are always written as version 10.
 nlohmann::ordered_json listToJson(const PairList& list, uint32_t version = 10);
 

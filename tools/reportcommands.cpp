@@ -4,7 +4,6 @@
 #include <thread>
 
 #include "core/clock.h"
-#include "core/cp1252.h"
 #include "core/filereader.h"
 #include "core/flyarchive.h"
 #include "core/randomsource.h"
@@ -70,9 +69,8 @@ int exportHtml(const std::vector<std::string>& raw, std::ostream&, std::ostream&
     std::string templateText;
     if (!loadList(args.positionals()[0], list, err) || !loadTemplate(args, HtmlTemplate, templateText, err))
         return FileError;
-    HtmlReportOptions options =
-        HtmlReport::optionsFrom(args.has("--no-stats") ? 0 : HtmlReport::IncludeStatisticsFlag,
-                                Cp1252::fromUtf8(args.value("--student")));
+    HtmlReportOptions options = HtmlReport::optionsFrom(
+        args.has("--no-stats") ? 0 : HtmlReport::IncludeStatisticsFlag, args.value("--student"));
     const SystemClock clock;
     const std::string page =
         HtmlReport::generate(list, titleOf(args.positionals()[0]), templateText, clock, options);

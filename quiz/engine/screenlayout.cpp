@@ -177,7 +177,7 @@ std::string ScreenLayout::answerText(const Pair& choice, const AppFlags& flags) 
     const bool hasSound = !choice.soundPath(choice.isReversed() ? 1 : 2).empty();
     if (flags.fun(AppFlags::HideText) && hasSound)
         return {};
-    std::string text = usesBoxes() ? "" : "\x95 ";
+    std::string text = usesBoxes() ? "" : "\xE2\x80\xA2 ";
     return text.append(choice.shownAnswer());
 }
 

@@ -76,7 +76,7 @@ public:
     Rect counterBox(int rightCount, bool alertSide) const;
 
     /// Text of the answer box of a choice: its answer; empty in Type-in, and empty with "Hide q/a text" when
-    /// the choice has an answer sound (the learner answers by listening). Classic puts "\x95 " (a bullet)
+    /// the choice has an answer sound (the learner answers by listening). Classic puts a bullet ("• ")
     /// before it.
     std::string answerText(const Pair& choice, const AppFlags& flags) const;
     /// Text format of the question and answer boxes: left-aligned in Boxes-4, else centred (both

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "quiz/engine/textbox.h"
 
@@ -9,7 +10,8 @@ namespace brainlark
 {
 
 /// The typing field of the Type-in mode: a text box with the typed text and a caret. Typing overwrites
-/// (so the learner types over the pre-fill's asterisks). Texts are Windows-1252 bytes.
+/// (so the learner types over the pre-fill's asterisks). Texts are UTF-8; the caret counts characters as the
+/// learner sees them (TypeinRules::characters), so typing over a hint never splits one.
 class TypeinField : public TextBox
 {
 public:
@@ -20,9 +22,9 @@ public:
     };
     enum class Arrow { Left, Right, Up, Down };
 
-    static constexpr char Backspace = 8;
-    static constexpr char Enter = 13;
-    static constexpr char CtrlR = 18;
+    static constexpr char32_t Backspace = 8;
+    static constexpr char32_t Enter = 13;
+    static constexpr char32_t CtrlR = 18;
     static constexpr int TextInset = -20;
 
     TypeinField() = default;
@@ -32,10 +34,20 @@ public:
 
     const std::string& typedText() const { return m_typed; }
     int caret() const { return m_caret; }
+    /// Where the character at `index` starts in typedText(), in bytes (the text's size at its end).
+    size_t byteOffset(int index) const;
+    /// What an input method is composing, shown at the caret until it commits (handleText) or gives up.
+    void setPreedit(std::string_view utf8) { m_preedit = utf8; }
+    const std::string& preedit() const { return m_preedit; }
+    /// The typed text with the pre-edit text at the caret: what the field shows.
+    std::string shownText() const;
 
     /// Backspace deletes before the caret; Ctrl+R clears; Enter asks for "Try"; other control characters
     /// are ignored; anything else overwrites at the caret (or appends at the end) and moves it right.
-    Input handleChar(char c);
+    Input handleChar(char32_t c);
+    /// Text committed by an input method (or several characters of one key): each character is typed as
+    /// handleChar() would type it; control characters are dropped.
+    Input handleText(std::string_view utf8);
     /// Left/Right move the caret; Up/Down cycle the accent of the character before the caret (+1/-1).
     Input handleArrow(Arrow key);
     /// Ctrl+R: empty text, caret 0.
@@ -49,7 +61,12 @@ public:
     Rect redrawArea() const { return rect().inflated(-2, -2); }
 
 private:
+    void rebuildText();
+    void typeCharacter(std::string character);
+
+    std::vector<std::string> m_characters;
     std::string m_typed;
+    std::string m_preedit;
     int m_caret = 0;
 };
 

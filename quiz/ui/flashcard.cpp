@@ -110,10 +110,14 @@ void FlashCard::draw(QPainter& painter, const QPoint& topLeft) const
     }
     painter.setFont(m_font);
     const QRect text = card.adjusted(kTextMargin, QuestionTop, -kTextMargin, -kTextMargin / 2);
+    // Each side in its own direction: an Arabic answer under an English question keeps its punctuation.
     painter.setPen(toQColor(m_questionColour));
+    painter.setLayoutDirection(m_question.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_question);
     painter.setPen(toQColor(m_answerColour));
+    painter.setLayoutDirection(m_answer.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     painter.drawText(text, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, m_answer);
+    painter.setLayoutDirection(Qt::LeftToRight);
     if (m_number > 0) {
         QFont label(QStringLiteral("Verdana"));
         label.setPixelSize(12);

@@ -7,12 +7,11 @@
 namespace brainlark
 {
 
-/// Where list texts (Windows-1252 bytes) meet Qt's Unicode strings.
+/// Where list texts (UTF-8) meet Qt's strings. Nothing is lost either way.
 class ListText
 {
 public:
     static QString toQString(std::string_view bytes);
-    /// Characters Windows-1252 cannot hold become '?'.
     static std::string fromQString(const QString& text);
 };
 

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "core/cp1252.h"
 #include "quiz/ui/quizscreen.h"
 
 namespace brainlark
@@ -84,11 +83,16 @@ TypeinField::Input QuizInput::typeInto(TypeinField& field, const QKeyEvent& even
     const bool control = event.modifiers() & Qt::ControlModifier;
     if (control)
         return event.key() == Qt::Key_R ? field.handleChar(TypeinField::CtrlR) : TypeinField::Input::Ignored;
-    TypeinField::Input result = TypeinField::Input::Ignored;
-    for (const QChar c : event.text())
-        if (c.isPrint())
-            result = field.handleChar(Cp1252::fromUnicode(c.unicode()));
-    return result;
+    return typeText(field, event.text());
+}
+
+TypeinField::Input QuizInput::typeText(TypeinField& field, const QString& text)
+{
+    std::u32string printable;
+    for (const char32_t c : text.toUcs4())
+        if (QChar::isPrint(c) || QChar::category(c) == QChar::Mark_NonSpacing)
+            printable += c;
+    return field.handleText(QString::fromUcs4(printable.data(), qsizetype(printable.size())).toStdString());
 }
 
 } // namespace brainlark

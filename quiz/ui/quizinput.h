@@ -43,8 +43,11 @@ public:
     /// The arrow keys tune the line pattern of the background.
     static bool patternKey(int key, BackgroundPattern::Key& out);
     /// Types a key into the type-in field: arrows move or cycle accents, Backspace, Ctrl+R clears, Enter
-    /// asks for Try, printable characters are typed (as Windows-1252).
+    /// asks for Try, printable characters are typed.
     static TypeinField::Input typeInto(TypeinField& field, const QKeyEvent& event);
+    /// Types the printable characters (and combining marks) of a text: a key's text or what an input method
+    /// commits.
+    static TypeinField::Input typeText(TypeinField& field, const QString& text);
 };
 
 } // namespace brainlark

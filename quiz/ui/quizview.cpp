@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QDate>
+#include <QInputMethodEvent>
 #include <QLocale>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -37,6 +38,7 @@ QuizView::QuizView(AppSettings& settings, const Services& services, QWidget* par
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_InputMethodEnabled); // the type-in field takes what input methods compose
     setMinimumSize(320, 240);
     m_autoTimer.setSingleShot(true);
     connect(&m_autoTimer, &QTimer::timeout, this, &QuizView::showAutomaticAnswer);
@@ -671,6 +673,42 @@ bool QuizView::typeinKey(QKeyEvent* event)
     else if (result == TypeinField::Input::Changed)
         render();
     return result != TypeinField::Input::Ignored || !event->text().isEmpty();
+}
+
+// Text composed by an input method: the pre-edit text shows at the caret, the commit is typed.
+void QuizView::inputMethodEvent(QInputMethodEvent* event)
+{
+    TypeinField* field = mode() == QuizMode::TypeIn ? m_screen.typein() : nullptr;
+    if (!field) {
+        event->ignore();
+        return;
+    }
+    if (!event->commitString().isEmpty())
+        QuizInput::typeText(*field, event->commitString());
+    field->setPreedit(ListText::fromQString(event->preeditString()));
+    render();
+    event->accept();
+}
+
+QVariant QuizView::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    const TypeinField* field = mode() == QuizMode::TypeIn ? m_screen.typein() : nullptr;
+    switch (query) {
+    case Qt::ImEnabled:
+        return field != nullptr;
+    case Qt::ImCursorRectangle:
+        return field ? QRect(field->textRect().left, field->textRect().top, 1, field->textRect().height())
+                     : QRect();
+    case Qt::ImSurroundingText:
+        return field ? ListText::toQString(field->typedText()) : QString();
+    case Qt::ImCursorPosition:
+        return field ? int(ListText::toQString(std::string_view(field->typedText())
+                                                   .substr(0, field->byteOffset(field->caret())))
+                               .size())
+                     : 0;
+    default:
+        return QWidget::inputMethodQuery(query);
+    }
 }
 
 bool QuizView::answerKey(QKeyEvent* event)

@@ -150,6 +150,10 @@ signals:
     void answerJudged(const QString& question, const QString& answer, int mode, bool right, double seconds,
                       bool firstTry);
 
+public:
+    /// Where the type-in field stands and what it holds, for input methods.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -158,6 +162,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:

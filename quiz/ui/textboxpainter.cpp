@@ -85,6 +85,8 @@ void TextBoxPainter::draw(QPainter& painter, const TextBox& box, const QFont& fo
     const QRect textRect = toQRect(box.textRect());
     const int flags = qtFlags(box.format());
     const QString text = ListText::toQString(box.text());
+    // Arabic or Hebrew runs from the right: the text's own direction, not the window's, orders it.
+    painter.setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     // A font chosen too large for the screen shrinks to fit instead of showing pieces of letters.
     painter.setFont(fittedFont(font, text, textRect, flags));
     const int layers = shadowLayers(box, options);
@@ -109,8 +111,16 @@ void TextBoxPainter::drawTypeIn(QPainter& painter, const TypeinField& field, con
         drawFrame(painter, field, scheme, options);
     const QRect textRect = toQRect(field.textRect());
     // Laid out once and drawn as it is, so the caret cannot move the text.
-    QTextLayout layout(ListText::toQString(field.typedText()), font);
+    // The caret underlines the character at it, the pre-edit text of an input method standing before it.
+    const std::string shown = field.shownText();
+    const size_t caretBytes = field.byteOffset(field.caret()) + field.preedit().size();
+    const size_t nextBytes =
+        caretBytes + field.byteOffset(field.caret() + 1) - field.byteOffset(field.caret());
+    const int caretStart = int(ListText::toQString(std::string_view(shown).substr(0, caretBytes)).size());
+    const int caretEnd = int(ListText::toQString(std::string_view(shown).substr(0, nextBytes)).size());
+    QTextLayout layout(ListText::toQString(shown), font);
     QTextOption textOption(centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    textOption.setTextDirection(layout.text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     textOption.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(textOption);
     const qreal height = layOut(layout, textRect.width());
@@ -127,7 +137,7 @@ void TextBoxPainter::drawTypeIn(QPainter& painter, const TypeinField& field, con
     const QPoint textOrigin = origin + (layers == 0 ? QPoint(1, 1) : QPoint(0, 0));
     painter.setPen(toQColor(field.textColor()));
     layout.draw(&painter, textOrigin);
-    drawCaret(painter, layout, textOrigin, field.caret(), font);
+    drawCaret(painter, layout, textOrigin, caretStart, caretEnd, font);
     painter.restore();
 }
 
@@ -180,18 +190,22 @@ int TextBoxPainter::shadowLayers(const TextBox& box, const TextBoxDrawOptions& o
 }
 
 void TextBoxPainter::drawCaret(QPainter& painter, const QTextLayout& layout, const QPoint& origin, int caret,
-                               const QFont& font)
+                               int caretEnd, const QFont& font)
 {
     if (layout.lineCount() == 0)
         return;
     const int length = int(layout.text().size());
     caret = std::clamp(caret, 0, length);
+    caretEnd = std::clamp(caretEnd, caret, length);
     QTextLine line = layout.lineForTextPosition(caret);
     if (!line.isValid())
         line = layout.lineAt(layout.lineCount() - 1);
     const QFontMetrics metrics(font);
-    const qreal left = line.cursorToX(caret);
-    qreal right = caret < length ? line.cursorToX(caret + 1) : left;
+    // Right-to-left text runs the other way: the character's edges in whichever order they come.
+    const qreal start = line.cursorToX(caret);
+    const qreal end = caret < length ? line.cursorToX(caretEnd) : start;
+    const qreal left = std::min(start, end);
+    qreal right = std::max(start, end);
     if (right <= left) // end of the text or of a wrapped line: a space's width
         right = left + metrics.horizontalAdvance(QLatin1Char(' '));
     const qreal y = line.y() + line.ascent() + metrics.underlinePos();

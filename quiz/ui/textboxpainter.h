@@ -68,7 +68,7 @@ private:
                           const TextBoxDrawOptions& options);
     static int shadowLayers(const TextBox& box, const TextBoxDrawOptions& options);
     static void drawCaret(QPainter& painter, const QTextLayout& layout, const QPoint& origin, int caret,
-                          const QFont& font);
+                          int caretEnd, const QFont& font);
 };
 
 } // namespace brainlark

@@ -149,7 +149,7 @@ void QuizDrawTest::classicLayoutPutsTheAnswersOnLines()
         const Rect r = rig.view->screen().answer(i).rect();
         QCOMPARE(r.left, 40);
         QCOMPARE(r.top, 100 + 70 * i);
-        QVERIFY(rig.view->screen().answer(i).text().rfind("\x95 ", 0) == 0);
+        QVERIFY(rig.view->screen().answer(i).text().rfind("\xE2\x80\xA2 ", 0) == 0);
     }
     QCOMPARE(rig.view->screen().question().rect().bottom, 88);
     // A click on a Classic answer line judges it.

@@ -1,11 +1,13 @@
 #include "support/quizrig.h"
 
 #include "quiz/engine/quizquestion.h"
+#include "quiz/ui/listtext.h"
 #include "quiz/ui/quizviewmenu.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -21,6 +23,7 @@ private slots:
     void keysOneToFourAnswerTheBoxes();
     void trueFalseKeysAndButtons();
     void typedAnswerIsJudgedOnEnter();
+    void inputMethodTextIsTypedAndJudged();
     void skipCountsWrongAndMovesOn();
     void automaticAnswerPulsesWithoutJudging();
     void reversalRefusedInPredefinedMode();
@@ -129,6 +132,32 @@ void QuizViewTest::typedAnswerIsJudgedOnEnter()
     QTest::keyClick(rig.view.get(), Qt::Key_Return);
     QCOMPARE(next.right(), 1);
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 1 - Wrong: 1"));
+}
+
+// An input method shows what it composes in the field and types what it commits.
+void QuizViewTest::inputMethodTextIsTypedAndJudged()
+{
+    QuizRig rig;
+    for (Pair& pair : rig.list.pairs())
+        pair.setAnswer(std::string(pair.answer()) + " \xE6\x9D\xB1\xE4\xBA\xAC"); // 東京
+    rig.settings.setPreFill(0);
+    rig.startQuiz(2);
+    const Pair& asked = rig.askedPair();
+    QVERIFY(rig.view->testAttribute(Qt::WA_InputMethodEnabled));
+    QCOMPARE(rig.view->inputMethodQuery(Qt::ImEnabled).toBool(), true);
+    QTest::keyClick(rig.view.get(), Qt::Key_R, Qt::ControlModifier);
+    QInputMethodEvent composing(QString::fromUtf8("\xE3\x81\xA8\xE3\x81\x86"), {}); // とう
+    QCoreApplication::sendEvent(rig.view.get(), &composing);
+    QCOMPARE(rig.view->screen().typein()->shownText(), std::string("\xE3\x81\xA8\xE3\x81\x86"));
+    QCOMPARE(rig.view->screen().typein()->typedText(), std::string());
+    QInputMethodEvent committed;
+    committed.setCommitString(ListText::toQString(asked.answer()));
+    QCoreApplication::sendEvent(rig.view.get(), &committed);
+    QCOMPARE(rig.view->screen().typein()->typedText(), std::string(asked.answer()));
+    QCOMPARE(rig.view->inputMethodQuery(Qt::ImCursorPosition).toInt(),
+             ListText::toQString(asked.answer()).size());
+    QTest::keyClick(rig.view.get(), Qt::Key_Return);
+    QCOMPARE(asked.right(), 1);
 }
 
 void QuizViewTest::skipCountsWrongAndMovesOn()

@@ -129,7 +129,7 @@ private slots:
     void pressedLookMovesTheTextWithoutShadow();
     void pausesAfterEachShadowLayer();
     void formatBecomesQtFlags();
-    void listBytesAreShownAsWindows1252();
+    void listTextsAreShownAsTheyAre();
     void caretUnderlinesWithoutMovingText();
     void caretAtTheEndUnderlinesTheNextPlace();
     void typeInTextIsCentredOrLeftAligned();
@@ -290,9 +290,11 @@ void TextBoxTest::formatBecomesQtFlags()
              int(Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine));
 }
 
-void TextBoxTest::listBytesAreShownAsWindows1252()
+void TextBoxTest::listTextsAreShownAsTheyAre()
 {
-    QCOMPARE(ListText::toQString("caf\xE9 \x80"), QString::fromUtf8("café €"));
+    QCOMPARE(ListText::toQString("caf\xC3\xA9 \xE2\x82\xAC \xD0\x96"), QString::fromUtf8("café € Ж"));
+    QCOMPARE(ListText::fromQString(QString::fromUtf8("東京 \xF0\x9F\x98\x80")),
+             "東京 \xF0\x9F\x98\x80");                           // nothing becomes '?'
     QCOMPARE(ListText::toQString("R&B"), QStringLiteral("R&B")); // no mnemonic processing
 }
 

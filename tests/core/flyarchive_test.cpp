@@ -188,7 +188,7 @@ PairList richList()
     list.pairs()[4].setRating(1000000.0f);
     list.wrongAnswers().push_back(fullPair("w1", Pair::WrongAnswer));
     list.wrongAnswers().push_back(fullPair("w2", Pair::WrongAnswer));
-    list.setNotes("notes\r\nwith lines \xE4\xF6\xFC");
+    list.setNotes("notes\r\nwith lines \xC3\xA4\xC3\xB6\xC3\xBC");
     list.setCreatedStamp("created");
     list.setSavedStamp("S");
     list.setPassword("secret");

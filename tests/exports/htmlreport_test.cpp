@@ -135,19 +135,21 @@ TEST_F(HtmlReportTest, AccuracyCellsAreColouredByThreshold)
         EXPECT_NE(rows.find(cell), std::string::npos) << cell;
 }
 
-TEST_F(HtmlReportTest, ListTextsAreEscapedAndWindows1252BecomesReferences)
+TEST_F(HtmlReportTest, ListTextsAreEscapedAndEveryCharacterBeyondAsciiBecomesAReference)
 {
     PairList list;
-    list.pairs().push_back(pairWith("<b>\"Tom\" & 'Jerry'</b>", "caf\xE9 \x80 \x9C \x81", 0, 0, 0));
+    list.pairs().push_back(pairWith("<b>\"Tom\" & 'Jerry'</b>",
+                                    "caf\xC3\xA9 \xE2\x82\xAC \xC5\x93 \xC2\x81 \xD0\x96 \xF0\x9F\x98\x80", 0,
+                                    0, 0));
     list.pairs().push_back(pairWith("[rows] [font1] [header]", "x", 0, 0, 0));
     addWrongAnswer(list, "x", "nobody's");
     addWrongAnswer(list, "[rows] [font1] [header]", "<i>wrong</i>");
     HtmlReportOptions options;
-    options.studentName = "Zo\xEB <O'Neil>";
+    options.studentName = "Zo\xC3\xAB <O'Neil>";
     const std::string page =
-        HtmlReport::generate(list, "Caf\xE9 & Co [rows]", AllPlaceholders, clock, options);
+        HtmlReport::generate(list, "Caf\xC3\xA9 & Co [rows]", AllPlaceholders, clock, options);
     EXPECT_NE(page.find("&lt;b&gt;&quot;Tom&quot; &amp; &#39;Jerry&#39;&lt;/b&gt;"), std::string::npos);
-    EXPECT_NE(page.find("caf&#233; &#8364; &#339; &#129;"), std::string::npos);
+    EXPECT_NE(page.find("caf&#233; &#8364; &#339; &#129; &#1046; &#128512;"), std::string::npos);
     EXPECT_NE(page.find("&#91;rows] &#91;font1] &#91;header]"), std::string::npos);
     EXPECT_NE(page.find("<br>&lt;i&gt;wrong&lt;/i&gt;"), std::string::npos);
     EXPECT_NE(page.find("<h1>Brainlark > Caf&#233; &amp; Co &#91;rows]</h1>"), std::string::npos);
@@ -210,7 +212,7 @@ TEST_F(HtmlReportTest, ShippedTemplateUsesEveryPlaceholderAndDeclaresUtf8)
     EXPECT_NE(templateText.find("<meta charset=\"utf-8\">"), std::string::npos);
 
     PairList list;
-    list.pairs().push_back(pairWith("\xE9t\xE9", "summer", 2, 1, 1.5f));
+    list.pairs().push_back(pairWith("\xC3\xA9t\xC3\xA9", "summer", 2, 1, 1.5f));
     const std::string page = generate(list, true, "Ann", templateText);
     EXPECT_TRUE(isAscii(page));
     EXPECT_FALSE(std::regex_search(page, std::regex(R"(\[/?[a-z_]+[0-9]?\])"))) << "placeholder left";

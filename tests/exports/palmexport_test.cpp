@@ -143,8 +143,8 @@ TEST_F(PalmExportTest, WrongAnswersFollowTheirPairAndCountInTheExtraInfo)
 TEST_F(PalmExportTest, TextsKeepTheirBytesAndFollowTheShownSide)
 {
     PairList list;
-    list.pairs().emplace_back("caf\xE9", "coffee");
-    list.pairs().emplace_back("th\xE9", "tea");
+    list.pairs().emplace_back("caf\xC3\xA9", "coffee");
+    list.pairs().emplace_back("th\xC3\xA9", "tea");
     list.toggleReverse();
     ASSERT_TRUE(run(list, "Drinks").written);
     const PdbFile pdb = readBack("Drinks");
@@ -173,6 +173,31 @@ TEST_F(PalmExportTest, TwentyEightByteTitleFitsWithoutMessage)
     EXPECT_TRUE(result.messages.empty());
     EXPECT_EQ(result.databaseName, title28 + "_s2");
     EXPECT_EQ(PalmExport::shortenedTitle(title28 + "2"), title28);
+}
+
+TEST_F(PalmExportTest, TextsBeyondWindows1252AreRefusedBeforeAnyFileIsTouched)
+{
+    PairList list = makeList(3);
+    addWrongAnswer(list, "q0", "w\xC3\xA9");       // é: the code page holds it
+    list.pairs()[1].setAnswer("\xD0\xB4\xD0\xB0"); // да
+    addWrongAnswer(list, "q2", "\xE6\x9D\xB1");
+    const PalmExportResult result = run(list, "Words");
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_EQ(
+        result.messages[0],
+        (ExportMessage{"Sorry, could not create Palm Database file. \nPair 2: \"\xD0\xB4\xD0\xB0\" holds "
+                       "\"\xD0\xB4\" U+0434, which the handheld (Windows-1252 only) cannot show.",
+                       true}));
+    EXPECT_FALSE(result.written);
+    EXPECT_TRUE(folder.entries().empty());
+
+    list.pairs()[1].setAnswer("a1");
+    EXPECT_THAT(run(list, "Words").messages[0].text,
+                ::testing::HasSubstr("\nA wrong answer of pair 3: \"\xE6\x9D\xB1\" holds"));
+    list.wrongAnswers().pop_back();
+    EXPECT_THAT(run(list, "\xD0\x9A").messages[0].text,
+                ::testing::HasSubstr("\nThe list's name holds \"\xD0\x9A\" U+041A"));
+    EXPECT_TRUE(folder.entries().empty());
 }
 
 TEST_F(PalmExportTest, DuplicateQuestionStopsBeforeAnyFileIsTouched)

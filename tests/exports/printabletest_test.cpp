@@ -302,20 +302,22 @@ TEST_F(PrintableTestTest, WaitsBetweenZeroAndTwentyNineMillisecondsPerQuestion)
 TEST_F(PrintableTestTest, ListTextsAreEscapedForRtf)
 {
     PairList list = makeList(4);
-    list.pairs()[0].setQuestion("C:\\{temp}\\[A1] caf\xE9 [answers]");
-    list.pairs()[1].setAnswer("na\xEFve } {\\b bold}");
-    const PrintableTestResult result = generate(list, 3, "Cr\xE8me {brulee}");
+    list.pairs()[0].setQuestion("C:\\{temp}\\[A1] caf\xC3\xA9 [answers]");
+    list.pairs()[1].setAnswer("na\xC3\xAFve } {\\b bold}");
+    const PrintableTestResult result = generate(list, 3, "Cr\xC3\xA8me {brulee}");
     EXPECT_EQ(between(result.text, "<title>", "</title>"), "Cr\\'e8me \\{brulee\\}");
     const auto questions = readRtfQuestions(result.text);
     ASSERT_EQ(questions.size(), 4u);
-    EXPECT_EQ(questions[0].question, "C:\\{temp}\\[A1] caf\xE9 [answers]");
+    EXPECT_EQ(questions[0].question, "C:\\{temp}\\[A1] caf\xE9 [answers]"); // the RTF's own bytes
     EXPECT_THAT(questions[1].answers, Contains("na\xEFve } {\\b bold}"));
     EXPECT_NE(result.text.find("caf\\'e9"), std::string::npos);
     // Nothing above 0x7F is left raw, and no list text became a placeholder.
     EXPECT_TRUE(std::none_of(result.text.begin(), result.text.end(),
                              [](char c) { return static_cast<unsigned char>(c) > 0x7F; }));
     EXPECT_EQ(readRtfKey(between(result.text, "<key>", "</key>")).size(), 4u);
-    EXPECT_EQ(PrintableTest::escapeRtf("a\\b{c}[d]\x80"), "a\\\\b\\{c\\}\\'5bd]\\'80");
+    EXPECT_EQ(PrintableTest::escapeRtf("a\\b{c}[d]\xE2\x82\xAC"), "a\\\\b\\{c\\}\\'5bd]\\'80");
+    // Beyond the code page: \uN with a '?' for older readers, two units beyond the first plane.
+    EXPECT_EQ(PrintableTest::escapeRtf("\xD0\x96 \xF0\x9F\x98\x80"), "\\u1046? \\u-10179?\\u-8704?");
 }
 
 TEST_F(PrintableTestTest, ReversedListAsksTheStoredAnswers)

@@ -188,7 +188,7 @@ TEST(ScreenLayoutText, AnswerBoxTexts)
     EXPECT_EQ(boxes.answerText(reversed, hide), "q");
 
     const ScreenLayout classic(800, 600, BoxLayout::Classic, QuizMode::MultipleChoice);
-    EXPECT_EQ(classic.answerText(silent, AppFlags()), "\x95 answer");
+    EXPECT_EQ(classic.answerText(silent, AppFlags()), "\xE2\x80\xA2 answer");
     const ScreenLayout typeIn(800, 600, BoxLayout::Boxes1, QuizMode::TypeIn);
     EXPECT_EQ(typeIn.answerText(silent, AppFlags()), "");
     const ScreenLayout trueFalse(800, 600, BoxLayout::Classic, QuizMode::TrueFalse);

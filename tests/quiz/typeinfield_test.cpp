@@ -4,10 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include "core/cp1252.h"
+
 namespace brainlark
 {
 namespace
 {
+
+// A Windows-1252 literal as the UTF-8 the rules take.
+std::string A(const char* cp1252)
+{
+    return Cp1252::toUtf8(cp1252);
+}
 
 TypeinField fieldWith(const std::string& text, int caret)
 {
@@ -71,8 +79,8 @@ TEST(TypeinField, ControlCharacters)
     EXPECT_EQ(field.handleChar(TypeinField::CtrlR), TypeinField::Input::Changed);
     EXPECT_EQ(field.typedText(), "");
     EXPECT_EQ(field.caret(), 0);
-    EXPECT_EQ(field.handleChar('\xE9'), TypeinField::Input::Changed); // é is text, not a control
-    EXPECT_EQ(field.typedText(), "\xE9");
+    EXPECT_EQ(field.handleChar(0xE9), TypeinField::Input::Changed); // é is text, not a control
+    EXPECT_EQ(field.typedText(), "\xC3\xA9");
 }
 
 TEST(TypeinField, ArrowKeysMoveTheCaretWithinTheText)
@@ -92,12 +100,12 @@ TEST(TypeinField, UpAndDownCycleTheAccentBeforeTheCaret)
 {
     TypeinField field = fieldWith("an", 2);
     field.handleArrow(TypeinField::Arrow::Up);
-    EXPECT_EQ(field.typedText(), "a\xF1");
+    EXPECT_EQ(field.typedText(), A("a\xF1"));
     field.handleArrow(TypeinField::Arrow::Up);
     EXPECT_EQ(field.typedText(), "an");
     field.handleArrow(TypeinField::Arrow::Left);
     field.handleArrow(TypeinField::Arrow::Down);
-    EXPECT_EQ(field.typedText(), "\xE6n");
+    EXPECT_EQ(field.typedText(), A("\xE6n"));
     EXPECT_EQ(field.caret(), 1);
 
     TypeinField z = fieldWith("z", 1);
@@ -135,6 +143,45 @@ TEST(TypeinField, EnterOnAnUntouchedPreFillJudgesWrong)
     const TypeinField starred("a*c*e", 3, Rect{});
     EXPECT_EQ(starred.typedText(), "a*c*e");
     EXPECT_TRUE(TypeinRules::matches(starred.typedText(), "a*c*e", TypeinOptions{}));
+}
+
+} // namespace
+} // namespace brainlark
+
+namespace brainlark
+{
+namespace
+{
+
+TEST(TypeinFieldUnicode, InputMethodTextIsTypedCharacterByCharacter)
+{
+    TypeinField field("\xE6\x9D\xB1\xE4\xBA\xAC", 0, Rect{}); // 東京, hidden as "**"
+    field.setPreedit("\xE3\x81\xA8\xE3\x81\x86");             // とう, still being composed
+    EXPECT_EQ(field.shownText(), "\xE3\x81\xA8\xE3\x81\x86**");
+    EXPECT_EQ(field.typedText(), "**");
+    EXPECT_EQ(field.handleText("\xE6\x9D\xB1\xE4\xBA\xAC"), TypeinField::Input::Changed); // committed
+    EXPECT_EQ(field.preedit(), "");
+    EXPECT_EQ(field.typedText(), "\xE6\x9D\xB1\xE4\xBA\xAC");
+    EXPECT_EQ(field.caret(), 2);
+    EXPECT_EQ(field.byteOffset(1), 3u);
+    EXPECT_EQ(field.handleText("\x01"), TypeinField::Input::Ignored);
+}
+
+TEST(TypeinFieldUnicode, CaretAndBackspaceTakeWholeCharacters)
+{
+    TypeinField field("e\xCC\x81t\xF0\x9F\x98\x80", 0, Rect{}); // é (two code points), t, emoji
+    EXPECT_EQ(field.typedText(), "***");
+    field.handleText("e\xCC\x81");
+    field.handleChar(U't');
+    field.handleChar(U'\U0001F600');
+    EXPECT_EQ(field.typedText(), "e\xCC\x81t\xF0\x9F\x98\x80");
+    EXPECT_EQ(field.caret(), 3);
+    field.handleArrow(TypeinField::Arrow::Left);
+    field.handleArrow(TypeinField::Arrow::Left);
+    field.handleChar(TypeinField::Backspace);
+    EXPECT_EQ(field.typedText(), "t\xF0\x9F\x98\x80");
+    EXPECT_EQ(field.displayText(), "&t\xF0\x9F\x98\x80");
+    EXPECT_TRUE(TypeinRules::matches(field.typedText(), "t\xF0\x9F\x98\x80", TypeinOptions{}));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/backups.h"
+#include "core/cp1252.h"
 #include "core/flyarchive.h"
 #include "tools/clicommand.h"
 #include "tools/listjson.h"
@@ -102,6 +103,8 @@ TEST_F(CliTest, DumpAndBuildRoundTripEveryFieldAndOddBytes)
                        {"hint", "note"},
                        {"kind", 0},
                        {"picturePathOne", "states_game\\texas.bmp"}};
+    doc["pairs"][1] = {{"question", "\u041c\u043e\u0441\u043a\u0432\u0430"},
+                       {"answer", "\u6771\u4eac \U0001F600"}};
     doc["wrongAnswers"] = {{{"question", "ni\u00f1o"}, {"answer", "dog"}, {"kind", 1}}};
     writeBytes(path("in.json"), doc.dump());
     ASSERT_EQ(run({"build", path("in.json"), path("a.fly"), "--stamp", "S"}).code, 0);
@@ -117,6 +120,15 @@ TEST_F(CliTest, DumpAndBuildRoundTripEveryFieldAndOddBytes)
     EXPECT_EQ(dumped["pairs"][0]["picturePathOne"], "states_game\\texas.bmp");
     EXPECT_EQ(static_cast<float>(dumped["pairs"][0]["rating"].get<double>()), 0.1f);
     EXPECT_EQ(dumped["wrongAnswers"][0]["answer"], "dog");
+    // Beyond Windows-1252 the list holds the wide form, and check and dump read it.
+    EXPECT_EQ(dumped["pairs"][1]["question"], "\u041c\u043e\u0441\u043a\u0432\u0430");
+    EXPECT_EQ(dumped["pairs"][1]["answer"], "\u6771\u4eac \U0001F600");
+    EXPECT_NE(readBytes(path("a.fly")).find(std::string("\xFF\xFE\xFF\x06\x1C\x04", 6)), std::string::npos);
+    EXPECT_NE(readBytes(path("a.fly"))
+                  .find("\x0C"
+                        "caf\xE9 \x80 \x81\x8D\x8F\x90\x9D"),
+              std::string::npos);
+    EXPECT_EQ(run({"check", path("a.fly")}).code, 0);
 
     // Dumping, building and dumping again gives the same bytes: nothing is lost on the way through JSON.
     writeBytes(path("again.json"), first.out);
@@ -356,8 +368,9 @@ TEST_F(CliTest, BuildRefusesValuesAListCannotHoldNamingTheField)
 TEST_F(CliTest, DumpPrintsWhatTheWholeDocumentWouldPrint)
 {
     using namespace brainlark;
-    // Every byte that JSON escapes or that Unicode spells in two bytes, in every text of the list.
-    std::string odd = "\"quoted\" back\\slash \b\f\n\r\t \x01\x1F\x7F caf\xE9 \x80\x81\x9D\xFF";
+    // Every byte that JSON escapes, characters of the code page and beyond it, in every text of the list.
+    std::string odd = "\"quoted\" back\\slash \b\f\n\r\t \x01\x1F\x7F " +
+                      Cp1252::toUtf8("caf\xE9 \x80\x81\x9D\xFF") + " \xD0\x96 \xE6\x9D\xB1 \xF0\x9F\x98\x80";
     PairList full;
     full.setNotes(odd);
     full.setSubject(odd);
