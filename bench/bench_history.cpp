@@ -10,6 +10,7 @@
 
 #include "core/pairlist.h"
 #include "history/historystore.h"
+#include "history/pairmemory.h"
 #include "history/statisticswindow.h"
 
 using namespace brainlark;
@@ -100,6 +101,94 @@ void BM_RecordAnswer(benchmark::State& state)
         benchmark::DoNotOptimize(store.record(answer));
 }
 BENCHMARK(BM_RecordAnswer)->Unit(benchmark::kMicrosecond);
+
+// A history for the spaced-repetition benchmarks: `lists` lists of `pairs` pairs, each pair answered
+// `answersPerPair` times at the first try, every 20 days, the pairs' days staggered, so that some of each
+// list fall due every day. The pairs' memory is cached, as after the lists were last studied.
+struct ReviewHistory {
+    QTemporaryDir dir;
+    QString path = dir.filePath("reviews.sqlite");
+    PairList list; // the first list's pairs
+
+    ReviewHistory(int lists, int pairs, int answersPerPair)
+    {
+        HistoryStore schema;
+        if (!schema.open(path))
+            qFatal("cannot create %s", qPrintable(path));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reviews");
+            db.setDatabaseName(path);
+            db.open();
+            QSqlQuery query(db);
+            db.transaction();
+            for (int l = 1; l <= lists; ++l)
+                query.exec(QStringLiteral("INSERT INTO lists (id, path) VALUES (%1, '/data/List %1.fly')").arg(l));
+            query.prepare("INSERT INTO answers (time, day, list_id, question, answer, mode, correct, seconds, first) "
+                          "VALUES (?, ?, ?, ?, ?, 2, ?, 3.0, 1)");
+            const QDate first = kToday.addDays(-20 * answersPerPair);
+            for (int l = 1; l <= lists; ++l) {
+                for (int k = 0; k < answersPerPair; ++k) {
+                    for (int p = 0; p < pairs; ++p) {
+                        const QDate day = first.addDays(20 * k + p % 20);
+                        query.addBindValue(QDateTime(day, QTime(12, 0)).toSecsSinceEpoch());
+                        query.addBindValue(day.toJulianDay());
+                        query.addBindValue(l);
+                        query.addBindValue(QStringLiteral("question %1").arg(p));
+                        query.addBindValue(QStringLiteral("answer %1").arg(p));
+                        query.addBindValue((p + k) % 5 != 0);
+                        query.exec();
+                    }
+                }
+            }
+            query.exec("INSERT INTO study_days SELECT list_id, day, COUNT(*), SUM(correct), SUM(MIN(seconds, 60.0)) "
+                       "FROM answers GROUP BY list_id, day");
+            db.commit();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("reviews");
+        HistoryStore store;
+        store.open(path);
+        PairMemory memory(store);
+        memory.updateAll();
+        for (int p = 0; p < pairs; ++p)
+            list.pairs().emplace_back("question " + std::to_string(p), "answer " + std::to_string(p));
+    }
+};
+
+// The due pairs of a 100,000-pair list with 1,000,000 answers, from opening the history as opening the
+// list does. Target: under 50 ms.
+void BM_DuePairs(benchmark::State& state)
+{
+    static ReviewHistory h(1, 100000, 10);
+    const qint64 today = HistoryStore::dayNumber(kToday);
+    size_t due = 0;
+    for (auto _ : state) {
+        HistoryStore store;
+        store.open(h.path);
+        PairMemory memory(store);
+        HistoryDueSource source(memory);
+        source.setListPath("/data/List 1.fly");
+        due = source.duePairs(h.list, today).size();
+        benchmark::DoNotOptimize(due);
+    }
+    state.SetLabel(QStringLiteral("%1 of 100,000 pairs due").arg(due).toStdString());
+}
+BENCHMARK(BM_DuePairs)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The study-module selector's due counts of 200 lists (500 pairs each, nothing new to fold). Target:
+// under 100 ms.
+void BM_SelectorDueCounts(benchmark::State& state)
+{
+    static ReviewHistory h(200, 500, 2);
+    HistoryStore store;
+    store.open(h.path);
+    PairMemory memory(store);
+    for (auto _ : state) {
+        memory.updateAll();
+        benchmark::DoNotOptimize(store.dueCounts(kToday));
+    }
+}
+BENCHMARK(BM_SelectorDueCounts)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
 

@@ -166,8 +166,8 @@ bool PairMemory::update(const QString& listPath)
         ok = ok && store.exec();
     }
     QSqlQuery mark(db);
-    mark.prepare(
-        QStringLiteral("INSERT OR REPLACE INTO list_states (list_id, last_answer, times) VALUES (?, ?, ?)"));
+    mark.prepare(QStringLiteral(
+        "INSERT OR REPLACE INTO list_states (list_id, last_answer, times) VALUES (?, ?, COALESCE(?, ''))"));
     mark.addBindValue(list);
     mark.addBindValue(last);
     mark.addBindValue(writeTimes(times));
