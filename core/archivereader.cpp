@@ -38,10 +38,7 @@ ArchiveReader::StoredText ArchiveReader::readLongText()
 void ArchiveReader::appendUtf8(StoredText text, std::string& out)
 {
     if (!text.wide) {
-        if (Cp1252::isAscii(text.bytes))
-            out += text.bytes;
-        else
-            out += Cp1252::toUtf8(text.bytes);
+        Cp1252::appendAsUtf8(text.bytes, out);
         return;
     }
     if (!Utf16::appendUtf8(text.bytes, out))

@@ -82,6 +82,31 @@ char Cp1252::fromUnicode(char32_t codePoint)
     return '?';
 }
 
+void Cp1252::appendAsUtf8(std::string_view bytes, std::string& out)
+{
+    // Every byte gives at most three: written straight into the grown string.
+    const size_t start = out.size();
+    out.resize(start + bytes.size() * 3);
+    char* p = out.data() + start;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            *p++ = c;
+            continue;
+        }
+        const char32_t cp = toUnicode(byte);
+        if (cp < 0x800) {
+            *p++ = static_cast<char>(0xC0 | (cp >> 6));
+            *p++ = static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            *p++ = static_cast<char>(0xE0 | (cp >> 12));
+            *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    out.resize(static_cast<size_t>(p - out.data()));
+}
+
 std::string Cp1252::toUtf8(std::string_view bytes)
 {
     if (isAscii(bytes))

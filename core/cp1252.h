@@ -22,6 +22,8 @@ public:
 
     /// Converts list bytes to UTF-8.
     static std::string toUtf8(std::string_view bytes);
+    /// The same, appended to `out`.
+    static void appendAsUtf8(std::string_view bytes, std::string& out);
     /// Converts UTF-8 to list bytes: characters the code page lacks and malformed sequences become '?'
     /// (one '?' per maximal malformed run, as Unicode recommends). Only for texts already known to fit or
     /// where a lossy form is wanted; encode() says whether anything would be lost.
