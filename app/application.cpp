@@ -1,7 +1,7 @@
 #include "app/application.h"
 
 #include "services/desktopshellopener.h"
-#include "services/eventlooppauser.h"
+#include "services/qtscheduler.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "app/mainwindow.h"
@@ -32,10 +32,10 @@ struct Application::RealServices {
     SeededRandom random{uint32_t(QDateTime::currentMSecsSinceEpoch()) ^ uint32_t(::getpid())};
     DesktopShellOpener shell;
     QtPrompter prompter{shell};
-    EventLoopPauser pauser;
+    QtScheduler scheduler;
     QtSoundPlayer sound;
 
-    Services services() { return Services{&clock, &random, &prompter, &shell, &pauser, &sound}; }
+    Services services() { return Services{&clock, &random, &prompter, &shell, &scheduler, &sound}; }
 };
 
 Application::Application()

@@ -20,7 +20,6 @@
 #include "exports/printabletest.h"
 #include "quiz/ui/listtext.h"
 #include "services/guidemessages.h"
-#include "services/pauser.h"
 #include "services/shellopener.h"
 #include "settings/appsettings.h"
 
@@ -498,6 +497,23 @@ void ListDocument::exportToPalm()
     }
 }
 
+namespace
+{
+
+class OffsetClock : public Clock
+{
+public:
+    explicit OffsetClock(const Clock& base) : m_base(base) {}
+    int64_t wallSeconds() const override { return m_base.wallSeconds() + offsetMs / 1000; }
+    int64_t ticksMs() const override { return m_base.ticksMs() + offsetMs; }
+    int64_t offsetMs = 0;
+
+private:
+    const Clock& m_base;
+};
+
+} // namespace
+
 void ListDocument::createPrintableTest()
 {
     if (!m_list || !checkPassword())
@@ -510,8 +526,10 @@ void ListDocument::createPrintableTest()
                                      Prompter::Icon::None);
         return;
     }
-    Pauser* pauser = m_services.pauser;
-    PrintableTest generator(*m_services.clock, *m_services.random, [pauser](int ms) { pauser->pause(ms); });
+    // The answer orders read the clock after a short random pause per pair; the pause only moves the time
+    // they read, so the window never waits for it.
+    OffsetClock clock(*m_services.clock);
+    PrintableTest generator(clock, *m_services.random, [&clock](int ms) { clock.offsetMs += ms; });
     const PrintableTestResult result =
         generator.generate(*m_list, ListText::fromQString(m_title), templateText);
     if (result.status != PrintableTestResult::Status::Generated) {

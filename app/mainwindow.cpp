@@ -42,7 +42,6 @@
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
-#include "services/inputgate.h"
 #include "app/quizplaceholder.h"
 #include "services/shellopener.h"
 #include "services/skins.h"
@@ -169,7 +168,7 @@ void MainWindow::buildActions()
         {cmd::PrintPreview, "Print Pre&view", "Preview the printed Q&A-list"},
         {cmd::PrintSetup, "P&rint Setup...", "Change the printer and printing options"},
         // Alt+F4 comes from the window manager; Ctrl+Q is how Linux desktops quit a program.
-        {cmd::Exit, "E&xit", "Quit Brainlark", nullptr, InputGate::quitKey()},
+        {cmd::Exit, "E&xit", "Quit Brainlark", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {cmd::StatusBar, "&Status Bar", "Show or hide the status bar"},
         {cmd::Options, "&Options...", "Change the options"},
         {cmd::ChangeLayout, "&Change Layout...", "Change the layout of the quiz screen"},
@@ -457,12 +456,47 @@ void MainWindow::setCommandHandler(int id, std::function<void()> handler)
     updateCommandStates();
 }
 
+namespace
+{
+
+// What a command is to the quiz screen while something plays there.
+Input inputOfCommand(int id, bool slideshowRunning)
+{
+    switch (id) {
+    case cmd::Exit:
+        return Input::Close;
+    case cmd::Slideshow:
+    case cmd::SlideshowHidden:
+        return slideshowRunning ? Input::StopShow : Input::Command;
+    case cmd::QuizHelp:
+    case cmd::HelpTopics:
+    case cmd::ContextHelp:
+    case cmd::HelpFinder:
+    case cmd::About:
+    case cmd::Mute:
+    case cmd::FunnySounds:
+    case cmd::StatusBar:
+        return Input::Harmless;
+    default:
+        return Input::Command;
+    }
+}
+
+} // namespace
+
 void MainWindow::execute(int id)
 {
     QAction* command = action(id);
     const auto handler = m_handlers.find(id);
     if (!command || !command->isEnabled() || handler == m_handlers.end())
         return;
+    // While something plays on the quiz screen, the quiz decides what the command means.
+    if (auto* quiz = qobject_cast<QuizView*>(m_quizView)) {
+        const Input input = inputOfCommand(id, slideshowRunning());
+        const Response response = quiz->respond(input);
+        if (response != Response::Take && (response != Response::Stop || input != Input::Close))
+            return; // refused in the status bar, or the stop was all the command asked for
+    }
     // A copy: the handler may replace itself (a view plugging in) while it runs.
     const std::function<void()> run = handler->second;
     run();
@@ -648,9 +682,6 @@ void MainWindow::updateSlideshowPicture()
 {
     QAction* slideshow = m_actions[cmd::Slideshow];
     const bool running = slideshowRunning();
-    // The show spends nearly all its time in pauses, which drop clicks; its stop button still takes them.
-    if (QWidget* button = m_quizBar ? m_quizBar->widgetForAction(slideshow) : nullptr)
-        button->setProperty(InputGate::PassesProperty, running);
     const char* const RunningProperty = "slideshowRunning";
     if (slideshow->property(RunningProperty).toBool() == running && !slideshow->icon().isNull())
         return;
@@ -769,7 +800,7 @@ void MainWindow::onAbout()
         [prompter](const QString& message) { prompter->message(message, Prompter::Icon::Exclamation); },
         [this] {
             EventSounds(m_settings, *m_services.sound, *m_services.random)
-                .playEventSound(EventSounds::Right, true);
+                .playEventSound(EventSounds::Right);
         },
         this);
     runDialog(dialog);
@@ -973,9 +1004,11 @@ void MainWindow::openWhenIdle(QString path)
 {
     if (path.isEmpty() || path != m_pendingOpen)
         return;
-    if (InputGate::isClosed()) {
-        connect(&InputGate::instance(), &InputGate::opened, this, [this, path] { openWhenIdle(path); },
-                Qt::SingleShotConnection);
+    // What plays still uses the list being replaced: the open waits for its end.
+    auto* quiz = qobject_cast<QuizView*>(m_quizView);
+    if (quiz && quiz->respond(Input::Drop) == Response::Defer) {
+        connect(quiz, &QuizView::settled, this, [this, path] { openWhenIdle(path); },
+                Qt::ConnectionType(Qt::SingleShotConnection | Qt::QueuedConnection));
         return;
     }
     m_pendingOpen.clear();
@@ -1002,24 +1035,9 @@ void MainWindow::openWhenIdle(QString path)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing in the middle of a feedback sequence waits for its end: the sequence still draws on the
-    // screen and changes the list whose statistics are written at exit. The window goes at once.
-    if (InputGate::isClosed()) {
-        event->ignore();
-        hide();
-        if (!m_closePending) {
-            m_closePending = true;
-            connect(&InputGate::instance(), &InputGate::opened, this,
-                    [this] {
-                        m_closePending = false;
-                        // The window is hidden already, so closing it no longer ends the program by itself.
-                        if (close())
-                            QCoreApplication::quit();
-                    },
-                    Qt::SingleShotConnection);
-        }
-        return;
-    }
+    // Whatever plays on the quiz screen ends here; the answers it showed feedback for are counted already.
+    if (auto* quiz = qobject_cast<QuizView*>(m_quizView))
+        quiz->respond(Input::Close);
     // Unsaved edits in the grid may keep the window open.
     if (m_grid && !m_grid->askToSaveChanges()) {
         event->ignore();

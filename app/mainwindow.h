@@ -242,7 +242,6 @@ private:
     bool m_showMaximized = false;
     /// A file dropped while a feedback sequence played, opened when it has ended.
     QString m_pendingOpen;
-    bool m_closePending = false;
 };
 
 } // namespace brainlark

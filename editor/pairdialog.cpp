@@ -180,7 +180,7 @@ void PairDialog::play(QLineEdit* field)
 {
     if (!m_context.sound || field->text().isEmpty())
         return;
-    m_context.sound->play(MediaBrowser::filePath(m_context.soundFolder(), field->text()), false);
+    m_context.sound->play(MediaBrowser::filePath(m_context.soundFolder(), field->text()));
 }
 
 void PairDialog::viewPicture()

@@ -61,7 +61,7 @@ WrongAnswerDialog::WrongAnswerDialog(const QString& question, const Fields& fiel
     });
     connect(play, &QPushButton::clicked, this, [this] {
         if (m_context.sound && !m_sound->text().isEmpty())
-            m_context.sound->play(MediaBrowser::filePath(m_context.soundFolder(), m_sound->text()), false);
+            m_context.sound->play(MediaBrowser::filePath(m_context.soundFolder(), m_sound->text()));
     });
     m_answer->setFocus();
     resize(440, sizeHint().height());

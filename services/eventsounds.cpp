@@ -1,5 +1,6 @@
 #include "services/eventsounds.h"
 
+#include "services/timeline.h"
 #include "settings/appsettings.h"
 #include "services/soundplayer.h"
 #include "core/randomsource.h"
@@ -57,20 +58,39 @@ bool EventSounds::eventSoundsOn() const
            m_settings.soundTheme() != 0;
 }
 
-void EventSounds::playEventSound(Event event, bool async)
+void EventSounds::playEventSound(Event event, SoundPlayer::Ended ended)
 {
-    if (!eventSoundsOn())
+    const QString name = eventSoundsOn() ? eventSoundName(event) : QString();
+    if (name.isEmpty()) {
+        if (ended)
+            ended();
         return;
-    const QString name = eventSoundName(event);
-    if (name.isEmpty())
-        return;
-    m_player.play(mediaFolder() + name, !async);
+    }
+    m_player.play(mediaFolder() + name, std::move(ended));
 }
 
-void EventSounds::playPairSound(const QString& wavPath, bool wait)
+void EventSounds::playPairSound(const QString& wavPath, SoundPlayer::Ended ended)
 {
     if (pairSoundsOn() && !wavPath.isEmpty())
-        m_player.play(wavPath, wait);
+        m_player.play(wavPath, std::move(ended));
+    else if (ended)
+        ended();
+}
+
+void EventSounds::addEventSound(Timeline& timeline, Event event, bool wait)
+{
+    if (wait)
+        timeline.waitFor([this, event](const Timeline::Done& done) { playEventSound(event, done); });
+    else
+        timeline.call([this, event] { playEventSound(event); });
+}
+
+void EventSounds::addPairSound(Timeline& timeline, const QString& wavPath, bool wait)
+{
+    if (wait)
+        timeline.waitFor([this, wavPath](const Timeline::Done& done) { playPairSound(wavPath, done); });
+    else
+        timeline.call([this, wavPath] { playPairSound(wavPath); });
 }
 
 QString EventSounds::eventSoundName(int event, int scheme)

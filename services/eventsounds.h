@@ -3,12 +3,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "services/soundplayer.h"
+
 namespace brainlark
 {
 
 class AppSettings;
 class RandomSource;
-class SoundPlayer;
+class Timeline;
 
 /// The seven event sounds played through the learner's sound scheme, and the gate for the pair sounds.
 ///
@@ -26,13 +28,17 @@ public:
     /// settings gives the scheme, the switches and the program folder ("media/" holds the files).
     EventSounds(const AppSettings& settings, SoundPlayer& player, RandomSource& random);
 
-    /// Plays the event's sound of the current scheme; asynchronous returns at once, synchronous when
-    /// the sound has ended. Nothing plays when muted, when funny sounds are off, for scheme "None" or
+    /// Plays the event's sound of the current scheme; ended (when given) is called when it has ended, at
+    /// once when nothing plays. Nothing plays when muted, when funny sounds are off, for scheme "None" or
     /// when the event has no sound in the scheme.
-    void playEventSound(Event event, bool async);
+    void playEventSound(Event event, SoundPlayer::Ended ended = {});
 
-    /// Plays a pair's question or answer sound unless every sound is muted.
-    void playPairSound(const QString& wavPath, bool wait);
+    /// Plays a pair's question or answer sound unless every sound is muted; ended as above.
+    void playPairSound(const QString& wavPath, SoundPlayer::Ended ended = {});
+
+    /// Adds the sound to a sequence: waiting until it ends, or only starting it.
+    void addEventSound(Timeline& timeline, Event event, bool wait);
+    void addPairSound(Timeline& timeline, const QString& wavPath, bool wait);
 
     /// "%s_%d_%d.wav" with the event name, the scheme and a random variant, or empty when the event
     /// has no sound in the scheme. Each call draws the variant anew.

@@ -1,7 +1,6 @@
 #include "services/qtsoundplayer.h"
 
 #include <QBuffer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -10,7 +9,6 @@
 #include <QtEndian>
 
 #include "core/filereader.h"
-#include "services/inputgate.h"
 
 namespace brainlark
 {
@@ -24,46 +22,60 @@ constexpr int kUnknownLengthMs = 10000;
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-void QtSoundPlayer::play(const QString& wavPath, bool wait)
+void QtSoundPlayer::play(const QString& wavPath, Ended ended)
 {
     stop();
-    if (wavPath.isEmpty() || !QFileInfo(wavPath).isFile())
+    m_ended = std::move(ended);
+    if (wavPath.isEmpty() || !QFileInfo(wavPath).isFile()) {
+        reportEnd();
         return;
+    }
     // A fresh effect per sound: QSoundEffect keeps its old source while a new one loads.
     m_effect = std::make_unique<QSoundEffect>();
     m_effect->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
     m_effect->play();
-    if (wait) {
+    if (m_ended) {
         const int length = wavDurationMs(wavPath);
-        waitForEnd((length < 0 ? kUnknownLengthMs : length) + kGraceMs);
+        watchEnd((length < 0 ? kUnknownLengthMs : length) + kGraceMs);
     }
 }
 
 void QtSoundPlayer::stop()
 {
-    if (m_effect)
+    if (m_effect) {
+        m_effect->disconnect();
         m_effect->stop();
+    }
+    m_timeout.reset();
+    reportEnd();
 }
 
-void QtSoundPlayer::waitForEnd(int timeoutMs)
+void QtSoundPlayer::watchEnd(int timeoutMs)
 {
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(m_effect.get(), &QSoundEffect::playingChanged, &loop, [this, &loop] {
-        if (!m_effect->isPlaying())
-            loop.quit();
+    QObject::connect(m_effect.get(), &QSoundEffect::playingChanged, m_effect.get(), [this] {
+        if (!m_effect->isPlaying() && m_effect->status() != QSoundEffect::Loading)
+            reportEnd();
     });
-    QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, &loop, [this, &loop] {
+    QObject::connect(m_effect.get(), &QSoundEffect::statusChanged, m_effect.get(), [this] {
         if (m_effect->status() == QSoundEffect::Error)
-            loop.quit();
+            reportEnd();
     });
+    m_timeout = std::make_unique<QTimer>();
+    m_timeout->setSingleShot(true);
+    QObject::connect(m_timeout.get(), &QTimer::timeout, m_timeout.get(), [this] { reportEnd(); });
+    m_timeout->start(timeoutMs);
     if (m_effect->status() == QSoundEffect::Error)
-        return;
-    timeout.start(timeoutMs);
-    const InputGate::Closed closed; // clicks while a sound plays are dropped, not delivered afterwards
-    loop.exec();
+        reportEnd();
+}
+
+// The waiter hears of the end from the event loop, never from inside play() or stop(): it may start the
+// next sound straight away.
+void QtSoundPlayer::reportEnd()
+{
+    if (Ended ended = std::move(m_ended)) {
+        m_ended = nullptr;
+        QTimer::singleShot(0, std::move(ended));
+    }
 }
 
 int QtSoundPlayer::wavDurationMs(const QString& wavPath)

@@ -4,30 +4,35 @@
 
 #include <memory>
 
+class QTimer;
+
 class QSoundEffect;
 
 namespace brainlark
 {
 
-/// WAV playback through QSoundEffect. A synchronous play waits in a local loop that leaves user input
-/// queued until the sound ends, but never longer than the file's length plus one second, so a broken
-/// audio device cannot hang the program.
+/// WAV playback through QSoundEffect. The end of a sound is reported when the effect stops playing or
+/// fails, and never later than the file's length plus one second, so a broken audio device cannot hold a
+/// sequence up for good.
 class QtSoundPlayer : public SoundPlayer
 {
 public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
 
-    void play(const QString& wavPath, bool wait) override;
+    void play(const QString& wavPath, Ended ended = {}) override;
     void stop() override;
 
     /// Length of a PCM WAV file from its header; -1 when the file is missing or not a WAV file.
     static int wavDurationMs(const QString& wavPath);
 
 private:
-    void waitForEnd(int timeoutMs);
+    void watchEnd(int timeoutMs);
+    void reportEnd();
 
     std::unique_ptr<QSoundEffect> m_effect;
+    std::unique_ptr<QTimer> m_timeout;
+    Ended m_ended;
 };
 
 } // namespace brainlark

@@ -7,7 +7,7 @@ class Clock;
 class RandomSource;
 class Prompter;
 class ShellOpener;
-class Pauser;
+class Scheduler;
 class SoundPlayer;
 
 /// The outside world as the application sees it. The application owns the real implementations; tests
@@ -17,7 +17,7 @@ struct Services {
     RandomSource* random = nullptr;
     Prompter* prompter = nullptr;
     ShellOpener* shell = nullptr;
-    Pauser* pauser = nullptr;
+    Scheduler* scheduler = nullptr;
     SoundPlayer* sound = nullptr;
 };
 

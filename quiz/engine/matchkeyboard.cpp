@@ -9,7 +9,7 @@ void MatchKeyboard::reset()
 {
     m_focus = {MatchBox::Questions, 0};
     m_picked = {};
-    m_visible = false;
+    m_visible = true;
 }
 
 void MatchKeyboard::hide()
@@ -17,7 +17,6 @@ void MatchKeyboard::hide()
     if (m_picked.isValid())
         m_focus = m_picked;
     m_picked = {};
-    m_visible = false;
 }
 
 MatchKeyboard::Effect MatchKeyboard::press(Key key, MatchGame& game)
@@ -58,10 +57,10 @@ MatchKeyboard::Effect MatchKeyboard::move(int step, const MatchGame& game)
 
 MatchKeyboard::Effect MatchKeyboard::pick(const MatchGame& game)
 {
+    // A question with a line is picked again like any other: the focus goes level with it.
+    (void)game;
     m_picked = m_focus;
-    // Start at the question's own answer when it has one, else level with it.
-    const MatchBox partner = game.partnerOf(m_focus);
-    m_focus = {MatchBox::Answers, partner.isValid() ? partner.row : m_picked.row};
+    m_focus = {MatchBox::Answers, m_picked.row};
     return Effect::Picked;
 }
 

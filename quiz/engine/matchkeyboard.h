@@ -7,7 +7,7 @@ namespace brainlark
 
 /// The matching board without a mouse: a focus moves through the question boxes; picking one moves it
 /// to the answer boxes, where picking connects the two. Delete removes the line of the focused box;
-/// two keys stand for the buttons. The focus is shown once a key was used and hidden again by the mouse.
+/// two keys stand for the buttons. The focus is always shown, so the first key moves it from where the learner sees it.
 class MatchKeyboard
 {
 public:
@@ -15,9 +15,9 @@ public:
     /// What a key asked for; the screen redraws, or runs the button.
     enum class Effect { None, Moved, Picked, Connected, Removed, Cancelled, PressTry, PressSkip };
 
-    /// A new round: the focus on the first question, nothing picked, the focus still hidden.
+    /// A new round: the focus on the first question, nothing picked, the focus shown.
     void reset();
-    /// The mouse took over: nothing picked, the focus hidden.
+    /// The mouse took over: nothing picked.
     void hide();
 
     Effect press(Key key, MatchGame& game);
@@ -36,7 +36,7 @@ private:
 
     MatchBox m_focus{MatchBox::Questions, 0};
     MatchBox m_picked;
-    bool m_visible = false;
+    bool m_visible = true;
 };
 
 } // namespace brainlark

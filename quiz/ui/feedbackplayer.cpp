@@ -13,7 +13,7 @@
 #include "quiz/ui/quizscreen.h"
 #include "quiz/ui/transitioneffect.h"
 #include "services/eventsounds.h"
-#include "services/pauser.h"
+#include "services/timeline.h"
 #include "settings/appsettings.h"
 
 namespace brainlark
@@ -25,7 +25,7 @@ FeedbackPlayer::FeedbackPlayer(Host& host, QuizCanvas& canvas, QuizScreen& scree
       m_services(services)
 {
     m_animator = std::make_unique<QuizAnimator>(
-        m_canvas.image(), [this] { m_host.present(); }, *services.pauser, *services.clock);
+        m_canvas.image(), [this] { m_host.present(); }, *services.clock);
     TransitionTarget target;
     target.grabScreen = [this] { return m_canvas.image().copy(); };
     target.paintBackground = [this](QPainter& painter, const QRect& area) {
@@ -37,136 +37,136 @@ FeedbackPlayer::FeedbackPlayer(Host& host, QuizCanvas& canvas, QuizScreen& scree
         m_host.present();
     };
     target.setScreenState = [this](ScreenState state) { m_host.setScreenState(state); };
-    target.playSound = [this] { m_sounds.playEventSound(EventSounds::Transition, true); };
-    m_transition = std::make_unique<TransitionEffect>(target, *services.random, *services.pauser);
+    target.playSound = [this] { m_sounds.playEventSound(EventSounds::Transition); };
+    m_transition = std::make_unique<TransitionEffect>(target, *services.random);
 }
 
 FeedbackPlayer::~FeedbackPlayer() = default;
 
-void FeedbackPlayer::play(const std::vector<FeedbackStep>& steps, QuizSession& session, int hit)
+void FeedbackPlayer::add(Timeline& timeline, const std::vector<FeedbackStep>& steps, QuizSession& session,
+                         int hit)
 {
     m_session = &session;
-    m_hit = hit;
     for (const FeedbackStep& step : steps)
-        run(step);
+        add(timeline, step, hit);
 }
 
-void FeedbackPlayer::pause(int ms)
-{
-    if (ms > 0)
-        m_services.pauser->pause(ms);
-}
-
-void FeedbackPlayer::run(const FeedbackStep& step)
+void FeedbackPlayer::add(Timeline& t, const FeedbackStep& step, int hit)
 {
     using A = FeedbackStep::Action;
     switch (step.action) {
     case A::Pause:
-        pause(step.ms);
+        t.wait(step.ms);
         break;
     case A::PlaySound:
-        m_sounds.playEventSound(static_cast<EventSounds::Event>(step.sound), step.async);
+        m_sounds.addEventSound(t, static_cast<EventSounds::Event>(step.sound), !step.async);
         break;
     case A::RestoreHitBox:
-        restoreHitBox(true);
+        t.call([this, hit] { restoreHitBox(hit, true); });
         break;
     case A::RedrawHitBoxRight:
-        redrawHitBoxRight();
+        t.call([this, &t, hit] { redrawHitBoxRight(t, hit); });
         break;
     case A::InvalidateHitBox:
-        restoreHitBox(false);
+        t.call([this, hit] { restoreHitBox(hit, false); });
         break;
     case A::RedrawCounter:
     case A::InvalidateQuestionBand:
-        m_host.render();
+        t.call([this] { m_host.render(); });
         break;
     case A::Banner:
-        runBanner();
+        t.call([this, &t] { runBanner(t); });
         break;
     case A::CounterFlash:
-        runCounterFlash(step);
+        t.call([this, &t, step] { runCounterFlash(t, step); });
         break;
     case A::Reverse:
-        m_session->reverse(m_host.answerMode());
+        t.call([this] { m_session->reverse(m_host.answerMode()); });
         break;
     case A::Transition:
-        runTransition(step.ms);
+        t.call([this, &t, ms = step.ms] { runTransition(t, ms); });
         break;
     case A::ReminderCard:
-        runReminderCard();
+        t.call([this, &t] { runReminderCard(t); });
         break;
     case A::ClearMissed:
-        m_session->setMissed(false);
+        t.call([this] { m_session->setMissed(false); });
         break;
     case A::SetMissed:
-        m_session->setMissed(true);
+        t.call([this] { m_session->setMissed(true); });
         break;
     case A::ShowNextQuestion:
-        m_host.showNextQuestion();
+        t.call([this, &t] { m_host.showNextQuestion(t); });
         break;
     case A::PlayQuestionSound:
-        if (m_screen.questionHasSound())
-            playPairSound(m_screen.questionSound(), false);
+        t.call([this] {
+            if (m_screen.questionHasSound())
+                m_sounds.playPairSound(m_screen.questionSound());
+        });
         break;
     case A::FocusMainFrame:
-        m_host.focusMainWindow();
+        t.call([this] { m_host.focusMainWindow(); });
         break;
     case A::UpdateStatus:
-        m_host.reportStatus();
+        t.call([this] { m_host.reportStatus(); });
         break;
     case A::ArmAutoAnswerTimer:
-        m_host.armAutoAnswer();
+        t.call([this] { m_host.armAutoAnswer(); });
         break;
     }
 }
 
 // The answered box stands out again (shadow depth 1); a right one also loses its feedback colour, a wrong
 // one keeps it until the next click judges afresh.
-void FeedbackPlayer::restoreHitBox(bool normalColours)
+void FeedbackPlayer::restoreHitBox(int hit, bool normalColours)
 {
-    if (TextBox* box = m_screen.hitBox(m_hit))
+    if (TextBox* box = m_screen.hitBox(hit))
         box->setShadowDepth(1);
     if (normalColours)
-        m_screen.setFeedback(m_hit, QuizLook::Feedback::Normal);
+        m_screen.setFeedback(hit, QuizLook::Feedback::Normal);
     m_host.render();
 }
 
-void FeedbackPlayer::redrawHitBoxRight()
+void FeedbackPlayer::redrawHitBoxRight(Timeline& timeline, int hit)
 {
-    m_screen.setFeedback(m_hit, QuizLook::Feedback::Right);
+    m_screen.setFeedback(hit, QuizLook::Feedback::Right);
     m_host.render();
-    const TextBox* box = m_screen.hitBox(m_hit);
+    const TextBox* box = m_screen.hitBox(hit);
     for (int layer = 0; box && layer < box->shadowDepth(); ++layer)
-        pause(RightLayerPauseMs);
+        timeline.wait(RightLayerPauseMs);
 }
 
-void FeedbackPlayer::runBanner()
+void FeedbackPlayer::runBanner(Timeline& timeline)
 {
-    const QImage base = m_canvas.image().copy();
     const Congratulation congratulation = Congratulation::make(*m_services.random);
-    m_animator->banner(base, m_screen, m_look, m_host.paintState(), congratulation);
-    m_host.flipAlertSide();
-    m_host.render();
+    m_animator->banner(timeline, m_canvas.image().copy(), m_screen, m_look, m_host.paintState(), congratulation);
+    timeline.call([this] {
+        m_host.flipAlertSide();
+        m_host.render();
+    });
 }
 
-void FeedbackPlayer::runCounterFlash(const FeedbackStep& step)
+void FeedbackPlayer::runCounterFlash(Timeline& timeline, const FeedbackStep& step)
 {
     const QuizPainter::State state = m_host.paintState();
     const Rect counter = m_screen.counter(state.rightCount, state.alertSide, m_look).rect();
-    m_animator->counterFlash(m_canvas.image().copy(), QuizPainter::toQRect(counter), step.frames, step.ms);
-    m_host.render();
+    m_animator->counterFlash(timeline, m_canvas.image().copy(), QuizPainter::toQRect(counter), step.frames,
+                             step.ms);
+    timeline.call([this] { m_host.render(); });
 }
 
-void FeedbackPlayer::runTransition(int ms)
+void FeedbackPlayer::runTransition(Timeline& timeline, int ms)
 {
     m_transition->chooseDirection(-1);
-    m_transition->run(-1, m_settings.quizBackgroundColor(), ms);
-    // The screen now shows the background: the next question is drawn over it.
-    m_canvas.clearToBackground(m_look);
-    m_host.present();
+    m_transition->run(timeline, -1, m_settings.quizBackgroundColor(), ms);
+    // The screen then shows the background: the next question is drawn over it.
+    timeline.call([this] {
+        m_canvas.clearToBackground(m_look);
+        m_host.present();
+    });
 }
 
-void FeedbackPlayer::runReminderCard()
+void FeedbackPlayer::runReminderCard(Timeline& timeline)
 {
     const Pair& pair = m_session->current().questionPair();
     FlashCard card(FlashCard::loadPicture(m_settings.installPath()), m_look.cardFont, m_look.cardColour,
@@ -178,21 +178,15 @@ void FeedbackPlayer::runReminderCard()
     const int direction = static_cast<int>(m_services.clock->ticksMs() % 3);
     const std::string sound = pair.soundPath(1);
     const QString path = sound.empty() ? QString()
-                                       : QString::fromStdString(joinMediaPath(
-                                             m_settings.installPath().toStdString(), "quiz_sounds", sound));
-    m_animator->reminderCard(m_canvas.image().copy(), card, direction, [this, path] {
+                                       : QString::fromStdString(resolveCaseInsensitive(joinMediaPath(
+                                             m_settings.installPath().toStdString(), "quiz_sounds", sound)));
+    m_animator->reminderCard(timeline, m_canvas.image().copy(), card, direction, [this, path](Timeline& t) {
         if (path.isEmpty())
-            pause(500);
+            t.wait(500);
         else
-            playPairSound(QString::fromStdString(resolveCaseInsensitive(path.toStdString())), true);
+            m_sounds.addPairSound(t, path, true);
     });
-    m_host.setScreenState(previous);
-}
-
-void FeedbackPlayer::playPairSound(const QString& path, bool wait)
-{
-    if (!path.isEmpty())
-        m_sounds.playPairSound(path, wait);
+    timeline.call([this, previous] { m_host.setScreenState(previous); });
 }
 
 } // namespace brainlark

@@ -20,13 +20,13 @@ class QuizCanvas;
 class QuizLook;
 class QuizScreen;
 class QuizSession;
+class Timeline;
 class TransitionEffect;
 
-/// Plays what follows a judged answer on the quiz screen, step by step as FeedbackPlan lists it: event
-/// sounds and pauses, the colours of the answered box, the Smart Counter's banner and flash, the
-/// transition, the reminder card and the change to the next question. Every wait goes through the pause
-/// service, so a test sees the whole timeline without waiting. It also owns the animations the quiz view
-/// runs itself (the new question's entry, the automatic answer's pulse).
+/// Turns what follows a judged answer on the quiz screen into a timeline, step by step as FeedbackPlan lists
+/// it: event sounds and pauses, the colours of the answered box, the Smart Counter's banner and flash, the
+/// transition, the reminder card and the change to the next question. It also owns the animations the
+/// quiz view runs itself (the new question's entry, the automatic answer's pulse).
 class FeedbackPlayer
 {
 public:
@@ -41,7 +41,8 @@ public:
         virtual void present() = 0;
         virtual QuizPainter::State paintState() const = 0;
         virtual AnswerMode answerMode() const = 0;
-        virtual void showNextQuestion() = 0;
+        /// Builds the next question and adds its entry to the timeline.
+        virtual void showNextQuestion(Timeline& timeline) = 0;
         virtual void armAutoAnswer() = 0;
         /// The score and the list's statistics changed.
         virtual void reportStatus() = 0;
@@ -60,22 +61,20 @@ public:
     FeedbackPlayer(const FeedbackPlayer&) = delete;
     FeedbackPlayer& operator=(const FeedbackPlayer&) = delete;
 
-    /// Runs the steps in order. hit is the answered box or button (−1: none).
-    void play(const std::vector<FeedbackStep>& steps, QuizSession& session, int hit);
+    /// Adds the steps to the timeline. hit is the answered box or button (−1: none).
+    void add(Timeline& timeline, const std::vector<FeedbackStep>& steps, QuizSession& session, int hit);
 
     QuizAnimator& animator() { return *m_animator; }
     TransitionEffect& transition() { return *m_transition; }
 
 private:
-    void run(const FeedbackStep& step);
-    void pause(int ms);
-    void restoreHitBox(bool normalColours);
-    void redrawHitBoxRight();
-    void runBanner();
-    void runCounterFlash(const FeedbackStep& step);
-    void runTransition(int ms);
-    void runReminderCard();
-    void playPairSound(const QString& path, bool wait);
+    void add(Timeline& timeline, const FeedbackStep& step, int hit);
+    void restoreHitBox(int hit, bool normalColours);
+    void redrawHitBoxRight(Timeline& timeline, int hit);
+    void runBanner(Timeline& timeline);
+    void runCounterFlash(Timeline& timeline, const FeedbackStep& step);
+    void runTransition(Timeline& timeline, int ms);
+    void runReminderCard(Timeline& timeline);
 
     Host& m_host;
     QuizCanvas& m_canvas;
@@ -87,7 +86,6 @@ private:
     std::unique_ptr<QuizAnimator> m_animator;
     std::unique_ptr<TransitionEffect> m_transition;
     QuizSession* m_session = nullptr;
-    int m_hit = -1;
 };
 
 } // namespace brainlark

@@ -10,7 +10,7 @@
 #include "quiz/ui/quizlook.h"
 #include "quiz/ui/transitioneffect.h"
 #include "services/eventsounds.h"
-#include "services/pauser.h"
+#include "services/timeline.h"
 #include "services/prompter.h"
 #include "settings/appsettings.h"
 
@@ -65,8 +65,8 @@ MatchScreen::MatchScreen(Host& host, AppSettings& settings, const Services& serv
         m_host.present();
     };
     target.setScreenState = [this](ScreenState state) { m_host.setScreenState(state); };
-    target.playSound = [this] { m_sounds.playEventSound(EventSounds::Transition, true); };
-    m_transition = std::make_unique<TransitionEffect>(target, *services.random, *services.pauser);
+    target.playSound = [this] { m_sounds.playEventSound(EventSounds::Transition); };
+    m_transition = std::make_unique<TransitionEffect>(target, *services.random);
 }
 
 MatchScreen::~MatchScreen() = default;
@@ -108,10 +108,13 @@ MatchPainter::Scene MatchScreen::scene() const
     return scene;
 }
 
+bool MatchScreen::usesKey(int key)
+{
+    return keyboardKey(key).has_value();
+}
+
 void MatchScreen::start()
 {
-    if (m_busy)
-        return;
     m_ratings.invalidate();
     newRound();
 }
@@ -144,7 +147,7 @@ void MatchScreen::render()
 
 void MatchScreen::press(const QPoint& point)
 {
-    if (m_busy || !hasBoard())
+    if (!hasBoard())
         return;
     m_keyboard.hide();
     const MatchLayout board = layout();
@@ -199,7 +202,7 @@ bool MatchScreen::key(int key)
     const std::optional<MatchKeyboard::Key> mapped = keyboardKey(key);
     if (!mapped || !hasBoard())
         return false;
-    if (m_busy || m_game.isDragging())
+    if (m_game.isDragging())
         return true;
     switch (m_keyboard.press(*mapped, m_game)) {
     case MatchKeyboard::Effect::PressTry:
@@ -240,47 +243,48 @@ void MatchScreen::pressSkip()
     render();
 }
 
+// The buttons' feedback and the change to the next round play as one sequence; the board takes no input
+// until it is over.
 void MatchScreen::playRelease()
 {
-    m_busy = true;
-    const std::vector<FeedbackStep> steps = MatchGame::releaseSteps(m_game.buttonState(), flags());
-    for (const FeedbackStep& step : steps)
-        runStep(step);
-    m_busy = false;
+    Timeline& timeline = m_host.timeline();
+    for (const FeedbackStep& step : MatchGame::releaseSteps(m_game.buttonState(), flags()))
+        addStep(timeline, step);
+    m_host.play(Activity::MatchRound);
 }
 
-void MatchScreen::runStep(const FeedbackStep& step)
+void MatchScreen::addStep(Timeline& t, const FeedbackStep& step)
 {
     using A = FeedbackStep::Action;
     switch (step.action) {
     case A::RestoreHitBox:
-        m_game.release();
-        render();
+        t.call([this] {
+            m_game.release();
+            render();
+        });
         break;
     case A::PlaySound:
-        m_sounds.playEventSound(static_cast<EventSounds::Event>(step.sound), step.async);
+        m_sounds.addEventSound(t, static_cast<EventSounds::Event>(step.sound), !step.async);
         break;
     case A::Pause:
-        if (step.ms > 0)
-            m_services.pauser->pause(step.ms);
+        t.wait(step.ms);
         break;
     case A::Transition:
-        runTransition(step.ms);
+        t.call([this, &t, ms = step.ms] {
+            m_transition->chooseDirection(-1);
+            m_transition->run(t, -1, m_settings.quizBackgroundColor(), ms);
+            t.call([this] {
+                m_host.canvas().clearToBackground(m_host.look());
+                m_host.present();
+            });
+        });
         break;
     case A::ShowNextQuestion:
-        newRound();
+        t.call([this] { newRound(); });
         break;
     default: // the quiz's own steps do not occur in a matching round
         break;
     }
-}
-
-void MatchScreen::runTransition(int ms)
-{
-    m_transition->chooseDirection(-1);
-    m_transition->run(-1, m_settings.quizBackgroundColor(), ms);
-    m_host.canvas().clearToBackground(m_host.look());
-    m_host.present();
 }
 
 QString MatchScreen::accessibleName(MatchBox box) const

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <Qt>
 #include <QString>
 #include <memory>
 
@@ -10,6 +11,7 @@
 #include "quiz/engine/ratingorder.h"
 #include "quiz/ui/matchpainter.h"
 #include "quiz/ui/screenstate.h"
+#include "quiz/engine/inputrules.h"
 #include "services/services.h"
 
 namespace brainlark
@@ -20,6 +22,7 @@ class EventSounds;
 class PairList;
 class QuizCanvas;
 class QuizLook;
+class Timeline;
 class TransitionEffect;
 
 /// The matching quiz on the quiz screen: a board of question and answer boxes that the learner connects
@@ -51,6 +54,11 @@ public:
         }
         /// The box with the keyboard focus is now the one of this name (for assistive technology).
         virtual void announce(const QString& name) = 0;
+        /// The screen's one timeline, and how it is played: play() starts it (or lets it go on) with the
+        /// activity that says what input means meanwhile; cancelPlayback() drops it without a word.
+        virtual Timeline& timeline() = 0;
+        virtual void play(Activity activity) = 0;
+        virtual void cancelPlayback() = 0;
     };
 
     MatchScreen(Host& host, AppSettings& settings, const Services& services, EventSounds& sounds);
@@ -67,8 +75,6 @@ public:
     /// A new round from outside (Start, the Matching command, Reverse): ratings are read afresh.
     void start();
     bool hasBoard() const { return !m_game.board().isEmpty(); }
-    /// Feedback is playing; input waits.
-    bool isBusy() const { return m_busy; }
 
     /// Paints the board as it is into the canvas and shows it.
     void render();
@@ -78,6 +84,9 @@ public:
     void release(const QPoint& point);
     /// Arrow keys, Enter, Delete, Escape, T (Try) and S (Skip); returns whether the key was used.
     bool key(int key);
+    /// Whether the board takes the key at all, and whether it stands for a button (T, S).
+    static bool usesKey(int key);
+    static bool isButtonKey(int key) { return key == Qt::Key_T || key == Qt::Key_S; }
 
     const MatchGame& game() const { return m_game; }
     const MatchKeyboard& keyboard() const { return m_keyboard; }
@@ -92,8 +101,7 @@ private:
     void pressTry();
     void pressSkip();
     void playRelease();
-    void runStep(const FeedbackStep& step);
-    void runTransition(int ms);
+    void addStep(Timeline& timeline, const FeedbackStep& step);
     MatchPainter::Scene scene() const;
     AppFlags flags() const;
 
@@ -107,7 +115,6 @@ private:
     RatingOrder m_ratings;
     std::unique_ptr<TransitionEffect> m_transition;
     QImage m_board; // the board without the rubber band, while a line is dragged
-    bool m_busy = false;
 };
 
 } // namespace brainlark

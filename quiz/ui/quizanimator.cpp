@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "quiz/ui/congratulation.h"
-#include "services/pauser.h"
+#include "services/timeline.h"
 #include "core/clock.h"
 #include "quiz/engine/counterflash.h"
 #include "quiz/engine/newquestionanimation.h"
@@ -35,8 +35,8 @@ Rect fromQRect(const QRect& r)
 
 } // namespace
 
-QuizAnimator::QuizAnimator(QImage& buffer, std::function<void()> present, Pauser& pauser, const Clock& clock)
-    : m_buffer(buffer), m_present(std::move(present)), m_pauser(pauser), m_clock(clock)
+QuizAnimator::QuizAnimator(QImage& buffer, std::function<void()> present, const Clock& clock)
+    : m_buffer(buffer), m_present(std::move(present)), m_clock(clock)
 {
 }
 
@@ -57,17 +57,38 @@ void QuizAnimator::frame(const QImage& base, const std::function<void(QPainter&)
     m_present();
 }
 
-void QuizAnimator::paced(int durationMs, const std::function<void(QPainter&, int, int)>& draw,
-                         const QImage& base)
+void QuizAnimator::paced(Timeline& timeline, int durationMs, Draw draw, const QImage& base)
 {
-    m_pacer.run(
-        durationMs, m_clock,
-        [&](int i, int frames) { frame(base, [&](QPainter& painter) { draw(painter, i + 1, frames); }); },
-        [this](int ms) { m_pauser.pause(ms); });
+    // Frame i is drawn, the pacer's pause follows; the time a frame took, its pause included, tunes the
+    // next pause, and the whole run tunes the frame rate of the next animation.
+    struct Run {
+        int frame = 0;
+        int64_t begin = 0;
+        int64_t frameStart = 0;
+    };
+    auto run = std::make_shared<Run>();
+    timeline.frames([this, run, durationMs, draw = std::move(draw), base]() -> int {
+        if (run->frame == 0) {
+            m_pacer.start(durationMs);
+            run->begin = m_clock.ticksMs();
+        } else {
+            m_pacer.frameDone(m_clock.ticksMs() - run->frameStart);
+        }
+        if (run->frame == m_pacer.frameCount()) {
+            m_pacer.finish(m_clock.ticksMs() - run->begin);
+            return Timeline::Finished;
+        }
+        run->frameStart = m_clock.ticksMs();
+        const int i = run->frame++;
+        const int frames = m_pacer.frameCount();
+        frame(base, [&](QPainter& painter) { draw(painter, i + 1, frames); });
+        return m_pacer.pauseMs();
+    });
 }
 
-void QuizAnimator::newQuestion(const QImage& base, const QuizScreen& screen, const QuizLook& look,
-                               const QuizPainter::State& state, const NewQuestionAnimation& animation)
+void QuizAnimator::newQuestion(Timeline& timeline, const QImage& base, const QuizScreen& screen,
+                               const QuizLook& look, const QuizPainter::State& state,
+                               const NewQuestionAnimation& animation)
 {
     const int w = base.width();
     const int h = base.height();
@@ -80,29 +101,33 @@ void QuizAnimator::newQuestion(const QImage& base, const QuizScreen& screen, con
         QuizPainter::paintCounter(painter, screen, look, state);
     }
     paced(
-        NewQuestionAnimation::QuestionMs,
-        [&](QPainter& painter, int i, int frames) {
+        timeline, NewQuestionAnimation::QuestionMs,
+        [&screen, &look, question, questionStart](QPainter& painter, int i, int frames) {
             const Rect at = NewQuestionAnimation::between(questionStart, question, i, frames);
             QuizPainter::paintQuestionBox(painter, screen, look, offsetOf(question, at));
         },
         withPicture);
-    QImage withQuestion = m_buffer.copy();
-    paced(
-        NewQuestionAnimation::AnswersMs,
-        [&](QPainter& painter, int i, int frames) {
-            for (int box = 0; box < 4; ++box) {
-                const Rect place = screen.answer(box).rect();
-                if (place.isEmpty())
-                    continue;
-                const Rect start = animation.answerStart(box, place, question, w, h);
-                const Rect at = NewQuestionAnimation::between(start, place, i, frames);
-                QuizPainter::paintAnswerBox(painter, screen, look, box, offsetOf(place, at));
-            }
-        },
-        withQuestion);
+    std::vector<Rect> starts(4);
+    for (int box = 0; box < 4; ++box)
+        starts[size_t(box)] = animation.answerStart(box, screen.answer(box).rect(), question, w, h);
+    // The answers glide in over the picture the question's last frame left.
+    timeline.call([this, &timeline, &screen, &look, starts] {
+        paced(
+            timeline, NewQuestionAnimation::AnswersMs,
+            [&screen, &look, starts](QPainter& painter, int i, int frames) {
+                for (int box = 0; box < 4; ++box) {
+                    const Rect place = screen.answer(box).rect();
+                    if (place.isEmpty())
+                        continue;
+                    const Rect at = NewQuestionAnimation::between(starts[size_t(box)], place, i, frames);
+                    QuizPainter::paintAnswerBox(painter, screen, look, box, offsetOf(place, at));
+                }
+            },
+            m_buffer.copy());
+    });
 }
 
-void QuizAnimator::banner(const QImage& base, const QuizScreen& screen, const QuizLook& look,
+void QuizAnimator::banner(Timeline& timeline, const QImage& base, const QuizScreen& screen, const QuizLook& look,
                           const QuizPainter::State& state, const Congratulation& congratulation)
 {
     const TextBox counter = screen.counter(state.rightCount, state.alertSide, look);
@@ -113,8 +138,8 @@ void QuizAnimator::banner(const QImage& base, const QuizScreen& screen, const Qu
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPixelSize(BannerFontPixels);
     paced(
-        BannerSlideMs,
-        [&](QPainter& painter, int i, int frames) {
+        timeline, BannerSlideMs,
+        [=, &screen, &look](QPainter& painter, int i, int frames) {
             // The counter travels at the band's leading edge.
             const int travel = state.alertSide ? (farEdge - box.right()) : (box.left() - farEdge);
             const int moved = travel * i / frames;
@@ -135,27 +160,30 @@ void QuizAnimator::banner(const QImage& base, const QuizScreen& screen, const Qu
             QuizPainter::paintCounter(painter, screen, look, state, QPoint(dx, 0));
         },
         base);
-    m_pauser.pause(BannerStayMs);
+    timeline.wait(BannerStayMs);
 }
 
-void QuizAnimator::counterFlash(const QImage& base, const QRect& counter, int frames, int frameMs)
+void QuizAnimator::counterFlash(Timeline& timeline, const QImage& base, const QRect& counter, int frames,
+                                int frameMs)
 {
-    m_buffer = base.copy();
+    timeline.call([this, base] { m_buffer = base.copy(); });
     for (int i = 0; i < frames; ++i) {
-        {
-            QPainter painter(&m_buffer);
-            const int grow = CounterFlash::inflation(i);
-            painter.setPen(QPen(toQColor(CounterFlash::color(i)), 1));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(counter.adjusted(-grow, -grow, grow - 1, grow - 1));
-        }
-        m_present();
-        m_pauser.pause(frameMs);
+        timeline.call([this, counter, i] {
+            {
+                QPainter painter(&m_buffer);
+                const int grow = CounterFlash::inflation(i);
+                painter.setPen(QPen(toQColor(CounterFlash::color(i)), 1));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(counter.adjusted(-grow, -grow, grow - 1, grow - 1));
+            }
+            m_present();
+        });
+        timeline.wait(frameMs);
     }
 }
 
-void QuizAnimator::reminderCard(const QImage& base, const FlashCard& card, int direction,
-                                const std::function<void()>& middle)
+void QuizAnimator::reminderCard(Timeline& timeline, const QImage& base, const FlashCard& card, int direction,
+                                const std::function<void(Timeline&)>& middle)
 {
     const QSize view = base.size();
     const QPoint centre = card.centredIn(view);
@@ -176,57 +204,52 @@ void QuizAnimator::reminderCard(const QImage& base, const FlashCard& card, int d
         after = place.movedTo(-card.size().width() - 10, place.top);
         break;
     }
-    auto slide = [&](const Rect& from, const Rect& to) {
-        paced(
-            CardSlideMs,
-            [&](QPainter& painter, int i, int frames) {
-                const Rect at = NewQuestionAnimation::between(from, to, i, frames);
-                card.draw(painter, QPoint(at.left, at.top));
-            },
-            base);
-    };
-    slide(before, place);
-    m_pauser.pause(kCardStayMs);
-    middle();
-    m_pauser.pause(kCardLingerMs);
-    slide(place, after);
-    m_buffer = base.copy();
-    m_present();
+    slideCard(timeline, base, card, QPoint(before.left, before.top), QPoint(place.left, place.top), CardSlideMs);
+    timeline.wait(kCardStayMs);
+    middle(timeline);
+    timeline.wait(kCardLingerMs);
+    slideCard(timeline, base, card, QPoint(place.left, place.top), QPoint(after.left, after.top), CardSlideMs);
+    timeline.call([this, base] {
+        m_buffer = base.copy();
+        m_present();
+    });
 }
 
-void QuizAnimator::slideCard(const QImage& base, const FlashCard& card, const QPoint& from, const QPoint& to,
-                             int durationMs)
+void QuizAnimator::slideCard(Timeline& timeline, const QImage& base, const FlashCard& card, const QPoint& from,
+                             const QPoint& to, int durationMs)
 {
     const Rect start = Rect::fromSize(from.x(), from.y(), card.size().width(), card.size().height());
     const Rect end = start.movedTo(to.x(), to.y());
     paced(
-        durationMs,
-        [&](QPainter& painter, int i, int frames) {
+        timeline, durationMs,
+        [card, start, end](QPainter& painter, int i, int frames) {
             const Rect at = NewQuestionAnimation::between(start, end, i, frames);
             card.draw(painter, QPoint(at.left, at.top));
         },
         base);
 }
 
-void QuizAnimator::pulse(const QImage& base, const QString& text, const QRect& area, const QFont& font,
-                         const std::function<bool()>& stop)
+void QuizAnimator::pulse(Timeline& timeline, const QImage& base, const QString& text, const QRect& area,
+                         const QFont& font)
 {
     for (float level : pulseLevels()) {
-        HslColor colour(255, 255, 255);
-        colour.scaleLightness(level);
-        frame(base, [&](QPainter& painter) {
-            painter.setFont(font);
-            painter.setPen(QColor(0, 0, 0, 90)); // a soft shadow keeps white text readable on light fills
-            painter.drawText(area.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text);
-            painter.setPen(toQColor(colour));
-            painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+        timeline.call([this, base, text, area, font, level] {
+            HslColor colour(255, 255, 255);
+            colour.scaleLightness(level);
+            frame(base, [&](QPainter& painter) {
+                painter.setFont(font);
+                painter.setPen(QColor(0, 0, 0, 90)); // a soft shadow keeps white text readable on light fills
+                painter.drawText(area.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text);
+                painter.setPen(toQColor(colour));
+                painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+            });
         });
-        m_pauser.pause(PulseFrameMs);
-        if (stop && stop())
-            break;
+        timeline.wait(PulseFrameMs);
     }
-    m_buffer = base.copy();
-    m_present();
+    timeline.call([this, base] {
+        m_buffer = base.copy();
+        m_present();
+    });
 }
 
 } // namespace brainlark

@@ -61,6 +61,22 @@ bool QuizInput::patternKey(int key, BackgroundPattern::Key& out)
     }
 }
 
+bool QuizInput::isEditingKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
+}
+
 TypeinField::Input QuizInput::typeInto(TypeinField& field, const QKeyEvent& event)
 {
     switch (event.key()) {

@@ -48,6 +48,8 @@ public:
     /// Types the printable characters (and combining marks) of a text: a key's text or what an input method
     /// commits.
     static TypeinField::Input typeText(TypeinField& field, const QString& text);
+    /// The keys typeInto() takes besides printable text.
+    static bool isEditingKey(int key);
 };
 
 } // namespace brainlark

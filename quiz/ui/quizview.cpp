@@ -17,7 +17,6 @@
 #include "quiz/ui/quizinput.h"
 #include "quiz/ui/quizviewmenu.h"
 #include "quiz/ui/smartcounterdialog.h"
-#include "services/inputgate.h"
 #include "services/prompter.h"
 #include "settings/appsettings.h"
 
@@ -34,7 +33,7 @@ constexpr int kMinimumPairs = 5;
 QuizView::QuizView(AppSettings& settings, const Services& services, QWidget* parent)
     : QWidget(parent), m_settings(settings), m_services(services),
       m_sounds(settings, *services.sound, *services.random), m_guides(settings, *services.prompter),
-      m_look(settings), m_canvas(settings)
+      m_look(settings), m_canvas(settings), m_timeline(*services.scheduler)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -56,6 +55,7 @@ QuizView::~QuizView() = default;
 
 void QuizView::setList(PairList* list)
 {
+    cancelPlayback();
     m_autoTimer.stop();
     m_slideshow->setList(list);
     m_match->setList(list);
@@ -178,7 +178,7 @@ void QuizView::present()
 void QuizView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (m_canvas.image().size() != size()) {
+    if (m_canvas.image().size() != size() && resting()) { // else what plays paints, and the size waits
         ensureBuffer();
         render();
     }
@@ -189,8 +189,10 @@ void QuizView::paintEvent(QPaintEvent*)
 
 void QuizView::resizeEvent(QResizeEvent*)
 {
-    if (m_busy || m_match->isBusy()) // an animation owns the buffer; the next question fits the new size
+    if (respond(Input::Resize) == Response::Defer) { // what plays owns the buffer until it ends
+        m_resizePending = true;
         return;
+    }
     ensureBuffer();
     if (questionShown())
         m_screen.relayout(m_session->current(), m_look, screenInput());
@@ -205,18 +207,24 @@ void QuizView::start()
         m_slideshow->stop(); // which starts again here with a fresh question
         return;
     }
-    if (m_busy || m_match->isBusy() || !canStart())
+    if (!resting())
         return;
+    if (!canStart()) {
+        render(); // a list too short to quiz says so, also when a slideshow of it has just ended
+        return;
+    }
     if (matching()) {
         startMatching();
         return;
     }
-    const InputGate::Closed closed; // the new question's entry animation
     buildQuestion();
-    showQuestion();
-    armAutoAnswer();
-    emit statusTextChanged(statusText());
-    emit stateChanged();
+    showQuestion(m_timeline);
+    m_timeline.call([this] {
+        armAutoAnswer();
+        emit statusTextChanged(statusText());
+        emit stateChanged();
+    });
+    play(Activity::Answering);
 }
 
 void QuizView::startMatching()
@@ -227,6 +235,7 @@ void QuizView::startMatching()
     ensureBuffer();
     m_started = true;
     m_state = ScreenState::Running;
+    emit questionReasonChanged(QString(), QString()); // a board is not asked for one pair's reason
     m_match->start();
     emit statusTextChanged(statusText());
     emit stateChanged();
@@ -253,22 +262,21 @@ void QuizView::buildQuestion()
                                QString::fromStdString(m_session->reason().details()));
 }
 
-void QuizView::showQuestion()
+void QuizView::showQuestion(Timeline& timeline)
 {
     if (m_settings.funFlag(funflags::kAnimateQuestion)) {
-        const bool wasBusy = m_busy;
-        m_busy = true;
         const NewQuestionAnimation animation(*m_services.random, mode());
-        m_feedback->animator().newQuestion(m_canvas.backgroundOnly(m_look), m_screen, m_look, paintState(),
-                                           animation);
-        m_busy = wasBusy;
+        m_feedback->animator().newQuestion(timeline, m_canvas.backgroundOnly(m_look), m_screen, m_look,
+                                           paintState(), animation);
     }
-    render();
-    // A question without a picture asks too (with no path), so an open picture window does not keep
-    // showing the previous pair's picture.
-    if (m_settings.funFlag(funflags::kShowPictures))
-        emit pictureRequested(m_screen.picturePath());
-    m_session->markShown();
+    timeline.call([this] {
+        render();
+        // A question without a picture asks too (with no path), so an open picture window does not keep
+        // showing the previous pair's picture.
+        if (m_settings.funFlag(funflags::kShowPictures))
+            emit pictureRequested(m_screen.picturePath());
+        m_session->markShown();
+    });
 }
 
 void QuizView::armAutoAnswer()
@@ -280,7 +288,7 @@ void QuizView::armAutoAnswer()
 
 void QuizView::press(const QPoint& point)
 {
-    if (!questionShown() || m_busy || m_state == ScreenState::Slideshow || mode() == QuizMode::Matching)
+    if (!questionShown() || m_state == ScreenState::Slideshow || mode() == QuizMode::Matching)
         return;
     QuizInput::ScreenState state;
     state.counterShown = m_settings.funFlag(funflags::kSmartCounter);
@@ -293,13 +301,13 @@ void QuizView::press(const QPoint& point)
         judge(click.index);
         break;
     case Target::AnswerSound:
-        playPairSound(m_screen.answerSound(click.index), true);
+        m_sounds.playPairSound(m_screen.answerSound(click.index));
         break;
     case Target::Counter:
         showSmartCounterDialog();
         break;
     case Target::QuestionSound:
-        playPairSound(m_screen.questionSound(), true);
+        m_sounds.playPairSound(m_screen.questionSound());
         break;
     case Target::Picture:
         showPicture();
@@ -342,17 +350,16 @@ void QuizView::judge(int hit)
         m_screen.typein())
         m_screen.typein()->clear();
     render();
+    m_autoTimer.stop(); // the release that follows plays the feedback
     if (!m_outcome.right)
-        m_sounds.playEventSound(EventSounds::Wrong, true);
+        m_sounds.playEventSound(EventSounds::Wrong);
 }
 
 void QuizView::release()
 {
-    if (m_hit < 0 || m_busy)
+    if (m_hit < 0 || m_activity != Activity::Resting)
         return;
-    const InputGate::Closed closed;
-    m_busy = true;
-    m_feedback->play(FeedbackPlan::release(m_outcome.right), *m_session, m_hit);
+    m_feedback->add(m_timeline, FeedbackPlan::release(m_outcome.right), *m_session, m_hit);
     FeedbackPlan::Input input;
     input.right = m_outcome.right;
     input.movesOn = !m_outcome.right && QuizSession::movesOnAfterWrong(mode(), m_skip, flags());
@@ -361,18 +368,16 @@ void QuizView::release()
     input.classicLayout = m_screen.layout().layout() == BoxLayout::Classic;
     input.alertDue = m_outcome.alertDue;
     input.flags = flags();
-    m_hit = m_outcome.right || input.movesOn ? -1 : m_hit;
-    const int hit = m_hit;
-    m_feedback->play(FeedbackPlan::advance(input), *m_session, hit);
-    if (hit >= 0)
-        m_hit = -1; // the wrong box keeps its colour; the next click judges afresh
-    m_busy = false;
+    const int hit = m_outcome.right || input.movesOn ? -1 : m_hit;
+    m_hit = -1; // a wrong box keeps its colour; the next click judges afresh
+    m_feedback->add(m_timeline, FeedbackPlan::advance(input), *m_session, hit);
+    play(Activity::Answering);
 }
 
-void QuizView::showNextQuestion()
+void QuizView::showNextQuestion(Timeline& timeline)
 {
     buildQuestion();
-    showQuestion();
+    showQuestion(timeline);
 }
 
 void QuizView::reportStatus()
@@ -384,12 +389,6 @@ void QuizView::reportStatus()
 void QuizView::focusMainWindow()
 {
     emit focusMainFrameRequested();
-}
-
-void QuizView::playPairSound(const QString& path, bool wait)
-{
-    if (!path.isEmpty())
-        m_sounds.playPairSound(path, wait);
 }
 
 // --- Automatic answer -----------------------------------------------------------------------------
@@ -406,27 +405,96 @@ QRect QuizView::revealArea() const
 void QuizView::showAutomaticAnswer()
 {
     m_autoTimer.stop();
-    if (!questionShown() || m_busy || !isVisible() || !m_settings.showHint() || slideshowRunning())
+    if (!questionShown() || m_activity != Activity::Resting || !isVisible() || !m_settings.showHint() ||
+        slideshowRunning())
         return;
-    const InputGate::Closed closed; // Escape still passes and stops the pulse
     if (m_settings.funFlag(funflags::kHintSound))
-        m_sounds.playEventSound(EventSounds::Hint, true);
-    m_busy = true;
-    m_revealing = true;
-    m_stopReveal = false;
+        m_sounds.playEventSound(EventSounds::Hint);
     const QString answer = ListText::toQString(m_session->current().questionPair().shownAnswer());
-    m_feedback->animator().pulse(m_canvas.image().copy(), answer, revealArea(), m_look.answerFont,
-                                 [this] { return m_stopReveal; });
-    m_revealing = false;
-    m_busy = false;
-    render();
+    m_timeline.call([this, answer] {
+        m_feedback->animator().pulse(m_timeline, m_canvas.image().copy(), answer, revealArea(), m_look.answerFont);
+    });
+    m_timeline.call([this] { render(); });
+    play(Activity::Revealing);
+}
+
+// --- What plays on the screen -----------------------------------------------------------------------
+
+void QuizView::play(Activity activity)
+{
+    m_activity = activity;
+    if (!m_timeline.isRunning())
+        m_timeline.start([this] { comeToRest(); });
+}
+
+void QuizView::cancelPlayback()
+{
+    m_timeline.cancel();
+    m_activity = Activity::Resting;
+}
+
+void QuizView::comeToRest()
+{
+    m_activity = slideshowRunning() ? Activity::ShowResting : Activity::Resting;
+    if (m_resizePending && m_activity == Activity::Resting) {
+        m_resizePending = false;
+        ensureBuffer();
+        if (questionShown())
+            m_screen.relayout(m_session->current(), m_look, screenInput());
+        render();
+    }
+    emit settled();
+    emit stateChanged();
+}
+
+// A show that ended by itself, or was stopped, leaves the screen at rest unless the quiz that follows plays
+// its entry; the news goes out from the event loop, after the show has finished ending.
+void QuizView::slideshowStateChanged()
+{
+    emit stateChanged();
+    if (slideshowRunning())
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_activity == Activity::Resting && !m_timeline.isRunning())
+                emit settled();
+        },
+        Qt::QueuedConnection);
+}
+
+void QuizView::stopPlaying()
+{
+    const Activity was = m_activity;
+    cancelPlayback();
+    if (was == Activity::ShowOpening || was == Activity::ShowCard || was == Activity::ShowResting) {
+        m_services.sound->stop();
+        m_slideshow->stop(); // which starts the quiz again with a fresh question
+    } else if (was != Activity::Resting) {
+        m_hit = -1;
+        m_state = ScreenState::Running;
+        render(); // the question as it stands, without what was playing over it
+    }
+    if (!m_timeline.isRunning())
+        comeToRest();
+}
+
+Response QuizView::respond(Input input)
+{
+    const Response response = brainlark::respond(m_activity, input);
+    if (response == Response::Stop)
+        stopPlaying();
+    else if (response == Response::Refuse)
+        emit inputRefused(slideshowRunning() ? tr("Press Escape to stop the slideshow first.")
+                                             : tr("Wait until the next question is on the screen."));
+    return response;
 }
 
 // --- Commands ---------------------------------------------------------------------------------------
 
 void QuizView::reverse()
 {
-    if (m_busy || !m_session || m_state == ScreenState::Slideshow)
+    if (!resting() || !m_session || m_state == ScreenState::Slideshow)
         return;
     m_guides.show(GuideMessages::Flip);
     if (m_session->reverse(answerMode()) == QuizSession::ReverseResult::Refused) {
@@ -448,7 +516,11 @@ void QuizView::setQuizMode(int quizMode)
 
 void QuizView::toggleSlideshow()
 {
-    if (m_busy || m_match->isBusy())
+    if (slideshowRunning()) {
+        stopPlaying();
+        return;
+    }
+    if (!resting())
         return;
     m_autoTimer.stop();
     m_slideshow->toggle();
@@ -577,7 +649,7 @@ void QuizView::showQuestionNotes()
 
 void QuizView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || respond(Input::Answer) != Response::Take)
         return;
     if (slideshowRunning())
         m_slideshow->advance();
@@ -595,14 +667,15 @@ void QuizView::mouseMoveEvent(QMouseEvent* event)
 
 void QuizView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || slideshowRunning())
         return;
-    if (slideshowRunning())
-        return;
-    if (m_started && matching())
-        m_match->release(event->position().toPoint());
-    else
+    // The release belongs to the press before it: it plays the feedback of the answer that press judged.
+    if (m_started && matching()) {
+        if (m_activity == Activity::Resting)
+            m_match->release(event->position().toPoint());
+    } else {
         release();
+    }
 }
 
 void QuizView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -612,7 +685,8 @@ void QuizView::mouseDoubleClickEvent(QMouseEvent* event)
         mousePressEvent(event);
         return;
     }
-    if (event->button() != Qt::LeftButton || !questionShown() || m_busy || m_state == ScreenState::Slideshow)
+    if (event->button() != Qt::LeftButton || !questionShown() || m_activity != Activity::Resting ||
+        m_state == ScreenState::Slideshow)
         return;
     // Only the question box opens the notes. Elsewhere the second click of the pair has already arrived as
     // a press of its own; answering here as well would count it twice.
@@ -623,7 +697,7 @@ void QuizView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void QuizView::answerByKey(int hit)
 {
-    if (!questionShown() || m_busy)
+    if (!questionShown())
         return;
     const bool buttons = m_screen.layout().isTrueFalseOrTypeIn();
     const Rect target =
@@ -635,31 +709,56 @@ void QuizView::answerByKey(int hit)
     release();
 }
 
+// Keys that mean something on the screen as it is; the rest pass on to the window.
+std::optional<Input> QuizView::inputOfKey(const QKeyEvent& event) const
+{
+    const int key = event.key();
+    if (key == Qt::Key_Escape)
+        return Input::Escape;
+    if (slideshowRunning())
+        return key == Qt::Key_Space || key == Qt::Key_Right ? std::optional<Input>(Input::Answer) : std::nullopt;
+    if (m_started && matching())
+        return MatchScreen::isButtonKey(key) ? std::optional<Input>(Input::Command)
+               : MatchScreen::usesKey(key)   ? std::optional<Input>(Input::Answer)
+                                             : std::nullopt;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!questionShown())
+        return enter ? std::optional<Input>(Input::Command) : std::nullopt;
+    BackgroundPattern::Key pattern;
+    if (mode() == QuizMode::TypeIn ? (!event.text().isEmpty() || QuizInput::isEditingKey(key))
+                                   : (QuizInput::answerForKey(key, mode()) >= 0 || QuizInput::patternKey(key, pattern)))
+        return Input::Answer;
+    return std::nullopt;
+}
+
 void QuizView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         emit helpRequested(QuizHelpContext);
         return;
     }
-    if (slideshowRunning() && m_slideshow->key(event->key()))
-        return;
-    if (m_started && matching() && !m_busy && m_match->key(event->key()))
-        return;
-    if (event->key() == Qt::Key_Escape) {
-        m_stopReveal = m_revealing;
+    const std::optional<Input> input = inputOfKey(*event);
+    if (!input) {
+        if (!slideshowRunning())
+            QWidget::keyPressEvent(event);
         return;
     }
-    if (m_busy)
+    if (respond(*input) != Response::Take)
+        return; // a Stop (Escape) has done all there was to do
+    if (slideshowRunning()) {
+        m_slideshow->key(event->key());
         return;
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    }
+    if (m_started && matching()) {
+        m_match->key(event->key());
+        return;
+    }
     if (!questionShown()) {
-        if (enter)
-            start();
+        start();
         return;
     }
-    if (mode() == QuizMode::TypeIn ? typeinKey(event) : answerKey(event))
-        return;
-    QWidget::keyPressEvent(event);
+    if (event->key() != Qt::Key_Escape && !(mode() == QuizMode::TypeIn ? typeinKey(event) : answerKey(event)))
+        QWidget::keyPressEvent(event);
 }
 
 bool QuizView::typeinKey(QKeyEvent* event)
@@ -679,7 +778,7 @@ bool QuizView::typeinKey(QKeyEvent* event)
 void QuizView::inputMethodEvent(QInputMethodEvent* event)
 {
     TypeinField* field = mode() == QuizMode::TypeIn ? m_screen.typein() : nullptr;
-    if (!field) {
+    if (!field || m_activity != Activity::Resting) { // typing waits, as keys do, for the question at rest
         event->ignore();
         return;
     }
@@ -742,7 +841,7 @@ void QuizView::tunePattern(BackgroundPattern::Key key)
 
 void QuizView::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (m_busy || m_state == ScreenState::Slideshow)
+    if (m_state == ScreenState::Slideshow || respond(Input::Command) != Response::Take)
         return;
     QuizViewMenu menu(
         m_settings, [this](int id) { routeCommand(id); }, this);

@@ -5,10 +5,13 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/services.h"
+#include "services/timeline.h"
+#include "quiz/engine/inputrules.h"
 #include "quiz/engine/backgroundpattern.h"
 #include "quiz/engine/feedbackplan.h"
 #include "quiz/engine/quizsession.h"
@@ -30,8 +33,8 @@ class PairList;
 /// The quiz screen: shows one question of the open list at a time, judges the learner's answer, keeps
 /// the score and runs the commands of its menu. Clicks and keys are read by QuizInput, the picture is
 /// painted into a QuizCanvas that paintEvent copies, and the feedback after an answer is played by a
-/// FeedbackPlayer; feedback, transitions and animations run synchronously through the Pauser, so the
-/// exact timeline is testable without a screen.
+/// FeedbackPlayer. Feedback, transitions, animations, matching rounds and slideshow cards play as one
+/// timeline at a time; what input means meanwhile is decided by respond() from one table (inputrules.h).
 class QuizView : public QWidget,
                  private FeedbackPlayer::Host,
                  private MatchScreen::Host,
@@ -90,6 +93,13 @@ public:
     QString statusText() const;
     const QImage& backBuffer() const { return m_canvas.image(); }
     bool autoAnswerArmed() const { return m_autoTimer.isActive(); }
+    /// What plays on the screen now.
+    Activity activity() const { return m_activity; }
+    /// Decides what the input means now: a Stop has stopped what played, a Refuse has told the learner to
+    /// wait. Take and Stop: the caller handles the input; Defer: the caller handles it on settled().
+    Response respond(Input input);
+    /// Stops what plays at once and brings the screen to rest.
+    void stopPlaying();
     bool alertSide() const { return m_alertSide; }
     /// Runs modal dialogs; tests replace it to answer them without a screen.
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
@@ -150,6 +160,11 @@ signals:
     void answerJudged(const QString& question, const QString& answer, int mode, bool right, double seconds,
                       bool firstTry);
 
+    /// The learner gave input that must wait; text says so.
+    void inputRefused(const QString& text);
+    /// What played has ended or was stopped: the screen is at rest.
+    void settled();
+
 public:
     /// Where the type-in field stands and what it holds, for input methods.
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
@@ -175,7 +190,7 @@ private:
 
     // What the feedback player leaves to the view.
     void present() override;
-    void showNextQuestion() override;
+    void showNextQuestion(Timeline& timeline) override;
     void armAutoAnswer() override;
     void reportStatus() override;
     void focusMainWindow() override;
@@ -195,14 +210,19 @@ private:
     void announce(const QString& name) override { setAccessibleName(name); }
     bool isActiveView() const override { return isVisible(); }
     QString listTitle() const override { return m_listTitle; }
-    void slideshowStateChanged() override { emit stateChanged(); }
+    void slideshowStateChanged() override;
     void startQuiz() override { start(); }
+    Timeline& timeline() override { return m_timeline; }
+    void play(Activity activity) override;
+    void cancelPlayback() override;
+    void comeToRest();
+    bool resting() const { return m_activity == Activity::Resting || m_activity == Activity::ShowResting; }
     bool matching() const { return mode() == QuizMode::Matching; }
     bool slideshowRunning() const { return m_slideshow->isRunning(); }
     void startMatching();
 
     void buildQuestion();
-    void showQuestion();
+    void showQuestion(Timeline& timeline);
     void ensureBuffer();
 
     void press(const QPoint& point);
@@ -211,10 +231,10 @@ private:
     void applyAnswerSelection(PairList& list);
     void judge(int hit);
     void answerByKey(int hit);
+    std::optional<Input> inputOfKey(const QKeyEvent& event) const;
     bool typeinKey(QKeyEvent* event);
     bool answerKey(QKeyEvent* event);
     void tunePattern(BackgroundPattern::Key key);
-    void playPairSound(const QString& path, bool wait);
     QRect revealArea() const;
     int runDialog(QDialog& dialog);
     void routeCommand(int id);
@@ -244,9 +264,9 @@ private:
     AnswerOutcome m_outcome;
     bool m_skip = false;
     bool m_alertSide = false;
-    bool m_busy = false;
-    bool m_revealing = false;
-    bool m_stopReveal = false;
+    Timeline m_timeline;
+    Activity m_activity = Activity::Resting;
+    bool m_resizePending = false;
 };
 
 } // namespace brainlark

@@ -15,7 +15,7 @@
 #include "quiz/ui/transitioneffect.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
-#include "services/pauser.h"
+#include "services/timeline.h"
 #include "settings/appsettings.h"
 
 namespace brainlark
@@ -35,22 +35,6 @@ constexpr int kLightSlideshowSlot = 19;
 constexpr int kDarkTitleSlot = 16;
 constexpr int kDarkSlideshowSlot = 2;
 constexpr int kCardMargin = 10;
-
-// The title's shadow layers appear one by one: each pause first shows what is drawn so far.
-class PresentingPauser : public Pauser
-{
-public:
-    PresentingPauser(Slideshow::Host& host, Pauser& pauser) : m_host(host), m_pauser(pauser) {}
-    void pause(int ms) override
-    {
-        m_host.present();
-        m_pauser.pause(ms);
-    }
-
-private:
-    Slideshow::Host& m_host;
-    Pauser& m_pauser;
-};
 
 } // namespace
 
@@ -78,12 +62,6 @@ void Slideshow::toggle()
         start();
 }
 
-void Slideshow::pause(int ms)
-{
-    if (ms > 0)
-        m_services.pauser->pause(ms);
-}
-
 void Slideshow::start()
 {
     if (m_running || !m_list || m_list->count() == 0)
@@ -94,29 +72,41 @@ void Slideshow::start()
     m_position = -1;
     m_current = -1;
     m_phase = Phase::Left;
+    m_host.slideshowStateChanged();
+    Timeline& timeline = m_host.timeline();
     m_host.transition().chooseDirection(-1);
-    m_host.transition().run(-1, kOpeningColour, SlideshowPlan::OpeningTransitionMs);
+    m_host.transition().run(timeline, -1, kOpeningColour, SlideshowPlan::OpeningTransitionMs);
     if (m_settings.funFlag(funflags::kSlideShowTitle)) {
-        showTitle();
-        pause(SlideshowPlan::AfterTitlePauseMs);
+        timeline.call([this, &timeline] { addTitle(timeline); });
+        timeline.wait(SlideshowPlan::AfterTitlePauseMs);
     }
+    timeline.call([this] { cardsBegin(); });
+    if (m_plan.isManual())
+        timeline.wait(SlideshowPlan::BeforeFirstCardMs);
+    timeline.call([this] {
+        if (!m_plan.isManual())
+            return;
+        if (nextCard())
+            showCard(false);
+        else
+            m_host.timeline().call([this] { finish(true); });
+    });
+    m_host.play(Activity::ShowOpening);
+}
+
+void Slideshow::cardsBegin()
+{
     m_stage = m_host.canvas().image().copy();
     m_order = SlideshowPlan::order(m_list->count(), m_settings.funFlag(funflags::kSlideRandomOrder),
                                    *m_services.random);
     m_host.setScreenState(ScreenState::Slideshow);
     m_host.slideshowStateChanged();
-    if (m_plan.isManual()) {
-        pause(SlideshowPlan::BeforeFirstCardMs);
-        if (m_running && nextCard())
-            showCard(false);
-        else if (m_running)
-            finish(true);
-    } else {
+    if (!m_plan.isManual())
         m_timer.start(m_plan.timerPeriodMs());
-    }
 }
 
-void Slideshow::showTitle()
+// The title's shadow layers appear one by one, then its text.
+void Slideshow::addTitle(Timeline& timeline)
 {
     QFont font(QStringLiteral("Century Gothic"));
     font.setPixelSize(TitleFontPixels);
@@ -137,10 +127,6 @@ void Slideshow::showTitle()
         {QStringLiteral(" Slideshow"), 0, palette.hsl(darkScreen ? kLightSlideshowSlot : kDarkSlideshowSlot),
          kSlideshowShadow},
     };
-    PresentingPauser pauser(m_host, *m_services.pauser);
-    TextBoxDrawOptions options;
-    options.pauser = &pauser;
-    options.layerPauseMs = SlideshowPlan::TitleLayerPauseMs;
     for (const Line& line : lines) {
         TextBox box(ListText::fromQString(line.text));
         box.setFont(font.family().toStdString(), TitleFontPixels, 400);
@@ -149,10 +135,22 @@ void Slideshow::showTitle()
         const QFontMetrics metrics(font);
         box.fitTo(metrics.horizontalAdvance(line.text) + 4, metrics.height());
         box.moveCenterTo({centre.x(), centre.y() - line.rise});
-        QPainter painter(&image);
-        TextBoxPainter::draw(painter, box, font, ColourScheme::from(line.shadow), options);
+        const ColourScheme scheme = ColourScheme::from(line.shadow);
+        for (int layer = 0; layer <= std::max(box.shadowDepth(), 0); ++layer) {
+            const bool last = layer == std::max(box.shadowDepth(), 0);
+            timeline.call([this, box, font, scheme, layer, last] {
+                TextBoxDrawOptions options;
+                options.layerLimit = layer;
+                options.withText = last;
+                QPainter painter(&m_host.canvas().image());
+                TextBoxPainter::draw(painter, box, font, scheme, options);
+                painter.end();
+                m_host.present();
+            });
+            if (!last)
+                timeline.wait(SlideshowPlan::TitleLayerPauseMs);
+        }
     }
-    m_host.present();
 }
 
 bool Slideshow::nextCard()
@@ -177,14 +175,12 @@ void Slideshow::tick()
         m_tickPending = true;
         return;
     }
-    do {
-        m_tickPending = false;
-        if (!nextCard()) {
-            finish(true);
-            return;
-        }
-        showCard(true);
-    } while (m_tickPending && m_running);
+    m_tickPending = false;
+    if (!nextCard()) {
+        finish(true);
+        return;
+    }
+    showCard(true);
 }
 
 void Slideshow::advance()
@@ -192,14 +188,11 @@ void Slideshow::advance()
     if (!m_running || !m_plan.isManual() || m_phase != Phase::Shown || m_inCard)
         return;
     m_inCard = true;
-    runSteps(SlideshowPlan::manualExit(AppFlags(m_settings.funFlags(), m_settings.funFlags2())), false);
-    m_inCard = false;
-    if (!m_running)
-        return;
-    if (nextCard())
-        showCard(false);
-    else
-        finish(true);
+    m_advancePending = true;
+    addSteps(m_host.timeline(),
+             SlideshowPlan::manualExit(AppFlags(m_settings.funFlags(), m_settings.funFlags2())), false);
+    m_host.timeline().call([this] { cardDone(); });
+    m_host.play(Activity::ShowCard);
 }
 
 bool Slideshow::key(int key)
@@ -219,47 +212,66 @@ void Slideshow::showCard(bool automatic)
     input.flags = AppFlags(m_settings.funFlags(), m_settings.funFlags2());
     input.hasAnswerSound = !m_pair.soundPath(2).empty();
     m_inCard = true;
-    runSteps(automatic ? m_plan.automaticCard(input) : m_plan.manualCard(input), automatic);
-    m_inCard = false;
+    Timeline& timeline = m_host.timeline();
+    addSteps(timeline, automatic ? m_plan.automaticCard(input) : m_plan.manualCard(input), automatic);
+    timeline.call([this] { cardDone(); });
+    m_host.play(Activity::ShowCard);
 }
 
-void Slideshow::runSteps(const std::vector<SlideshowPlan::Step>& steps, bool numbered)
+// A card has come (or, in a manual show, gone): a remembered tick or advance moves on, the end ends.
+void Slideshow::cardDone()
 {
-    for (const SlideshowPlan::Step& step : steps) {
-        if (!m_running)
-            return;
-        runStep(step, numbered);
+    m_inCard = false;
+    if (m_advancePending) {
+        m_advancePending = false;
+        if (nextCard())
+            showCard(false);
+        else
+            m_host.timeline().call([this] { finish(true); });
+    } else if (m_tickPending) {
+        m_host.timeline().call([this] { tick(); });
     }
 }
 
-void Slideshow::runStep(const SlideshowPlan::Step& step, bool numbered)
+void Slideshow::addSteps(Timeline& timeline, const std::vector<SlideshowPlan::Step>& steps, bool numbered)
+{
+    for (const SlideshowPlan::Step& step : steps)
+        addStep(timeline, step, numbered);
+}
+
+void Slideshow::addStep(Timeline& t, const SlideshowPlan::Step& step, bool numbered)
 {
     using A = SlideshowPlan::Step::Action;
     switch (step.action) {
     case A::DrawCard:
-        m_answerShown = !m_settings.funFlag(funflags::kSlideDelayAnswer);
-        m_phase = Phase::Drawing;
-        drawCard(step.ms, numbered);
-        m_phase = Phase::Shown;
+        t.call([this, &t, numbered, ms = step.ms] {
+            m_answerShown = !m_settings.funFlag(funflags::kSlideDelayAnswer);
+            m_phase = Phase::Drawing;
+            drawCard(&t, ms, numbered);
+            t.call([this] { m_phase = Phase::Shown; });
+        });
         break;
     case A::Pause:
-        pause(step.ms);
+        t.wait(step.ms);
         break;
     case A::PlayQuestionSound:
-    case A::PlayAnswerSound: {
-        const QString path = pairSound(step.action == A::PlayQuestionSound ? 1 : 2);
-        if (!path.isEmpty())
-            m_sounds.playPairSound(path, true);
+    case A::PlayAnswerSound:
+        t.waitFor([this, which = step.action == A::PlayQuestionSound ? 1 : 2](const Timeline::Done& done) {
+            m_sounds.playPairSound(pairSound(which), done);
+        });
         break;
-    }
     case A::ShowAnswer:
-        m_answerShown = true;
-        drawCard(0, numbered);
+        t.call([this, numbered] {
+            m_answerShown = true;
+            drawCard(nullptr, 0, numbered);
+        });
         break;
     case A::CardLeaves:
-        m_phase = Phase::Leaving;
-        cardLeaves(step.ms, numbered);
-        m_phase = Phase::Left;
+        t.call([this, &t, numbered, ms = step.ms] {
+            m_phase = Phase::Leaving;
+            cardLeaves(t, ms, numbered);
+            t.call([this] { m_phase = Phase::Left; });
+        });
         break;
     }
 }
@@ -283,16 +295,17 @@ void Slideshow::ensureStage()
         m_stage = m_host.canvas().backgroundOnly(m_host.look());
 }
 
-void Slideshow::drawCard(int entryMs, bool numbered)
+void Slideshow::drawCard(Timeline* timeline, int entryMs, bool numbered)
 {
     m_numbered = numbered;
     ensureStage();
     const FlashCard card = makeCard(numbered);
     QImage& image = m_host.canvas().image();
     const QPoint place = card.centredIn(image.size());
-    if (entryMs > 0) {
+    if (timeline && entryMs > 0) {
         // In from the right edge.
-        m_host.animator().slideCard(m_stage, card, QPoint(image.width() + kCardMargin, place.y()), place, entryMs);
+        m_host.animator().slideCard(*timeline, m_stage, card, QPoint(image.width() + kCardMargin, place.y()),
+                                    place, entryMs);
         return;
     }
     image = m_stage.copy();
@@ -302,16 +315,18 @@ void Slideshow::drawCard(int entryMs, bool numbered)
     m_host.present();
 }
 
-void Slideshow::cardLeaves(int ms, bool numbered)
+void Slideshow::cardLeaves(Timeline& timeline, int ms, bool numbered)
 {
     ensureStage();
     const FlashCard card = makeCard(numbered);
-    QImage& image = m_host.canvas().image();
-    const QPoint place = card.centredIn(image.size());
+    const QPoint place = card.centredIn(m_host.canvas().image().size());
     // Out over the left edge.
-    m_host.animator().slideCard(m_stage, card, place, QPoint(-card.size().width() - kCardMargin, place.y()), ms);
-    image = m_stage.copy();
-    m_host.present();
+    m_host.animator().slideCard(timeline, m_stage, card, place,
+                                QPoint(-card.size().width() - kCardMargin, place.y()), ms);
+    timeline.call([this] {
+        m_host.canvas().image() = m_stage.copy();
+        m_host.present();
+    });
 }
 
 void Slideshow::paintRestingCard(QPainter& painter) const
@@ -327,7 +342,7 @@ void Slideshow::render()
     if (!m_running || m_inCard)
         return;
     if (m_phase == Phase::Shown && m_current >= 0) {
-        drawCard(0, !m_plan.isManual());
+        drawCard(nullptr, 0, !m_plan.isManual());
         return;
     }
     ensureStage();
@@ -352,10 +367,13 @@ void Slideshow::stop()
 
 void Slideshow::finish(bool restartQuiz)
 {
+    m_host.cancelPlayback(); // nothing of a card draws after the end
     m_current = -1;
     m_timer.stop();
     m_running = false;
+    m_inCard = false;
     m_tickPending = false;
+    m_advancePending = false;
     m_phase = Phase::Left;
     m_host.setScreenState(ScreenState::Running);
     m_host.slideshowStateChanged();

@@ -9,6 +9,7 @@
 #include "core/pair.h"
 #include "quiz/engine/slideshowplan.h"
 #include "quiz/ui/screenstate.h"
+#include "quiz/engine/inputrules.h"
 #include "services/services.h"
 
 class QPainter;
@@ -24,12 +25,13 @@ class PairList;
 class QuizAnimator;
 class QuizCanvas;
 class QuizLook;
+class Timeline;
 class TransitionEffect;
 
 /// Shows every pair of the list as a flashcard, one after the other: automatically at the pace of the
 /// "slideshow delay" (a timer), or card by card on a click, Space or Right. Runs on the quiz screen while
-/// its screen state is Slideshow; every pause, sound and animation of a card goes through the services, so
-/// a test sees the whole timeline without waiting.
+/// its screen state is Slideshow. The opening and each card play on the quiz screen's timeline, so the
+/// learner's Escape or stop button ends the show at once, whatever step it is in.
 class Slideshow : public QObject
 {
     Q_OBJECT
@@ -56,6 +58,11 @@ public:
         virtual void slideshowStateChanged() = 0;
         /// The show ended: the quiz goes on with a fresh question.
         virtual void startQuiz() = 0;
+        /// The screen's one timeline, and how it is played: play() starts it (or lets it go on) with the
+        /// activity that says what input means meanwhile; cancelPlayback() drops it without a word.
+        virtual Timeline& timeline() = 0;
+        virtual void play(Activity activity) = 0;
+        virtual void cancelPlayback() = 0;
     };
 
     static constexpr int TitleFontPixels = 28;
@@ -97,17 +104,18 @@ public:
     const QTimer& timer() const { return m_timer; }
 
 private:
-    void showTitle();
+    void addTitle(Timeline& timeline);
+    void cardsBegin();
     bool nextCard();
     void showCard(bool automatic);
-    void runSteps(const std::vector<SlideshowPlan::Step>& steps, bool numbered);
-    void runStep(const SlideshowPlan::Step& step, bool numbered);
-    void drawCard(int entryMs, bool numbered);
-    void cardLeaves(int ms, bool numbered);
+    void cardDone();
+    void addSteps(Timeline& timeline, const std::vector<SlideshowPlan::Step>& steps, bool numbered);
+    void addStep(Timeline& timeline, const SlideshowPlan::Step& step, bool numbered);
+    void drawCard(Timeline* timeline, int entryMs, bool numbered);
+    void cardLeaves(Timeline& timeline, int ms, bool numbered);
     void finish(bool restartQuiz);
     FlashCard makeCard(bool numbered) const;
     QString pairSound(int which) const;
-    void pause(int ms);
     void ensureStage();
 
     Host& m_host;
@@ -126,6 +134,7 @@ private:
     Phase m_phase = Phase::Left;
     bool m_running = false;
     bool m_inCard = false;
+    bool m_advancePending = false; // a manual show moves on once the leaving card is gone
     bool m_tickPending = false;
     bool m_answerShown = false;
     bool m_numbered = false; // the card on the screen shows its number

@@ -7,7 +7,6 @@
 #include <QTextLayout>
 #include <algorithm>
 
-#include "services/pauser.h"
 #include "quiz/engine/textbox.h"
 #include "quiz/engine/typeinfield.h"
 #include "quiz/ui/qtcolor.h"
@@ -21,12 +20,6 @@ namespace
 QRect toQRect(const Rect& r)
 {
     return QRect(r.left, r.top, r.width(), r.height());
-}
-
-void pauseAfterLayer(const TextBoxDrawOptions& options)
-{
-    if (options.pauser && options.layerPauseMs > 0)
-        options.pauser->pause(options.layerPauseMs);
 }
 
 /// Lays the text out in lines of the given width; returns the total height.
@@ -91,14 +84,15 @@ void TextBoxPainter::draw(QPainter& painter, const TextBox& box, const QFont& fo
     painter.setFont(fittedFont(font, text, textRect, flags));
     const int layers = shadowLayers(box, options);
     painter.setPen(toQColor(scheme.pale));
-    for (int i = 0; i < layers; ++i) {
+    const int drawn = options.layerLimit < 0 ? layers : std::min(layers, options.layerLimit);
+    for (int i = 0; i < drawn; ++i) {
         const int shift = box.shadowOffset(i);
         painter.drawText(textRect.translated(shift, shift), flags, text);
-        pauseAfterLayer(options);
     }
     const int pressed = layers == 0 ? 1 : 0;
     painter.setPen(toQColor(box.textColor()));
-    painter.drawText(textRect.translated(pressed, pressed), flags, text);
+    if (options.withText)
+        painter.drawText(textRect.translated(pressed, pressed), flags, text);
     painter.restore();
 }
 
@@ -132,7 +126,6 @@ void TextBoxPainter::drawTypeIn(QPainter& painter, const TypeinField& field, con
     for (int i = 0; i < layers; ++i) {
         const int shift = field.shadowOffset(i);
         layout.draw(&painter, origin + QPoint(shift, shift));
-        pauseAfterLayer(options);
     }
     const QPoint textOrigin = origin + (layers == 0 ? QPoint(1, 1) : QPoint(0, 0));
     painter.setPen(toQColor(field.textColor()));

@@ -16,7 +16,6 @@ class QTextLayout;
 namespace brainlark
 {
 
-class Pauser;
 class TextBox;
 class TypeinField;
 
@@ -37,8 +36,8 @@ struct TextBoxDrawOptions {
     Fill fill = Fill::Setting; // Setting: opaqueSetting decides
     bool opaqueSetting = true; // the "o fill mode" setting
     bool suppressShadows = false;
-    Pauser* pauser = nullptr; // pauses after each shadow layer when set
-    int layerPauseMs = 0;
+    int layerLimit = -1;       // at most this many shadow layers (−1: all), so layers can appear one by one
+    bool withText = true;      // false: the shadow layers only
 };
 
 /// Draws the text boxes of the quiz screen: frame or fill, stacked pale shadow layers, then the

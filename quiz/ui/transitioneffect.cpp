@@ -1,9 +1,10 @@
 #include "quiz/ui/transitioneffect.h"
 
+#include "services/timeline.h"
+
 #include <QPainter>
 #include <algorithm>
 
-#include "services/pauser.h"
 #include "core/randomsource.h"
 #include "quiz/engine/transitionplan.h"
 
@@ -53,8 +54,8 @@ void copyPiece(QImage& onto, const QImage& from, const QRect& piece)
 
 } // namespace
 
-TransitionEffect::TransitionEffect(TransitionTarget target, RandomSource& random, Pauser& pauser)
-    : m_target(std::move(target)), m_random(random), m_pauser(pauser)
+TransitionEffect::TransitionEffect(TransitionTarget target, RandomSource& random)
+    : m_target(std::move(target)), m_random(random)
 {
 }
 
@@ -64,9 +65,17 @@ int TransitionEffect::chooseDirection(int value)
     return m_direction;
 }
 
-void TransitionEffect::run(int kind, const QColor& colour, int durationMs)
+void TransitionEffect::run(Timeline& timeline, int kind, const QColor& colour, int durationMs)
 {
-    m_colour = colour;
+    // The old frame is the one on the screen when the transition's turn comes.
+    timeline.call([this, &timeline, kind, colour, durationMs] {
+        m_colour = colour;
+        begin(timeline, kind, durationMs);
+    });
+}
+
+void TransitionEffect::begin(Timeline& timeline, int kind, int durationMs)
+{
     const bool plain = !m_target.backgroundIsPlain || m_target.backgroundIsPlain();
     kind = TransitionPlan::chooseKind(kind, plain, m_random);
     m_running = true;
@@ -80,26 +89,28 @@ void TransitionEffect::run(int kind, const QColor& colour, int durationMs)
             TransitionPlan::make(kind, durationMs, m_screen.width(), m_screen.height(), m_random);
         switch (kind) {
         case TransitionPlan::BandReveal:
-            runBandReveal(plan);
+            addBandReveal(timeline, plan);
             break;
         case TransitionPlan::SlideOut:
-            runSlideOut(plan);
+            addSlideOut(timeline, plan);
             break;
         case TransitionPlan::TileDissolve:
-            runTileDissolve(plan);
+            addTileDissolve(timeline, plan);
             break;
         case TransitionPlan::CentreZoom:
-            runCentreZoom(plan);
+            addCentreZoom(timeline, plan);
             break;
         default:
-            runBars(plan);
+            addBars(timeline, plan);
             break;
         }
     }
-    m_running = false;
-    if (m_target.setScreenState)
-        m_target.setScreenState(ScreenState::TransitionEnded);
-    m_lastKind = kind;
+    timeline.call([this, kind] {
+        m_running = false;
+        if (m_target.setScreenState)
+            m_target.setScreenState(ScreenState::TransitionEnded);
+        m_lastKind = kind;
+    });
 }
 
 void TransitionEffect::clear()
@@ -111,21 +122,23 @@ void TransitionEffect::clear()
     present(m_screen);
 }
 
-void TransitionEffect::runBars(const TransitionPlan& plan)
+void TransitionEffect::addBars(Timeline& timeline, const TransitionPlan& plan)
 {
     const std::vector<int> order = plan.lineOrder();
     const int outermost = order.empty() ? 0 : *std::max_element(order.begin(), order.end());
     for (int k : order) {
-        {
-            QPainter painter(&m_screen);
-            painter.fillRect(barRect(plan.kind(), k, plan.size(), k == outermost, m_screen.size()), m_colour);
-        }
-        present(m_screen);
-        pause(plan.pauseMs());
+        timeline.call([this, plan, k, outermost] {
+            {
+                QPainter painter(&m_screen);
+                painter.fillRect(barRect(plan.kind(), k, plan.size(), k == outermost, m_screen.size()), m_colour);
+            }
+            present(m_screen);
+        });
+        timeline.wait(plan.pauseMs());
     }
 }
 
-void TransitionEffect::runBandReveal(const TransitionPlan& plan)
+void TransitionEffect::addBandReveal(Timeline& timeline, const TransitionPlan& plan)
 {
     const QImage background = paintedBackground();
     const int height = m_screen.height();
@@ -140,48 +153,56 @@ void TransitionEffect::runBandReveal(const TransitionPlan& plan)
             top = height - bottom;
             bottom = height - i * advance;
         }
-        copyPiece(m_screen, background, QRect(0, top, m_screen.width(), bottom - top));
-        present(m_screen);
-        pause(plan.pauseMs());
+        const QRect piece(0, top, m_screen.width(), bottom - top);
+        timeline.call([this, background, piece] {
+            copyPiece(m_screen, background, piece);
+            present(m_screen);
+        });
+        timeline.wait(plan.pauseMs());
     }
 }
 
-void TransitionEffect::runSlideOut(const TransitionPlan& plan)
+void TransitionEffect::addSlideOut(Timeline& timeline, const TransitionPlan& plan)
 {
     QImage old = m_screen;
     drawEtchedFrame(old);
     const QImage background = paintedBackground();
     const int sign = m_direction == 0 ? -1 : 1;
     for (int i = 1; i <= plan.steps(); ++i) {
-        QImage frame = background;
-        {
-            QPainter painter(&frame);
-            painter.drawImage(QPoint(0, sign * i * plan.size()), old);
-        }
-        present(frame);
-        pause(plan.pauseMs());
+        const QPoint at(0, sign * i * plan.size());
+        timeline.call([this, old, background, at] {
+            QImage frame = background;
+            {
+                QPainter painter(&frame);
+                painter.drawImage(at, old);
+            }
+            present(frame);
+        });
+        timeline.wait(plan.pauseMs());
     }
 }
 
-void TransitionEffect::runTileDissolve(const TransitionPlan& plan)
+void TransitionEffect::addTileDissolve(Timeline& timeline, const TransitionPlan& plan)
 {
     const QImage background = paintedBackground();
     const int t = plan.size();
     for (int i = 0; i < plan.steps(); ++i) {
-        {
-            QPainter painter(&m_screen);
-            for (int number : plan.tilesOfStep(i)) {
-                const QRect tile((number % plan.tileColumns()) * t, (number / plan.tileColumns()) * t, t, t);
-                painter.drawImage(tile, background, tile);
+        timeline.call([this, background, plan, t, tiles = plan.tilesOfStep(i)] {
+            {
+                QPainter painter(&m_screen);
+                for (int number : tiles) {
+                    const QRect tile((number % plan.tileColumns()) * t, (number / plan.tileColumns()) * t, t, t);
+                    painter.drawImage(tile, background, tile);
+                }
             }
-        }
-        present(m_screen);
-        pause(plan.pauseMs());
+            present(m_screen);
+        });
+        timeline.wait(plan.pauseMs());
     }
-    pause(plan.endPauseMs());
+    timeline.wait(plan.endPauseMs());
 }
 
-void TransitionEffect::runCentreZoom(const TransitionPlan& plan)
+void TransitionEffect::addCentreZoom(Timeline& timeline, const TransitionPlan& plan)
 {
     const QImage background = paintedBackground();
     const QImage old = m_screen;
@@ -194,12 +215,14 @@ void TransitionEffect::runCentreZoom(const TransitionPlan& plan)
         const int pieceWidth = w * size / 28;
         const int pieceHeight = h * size / 28;
         const QRect piece = QRect((w - pieceWidth) / 2, (h - pieceHeight) / 2, pieceWidth, pieceHeight).intersected(old.rect());
-        QImage frame = grow ? old : background;
-        copyPiece(frame, grow ? background : old, piece);
-        present(frame);
-        pause(plan.pauseMs());
+        timeline.call([this, background, old, grow, piece] {
+            QImage frame = grow ? old : background;
+            copyPiece(frame, grow ? background : old, piece);
+            present(frame);
+        });
+        timeline.wait(plan.pauseMs());
     }
-    pause(plan.endPauseMs());
+    timeline.wait(plan.endPauseMs());
 }
 
 QImage TransitionEffect::grab() const
@@ -223,12 +246,6 @@ void TransitionEffect::present(const QImage& frame)
     m_screen = frame;
     if (m_target.present)
         m_target.present(frame);
-}
-
-void TransitionEffect::pause(int ms)
-{
-    if (ms > 0)
-        m_pauser.pause(ms);
 }
 
 } // namespace brainlark

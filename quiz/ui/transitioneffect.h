@@ -12,7 +12,7 @@ class QPainter;
 namespace brainlark
 {
 
-class Pauser;
+class Timeline;
 class RandomSource;
 class TransitionPlan;
 
@@ -28,23 +28,22 @@ struct TransitionTarget {
     std::function<void(const QImage&)> present;
     /// The view's screen state: TransitionRunning while a transition runs, TransitionEnded after it.
     std::function<void(ScreenState)> setScreenState;
-    /// Event sound 3, "tranz".
+    /// Event sound 3, "tranz" (it plays on while the transition runs).
     std::function<void()> playSound;
 };
 
-/// The wipes between questions and between matching rounds. Each run is synchronous: it draws a
-/// step, pauses through the Pauser and returns when the screen shows the background (kinds 4-7) or
-/// the effect colour (kinds 1-3). Steps, sizes and pauses come from the engine's TransitionPlan;
+/// The wipes between questions and between matching rounds. A run adds its steps to a timeline: each draws
+/// a step and waits, until the screen shows the background (kinds 4-7) or the effect colour (kinds 1-3). Steps, sizes and pauses come from the engine's TransitionPlan;
 /// kinds 4-7 compose each step off-screen and present whole frames.
 class TransitionEffect
 {
 public:
-    TransitionEffect(TransitionTarget target, RandomSource& random, Pauser& pauser);
+    TransitionEffect(TransitionTarget target, RandomSource& random);
 
     /// −1 picks 0 or 1 at random; any other value becomes the direction. Returns the direction.
     int chooseDirection(int value);
     /// Runs effect kind 1-7 (−1: a random one) in colour over about durationMs.
-    void run(int kind, const QColor& colour, int durationMs);
+    void run(Timeline& timeline, int kind, const QColor& colour, int durationMs);
     /// Fills the whole area with the colour of the last run.
     void clear();
 
@@ -54,20 +53,19 @@ public:
     bool isRunning() const { return m_running; }
 
 private:
-    void runBars(const TransitionPlan& plan);
-    void runBandReveal(const TransitionPlan& plan);
-    void runSlideOut(const TransitionPlan& plan);
-    void runTileDissolve(const TransitionPlan& plan);
-    void runCentreZoom(const TransitionPlan& plan);
+    void begin(Timeline& timeline, int kind, int durationMs);
+    void addBars(Timeline& timeline, const TransitionPlan& plan);
+    void addBandReveal(Timeline& timeline, const TransitionPlan& plan);
+    void addSlideOut(Timeline& timeline, const TransitionPlan& plan);
+    void addTileDissolve(Timeline& timeline, const TransitionPlan& plan);
+    void addCentreZoom(Timeline& timeline, const TransitionPlan& plan);
 
     QImage grab() const;
     QImage paintedBackground() const;
     void present(const QImage& frame);
-    void pause(int ms);
 
     TransitionTarget m_target;
     RandomSource& m_random;
-    Pauser& m_pauser;
     QImage m_screen; // the frame last presented
     QColor m_colour;
     int m_direction = 0;

@@ -50,7 +50,7 @@ private:
     ScriptedRandom m_random;
     RecordingPrompter m_prompter;
     RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
+    VirtualScheduler m_scheduler;
     RecordingSoundPlayer m_sound;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<ListDocument> m_doc;
@@ -88,7 +88,7 @@ private slots:
         m_settings = std::make_unique<AppSettings>(m_random);
         m_settings->setInstallPath(m_dir.path());
         m_settings->resetToDefaults();
-        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound};
+        Services services{&m_clock, &m_random, &m_prompter, &m_shell, &m_scheduler, &m_sound};
         m_doc = std::make_unique<ListDocument>(*m_settings, services);
         m_doc->setQuizShown(false); // only the tests that check the write-back at the end want it
     }

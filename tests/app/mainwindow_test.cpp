@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(saved.y2 - saved.y1, m_frame->geometry().height());
 
         MainWindow again(*m_doc, *m_settings,
-                         {&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound});
+                         {&m_clock, &m_random, &m_prompter, &m_shell, &m_scheduler, &m_sound});
         QVERIFY(again.restorePlacement());
         QCOMPARE(again.geometry().size(), QSize(saved.x2 - saved.x1, saved.y2 - saved.y1));
     }

@@ -185,9 +185,9 @@ void QuizViewTest::automaticAnswerPulsesWithoutJudging()
     rig.startQuiz(0);
     QVERIFY(rig.view->autoAnswerArmed());
     const QImage before = rig.view->backBuffer().copy();
-    rig.pauser.pauses.clear();
+    rig.scheduler.pauses.clear();
     rig.view->showAutomaticAnswer();
-    QCOMPARE(rig.pauser.pauses, QList<int>(14, 100));
+    QCOMPARE(rig.scheduler.pauses, QList<int>(14, 100));
     QCOMPARE(rig.soundLog(), QStringList{"hint async"});
     QCOMPARE(rig.askedPair().right() + rig.askedPair().wrong(), 0);
     QCOMPARE(rig.view->statusText(), QStringLiteral("Right: 0 - Wrong: 0"));

@@ -1,4 +1,5 @@
-#include "services/eventlooppauser.h"
+#include "services/qtscheduler.h"
+#include "services/timeline.h"
 #include "services/qtprompter.h"
 #include "support/fakes.h"
 
@@ -38,7 +39,7 @@ private slots:
     void passwordBox();
     void filtersConvertFromTheClassicForm();
     void helpUrlPointsIntoTheProgramFolder();
-    void pauseKeepsTimersRunning();
+    void schedulerCallsBackFromTheEventLoop();
 };
 
 void ServicesTest::messageBoxTitleIconAndAnswer_data()
@@ -136,15 +137,28 @@ void ServicesTest::helpUrlPointsIntoTheProgramFolder()
     QCOMPARE(prompter.helpUrl(98327), QString("file:///home/ann/Brainlark/help/index.html#context-98327"));
 }
 
-void ServicesTest::pauseKeepsTimersRunning()
+// The real scheduler calls back from the event loop, in time order, and never after a cancel.
+void ServicesTest::schedulerCallsBackFromTheEventLoop()
 {
-    EventLoopPauser pauser;
-    bool fired = false;
-    QTimer::singleShot(0, this, [&fired] { fired = true; });
-    pauser.pause(30);
-    QVERIFY(fired);
-    pauser.pause(0);
-    pauser.pause(-5);
+    QtScheduler scheduler;
+    QStringList calls;
+    scheduler.after(20, Scheduler::Purpose::Pause, [&] { calls << "late"; });
+    const Scheduler::Id dropped = scheduler.after(5, Scheduler::Purpose::Pause, [&] { calls << "dropped"; });
+    scheduler.after(0, Scheduler::Purpose::Other, [&] { calls << "soon"; });
+    QVERIFY(calls.isEmpty());
+    scheduler.cancel(dropped);
+    QTRY_COMPARE(calls, QStringList({"soon", "late"}));
+
+    // A timeline on it returns at once and ends by itself.
+    Timeline timeline(scheduler);
+    bool finished = false;
+    timeline.call([&] { calls << "first"; });
+    timeline.wait(10);
+    timeline.call([&] { calls << "second"; });
+    timeline.start([&] { finished = true; });
+    QCOMPARE(calls.last(), QString("first"));
+    QTRY_VERIFY(finished);
+    QCOMPARE(calls.last(), QString("second"));
 }
 
 QTEST_MAIN(ServicesTest)

@@ -78,7 +78,7 @@ private slots:
     void everyNameOfEverySchemeIsShipped();
     void congratulationDrawsInOrder();
     void wavLengthFromHeader();
-    void playerIgnoresMissingFilesAndReturnsFromSyncPlay();
+    void playerReportsTheEndOfEverySound();
 };
 
 void SoundsTest::schemeNames()
@@ -99,9 +99,9 @@ void SoundsTest::simpleSchemeNames()
     QCOMPARE(rig.sounds.eventSoundName(EventSounds::Wrong), QString("w_2_0.wav"));
     QCOMPARE(rig.sounds.eventSoundName(EventSounds::Right), QString("r_2_1.wav"));
 
-    rig.sounds.playEventSound(EventSounds::Card, true);
-    rig.sounds.playEventSound(EventSounds::Hint, true);
-    rig.sounds.playEventSound(EventSounds::Happy, true);
+    rig.sounds.playEventSound(EventSounds::Card);
+    rig.sounds.playEventSound(EventSounds::Hint);
+    rig.sounds.playEventSound(EventSounds::Happy);
     QVERIFY(rig.player.plays.isEmpty());
 }
 
@@ -143,8 +143,8 @@ void SoundsTest::noneIsSilent()
 {
     Rig rig(0);
     for (int event = 0; event < EventSounds::kEventCount; ++event) {
-        rig.sounds.playEventSound(EventSounds::Event(event), true);
-        rig.sounds.playEventSound(EventSounds::Event(event), false);
+        rig.sounds.playEventSound(EventSounds::Event(event));
+        rig.sounds.playEventSound(EventSounds::Event(event), [] {});
     }
     QVERIFY(rig.player.plays.isEmpty());
 }
@@ -152,8 +152,8 @@ void SoundsTest::noneIsSilent()
 void SoundsTest::playUsesMediaFolderAndMode()
 {
     Rig rig(1, {2, 0});
-    rig.sounds.playEventSound(EventSounds::Right, false);
-    rig.sounds.playEventSound(EventSounds::Happy, true);
+    rig.sounds.playEventSound(EventSounds::Right, [] {});
+    rig.sounds.playEventSound(EventSounds::Happy);
     QCOMPARE(rig.player.plays.size(), 2);
     QCOMPARE(rig.player.plays[0].path, QString("/pf/media/r_1_2.wav"));
     QVERIFY(rig.player.plays[0].wait);
@@ -170,7 +170,7 @@ void SoundsTest::consecutiveCallsDrawFreshVariants()
     RecordingSoundPlayer player;
     EventSounds sounds(settings, player, random);
     for (int i = 0; i < 40; ++i)
-        sounds.playEventSound(EventSounds::Wrong, true);
+        sounds.playEventSound(EventSounds::Wrong);
     const QStringList names = player.fileNames();
     QVERIFY(QSet<QString>(names.begin(), names.end()).size() > 5);
 }
@@ -180,13 +180,13 @@ void SoundsTest::muteSilencesEverySound()
     Rig rig(1);
     rig.settings.setPlaySounds(false);
     for (int event = 0; event < EventSounds::kEventCount; ++event)
-        rig.sounds.playEventSound(EventSounds::Event(event), false);
-    rig.sounds.playPairSound("/pf/quiz_sounds/hello.wav", true);
+        rig.sounds.playEventSound(EventSounds::Event(event), [] {});
+    rig.sounds.playPairSound("/pf/quiz_sounds/hello.wav", [] {});
     QVERIFY(rig.player.plays.isEmpty());
 
     rig.settings.setPlaySounds(true);
-    rig.sounds.playPairSound("/pf/quiz_sounds/hello.wav", true);
-    rig.sounds.playEventSound(EventSounds::Happy, true);
+    rig.sounds.playPairSound("/pf/quiz_sounds/hello.wav", [] {});
+    rig.sounds.playEventSound(EventSounds::Happy);
     QCOMPARE(rig.player.fileNames(), QStringList({"hello.wav", "happy_1_0.wav"}));
 }
 
@@ -195,9 +195,9 @@ void SoundsTest::funnySoundsSwitchOnlyEventSounds()
     Rig rig(1);
     rig.settings.setFunFlag(funflags::kFunnySounds, false);
     for (int event = 0; event < EventSounds::kEventCount; ++event)
-        rig.sounds.playEventSound(EventSounds::Event(event), true);
+        rig.sounds.playEventSound(EventSounds::Event(event));
     QVERIFY(rig.player.plays.isEmpty());
-    rig.sounds.playPairSound("/pf/quiz_sounds/a.wav", false);
+    rig.sounds.playPairSound("/pf/quiz_sounds/a.wav");
     QCOMPARE(rig.player.fileNames(), QStringList({"a.wav"}));
     QVERIFY(!rig.player.plays[0].wait);
 }
@@ -257,7 +257,7 @@ void SoundsTest::wavLengthFromHeader()
     QVERIFY(QtSoundPlayer::wavDurationMs(QStringLiteral(BRAINLARK_SOURCE_DIR "/data/media/r_1_0.wav")) > 0);
 }
 
-void SoundsTest::playerIgnoresMissingFilesAndReturnsFromSyncPlay()
+void SoundsTest::playerReportsTheEndOfEverySound()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("short.wav");
@@ -267,12 +267,17 @@ void SoundsTest::playerIgnoresMissingFilesAndReturnsFromSyncPlay()
     file.close();
 
     QtSoundPlayer player;
-    player.play(dir.filePath("missing.wav"), true);
-    player.play(QString(), true);
-    // Whether or not an audio device exists, a synchronous play comes back.
-    player.play(path, true);
-    player.play(path, false);
+    int ended = 0;
+    player.play(dir.filePath("missing.wav"), [&] { ++ended; });
+    player.play(QString(), [&] { ++ended; });
+    QCOMPARE(ended, 0); // never from inside play()
+    QTRY_COMPARE(ended, 2);
+    // Whether or not an audio device exists, the end of a sound is reported; a replaced one ends too.
+    player.play(path, [&] { ++ended; });
+    player.play(path, [&] { ++ended; });
+    QTRY_COMPARE(ended, 3);
     player.stop();
+    QTRY_COMPARE(ended, 4);
 }
 
 QTEST_MAIN(SoundsTest)

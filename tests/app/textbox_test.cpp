@@ -9,7 +9,7 @@
 #include <QtTest>
 
 using namespace brainlark;
-using brainlark::testing::RecordingPauser;
+
 
 namespace
 {
@@ -127,7 +127,7 @@ private slots:
     void offsetMovesTheWholeBox();
     void shadowLayersStepAwayByFontHeight();
     void pressedLookMovesTheTextWithoutShadow();
-    void pausesAfterEachShadowLayer();
+    void layersCanBeDrawnOneByOne();
     void formatBecomesQtFlags();
     void listTextsAreShownAsTheyAre();
     void caretUnderlinesWithoutMovingText();
@@ -239,24 +239,19 @@ void TextBoxTest::pressedLookMovesTheTextWithoutShadow()
     QCOMPARE(extentOf(suppressed, Ink), normal.translated(1, 1));
 }
 
-void TextBoxTest::pausesAfterEachShadowLayer()
+// The slideshow's title shows its shadow layers one by one before the text.
+void TextBoxTest::layersCanBeDrawnOneByOne()
 {
-    RecordingPauser pauser;
     TextBox box = framedBox("Right");
     box.setShadowDepth(3);
-    TextBoxDrawOptions options;
-    options.pauser = &pauser;
-    options.layerPauseMs = 35;
-    drawBox(box, options);
-    QCOMPARE(pauser.pauses, QList<int>({35, 35, 35}));
-
-    pauser.pauses.clear();
-    options.layerPauseMs = 0;
-    drawBox(box, options);
-    box.setShadowDepth(0);
-    options.layerPauseMs = 35;
-    drawBox(box, options);
-    QVERIFY(pauser.pauses.isEmpty());
+    TextBoxDrawOptions firstLayer;
+    firstLayer.layerLimit = 1;
+    firstLayer.withText = false;
+    const QImage partial = drawBox(box, firstLayer);
+    const QImage whole = drawBox(box);
+    QVERIFY(!extentOf(partial, Ink).isValid());
+    QVERIFY(extentOf(partial, Pale).isValid());
+    QVERIFY(extentOf(partial, Pale).width() < extentOf(whole, Pale).width());
 }
 
 void TextBoxTest::oversizedFontShrinksToFitTheBox_data()

@@ -3,6 +3,7 @@
 #include "quiz/ui/imagelayer.h"
 #include "quiz/ui/textboxpainter.h"
 #include "quiz/ui/transitioneffect.h"
+#include "services/timeline.h"
 #include "support/fakes.h"
 
 #include <QDir>
@@ -11,7 +12,7 @@
 #include <memory>
 
 using namespace brainlark;
-using brainlark::testing::RecordingPauser;
+using brainlark::testing::VirtualScheduler;
 using brainlark::testing::ScriptedRandom;
 
 namespace
@@ -32,7 +33,7 @@ struct FakeView {
     explicit FakeView(QSize size = QSize(200, 100), QList<uint32_t> draws = {}, uint32_t seed = 1)
         : random(std::move(draws), seed), old(gradient(size, 10)), background(gradient(size, 200))
     {
-        pauser.timeline = &timeline;
+        scheduler.timeline = &timeline;
         TransitionTarget target;
         target.grabScreen = [this] { return old; };
         target.paintBackground = [this](QPainter& painter, const QRect& area) {
@@ -48,13 +49,22 @@ struct FakeView {
             timeline.append(QStringLiteral("state %1").arg(int(state)));
         };
         target.playSound = [this] { timeline.append(QStringLiteral("tranz")); };
-        effect = std::make_unique<TransitionEffect>(target, random, pauser);
+        effect = std::make_unique<TransitionEffect>(target, random);
+    }
+
+    /// Runs the effect to its end.
+    void run(int kind, const QColor& colour, int durationMs)
+    {
+        effect->run(sequence, kind, colour, durationMs);
+        sequence.start();
+        scheduler.settle();
     }
 
     QImage backgroundFrame() const { return background.convertToFormat(QImage::Format_RGB32); }
 
     ScriptedRandom random;
-    RecordingPauser pauser;
+    VirtualScheduler scheduler;
+    Timeline sequence{scheduler};
     QStringList timeline;
     QImage old;
     QImage background;
@@ -127,11 +137,11 @@ void TransitionTest::pauseTimelineOfEachKind()
     QFETCH(int, pause);
     QFETCH(int, endPause);
     FakeView view(QSize(200, 100), {size});
-    view.effect->run(kind, Qt::darkBlue, 300);
+    view.run(kind, Qt::darkBlue, 300);
     QList<int> expected(steps, pause);
     if (endPause)
         expected.append(endPause);
-    QCOMPARE(view.pauser.pauses, expected);
+    QCOMPARE(view.scheduler.pauses, expected);
     QCOMPARE(view.frames.size(), steps);
     QCOMPARE(view.effect->lastKind(), kind);
     // One frame shown before each step's pause.
@@ -142,20 +152,20 @@ void TransitionTest::pauseTimelineOfEachKind()
 void TransitionTest::zeroPausesAreSkipped()
 {
     FakeView zoom;
-    zoom.effect->run(7, Qt::black, 20); // 20 / 30 = 0 ms per step
-    QCOMPARE(zoom.pauser.pauses, QList<int>({200}));
+    zoom.run(7, Qt::black, 20); // 20 / 30 = 0 ms per step
+    QCOMPARE(zoom.scheduler.pauses, QList<int>({200}));
     QCOMPARE(zoom.frames.size(), 30);
 
     FakeView bars(QSize(200, 100), {0});
-    bars.effect->run(1, Qt::black, 51); // 51 / 52 = 0 ms per line
-    QVERIFY(bars.pauser.pauses.isEmpty());
+    bars.run(1, Qt::black, 51); // 51 / 52 = 0 ms per line
+    QVERIFY(bars.scheduler.pauses.isEmpty());
     QCOMPARE(bars.frames.size(), 52);
 }
 
 void TransitionTest::screenStateAndSoundFrameTheRun()
 {
     FakeView view;
-    view.effect->run(4, Qt::black, 0);
+    view.run(4, Qt::black, 0);
     QVERIFY(view.timeline.size() > 4);
     QCOMPARE(view.timeline.first(), QStringLiteral("state 2"));
     QCOMPARE(view.timeline.at(1), QStringLiteral("tranz"));
@@ -169,7 +179,7 @@ void TransitionTest::randomKindIsOneToSeven()
 {
     for (uint32_t draw = 0; draw < 14; ++draw) {
         FakeView view(QSize(60, 40), {draw});
-        view.effect->run(-1, Qt::black, 0);
+        view.run(-1, Qt::black, 0);
         QCOMPARE(view.effect->lastKind(), int(1 + draw % 7));
     }
 }
@@ -181,7 +191,7 @@ void TransitionTest::barsNeverRunOverAPictureOrPattern()
         FakeView view(QSize(60, 40), {}, seed);
         view.plain = false;
         const int requested = seed % 4 == 0 ? -1 : int(seed % 4); // 1, 2, 3 and random
-        view.effect->run(requested, Qt::black, 0);
+        view.run(requested, Qt::black, 0);
         const int kind = view.effect->lastKind();
         QVERIFY2(kind >= 4 && kind <= 7, qPrintable(QString::number(kind)));
         if (requested != -1)
@@ -201,7 +211,7 @@ void TransitionTest::finalFrameIsTheBackground()
             for (uint32_t seed = 1; seed <= 6; ++seed) {
                 FakeView view(QSize(203, 107), {}, seed);
                 view.effect->chooseDirection(direction);
-                view.effect->run(kind, Qt::black, 0);
+                view.run(kind, Qt::black, 0);
                 QVERIFY2(
                     view.frames.last() == view.backgroundFrame(),
                     qPrintable(
@@ -216,7 +226,7 @@ void TransitionTest::barsEndInTheEffectColour()
     for (int kind = 1; kind <= 3; ++kind)
         for (uint32_t width = 0; width < 5; ++width) {
             FakeView view(QSize(203, 107), {width});
-            view.effect->run(kind, QColor(12, 34, 56), 0);
+            view.run(kind, QColor(12, 34, 56), 0);
             QVERIFY2(allOneColour(view.frames.last(), QColor(12, 34, 56)),
                      qPrintable(QStringLiteral("kind %1 width %2").arg(kind).arg(4 + width)));
             // The first bar alone is w pixels wide at the edge (half of it outside the view).
@@ -229,7 +239,7 @@ void TransitionTest::bandRevealFollowsTheDirection()
     for (int direction : {0, 1}) {
         FakeView view(QSize(100, 100), {5}); // s = 10: bands of 10 rows, 9 apart
         view.effect->chooseDirection(direction);
-        view.effect->run(4, Qt::black, 0);
+        view.run(4, Qt::black, 0);
         const QImage first = view.frames.first();
         const int revealed = direction == 1 ? 0 : 99;
         const int untouched = direction == 1 ? 99 : 0;
@@ -246,7 +256,7 @@ void TransitionTest::slideOutMovesTheOldPicture()
     for (int direction : {0, 1}) {
         FakeView view(QSize(100, 100), {0}); // t = 10
         view.effect->chooseDirection(direction);
-        view.effect->run(5, Qt::black, 0);
+        view.run(5, Qt::black, 0);
         const QImage& step3 = view.frames.at(2); // moved by 30 pixels
         if (direction == 0) {                    // up
             QCOMPARE(step3.pixel(50, 20), view.old.pixel(50, 50));
@@ -260,7 +270,7 @@ void TransitionTest::slideOutMovesTheOldPicture()
     // The moving picture carries an etched double edge: dark outside, light inside along the top.
     FakeView view(QSize(100, 100), {0});
     view.effect->chooseDirection(1);
-    view.effect->run(5, Qt::black, 0);
+    view.run(5, Qt::black, 0);
     QCOMPARE(view.frames.first().pixel(50, 10), qRgb(128, 128, 128));
     QCOMPARE(view.frames.first().pixel(50, 11), qRgb(255, 255, 255));
 }
@@ -268,7 +278,7 @@ void TransitionTest::slideOutMovesTheOldPicture()
 void TransitionTest::tileDissolveCopiesEveryTenthTile()
 {
     FakeView view(QSize(100, 60), {6}); // t = 10: 11 columns, 7 rows
-    view.effect->run(6, Qt::black, 0);
+    view.run(6, Qt::black, 0);
     const QImage& first = view.frames.first();
     // Step 0 copies tiles 0, 10, 20, ...: tile 10 is the last of the first row, tile 20 the 10th of the
     // second.
@@ -285,7 +295,7 @@ void TransitionTest::centreZoomGrowsOrShrinks()
 {
     FakeView grow(QSize(280, 140));
     grow.effect->chooseDirection(0);
-    grow.effect->run(7, Qt::black, 0);
+    grow.run(7, Qt::black, 0);
     const QImage& half = grow.frames.at(13); // step 14: 140 × 70 in the centre
     QCOMPARE(half.pixel(140, 70), grow.background.pixel(140, 70));
     QCOMPARE(half.pixel(71, 36), grow.background.pixel(71, 36));
@@ -294,7 +304,7 @@ void TransitionTest::centreZoomGrowsOrShrinks()
 
     FakeView shrink(QSize(280, 140));
     shrink.effect->chooseDirection(1);
-    shrink.effect->run(7, Qt::black, 0);
+    shrink.run(7, Qt::black, 0);
     const QImage& middle = shrink.frames.at(15); // step 16: 30 − 16 = 14, 140 × 70 of the old picture
     QCOMPARE(middle.pixel(140, 70), shrink.old.pixel(140, 70));
     QCOMPARE(middle.pixel(0, 0), shrink.background.pixel(0, 0));
@@ -306,7 +316,7 @@ void TransitionTest::tinyViewStillEndsOnTheBackground()
     // Lower than one band or one slide step: no division by zero, and no old rows left behind.
     for (int kind = 4; kind <= 7; ++kind) {
         FakeView view(QSize(30, 3), {9});
-        view.effect->run(kind, Qt::black, 100);
+        view.run(kind, Qt::black, 100);
         QCOMPARE(view.frames.last(), view.backgroundFrame());
     }
 }
@@ -314,12 +324,12 @@ void TransitionTest::tinyViewStillEndsOnTheBackground()
 void TransitionTest::clearFillsWithTheLastColour()
 {
     FakeView view;
-    view.effect->run(7, QColor(200, 10, 10), 0);
+    view.run(7, QColor(200, 10, 10), 0);
     view.frames.clear();
     view.effect->clear();
     QCOMPARE(view.frames.size(), 1);
     QVERIFY(allOneColour(view.frames.first(), QColor(200, 10, 10)));
-    QVERIFY(view.pauser.pauses.size() == 1); // only the end pause of the run
+    QVERIFY(view.scheduler.pauses.size() == 1); // only the end pause of the run
 }
 
 void TransitionTest::directionIsRandomOrGiven()
@@ -395,7 +405,8 @@ void TransitionTest::renderForInspection()
     for (const Shot& shot : {Shot{4, 1, 0.5}, Shot{4, 0, 0.5}, Shot{5, 0, 0.4}, Shot{6, 0, 0.5},
                              Shot{7, 0, 0.4}, Shot{7, 1, 0.4}}) {
         SeededRandom random(3);
-        RecordingPauser pauser;
+        VirtualScheduler scheduler;
+        Timeline sequence(scheduler);
         QList<QImage> frames;
         TransitionTarget target;
         target.grabScreen = [&old] { return old; };
@@ -404,9 +415,10 @@ void TransitionTest::renderForInspection()
         };
         target.backgroundIsPlain = [] { return false; };
         target.present = [&frames](const QImage& frame) { frames.append(frame); };
-        TransitionEffect effect(target, random, pauser);
+        TransitionEffect effect(target, random);
         effect.chooseDirection(shot.direction);
-        effect.run(shot.kind, Qt::white, 600);
+        effect.run(sequence, shot.kind, Qt::white, 600);
+        sequence.start();
         QVERIFY(frames.size() > 2);
         const QImage frame = frames.at(int(frames.size() * shot.at)).convertToFormat(QImage::Format_RGB32);
         const QString name = QStringLiteral("kind %1, direction %2").arg(shot.kind).arg(shot.direction);

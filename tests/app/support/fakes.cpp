@@ -1,6 +1,7 @@
 #include "support/fakes.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace brainlark::testing
 {
@@ -78,10 +79,16 @@ QStringList RecordingPrompter::messageTexts() const
     return texts;
 }
 
-void RecordingSoundPlayer::play(const QString& wavPath, bool wait)
+void RecordingSoundPlayer::play(const QString& wavPath, Ended ended)
 {
-    plays.append({wavPath, wait});
-    log(timeline, QStringLiteral("sound:%1:%2").arg(QFileInfo(wavPath).fileName(), wait ? "sync" : "async"));
+    plays.append({wavPath, bool(ended)});
+    log(timeline, QStringLiteral("sound:%1:%2").arg(QFileInfo(wavPath).fileName(), ended ? "sync" : "async"));
+    if (!ended)
+        return;
+    if (scheduler && soundMs > 0)
+        scheduler->after(soundMs, Scheduler::Purpose::Other, std::move(ended));
+    else
+        ended();
 }
 
 void RecordingSoundPlayer::stop()
@@ -98,13 +105,74 @@ QStringList RecordingSoundPlayer::fileNames() const
     return names;
 }
 
-void RecordingPauser::pause(int ms)
+Scheduler::Id VirtualScheduler::after(int ms, Purpose purpose, std::function<void()> callback)
 {
-    pauses.append(ms);
-    log(timeline, QStringLiteral("pause:%1").arg(ms));
+    ms = std::max(ms, 0);
+    if (purpose == Purpose::Pause && ms > 0) {
+        pauses.append(ms);
+        log(timeline, QStringLiteral("pause:%1").arg(ms));
+    }
+    const Id id = ++m_next;
+    Call call{m_now + ms, id, purpose, std::move(callback)};
+    if (eager)
+        fire(std::move(call));
+    else
+        m_pending.push_back(std::move(call));
+    return id;
 }
 
-int RecordingPauser::totalMs() const
+void VirtualScheduler::cancel(Id id)
+{
+    m_pending.erase(std::remove_if(m_pending.begin(), m_pending.end(), [id](const Call& c) { return c.id == id; }),
+                    m_pending.end());
+}
+
+void VirtualScheduler::fire(Call call)
+{
+    if (clock && call.due > m_now)
+        clock->advanceMs(call.due - m_now);
+    m_now = std::max(m_now, call.due);
+    if (call.purpose == Purpose::Pause && duringPause)
+        duringPause();
+    call.callback();
+}
+
+void VirtualScheduler::advance(int ms)
+{
+    const int64_t until = m_now + std::max(ms, 0);
+    for (;;) {
+        auto next = std::min_element(m_pending.begin(), m_pending.end(), [](const Call& a, const Call& b) {
+            return a.due != b.due ? a.due < b.due : a.id < b.id;
+        });
+        if (next == m_pending.end() || next->due > until)
+            break;
+        Call call = std::move(*next);
+        m_pending.erase(next);
+        fire(std::move(call));
+    }
+    if (clock && until > m_now)
+        clock->advanceMs(until - m_now);
+    m_now = until;
+}
+
+int VirtualScheduler::settle()
+{
+    const int64_t start = m_now;
+    for (int guard = 0; !m_pending.empty() && guard < 1000000; ++guard)
+        advance(nextDueIn());
+    return int(m_now - start);
+}
+
+int VirtualScheduler::nextDueIn() const
+{
+    int64_t due = -1;
+    for (const Call& c : m_pending)
+        if (due < 0 || c.due < due)
+            due = c.due;
+    return due < 0 ? -1 : int(due - m_now);
+}
+
+int VirtualScheduler::totalMs() const
 {
     int total = 0;
     for (int ms : pauses)

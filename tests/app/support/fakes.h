@@ -6,7 +6,7 @@
 
 #include "core/clock.h"
 #include "core/randomsource.h"
-#include "services/pauser.h"
+#include "services/scheduler.h"
 #include "services/services.h"
 #include "services/prompter.h"
 #include "services/shellopener.h"
@@ -80,25 +80,59 @@ public:
         QString path;
         bool wait;
     };
-    void play(const QString& wavPath, bool wait) override;
+    /// A sound someone waits for ends at once, or after soundMs on the scheduler when one is set.
+    void play(const QString& wavPath, Ended ended = {}) override;
     void stop() override;
 
     QList<Play> plays;
     int stops = 0;
     QStringList* timeline = nullptr;
+    Scheduler* scheduler = nullptr;
+    int soundMs = 0;
 
     /// File names (without folder) of everything played, in order.
     QStringList fileNames() const;
 };
 
-class RecordingPauser : public Pauser
+/// Virtual time for the timelines. Eager (the default) runs each call at once, with its time counted, as
+/// if the program never waited; otherwise time passes only in advance() and settle(), so a test can act
+/// between any two steps. Pauses are recorded ("pause:N" in the timeline).
+class VirtualScheduler : public Scheduler
 {
 public:
-    void pause(int ms) override;
+    Id after(int ms, Purpose purpose, std::function<void()> callback) override;
+    void cancel(Id id) override;
 
+    /// Lets ms of virtual time pass, running every call that falls due, in time order.
+    void advance(int ms);
+    /// Runs calls until none is pending; returns the virtual ms that passed.
+    int settle();
+    bool isWaiting() const { return !m_pending.empty(); }
+    /// Ms until the next call is due (−1: none).
+    int nextDueIn() const;
+    int64_t now() const { return m_now; }
+    int totalMs() const;
+
+    bool eager = true;
     QList<int> pauses;
     QStringList* timeline = nullptr;
-    int totalMs() const;
+    /// Moved on with virtual time when set (animation pacing reads it).
+    ManualClock* clock = nullptr;
+    /// Runs before each pause ends: what the learner does while the screen waits.
+    std::function<void()> duringPause;
+
+private:
+    struct Call {
+        int64_t due;
+        Id id;
+        Purpose purpose;
+        std::function<void()> callback;
+    };
+    void fire(Call call);
+
+    std::vector<Call> m_pending;
+    int64_t m_now = 0;
+    Id m_next = 0;
 };
 
 class RecordingShellOpener : public ShellOpener
@@ -136,10 +170,10 @@ struct FakeServices {
     ScriptedRandom random;
     RecordingPrompter prompter;
     RecordingShellOpener shell;
-    RecordingPauser pauser;
+    VirtualScheduler scheduler;
     RecordingSoundPlayer sound;
 
-    Services services() { return Services{&clock, &random, &prompter, &shell, &pauser, &sound}; }
+    Services services() { return Services{&clock, &random, &prompter, &shell, &scheduler, &sound}; }
 };
 
 } // namespace brainlark::testing

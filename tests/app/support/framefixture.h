@@ -28,13 +28,13 @@ protected:
     ScriptedRandom m_random;
     RecordingPrompter m_prompter;
     RecordingShellOpener m_shell;
-    RecordingPauser m_pauser;
+    VirtualScheduler m_scheduler;
     RecordingSoundPlayer m_sound;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<ListDocument> m_doc;
     std::unique_ptr<MainWindow> m_frame;
 
-    Services services() { return Services{&m_clock, &m_random, &m_prompter, &m_shell, &m_pauser, &m_sound}; }
+    Services services() { return Services{&m_clock, &m_random, &m_prompter, &m_shell, &m_scheduler, &m_sound}; }
     /// Fresh recorders and default settings whose program folder is the temporary one, with these
     /// subfolders made in it.
     void resetSettings(std::initializer_list<const char*> folders = {});

@@ -21,14 +21,16 @@ QuizRig::QuizRig(int pairs, uint32_t seed) : random({}, seed)
     settings.setAnswerMode(AppSettings::AnswerMode::Random);
     for (int i = 0; i < pairs; ++i)
         list.pairs().emplace_back("Question " + std::to_string(i + 1), "Answer " + std::to_string(i + 1));
-    pauser.timeline = &timeline;
+    scheduler.timeline = &timeline;
+    scheduler.clock = &clock;
+    player.scheduler = &scheduler;
     player.timeline = &timeline;
     prompter.timeline = &timeline;
     services.clock = &clock;
     services.random = &random;
     services.prompter = &prompter;
     services.shell = &shell;
-    services.pauser = &pauser;
+    services.scheduler = &scheduler;
     services.sound = &player;
     view = std::make_unique<QuizView>(settings, services);
     view->resize(800, 600);

@@ -1,7 +1,7 @@
 #pragma once
 
-// A quiz view on a small in-memory list with recording services: pauses advance the manual clock (so
-// animation pacing sees real frame times) and land in one timeline with the sounds and messages.
+// A quiz view on a small in-memory list with recording services: virtual time moves the manual clock (so
+// animation pacing sees real frame times), and pauses land in one timeline with the sounds and messages.
 
 #include "settings/appsettings.h"
 #include "services/services.h"
@@ -17,29 +17,6 @@
 
 namespace brainlark::testing
 {
-
-/// Records each pause and moves the clock on by it.
-class ClockPauser : public Pauser
-{
-public:
-    explicit ClockPauser(ManualClock& clock) : m_clock(clock) {}
-    void pause(int ms) override
-    {
-        pauses.append(ms);
-        if (timeline)
-            timeline->append(QStringLiteral("pause:%1").arg(ms));
-        m_clock.advanceMs(ms);
-        if (duringPause)
-            duringPause();
-    }
-    QList<int> pauses;
-    QStringList* timeline = nullptr;
-    /// Runs inside every pause: what the learner does while the screen waits.
-    std::function<void()> duringPause;
-
-private:
-    ManualClock& m_clock;
-};
 
 struct QuizRig {
     explicit QuizRig(int pairs = 6, uint32_t seed = 7);
@@ -62,7 +39,7 @@ struct QuizRig {
     RecordingPrompter prompter;
     RecordingSoundPlayer player;
     RecordingShellOpener shell;
-    ClockPauser pauser{clock};
+    VirtualScheduler scheduler;
     QStringList timeline;
     AppSettings settings{random};
     Services services;

@@ -15,8 +15,9 @@
 #include "app/quizwiring.h"
 #include "core/flyarchive.h"
 #include "quiz/engine/quizquestion.h"
-#include "services/inputgate.h"
+#include "quiz/ui/listtext.h"
 #include "support/quizrig.h"
+#include <QSignalSpy>
 
 using namespace brainlark;
 using namespace brainlark::testing;
@@ -26,18 +27,20 @@ namespace
 
 void postKey(QWidget* target, int key, const QString& text)
 {
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(target, &release);
 }
 
 void postClick(QWidget* target, const QPoint& at, QEvent::Type type = QEvent::MouseButtonPress)
 {
     const QPointF local(at);
     const QPointF global(target->mapToGlobal(at));
-    QCoreApplication::postEvent(
-        target, new QMouseEvent(type, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global,
-                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QMouseEvent press(type, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(target, &release);
 }
 
 QString writeList(const QString& path, int pairs)
@@ -64,15 +67,30 @@ QuizView* startWiredQuiz(QuizRig& rig, ListDocument& doc, MainWindow& frame, con
     return view->quizStarted() ? view : nullptr;
 }
 
+int answeredCount(const QuizView& view)
+{
+    return view.session()->rightCount() + view.session()->wrongCount();
+}
+
+void dropFile(MainWindow& frame, const QString& path)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame, &drop);
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
-class FeedbackInputTest : public QObject
+class QuizWindowTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Keys and clicks given during the sequence arrive once it has ended (that is how the event loop
-    // delivers them); none of them may answer the new question.
+    // Keys and clicks given while the sequence plays are refused; none of them answers the new question.
     void inputDuringFeedbackNeverAnswersTheNextQuestion_data()
     {
         QTest::addColumn<int>("quizMode");
@@ -90,7 +108,7 @@ private slots:
         QuizView* view = rig.view.get();
         const QPoint target = quizMode == 2 ? rig.buttonCentre(0) : rig.boxCentre(rig.rightBox());
         bool posted = false;
-        rig.pauser.duringPause = [&] {
+        rig.scheduler.duringPause = [&] {
             if (posted)
                 return;
             posted = true;
@@ -110,7 +128,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(view->statusText(), after);
         QCOMPARE(view->session()->rightCount() + view->session()->wrongCount(), 1);
-        QVERIFY(!InputGate::isClosed());
+        QCOMPARE(view->activity(), Activity::Resting);
     }
 
     // A double-click opens the question's notes only on the question box. On an answer box its second
@@ -153,7 +171,7 @@ private slots:
         mime.setUrls({QUrl::fromLocalFile(second)});
         QString titleDuringSequence;
         int drops = 0;
-        rig.pauser.duringPause = [&] {
+        rig.scheduler.duringPause = [&] {
             if (drops++ > 0)
                 return;
             QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -171,7 +189,7 @@ private slots:
         QCOMPARE(view->list(), doc.list());
     }
 
-    // The slideshow spends nearly all its time in pauses, which drop clicks; its stop button still works.
+    // The slideshow's stop button stops it in the middle of its opening.
     void slideshowStopButtonWorksDuringItsPauses()
     {
         QuizRig rig(8);
@@ -183,20 +201,16 @@ private slots:
         QWidget* button = frame.toolBar(MainWindow::QuizBars)->widgetForAction(frame.action(cmd::Slideshow));
         QVERIFY(button);
         bool clicked = false;
-        rig.pauser.duringPause = [&] {
+        rig.scheduler.duringPause = [&] {
             if (clicked || !frame.slideshowRunning())
                 return;
             clicked = true;
-            const InputGate::Closed closed; // as the program's own pauses do
             QTest::mouseClick(button, Qt::LeftButton);
         };
         frame.execute(cmd::Slideshow);
         QVERIFY(clicked);
         QVERIFY(!frame.slideshowRunning());
-        // Outside the show the button is gated like any other input.
-        const InputGate::Closed closed;
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!frame.slideshowRunning());
+        QVERIFY(view->quizStarted());
     }
 
     // Save As keeps the quiz going: the score and the Smart Counter are reset only by Reset Score and by
@@ -281,6 +295,109 @@ private slots:
 
     // Closing the window in the middle of the sequence hides it at once and closes it when the sequence
     // has ended; the statistics the sequence produced are written when the document goes.
+    // Escape a moment into the slideshow's opening stops the show for good: the quiz is back, its
+    // commands work, and an answer key answers the question on the screen.
+    void escapeDuringTheSlideshowOpeningStopsIt()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = startWiredQuiz(rig, doc, frame, "Opening");
+        QVERIFY(view);
+        rig.settings.setSlideshowDelay(3);
+        rig.scheduler.eager = false;
+        frame.execute(cmd::Slideshow);
+        rig.scheduler.advance(100);
+        QCOMPARE(view->activity(), Activity::ShowOpening);
+        QTest::keyClick(view, Qt::Key_Escape);
+        rig.scheduler.settle();
+        QVERIFY(!frame.slideshowRunning());
+        QCOMPARE(view->screenState(), ScreenState::Running);
+        QCOMPARE(view->activity(), Activity::Resting);
+        QVERIFY(view->screen().hasQuestion());
+        QTest::keyClick(view, Qt::Key_1);
+        rig.scheduler.settle();
+        QCOMPARE(answeredCount(*view), 1);
+    }
+
+    // The stop button in the middle of a card: nothing of the card is drawn afterwards, and the next key
+    // answers the question that is on the screen, not the hidden one.
+    void stoppingMidCardPaintsNothingAfterwards()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = startWiredQuiz(rig, doc, frame, "Cards");
+        QVERIFY(view);
+        rig.settings.setSlideshowDelay(-2); // manual
+        rig.settings.setFunFlag(funflags::kSlideAnimations, true);
+        rig.scheduler.eager = false;
+        frame.execute(cmd::Slideshow);
+        rig.scheduler.settle();
+        QCOMPARE(view->activity(), Activity::ShowResting);
+        QTest::keyClick(view, Qt::Key_Space); // the card leaves, the next one comes
+        QCOMPARE(view->activity(), Activity::ShowCard);
+        rig.scheduler.advance(rig.scheduler.nextDueIn() + 1);
+        QCOMPARE(view->activity(), Activity::ShowCard);
+        QWidget* button = frame.toolBar(MainWindow::QuizBars)->widgetForAction(frame.action(cmd::Slideshow));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!frame.slideshowRunning());
+        const QImage afterStop = view->backBuffer().copy();
+        rig.scheduler.settle();
+        QCOMPARE(view->backBuffer(), afterStop);
+        const QString shown = ListText::toQString(view->session()->current().questionPair().question());
+        QSignalSpy judged(view, &QuizView::answerJudged);
+        QTest::keyClick(view, Qt::Key_1);
+        rig.scheduler.settle();
+        QCOMPARE(judged.size(), 1);
+        QCOMPARE(judged.at(0).at(0).toString(), shown);
+    }
+
+    // A show of a list too short for a quiz ends on the message that says so.
+    void aShortListsShowEndsOnItsMessage()
+    {
+        QuizRig rig(3);
+        rig.settings.setSlideshowDelay(1);
+        rig.view->show(); // cards move on only on the window's active view
+        rig.view->toggleSlideshow();
+        for (int i = 0; i < 10 && rig.view->slideshow().isRunning(); ++i)
+            rig.view->slideshow().tick();
+        QVERIFY(!rig.view->slideshow().isRunning());
+        QCOMPARE(rig.view->activity(), Activity::Resting);
+        const QImage shown = rig.view->backBuffer().copy();
+        rig.view->render(); // what the screen shows at rest: the message
+        QCOMPARE(rig.view->backBuffer(), shown);
+    }
+
+    // Matching: a list dropped while the round changes opens after it; a Try while the board's feedback
+    // plays is refused in plain sight; the board clears the reason of the last multiple-choice question.
+    void matchingRoundChangeHoldsItsInput()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = startWiredQuiz(rig, doc, frame, "First");
+        QVERIFY(view);
+        QSignalSpy reasons(view, &QuizView::questionReasonChanged);
+        view->setQuizMode(3);
+        QVERIFY(!reasons.isEmpty());
+        QCOMPARE(reasons.last().at(0).toString(), QString());
+        rig.scheduler.eager = false;
+        QSignalSpy refused(view, &QuizView::inputRefused);
+        const Rect skip = view->matchScreen().layout().skipButton();
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(skip.center().x, skip.center().y));
+        QCOMPARE(view->activity(), Activity::MatchRound);
+        QTest::keyClick(view, Qt::Key_T);
+        QCOMPARE(refused.size(), 1);
+        dropFile(frame, writeList(rig.folder.path() + "/data/Second.fly", 9));
+        QCOMPARE(doc.title(), QStringLiteral("First"));
+        rig.scheduler.settle();
+        QCoreApplication::processEvents();
+        QCOMPARE(doc.title(), QStringLiteral("Second"));
+        QCOMPARE(view->list(), doc.list());
+        QCOMPARE(view->activity(), Activity::Resting);
+    }
+
     void closingDuringFeedbackKeepsTheStatistics_data()
     {
         QTest::addColumn<bool>("byQuitKey");
@@ -302,7 +419,7 @@ private slots:
             frame.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&frame));
             bool closedDuringSequence = true;
-            rig.pauser.duringPause = [&] {
+            rig.scheduler.duringPause = [&] {
                 if (byQuitKey)
                     QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);
                 else
@@ -313,7 +430,7 @@ private slots:
             QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(box.center().x, box.center().y));
             QVERIFY(closedDuringSequence);
             QVERIFY(frame.isHidden());
-            rig.pauser.duringPause = nullptr;
+            rig.scheduler.duringPause = nullptr;
             // What the end of the program does: the window goes first, then the document, which writes the
             // quiz's list back.
             window.reset();
@@ -328,5 +445,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FeedbackInputTest)
-#include "feedbackinput_test.moc"
+QTEST_MAIN(QuizWindowTest)
+#include "quizwindow_test.moc"
