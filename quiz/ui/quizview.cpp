@@ -872,7 +872,7 @@ QString QuizView::nothingDueText()
 
 void QuizView::offerSmartPickWhenNothingDue()
 {
-    // A message box cannot take the learner's answer while a feedback sequence holds the input back.
+    // The question is asked once what plays has ended.
     if (m_offeringSmartPick)
         return;
     m_offeringSmartPick = true;
@@ -887,8 +887,8 @@ void QuizView::offerSmartPickWhenNothingDue()
         m_due.setSmartPickTakesOver(true);
         start();
     };
-    if (InputGate::isClosed())
-        connect(&InputGate::instance(), &InputGate::opened, this, offer,
+    if (m_timeline.isRunning())
+        connect(this, &QuizView::settled, this, offer,
                 Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     else
         QTimer::singleShot(0, this, offer);
