@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include <QKeyEvent>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -1031,6 +1032,18 @@ void MainWindow::openWhenIdle(QString path)
         }
     }
     m_doc.openDocument(path);
+}
+
+// Escape stops the automatic answer or the slideshow also when the keyboard is elsewhere in the window (on
+// the toolbar button that started the show, say).
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    auto* quiz = qobject_cast<QuizView*>(m_quizView);
+    if (event->key() == Qt::Key_Escape && quiz && !m_grid) {
+        quiz->respond(Input::Escape);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

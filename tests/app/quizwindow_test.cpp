@@ -309,7 +309,9 @@ private slots:
         frame.execute(cmd::Slideshow);
         rig.scheduler.advance(100);
         QCOMPARE(view->activity(), Activity::ShowOpening);
-        QTest::keyClick(view, Qt::Key_Escape);
+        // The keyboard is still on the toolbar button that started the show.
+        QWidget* button = frame.toolBar(MainWindow::QuizBars)->widgetForAction(frame.action(cmd::Slideshow));
+        QTest::keyClick(button, Qt::Key_Escape);
         rig.scheduler.settle();
         QVERIFY(!frame.slideshowRunning());
         QCOMPARE(view->screenState(), ScreenState::Running);
