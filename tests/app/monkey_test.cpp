@@ -27,17 +27,6 @@ int fromEnvironment(const char* name, int fallback)
     return ok && value > 0 ? value : fallback;
 }
 
-QString writeList(const QString& path, int pairs)
-{
-    PairList list;
-    for (int i = 0; i < pairs; ++i)
-        list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
-    return path;
-}
-
 const int kCommands[] = {cmd::Start,          cmd::Flip,     cmd::MultipleChoice, cmd::TrueFalse, cmd::TypeIn,
                          cmd::Matching,       cmd::Slideshow, cmd::SmartPick,     cmd::Sequential, cmd::RandomPick,
                          cmd::AnswersRandom,  cmd::Mute,     cmd::FileSave};

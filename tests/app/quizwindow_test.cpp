@@ -43,17 +43,6 @@ void postClick(QWidget* target, const QPoint& at, QEvent::Type type = QEvent::Mo
     QCoreApplication::sendEvent(target, &release);
 }
 
-QString writeList(const QString& path, int pairs)
-{
-    PairList list;
-    for (int i = 0; i < pairs; ++i)
-        list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
-    return path;
-}
-
 /// The main window and its quiz screen over a fresh list of 8 pairs in the rig's data folder, in a
 /// multiple-choice quiz that has started.
 QuizView* startWiredQuiz(QuizRig& rig, ListDocument& doc, MainWindow& frame, const QString& name)

@@ -39,17 +39,6 @@ struct Outcome {
     int onDisk = -1;             // answers in the file after a close (−1: not closed)
 };
 
-QString writeList(const QString& path, int pairs)
-{
-    PairList list;
-    for (int i = 0; i < pairs; ++i)
-        list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
-    return path;
-}
-
 struct Run {
     QuizRig rig{8};
     std::unique_ptr<ListDocument> doc;

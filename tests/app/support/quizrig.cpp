@@ -1,9 +1,23 @@
 #include "support/quizrig.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include "core/flyarchive.h"
 
 namespace brainlark::testing
 {
+
+QString writeList(const QString& path, int pairs)
+{
+    PairList list;
+    for (int i = 0; i < pairs; ++i)
+        list.pairs().emplace_back("q" + std::to_string(i), "a" + std::to_string(i));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray::fromStdString(FlyArchive::write(list, "s")));
+    return path;
+}
 
 QuizRig::QuizRig(int pairs, uint32_t seed) : random({}, seed)
 {

@@ -18,6 +18,9 @@
 namespace brainlark::testing
 {
 
+/// Writes a list of pairs q0/a0, q1/a1, … to path; returns the path.
+QString writeList(const QString& path, int pairs);
+
 struct QuizRig {
     explicit QuizRig(int pairs = 6, uint32_t seed = 7);
 
