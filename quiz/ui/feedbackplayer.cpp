@@ -139,7 +139,8 @@ void FeedbackPlayer::redrawHitBoxRight(Timeline& timeline, int hit)
 void FeedbackPlayer::runBanner(Timeline& timeline)
 {
     const Congratulation congratulation = Congratulation::make(*m_services.random);
-    m_animator->banner(timeline, m_canvas.image().copy(), m_screen, m_look, m_host.paintState(), congratulation);
+    m_animator->banner(timeline, m_canvas.image().copy(), m_screen, m_look, m_host.paintState(),
+                       congratulation);
     timeline.call([this] {
         m_host.flipAlertSide();
         m_host.render();
@@ -187,6 +188,20 @@ void FeedbackPlayer::runReminderCard(Timeline& timeline)
             m_sounds.addPairSound(t, path, true);
     });
     timeline.call([this, previous] { m_host.setScreenState(previous); });
+}
+
+void FeedbackPlayer::addAutomaticAnswer(Timeline& timeline, const QString& answer)
+{
+    timeline.call([this, &timeline, answer] {
+        const QRect question = QuizPainter::toQRect(m_screen.question().rect());
+        const int lineHeight = QFontMetrics(m_look.answerFont).height() + 8;
+        const QRect area =
+            m_screen.usesBoxes()
+                ? QRect(question.left(), question.bottom() + 1 - lineHeight / 2, question.width(), lineHeight)
+                : QRect(20, question.bottom() + 2, m_canvas.image().width() - 40, lineHeight);
+        m_animator->pulse(timeline, m_canvas.image().copy(), answer, area, m_look.answerFont);
+    });
+    timeline.call([this] { m_host.render(); });
 }
 
 } // namespace brainlark

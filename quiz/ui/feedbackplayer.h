@@ -64,6 +64,10 @@ public:
     /// Adds the steps to the timeline. hit is the answered box or button (−1: none).
     void add(Timeline& timeline, const std::vector<FeedbackStep>& steps, QuizSession& session, int hit);
 
+    /// Adds the automatic answer: the answer shows under the question in a grey-to-white pulse, then the
+    /// question as it was; nothing is judged.
+    void addAutomaticAnswer(Timeline& timeline, const QString& answer);
+
     QuizAnimator& animator() { return *m_animator; }
     TransitionEffect& transition() { return *m_transition; }
 

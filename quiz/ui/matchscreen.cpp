@@ -1,72 +1,25 @@
 #include "quiz/ui/matchscreen.h"
 
 #include <QPainter>
-#include <optional>
 
 #include "core/pairlist.h"
 #include "quiz/engine/matchboard.h"
 #include "quiz/ui/listtext.h"
 #include "quiz/ui/quizcanvas.h"
+#include "quiz/ui/quizinput.h"
 #include "quiz/ui/quizlook.h"
 #include "quiz/ui/transitioneffect.h"
 #include "services/eventsounds.h"
-#include "services/timeline.h"
 #include "services/prompter.h"
+#include "services/timeline.h"
 #include "settings/appsettings.h"
 
 namespace brainlark
 {
 
-namespace
-{
-
-std::optional<MatchKeyboard::Key> keyboardKey(int key)
-{
-    using K = MatchKeyboard::Key;
-    switch (key) {
-    case Qt::Key_Up:
-        return K::Up;
-    case Qt::Key_Down:
-        return K::Down;
-    case Qt::Key_Left:
-        return K::Left;
-    case Qt::Key_Right:
-        return K::Right;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return K::Enter;
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
-        return K::Delete;
-    case Qt::Key_Escape:
-        return K::Escape;
-    case Qt::Key_T:
-        return K::Try;
-    case Qt::Key_S:
-        return K::Skip;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 MatchScreen::MatchScreen(Host& host, AppSettings& settings, const Services& services, EventSounds& sounds)
     : m_host(host), m_settings(settings), m_services(services), m_sounds(sounds)
 {
-    TransitionTarget target;
-    target.grabScreen = [this] { return m_host.canvas().image().copy(); };
-    target.paintBackground = [this](QPainter& painter, const QRect& area) {
-        m_host.canvas().paintBackground(painter, area, m_host.look());
-    };
-    target.backgroundIsPlain = [this] { return BackgroundPainter::isPlain(m_host.look().background); };
-    target.present = [this](const QImage& frame) {
-        m_host.canvas().image() = frame.copy();
-        m_host.present();
-    };
-    target.setScreenState = [this](ScreenState state) { m_host.setScreenState(state); };
-    target.playSound = [this] { m_sounds.playEventSound(EventSounds::Transition); };
-    m_transition = std::make_unique<TransitionEffect>(target, *services.random);
 }
 
 MatchScreen::~MatchScreen() = default;
@@ -106,11 +59,6 @@ MatchPainter::Scene MatchScreen::scene() const
     scene.layout = layout();
     scene.colours = {m_settings.matchColorInit(), m_settings.matchColorRight(), m_settings.matchColorWrong()};
     return scene;
-}
-
-bool MatchScreen::usesKey(int key)
-{
-    return keyboardKey(key).has_value();
 }
 
 void MatchScreen::start()
@@ -199,7 +147,7 @@ void MatchScreen::release(const QPoint& point)
 
 bool MatchScreen::key(int key)
 {
-    const std::optional<MatchKeyboard::Key> mapped = keyboardKey(key);
+    const std::optional<MatchKeyboard::Key> mapped = QuizInput::matchKey(key);
     if (!mapped || !hasBoard())
         return false;
     if (m_game.isDragging())
@@ -271,8 +219,8 @@ void MatchScreen::addStep(Timeline& t, const FeedbackStep& step)
         break;
     case A::Transition:
         t.call([this, &t, ms = step.ms] {
-            m_transition->chooseDirection(-1);
-            m_transition->run(t, -1, m_settings.quizBackgroundColor(), ms);
+            m_host.transition().chooseDirection(-1);
+            m_host.transition().run(t, -1, m_settings.quizBackgroundColor(), ms);
             t.call([this] {
                 m_host.canvas().clearToBackground(m_host.look());
                 m_host.present();
@@ -295,13 +243,15 @@ QString MatchScreen::accessibleName(MatchBox box) const
     const bool question = box.column == MatchBox::Questions;
     const QString text = ListText::toQString(question ? board.questionText(*m_list, box.row)
                                                       : board.answerText(*m_list, box.row));
-    QString name = (question ? QStringLiteral("Question %1 of %2: %3") : QStringLiteral("Answer %1 of %2: %3"))
-                       .arg(box.row + 1)
-                       .arg(m_game.rows())
-                       .arg(text);
+    QString name =
+        (question ? QStringLiteral("Question %1 of %2: %3") : QStringLiteral("Answer %1 of %2: %3"))
+            .arg(box.row + 1)
+            .arg(m_game.rows())
+            .arg(text);
     const MatchBox partner = m_game.partnerOf(box);
     if (partner.isValid())
-        name += (question ? QStringLiteral(", connected to answer %1") : QStringLiteral(", connected to question %1"))
+        name += (question ? QStringLiteral(", connected to answer %1")
+                          : QStringLiteral(", connected to question %1"))
                     .arg(partner.row + 1);
     if (m_keyboard.picked() == box)
         name += QStringLiteral(", picked");

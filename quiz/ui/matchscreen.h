@@ -2,16 +2,13 @@
 
 #include <QImage>
 #include <QPoint>
-#include <Qt>
 #include <QString>
-#include <memory>
 
 #include "quiz/engine/matchgame.h"
 #include "quiz/engine/matchkeyboard.h"
 #include "quiz/engine/ratingorder.h"
 #include "quiz/ui/matchpainter.h"
-#include "quiz/ui/screenstate.h"
-#include "quiz/engine/inputrules.h"
+#include "quiz/ui/quizstage.h"
 #include "services/services.h"
 
 namespace brainlark
@@ -20,10 +17,6 @@ namespace brainlark
 class AppSettings;
 class EventSounds;
 class PairList;
-class QuizCanvas;
-class QuizLook;
-class Timeline;
-class TransitionEffect;
 
 /// The matching quiz on the quiz screen: a board of question and answer boxes that the learner connects
 /// with lines (dragged with the mouse, or picked with the keyboard), judged with "Try" and abandoned with
@@ -33,32 +26,17 @@ class MatchScreen
 {
 public:
     /// What the screen needs from the quiz view.
-    class Host
+    class Host : public QuizStage
     {
     public:
-        virtual ~Host() = default;
-        virtual QuizCanvas& canvas() = 0;
-        virtual const QuizLook& look() const = 0;
-        /// Puts the canvas on the screen.
-        virtual void present() = 0;
-        virtual void setScreenState(ScreenState state) = 0;
         /// Pair statistics changed (a judged board).
         virtual void statisticsChanged() = 0;
         /// One pair of a judged board: its list index and whether it was matched right.
         virtual void pairJudged(int index, bool right) = 0;
         /// Up to `count` pairs due for review, most urgent first (the selection Due).
-        virtual std::vector<int> duePairs(int count)
-        {
-            (void)count;
-            return {};
-        }
+        virtual std::vector<int> duePairs(int count) = 0;
         /// The box with the keyboard focus is now the one of this name (for assistive technology).
         virtual void announce(const QString& name) = 0;
-        /// The screen's one timeline, and how it is played: play() starts it (or lets it go on) with the
-        /// activity that says what input means meanwhile; cancelPlayback() drops it without a word.
-        virtual Timeline& timeline() = 0;
-        virtual void play(Activity activity) = 0;
-        virtual void cancelPlayback() = 0;
     };
 
     MatchScreen(Host& host, AppSettings& settings, const Services& services, EventSounds& sounds);
@@ -84,9 +62,6 @@ public:
     void release(const QPoint& point);
     /// Arrow keys, Enter, Delete, Escape, T (Try) and S (Skip); returns whether the key was used.
     bool key(int key);
-    /// Whether the board takes the key at all, and whether it stands for a button (T, S).
-    static bool usesKey(int key);
-    static bool isButtonKey(int key) { return key == Qt::Key_T || key == Qt::Key_S; }
 
     const MatchGame& game() const { return m_game; }
     const MatchKeyboard& keyboard() const { return m_keyboard; }
@@ -113,7 +88,6 @@ private:
     MatchGame m_game;
     MatchKeyboard m_keyboard;
     RatingOrder m_ratings;
-    std::unique_ptr<TransitionEffect> m_transition;
     QImage m_board; // the board without the rubber band, while a line is dragged
 };
 

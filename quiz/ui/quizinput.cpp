@@ -2,13 +2,14 @@
 
 #include <QKeyEvent>
 
+#include "quiz/ui/listtext.h"
 #include "quiz/ui/quizscreen.h"
 
 namespace brainlark
 {
 
-QuizInput::Click QuizInput::hitTest(const QuizScreen& screen, const QuizLook& look, const ScreenState& state,
-                                    const QPoint& point)
+QuizInput::Click QuizInput::hitTest(const QuizScreen& screen, const QuizLook& look,
+                                    const QuizPainter::State& state, const QPoint& point)
 {
     using Target = Click::Target;
     const Point p{point.x(), point.y()};
@@ -109,6 +110,81 @@ TypeinField::Input QuizInput::typeText(TypeinField& field, const QString& text)
         if (QChar::isPrint(c) || QChar::category(c) == QChar::Mark_NonSpacing)
             printable += c;
     return field.handleText(QString::fromUcs4(printable.data(), qsizetype(printable.size())).toStdString());
+}
+
+std::optional<MatchKeyboard::Key> QuizInput::matchKey(int key)
+{
+    using K = MatchKeyboard::Key;
+    switch (key) {
+    case Qt::Key_Up:
+        return K::Up;
+    case Qt::Key_Down:
+        return K::Down;
+    case Qt::Key_Left:
+        return K::Left;
+    case Qt::Key_Right:
+        return K::Right;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return K::Enter;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        return K::Delete;
+    case Qt::Key_Escape:
+        return K::Escape;
+    case Qt::Key_T:
+        return K::Try;
+    case Qt::Key_S:
+        return K::Skip;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Input> QuizInput::inputOfKey(const QKeyEvent& event, Showing showing, QuizMode mode)
+{
+    const int key = event.key();
+    if (key == Qt::Key_Escape)
+        return Input::Escape;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    BackgroundPattern::Key pattern;
+    switch (showing) {
+    case Showing::Slideshow:
+        return key == Qt::Key_Space || key == Qt::Key_Right ? std::optional<Input>(Input::Answer)
+                                                            : std::nullopt;
+    case Showing::MatchBoard: // the buttons' keys are commands, the others pick and connect
+        if (!matchKey(key))
+            return std::nullopt;
+        return key == Qt::Key_T || key == Qt::Key_S ? Input::Command : Input::Answer;
+    case Showing::NoQuestion:
+        return enter ? std::optional<Input>(Input::Command) : std::nullopt;
+    case Showing::Question:
+        break;
+    }
+    if (mode == QuizMode::TypeIn ? (!event.text().isEmpty() || isEditingKey(key))
+                                 : (answerForKey(key, mode) >= 0 || patternKey(key, pattern)))
+        return Input::Answer;
+    return std::nullopt;
+}
+
+std::optional<QVariant> QuizInput::inputMethodQuery(const TypeinField* field, Qt::InputMethodQuery query)
+{
+    switch (query) {
+    case Qt::ImEnabled:
+        return field != nullptr;
+    case Qt::ImCursorRectangle:
+        return field ? QRect(field->textRect().left, field->textRect().top, 1, field->textRect().height())
+                     : QRect();
+    case Qt::ImSurroundingText:
+        return field ? ListText::toQString(field->typedText()) : QString();
+    case Qt::ImCursorPosition:
+        return field ? int(ListText::toQString(std::string_view(field->typedText())
+                                                   .substr(0, field->byteOffset(field->caret())))
+                               .size())
+                     : 0;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace brainlark

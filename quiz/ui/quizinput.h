@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QPoint>
+#include <QVariant>
+#include <optional>
 
 #include "quiz/engine/backgroundpattern.h"
+#include "quiz/engine/inputrules.h"
+#include "quiz/engine/matchkeyboard.h"
 #include "quiz/engine/quiztypes.h"
 #include "quiz/engine/typeinfield.h"
+#include "quiz/ui/quizpainter.h"
 
 class QKeyEvent;
 
@@ -25,16 +30,9 @@ public:
         Target target = Target::Nothing;
         int index = -1; ///< the answer box or button (Answer) or the answer whose sound icon it was
     };
-    /// What the screen shows besides its boxes, as far as clicks are concerned.
-    struct ScreenState {
-        bool counterShown = false;
-        int rightCount = 0;
-        bool alertSide = false;
-    };
-
     /// The answer sound icons lie over the boxes and win; then the boxes and buttons, then the Smart
-    /// Counter, the question's sound icon and its picture icon.
-    static Click hitTest(const QuizScreen& screen, const QuizLook& look, const ScreenState& state,
+    /// Counter (where the painter's state puts it), the question's sound icon and its picture icon.
+    static Click hitTest(const QuizScreen& screen, const QuizLook& look, const QuizPainter::State& state,
                          const QPoint& point);
 
     /// The answer a key gives in multiple-choice (1-4) or true/false (T or Left = true, F or Right =
@@ -50,6 +48,16 @@ public:
     static TypeinField::Input typeText(TypeinField& field, const QString& text);
     /// The keys typeInto() takes besides printable text.
     static bool isEditingKey(int key);
+    /// The keys of the matching board: arrows, Enter, Delete or Backspace, Escape, T (Try) and S (Skip).
+    static std::optional<MatchKeyboard::Key> matchKey(int key);
+
+    /// What the quiz screen shows, as far as keys are concerned.
+    enum class Showing { NoQuestion, Question, MatchBoard, Slideshow };
+    /// What a key means on the screen as it is; none: the key passes on to the window.
+    static std::optional<Input> inputOfKey(const QKeyEvent& event, Showing showing, QuizMode mode);
+    /// What an input method learns about the type-in field (null: none shown); none: a query the field
+    /// does not answer.
+    static std::optional<QVariant> inputMethodQuery(const TypeinField* field, Qt::InputMethodQuery query);
 };
 
 } // namespace brainlark

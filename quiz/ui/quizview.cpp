@@ -1,9 +1,7 @@
 #include "quiz/ui/quizview.h"
 
 #include <QContextMenuEvent>
-#include <QDate>
 #include <QInputMethodEvent>
-#include <QLocale>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -12,6 +10,7 @@
 #include "quiz/engine/backgroundpattern.h"
 #include "quiz/engine/newquestionanimation.h"
 #include "quiz/ui/listtext.h"
+#include "quiz/ui/nothingdue.h"
 #include "quiz/ui/questionnotesdialog.h"
 #include "quiz/ui/quizanimator.h"
 #include "quiz/ui/quizinput.h"
@@ -33,7 +32,8 @@ constexpr int kMinimumPairs = 5;
 QuizView::QuizView(AppSettings& settings, const Services& services, QWidget* parent)
     : QWidget(parent), m_settings(settings), m_services(services),
       m_sounds(settings, *services.sound, *services.random), m_guides(settings, *services.prompter),
-      m_look(settings), m_canvas(settings), m_timeline(*services.scheduler)
+      m_nothingDue(m_due, *services.prompter), m_look(settings), m_canvas(settings),
+      m_timeline(*services.scheduler)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -146,14 +146,9 @@ QuizPainter::State QuizView::paintState() const
 
 // --- Drawing ---------------------------------------------------------------------------------------
 
-void QuizView::ensureBuffer()
-{
-    m_canvas.fit(size());
-}
-
 void QuizView::render()
 {
-    ensureBuffer();
+    m_canvas.fit(size());
     if (slideshowRunning()) {
         m_slideshow->render();
         return;
@@ -165,8 +160,9 @@ void QuizView::render()
     if (questionShown())
         m_canvas.paintQuestion(m_screen, m_look, paintState());
     else
-        m_canvas.paintMessage(m_look, canStart() ? tr("Press Start (or Enter) to begin the quiz.")
-                                                 : tr("Choose a Q&A-list with at least five pairs to start a quiz."));
+        m_canvas.paintMessage(m_look,
+                              canStart() ? tr("Press Start (or Enter) to begin the quiz.")
+                                         : tr("Choose a Q&A-list with at least five pairs to start a quiz."));
     present();
 }
 
@@ -179,7 +175,7 @@ void QuizView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (m_canvas.image().size() != size() && resting()) { // else what plays paints, and the size waits
-        ensureBuffer();
+        m_canvas.fit(size());
         render();
     }
     painter.drawImage(0, 0, m_canvas.image());
@@ -193,7 +189,7 @@ void QuizView::resizeEvent(QResizeEvent*)
         m_resizePending = true;
         return;
     }
-    ensureBuffer();
+    m_canvas.fit(size());
     if (questionShown())
         m_screen.relayout(m_session->current(), m_look, screenInput());
     render();
@@ -232,7 +228,7 @@ void QuizView::startMatching()
     m_autoTimer.stop();
     m_screen.clear(); // no question of the other modes stays behind the board
     m_look = QuizLook(m_settings);
-    ensureBuffer();
+    m_canvas.fit(size());
     m_started = true;
     m_state = ScreenState::Running;
     emit questionReasonChanged(QString(), QString()); // a board is not asked for one pair's reason
@@ -248,13 +244,13 @@ void QuizView::buildQuestion()
                            quizMode);
     m_settings.setVisualStyle(m_settings.visualStyle()); // "Random Boxes" draws a layout per question
     m_look = QuizLook(m_settings);
-    ensureBuffer();
+    m_canvas.fit(size());
     m_screen.build(m_session->current(), m_look, screenInput());
     m_hit = -1;
     m_started = true;
     m_state = ScreenState::Running;
     if (m_session->dueExhausted()) {
-        emit questionReasonChanged(tr("Nothing due today"), nothingDueText());
+        emit questionReasonChanged(tr("Nothing due today"), m_nothingDue.text());
         offerSmartPickWhenNothingDue();
         return;
     }
@@ -290,12 +286,8 @@ void QuizView::press(const QPoint& point)
 {
     if (!questionShown() || m_state == ScreenState::Slideshow || mode() == QuizMode::Matching)
         return;
-    QuizInput::ScreenState state;
-    state.counterShown = m_settings.funFlag(funflags::kSmartCounter);
-    state.rightCount = m_session->rightCount();
-    state.alertSide = m_alertSide;
     using Target = QuizInput::Click::Target;
-    const QuizInput::Click click = QuizInput::hitTest(m_screen, m_look, state, point);
+    const QuizInput::Click click = QuizInput::hitTest(m_screen, m_look, paintState(), point);
     switch (click.target) {
     case Target::Answer:
         judge(click.index);
@@ -393,15 +385,6 @@ void QuizView::focusMainWindow()
 
 // --- Automatic answer -----------------------------------------------------------------------------
 
-QRect QuizView::revealArea() const
-{
-    const QRect question = QuizPainter::toQRect(m_screen.question().rect());
-    const int lineHeight = QFontMetrics(m_look.answerFont).height() + 8;
-    if (m_screen.usesBoxes())
-        return QRect(question.left(), question.bottom() + 1 - lineHeight / 2, question.width(), lineHeight);
-    return QRect(20, question.bottom() + 2, width() - 40, lineHeight);
-}
-
 void QuizView::showAutomaticAnswer()
 {
     m_autoTimer.stop();
@@ -410,11 +393,8 @@ void QuizView::showAutomaticAnswer()
         return;
     if (m_settings.funFlag(funflags::kHintSound))
         m_sounds.playEventSound(EventSounds::Hint);
-    const QString answer = ListText::toQString(m_session->current().questionPair().shownAnswer());
-    m_timeline.call([this, answer] {
-        m_feedback->animator().pulse(m_timeline, m_canvas.image().copy(), answer, revealArea(), m_look.answerFont);
-    });
-    m_timeline.call([this] { render(); });
+    m_feedback->addAutomaticAnswer(m_timeline,
+                                   ListText::toQString(m_session->current().questionPair().shownAnswer()));
     play(Activity::Revealing);
 }
 
@@ -438,7 +418,7 @@ void QuizView::comeToRest()
     m_activity = slideshowRunning() ? Activity::ShowResting : Activity::Resting;
     if (m_resizePending && m_activity == Activity::Resting) {
         m_resizePending = false;
-        ensureBuffer();
+        m_canvas.fit(size());
         if (questionShown())
             m_screen.relayout(m_session->current(), m_look, screenInput());
         render();
@@ -523,31 +503,13 @@ void QuizView::toggleSlideshow()
     if (!resting())
         return;
     m_autoTimer.stop();
-    m_slideshow->toggle();
+    m_slideshow->start();
 }
 
 void QuizView::toggleAnimateNewQuestion()
 {
     m_settings.setFunFlag(funflags::kAnimateQuestion, !m_settings.funFlag(funflags::kAnimateQuestion));
     emit stateChanged();
-}
-
-void QuizView::toggleMute()
-{
-    m_settings.setPlaySounds(!m_settings.playSounds());
-    emit stateChanged();
-}
-
-void QuizView::toggleFunnySounds()
-{
-    m_settings.setFunFlag(funflags::kFunnySounds, !m_settings.funFlag(funflags::kFunnySounds));
-    emit stateChanged();
-}
-
-void QuizView::setSoundScheme(int scheme)
-{
-    if (scheme >= 0 && scheme < EventSounds::kSchemeCount)
-        m_settings.setSoundTheme(scheme);
 }
 
 void QuizView::rebuildScreen()
@@ -561,42 +523,32 @@ void QuizView::rebuildScreen()
 
 bool QuizView::runCommand(int id)
 {
-    switch (id) {
-    case CmdStart:
-        start();
-        return true;
-    case CmdFlip:
-        reverse();
-        return true;
-    case CmdMultipleChoice:
-    case CmdTrueFalse:
-    case CmdTypeIn:
-        setQuizMode(id - CmdMultipleChoice);
-        return true;
-    case CmdMatching:
-        setQuizMode(static_cast<int>(QuizMode::Matching));
-        return true;
-    case CmdSlideshow:
-        toggleSlideshow();
-        return true;
-    case CmdAnimate:
-        toggleAnimateNewQuestion();
-        return true;
-    case CmdMute:
-        toggleMute();
-        return true;
-    case CmdFunnySounds:
-        toggleFunnySounds();
-        return true;
-    case CmdHelp:
-        emit helpRequested(QuizHelpContext);
-        return true;
-    default:
-        break;
-    }
     if (id >= CmdSchemeFirst && id < CmdSchemeFirst + EventSounds::kSchemeCount) {
-        setSoundScheme(id - CmdSchemeFirst);
+        m_settings.setSoundTheme(id - CmdSchemeFirst);
         return true;
+    }
+    const std::pair<int, std::function<void()>> commands[] = {
+        {CmdStart, [this] { start(); }},
+        {CmdFlip, [this] { reverse(); }},
+        {CmdMultipleChoice, [this] { setQuizMode(0); }},
+        {CmdTrueFalse, [this] { setQuizMode(1); }},
+        {CmdTypeIn, [this] { setQuizMode(2); }},
+        {CmdMatching, [this] { setQuizMode(3); }},
+        {CmdSlideshow, [this] { toggleSlideshow(); }},
+        {CmdAnimate, [this] { toggleAnimateNewQuestion(); }},
+        {CmdMute, [this] { m_settings.setPlaySounds(!m_settings.playSounds()); }},
+        {CmdFunnySounds,
+         [this] {
+             m_settings.setFunFlag(funflags::kFunnySounds, !m_settings.funFlag(funflags::kFunnySounds));
+         }},
+        {CmdHelp, [this] { emit helpRequested(QuizHelpContext); }},
+    };
+    for (const auto& [command, run] : commands) {
+        if (command == id) {
+            run();
+            emit stateChanged();
+            return true;
+        }
     }
     return false;
 }
@@ -618,17 +570,12 @@ int QuizView::runDialog(QDialog& dialog)
 void QuizView::showSmartCounterDialog()
 {
     m_guides.show(GuideMessages::SmartCounter);
-    SmartCounterDialog dialog(m_settings.alertFactor(), m_settings.funFlag(funflags::kCounterMusic),
-                              m_settings.funFlag(funflags::kCounterAnimation),
-                              m_settings.funFlag(funflags::kCounterReverse), this);
+    SmartCounterDialog dialog(m_settings, this);
     connect(&dialog, &SmartCounterDialog::helpRequested, this,
             [this] { emit helpRequested(SmartCounterHelpContext); });
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    m_settings.setAlertFactor(dialog.alertFactor());
-    m_settings.setFunFlag(funflags::kCounterMusic, dialog.music());
-    m_settings.setFunFlag(funflags::kCounterAnimation, dialog.animation());
-    m_settings.setFunFlag(funflags::kCounterReverse, dialog.reverse());
+    dialog.apply(m_settings);
     if (dialog.resetPressed() && m_session) {
         m_session->resetScore();
         emit statusTextChanged(statusText());
@@ -709,26 +656,13 @@ void QuizView::answerByKey(int hit)
     release();
 }
 
-// Keys that mean something on the screen as it is; the rest pass on to the window.
-std::optional<Input> QuizView::inputOfKey(const QKeyEvent& event) const
+QuizInput::Showing QuizView::showing() const
 {
-    const int key = event.key();
-    if (key == Qt::Key_Escape)
-        return Input::Escape;
-    if (slideshowRunning())
-        return key == Qt::Key_Space || key == Qt::Key_Right ? std::optional<Input>(Input::Answer) : std::nullopt;
-    if (m_started && matching())
-        return MatchScreen::isButtonKey(key) ? std::optional<Input>(Input::Command)
-               : MatchScreen::usesKey(key)   ? std::optional<Input>(Input::Answer)
-                                             : std::nullopt;
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!questionShown())
-        return enter ? std::optional<Input>(Input::Command) : std::nullopt;
-    BackgroundPattern::Key pattern;
-    if (mode() == QuizMode::TypeIn ? (!event.text().isEmpty() || QuizInput::isEditingKey(key))
-                                   : (QuizInput::answerForKey(key, mode()) >= 0 || QuizInput::patternKey(key, pattern)))
-        return Input::Answer;
-    return std::nullopt;
+    using S = QuizInput::Showing;
+    return slideshowRunning()        ? S::Slideshow
+           : m_started && matching() ? S::MatchBoard
+           : questionShown()         ? S::Question
+                                     : S::NoQuestion;
 }
 
 void QuizView::keyPressEvent(QKeyEvent* event)
@@ -737,28 +671,31 @@ void QuizView::keyPressEvent(QKeyEvent* event)
         emit helpRequested(QuizHelpContext);
         return;
     }
-    const std::optional<Input> input = inputOfKey(*event);
+    const QuizInput::Showing now = showing();
+    const std::optional<Input> input = QuizInput::inputOfKey(*event, now, mode());
     if (!input) {
-        if (!slideshowRunning())
+        if (now != QuizInput::Showing::Slideshow)
             QWidget::keyPressEvent(event);
         return;
     }
     if (respond(*input) != Response::Take)
         return; // a Stop (Escape) has done all there was to do
-    if (slideshowRunning()) {
+    switch (now) {
+    case QuizInput::Showing::Slideshow:
         m_slideshow->key(event->key());
-        return;
-    }
-    if (m_started && matching()) {
+        break;
+    case QuizInput::Showing::MatchBoard:
         m_match->key(event->key());
-        return;
-    }
-    if (!questionShown()) {
+        break;
+    case QuizInput::Showing::NoQuestion:
         start();
-        return;
+        break;
+    case QuizInput::Showing::Question:
+        if (event->key() != Qt::Key_Escape &&
+            !(mode() == QuizMode::TypeIn ? typeinKey(event) : answerKey(event)))
+            QWidget::keyPressEvent(event);
+        break;
     }
-    if (event->key() != Qt::Key_Escape && !(mode() == QuizMode::TypeIn ? typeinKey(event) : answerKey(event)))
-        QWidget::keyPressEvent(event);
 }
 
 bool QuizView::typeinKey(QKeyEvent* event)
@@ -791,52 +728,29 @@ void QuizView::inputMethodEvent(QInputMethodEvent* event)
 
 QVariant QuizView::inputMethodQuery(Qt::InputMethodQuery query) const
 {
-    const TypeinField* field = mode() == QuizMode::TypeIn ? m_screen.typein() : nullptr;
-    switch (query) {
-    case Qt::ImEnabled:
-        return field != nullptr;
-    case Qt::ImCursorRectangle:
-        return field ? QRect(field->textRect().left, field->textRect().top, 1, field->textRect().height())
-                     : QRect();
-    case Qt::ImSurroundingText:
-        return field ? ListText::toQString(field->typedText()) : QString();
-    case Qt::ImCursorPosition:
-        return field ? int(ListText::toQString(std::string_view(field->typedText())
-                                                   .substr(0, field->byteOffset(field->caret())))
-                               .size())
-                     : 0;
-    default:
-        return QWidget::inputMethodQuery(query);
-    }
+    const std::optional<QVariant> answer =
+        QuizInput::inputMethodQuery(mode() == QuizMode::TypeIn ? m_screen.typein() : nullptr, query);
+    return answer ? *answer : QWidget::inputMethodQuery(query);
 }
 
 bool QuizView::answerKey(QKeyEvent* event)
 {
     const int answer = QuizInput::answerForKey(event->key(), mode());
+    BackgroundPattern::Key key;
     if (answer >= 0) {
         answerByKey(answer);
-        return true;
+    } else if (mode() == QuizMode::TrueFalse || !QuizInput::patternKey(event->key(), key)) {
+        return false;
+    } else if (m_settings.hatch()) { // the arrows tune the line pattern of the background
+        int width = m_settings.lineWidth();
+        int step = m_settings.lineStep();
+        BackgroundPattern::tune(key, width, step);
+        m_settings.setLineWidth(width);
+        m_settings.setLineStep(step);
+        m_look = QuizLook(m_settings);
+        render();
     }
-    if (mode() == QuizMode::TrueFalse)
-        return false;
-    BackgroundPattern::Key key;
-    if (!QuizInput::patternKey(event->key(), key))
-        return false;
-    tunePattern(key);
     return true;
-}
-
-void QuizView::tunePattern(BackgroundPattern::Key key)
-{
-    if (!m_settings.hatch())
-        return;
-    int width = m_settings.lineWidth();
-    int step = m_settings.lineStep();
-    BackgroundPattern::tune(key, width, step);
-    m_settings.setLineWidth(width);
-    m_settings.setLineStep(step);
-    m_look = QuizLook(m_settings);
-    render();
 }
 
 void QuizView::contextMenuEvent(QContextMenuEvent* event)
@@ -851,23 +765,9 @@ void QuizView::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(mapToGlobal(at));
 }
 
-} // namespace brainlark
-
-namespace brainlark
-{
-
 std::vector<int> QuizView::duePairs(int count)
 {
     return m_list ? m_due.nextPairs(*m_list, *m_services.clock, count) : std::vector<int>();
-}
-
-QString QuizView::nothingDueText()
-{
-    const std::optional<int64_t> next = m_due.nextDueDay();
-    if (!next)
-        return tr("Nothing more is due in this list today.");
-    return tr("Nothing more is due in this list today; the next pair is due on %1.")
-        .arg(QLocale().toString(QDate::fromJulianDay(*next), QLocale::LongFormat));
 }
 
 void QuizView::offerSmartPickWhenNothingDue()
@@ -878,14 +778,8 @@ void QuizView::offerSmartPickWhenNothingDue()
     m_offeringSmartPick = true;
     const auto offer = [this] {
         m_offeringSmartPick = false;
-        if (!m_session || !m_session->dueExhausted() || m_due.smartPickTakesOver())
-            return;
-        const int answer = m_services.prompter->message(nothingDueText() + tr("\n\nGo on with Smart Pick?"),
-                                                        Prompter::Icon::Question, Prompter::Buttons::YesNo);
-        if (answer != Prompter::Yes)
-            return;
-        m_due.setSmartPickTakesOver(true);
-        start();
+        if (m_session && m_session->dueExhausted() && m_nothingDue.offerSmartPick())
+            start();
     };
     if (m_timeline.isRunning())
         connect(this, &QuizView::settled, this, offer,

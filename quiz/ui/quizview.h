@@ -7,20 +7,23 @@
 #include <memory>
 #include <optional>
 
+#include "quiz/engine/backgroundpattern.h"
+#include "quiz/engine/feedbackplan.h"
+#include "quiz/engine/inputrules.h"
+#include "quiz/engine/quizsession.h"
+#include "quiz/ui/feedbackplayer.h"
+#include "quiz/ui/matchscreen.h"
+#include "quiz/ui/nothingdue.h"
+#include "quiz/ui/quizcanvas.h"
+#include "quiz/ui/quizinput.h"
+#include "quiz/ui/quizlook.h"
+#include "quiz/ui/quizscreen.h"
+#include "quiz/ui/quizviewmenu.h"
+#include "quiz/ui/slideshow.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/services.h"
 #include "services/timeline.h"
-#include "quiz/engine/inputrules.h"
-#include "quiz/engine/backgroundpattern.h"
-#include "quiz/engine/feedbackplan.h"
-#include "quiz/engine/quizsession.h"
-#include "quiz/ui/feedbackplayer.h"
-#include "quiz/ui/matchscreen.h"
-#include "quiz/ui/quizcanvas.h"
-#include "quiz/ui/quizlook.h"
-#include "quiz/ui/quizscreen.h"
-#include "quiz/ui/slideshow.h"
 
 class QDialog;
 
@@ -36,6 +39,7 @@ class PairList;
 /// FeedbackPlayer. Feedback, transitions, animations, matching rounds and slideshow cards play as one
 /// timeline at a time; what input means meanwhile is decided by respond() from one table (inputrules.h).
 class QuizView : public QWidget,
+                 public QuizCommands,
                  private FeedbackPlayer::Host,
                  private MatchScreen::Host,
                  private Slideshow::Host
@@ -46,32 +50,6 @@ public:
     /// Help contexts of the pages the view opens.
     static constexpr int QuizHelpContext = 0x20000 + 32833;
     static constexpr int SmartCounterHelpContext = 131251;
-    /// Command ids shared with the frame's menus and toolbars.
-    enum Command {
-        CmdOptions = 32778,
-        CmdStart = 32771,
-        CmdFlip = 32772,
-        CmdMute = 32829,
-        CmdFunnySounds = 32832,
-        CmdHelp = 32833,
-        CmdAnimate = 32838,
-        CmdSlideshow = 32847,
-        CmdChangeLayout = 32840,
-        CmdMultipleChoice = 32866,
-        CmdTrueFalse = 32867,
-        CmdTypeIn = 32868,
-        CmdMatching = 32873,
-        CmdSmartPick = 32876,
-        CmdSequential = 32877,
-        CmdRandomPick = 32879,
-        CmdDueReview = 32902,
-        CmdAnswersRandom = 32880,
-        CmdAnswersPredefined = 32881,
-        CmdAbout = 57664,
-        CmdHelpTopics = 57667,
-        CmdSchemeFirst = 1100,
-    };
-
     QuizView(AppSettings& settings, const Services& services, QWidget* parent = nullptr);
     ~QuizView() override;
 
@@ -108,7 +86,8 @@ public:
     void setCommandRouter(std::function<void(int)> router) { m_router = std::move(router); }
     /// Whether a routed command can run now; the context menu greys out the others (unset: all can).
     void setCommandAvailability(std::function<bool(int)> test) { m_available = std::move(test); }
-    /// Runs a quiz-view command by id (Start, Flip, the quiz modes, Animate, sound schemes, help).
+    /// Runs a quiz-view command by id (Start, Flip, the quiz modes, Animate, "Mute all Brainlark sounds",
+    /// the sound schemes, help).
     bool runCommand(int id);
     /// Paints the whole screen as it is now into the back buffer.
     void render() override;
@@ -128,10 +107,6 @@ public slots:
     /// "S&lideshow": starts the slideshow, or stops it when it runs.
     void toggleSlideshow();
     void toggleAnimateNewQuestion();
-    /// "Mute all Brainlark sounds": every sound of the quiz, event and pair sounds alike.
-    void toggleMute();
-    void toggleFunnySounds();
-    void setSoundScheme(int scheme);
     /// Lays out the current question again (options, skin or size changed) and repaints.
     void rebuildScreen();
     void showSmartCounterDialog();
@@ -206,7 +181,6 @@ private:
     std::vector<int> duePairs(int count) override;
     /// Nothing more is due: says so and offers to go on with Smart Pick, once the input gate is open.
     void offerSmartPickWhenNothingDue();
-    QString nothingDueText();
     void announce(const QString& name) override { setAccessibleName(name); }
     bool isActiveView() const override { return isVisible(); }
     QString listTitle() const override { return m_listTitle; }
@@ -223,7 +197,6 @@ private:
 
     void buildQuestion();
     void showQuestion(Timeline& timeline);
-    void ensureBuffer();
 
     void press(const QPoint& point);
     void release();
@@ -231,11 +204,9 @@ private:
     void applyAnswerSelection(PairList& list);
     void judge(int hit);
     void answerByKey(int hit);
-    std::optional<Input> inputOfKey(const QKeyEvent& event) const;
+    QuizInput::Showing showing() const;
     bool typeinKey(QKeyEvent* event);
     bool answerKey(QKeyEvent* event);
-    void tunePattern(BackgroundPattern::Key key);
-    QRect revealArea() const;
     int runDialog(QDialog& dialog);
     void routeCommand(int id);
 
@@ -246,6 +217,7 @@ private:
     PairList* m_list = nullptr;
     std::unique_ptr<QuizSession> m_session;
     DueQueue m_due;
+    NothingDue m_nothingDue;
     bool m_offeringSmartPick = false;
     QuizLook m_look;
     QuizScreen m_screen;

@@ -2,14 +2,13 @@
 
 #include <QActionGroup>
 
-#include "settings/appsettings.h"
 #include "services/eventsounds.h"
-#include "quiz/ui/quizview.h"
+#include "settings/appsettings.h"
 
 namespace brainlark
 {
 
-using V = QuizView;
+using V = QuizCommands;
 
 QuizViewMenu::QuizViewMenu(const AppSettings& settings, std::function<void(int)> run, QWidget* parent)
     : QMenu(parent), m_run(std::move(run))

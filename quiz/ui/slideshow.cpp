@@ -1,17 +1,15 @@
 #include "quiz/ui/slideshow.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include "core/mediapath.h"
 #include "core/pairlist.h"
-#include "quiz/engine/textbox.h"
 #include "quiz/ui/flashcard.h"
 #include "quiz/ui/listtext.h"
 #include "quiz/ui/quizanimator.h"
 #include "quiz/ui/quizcanvas.h"
 #include "quiz/ui/quizlook.h"
-#include "quiz/ui/textboxpainter.h"
+#include "quiz/ui/slideshowtitle.h"
 #include "quiz/ui/transitioneffect.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
@@ -25,15 +23,6 @@ namespace
 {
 
 const QColor kOpeningColour(0, 128, 0);
-const HslColor kTitleShadow(111, 111, 111);
-const HslColor kSlideshowShadow(111, 112, 211);
-constexpr int kTitleRise = 30;
-// The title's text colours, palette slots that are light (on the opening green) or dark (on a light
-// background picture or colour) on every skin.
-constexpr int kLightTitleSlot = 1;
-constexpr int kLightSlideshowSlot = 19;
-constexpr int kDarkTitleSlot = 16;
-constexpr int kDarkSlideshowSlot = 2;
 constexpr int kCardMargin = 10;
 
 } // namespace
@@ -54,14 +43,6 @@ void Slideshow::setList(PairList* list)
     m_list = list;
 }
 
-void Slideshow::toggle()
-{
-    if (m_running)
-        stop();
-    else
-        start();
-}
-
 void Slideshow::start()
 {
     if (m_running || !m_list || m_list->count() == 0)
@@ -77,7 +58,9 @@ void Slideshow::start()
     m_host.transition().chooseDirection(-1);
     m_host.transition().run(timeline, -1, kOpeningColour, SlideshowPlan::OpeningTransitionMs);
     if (m_settings.funFlag(funflags::kSlideShowTitle)) {
-        timeline.call([this, &timeline] { addTitle(timeline); });
+        timeline.call([this, &timeline] {
+            SlideshowTitle::add(timeline, m_host, m_settings.palette(), m_host.listTitle());
+        });
         timeline.wait(SlideshowPlan::AfterTitlePauseMs);
     }
     timeline.call([this] { cardsBegin(); });
@@ -103,54 +86,6 @@ void Slideshow::cardsBegin()
     m_host.slideshowStateChanged();
     if (!m_plan.isManual())
         m_timer.start(m_plan.timerPeriodMs());
-}
-
-// The title's shadow layers appear one by one, then its text.
-void Slideshow::addTitle(Timeline& timeline)
-{
-    QFont font(QStringLiteral("Century Gothic"));
-    font.setPixelSize(TitleFontPixels);
-    font.setWeight(QFont::Normal);
-    QImage& image = m_host.canvas().image();
-    const QPoint centre = image.rect().center();
-    // The title must stand out from whatever the opening transition left behind it.
-    const bool darkScreen = QColor(image.pixel(centre)).lightnessF() < 0.5;
-    const SkinPalette& palette = m_settings.palette();
-    struct Line {
-        QString text;
-        int rise;
-        HslColor colour;
-        HslColor shadow;
-    };
-    const Line lines[] = {
-        {m_host.listTitle(), kTitleRise, palette.hsl(darkScreen ? kLightTitleSlot : kDarkTitleSlot), kTitleShadow},
-        {QStringLiteral(" Slideshow"), 0, palette.hsl(darkScreen ? kLightSlideshowSlot : kDarkSlideshowSlot),
-         kSlideshowShadow},
-    };
-    for (const Line& line : lines) {
-        TextBox box(ListText::fromQString(line.text));
-        box.setFont(font.family().toStdString(), TitleFontPixels, 400);
-        box.setFormat(TextBox::AlignCenter | TextBox::VCenter | TextBox::SingleLine);
-        box.setTextColor(line.colour);
-        const QFontMetrics metrics(font);
-        box.fitTo(metrics.horizontalAdvance(line.text) + 4, metrics.height());
-        box.moveCenterTo({centre.x(), centre.y() - line.rise});
-        const ColourScheme scheme = ColourScheme::from(line.shadow);
-        for (int layer = 0; layer <= std::max(box.shadowDepth(), 0); ++layer) {
-            const bool last = layer == std::max(box.shadowDepth(), 0);
-            timeline.call([this, box, font, scheme, layer, last] {
-                TextBoxDrawOptions options;
-                options.layerLimit = layer;
-                options.withText = last;
-                QPainter painter(&m_host.canvas().image());
-                TextBoxPainter::draw(painter, box, font, scheme, options);
-                painter.end();
-                m_host.present();
-            });
-            if (!last)
-                timeline.wait(SlideshowPlan::TitleLayerPauseMs);
-        }
-    }
 }
 
 bool Slideshow::nextCard()

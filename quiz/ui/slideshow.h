@@ -8,8 +8,7 @@
 
 #include "core/pair.h"
 #include "quiz/engine/slideshowplan.h"
-#include "quiz/ui/screenstate.h"
-#include "quiz/engine/inputrules.h"
+#include "quiz/ui/quizstage.h"
 #include "services/services.h"
 
 class QPainter;
@@ -22,11 +21,6 @@ class EventSounds;
 class FlashCard;
 class GuideMessages;
 class PairList;
-class QuizAnimator;
-class QuizCanvas;
-class QuizLook;
-class Timeline;
-class TransitionEffect;
 
 /// Shows every pair of the list as a flashcard, one after the other: automatically at the pace of the
 /// "slideshow delay" (a timer), or card by card on a click, Space or Right. Runs on the quiz screen while
@@ -40,16 +34,9 @@ public:
     enum class Phase : int { Drawing = 0, Leaving = 1, Shown = 2, Left = 3 };
 
     /// What the slideshow needs from the quiz view.
-    class Host
+    class Host : public QuizStage
     {
     public:
-        virtual ~Host() = default;
-        virtual QuizCanvas& canvas() = 0;
-        virtual const QuizLook& look() const = 0;
-        virtual QuizAnimator& animator() = 0;
-        virtual TransitionEffect& transition() = 0;
-        virtual void present() = 0;
-        virtual void setScreenState(ScreenState state) = 0;
         /// Cards move on only while the quiz screen is the window's active view.
         virtual bool isActiveView() const = 0;
         /// The list's name, shown in the title.
@@ -58,14 +45,7 @@ public:
         virtual void slideshowStateChanged() = 0;
         /// The show ended: the quiz goes on with a fresh question.
         virtual void startQuiz() = 0;
-        /// The screen's one timeline, and how it is played: play() starts it (or lets it go on) with the
-        /// activity that says what input means meanwhile; cancelPlayback() drops it without a word.
-        virtual Timeline& timeline() = 0;
-        virtual void play(Activity activity) = 0;
-        virtual void cancelPlayback() = 0;
     };
-
-    static constexpr int TitleFontPixels = 28;
 
     Slideshow(Host& host, AppSettings& settings, const Services& services, EventSounds& sounds,
               GuideMessages& guides);
@@ -75,8 +55,7 @@ public:
     void setList(PairList* list);
 
     bool isRunning() const { return m_running; }
-    /// The command: starts the show, or stops it when it runs.
-    void toggle();
+    /// Starts the show (the opening, the title, then the cards).
     void start();
     /// Ends the show and starts a fresh question.
     void stop();
@@ -104,7 +83,6 @@ public:
     const QTimer& timer() const { return m_timer; }
 
 private:
-    void addTitle(Timeline& timeline);
     void cardsBegin();
     bool nextCard();
     void showCard(bool automatic);

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "settings/appsettings.h"
+
 namespace brainlark
 {
 
@@ -90,6 +92,21 @@ bool SmartCounterDialog::reverse() const
 void SmartCounterDialog::resetScore()
 {
     m_reset = true;
+}
+
+SmartCounterDialog::SmartCounterDialog(const AppSettings& settings, QWidget* parent)
+    : SmartCounterDialog(settings.alertFactor(), settings.funFlag(funflags::kCounterMusic),
+                         settings.funFlag(funflags::kCounterAnimation),
+                         settings.funFlag(funflags::kCounterReverse), parent)
+{
+}
+
+void SmartCounterDialog::apply(AppSettings& settings) const
+{
+    settings.setAlertFactor(alertFactor());
+    settings.setFunFlag(funflags::kCounterMusic, music());
+    settings.setFunFlag(funflags::kCounterAnimation, animation());
+    settings.setFunFlag(funflags::kCounterReverse, reverse());
 }
 
 } // namespace brainlark

@@ -8,6 +8,8 @@ class QSpinBox;
 namespace brainlark
 {
 
+class AppSettings;
+
 /// "Smart Counter Settings": how often the counter congratulates and what it does then, and the score
 /// reset. The dialog only collects the choices; the quiz view applies them on OK.
 class SmartCounterDialog : public QDialog
@@ -16,6 +18,10 @@ class SmartCounterDialog : public QDialog
 public:
     /// alertFactor as stored: N, or -N while alerts are off (0 counts as off with N = 10).
     SmartCounterDialog(int alertFactor, bool music, bool animation, bool reverse, QWidget* parent = nullptr);
+    /// With the choices stored in the settings.
+    explicit SmartCounterDialog(const AppSettings& settings, QWidget* parent = nullptr);
+    /// Stores the choices in the settings (what OK does).
+    void apply(AppSettings& settings) const;
 
     /// N when "Alert after every" is checked, -N otherwise.
     int alertFactor() const;
