@@ -1,6 +1,7 @@
 #include "app/quizwiring.h"
 
 #include <QAction>
+#include <QStatusBar>
 #include <QTimer>
 #include <functional>
 #include <utility>
@@ -46,6 +47,9 @@ QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services&
     QObject::connect(view, &QuizView::listStatusChanged, &doc, &ListDocument::refreshListStatus);
     QObject::connect(view, &QuizView::stateChanged, &frame, &MainWindow::updateCommandStates);
     QObject::connect(view, &QuizView::helpRequested, &frame, &MainWindow::openHelp);
+    // Input that must wait says so where the learner looks for news, for a few seconds.
+    QObject::connect(view, &QuizView::inputRefused, &frame,
+                     [&frame](const QString& text) { frame.statusBar()->showMessage(text, 5000); });
     // The first question starts from the event loop, so that a list opened at start-up is quizzed in a
     // window that is already on screen (its entry animation would otherwise hold the window back). With
     // "call_go" off a loaded list waits for Start.

@@ -1,6 +1,7 @@
 // What the learner does while a feedback sequence plays: clicks and keys must not answer the question that
 // follows, a dropped file waits for the end of the sequence, and closing the window neither crashes nor
 // loses the statistics.
+#include <QStatusBar>
 #include <QDialog>
 #include <QDropEvent>
 #include <QFile>
@@ -380,6 +381,7 @@ private slots:
         QCOMPARE(view->activity(), Activity::MatchRound);
         QTest::keyClick(view, Qt::Key_T);
         QCOMPARE(refused.size(), 1);
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Wait until the next question is on the screen."));
         dropFile(frame, writeList(rig.folder.path() + "/data/Second.fly", 9));
         QCOMPARE(doc.title(), QStringLiteral("First"));
         rig.scheduler.settle();
