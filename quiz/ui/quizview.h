@@ -179,7 +179,7 @@ private:
     void statisticsChanged() override { emit listStatusChanged(); }
     void pairJudged(int index, bool right) override;
     std::vector<int> duePairs(int count) override;
-    /// Nothing more is due: says so and offers to go on with Smart Pick, once the input gate is open.
+    /// Nothing more is due: says so and offers to go on with Smart Pick, once what plays has ended.
     void offerSmartPickWhenNothingDue();
     void announce(const QString& name) override { setAccessibleName(name); }
     bool isActiveView() const override { return isVisible(); }
