@@ -9,7 +9,10 @@
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
 #include "history/statisticswindow.h"
+#include "history/weightsfitdialog.h"
 #include "quiz/ui/quizview.h"
+#include "services/prompter.h"
+#include "settings/appsettings.h"
 
 namespace brainlark
 {
@@ -19,8 +22,12 @@ HistoryCommands::HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* 
 {
     connect(&m_doc, &ListDocument::listLoaded, this, &HistoryCommands::listLoaded);
     connect(&m_doc, &ListDocument::listRenamed, &m_recorder, &HistoryRecorder::listRenamed);
-    connect(&m_doc, &ListDocument::listRenamed, this,
-            [this](const QString&, const QString& newPath) { m_dueSource.setListPath(newPath); });
+    connect(&m_doc, &ListDocument::listRenamed, this, [this](const QString&, const QString& newPath) {
+        m_dueSource.setListPath(newPath);
+        notePairs(); // the history has gone with the list by now
+    });
+    m_memory.setRetentionSource([this] { return m_frame.settings().desiredRetention(); });
+    m_frame.setWeightsFitter([this](QWidget* parent) { fitWeights(parent); });
     // In the third pane, which the quiz screen leaves free: a timed message would hide the score, and one
     // shown at start-up would be gone before the learner looks. The reason is in the tooltip.
     connect(&m_recorder, &HistoryRecorder::warning, &m_frame, [this](const QString& text, bool waiting) {
@@ -60,6 +67,14 @@ void HistoryCommands::listLoaded()
     const QString path = m_doc.pathName();
     m_recorder.setListPath(path.endsWith(QLatin1String(".fly"), Qt::CaseInsensitive) ? path : QString());
     m_dueSource.setListPath(m_recorder.listPath());
+    notePairs();
+}
+
+void HistoryCommands::notePairs()
+{
+    // Pairs deleted or edited since the list was last opened are no longer counted as due.
+    if (!m_recorder.listPath().isEmpty() && m_doc.list())
+        m_memory.notePairs(m_recorder.listPath(), *m_doc.list());
 }
 
 void HistoryCommands::attachQuizView(QuizView* view)
@@ -79,8 +94,23 @@ void HistoryCommands::showStatistics()
     m_memory.update(m_recorder.listPath()); // the forecast reads the pairs' memory
     StatisticsWindow window(m_recorder.store(), m_recorder.listPath(), m_doc.title(), m_doc.list(),
                             QDate::currentDate(), &m_frame);
+    window.setDesiredRetention(m_frame.settings().desiredRetention());
+    window.setPngPathChooser([this](const QString& suggested) {
+        return m_frame.services().prompter->saveFileName(
+            tr("Export as PNG"), suggested, QStringLiteral("PNG pictures (*.png)"), QStringLiteral("png"));
+    });
     emit statisticsOpened(&window);
     m_runDialog(window);
+}
+
+void HistoryCommands::fitWeights(QWidget* parent)
+{
+    WeightsFitDialog dialog(
+        m_recorder.databasePath(),
+        [this](const FsrsWeights& weights) { return m_memory.setFittedWeights(weights); }, parent);
+    dialog.start();
+    emit fitOpened(&dialog);
+    m_runDialog(dialog);
 }
 
 } // namespace brainlark

@@ -16,11 +16,14 @@ class ListDocument;
 class MainWindow;
 class QuizView;
 class StatisticsWindow;
+class WeightsFitDialog;
 
 /// Wires the study history into the program: every judged answer of the quiz view goes to the database,
 /// Save As takes a list's history along, a failing database gives one status-bar warning, View >
-/// Statistics opens the charts, the selection Due learns the due pairs from the history, and in Smart Pick
-/// and Due the first status-bar pane says why the question was asked.
+/// Statistics opens the charts, the selection Due learns the due pairs from the history (with the desired
+/// retention of the settings and the weights fitted from Options), an opened list tells the history which
+/// of its pairs it still has, and in Smart Pick and Due the first status-bar pane says why the question
+/// was asked.
 class HistoryCommands : public QObject
 {
     Q_OBJECT
@@ -43,13 +46,18 @@ public:
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
     /// The statistics window of the open list (modal: the list cannot change under it).
     void showStatistics();
+    /// Options' "Fit to my history...": fits the spaced-repetition weights to the history in a dialog.
+    void fitWeights(QWidget* parent);
 
 signals:
     /// The statistics window is built and about to be shown (tests and screenshots look at it here).
     void statisticsOpened(StatisticsWindow* window);
+    /// The fit's dialog is built and its fit started.
+    void fitOpened(WeightsFitDialog* dialog);
 
 private:
     void listLoaded();
+    void notePairs();
 
     MainWindow& m_frame;
     ListDocument& m_doc;

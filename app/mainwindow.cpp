@@ -26,13 +26,14 @@
 
 #include "app/aboutdialog.h"
 #include "app/hyperlinklabel.h"
-#include "app/restorebackupdialog.h"
-#include "core/backups.h"
 #include "app/listdocument.h"
 #include "app/printjobs.h"
 #include "app/quizplaceholder.h"
+#include "app/restorebackupdialog.h"
+#include "app/statuspane.h"
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
+#include "core/backups.h"
 #include "editor/picturepreviewdialog.h"
 #include "options/answerselection.h"
 #include "options/optionssheet.h"
@@ -43,7 +44,6 @@
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
-#include "app/quizplaceholder.h"
 #include "services/shellopener.h"
 #include "services/skins.h"
 #include "services/soundplayer.h"
@@ -420,7 +420,7 @@ QToolBar* MainWindow::toolBar(BarMode mode) const
 void MainWindow::buildStatusBar()
 {
     for (int i = 0; i < 4; ++i) {
-        m_panes[i] = new QLabel;
+        m_panes[i] = new StatusPane;
         m_panes[i]->setFixedWidth(PaneWidths[i]);
         m_panes[i]->setFrameShape(QFrame::StyledPanel);
         m_panes[i]->setFrameShadow(QFrame::Sunken);
@@ -825,8 +825,12 @@ void MainWindow::onAnswerSelection(bool predefined)
 void MainWindow::onOptions(bool layoutOnly)
 {
     GuideMessages guides(m_settings, *m_services.prompter);
-    const OptionsContext context{m_settings, *m_services.prompter, guides, *m_services.random,
-                                 [this](const QString& path) { previewPicture(path); }};
+    const OptionsContext context{m_settings,
+                                 *m_services.prompter,
+                                 guides,
+                                 *m_services.random,
+                                 [this](const QString& path) { previewPicture(path); },
+                                 m_fitWeights};
     OptionsApplier::Hooks hooks;
     hooks.checkAnswerSelection = [this, &guides] {
         return AnswerSelection::check(m_settings, m_settings.funFlag(funflags::kPredefinedAnswers),

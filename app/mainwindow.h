@@ -133,6 +133,11 @@ public:
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_runDialog = std::move(runner); }
     /// The print commands and the printer they share.
     PrintJobs& printJobs() const { return *m_printJobs; }
+    AppSettings& settings() const { return m_settings; }
+    const Services& services() const { return m_services; }
+    /// What Options' "Fit to my history..." runs (the study history's fit of the spaced-repetition weights);
+    /// without it Options offers no fit.
+    void setWeightsFitter(std::function<void(QWidget* parent)> fitter) { m_fitWeights = std::move(fitter); }
 
     /// Shows the list grid in place of the quiz (viewer, editor or new list); the quiz view stays alive,
     /// hidden. The open list is written back first so the quiz's statistics are kept.
@@ -217,6 +222,7 @@ private:
     std::map<int, std::function<void()>> m_handlers;
     std::function<bool()> m_slideshowRunning;
     std::function<int(QDialog&)> m_runDialog;
+    std::function<void(QWidget*)> m_fitWeights;
     QList<QMenu*> m_mainMenus;
     QList<QMenu*> m_gridMenus;
     QToolBar* m_quizBar = nullptr;

@@ -155,11 +155,17 @@ struct ReviewHistory {
     }
 };
 
+ReviewHistory& bigHistory()
+{
+    static ReviewHistory h(1, 100000, 10);
+    return h;
+}
+
 // The due pairs of a 100,000-pair list with 1,000,000 answers, from opening the history as opening the
 // list does. Target: under 50 ms.
 void BM_DuePairs(benchmark::State& state)
 {
-    static ReviewHistory h(1, 100000, 10);
+    ReviewHistory& h = bigHistory();
     const qint64 today = HistoryStore::dayNumber(kToday);
     size_t due = 0;
     for (auto _ : state) {
@@ -174,6 +180,28 @@ void BM_DuePairs(benchmark::State& state)
     state.SetLabel(QStringLiteral("%1 of 100,000 pairs due").arg(due).toStdString());
 }
 BENCHMARK(BM_DuePairs)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The first look at that list once its memory is forgotten (a history just upgraded, new weights): all of its
+// 1,000,000 answers folded into the memory of its 100,000 pairs. No target; it says how long such a look
+// keeps the window waiting.
+void BM_FirstLook(benchmark::State& state)
+{
+    ReviewHistory& h = bigHistory();
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            HistoryStore store;
+            store.open(h.path);
+            PairMemory(store).setFittedWeights(std::nullopt);
+        }
+        state.ResumeTiming();
+        HistoryStore store;
+        store.open(h.path);
+        PairMemory memory(store);
+        benchmark::DoNotOptimize(memory.update("/data/List 1.fly"));
+    }
+}
+BENCHMARK(BM_FirstLook)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // The study-module selector's due counts of 200 lists (500 pairs each, nothing new to fold). Target:
 // under 100 ms.

@@ -37,6 +37,8 @@ public:
     /// done); a locked one is tried again. False (with a warning) when it cannot be used now.
     bool open(const QString& databasePath);
     HistoryStore& store() { return *m_store; }
+    /// The database file given to open().
+    QString databasePath() const { return m_path; }
     const HistoryStore& store() const { return *m_store; }
     /// The list the answers belong to (its file path; empty while the list has no file).
     void setListPath(const QString& path) { m_listPath = path; }

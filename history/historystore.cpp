@@ -48,6 +48,14 @@ const char* const AddPairStates =
     "CREATE TABLE IF NOT EXISTS list_states (list_id INTEGER PRIMARY KEY, last_answer INTEGER NOT NULL,"
     " times TEXT NOT NULL);"
     "CREATE INDEX IF NOT EXISTS answers_by_list ON answers (list_id, id)";
+// Version 4: whether a remembered pair is still in its list (as the list was when last opened), a
+// fingerprint of the list's pairs then, and the model the memory is derived with: the weights fitted to
+// this history (empty: the defaults) and the retention the cached due days were reckoned for.
+const char* const AddMemoryModel =
+    "ALTER TABLE pair_states ADD COLUMN present INTEGER NOT NULL DEFAULT 1;"
+    "ALTER TABLE lists ADD COLUMN pairs_hash INTEGER;"
+    "CREATE TABLE IF NOT EXISTS memory_model (id INTEGER PRIMARY KEY CHECK (id = 1), weights TEXT NOT NULL,"
+    " retention REAL NOT NULL)";
 
 QSqlDatabase database(const QString& connection)
 {
@@ -237,6 +245,9 @@ bool HistoryStore::migrate(int found, const Progress& progress, const std::atomi
             return false;
         exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
+    if (found < 4 &&
+        !inTransaction(QString::fromLatin1(AddMemoryModel) + QStringLiteral(";PRAGMA user_version = 4")))
+        return false;
     if (progress && found < SchemaVersion)
         progress(1.0);
     return true;
@@ -447,7 +458,7 @@ QHash<QString, qint64> HistoryStore::dueDays(const QString& listPath, qint64 bef
     query.setForwardOnly(true);
     query.prepare(
         QStringLiteral("SELECT question, answer, due_day FROM pair_states WHERE list_id = (SELECT id FROM "
-                       "lists WHERE path = ?) AND due_day < ?"));
+                       "lists WHERE path = ?) AND due_day < ? AND reviews > 0"));
     query.addBindValue(listPath);
     query.addBindValue(before);
     if (!query.exec())
@@ -468,7 +479,8 @@ QHash<QString, DueCount> HistoryStore::dueCounts(const QDate& today) const
     query.setForwardOnly(true);
     query.prepare(
         QStringLiteral("SELECT l.path, SUM(s.due_day <= ?), COUNT(*) FROM pair_states s JOIN lists l ON "
-                       "l.id = s.list_id WHERE l.path IS NOT NULL AND s.due_day < ? GROUP BY l.id"));
+                       "l.id = s.list_id WHERE l.path IS NOT NULL AND s.due_day < ? AND s.reviews > 0 AND "
+                       "s.present = 1 GROUP BY l.id"));
     query.addBindValue(day);
     query.addBindValue(day + 7);
     if (!query.exec())

@@ -70,7 +70,7 @@ class HistoryStore
 public:
     /// The schema this program writes. Older databases are migrated forward when opened; a newer one is
     /// refused (left untouched) rather than guessed at.
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = 4;
     /// An answer left waiting over lunch must not count as an hour of study.
     static constexpr double StudySecondsCap = 60.0;
     /// Answers whose day an upgrade fills in per transaction; the write-ahead log is emptied after each.
@@ -118,7 +118,8 @@ public:
     /// The due day of each pair of the list due before `before`, keyed "question\nanswer", from the cached
     /// memory (PairMemory::update brings it up to date).
     QHash<QString, qint64> dueDays(const QString& listPath, qint64 before) const;
-    /// Pairs due per list (by path), from the cached memory (PairMemory::updateAll brings it up to date).
+    /// Pairs due per list (by path), from the cached memory (PairMemory::updateAll brings it up to date),
+    /// without the pairs the list no longer had when it was last opened (PairMemory::notePairs).
     QHash<QString, DueCount> dueCounts(const QDate& today) const;
     /// Lists whose newest answers are not yet in the cached memory.
     QStringList listsBehind() const;

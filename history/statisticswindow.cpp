@@ -10,7 +10,6 @@
 #include <QDateTimeAxis>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -202,8 +201,9 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     grid->addWidget(m_retention, 3, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton* exportButton = buttons->addButton(tr("&Export as PNG..."), QDialogButtonBox::ActionRole);
-    connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportClicked);
+    m_exportButton = buttons->addButton(tr("&Export as PNG..."), QDialogButtonBox::ActionRole);
+    m_exportButton->setEnabled(false); // until the program says how to choose the file
+    connect(m_exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportClicked);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_problem);
@@ -219,6 +219,12 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
 }
 
 StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::setPngPathChooser(std::function<QString(const QString&)> chooser)
+{
+    m_choosePath = std::move(chooser);
+    m_exportButton->setEnabled(bool(m_choosePath));
+}
 
 void StatisticsWindow::setRange(StatisticsRange range)
 {
@@ -527,10 +533,9 @@ bool StatisticsWindow::exportPng(const QString& path)
 
 void StatisticsWindow::exportClicked()
 {
-    const QString suggested = suggestedPngPath();
-    const QString path = m_choosePath ? m_choosePath(suggested)
-                                      : QFileDialog::getSaveFileName(this, tr("Export as PNG"), suggested,
-                                                                     tr("PNG pictures (*.png)"));
+    if (!m_choosePath)
+        return;
+    const QString path = m_choosePath(suggestedPngPath());
     if (path.isEmpty())
         return;
     QString target = path;

@@ -8,6 +8,7 @@
 class QChartView;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace brainlark
@@ -30,12 +31,10 @@ public:
     void setRange(StatisticsRange range);
     StatisticsRange range() const { return m_range; }
     const StatisticsData& data() const { return m_data; }
-    /// Asks where to save the picture, starting from the suggested path; empty for cancel. Without one, a
-    /// file dialog asks.
-    void setPngPathChooser(std::function<QString(const QString& suggested)> chooser)
-    {
-        m_choosePath = std::move(chooser);
-    }
+    /// Asks where to save the picture, starting from the suggested path; empty for cancel. The program's
+    /// file chooser; without one Export as PNG is not offered.
+    void setPngPathChooser(std::function<QString(const QString& suggested)> chooser);
+    QPushButton* exportButton() const { return m_exportButton; }
     /// Where Export as PNG suggests saving: the pictures folder (else the home folder), named after the list.
     QString suggestedPngPath() const;
     /// Renders the streak, the charts and the whole table (not the period box) into a PNG file.
@@ -74,6 +73,7 @@ private:
     std::function<QString(const QString&)> m_choosePath;
     QString m_listTitle;
     QComboBox* m_rangeBox = nullptr;
+    QPushButton* m_exportButton = nullptr;
     QChartView* m_answers = nullptr;
     QChartView* m_ratings = nullptr;
     QChartView* m_time = nullptr;

@@ -8,11 +8,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace brainlark
@@ -49,6 +51,28 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     selectionLayout->addWidget(radio(tr("Due (spaced repetition)"), "dueReview", m_selection, 3));
     if (QAbstractButton* chosen = m_selection->button(v.questionSelection))
         chosen->setChecked(true);
+
+    auto* spacedBox = groupBox(tr("Spaced repetition"));
+    auto* spacedLayout = new QGridLayout(spacedBox);
+    m_retention = new QSpinBox(this);
+    m_retention->setObjectName("desiredRetention");
+    m_retention->setRange(AppSettings::MinRetentionPercent, AppSettings::MaxRetentionPercent);
+    m_retention->setSuffix(tr(" %"));
+    m_retention->setValue(v.desiredRetentionPercent);
+    m_retention->setToolTip(tr("The recall chance at which Due asks a pair again: higher means more reviews "
+                               "and fewer pairs forgotten."));
+    auto* retentionLabel = new QLabel(tr("Desired &retention:"), this);
+    retentionLabel->setBuddy(m_retention);
+    spacedLayout->addWidget(retentionLabel, 0, 0);
+    spacedLayout->addWidget(m_retention, 0, 1);
+    if (m_context.fitWeights) {
+        auto* fit = new QPushButton(tr("&Fit to my history..."), this);
+        fit->setObjectName("fitWeights");
+        fit->setToolTip(tr("Fits the spaced-repetition weights to your own answers (at least 1,000 reviews "
+                           "are needed); they are used only when they predict your answers better."));
+        connect(fit, &QPushButton::clicked, this, [this] { m_context.fitWeights(this); });
+        spacedLayout->addWidget(fit, 1, 0, 1, 2);
+    }
 
     auto* answersBox = groupBox(tr("Answer selection"));
     auto* answersLayout = new QVBoxLayout(answersBox);
@@ -93,6 +117,7 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     tipsRow->addWidget(m_hideAll);
     auto* right = new QVBoxLayout;
     right->addLayout(groups);
+    right->addWidget(spacedBox);
     right->addLayout(schemeRow);
     right->addWidget(tipsBox);
     right->addStretch();
@@ -112,6 +137,7 @@ void GeneralPage::store(OptionsValues& v) const
     v.funnySounds = m_funny->isChecked();
     if (m_selection->checkedId() >= 0)
         v.questionSelection = m_selection->checkedId();
+    v.desiredRetentionPercent = m_retention->value();
     v.predefinedAnswers = m_answers->checkedId() == Predefined;
     v.soundScheme = m_scheme->currentIndex() >= 0 ? m_scheme->currentData().toInt() : -1;
 }

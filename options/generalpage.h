@@ -4,12 +4,15 @@
 
 class QComboBox;
 class QPushButton;
+class QSpinBox;
 
 namespace brainlark
 {
 
-/// "General": start-up, Smart Counter, automatic answers, question and answer selection, the sound
-/// scheme, and Show All / Hide All for the tips, which act at once (also when the sheet is cancelled).
+/// "General": start-up, Smart Counter, automatic answers, question and answer selection, spaced
+/// repetition (the desired retention, and fitting its weights to the study history), the sound scheme, and
+/// Show All / Hide All for the tips. The fit and the tips' buttons act at once (also when the sheet is
+/// cancelled).
 class GeneralPage : public OptionsPage
 {
     Q_OBJECT
@@ -31,6 +34,7 @@ private:
     QCheckBox* m_autoPlay = nullptr;
     QCheckBox* m_funny = nullptr;
     QButtonGroup* m_selection = nullptr;
+    QSpinBox* m_retention = nullptr;
     QButtonGroup* m_answers = nullptr;
     QComboBox* m_scheme = nullptr;
     QPushButton* m_showAll = nullptr;

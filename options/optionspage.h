@@ -27,6 +27,9 @@ struct OptionsContext {
     RandomSource& random;
     /// Shows a picture in the "Picture Preview" dialog.
     std::function<void(const QString& path)> previewPicture;
+    /// Fits the spaced-repetition weights to the learner's study history (its own dialog, acting at once);
+    /// without it the page offers no fit.
+    std::function<void(QWidget* parent)> fitWeights;
 };
 
 /// One page of the options sheet: filled from the values when it is made, gives its values back on OK.

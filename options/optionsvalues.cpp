@@ -36,6 +36,7 @@ OptionsValues OptionsValues::fromSettings(const AppSettings& s)
     v.autoPlayQuestionSounds = s.funFlag(ff::kAutoPlayQuestionSounds);
     v.funnySounds = s.funFlag(ff::kFunnySounds);
     v.questionSelection = s.questionSelectionMode();
+    v.desiredRetentionPercent = s.desiredRetentionPercent();
     v.predefinedAnswers = s.funFlag(ff::kPredefinedAnswers);
     v.soundScheme = s.soundTheme();
 

@@ -34,6 +34,7 @@ struct OptionsValues {
     bool autoPlayQuestionSounds = true;
     bool funnySounds = true;
     int questionSelection = 0;
+    int desiredRetentionPercent = 90;
     bool predefinedAnswers = true;
     int soundScheme = 1; ///< -1 when no scheme is selected
 

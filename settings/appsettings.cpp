@@ -17,7 +17,8 @@ namespace brainlark
 //   "line width"                          1..100
 //   "visual style"                        0..5
 //   "quiz mode"                           0..3
-//   "question selection mode"             0..2
+//   "question selection mode"             0..3
+//   "desired retention"                   70..97 (percent)
 //   "f-sounds theme"                      0..3
 //   "pre-fill answer selection"           0..5
 //   "match quiz rows"                     2..10
@@ -112,6 +113,7 @@ int AppSettings::defaultInt(IntKey key)
         0x6464FA, // match quiz color - wrong
         0x64FA64, // match quiz color - right
         0,        // question selection mode
+        90,       // desired retention
     };
     return defaults[key];
 }
@@ -152,6 +154,8 @@ int AppSettings::clamped(IntKey key, int value)
         return std::clamp(value, 0, 3);
     case QuestionSelectionMode:
         return std::clamp(value, 0, 3);
+    case DesiredRetention:
+        return std::clamp(value, MinRetentionPercent, MaxRetentionPercent);
     case SoundTheme:
         return std::clamp(value, 0, 3);
     case PreFill:
@@ -410,6 +414,7 @@ const AppSettings::KeyInfo* AppSettings::loadOrder(int& count)
         INT_KEY("match quiz color - wrong", MatchColorWrong),
         INT_KEY("match quiz color - right", MatchColorRight),
         INT_KEY("question selection mode", QuestionSelectionMode),
+        INT_KEY("desired retention", DesiredRetention),
     };
     count = int(std::size(kLoadOrder));
     return kLoadOrder;
@@ -460,6 +465,7 @@ const AppSettings::KeyInfo* AppSettings::saveOrder(int& count)
         INT_KEY("match quiz color - wrong", MatchColorWrong),
         INT_KEY("match quiz color - right", MatchColorRight),
         INT_KEY("question selection mode", QuestionSelectionMode),
+        INT_KEY("desired retention", DesiredRetention),
     };
     count = int(std::size(kSaveOrder));
     return kSaveOrder;

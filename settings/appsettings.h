@@ -69,6 +69,9 @@ public:
     enum class AnswerMode { Predefined, Random };
     /// The longest slideshow delay kept, in seconds.
     static constexpr int MaxSlideshowDelay = 60;
+    /// The range of the desired retention, in percent.
+    static constexpr int MinRetentionPercent = 70;
+    static constexpr int MaxRetentionPercent = 97;
 
     /// Main window placement, every field -1 when never stored.
     struct WindowPlacement {
@@ -202,9 +205,14 @@ public:
     void setMatchColorWrong(const QColor& color) { m_ints[MatchColorWrong] = int(colorRef(color)); }
     QColor matchColorRight() const { return colorFromRef(uint32_t(m_ints[MatchColorRight])); }
     void setMatchColorRight(const QColor& color) { m_ints[MatchColorRight] = int(colorRef(color)); }
-    /// 0 Smart Pick, 1 Sequential, 2 Random.
+    /// 0 Smart Pick, 1 Sequential, 2 Random, 3 Due (spaced repetition).
     int questionSelectionMode() const { return m_ints[QuestionSelectionMode]; }
     void setQuestionSelectionMode(int mode) { setInt(QuestionSelectionMode, mode); }
+    /// The recall chance at which spaced repetition asks a pair again, in percent (MinRetentionPercent to
+    /// MaxRetentionPercent): higher means more reviews and fewer pairs forgotten.
+    int desiredRetentionPercent() const { return m_ints[DesiredRetention]; }
+    void setDesiredRetentionPercent(int percent) { setInt(DesiredRetention, percent); }
+    double desiredRetention() const { return m_ints[DesiredRetention] / 100.0; }
 
     /// Predefined or random answers as decided by the answer-selection check; starts from fun flags
     /// bit 0x80000 at load.
@@ -262,6 +270,7 @@ private:
         MatchColorWrong,
         MatchColorRight,
         QuestionSelectionMode,
+        DesiredRetention,
         IntKeyCount
     };
     enum TextKey {

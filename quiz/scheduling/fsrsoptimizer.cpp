@@ -104,6 +104,10 @@ FitReport FsrsOptimizer::fit(const std::vector<std::vector<PairReview>>& pairs, 
             current.w[size_t(i)] = std::clamp(moved, bounds[size_t(i)].first, bounds[size_t(i)].second);
         }
     };
+    const auto goOn = [&](int epoch, size_t pairsDone) {
+        const double share = (epoch + double(pairsDone) / double(train.size())) / options.epochs;
+        return !options.progress || options.progress(share);
+    };
     for (int epoch = 0; epoch < options.epochs; ++epoch) {
         fsrs::Weights<Grad> w;
         const auto refresh = [&] {
@@ -113,8 +117,8 @@ FitReport FsrsOptimizer::fit(const std::vector<std::vector<PairReview>>& pairs, 
         refresh();
         std::array<double, fsrs::WeightCount> gradient{};
         size_t count = 0;
-        for (const std::vector<PairReview>& reviews : train) {
-            predict(w, reviews, [&](const Grad& r, bool recalled) {
+        for (size_t pair = 0; pair < train.size(); ++pair) {
+            predict(w, train[pair], [&](const Grad& r, bool recalled) {
                 const Grad loss = recalled ? -log(r) : -log(1.0 - r);
                 for (int i = 0; i < fsrs::WeightCount; ++i)
                     gradient[size_t(i)] += loss.slope[size_t(i)];
@@ -125,10 +129,18 @@ FitReport FsrsOptimizer::fit(const std::vector<std::vector<PairReview>>& pairs, 
                 gradient.fill(0);
                 count = 0;
                 refresh();
+                if (!goOn(epoch, pair + 1)) {
+                    report.cancelled = true;
+                    return report;
+                }
             }
         }
         if (count > 0)
             step(gradient, count);
+        if (!goOn(epoch + 1, 0)) {
+            report.cancelled = true;
+            return report;
+        }
     }
     report.weights = current;
     report.after = score(heldBack, current);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "quiz/scheduling/fsrsweights.h"
@@ -33,6 +34,7 @@ struct FitReport {
     PredictionScore after;    ///< the fitted weights on the held-back pairs
     FsrsWeights weights;      ///< the fitted weights (within the published bounds)
     bool enoughReviews = false;
+    bool cancelled = false; ///< the progress callback stopped the fit; the weights are the starting ones
     /// The fitted weights predict the held-back pairs better (lower log-loss) than the starting ones; only
     /// then are they worth using.
     bool better = false;
@@ -53,6 +55,8 @@ public:
         int epochs = 5;
         size_t batchPredictions = 512;
         double learningRate = 0.04;
+        /// Told the share done (0 to 1) after every step; returning false stops the fit.
+        std::function<bool(double share)> progress;
     };
 
     /// `pairs` holds each pair's reviews in the order given (their days ascending).

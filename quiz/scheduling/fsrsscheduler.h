@@ -56,6 +56,8 @@ public:
     double retrievability(const MemoryState& memory, double elapsedDays) const;
     /// Whole days until the recall chance falls to the desired retention, at least 1, at most MaxInterval.
     int interval(double stability) const;
+    /// The interval before rounding is the stability times this (for stores that reckon due days in bulk).
+    double intervalScale() const { return m_intervalScale; }
 
     /// Reviews a pair on `day` (a pair without reviews gets its first).
     ReviewStep review(const PairSchedule& previous, int64_t day, ReviewGrade grade) const;

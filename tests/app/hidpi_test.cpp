@@ -67,8 +67,8 @@ private slots:
         settings.setInstallPath(m_dir.path());
         settings.resetToDefaults();
         GuideMessages guides(settings, m_fakes.prompter);
-        const OptionsContext context{settings, m_fakes.prompter, guides, m_fakes.random,
-                                     [](const QString&) {}};
+        const OptionsContext context{settings,       m_fakes.prompter,      guides,
+                                     m_fakes.random, [](const QString&) {}, {}};
         OptionsSheet sheet(OptionsSheet::Pages::LayoutOnly, context, OptionsApplier::Hooks());
         const QPixmap shown = sheet.findChild<QLabel*>("layoutPreview")->pixmap();
         QCOMPARE(shown.devicePixelRatio(), 2.0);

@@ -57,8 +57,12 @@ struct SheetRig {
         hooks.setBackgroundPicture = [this](const QString& path) {
             BackgroundPicture::useAsBackground(settings, path, &prompter);
         };
-        const OptionsContext context{settings, prompter, guides, random,
-                                     [this](const QString& path) { previews.append(path); }};
+        const OptionsContext context{settings,
+                                     prompter,
+                                     guides,
+                                     random,
+                                     [this](const QString& path) { previews.append(path); },
+                                     [this](QWidget*) { ++fits; }};
         sheet = std::make_unique<OptionsSheet>(pages, context, hooks);
         return *sheet;
     }
@@ -78,6 +82,7 @@ struct SheetRig {
     GuideMessages guides{settings, prompter};
     PairList list;
     int checks = 0;
+    int fits = 0;
     QStringList previews;
     std::unique_ptr<OptionsSheet> sheet;
 };
@@ -239,6 +244,10 @@ void OptionsTest::valueControlsWriteTheirSettings()
     scheme->setCurrentIndex(2);
     rig.find<QSpinBox>("matchRows")->setValue(7);
     rig.find<QSpinBox>("slideshowSeconds")->setValue(6);
+    QCOMPARE(rig.find<QSpinBox>("desiredRetention")->value(), 90);
+    rig.find<QSpinBox>("desiredRetention")->setValue(99); // beyond the range: its highest
+    rig.click("fitWeights");                              // acts at once, through the program's fit
+    QCOMPARE(rig.fits, 1);
     rig.prompter.colorAnswers = {QColor(10, 20, 30), QColor(1, 2, 3), QColor(4, 5, 6), QColor(7, 8, 9)};
     for (const char* swatch : {"customSwatch", "matchInit", "matchWrong", "matchRight"})
         QTest::mouseClick(rig.find<ColorSwatch>(swatch), Qt::LeftButton);
@@ -246,6 +255,7 @@ void OptionsTest::valueControlsWriteTheirSettings()
     QCOMPARE(rig.settings.soundTheme(), 2);
     QCOMPARE(rig.settings.matchQuizRows(), 7);
     QCOMPARE(rig.settings.slideshowDelay(), 6);
+    QCOMPARE(rig.settings.desiredRetention(), 0.97);
     QCOMPARE(rig.settings.customBkgColor(), QColor(10, 20, 30));
     QCOMPARE(rig.settings.matchColorInit(), QColor(1, 2, 3));
     QCOMPARE(rig.settings.matchColorWrong(), QColor(4, 5, 6));

@@ -41,6 +41,7 @@ void SettingsTest::freshUserGetsTheDefaults()
     QCOMPARE(settings.effectiveLayout(), 1); // Boxes-1
     QCOMPARE(settings.soundTheme(), 1);      // Cartoons
     QCOMPARE(settings.questionSelectionMode(), 0);
+    QCOMPARE(settings.desiredRetention(), 0.9);
     QCOMPARE(settings.answerMode(), AppSettings::AnswerMode::Predefined);
     QCOMPARE(settings.customBkgColor(), QColor(200, 200, 200));
     QCOMPARE(settings.skinName(), QString("winaqua.skn"));
@@ -117,6 +118,7 @@ void SettingsTest::roundTripKeepsEveryValue()
     out.setMatchColorWrong(QColor(40, 50, 60));
     out.setMatchColorRight(QColor(70, 80, 90));
     out.setQuestionSelectionMode(2);
+    out.setDesiredRetentionPercent(85);
 
     MemorySettingsStore store;
     out.save(store);
@@ -156,6 +158,7 @@ void SettingsTest::roundTripKeepsEveryValue()
     QCOMPARE(in.matchColorWrong(), QColor(40, 50, 60));
     QCOMPARE(in.matchColorRight(), QColor(70, 80, 90));
     QCOMPARE(in.questionSelectionMode(), 2);
+    QCOMPARE(in.desiredRetention(), 0.85);
     // 0x12345678 has bit 0x80000 clear, so the answers start as random ones.
     QCOMPARE(in.answerMode(), AppSettings::AnswerMode::Random);
     // Colours are stored as COLORREF numbers.
@@ -202,7 +205,8 @@ static const QStringList kSaveOrder = {"show hint",
                                        "match quiz color - init",
                                        "match quiz color - wrong",
                                        "match quiz color - right",
-                                       "question selection mode"};
+                                       "question selection mode",
+                                       "desired retention"};
 
 void SettingsTest::saveWritesTheKeysInTheirOrder()
 {
@@ -267,7 +271,8 @@ void SettingsTest::loadReadsTheTableInOrder()
                                   "match quiz color - init",
                                   "match quiz color - wrong",
                                   "match quiz color - right",
-                                  "question selection mode"};
+                                  "question selection mode",
+                                  "desired retention"};
     QCOMPARE(store.readKeys().mid(0, expected.size()), expected);
 }
 
@@ -284,6 +289,8 @@ void SettingsTest::hostileValuesAreClamped_data()
     QTest::newRow("visual style -1") << "visual style" << -1 << 0;
     QTest::newRow("quiz mode 4") << "quiz mode" << 4 << 3;
     QTest::newRow("selection 7") << "question selection mode" << 7 << 3; // Due is the highest
+    QTest::newRow("retention 50 %") << "desired retention" << 50 << 70;
+    QTest::newRow("retention 100 %") << "desired retention" << 100 << 97;
     QTest::newRow("theme -3") << "f-sounds theme" << -3 << 0;
     QTest::newRow("theme 12") << "f-sounds theme" << 12 << 3;
     QTest::newRow("pre-fill 6") << "pre-fill answer selection" << 6 << 5;

@@ -2,6 +2,7 @@
 // memory differs from the defaults gets weights that predict the held-back pairs better, within the bounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -62,4 +63,27 @@ TEST(FsrsOptimizer, AForgetfulLearnerGetsWeightsThatPredictTheHeldBackPairsBette
     EXPECT_TRUE(report.better);
     EXPECT_TRUE(report.weights.isValid());
     EXPECT_LT(report.weights.w[2], FsrsWeights::defaults().w[2]);
+}
+
+TEST(FsrsOptimizer, ProgressIsToldAsTheFitGoesAndCanStopIt)
+{
+    FsrsWeights truth = FsrsWeights::defaults();
+    truth.w[2] = 0.6;
+    const std::vector<std::vector<PairReview>> pairs = simulate(truth, 600, 6);
+    std::vector<double> shares;
+    FsrsOptimizer::Options options;
+    options.progress = [&shares](double share) {
+        shares.push_back(share);
+        return true;
+    };
+    EXPECT_TRUE(FsrsOptimizer::fit(pairs, FsrsWeights::defaults(), options).better);
+    ASSERT_GE(shares.size(), size_t(options.epochs));
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_DOUBLE_EQ(shares.back(), 1.0);
+
+    options.progress = [](double share) { return share < 0.3; };
+    const FitReport stopped = FsrsOptimizer::fit(pairs, FsrsWeights::defaults(), options);
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_FALSE(stopped.better);
+    EXPECT_EQ(stopped.weights, FsrsWeights::defaults());
 }
