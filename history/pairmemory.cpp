@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
+#include <string_view>
 #include <unordered_set>
 
 #include "core/pairlist.h"
@@ -360,27 +362,36 @@ bool PairMemory::notePairs(const QString& listPath, const PairList& list)
     return true;
 }
 
-std::unordered_map<std::string, PairSchedule> PairMemory::schedules(const QString& listPath,
-                                                                    std::optional<int64_t> dueBy) const
+template <typename Use>
+bool PairMemory::readSchedules(const QString& listPath, std::optional<int64_t> dueBy, Use&& use) const
 {
-    std::unordered_map<std::string, PairSchedule> result;
     if (!m_store.isOpen())
-        return result;
+        return false;
     QSqlQuery query(QSqlDatabase::database(m_store.connectionName(), false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT CAST(question AS BLOB), CAST(answer AS BLOB), difficulty, "
+    // Every column is in the index pair_states_due, so the table itself is never read.
+    query.prepare(QStringLiteral("SELECT CAST(question || char(10) || answer AS BLOB), difficulty, "
                                  "stability, last_day, due_day, reviews "
                                  "FROM pair_states WHERE list_id = (SELECT id FROM lists WHERE path = ?) AND "
                                  "due_day <= ? AND reviews > 0"));
     query.addBindValue(listPath);
     query.addBindValue(qint64(dueBy.value_or(INT64_MAX)));
     if (!query.exec())
-        return result;
-    std::string pairKey;
+        return false;
     while (query.next()) {
-        setKey(pairKey, query.value(0).toByteArray(), query.value(1).toByteArray());
-        result.emplace(pairKey, scheduleFrom(query, 2));
+        const QByteArray pairKey = query.value(0).toByteArray();
+        use(std::string_view(pairKey.constData(), size_t(pairKey.size())), scheduleFrom(query, 1));
     }
+    return true;
+}
+
+std::unordered_map<std::string, PairSchedule> PairMemory::schedules(const QString& listPath,
+                                                                    std::optional<int64_t> dueBy) const
+{
+    std::unordered_map<std::string, PairSchedule> result;
+    readSchedules(listPath, dueBy, [&result](std::string_view pairKey, const PairSchedule& schedule) {
+        result.emplace(std::string(pairKey), schedule);
+    });
     return result;
 }
 
@@ -473,8 +484,33 @@ std::vector<DuePair> HistoryDueSource::duePairs(const PairList& list, int64_t to
     if (m_listPath.isEmpty())
         return due;
     m_memory.update(m_listPath);
-    const std::unordered_map<std::string, PairSchedule> schedules = m_memory.schedules(m_listPath, today);
-    if (schedules.empty())
+    // The due pairs' schedules in a flat table by the hash of their texts: every pair of a long list is
+    // looked up, and a table of nodes cost a cache miss or more per pair.
+    struct Entry {
+        std::string key;
+        PairSchedule schedule;
+    };
+    std::vector<Entry> entries;
+    std::vector<uint32_t> buckets; // 0: empty, else 1 + the entry's index
+    size_t mask = 0;
+    const auto place = [&](size_t entry) {
+        size_t slot = std::hash<std::string_view>()(entries[entry].key) & mask;
+        while (buckets[slot] != 0)
+            slot = (slot + 1) & mask;
+        buckets[slot] = uint32_t(entry + 1);
+    };
+    m_memory.readSchedules(m_listPath, today, [&](std::string_view pairKey, const PairSchedule& schedule) {
+        entries.push_back({std::string(pairKey), schedule});
+        if (entries.size() * 2 > buckets.size()) {
+            buckets.assign(std::max<size_t>(1024, buckets.size() * 2), 0);
+            mask = buckets.size() - 1;
+            for (size_t i = 0; i < entries.size(); ++i)
+                place(i);
+        } else {
+            place(entries.size() - 1);
+        }
+    });
+    if (entries.empty())
         return due;
     const std::vector<Pair>& pairs = list.pairs();
     std::string pairKey;
@@ -482,13 +518,16 @@ std::vector<DuePair> HistoryDueSource::duePairs(const PairList& list, int64_t to
         pairKey.assign(pairs[i].question());
         pairKey += '\n';
         pairKey.append(pairs[i].answer());
-        const auto found = schedules.find(pairKey);
-        if (found == schedules.end())
-            continue;
-        const PairSchedule& schedule = found->second;
-        due.push_back(
-            {int(i), schedule,
-             m_memory.scheduler().retrievability(schedule.memory, double(today - schedule.lastDay))});
+        for (size_t slot = std::hash<std::string_view>()(pairKey) & mask; buckets[slot] != 0;
+             slot = (slot + 1) & mask) {
+            const Entry& entry = entries[buckets[slot] - 1];
+            if (entry.key != pairKey)
+                continue;
+            due.push_back({int(i), entry.schedule,
+                           m_memory.scheduler().retrievability(entry.schedule.memory,
+                                                               double(today - entry.schedule.lastDay))});
+            break;
+        }
     }
     return due;
 }

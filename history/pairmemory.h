@@ -63,7 +63,11 @@ public:
                                                            const std::atomic<bool>* cancel = nullptr);
 
 private:
+    friend class HistoryDueSource;
     bool prepare();
+    /// Hands the cached schedules of the list's pairs (due by that day) to `use` with their key().
+    template <typename Use>
+    bool readSchedules(const QString& listPath, std::optional<int64_t> dueBy, Use&& use) const;
 
     HistoryStore& m_store;
     std::function<double()> m_retention;
