@@ -35,14 +35,26 @@ ArchiveReader::StoredText ArchiveReader::readLongText()
     return {readBytes(units * 2), true};
 }
 
+size_t ArchiveReader::maxUtf8Size(StoredText text)
+{
+    return text.wide ? Utf16::maxUtf8Size(text.bytes) : Cp1252::maxUtf8Size(text.bytes);
+}
+
+char* ArchiveReader::toUtf8(StoredText text, char* out)
+{
+    if (!text.wide)
+        return Cp1252::toUtf8(text.bytes, out);
+    char* const end = Utf16::toUtf8(text.bytes, out);
+    if (end == nullptr)
+        fail("unpaired surrogate in wide string");
+    return end;
+}
+
 void ArchiveReader::appendUtf8(StoredText text, std::string& out)
 {
-    if (!text.wide) {
-        Cp1252::appendAsUtf8(text.bytes, out);
-        return;
-    }
-    if (!Utf16::appendUtf8(text.bytes, out))
-        fail("unpaired surrogate in wide string");
+    const size_t start = out.size();
+    out.resize(start + maxUtf8Size(text));
+    out.resize(static_cast<size_t>(toUtf8(text, out.data() + start) - out.data()));
 }
 
 std::string ArchiveReader::toUtf8(StoredText text)

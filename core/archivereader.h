@@ -79,6 +79,10 @@ public:
     /// A stored string as UTF-8; an unpaired surrogate in a wide string fails the read.
     static std::string toUtf8(StoredText text);
     static void appendUtf8(StoredText text, std::string& out);
+    /// The same written to `out`, which has room for maxUtf8Size() bytes; returns the end of what was
+    /// written.
+    static char* toUtf8(StoredText text, char* out);
+    static size_t maxUtf8Size(StoredText text);
     /// Where bytes the reader handed out lie, counted from the first byte it was given.
     TextSpan spanOf(std::string_view bytes) const
     {

@@ -82,29 +82,85 @@ char Cp1252::fromUnicode(char32_t codePoint)
     return '?';
 }
 
-void Cp1252::appendAsUtf8(std::string_view bytes, std::string& out)
+namespace
 {
-    // Every byte gives at most three: written straight into the grown string.
-    const size_t start = out.size();
-    out.resize(start + bytes.size() * 3);
-    char* p = out.data() + start;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            *p++ = c;
+
+// The UTF-8 form of every byte in the low bytes of a word, its length in the top byte: stored whole, one
+// word per byte, with no branch on the width.
+constexpr std::array<uint32_t, 256> makeUtf8Forms()
+{
+    std::array<uint32_t, 256> forms{};
+    for (uint32_t byte = 0; byte < 256; ++byte) {
+        const uint32_t cp = byte >= 0x80 && byte <= 0x9F ? HighTable[byte - 0x80] : byte;
+        if (cp < 0x80)
+            forms[byte] = cp | 1u << 24;
+        else if (cp < 0x800)
+            forms[byte] = (0xC0 | (cp >> 6)) | (0x80 | (cp & 0x3F)) << 8 | 2u << 24;
+        else
+            forms[byte] = (0xE0 | (cp >> 12)) | (0x80 | ((cp >> 6) & 0x3F)) << 8 |
+                          (0x80 | (cp & 0x3F)) << 16 | 3u << 24;
+    }
+    return forms;
+}
+
+constexpr std::array<uint32_t, 256> Utf8Forms = makeUtf8Forms();
+
+char* put(unsigned char byte, char* out)
+{
+    const uint32_t form = Utf8Forms[byte];
+    const unsigned char bytes[4] = {static_cast<unsigned char>(form), static_cast<unsigned char>(form >> 8),
+                                    static_cast<unsigned char>(form >> 16), 0};
+    std::memcpy(out, bytes, sizeof bytes);
+    return out + (form >> 24);
+}
+
+} // namespace
+
+// Eight bytes at a time: copied whole while they are ASCII, otherwise each byte's form from the table. A
+// block is read before anything of it is written, so `out` may lie in the memory of the bytes when it stays
+// far enough ahead of them (see toUtf8's contract).
+char* Cp1252::toUtf8(std::string_view bytes, char* out)
+{
+    const char* in = bytes.data();
+    const char* const end = in + bytes.size();
+    for (; end - in >= 8; in += 8) {
+        unsigned char block[8];
+        std::memcpy(block, in, sizeof block);
+        uint64_t word;
+        std::memcpy(&word, block, sizeof word);
+        if ((word & 0x8080808080808080ull) == 0) {
+            std::memcpy(out, block, sizeof block);
+            out += sizeof block;
             continue;
         }
-        const char32_t cp = toUnicode(byte);
-        if (cp < 0x800) {
-            *p++ = static_cast<char>(0xC0 | (cp >> 6));
-            *p++ = static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            *p++ = static_cast<char>(0xE0 | (cp >> 12));
-            *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            *p++ = static_cast<char>(0x80 | (cp & 0x3F));
-        }
+        for (const unsigned char byte : block)
+            out = put(byte, out);
     }
-    out.resize(static_cast<size_t>(p - out.data()));
+    for (; in != end; ++in)
+        out = put(static_cast<unsigned char>(*in), out);
+    return out;
+}
+
+size_t Cp1252::highBytes(std::string_view bytes)
+{
+    size_t count = 0;
+    size_t i = 0;
+    for (; bytes.size() - i >= 8; i += 8) {
+        uint64_t block;
+        std::memcpy(&block, bytes.data() + i, sizeof block);
+        // The top bits moved to the bottom of each byte, summed into the top byte by the multiplication.
+        count += static_cast<size_t>((((block & 0x8080808080808080ull) >> 7) * 0x0101010101010101ull) >> 56);
+    }
+    for (; i < bytes.size(); ++i)
+        count += static_cast<unsigned char>(bytes[i]) >> 7;
+    return count;
+}
+
+void Cp1252::appendAsUtf8(std::string_view bytes, std::string& out)
+{
+    const size_t start = out.size();
+    out.resize(start + maxUtf8Size(bytes));
+    out.resize(static_cast<size_t>(toUtf8(bytes, out.data() + start) - out.data()));
 }
 
 std::string Cp1252::toUtf8(std::string_view bytes)

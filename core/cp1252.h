@@ -24,6 +24,17 @@ public:
     static std::string toUtf8(std::string_view bytes);
     /// The same, appended to `out`.
     static void appendAsUtf8(std::string_view bytes, std::string& out);
+    /// The same written to `out`, which has room for maxUtf8Size() bytes; returns the end of what was
+    /// written. Up to OverWrite bytes beyond that end may be written too. `out` may also point into the
+    /// memory of the bytes, at least 2 * highBytes() + OverWrite before them: the UTF-8 form then never
+    /// overtakes the bytes still to be read.
+    static char* toUtf8(std::string_view bytes, char* out);
+    static constexpr size_t OverWrite = 3;
+    /// The most bytes the UTF-8 form of list bytes can take, and the bytes written beyond it: three for every
+    /// byte, and one.
+    static size_t maxUtf8Size(std::string_view bytes) { return bytes.size() * 3 + 1; }
+    /// How many bytes are from 0x80 on: each takes two or three bytes in UTF-8, every other byte one.
+    static size_t highBytes(std::string_view bytes);
     /// Converts UTF-8 to list bytes: characters the code page lacks and malformed sequences become '?'
     /// (one '?' per maximal malformed run, as Unicode recommends). Only for texts already known to fit or
     /// where a lossy form is wanted; encode() says whether anything would be lost.

@@ -10,6 +10,7 @@
 #include "core/cp1252.h"
 #include "core/filereader.h"
 #include "core/savefile.h"
+#include "core/utf16.h"
 
 namespace brainlark
 {
@@ -28,13 +29,16 @@ constexpr uint32_t OldestVersion = 1;
 // Wraps the primitive reader with what a list read shares across both arrays: the object table and the
 // pair schema fixed by the file's first class definition.
 struct ListSource {
-    explicit ListSource(TextStore bytes) : store(std::move(bytes)), in(store.view()) {}
-    TextStore store;     // the file's bytes; ASCII questions and answers stay where they are in it
-    TextStore converted; // the UTF-8 of the other questions and answers of a load
-    std::string scratch;
+    ListSource(TextStore bytes, bool own) : store(std::move(bytes)), in(store.view()), compact(own) {}
+    TextStore store;     // the file's bytes; questions and answers are kept in them (see readPairArray)
+    TextStore converted; // the UTF-8 of questions and answers that are not
     ArchiveReader in;
     ArchiveClassTable table;
     int schema = 0;
+    // A load owns the bytes: every question and answer is moved, as UTF-8, to the front of them (`kept` is
+    // where the next one goes). Only ASCII ones stay where they are when the bytes are someone else's.
+    bool compact;
+    size_t kept = 0;
 };
 
 void readClassDefinition(ListSource& src)
@@ -159,19 +163,62 @@ bool isPlain(const ArchiveReader::StoredText& text)
     return !text.wide && Cp1252::isAscii(text.bytes);
 }
 
+// How much longer a text can get in UTF-8 than it is stored: at most, and counted.
+size_t mostGrowth(const ArchiveReader::StoredText& text)
+{
+    return text.wide ? text.bytes.size() / 2 : 2 * text.bytes.size();
+}
+
+size_t growth(const ArchiveReader::StoredText& text)
+{
+    return text.wide ? Utf16::threeByteUnits(text.bytes) : 2 * Cp1252::highBytes(text.bytes);
+}
+
+// Everything before the reader was read, so the UTF-8 of both texts may be written from `kept` on as long as
+// it never overtakes what is still to be read: enough room must be left before each text for it to grow.
+// Then the texts of a load take no memory beyond the file's (a text always gains the bytes of the fields
+// before it; only texts that grow a lot right at the start of a file have to go elsewhere).
+template <typename Sink>
+Pair* makeCompacted(ListSource& src, Sink& sink, const ArchiveReader::StoredText& question,
+                    const ArchiveReader::StoredText& answer)
+{
+    const size_t questionAt = src.in.spanOf(question.bytes).offset;
+    const size_t answerAt = src.in.spanOf(answer.bytes).offset;
+    // A conversion may also write a few bytes beyond the end of what it gives.
+    const size_t kept = src.kept + Cp1252::OverWrite;
+    const auto fits = [&](size_t questionGrowth, size_t answerGrowth) {
+        return kept + questionGrowth <= questionAt &&
+               kept + question.bytes.size() + questionGrowth + answerGrowth <= answerAt;
+    };
+    // The fields between texts leave so much room that counting is seldom needed.
+    if (!fits(mostGrowth(question), mostGrowth(answer)) && !fits(growth(question), growth(answer)))
+        return nullptr;
+    char* const base = src.store.data();
+    char* const start = base + src.kept;
+    char* const middle = ArchiveReader::toUtf8(question, start);
+    char* const end = ArchiveReader::toUtf8(answer, middle);
+    const auto offset = static_cast<uint32_t>(src.kept);
+    const auto questionSize = static_cast<uint32_t>(middle - start);
+    src.kept = static_cast<size_t>(end - base);
+    return &sink.make(src.store, {offset, questionSize},
+                      {offset + questionSize, static_cast<uint32_t>(end - middle)});
+}
+
+// Both texts are converted straight into the store, which is given room for the longest forms first.
 template <typename Sink>
 Pair& makeConverted(ListSource& src, Sink& sink, const ArchiveReader::StoredText& question,
                     const ArchiveReader::StoredText& answer)
 {
     TextStore& store = sink.convertedStore(src.converted);
-    src.scratch.clear();
-    ArchiveReader::appendUtf8(question, src.scratch);
-    const size_t questionSize = src.scratch.size();
-    ArchiveReader::appendUtf8(answer, src.scratch);
-    const TextSpan both = store.append(src.scratch);
-    return sink.make(
-        store, {both.offset, static_cast<uint32_t>(questionSize)},
-        {static_cast<uint32_t>(both.offset + questionSize), static_cast<uint32_t>(both.size - questionSize)});
+    const size_t used = store.size();
+    char* const start = store.room(ArchiveReader::maxUtf8Size(question) + ArchiveReader::maxUtf8Size(answer));
+    char* const middle = ArchiveReader::toUtf8(question, start);
+    char* const end = ArchiveReader::toUtf8(answer, middle);
+    store.resize(used + static_cast<size_t>(end - start));
+    const auto offset = static_cast<uint32_t>(used);
+    const auto questionSize = static_cast<uint32_t>(middle - start);
+    return sink.make(store, {offset, questionSize},
+                     {offset + questionSize, static_cast<uint32_t>(end - middle)});
 }
 
 template <typename Sink> void readPairArray(ListSource& src, Sink& sink)
@@ -187,9 +234,12 @@ template <typename Sink> void readPairArray(ListSource& src, Sink& sink)
         readObjectTag(in, src);
         const ArchiveReader::StoredText question = in.readStoredText();
         const ArchiveReader::StoredText answer = in.readStoredText();
-        Pair& pair = isPlain(question) && isPlain(answer)
-                         ? sink.make(src.store, in.spanOf(question.bytes), in.spanOf(answer.bytes))
-                         : makeConverted(src, sink, question, answer);
+        Pair* kept = nullptr;
+        if (src.compact)
+            kept = makeCompacted(src, sink, question, answer);
+        else if (isPlain(question) && isPlain(answer))
+            kept = &sink.make(src.store, in.spanOf(question.bytes), in.spanOf(answer.bytes));
+        Pair& pair = kept ? *kept : makeConverted(src, sink, question, answer);
         readPairBody(in, src.schema, pair);
         sink.done(pair);
     }
@@ -297,9 +347,11 @@ uint32_t readList(ListSource& src, PairList& list, PairSink pairs, WrongSink wro
 LoadResult readStore(TextStore bytes, PairList& out)
 {
     try {
-        ListSource src{std::move(bytes)};
+        ListSource src{std::move(bytes), true};
         PairList list;
         const uint32_t version = readList(src, list, KeepPairs{list.pairs()}, KeepPairs{list.wrongAnswers()});
+        // What lies beyond the kept texts was read and is not needed any more.
+        src.store.shrink(src.kept);
         out = std::move(list);
         return {true, {}, version};
     } catch (const std::runtime_error& e) {
@@ -323,7 +375,7 @@ LoadResult FlyArchive::read(std::string_view bytes, PairList& out)
 LoadResult FlyArchive::scan(const TextStore& bytes, PairList& fields, const PairVisitor& visit)
 {
     try {
-        ListSource src{bytes};
+        ListSource src{bytes, false};
         PairList list;
         const uint32_t version = readList(src, list, PassPairs{visit, PairArray::Pairs, {}, {}},
                                           PassPairs{visit, PairArray::WrongAnswers, {}, {}});

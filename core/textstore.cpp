@@ -53,17 +53,24 @@ void TextStore::reserve(size_t capacity)
     m_block->capacity = capacity;
 }
 
+char* TextStore::room(size_t n)
+{
+    const size_t used = size();
+    if (n > MaxSize - used)
+        throw std::length_error("text store too large");
+    const size_t needed = used + n;
+    if (!m_block || needed > m_block->capacity)
+        reserve(std::max(needed, std::min<size_t>(MaxSize, used + used / 2 + 64)));
+    return m_block->data + used;
+}
+
 TextSpan TextStore::append(std::string_view text)
 {
     const size_t used = size();
-    if (text.size() > MaxSize - used)
-        throw std::length_error("text store too large");
-    const size_t needed = used + text.size();
-    if (!m_block || needed > m_block->capacity)
-        reserve(std::max(needed, std::min<size_t>(MaxSize, used + used / 2 + 64)));
+    char* end = room(text.size());
     if (!text.empty())
-        std::memcpy(m_block->data + used, text.data(), text.size());
-    m_block->size = needed;
+        std::memcpy(end, text.data(), text.size());
+    m_block->size = used + text.size();
     return {static_cast<uint32_t>(used), static_cast<uint32_t>(text.size())};
 }
 

@@ -47,12 +47,15 @@ public:
     /// Whether span lies within the bytes.
     bool contains(TextSpan span) const { return span.offset <= size() && span.size <= size() - span.offset; }
 
-    // Filling. While another copy shares the bytes, only append() may be used, and only while no one holds
-    // a view of them (the copies see the grown bytes, but views may point to freed memory). Throw
-    // std::length_error beyond MaxSize and std::bad_alloc when memory runs out.
+    // Filling. While another copy shares the bytes, only append() (or room() and resize()) may be used, and
+    // only while no one holds a view of them (the copies see the grown bytes, but views may point to freed
+    // memory). Throw std::length_error beyond MaxSize and std::bad_alloc when memory runs out.
 
     /// Appends text and returns where it went.
     TextSpan append(std::string_view text);
+    /// Room for n more bytes after the end, growing as append() does; returns where they start. resize()
+    /// then keeps the ones written.
+    char* room(size_t n);
     /// Sets the size; bytes added are not initialised (a file read writes them). Returns the bytes.
     char* resize(size_t size);
     /// Cuts the bytes to size and gives the memory beyond back.

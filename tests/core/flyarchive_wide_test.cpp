@@ -138,6 +138,71 @@ TEST(FlyArchiveWide, EveryScriptSurvivesAWriteAndRead)
     }
 }
 
+// A load keeps the texts in the file's own bytes, converted where they lie, as long as each fits in what was
+// read before it; the rest go elsewhere. Texts of every width at every offset, long ones that cannot fit at
+// the very start of the file among them, come back whole from a load and a scan and are written back alike.
+TEST(FlyArchiveWide, TextsOfEveryWidthAtEveryPlaceComeBackWhole)
+{
+    const std::vector<std::string> letters = {
+        "a",                // ASCII
+        "\xC3\xA9",         // é: 1252, two bytes in UTF-8
+        "\xE2\x82\xAC",     // €: 1252, three bytes
+        "\xD0\xB6",         // ж: wide, two bytes
+        "\xE6\x9D\xB1",     // 東: wide, three bytes
+        "\xF0\x9F\x98\x80", // emoji: a surrogate pair
+        "\xD9\x85",         // م
+    };
+    const auto text = [&letters](size_t seed, size_t length, size_t kinds) {
+        std::string out;
+        for (size_t i = 0; i < length; ++i)
+            out += letters[(seed + i * i / 3) % kinds];
+        return out;
+    };
+    PairList list;
+    list.pairs().emplace_back(repeated(letters[2], 300), repeated(letters[4], 300)); // no room at the start
+    list.pairs().emplace_back(repeated(letters[2], 40), "");
+    for (size_t i = 0; i < 400; ++i) {
+        // Runs of one script (1252 only, wide only) and every script mixed.
+        const size_t kinds = i % 3 == 0 ? 3 : letters.size();
+        const size_t first = i % 3 == 1 ? 3 : 0;
+        list.pairs().emplace_back(text(first + i, i % 37, kinds - first),
+                                  text(first + i * 7, (i * 5) % 41, kinds - first));
+    }
+    list.wrongAnswers()
+        .emplace_back(repeated(letters[4], 500), text(1, 20, letters.size()))
+        .setKind(Pair::WrongAnswer);
+    list.setCreatedStamp("S");
+    const std::string bytes = FlyArchive::write(list, "S");
+
+    const auto expectSame = [&list](const std::vector<std::pair<std::string, std::string>>& seen) {
+        ASSERT_EQ(seen.size(), list.pairs().size() + list.wrongAnswers().size());
+        for (size_t i = 0; i < seen.size(); ++i) {
+            const Pair& pair =
+                i < list.pairs().size() ? list.pairs()[i] : list.wrongAnswers()[i - list.pairs().size()];
+            EXPECT_EQ(seen[i].first, pair.question()) << i;
+            EXPECT_EQ(seen[i].second, pair.answer()) << i;
+        }
+    };
+    PairList back;
+    ASSERT_TRUE(FlyArchive::read(bytes, back));
+    std::vector<std::pair<std::string, std::string>> loaded;
+    for (const auto* pairs : {&back.pairs(), &back.wrongAnswers()})
+        for (const Pair& pair : *pairs)
+            loaded.emplace_back(pair.question(), pair.answer());
+    expectSame(loaded);
+    EXPECT_TRUE(FlyArchive::write(back, "S") == bytes); // (a difference would print 40 KB)
+
+    TextStore store;
+    store.append(bytes);
+    std::vector<std::pair<std::string, std::string>> scanned;
+    PairList fields;
+    ASSERT_TRUE(FlyArchive::scan(store, fields, [&scanned](FlyArchive::PairArray, const Pair& pair) {
+        scanned.emplace_back(pair.question(), pair.answer());
+    }));
+    expectSame(scanned);
+    EXPECT_EQ(store.view(), bytes); // a scan leaves the caller's bytes alone
+}
+
 TEST(FlyArchiveWide, ScanHandsOverConvertedTextsToo)
 {
     PairList list;
