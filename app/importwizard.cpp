@@ -215,9 +215,9 @@ void ImportWizard::refresh()
                                .arg(line.line)
                                .arg(QString::fromLatin1(ImportReader::reasonText(line.reason)), text(line.text)));
     }
-    more(m_skipped, m_result.skipped.size());
+    more(m_skipped, m_result.skippedCount);
     QString summary = pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs);
-    summary += tr(", %1 lines skipped").arg(m_result.skipped.size());
+    summary += tr(", %1 lines skipped").arg(m_result.skippedCount);
     if (!m_path.isEmpty() && pairs < MinimumQuizPairs)
         summary += tr(". A quiz needs at least %1 pairs; the editor takes fewer.").arg(MinimumQuizPairs);
     m_summary->setText(m_path.isEmpty() ? tr("Choose a text file to import.") : summary);

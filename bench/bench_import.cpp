@@ -9,17 +9,18 @@
 #include <unistd.h>
 
 #include "bench/benchlist.h"
+#include "core/importreader.h"
+#include "core/pairlist.h"
 #include "core/textexport.h"
 #include "core/textimport.h"
-#include "core/pairlist.h"
 
 namespace
 {
 
-using brainlark::TextExport;
-using brainlark::TextImport;
 using brainlark::Pair;
 using brainlark::PairList;
+using brainlark::TextExport;
+using brainlark::TextImport;
 
 constexpr int PairCount = 100000;
 constexpr int WrongAnswerCount = 30000;
@@ -175,6 +176,28 @@ void BM_ExportQuestionSheet(benchmark::State& state)
         benchmark::DoNotOptimize(TextExport::questionSheet(list, "Bench").size());
 }
 BENCHMARK(BM_ExportQuestionSheet)->Unit(benchmark::kMillisecond);
+
+// The import reader on hostile texts of 3 MB: one '@' line of Spanish shorthands, and lines that are no
+// pairs at all. Both must take time in proportion to their length.
+void BM_ReadHostileText(benchmark::State& state)
+{
+    std::string text;
+    if (state.range(0) == 0) {
+        while (text.size() < 3000000)
+            text += "n~a''";
+        text += " @ x\n";
+    } else {
+        while (text.size() < 3000000)
+            text += "a\n";
+    }
+    const brainlark::ImportOptions options{brainlark::ImportEncoding::Utf8,
+                                           state.range(0) == 0 ? brainlark::ImportFormat::At
+                                                               : brainlark::ImportFormat::Tsv,
+                                           state.range(0) == 0 ? '@' : '\t'};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(brainlark::ImportReader::read(text, options).skippedCount);
+}
+BENCHMARK(BM_ReadHostileText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -49,10 +49,21 @@ bool startsWith(std::string_view text, std::string_view prefix)
     return text.substr(0, prefix.size()) == prefix;
 }
 
+// One pass over the text, so that a line full of shorthands takes time in proportion to its length.
 void replaceAll(std::string& text, std::string_view from, std::string_view to)
 {
-    for (size_t pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
+    size_t pos = text.find(from);
+    if (pos == std::string::npos)
+        return;
+    std::string out;
+    out.reserve(text.size());
+    size_t done = 0;
+    for (; pos != std::string::npos; pos = text.find(from, done)) {
+        out.append(text, done, pos - done).append(to);
+        done = pos + from.size();
+    }
+    out.append(text, done, std::string::npos);
+    text = std::move(out);
 }
 
 // The '@' format's shorthands for Spanish letters, in the order the plain import applies them.
@@ -66,18 +77,30 @@ void applyAccentRules(std::string& line)
         replaceAll(line, from, to);
 }
 
+// The first 80 characters of a line for a message; control bytes are written as \xNN, so that a line of
+// NUL bytes or terminal escapes shows as what it is.
 std::string shortened(std::string_view line)
 {
+    static const char Hex[] = "0123456789ABCDEF";
     std::string out;
     size_t characters = 0;
-    for (size_t pos = 0; pos < line.size() && characters < SkippedTextLength; ++characters) {
+    size_t pos = 0;
+    for (; pos < line.size() && characters < SkippedTextLength; ++characters) {
+        const auto byte = static_cast<unsigned char>(line[pos]);
+        if (byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += Hex[byte >> 4];
+            out += Hex[byte & 15];
+            ++pos;
+            continue;
+        }
         char32_t cp = 0;
         bool ok = false;
         const size_t used = Cp1252::decodeUtf8(line.substr(pos), cp, ok);
         out.append(line.substr(pos, used));
         pos += used;
     }
-    if (out.size() < line.size())
+    if (pos < line.size())
         out += "\xE2\x80\xA6";
     return out;
 }
@@ -148,7 +171,7 @@ class LineCursor
 public:
     explicit LineCursor(std::string_view text) : m_text(text) {}
     bool atEnd() const { return m_pos >= m_text.size(); }
-    int lineNumber() const { return m_line; }
+    int64_t lineNumber() const { return m_line; }
     std::string_view next()
     {
         const size_t begin = m_pos;
@@ -184,7 +207,7 @@ public:
 private:
     std::string_view m_text;
     size_t m_pos = 0;
-    int m_line = 1;
+    int64_t m_line = 1;
 };
 
 class Reader
@@ -197,12 +220,16 @@ public:
     void readCsv(std::string_view text);
 
 private:
-    void skip(int line, SkipReason reason, std::string_view text)
+    // Every skipped line is counted; the first ones are kept to be listed, so that a file of millions of
+    // lines that are not pairs takes no more memory than the pairs it holds.
+    void skip(int64_t line, SkipReason reason, std::string_view text)
     {
-        m_result.skipped.push_back({line, reason, shortened(text)});
+        ++m_result.skippedCount;
+        if (m_result.skipped.size() < ImportResult::ListedSkips)
+            m_result.skipped.push_back({line, reason, shortened(text)});
     }
     // Checks the first two fields; returns the pair to fill, or null when the record was skipped.
-    ImportedPair* addPair(int line, const std::vector<std::string>& fields, std::string_view text);
+    ImportedPair* addPair(int64_t line, const std::vector<std::string>& fields, std::string_view text);
     std::vector<std::string> split(std::string_view line) const;
     bool readCsvField(LineCursor& cursor, std::string& field, bool& closed) const;
 
@@ -210,7 +237,7 @@ private:
     ImportResult& m_result;
 };
 
-ImportedPair* Reader::addPair(int line, const std::vector<std::string>& fields, std::string_view text)
+ImportedPair* Reader::addPair(int64_t line, const std::vector<std::string>& fields, std::string_view text)
 {
     if (fields.size() < 2)
         skip(line, SkipReason::NoSeparator, text);
@@ -244,12 +271,12 @@ void Reader::readAt(std::string_view text)
 {
     LineCursor cursor(text);
     while (!cursor.atEnd()) {
-        const int number = cursor.lineNumber();
+        const int64_t number = cursor.lineNumber();
         const std::string_view raw = cursor.next();
         if (raw.empty()) {
             // The first empty line ends the file; what follows is reported, not read.
             while (!cursor.atEnd()) {
-                const int after = cursor.lineNumber();
+                const int64_t after = cursor.lineNumber();
                 const std::string_view rest = cursor.next();
                 if (!rest.empty())
                     skip(after, SkipReason::AfterEnd, rest);
@@ -280,7 +307,7 @@ void Reader::readTsv(std::string_view text)
 {
     LineCursor cursor(text);
     while (!cursor.atEnd()) {
-        const int number = cursor.lineNumber();
+        const int64_t number = cursor.lineNumber();
         const std::string_view line = cursor.next();
         if (trimmed(line).empty())
             continue;
@@ -338,7 +365,7 @@ void Reader::readCsv(std::string_view text)
     std::vector<std::string> fields;
     std::string field;
     while (!cursor.atEnd()) {
-        const int number = cursor.lineNumber();
+        const int64_t number = cursor.lineNumber();
         const size_t begin = cursor.pos();
         const std::string_view firstLine = cursor.lineFrom(begin);
         if (trimmed(firstLine).empty() || firstLine.front() == '#') {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,7 @@ struct ImportOptions {
 
 /// One pair read from the text, in UTF-8.
 struct ImportedPair {
-    int line = 0; ///< first line of its record, from 1
+    int64_t line = 0; ///< first line of its record, from 1
     std::string question;
     std::string answer;
     std::vector<std::string> wrongAnswers;
@@ -45,7 +46,7 @@ struct ImportedPair {
 };
 
 struct SkippedLine {
-    int line = 0;
+    int64_t line = 0;
     SkipReason reason = SkipReason::NoSeparator;
     std::string text; ///< the line as read (UTF-8), shortened to 80 characters
 };
@@ -53,7 +54,10 @@ struct SkippedLine {
 struct ImportResult {
     ImportOptions options;
     std::vector<ImportedPair> pairs;
+    /// The first skipped lines (at most ListedSkips); skippedCount counts them all.
     std::vector<SkippedLine> skipped;
+    size_t skippedCount = 0;
+    static constexpr size_t ListedSkips = 1000;
 };
 
 /// Reads pairs from text files in the formats of ImportFormat, with the encoding and separator detected

@@ -92,6 +92,8 @@ void reportImport(const std::string& in, const ImportResult& result, std::ostrea
         if (line.reason != SkipReason::Comment)
             err << in << ':' << line.line << ": skipped (" << ImportReader::reasonText(line.reason)
                 << "): " << line.text << '\n';
+    if (result.skippedCount > result.skipped.size())
+        err << in << ": " << result.skippedCount - result.skipped.size() << " more lines skipped\n";
 }
 
 int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)

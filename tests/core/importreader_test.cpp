@@ -206,4 +206,33 @@ TEST(ImportReaderTest, NamesFormatsBothWays)
     EXPECT_FALSE(ImportReader::parseFormat("xls", unused));
 }
 
+// Files no learner meant as a list: a line full of shorthands is read whole, millions of lines that are not
+// pairs are counted but only the first are kept, and control bytes are shown escaped.
+TEST(ImportReaderTest, HostileTextsAreReadInBoundedMemoryAndShownSafely)
+{
+    std::string shorthands;
+    for (int i = 0; i < 100000; ++i)
+        shorthands += "n~a''";
+    const ImportResult accents =
+        ImportReader::read(shorthands + " @ x\n", {ImportEncoding::Utf8, ImportFormat::At, '@'});
+    ASSERT_EQ(accents.pairs.size(), 1u);
+    std::string expected;
+    for (int i = 0; i < 100000; ++i)
+        expected += "\xC3\xB1\xC3\xA1";
+    EXPECT_EQ(accents.pairs[0].question, expected);
+
+    std::string tiny;
+    for (int i = 0; i < 200000; ++i)
+        tiny += "a\n";
+    const ImportResult many = ImportReader::read(tiny, {ImportEncoding::Utf8, ImportFormat::Tsv, '\t'});
+    EXPECT_EQ(many.skippedCount, 200000u);
+    ASSERT_EQ(many.skipped.size(), ImportResult::ListedSkips);
+    EXPECT_EQ(many.skipped.back().line, int64_t(ImportResult::ListedSkips));
+
+    const ImportResult control = ImportReader::read(std::string("\x1B[2Jq\0\x7F", 7) + "\n",
+                                                    {ImportEncoding::Utf8, ImportFormat::Tsv, '\t'});
+    ASSERT_EQ(control.skipped.size(), 1u);
+    EXPECT_EQ(control.skipped[0].text, "\\x1B[2Jq\\x00\\x7F");
+}
+
 } // namespace
