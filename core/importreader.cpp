@@ -1,8 +1,10 @@
 #include "core/importreader.h"
 
 #include <algorithm>
+#include <map>
 
 #include "core/cp1252.h"
+#include "core/htmltext.h"
 #include "core/pairlist.h"
 #include "core/textimport.h"
 
@@ -210,6 +212,194 @@ private:
     int64_t m_line = 1;
 };
 
+// Column names other trainers and spreadsheets put on the first line.
+constexpr std::string_view ColumnNames[] = {"front",
+                                            "back",
+                                            "question",
+                                            "questions",
+                                            "answer",
+                                            "answers",
+                                            "term",
+                                            "terms",
+                                            "definition",
+                                            "definitions",
+                                            "word",
+                                            "words",
+                                            "translation",
+                                            "translations",
+                                            "meaning",
+                                            "meanings",
+                                            "prompt",
+                                            "response",
+                                            "q",
+                                            "a",
+                                            "clue",
+                                            "hint",
+                                            "hints",
+                                            "note",
+                                            "notes",
+                                            "wrong answer",
+                                            "wrong answers",
+                                            "distractor",
+                                            "distractors",
+                                            "extra",
+                                            "tags",
+                                            "side 1",
+                                            "side 2",
+                                            "side a",
+                                            "side b",
+                                            "text",
+                                            "source",
+                                            "target",
+                                            "native",
+                                            "foreign",
+                                            "reading",
+                                            "example",
+                                            "examples",
+                                            "english",
+                                            "german",
+                                            "french",
+                                            "spanish",
+                                            "italian",
+                                            "portuguese",
+                                            "russian",
+                                            "chinese",
+                                            "japanese",
+                                            "korean",
+                                            "latin",
+                                            "greek",
+                                            "dutch",
+                                            "polish",
+                                            "swedish",
+                                            "turkish",
+                                            "arabic",
+                                            "hebrew",
+                                            "hindi",
+                                            "deutsch",
+                                            "englisch",
+                                            "espanol",
+                                            "francais",
+                                            "italiano"};
+
+// A field as a column name: ASCII letters lowered, blanks and the punctuation around names removed.
+std::string nameKey(std::string_view field)
+{
+    std::string key;
+    for (char c : field) {
+        if (c >= 'A' && c <= 'Z')
+            key += char(c - 'A' + 'a');
+        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || static_cast<unsigned char>(c) >= 0x80)
+            key += c;
+        else if ((c == ' ' || c == '_' || c == '-') && !key.empty() && key.back() != ' ')
+            key += ' ';
+    }
+    while (!key.empty() && key.back() == ' ')
+        key.pop_back();
+    return key;
+}
+
+bool isColumnName(std::string_view field)
+{
+    const std::string key = nameKey(field);
+    return std::find(std::begin(ColumnNames), std::end(ColumnNames), key) != std::end(ColumnNames);
+}
+
+// The fields of a one-field line written as "Front → Back", "Front -> Back" or "Front => Back".
+std::vector<std::string> arrowParts(std::string_view line)
+{
+    std::vector<std::string> parts;
+    for (std::string_view arrow :
+         {std::string_view("\xE2\x86\x92"), std::string_view("->"), std::string_view("=>")}) {
+        if (line.find(arrow) == std::string_view::npos)
+            continue;
+        size_t begin = 0;
+        for (size_t pos = line.find(arrow);; pos = line.find(arrow, begin)) {
+            parts.push_back(trimmed(line.substr(begin, pos == std::string_view::npos ? pos : pos - begin)));
+            if (pos == std::string_view::npos)
+                return parts;
+            begin = pos + arrow.size();
+        }
+    }
+    return parts;
+}
+
+bool namesColumns(const std::vector<std::string>& fields)
+{
+    const std::vector<std::string> parts = fields.size() == 1 ? arrowParts(fields[0]) : fields;
+    if (parts.size() < 2)
+        return false;
+    return isColumnName(parts[0]) && isColumnName(parts[1]);
+}
+
+enum class FieldKind { Empty, Digits, Lower, Upper, Other };
+
+FieldKind kindOf(std::string_view field)
+{
+    if (field.empty())
+        return FieldKind::Empty;
+    if (field.find_first_of("0123456789") != std::string_view::npos)
+        return FieldKind::Digits;
+    const char c = field.front();
+    if (c >= 'a' && c <= 'z')
+        return FieldKind::Lower;
+    if (c >= 'A' && c <= 'Z')
+        return FieldKind::Upper;
+    return FieldKind::Other;
+}
+
+// A first record unlike the rest: short capitalised names without digits over columns where nearly every
+// other record holds numbers or starts in lower case ("Year, Event" over "1066, Hastings").
+bool unlikeTheRest(const std::vector<std::vector<std::string>>& records)
+{
+    constexpr size_t MinimumRest = 4;
+    constexpr size_t NameLength = 40;
+    const std::vector<std::string>& first = records.front();
+    if (records.size() < MinimumRest + 1 || first.size() < 2)
+        return false;
+    for (const std::string& field : first) {
+        if (field.size() > NameLength || kindOf(field) == FieldKind::Digits)
+            return false;
+    }
+    for (size_t column = 0; column < 2; ++column) {
+        if (kindOf(first[column]) != FieldKind::Upper)
+            continue;
+        size_t digits = 0, lower = 0, counted = 0;
+        for (size_t i = 1; i < records.size(); ++i) {
+            if (records[i].size() <= column)
+                continue;
+            ++counted;
+            const FieldKind kind = kindOf(records[i][column]);
+            digits += kind == FieldKind::Digits;
+            lower += kind == FieldKind::Lower;
+        }
+        if (counted >= MinimumRest && 10 * std::max(digits, lower) >= 9 * counted)
+            return true;
+    }
+    return false;
+}
+
+// Whether a further column holds texts like the answers: filled in at least half of the records, mostly of
+// the answer's kind (numbers or words) and of a similar length, and not mostly one text (a tag).
+bool looksLikeAnswers(const std::vector<std::vector<std::string>>& records, size_t column)
+{
+    size_t filled = 0, alike = 0, mostRepeated = 0;
+    std::map<std::string_view, size_t> counts;
+    for (const auto& fields : records) {
+        if (fields.size() <= column || fields[column].empty())
+            continue;
+        const std::string& text = fields[column];
+        ++filled;
+        mostRepeated = std::max(mostRepeated, ++counts[text]);
+        const std::string_view answer = fields.size() > 1 ? std::string_view(fields[1]) : std::string_view();
+        const bool sameKind = (kindOf(answer) == FieldKind::Digits) == (kindOf(text) == FieldKind::Digits);
+        const bool sameLength =
+            !answer.empty() && text.size() <= 3 * answer.size() && answer.size() <= 3 * text.size();
+        alike += sameKind && sameLength && text.compare(0, 7, "[sound:") != 0;
+    }
+    const bool repeated = filled >= 3 && 2 * mostRepeated > filled;
+    return filled > 0 && 2 * filled >= records.size() && 10 * alike >= 7 * filled && !repeated;
+}
+
 class Reader
 {
 public:
@@ -218,24 +408,193 @@ public:
     void readAt(std::string_view text);
     void readTsv(std::string_view text);
     void readCsv(std::string_view text);
+    // Decides on the records held back for the header and column choices, if that has not happened yet.
+    void finish();
 
 private:
+    // The first records are held back until the header line and the columns are decided; so are the lines
+    // skipped among them, so that the skipped lines stay in the file's order.
+    struct Held {
+        int64_t line = 0;
+        bool isRecord = true;
+        SkipReason reason = SkipReason::NoSeparator;
+        std::vector<std::string> fields;
+        std::string text;
+    };
+    static constexpr size_t SampleRecords = 50;
+
     // Every skipped line is counted; the first ones are kept to be listed, so that a file of millions of
     // lines that are not pairs takes no more memory than the pairs it holds.
     void skip(int64_t line, SkipReason reason, std::string_view text)
     {
+        if (!m_decided) {
+            m_held.push_back({line, false, reason, {}, std::string(text)});
+            return;
+        }
         ++m_result.skippedCount;
         if (m_result.skipped.size() < ImportResult::ListedSkips)
             m_result.skipped.push_back({line, reason, shortened(text)});
     }
+    // A record of the TSV or CSV file: its fields (trimmed) and its first line for messages.
+    void record(int64_t line, std::vector<std::string>& fields, std::string_view text);
+    void decide();
+    void take(int64_t line, std::vector<std::string>& fields, std::string_view text);
     // Checks the first two fields; returns the pair to fill, or null when the record was skipped.
     ImportedPair* addPair(int64_t line, const std::vector<std::string>& fields, std::string_view text);
+    void keepPreview(int64_t line, const std::vector<std::string>& fields);
     std::vector<std::string> split(std::string_view line) const;
     bool readCsvField(LineCursor& cursor, std::string& field, bool& closed) const;
 
     const ImportOptions& m_options;
     ImportResult& m_result;
+    bool m_decided = false;
+    std::vector<Held> m_held;
+    size_t m_heldRecords = 0;
+    std::vector<bool> m_columnTaken;  // per column: text went into a pair
+    std::vector<bool> m_columnFilled; // per column: held text
 };
+
+void Reader::record(int64_t line, std::vector<std::string>& fields, std::string_view text)
+{
+    if (!m_options.keepHtml) {
+        for (std::string& field : fields) {
+            if (HtmlText::looksLikeHtml(field)) {
+                field = HtmlText::toPlainText(field);
+                ++m_result.htmlFields;
+            }
+        }
+    }
+    if (m_decided) {
+        take(line, fields, text);
+        return;
+    }
+    m_held.push_back({line, true, SkipReason::NoSeparator, std::move(fields), std::string(text)});
+    if (++m_heldRecords == SampleRecords)
+        decide();
+}
+
+void Reader::finish()
+{
+    if (!m_decided)
+        decide();
+    for (size_t column = 0; column < m_columnFilled.size(); ++column) {
+        if (m_columnFilled[column] && !m_columnTaken[column])
+            m_result.ignoredColumns.push_back(column);
+    }
+}
+
+void Reader::decide()
+{
+    m_decided = true;
+    std::vector<std::vector<std::string>> records;
+    for (const Held& held : m_held) {
+        if (held.isRecord)
+            records.push_back(held.fields);
+    }
+    switch (m_options.header) {
+    case HeaderLine::Yes:
+        m_result.headerSkipped = !records.empty();
+        break;
+    case HeaderLine::No:
+        break;
+    case HeaderLine::Auto:
+        m_result.headerSkipped =
+            m_options.format != ImportFormat::At && ImportReader::looksLikeHeader(records);
+        break;
+    }
+    if (m_result.headerSkipped)
+        records.erase(records.begin());
+
+    std::vector<ColumnRole>& columns = m_result.columns;
+    if (m_options.format == ImportFormat::At) {
+        columns = {ColumnRole::Question, ColumnRole::Answer};
+    } else if (!m_options.columns.empty()) {
+        columns = m_options.columns;
+    } else {
+        size_t count = 2;
+        for (const auto& fields : records)
+            count = std::max(count, fields.size());
+        columns = {ColumnRole::Question, ColumnRole::Answer};
+        for (size_t column = 2; column < count; ++column)
+            columns.push_back(looksLikeAnswers(records, column) ? ColumnRole::WrongAnswer
+                                                                : ColumnRole::Ignored);
+    }
+
+    std::vector<Held> held = std::move(m_held);
+    m_held.clear();
+    bool headerSeen = false;
+    for (Held& h : held) {
+        if (!h.isRecord) {
+            skip(h.line, h.reason, h.text);
+        } else if (m_result.headerSkipped && !headerSeen) {
+            headerSeen = true;
+            skip(h.line, SkipReason::Header, h.text);
+        } else {
+            take(h.line, h.fields, h.text);
+        }
+    }
+}
+
+void Reader::keepPreview(int64_t line, const std::vector<std::string>& fields)
+{
+    if (m_result.preview.size() < ImportResult::PreviewRows)
+        m_result.preview.push_back({line, fields});
+}
+
+void Reader::take(int64_t line, std::vector<std::string>& fields, std::string_view text)
+{
+    std::vector<ColumnRole>& columns = m_result.columns;
+    if (m_options.format == ImportFormat::At) {
+        while (columns.size() < fields.size())
+            columns.push_back(ColumnRole::WrongAnswer);
+    } else {
+        while (columns.size() < fields.size())
+            columns.push_back(ColumnRole::Ignored);
+    }
+    if (m_columnFilled.size() < columns.size()) {
+        m_columnFilled.resize(columns.size(), false);
+        m_columnTaken.resize(columns.size(), false);
+    }
+    std::string* question = nullptr;
+    std::string* answer = nullptr;
+    std::string* notes = nullptr;
+    for (size_t column = 0; column < fields.size(); ++column) {
+        if (columns[column] == ColumnRole::Question && !question)
+            question = &fields[column];
+        else if (columns[column] == ColumnRole::Answer && !answer)
+            answer = &fields[column];
+        else if (columns[column] == ColumnRole::Notes && !notes)
+            notes = &fields[column];
+    }
+    SkipReason reason = SkipReason::NoSeparator;
+    if (fields.size() < 2)
+        reason = SkipReason::NoSeparator;
+    else if (!question || question->empty())
+        reason = SkipReason::EmptyQuestion;
+    else if (!answer || answer->empty())
+        reason = SkipReason::EmptyAnswer;
+    else {
+        for (size_t column = 0; column < fields.size(); ++column) {
+            const bool filled = !fields[column].empty();
+            m_columnFilled[column] = m_columnFilled[column] || filled;
+            if (filled && columns[column] != ColumnRole::Ignored)
+                m_columnTaken[column] = true;
+        }
+        keepPreview(line, fields);
+        ImportedPair& pair = m_result.pairs.emplace_back();
+        pair.line = line;
+        pair.question = std::move(*question);
+        pair.answer = std::move(*answer);
+        if (notes)
+            pair.notes = std::move(*notes);
+        for (size_t column = 0; column < fields.size(); ++column) {
+            if (columns[column] == ColumnRole::WrongAnswer && !fields[column].empty())
+                pair.wrongAnswers.push_back(std::move(fields[column]));
+        }
+        return;
+    }
+    skip(line, reason, text);
+}
 
 ImportedPair* Reader::addPair(int64_t line, const std::vector<std::string>& fields, std::string_view text)
 {
@@ -246,6 +605,7 @@ ImportedPair* Reader::addPair(int64_t line, const std::vector<std::string>& fiel
     else if (fields[1].empty())
         skip(line, SkipReason::EmptyAnswer, text);
     else {
+        keepPreview(line, fields);
         ImportedPair& pair = m_result.pairs.emplace_back();
         pair.line = line;
         pair.question = fields[0];
@@ -269,6 +629,10 @@ std::vector<std::string> Reader::split(std::string_view line) const
 
 void Reader::readAt(std::string_view text)
 {
+    // The program's own format names no columns; a header line is skipped only when the learner says so.
+    m_decided = true;
+    m_result.columns = {ColumnRole::Question, ColumnRole::Answer};
+    bool headerPending = m_options.header == HeaderLine::Yes;
     LineCursor cursor(text);
     while (!cursor.atEnd()) {
         const int64_t number = cursor.lineNumber();
@@ -287,10 +651,18 @@ void Reader::readAt(std::string_view text)
             skip(number, SkipReason::Comment, raw);
             continue;
         }
+        if (headerPending) {
+            headerPending = false;
+            m_result.headerSkipped = true;
+            skip(number, SkipReason::Header, raw);
+            continue;
+        }
         std::string line(raw);
         applyAccentRules(line);
         std::replace(line.begin(), line.end(), '\t', ' ');
         const std::vector<std::string> fields = split(line);
+        while (m_result.columns.size() < fields.size())
+            m_result.columns.push_back(ColumnRole::WrongAnswer);
         ImportedPair* pair = addPair(number, fields, raw);
         if (!pair)
             continue;
@@ -311,10 +683,12 @@ void Reader::readTsv(std::string_view text)
         const std::string_view line = cursor.next();
         if (trimmed(line).empty())
             continue;
-        if (line.front() == '#')
+        if (line.front() == '#') {
             skip(number, SkipReason::Comment, line);
-        else
-            addPair(number, split(line), line);
+        } else {
+            std::vector<std::string> fields = split(line);
+            record(number, fields, line);
+        }
     }
 }
 
@@ -389,7 +763,7 @@ void Reader::readCsv(std::string_view text)
             return;
         }
         cursor.skipLineBreak();
-        addPair(number, fields, firstLine);
+        record(number, fields, firstLine);
     }
 }
 
@@ -497,6 +871,7 @@ ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& opt
         reader.readAt(text);
         break;
     }
+    reader.finish();
     return result;
 }
 
@@ -504,6 +879,8 @@ int ImportReader::appendTo(const ImportResult& result, PairList& list)
 {
     for (const ImportedPair& imported : result.pairs) {
         Pair& pair = list.pairs().emplace_back(imported.question, imported.answer);
+        if (!imported.notes.empty())
+            pair.setHint(imported.notes);
         if (!imported.picturePath.empty())
             pair.setPicturePath(imported.picturePath);
         for (const std::string& wrong : imported.wrongAnswers)
@@ -566,10 +943,73 @@ const char* ImportReader::reasonText(SkipReason reason)
         return "empty answer";
     case SkipReason::UnclosedQuote:
         return "quote not closed";
+    case SkipReason::Header:
+        return "header line";
     case SkipReason::AfterEnd:
         break;
     }
     return "after the empty line that ends the file";
+}
+
+namespace
+{
+const struct {
+    ColumnRole role;
+    const char* name;
+    char letter;
+} Roles[] = {
+    {ColumnRole::Question, "question", 'q'},        {ColumnRole::Answer, "answer", 'a'},
+    {ColumnRole::WrongAnswer, "wrong answer", 'w'}, {ColumnRole::Notes, "notes", 'n'},
+    {ColumnRole::Ignored, "ignored", '-'},
+};
+} // namespace
+
+const char* ImportReader::roleName(ColumnRole role)
+{
+    for (const auto& r : Roles) {
+        if (r.role == role)
+            return r.name;
+    }
+    return "ignored";
+}
+
+bool ImportReader::parseColumns(std::string_view text, std::vector<ColumnRole>& columns)
+{
+    std::vector<ColumnRole> parsed;
+    bool question = false, answer = false;
+    for (size_t begin = 0; begin <= text.size();) {
+        size_t end = text.find(',', begin);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view item = text.substr(begin, end - begin);
+        const auto* role = std::find_if(std::begin(Roles), std::end(Roles), [item](const auto& r) {
+            return item.size() == 1 && item[0] == r.letter;
+        });
+        if (role == std::end(Roles))
+            return false;
+        parsed.push_back(role->role);
+        question = question || role->role == ColumnRole::Question;
+        answer = answer || role->role == ColumnRole::Answer;
+        begin = end + 1;
+    }
+    if (!question || !answer)
+        return false;
+    columns = std::move(parsed);
+    return true;
+}
+
+bool ImportReader::looksLikeHeader(const std::vector<std::vector<std::string>>& records)
+{
+    if (records.empty() || records.front().empty())
+        return false;
+    if (namesColumns(records.front())) {
+        // A list of column or language names ("English, Englisch") names no columns in its first line.
+        size_t alike = 0;
+        for (size_t i = 1; i < records.size(); ++i)
+            alike += namesColumns(records[i]);
+        return 2 * alike < records.size() - 1 || records.size() == 1;
+    }
+    return unlikeTheRest(records);
 }
 
 char ImportReader::defaultSeparator(ImportFormat format)

@@ -22,18 +22,36 @@ enum class ImportFormat {
 };
 
 enum class SkipReason {
-    Comment,           ///< starts with '#'
-    NoSeparator,       ///< only one field
-    EmptyQuestion,     ///< the first field is empty
-    EmptyAnswer,       ///< the second field is empty
-    UnclosedQuote,     ///< a quoted field runs to the end of the file (Csv)
-    AfterEnd,          ///< below the empty line that ends an '@' file
+    Comment,       ///< starts with '#'
+    NoSeparator,   ///< only one field
+    EmptyQuestion, ///< the first field is empty
+    EmptyAnswer,   ///< the second field is empty
+    UnclosedQuote, ///< a quoted field runs to the end of the file (Csv)
+    AfterEnd,      ///< below the empty line that ends an '@' file
+    Header,        ///< the first line names the columns ("Front", "Back")
 };
 
+/// Whether the first line names the columns instead of holding a pair.
+enum class HeaderLine { Auto, Yes, No };
+
+/// What a column of a TSV or CSV file becomes.
+enum class ColumnRole { Question, Answer, WrongAnswer, Notes, Ignored };
+
 struct ImportOptions {
+    ImportOptions() = default;
+    ImportOptions(ImportEncoding textEncoding, ImportFormat lineFormat, char fieldSeparator)
+        : encoding(textEncoding), format(lineFormat), separator(fieldSeparator)
+    {
+    }
+
     ImportEncoding encoding = ImportEncoding::Utf8;
     ImportFormat format = ImportFormat::At;
     char separator = '@';
+    HeaderLine header = HeaderLine::Auto;
+    bool keepHtml = false; ///< false: fields holding HTML become plain text
+    /// The role of each column, from the first; empty: question, answer, then wrong answers where the
+    /// texts look like answers, else ignored. Columns beyond the list are ignored.
+    std::vector<ColumnRole> columns;
 };
 
 /// One pair read from the text, in UTF-8.
@@ -42,6 +60,7 @@ struct ImportedPair {
     std::string question;
     std::string answer;
     std::vector<std::string> wrongAnswers;
+    std::string notes;
     std::string picturePath; ///< relative to the pictures folder ('@' format only)
 };
 
@@ -51,9 +70,24 @@ struct SkippedLine {
     std::string text; ///< the line as read (UTF-8), shortened to 80 characters
 };
 
+/// One record of the file as columns, for a preview that shows every column.
+struct ImportRow {
+    int64_t line = 0;
+    std::vector<std::string> fields;
+};
+
 struct ImportResult {
     ImportOptions options;
     std::vector<ImportedPair> pairs;
+    bool headerSkipped = false;
+    /// The role each column had, one per column seen (the '@' format: question, answer, wrong answers).
+    std::vector<ColumnRole> columns;
+    /// Columns (from 0) that held text no pair took, in order.
+    std::vector<size_t> ignoredColumns;
+    size_t htmlFields = 0; ///< fields turned from HTML into plain text
+    /// The fields of the first pairs, as read (after the HTML conversion).
+    std::vector<ImportRow> preview;
+    static constexpr size_t PreviewRows = 50;
     /// The first skipped lines (at most ListedSkips); skippedCount counts them all.
     std::vector<SkippedLine> skipped;
     size_t skippedCount = 0;
@@ -87,6 +121,12 @@ public:
     static bool parseFormat(std::string_view name, ImportFormat& format);
     static const char* encodingName(ImportEncoding encoding);
     static const char* reasonText(SkipReason reason);
+    /// "question", "answer", "wrong answer", "notes", "ignored".
+    static const char* roleName(ColumnRole role);
+    /// A column list as "q,a,w,n,-" (question, answer, wrong answer, notes, ignored); false for others.
+    static bool parseColumns(std::string_view text, std::vector<ColumnRole>& columns);
+    /// Whether a first record looks like column names rather than a pair, given the records after it.
+    static bool looksLikeHeader(const std::vector<std::vector<std::string>>& records);
     /// The separator a format uses unless the learner picks another.
     static char defaultSeparator(ImportFormat format);
 };

@@ -16,6 +16,10 @@ namespace brainlark::cli
 namespace
 {
 
+const char* const ImportTextUsage =
+    "brainlark-cli import-text IN.txt OUT.fly [--format tsv|csv|at] [--header yes|no|auto] "
+    "[--html keep|text] [--columns q,a,w,n,-] [--stamp TEXT]";
+
 std::string stampFor(const CliArgs& args)
 {
     if (args.has("--stamp"))
@@ -94,13 +98,16 @@ void reportImport(const std::string& in, const ImportResult& result, std::ostrea
                 << "): " << line.text << '\n';
     if (result.skippedCount > result.skipped.size())
         err << in << ": " << result.skippedCount - result.skipped.size() << " more lines skipped\n";
+    for (size_t column : result.ignoredColumns)
+        err << in << ": column " << column + 1 << " ignored\n";
+    if (result.htmlFields > 0)
+        err << in << ": " << result.htmlFields << " fields turned from HTML into plain text\n";
 }
 
 int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
 {
-    const CliArgs args(raw, {"--stamp", "--format"});
-    if (!expectArgs(args, 2, "brainlark-cli import-text IN.txt OUT.fly [--format tsv|csv|at] [--stamp TEXT]",
-                    err))
+    const CliArgs args(raw, {"--stamp", "--format", "--header", "--html", "--columns"});
+    if (!expectArgs(args, 2, ImportTextUsage, err))
         return UsageError;
     ImportFormat format = ImportFormat::At;
     if (args.has("--format") && !ImportReader::parseFormat(args.value("--format"), format)) {
@@ -119,6 +126,24 @@ int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostr
         options.format = format;
         options.separator = ImportReader::defaultSeparator(format);
     }
+    const std::string header = args.value("--header", "auto");
+    const std::string html = args.value("--html", "text");
+    if (header != "auto" && header != "yes" && header != "no") {
+        err << "brainlark-cli: --header takes yes, no or auto, not '" << header << "'\n";
+        return UsageError;
+    }
+    if (html != "text" && html != "keep") {
+        err << "brainlark-cli: --html takes keep or text, not '" << html << "'\n";
+        return UsageError;
+    }
+    if (args.has("--columns") && !ImportReader::parseColumns(args.value("--columns"), options.columns)) {
+        err << "brainlark-cli: --columns takes a list such as q,a,w,n,- (question, answer, wrong answer, "
+               "notes, ignored) with one q and one a, not '"
+            << args.value("--columns") << "'\n";
+        return UsageError;
+    }
+    options.header = header == "yes" ? HeaderLine::Yes : header == "no" ? HeaderLine::No : HeaderLine::Auto;
+    options.keepHtml = html == "keep";
     const ImportResult result = ImportReader::read(bytes, options);
     reportImport(in, result, err);
     err << in << ": read as " << ImportReader::formatName(options.format) << ", "
@@ -185,13 +210,27 @@ std::vector<CliCommand> listCommands()
          "be compared byte for byte.\n",
          build},
         {"import-text", "make a list from a text file",
-         "usage: brainlark-cli import-text IN.txt OUT.fly [--format tsv|csv|at] [--stamp TEXT]\n\n"
-         "Reads pairs from a text file, one per line. Formats: tsv (question TAB answer, as other trainers "
-         "export), csv (comma- or semicolon-separated, with \"quoted\" fields), at (question @ answer [@ wrong "
-         "answer ...] [@ [pic1] picture]; the first empty line ends it). Without --format the format and "
-         "separator are detected. The encoding is detected: UTF-8 with or without byte-order mark, UTF-16 "
-         "with or without byte-order mark, otherwise Windows-1252. Lines starting with # are comments. Skipped lines "
-         "are reported on standard error.\n",
+         std::string("usage: ") + ImportTextUsage +
+             "\n\n"
+             "Reads pairs from a text file, one per line. Formats: tsv (question TAB answer, as other "
+             "trainers "
+             "export), csv (comma- or semicolon-separated, with \"quoted\" fields), at (question @ answer [@ "
+             "wrong "
+             "answer ...] [@ [pic1] picture]; the first empty line ends it). Without --format the format and "
+             "separator are detected. The encoding is detected: UTF-8 with or without byte-order mark, "
+             "UTF-16 "
+             "with or without byte-order mark, otherwise Windows-1252. Lines starting with # are comments. "
+             "Skipped lines "
+             "are reported on standard error.\n\n"
+             "--header: whether the first line names the columns and is skipped (auto: when it looks so, as "
+             "\"Front, Back\" or a line unlike the rest). --html: fields holding HTML become plain text "
+             "(text, the "
+             "default) or are kept as they are (keep). --columns: what each column of a tsv or csv file "
+             "becomes, "
+             "from the first: q question, a answer, w wrong answer, n notes, - ignored; without it the third "
+             "and "
+             "further columns are wrong answers when their texts look like answers and are otherwise ignored "
+             "(and named on standard error).\n",
          importText},
         {"export-text", "write questions and answer key as text",
          "usage: brainlark-cli export-text LIST.fly OUT.txt\n\nWrites a numbered question sheet followed by "

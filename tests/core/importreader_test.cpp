@@ -34,6 +34,8 @@ Lines pairsOf(const ImportResult& result)
         std::string s = std::to_string(p.line) + ":" + p.question + "|" + p.answer;
         for (const std::string& w : p.wrongAnswers)
             s += ">" + w;
+        if (!p.notes.empty())
+            s += "~" + p.notes;
         if (!p.picturePath.empty())
             s += "#" + p.picturePath;
         out.push_back(s);
@@ -143,24 +145,210 @@ TEST_P(ImportReaderFormats, ReadsPairsAndReportsSkippedLines)
 }
 
 const ReadCase ReadCases[] = {
-    {"tsv", ImportFormat::Tsv, '\t', "dog\tHund\r\n cat \t Katze \textra\n", {"1:dog|Hund", "2:cat|Katze"}, {}},
-    {"tsv line without separator", ImportFormat::Tsv, '\t', "dog\tHund\njust one field\n\n\tonly answer\n",
-     {"1:dog|Hund"}, {"2:no separator", "4:empty question"}},
-    {"tsv header comment", ImportFormat::Tsv, '\t', "#separator:tab\ndog\t\n", {}, {"1:comment", "2:empty answer"}},
-    {"csv quoted field with newline and comma", ImportFormat::Csv, ',',
+    {"tsv",
+     ImportFormat::Tsv,
+     '\t',
+     "dog\tHund\r\n cat \t Katze \textra\n",
+     {"1:dog|Hund", "2:cat|Katze>extra"},
+     {}},
+    {"tsv line without separator",
+     ImportFormat::Tsv,
+     '\t',
+     "dog\tHund\njust one field\n\n\tonly answer\n",
+     {"1:dog|Hund"},
+     {"2:no separator", "4:empty question"}},
+    {"tsv header comment",
+     ImportFormat::Tsv,
+     '\t',
+     "#separator:tab\ndog\t\n",
+     {},
+     {"1:comment", "2:empty answer"}},
+    {"csv quoted field with newline and comma",
+     ImportFormat::Csv,
+     ',',
      "\"line one,\r\nline two\",answer\nnext,\"say \"\"hi\"\"\"\n",
-     {"1:line one,\nline two|answer", "3:next|say \"hi\""}, {}},
+     {"1:line one,\nline two|answer", "3:next|say \"hi\""},
+     {}},
     {"csv semicolon", ImportFormat::Csv, ';', "a;b\n\"x;y\";z\n", {"1:a|b", "2:x;y|z"}, {}},
-    {"csv quote not closed", ImportFormat::Csv, ',', "a,b\n\"open,c\nd,e\n", {"1:a|b"}, {"2:quote not closed"}},
+    {"csv quote not closed",
+     ImportFormat::Csv,
+     ',',
+     "a,b\n\"open,c\nd,e\n",
+     {"1:a|b"},
+     {"2:quote not closed"}},
     {"csv missing separator", ImportFormat::Csv, ',', "lonely\nq,a\n", {"2:q|a"}, {"1:no separator"}},
-    {"at with wrong answers and picture", ImportFormat::At, '@',
+    {"at with wrong answers and picture",
+     ImportFormat::At,
+     '@',
      "Capital of Peru @ Lima @ Quito @ Bogota\nTexas@Austin@[pic1] texas\n",
-     {"1:Capital of Peru|Lima>Quito>Bogota", "2:Texas|Austin#states_game\\texas.bmp"}, {}},
-    {"at accents, comment and end", ImportFormat::At, '@', "# list\nEspan~a @ Espa''\nno sep\n\nlater@x\n",
-     {"2:Espa\xC3\xB1" "a|Esp\xC3\xA1"}, {"1:comment", "3:no separator", "5:after the empty line that ends the file"}},
+     {"1:Capital of Peru|Lima>Quito>Bogota", "2:Texas|Austin#states_game\\texas.bmp"},
+     {}},
+    {"at accents, comment and end",
+     ImportFormat::At,
+     '@',
+     "# list\nEspan~a @ Espa''\nno sep\n\nlater@x\n",
+     {"2:Espa\xC3\xB1"
+      "a|Esp\xC3\xA1"},
+     {"1:comment", "3:no separator", "5:after the empty line that ends the file"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Formats, ImportReaderFormats, testing::ValuesIn(ReadCases));
+
+ImportOptions optionsFor(ImportFormat format, HeaderLine header = HeaderLine::Auto)
+{
+    ImportOptions options{ImportEncoding::Utf8, format, ImportReader::defaultSeparator(format)};
+    options.header = header;
+    return options;
+}
+
+TEST(ImportReaderTest, FirstLineOfColumnNamesIsSkippedAsHeader)
+{
+    const std::string words = "dog\tHund\ncat\tKatze\nmouse\tMaus\nhouse\tHaus\n";
+    const struct {
+        std::string text;
+        ImportFormat format;
+        HeaderLine header;
+        bool skipped;
+    } cases[] = {
+        {"Front\tBack\n" + words, ImportFormat::Tsv, HeaderLine::Auto, true},
+        {"question,answer\ndog,Hund\n", ImportFormat::Csv, HeaderLine::Auto, true},
+        {"TERM,Definition:\ndog,Hund\n", ImportFormat::Csv, HeaderLine::Auto, true},
+        {"Word\tTranslation\tWrong answers\n" + words, ImportFormat::Tsv, HeaderLine::Auto, true},
+        {"Front \xE2\x86\x92 Back\n" + words, ImportFormat::Tsv, HeaderLine::Auto, true},
+        {"English\tGerman\n" + words, ImportFormat::Tsv, HeaderLine::Auto, true},
+        // A first line unlike the rest: names over numbers, capitals over lower case.
+        {"Year\tEvent\n1066\tHastings\n1492\tAmerica\n1789\tBastille\n1815\tWaterloo\n", ImportFormat::Tsv,
+         HeaderLine::Auto, true},
+        {"Animal\tTier\n" + words, ImportFormat::Tsv, HeaderLine::Auto, true},
+        // Pairs that only look alike, or a list of such names, keep their first line.
+        {"Hund\tdog\nKatze\tcat\nMaus\tmouse\nHaus\thouse\nBaum\ttree\n", ImportFormat::Tsv, HeaderLine::Auto,
+         false},
+        {"English\tEnglisch\nGerman\tDeutsch\nFrench\tFranz\xC3\xB6sisch\n", ImportFormat::Tsv,
+         HeaderLine::Auto, false},
+        {"Animal\tTier\ndog\tHund\n", ImportFormat::Tsv, HeaderLine::Auto, false}, // too few to compare
+        {"Question @ Answer\nQ2 @ A2\n", ImportFormat::At, HeaderLine::Auto, false},
+        // The learner's word stands.
+        {"Front\tBack\n" + words, ImportFormat::Tsv, HeaderLine::No, false},
+        {words, ImportFormat::Tsv, HeaderLine::Yes, true},
+        {"Question @ Answer\nQ2 @ A2\n", ImportFormat::At, HeaderLine::Yes, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ImportResult result = ImportReader::read(c.text, optionsFor(c.format, c.header));
+        EXPECT_EQ(result.headerSkipped, c.skipped);
+        EXPECT_EQ(skippedOf(result), c.skipped ? Lines{"1:header line"} : Lines{});
+        ASSERT_FALSE(result.pairs.empty());
+        EXPECT_EQ(result.pairs.front().line, c.skipped ? 2 : 1);
+    }
+}
+
+TEST(ImportReaderTest, FurtherColumnsBecomeWrongAnswersOrAreNamedAsIgnored)
+{
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<ColumnRole> columns;
+        Lines pairs;
+        std::vector<size_t> ignored;
+    } cases[] = {
+        {"answer-like",
+         "dog\tHund\tKatze\ncat\tKatze\tMaus\nmouse\tMaus\t\n",
+         {},
+         {"1:dog|Hund>Katze", "2:cat|Katze>Maus", "3:mouse|Maus"},
+         {}},
+        {"a tag on every line",
+         "dog\tHund\tvocab\ncat\tKatze\tvocab\nmouse\tMaus\tvocab\n",
+         {},
+         {"1:dog|Hund", "2:cat|Katze", "3:mouse|Maus"},
+         {2}},
+        {"long notes",
+         "dog\tHund\tan animal that barks at strangers\ncat\tKatze\tan animal that purrs and sleeps\n",
+         {},
+         {"1:dog|Hund", "2:cat|Katze"},
+         {2}},
+        {"numbers beside words", "dog\tHund\t12\ncat\tKatze\t7\n", {}, {"1:dog|Hund", "2:cat|Katze"}, {2}},
+        {"a column only later",
+         "dog\tHund\ncat\tKatze\nmouse\tMaus\textra\n",
+         {},
+         {"1:dog|Hund", "2:cat|Katze", "3:mouse|Maus"},
+         {2}},
+        {"chosen columns",
+         "1\tdog\tHund\tbarks\tKatze\n",
+         {ColumnRole::Ignored, ColumnRole::Question, ColumnRole::Answer, ColumnRole::Notes,
+          ColumnRole::WrongAnswer},
+         {"1:dog|Hund>Katze~barks"},
+         {0}},
+        {"answer first", "Hund\tdog\n", {ColumnRole::Answer, ColumnRole::Question}, {"1:dog|Hund"}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImportOptions options = optionsFor(ImportFormat::Tsv, HeaderLine::No);
+        options.columns = c.columns;
+        const ImportResult result = ImportReader::read(c.text, options);
+        EXPECT_EQ(pairsOf(result), c.pairs);
+        EXPECT_EQ(result.ignoredColumns, c.ignored);
+    }
+}
+
+TEST(ImportReaderTest, ParsesColumnLists)
+{
+    using R = ColumnRole;
+    const struct {
+        const char* text;
+        bool ok;
+        std::vector<ColumnRole> columns;
+    } cases[] = {
+        {"q,a,w,n,-", true, {R::Question, R::Answer, R::WrongAnswer, R::Notes, R::Ignored}},
+        {"-,a,q", true, {R::Ignored, R::Answer, R::Question}},
+        {"q,w", false, {}},
+        {"q,a,x", false, {}},
+        {"q,,a", false, {}},
+        {"", false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::vector<ColumnRole> columns;
+        EXPECT_EQ(ImportReader::parseColumns(c.text, columns), c.ok);
+        EXPECT_EQ(columns, c.columns);
+    }
+}
+
+TEST(ImportReaderTest, HtmlFieldsBecomePlainTextUnlessKept)
+{
+    const std::string text = "<b>dog</b>\tder Hund<br>the dog\nsalt & pepper\tSalz &amp; Pfeffer\n";
+    ImportOptions options = optionsFor(ImportFormat::Tsv, HeaderLine::No);
+    const ImportResult plain = ImportReader::read(text, options);
+    EXPECT_EQ(pairsOf(plain), (Lines{"1:dog|der Hund\nthe dog", "2:salt & pepper|Salz & Pfeffer"}));
+    EXPECT_EQ(plain.htmlFields, 3u);
+    options.keepHtml = true;
+    const ImportResult kept = ImportReader::read(text, options);
+    EXPECT_EQ(pairsOf(kept),
+              (Lines{"1:<b>dog</b>|der Hund<br>the dog", "2:salt & pepper|Salz &amp; Pfeffer"}));
+    EXPECT_EQ(kept.htmlFields, 0u);
+}
+
+// A file as another trainer exports it: a header, HTML in the fields and a third column of answers.
+TEST(ImportReaderTest, ReadsAnExportWithHeaderHtmlAndThirdColumn)
+{
+    std::string text = "Front\tBack\tOther\n";
+    for (int i = 1; i < 200; ++i) {
+        const std::string n = std::to_string(i);
+        text += "<b>word " + n + "</b>\tanswer&nbsp;" + n + "<br>more\twrong " + n + "\n";
+    }
+    const ImportResult result = ImportReader::read(text, ImportReader::detect(text));
+    EXPECT_EQ(result.options.format, ImportFormat::Tsv);
+    EXPECT_EQ(skippedOf(result), Lines{"1:header line"});
+    ASSERT_EQ(result.pairs.size(), 199u);
+    EXPECT_EQ(pairsOf(result)[199 - 1], "200:word 199|answer 199\nmore>wrong 199");
+    EXPECT_EQ(result.columns,
+              (std::vector<ColumnRole>{ColumnRole::Question, ColumnRole::Answer, ColumnRole::WrongAnswer}));
+    EXPECT_TRUE(result.ignoredColumns.empty());
+    ASSERT_EQ(result.preview.size(), ImportResult::PreviewRows);
+    EXPECT_EQ(result.preview[0].fields, (Lines{"word 1", "answer 1\nmore", "wrong 1"}));
+    PairList list;
+    ImportReader::appendTo(result, list);
+    EXPECT_EQ(list.wrongAnswers().size(), 199u);
+}
 
 TEST(ImportReaderTest, ReadsAUtf16TsvFile)
 {

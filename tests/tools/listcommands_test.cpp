@@ -274,6 +274,50 @@ TEST_F(CliTest, ImportTextReadsEachFormatAndReportsSkippedLines)
     EXPECT_EQ(run({"import-text", path("in.txt"), path("out.fly"), "--format", "xls"}).code, 1);
 }
 
+TEST_F(CliTest, ImportTextHeaderHtmlAndColumnsFollowTheOptions)
+{
+    std::string text = "Front\tBack\tTags\n";
+    for (const char* row : {"<b>one</b>\tuno", "two\tdos", "three\ttres", "four\tcuatro", "five\tcinco"})
+        text += std::string(row) + "\tnumbers\n";
+    writeBytes(path("in.txt"), text);
+    const struct {
+        std::vector<std::string> options;
+        int code;
+        const char* out;
+        std::vector<const char*> report; // in standard error
+        bool tagsKept;
+    } cases[] = {
+        {{},
+         0,
+         "5 pairs, 0 wrong answers\n",
+         {":1: skipped (header line)", ": column 3 ignored", ": 1 fields turned"},
+         false},
+        {{"--header", "no"}, 0, "6 pairs, 0 wrong answers\n", {": column 3 ignored"}, false},
+        {{"--html", "keep", "--columns", "q,a,w"},
+         0,
+         "5 pairs, 5 wrong answers\n",
+         {":1: skipped (header line)"},
+         true},
+        {{"--header", "maybe"}, 1, "", {"--header takes yes, no or auto"}, false},
+        {{"--html", "strip"}, 1, "", {"--html takes keep or text"}, false},
+        {{"--columns", "q,q"}, 1, "", {"--columns takes a list"}, false},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"import-text", path("in.txt"), path("out.fly")};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        SCOPED_TRACE(args.back());
+        std::filesystem::remove(path("out.fly"));
+        const CliResult r = run(args);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        EXPECT_EQ(r.out, c.out);
+        for (const char* expected : c.report)
+            EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
+        if (c.code == 0) {
+            EXPECT_EQ(run({"dump", path("out.fly")}).out.find("<b>one</b>") != std::string::npos, c.tagsKept);
+        }
+    }
+}
+
 TEST_F(CliTest, BackupsListsTheKeptVersionsOfAList)
 {
     fs::create_directories(m_dir / "data");

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brainlark
+{
+
+/// Fields that other trainers export with markup ("<b>dog</b><br>&amp; cat") as the plain text a quiz shows.
+/// Qt-free and linear in the text, so that the command-line import converts as the wizard does.
+class HtmlText
+{
+public:
+    /// Whether the text holds a tag of the kinds card editors write (b, i, br, div, span, p, ...) or a
+    /// character reference (&amp;, &#233;). A lone '<' or '&' in plain text ("a < b", "salt & pepper") is no
+    /// markup.
+    static bool looksLikeHtml(std::string_view text);
+    /// Tags removed, line breaks for <br> and block ends, references replaced, runs of white space made one
+    /// blank as a browser shows them, lines trimmed. Script and style contents and comments are dropped.
+    static std::string toPlainText(std::string_view html);
+};
+
+} // namespace brainlark
