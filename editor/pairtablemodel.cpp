@@ -156,8 +156,13 @@ QVariant PairTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return ListText::toQString(cell(index.row(), index.column()));
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(alignment(index.column()));
+    case Qt::TextAlignmentRole: {
+        // A text in a right-to-left script stands at the right edge of its cell, where it begins.
+        Qt::Alignment align = alignment(index.column());
+        if ((align & Qt::AlignLeft) && ListText::toQString(cell(index.row(), index.column())).isRightToLeft())
+            align = (align & ~Qt::AlignHorizontal_Mask) | Qt::AlignRight;
+        return QVariant::fromValue(align);
+    }
     default:
         return {};
     }

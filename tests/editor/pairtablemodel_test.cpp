@@ -100,6 +100,18 @@ void PairTableModelTest::headersAndAlignment()
         QCOMPARE(model.headerData(c, Qt::Horizontal).toString(), headers[c]);
     QVERIFY(PairTableModel::alignment(PairTableModel::Question) & Qt::AlignLeft);
     QVERIFY(PairTableModel::alignment(PairTableModel::Rating) & Qt::AlignRight);
+    // Each text cell follows its own direction: Arabic and Hebrew at the right, Latin at the left.
+    PairList list = listOf({{"\xD8\xB4\xD9\x83\xD8\xB1\xD8\xA7", "thanks", 0.5f},
+                            {"Paris", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", 0.5f}});
+    model.fill(&list);
+    const auto align = [&model](int row, int column) {
+        return model.data(model.index(row, column), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+               Qt::AlignHorizontal_Mask;
+    };
+    QCOMPARE(align(0, PairTableModel::Question), Qt::Alignment(Qt::AlignRight));
+    QCOMPARE(align(0, PairTableModel::Answer), Qt::Alignment(Qt::AlignLeft));
+    QCOMPARE(align(1, PairTableModel::Question), Qt::Alignment(Qt::AlignLeft));
+    QCOMPARE(align(1, PairTableModel::Answer), Qt::Alignment(Qt::AlignRight));
 }
 
 void PairTableModelTest::rowSourceHasTheHeaderRow()
