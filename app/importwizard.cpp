@@ -1,9 +1,9 @@
 #include "app/importwizard.h"
 
+#include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <algorithm>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/filereader.h"
 
@@ -67,6 +68,15 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
         m_separator->addItem(tr(s.label));
     for (QComboBox* box : {m_encoding, m_format, m_separator})
         connect(box, &QComboBox::currentIndexChanged, this, &ImportWizard::optionsEdited);
+    m_header = new QCheckBox(tr("First line holds column &names"));
+    m_header->setToolTip(
+        tr("Checked, the first line is skipped; it is checked by itself when the line looks like "
+           "column names (\"Front, Back\") or unlike the lines below it."));
+    m_keepHtml = new QCheckBox(tr("Keep &HTML as it is"));
+    m_keepHtml->setToolTip(
+        tr("Unchecked, fields with HTML tags or entities become plain text with line breaks."));
+    for (QCheckBox* box : {m_header, m_keepHtml})
+        connect(box, &QCheckBox::toggled, this, &ImportWizard::optionsEdited);
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(buddyLabel(tr("&File:"), browseButton));
@@ -81,12 +91,15 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     optionsRow->addSpacing(12);
     optionsRow->addWidget(buddyLabel(tr("&Separator:"), m_separator));
     optionsRow->addWidget(m_separator);
+    optionsRow->addSpacing(12);
+    optionsRow->addWidget(m_header);
+    optionsRow->addWidget(m_keepHtml);
     optionsRow->addStretch();
 
     m_summary = new QLabel;
     m_summary->setWordWrap(true);
-    m_preview = new QTableWidget(0, 4);
-    m_preview->setHorizontalHeaderLabels({tr("Line"), tr("Question"), tr("Answer"), tr("Wrong answers")});
+    m_preview = new QTableWidget(0, 3);
+    m_preview->setHorizontalHeaderLabels({tr("Line"), tr("Question"), tr("Answer")});
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->verticalHeader()->setVisible(false);
     m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -166,6 +179,8 @@ void ImportWizard::showOptions()
         if (Separators[i].separator == m_options.separator)
             m_separator->setCurrentIndex(i);
     }
+    m_header->setChecked(m_result.headerSkipped);
+    m_keepHtml->setChecked(m_options.keepHtml);
     m_updating = false;
 }
 
@@ -183,26 +198,50 @@ void ImportWizard::optionsEdited()
     options.encoding = Encodings[std::max(0, m_encoding->currentIndex())];
     options.format = Formats[std::max(0, m_format->currentIndex())];
     options.separator = separatorFromBox();
+    options.keepHtml = m_keepHtml->isChecked();
+    // The box shows what was detected; once the learner changes it, it is the learner's word.
+    options.header = m_header->isChecked() == m_result.headerSkipped ? m_options.header
+                     : m_header->isChecked()                         ? HeaderLine::Yes
+                                                                     : HeaderLine::No;
+    options.columns = m_options.columns;
     // Choosing another format brings its own separator along; the separator box then fine-tunes it.
-    if (options.format != m_options.format)
+    if (options.format != m_options.format) {
         options.separator = ImportReader::defaultSeparator(options.format);
+        options.columns.clear();
+    }
     setOptions(options);
+}
+
+QString ImportWizard::columnTitle(size_t column) const
+{
+    static const char* const Titles[] = {QT_TR_NOOP("Question"), QT_TR_NOOP("Answer"),
+                                         QT_TR_NOOP("Wrong answer"), QT_TR_NOOP("Notes"),
+                                         QT_TR_NOOP("Ignored")};
+    const ColumnRole role = column < m_result.columns.size() ? m_result.columns[column] : ColumnRole::Ignored;
+    return tr("%1: %2").arg(column + 1).arg(tr(Titles[int(role)]));
 }
 
 void ImportWizard::refresh()
 {
     const int pairs = int(m_result.pairs.size());
-    const int shown = std::min(pairs, PreviewPairs);
+    const int shown = std::min(int(m_result.preview.size()), PreviewPairs);
+    // Every column of the file is shown, titled with what it becomes.
+    size_t columns = std::max<size_t>(m_result.columns.size(), 2);
+    for (const ImportRow& row : m_result.preview)
+        columns = std::max(columns, row.fields.size());
+    m_preview->setColumnCount(int(columns) + 1);
+    QStringList titles{tr("Line")};
+    for (size_t column = 0; column < columns; ++column)
+        titles << columnTitle(column);
+    m_preview->setHorizontalHeaderLabels(titles);
     m_preview->setRowCount(shown);
     for (int row = 0; row < shown; ++row) {
-        const ImportedPair& pair = m_result.pairs[size_t(row)];
-        QStringList wrong;
-        for (const std::string& w : pair.wrongAnswers)
-            wrong << text(w);
-        const QString cells[] = {QString::number(pair.line), text(pair.question), text(pair.answer),
-                                 wrong.join(QStringLiteral(" | "))};
-        for (int column = 0; column < 4; ++column)
-            m_preview->setItem(row, column, new QTableWidgetItem(cells[column]));
+        const ImportRow& record = m_result.preview[size_t(row)];
+        m_preview->setItem(row, 0, new QTableWidgetItem(QString::number(record.line)));
+        for (size_t column = 0; column < columns; ++column) {
+            const QString cell = column < record.fields.size() ? text(record.fields[column]) : QString();
+            m_preview->setItem(row, int(column) + 1, new QTableWidgetItem(cell));
+        }
     }
     auto more = [this](QListWidget* list, size_t total) {
         if (total > size_t(ListedLines))
@@ -218,6 +257,16 @@ void ImportWizard::refresh()
     more(m_skipped, m_result.skippedCount);
     QString summary = pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs);
     summary += tr(", %1 lines skipped").arg(m_result.skippedCount);
+    // What no pair takes is said, never dropped without a word.
+    QStringList ignored;
+    for (size_t column : m_result.ignoredColumns)
+        ignored << QString::number(column + 1);
+    if (ignored.size() == 1)
+        summary += tr(", column %1 ignored").arg(ignored.front());
+    else if (!ignored.isEmpty())
+        summary += tr(", columns %1 ignored").arg(ignored.join(QStringLiteral(", ")));
+    if (m_result.htmlFields > 0)
+        summary += tr(", %1 fields turned from HTML into plain text").arg(m_result.htmlFields);
     if (!m_path.isEmpty() && pairs < MinimumQuizPairs)
         summary += tr(". A quiz needs at least %1 pairs; the editor takes fewer.").arg(MinimumQuizPairs);
     m_summary->setText(m_path.isEmpty() ? tr("Choose a text file to import.") : summary);

@@ -5,6 +5,7 @@
 
 #include "core/importreader.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,8 +18,9 @@ namespace brainlark
 
 /// File > Import: reads pairs from a text file another trainer exported (tab-separated, CSV) or from this
 /// program's '@' format. Encoding, format and separator are detected and can be changed; the preview shows
-/// the first pairs as they will be imported, the lines that will be skipped and why, and the texts that
-/// hold characters a Q&A-list cannot store, before anything is imported.
+/// the first pairs with every column of the file and what each column becomes, the lines that will be
+/// skipped and why (a first line of column names among them) and the columns that are ignored, before
+/// anything is imported. Fields holding HTML become plain text unless the learner keeps them as they are.
 class ImportWizard : public QDialog
 {
     Q_OBJECT
@@ -42,6 +44,8 @@ public:
     const ImportResult& result() const { return m_result; }
 
     QTableWidget* preview() const { return m_preview; }
+    QCheckBox* headerBox() const { return m_header; }
+    QCheckBox* keepHtmlBox() const { return m_keepHtml; }
     QListWidget* skippedList() const { return m_skipped; }
     QLabel* summary() const { return m_summary; }
     QPushButton* importButton() const { return m_import; }
@@ -52,6 +56,7 @@ private:
     void refresh();
     void showOptions();
     char separatorFromBox() const;
+    QString columnTitle(size_t column) const;
 
     QString m_startFolder;
     QString m_path;
@@ -63,6 +68,8 @@ private:
     QComboBox* m_encoding = nullptr;
     QComboBox* m_format = nullptr;
     QComboBox* m_separator = nullptr;
+    QCheckBox* m_header = nullptr;
+    QCheckBox* m_keepHtml = nullptr;
     QLabel* m_summary = nullptr;
     QTableWidget* m_preview = nullptr;
     QListWidget* m_skipped = nullptr;

@@ -1,4 +1,5 @@
 // The import wizard's preview, automatic backups around the document's saves, and restoring a backup.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -95,6 +96,38 @@ private slots:
         QVERIFY(!wizard.importButton()->isEnabled()); // nothing to hand to the editor
     }
 
+    // Another trainer's export: a line of column names, HTML and a column of tags. The names are skipped
+    // unless the learner unchecks the box; every column is shown and the ignored one is named.
+    void theWizardSkipsAHeaderLineUntilTheLearnerSaysOtherwise()
+    {
+        QByteArray bytes = "Front\tBack\tTags\n";
+        for (const char* pair : {"<b>one</b>\tuno", "two\tdos", "three\ttres", "four\tcuatro", "five\tcinco"})
+            bytes += QByteArray(pair) + "\tnumbers\n";
+        ImportWizard wizard(m_dir.path());
+        QVERIFY(wizard.setFile(write("export.txt", bytes)));
+        QVERIFY(wizard.headerBox()->isChecked());
+        QCOMPARE(wizard.skippedList()->item(0)->text(),
+                 QString("Line 1: header line: Front\\x09Back\\x09Tags"));
+        QCOMPARE(wizard.preview()->columnCount(), 4);
+        QCOMPARE(wizard.preview()->horizontalHeaderItem(3)->text(), QString("3: Ignored"));
+        QCOMPARE(wizard.preview()->item(0, 1)->text(), QString("one"));
+        QCOMPARE(wizard.preview()->item(0, 3)->text(), QString("numbers"));
+        QCOMPARE(
+            wizard.summary()->text(),
+            QString("5 pairs, 1 lines skipped, column 3 ignored, 1 fields turned from HTML into plain text"));
+
+        wizard.headerBox()->click();
+        QCOMPARE(wizard.options().header, HeaderLine::No);
+        QVERIFY(!wizard.headerBox()->isChecked());
+        QCOMPARE(wizard.result().pairs.size(), size_t(6));
+        QCOMPARE(wizard.preview()->item(0, 1)->text(), QString("Front"));
+        QCOMPARE(wizard.skippedList()->count(), 0);
+
+        wizard.keepHtmlBox()->click();
+        QCOMPARE(wizard.preview()->item(1, 1)->text(), QString("<b>one</b>"));
+        QVERIFY(!wizard.headerBox()->isChecked()); // the learner's word stays
+    }
+
     // A file of mostly unusable lines (a binary file) lists the first of them and counts the rest.
     void theWizardListsAtMostAThousandSkippedLines()
     {
@@ -103,7 +136,7 @@ private slots:
             bytes += "no tab here\n";
         ImportWizard wizard(m_dir.path());
         QVERIFY(wizard.setFile(write("noise.txt", bytes)));
-        const int skipped = int(wizard.result().skipped.size());
+        const int skipped = int(wizard.result().skippedCount);
         QVERIFY(skipped >= 3000);
         QCOMPARE(wizard.skippedList()->count(), ImportWizard::ListedLines + 1);
         QCOMPARE(wizard.skippedList()->item(ImportWizard::ListedLines)->text(),
