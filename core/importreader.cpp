@@ -79,8 +79,8 @@ void applyAccentRules(std::string& line)
         replaceAll(line, from, to);
 }
 
-// The first 80 characters of a line for a message; control bytes are written as \xNN, so that a line of
-// NUL bytes or terminal escapes shows as what it is.
+// The first 80 characters of a line for a message; a tab shows as a space, other control bytes as \xNN, so
+// that a line of NUL bytes or terminal escapes shows as what it is.
 std::string shortened(std::string_view line)
 {
     static const char Hex[] = "0123456789ABCDEF";
@@ -89,6 +89,11 @@ std::string shortened(std::string_view line)
     size_t pos = 0;
     for (; pos < line.size() && characters < SkippedTextLength; ++characters) {
         const auto byte = static_cast<unsigned char>(line[pos]);
+        if (byte == '\t') {
+            out += ' ';
+            ++pos;
+            continue;
+        }
         if (byte < 0x20 || byte == 0x7F) {
             out += "\\x";
             out += Hex[byte >> 4];

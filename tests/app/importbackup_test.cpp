@@ -107,7 +107,7 @@ private slots:
         QVERIFY(wizard.setFile(write("export.txt", bytes)));
         QVERIFY(wizard.headerBox()->isChecked());
         QCOMPARE(wizard.skippedList()->item(0)->text(),
-                 QString("Line 1: header line: Front\\x09Back\\x09Tags"));
+                 QString("Line 1: header line: Front Back Tags"));
         QCOMPARE(wizard.preview()->columnCount(), 4);
         QCOMPARE(wizard.preview()->horizontalHeaderItem(3)->text(), QString("3: Ignored"));
         QCOMPARE(wizard.preview()->item(0, 1)->text(), QString("one"));

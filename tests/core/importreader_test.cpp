@@ -417,10 +417,10 @@ TEST(ImportReaderTest, HostileTextsAreReadInBoundedMemoryAndShownSafely)
     ASSERT_EQ(many.skipped.size(), ImportResult::ListedSkips);
     EXPECT_EQ(many.skipped.back().line, int64_t(ImportResult::ListedSkips));
 
-    const ImportResult control = ImportReader::read(std::string("\x1B[2Jq\0\x7F", 7) + "\n",
-                                                    {ImportEncoding::Utf8, ImportFormat::Tsv, '\t'});
+    const ImportResult control = ImportReader::read(std::string("\x1B[2Jq\0\x7F\tz", 9) + "\n",
+                                                    {ImportEncoding::Utf8, ImportFormat::At, '@'});
     ASSERT_EQ(control.skipped.size(), 1u);
-    EXPECT_EQ(control.skipped[0].text, "\\x1B[2Jq\\x00\\x7F");
+    EXPECT_EQ(control.skipped[0].text, "\\x1B[2Jq\\x00\\x7F z");
 }
 
 } // namespace

@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 names=$(python3 - "$root/scripts/bench-targets" <<'PY'
 import re, sys
 text = open(sys.argv[1]).read()
-print(" ".join(sorted(set(re.findall(r'"(BM_\w+)"', text)))))
+print(" ".join(sorted(set(re.findall(r'"(BM_[\w/]+)"', text)))))
 PY
 )
 for program in $(grep -oE '"bench_[a-z]+"' "$root/scripts/bench-targets" | tr -d '"' | sort -u); do
