@@ -593,8 +593,23 @@ void Reader::take(int64_t line, std::vector<std::string>& fields, std::string_vi
         if (notes)
             pair.notes = std::move(*notes);
         for (size_t column = 0; column < fields.size(); ++column) {
-            if (columns[column] == ColumnRole::WrongAnswer && !fields[column].empty())
+            if (fields[column].empty())
+                continue;
+            switch (columns[column]) {
+            case ColumnRole::WrongAnswer:
                 pair.wrongAnswers.push_back(std::move(fields[column]));
+                break;
+            case ColumnRole::Sound: // the first sound column is the question's, the next the answer's
+                (pair.questionSound.empty() ? pair.questionSound : pair.answerSound) =
+                    std::move(fields[column]);
+                break;
+            case ColumnRole::Picture:
+                if (pair.picturePath.empty())
+                    pair.picturePath = std::move(fields[column]);
+                break;
+            default:
+                break;
+            }
         }
         return;
     }
@@ -888,6 +903,8 @@ int ImportReader::appendTo(const ImportResult& result, PairList& list)
             pair.setHint(imported.notes);
         if (!imported.picturePath.empty())
             pair.setPicturePath(imported.picturePath);
+        pair.setSoundPath(imported.questionSound, 1);
+        pair.setSoundPath(imported.answerSound, 2);
         for (const std::string& wrong : imported.wrongAnswers)
             list.wrongAnswers().emplace_back(imported.question, wrong).setKind(Pair::WrongAnswer);
     }
@@ -963,8 +980,12 @@ const struct {
     const char* name;
     char letter;
 } Roles[] = {
-    {ColumnRole::Question, "question", 'q'},        {ColumnRole::Answer, "answer", 'a'},
-    {ColumnRole::WrongAnswer, "wrong answer", 'w'}, {ColumnRole::Notes, "notes", 'n'},
+    {ColumnRole::Question, "question", 'q'},
+    {ColumnRole::Answer, "answer", 'a'},
+    {ColumnRole::WrongAnswer, "wrong answer", 'w'},
+    {ColumnRole::Notes, "notes", 'n'},
+    {ColumnRole::Sound, "sound", 's'},
+    {ColumnRole::Picture, "picture", 'p'},
     {ColumnRole::Ignored, "ignored", '-'},
 };
 } // namespace

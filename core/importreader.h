@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,11 +32,15 @@ enum class SkipReason {
     Header,        ///< the first line names the columns ("Front", "Back")
 };
 
+/// Called now and then during a long import with the bytes (or records) done and the total; returning
+/// false cancels the import.
+using ImportProgress = std::function<bool(uint64_t done, uint64_t total)>;
+
 /// Whether the first line names the columns instead of holding a pair.
 enum class HeaderLine { Auto, Yes, No };
 
 /// What a column of a TSV or CSV file becomes.
-enum class ColumnRole { Question, Answer, WrongAnswer, Notes, Ignored };
+enum class ColumnRole { Question, Answer, WrongAnswer, Notes, Sound, Picture, Ignored };
 
 struct ImportOptions {
     ImportOptions() = default;
@@ -61,7 +66,10 @@ struct ImportedPair {
     std::string answer;
     std::vector<std::string> wrongAnswers;
     std::string notes;
-    std::string picturePath; ///< relative to the pictures folder ('@' format only)
+    std::string picturePath;   ///< relative to the pictures folder (quiz_pictures)
+    std::string questionSound; ///< relative to the sounds folder (quiz_sounds)
+    std::string answerSound;   ///< relative to the sounds folder (quiz_sounds)
+    std::string deck;          ///< the deck or lesson it came from ("" for one-list files)
 };
 
 struct SkippedLine {
@@ -92,6 +100,10 @@ struct ImportResult {
     std::vector<SkippedLine> skipped;
     size_t skippedCount = 0;
     static constexpr size_t ListedSkips = 1000;
+    /// Deck or lesson names in the order of the file (empty for one-list files).
+    std::vector<std::string> decks;
+    /// Media the file names that were not found or could not be taken, each with why.
+    std::vector<std::string> missingMedia;
 };
 
 /// Reads pairs from text files in the formats of ImportFormat, with the encoding and separator detected
