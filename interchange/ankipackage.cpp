@@ -572,11 +572,11 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
     if (!db.isOpen())
         return fail(error, d->collectionName + ": cannot open the collection: " + db.error());
 
-    // A note's deck is that of its first card.
+    // A note's deck is that of its first card; a card lent to a filtered deck counts in its own.
     std::unordered_map<int64_t, std::pair<int64_t, int64_t>> firstCard; // note id → (template, deck id)
     QSqlQuery cards = db.query();
     cards.setForwardOnly(true);
-    if (!cards.exec(QStringLiteral("SELECT nid, ord, did FROM cards")))
+    if (!cards.exec(QStringLiteral("SELECT nid, ord, CASE WHEN odid != 0 THEN odid ELSE did END FROM cards")))
         return fail(error, d->collectionName + ": cannot read the cards");
     while (cards.next()) {
         const int64_t template_ = cards.value(1).toLongLong();

@@ -27,11 +27,11 @@ protected:
     {
         AnkiCollection c;
         c.noteTypes = {{1, "Basic", {"Front", "Back"}}, {7, "Vocab", {"Word", "Meaning", "Example"}}};
-        c.decks = {{1, "Default"}, {3, "French"}, {4, "French::Verbs"}};
+        c.decks = {{1, "Default"}, {3, "French"}, {4, "French::Verbs"}, {9, "Filtered Deck 1"}};
         c.notes = {
             {{"<b>dog</b> [sound:dog.wav]", "chien<br>le chien <img src=\"dog.jpg\">"}, 3, 1},
             {{"\xe7\x8c\xab", "chat &amp; chaton", "Le chat dort."}, 4, 7},
-            {{"<div>to eat</div>", "manger [sound:eat.wav]", "Je mange."}, 4, 7},
+            {{"<div>to eat</div>", "manger [sound:eat.wav]", "Je mange."}, 4, 7, 9},
         };
         return c;
     }
@@ -66,8 +66,8 @@ TEST_F(AnkiPackageTest, ReadsNotesDecksNoteTypesAndMediaOfEveryForm)
         EXPECT_EQ(package.noteCount(), 3u);
         ASSERT_EQ(package.noteTypes().size(), 2u);
         EXPECT_EQ(package.noteTypes()[1].fields, (std::vector<std::string>{"Word", "Meaning", "Example"}));
-        ASSERT_EQ(package.decks().size(), 3u);
-        EXPECT_EQ(package.decks()[2].name, "French::Verbs");
+        ASSERT_EQ(package.decks().size(), 4u);
+        EXPECT_EQ(package.decks()[3].name, "French::Verbs");
 
         const std::string program = programFolder() + c.collection;
         AnkiImportOptions options;
@@ -88,6 +88,7 @@ TEST_F(AnkiPackageTest, ReadsNotesDecksNoteTypesAndMediaOfEveryForm)
         EXPECT_EQ(result.pairs[1].answer, "chat & chaton");
         EXPECT_EQ(result.pairs[1].deck, "French::Verbs");
         EXPECT_EQ(result.pairs[2].answerSound, "eat.wav");
+        EXPECT_EQ(result.pairs[2].deck, "French::Verbs"); // lent to a filtered deck
         EXPECT_EQ(fileBytes(program + "/quiz_sounds/eat.wav"), Wav + "2");
         EXPECT_TRUE(result.missingMedia.empty());
     }

@@ -132,7 +132,7 @@ void writeCollection(const std::string& path, const AnkiCollection& collection, 
         QSqlQuery note(db), card(db);
         note.prepare(QStringLiteral("INSERT INTO notes VALUES (?, 'g', ?, 0, 0, '', ?, 0, 0, 0, '')"));
         card.prepare(QStringLiteral(
-            "INSERT INTO cards VALUES (?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '')"));
+            "INSERT INTO cards VALUES (?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ?, 0, '')"));
         int64_t id = 1000;
         for (const AnkiNote& n : collection.notes) {
             std::string fields;
@@ -144,7 +144,8 @@ void writeCollection(const std::string& path, const AnkiCollection& collection, 
             check(note.exec(), note.lastError().text().toStdString());
             card.bindValue(0, qlonglong(id));
             card.bindValue(1, qlonglong(id));
-            card.bindValue(2, qlonglong(n.deck));
+            card.bindValue(2, qlonglong(n.filteredDeck ? n.filteredDeck : n.deck));
+            card.bindValue(3, qlonglong(n.filteredDeck ? n.deck : 0));
             check(card.exec(), card.lastError().text().toStdString());
         }
         check(db.commit(), "commit");

@@ -18,6 +18,7 @@ struct AnkiNote {
     std::vector<std::string> fields;
     int64_t deck = 1;
     int64_t noteType = 1;
+    int64_t filteredDeck = 0; ///< when set, the card is lent to this deck and `deck` is its own
 };
 
 /// Which collection the package holds and how its media list is written.
