@@ -308,7 +308,7 @@ struct AnkiPackage::State {
     bool readCollection(const std::string& name, std::string* error);
     bool readMediaList(std::string* error);
     // The copied name, relative to the media sub-folder, or "" with why in missing.
-    std::string copyMedia(const std::string& name, MediaKind kind, const std::string& programFolder,
+    std::string copyMedia(const std::string& name, MediaKind kind, const AnkiImportOptions& options,
                           std::unordered_map<std::string, std::string>& copied,
                           std::vector<std::string>& missing, std::unordered_set<std::string>& listed);
 };
@@ -512,7 +512,7 @@ uint64_t AnkiPackage::noteCount() const
 }
 
 std::string AnkiPackage::State::copyMedia(const std::string& name, MediaKind kind,
-                                          const std::string& programFolder,
+                                          const AnkiImportOptions& options,
                                           std::unordered_map<std::string, std::string>& copied,
                                           std::vector<std::string>& missing,
                                           std::unordered_set<std::string>& listed)
@@ -532,15 +532,30 @@ std::string AnkiPackage::State::copyMedia(const std::string& name, MediaKind kin
     if (entry == entryByName.end())
         return give({}, "not in the package");
     std::string why;
-    const std::string safe = playableName(entry->first, kind, why);
+    std::string safe = playableName(entry->first, kind, why);
+    const bool convert = safe.empty() && options.convert;
+    if (convert) {
+        // Under the ending of what it becomes.
+        safe = AnkiFields::safeFileName(entry->first);
+        const size_t dot = safe.rfind('.');
+        safe = (dot == std::string::npos ? safe : safe.substr(0, dot)) +
+               (kind == MediaKind::Sound ? ".wav" : ".jpg");
+    }
     if (safe.empty())
         return give({}, why);
-    if (programFolder.empty())
+    if (options.programFolder.empty())
         return give(safe, {});
     std::string bytes;
     if (!readEntry(archive.get(), entry->second, limits.mediaFileBytes, mediaCompressed, bytes, &why))
         return give({}, why);
-    const std::string folder = programFolder + (kind == MediaKind::Sound ? "/quiz_sounds" : "/quiz_pictures");
+    if (convert) {
+        std::string converted;
+        if (!options.convert(kind == MediaKind::Sound, bytes, converted))
+            return give({}, why + "; it could not be converted");
+        bytes = std::move(converted);
+    }
+    const std::string folder =
+        options.programFolder + (kind == MediaKind::Sound ? "/quiz_sounds" : "/quiz_pictures");
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     // Never over another file of the same name: the same bytes are taken as they are, others get a new name.
@@ -649,8 +664,7 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
         pair.deck = deck;
         auto media = [&](const std::vector<std::string>& names, MediaKind kind) {
             for (const std::string& name : names) {
-                std::string taken =
-                    d->copyMedia(name, kind, options.programFolder, copied, result.missingMedia, listed);
+                std::string taken = d->copyMedia(name, kind, options, copied, result.missingMedia, listed);
                 if (!taken.empty())
                     return taken;
             }

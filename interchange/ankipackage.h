@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -27,6 +29,11 @@ struct AnkiFieldChoice {
     int notes = -1;
 };
 
+/// Turns a sound the quiz cannot play into WAV bytes, or a picture it cannot show into JPEG bytes; false
+/// when it cannot. The media of a package come in many forms (MP3, PNG, SVG, ...); a converter with the
+/// codecs at hand (the window's picture formats) may be given.
+using AnkiMediaConverter = std::function<bool(bool sound, std::string_view bytes, std::string& converted)>;
+
 struct AnkiImportOptions {
     /// Where quiz_sounds/ and quiz_pictures/ are. Empty: nothing is copied, and the pairs name their media
     /// by their names in the package (a preview).
@@ -36,6 +43,8 @@ struct AnkiImportOptions {
     bool keepHtml = false; ///< false: fields become plain text
     /// Only this deck and its subdecks ("Parent" takes "Parent::Child" too); empty: every deck.
     std::string deck;
+    /// For media the quiz cannot use; none: they are listed in missingMedia.
+    AnkiMediaConverter convert;
 };
 
 /// Reads the notes of a deck package (.apkg) or a collection package (.colpkg): a zip archive holding the

@@ -188,6 +188,30 @@ TEST_F(AnkiPackageTest, CopiesMediaUnderSafeNamesAndListsWhatTheQuizCannotUse)
     EXPECT_FALSE(std::filesystem::exists(pictures + "/clash-3.jpg"));
 }
 
+TEST_F(AnkiPackageTest, ConvertsMediaTheQuizCannotUseWhenAConverterCan)
+{
+    AnkiCollection c;
+    c.notes = {{{"c [sound:bark.mp3]", "d <img src=\"photo.png\">"}}};
+    const std::string path =
+        makePackage(folder(), "c.apkg", c, AnkiForm::Newest, {{"bark.mp3", "mp3"}, {"photo.png", "png"}});
+    AnkiImportOptions options;
+    options.programFolder = programFolder();
+    options.convert = [](bool sound, std::string_view bytes, std::string& converted) {
+        converted = "jpeg of " + std::string(bytes);
+        return !sound;
+    };
+    ImportResult result;
+    std::string error;
+    ASSERT_TRUE(AnkiPackage::importFile(path, options, result, {}, &error)) << error;
+    ASSERT_EQ(result.pairs.size(), 1u);
+    EXPECT_EQ(result.pairs[0].picturePath, "photo.jpg");
+    EXPECT_EQ(fileBytes(programFolder() + "/quiz_pictures/photo.jpg"), "jpeg of png");
+    EXPECT_EQ(result.pairs[0].questionSound, "");
+    EXPECT_EQ(
+        result.missingMedia,
+        (std::vector<std::string>{"bark.mp3: the quiz plays WAV sounds only; it could not be converted"}));
+}
+
 TEST_F(AnkiPackageTest, SaysWhichFormCannotBeReadAndHowToExportIt)
 {
     AnkiCollection stub;
