@@ -214,9 +214,11 @@ void ImportWizard::optionsEdited()
 
 QString ImportWizard::columnTitle(size_t column) const
 {
-    static const char* const Titles[] = {QT_TR_NOOP("Question"), QT_TR_NOOP("Answer"),
-                                         QT_TR_NOOP("Wrong answer"), QT_TR_NOOP("Notes"),
-                                         QT_TR_NOOP("Ignored")};
+    // One per ColumnRole, in its order.
+    static const char* const Titles[] = {
+        QT_TR_NOOP("Question"), QT_TR_NOOP("Answer"),  QT_TR_NOOP("Wrong answer"), QT_TR_NOOP("Notes"),
+        QT_TR_NOOP("Sound"),    QT_TR_NOOP("Picture"), QT_TR_NOOP("Ignored")};
+    static_assert(sizeof(Titles) / sizeof(Titles[0]) == size_t(ColumnRole::Ignored) + 1);
     const ColumnRole role = column < m_result.columns.size() ? m_result.columns[column] : ColumnRole::Ignored;
     return tr("%1: %2").arg(column + 1).arg(tr(Titles[int(role)]));
 }

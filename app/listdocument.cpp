@@ -13,11 +13,13 @@
 #include "core/flyarchive.h"
 #include "core/savefile.h"
 #include "core/subjectlist.h"
+#include "core/tableexport.h"
 #include "core/textexport.h"
 #include "core/textimport.h"
 #include "exports/htmlreport.h"
 #include "exports/palmexport.h"
 #include "exports/printabletest.h"
+#include "interchange/kvtmlwriter.h"
 #include "quiz/ui/listtext.h"
 #include "services/guidemessages.h"
 #include "services/shellopener.h"
@@ -442,6 +444,38 @@ void ListDocument::exportToBlText()
     if (!m_list || !checkPassword())
         return;
     writeTextExport(TextExport::blText(*m_list));
+}
+
+void ListDocument::exportForOtherTrainers(TableFormat format)
+{
+    if (!m_list || !checkPassword())
+        return;
+    struct Kind {
+        const char* suffix;
+        const char* filter;
+    };
+    const Kind kind = format == TableFormat::Kvtml ? Kind{"kvtml", "KVTML vocabularies (*.kvtml)"}
+                      : format == TableFormat::Tsv ? Kind{"tsv", "Tab-separated text (*.tsv *.txt)"}
+                                                   : Kind{"csv", "CSV files (*.csv)"};
+    const QString suffix = QLatin1String(kind.suffix);
+    const QString path = m_services.prompter->saveFileName(
+        QStringLiteral("Export the Q&A-list"), folder("export_text/") + m_title + QLatin1Char('.') + suffix,
+        QLatin1String(kind.filter), suffix);
+    if (path.isEmpty())
+        return;
+    const std::string bytes = format == TableFormat::Kvtml
+                                  ? KvtmlWriter::write(*m_list, ListText::fromQString(m_title))
+                              : format == TableFormat::Tsv ? TableExport::tsv(*m_list)
+                                                           : TableExport::csv(*m_list);
+    std::string reason;
+    if (!SaveFile::write(fsPath(path), bytes, &reason)) {
+        m_services.prompter->message(
+            QStringLiteral("Could not write file %1 (%2)").arg(path, QString::fromStdString(reason)),
+            Prompter::Icon::Exclamation);
+        return;
+    }
+    // Not opened: the file is meant for another program. The status bar says where it went.
+    emit exportWritten(path, true);
 }
 
 void ListDocument::exportToHtml()

@@ -51,6 +51,9 @@ public:
     QString textFolder() const;
     QString folder(const char* tail) const;
 
+    /// The formats other trainers read, for exportForOtherTrainers().
+    enum class TableFormat { Kvtml, Tsv, Csv };
+
     /// Mode 0 imports a text file, 1 opens a list file, 10 takes the list in memory as just saved to path.
     bool loadList(const QString& path, LoadMode mode);
     /// Writes the list back into its existing ".fly" file when it changed since it was read or last written
@@ -126,6 +129,9 @@ public slots:
     void createPrintableTest();
     void exportToText();
     void exportToBlText();
+    /// Asks where (export_text/ with the list's name is offered) and writes the list there in the format;
+    /// the file is not opened, it is meant for another program.
+    void exportForOtherTrainers(TableFormat format);
     void shareLists();
     void openPrintableTestsFolder();
     void openImageFolder();

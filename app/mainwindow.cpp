@@ -149,7 +149,8 @@ void MainWindow::buildActions()
         {cmd::SelectStudyModule, "&Select study module", "Select study module", "open-list",
          QKeySequence(Qt::CTRL | Qt::Key_O)},
         // "S" belongs to "Select study module" in the File menu.
-        {cmd::FileSave, "Save the Q&&A-&list", "Save the Q&A-list", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {cmd::FileSave, "Save the Q&&A-&list", "Save the Q&A-list", nullptr,
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
         {cmd::SaveAs, "Save the Q&&A-list &As...", "Save the Q&A-list"},
         {cmd::ImportText, "&Import Q&&A-list...", "Import Q&A-list in text-file format"},
         {cmd::RestoreBackup, "Restore from Bac&kup...", "Put an earlier version of the Q&A-list back"},
@@ -158,6 +159,12 @@ void MainWindow::buildActions()
         {cmd::ExportHtml, "Export to &HTML", "Show the Q&A-list in your browser"},
         {cmd::ExportText, "Export to &Text File", "Export the Q&A-list to a text file"},
         {cmd::ExportBlText, "Export to &BL Text File", "Export the Q&A-list in the import format"},
+        {cmd::ExportKvtml, "Export to &KVTML Vocabulary (.kvtml)...",
+         "Export the Q&A-list as a vocabulary for KWordQuiz and Parley"},
+        {cmd::ExportTsv, "Export to Tab-&separated Text (.tsv)...",
+         "Export the Q&A-list as tab-separated text for other trainers and spreadsheets"},
+        {cmd::ExportCsv, "Export to &CSV (.csv)...",
+         "Export the Q&A-list as comma-separated values for other trainers and spreadsheets"},
         {cmd::ShareLists, "S&hare Q&&A-lists", "Open the folder of the Q&A-lists"},
         {cmd::PrintableTest, "&Create Printable Test", "Create a printable test"},
         {cmd::PrintableFolder, "&Open Folder", "Open the folder of the printable tests"},
@@ -290,8 +297,9 @@ QMenu* MainWindow::buildFileMenu()
 {
     QMenu* file = newMenu(tr("&File"), {cmd::NewList, cmd::SelectStudyModule, cmd::ImportIntoEditor,
                                         cmd::FileSave, cmd::SaveAs, cmd::RestoreBackup, Separator});
-    file->addMenu(newMenu(tr("&Export to File"),
-                          {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportPalm}));
+    file->addMenu(
+        newMenu(tr("&Export to File"), {cmd::ExportHtml, cmd::ExportText, cmd::ExportBlText, cmd::ExportKvtml,
+                                        cmd::ExportTsv, cmd::ExportCsv, cmd::ExportPalm}));
     file->addMenu(newMenu(tr("Printable &Tests"), {cmd::PrintableTest, cmd::PrintableFolder}));
     file->addSeparator();
     file->addAction(m_actions[cmd::ShareLists]);
@@ -590,6 +598,9 @@ void MainWindow::registerDocumentHandlers()
     m_handlers[cmd::ExportHtml] = [doc] { doc->exportToHtml(); };
     m_handlers[cmd::ExportText] = [doc] { doc->exportToText(); };
     m_handlers[cmd::ExportBlText] = [doc] { doc->exportToBlText(); };
+    m_handlers[cmd::ExportKvtml] = [doc] { doc->exportForOtherTrainers(ListDocument::TableFormat::Kvtml); };
+    m_handlers[cmd::ExportTsv] = [doc] { doc->exportForOtherTrainers(ListDocument::TableFormat::Tsv); };
+    m_handlers[cmd::ExportCsv] = [doc] { doc->exportForOtherTrainers(ListDocument::TableFormat::Csv); };
     m_handlers[cmd::PrintableTest] = [doc] { doc->createPrintableTest(); };
     m_handlers[cmd::PrintableFolder] = [doc] { doc->openPrintableTestsFolder(); };
     m_handlers[cmd::ShareLists] = [doc] { doc->shareLists(); };
@@ -625,6 +636,9 @@ bool MainWindow::ruleAllows(int id) const
     case cmd::PrintPreview:
     case cmd::ExportText:
     case cmd::ExportBlText:
+    case cmd::ExportKvtml:
+    case cmd::ExportTsv:
+    case cmd::ExportCsv:
     case cmd::ExportHtml:
     case cmd::PrintableTest:
     case cmd::DebugDump:

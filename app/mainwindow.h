@@ -58,6 +58,8 @@ constexpr int SortQuestion = 32896, SortAnswer = 32897, SortRating = 32898, Sort
               SortWrong = 32900, SortTotal = 32901;
 // The fourth question selection: the pairs due for review (spaced repetition).
 constexpr int DueReview = 32902;
+// Exports for other trainers and spreadsheets.
+constexpr int ExportKvtml = 32903, ExportTsv = 32904, ExportCsv = 32905;
 constexpr int FileNew = 57600, SelectStudyModule = 57601, FileSave = 57603, SaveAs = 57604,
               PrintSetup = 57606;
 constexpr int Print = 57607, PrintDirect = 57608, PrintPreview = 57609, About = 57664, Exit = 57665;

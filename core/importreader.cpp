@@ -507,8 +507,11 @@ void Reader::decide()
             m_options.format != ImportFormat::At && ImportReader::looksLikeHeader(records);
         break;
     }
-    if (m_result.headerSkipped)
+    std::vector<std::string> header;
+    if (m_result.headerSkipped) {
+        header = std::move(records.front());
         records.erase(records.begin());
+    }
 
     std::vector<ColumnRole>& columns = m_result.columns;
     if (m_options.format == ImportFormat::At) {
@@ -520,9 +523,18 @@ void Reader::decide()
         for (const auto& fields : records)
             count = std::max(count, fields.size());
         columns = {ColumnRole::Question, ColumnRole::Answer};
-        for (size_t column = 2; column < count; ++column)
-            columns.push_back(looksLikeAnswers(records, column) ? ColumnRole::WrongAnswer
-                                                                : ColumnRole::Ignored);
+        // A further column the header line names is what it says; the others are judged by their texts.
+        for (size_t column = 2; column < count; ++column) {
+            const std::string name = column < header.size() ? nameKey(header[column]) : std::string();
+            if (name == "wrong answer" || name == "wrong answers" || name == "distractor" ||
+                name == "distractors")
+                columns.push_back(ColumnRole::WrongAnswer);
+            else if (name == "notes" || name == "note" || name == "hint" || name == "hints")
+                columns.push_back(ColumnRole::Notes);
+            else
+                columns.push_back(looksLikeAnswers(records, column) ? ColumnRole::WrongAnswer
+                                                                    : ColumnRole::Ignored);
+        }
     }
 
     std::vector<Held> held = std::move(m_held);

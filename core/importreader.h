@@ -104,6 +104,9 @@ struct ImportResult {
     std::vector<std::string> decks;
     /// Media the file names that were not found or could not be taken, each with why.
     std::vector<std::string> missingMedia;
+    /// Why the file could not be read at all (then there are no pairs), as one sentence; empty when it was.
+    std::string error;
+    bool cancelled = false; ///< the progress callback asked to stop; there are no pairs
 };
 
 /// Reads pairs from text files in the formats of ImportFormat, with the encoding and separator detected

@@ -27,6 +27,9 @@ std::vector<CliCommand> reportCommands();
 /// Print commands: print-flashcards, print-list (PDF output; in a build without Qt they only say so).
 std::vector<CliCommand> printCommands();
 
+/// Commands for other trainers' files: import (Qt's XML and SQL; in a build without Qt they only say so).
+std::vector<CliCommand> interchangeCommands();
+
 /// Backup commands: backups.
 std::vector<CliCommand> backupCommands();
 /// Spaced-repetition commands: fsrs-replay, fsrs-optimize.

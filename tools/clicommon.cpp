@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "core/clock.h"
 #include "core/cp1252.h"
 #include "core/flyarchive.h"
 #include "tools/cliargs.h"
@@ -103,6 +104,39 @@ bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostre
         return false;
     }
     return true;
+}
+
+std::string stampFor(const CliArgs& args)
+{
+    if (args.has("--stamp"))
+        return args.value("--stamp");
+    return FlyArchive::makeStamp(SystemClock().formatLocal("%c"));
+}
+
+bool saveList(const std::string& path, PairList& list, const std::string& stamp, std::ostream& err)
+{
+    std::string error;
+    if (FlyArchive::writeFile(path, list, stamp, &error))
+        return true;
+    complain(err, path, error);
+    return false;
+}
+
+void reportImport(const std::string& in, const ImportResult& result, std::ostream& err)
+{
+    // Comments are meant to be skipped; every other skipped line is named.
+    for (const SkippedLine& line : result.skipped)
+        if (line.reason != SkipReason::Comment)
+            err << in << ':' << line.line << ": skipped (" << ImportReader::reasonText(line.reason)
+                << "): " << line.text << '\n';
+    if (result.skippedCount > result.skipped.size())
+        err << in << ": " << result.skippedCount - result.skipped.size() << " more lines skipped\n";
+    for (size_t column : result.ignoredColumns)
+        err << in << ": column " << column + 1 << " ignored\n";
+    if (result.htmlFields > 0)
+        err << in << ": " << result.htmlFields << " fields turned from HTML into plain text\n";
+    for (const std::string& media : result.missingMedia)
+        err << in << ": " << media << '\n';
 }
 
 } // namespace brainlark::cli

@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "core/importreader.h"
 #include "core/pairlist.h"
 
 namespace brainlark::cli
@@ -32,6 +33,14 @@ std::string installedFile(const std::string& relative);
 /// installedFile(), else the data/ folder of the source tree the program was built from, when it is still
 /// there. Empty when there is neither.
 std::string findShippedFile(const std::string& relative);
+
+/// The program stamp a written list carries: --stamp when given (so that output can be compared byte for
+/// byte), else this moment's.
+std::string stampFor(const CliArgs& args);
+/// Writes the list; on failure prints the one-line reason and returns false.
+bool saveList(const std::string& path, PairList& list, const std::string& stamp, std::ostream& err);
+/// What an import skipped and left out, one line each on standard error.
+void reportImport(const std::string& in, const ImportResult& result, std::ostream& err);
 
 /// Checks option errors and the positional count; complains with the usage line when they are wrong.
 bool expectArgs(const CliArgs& args, size_t count, const char* usage, std::ostream& err);

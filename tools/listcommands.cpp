@@ -1,10 +1,11 @@
 #include <ostream>
 
-#include "core/clock.h"
 #include "core/filereader.h"
 #include "core/flyarchive.h"
-#include "core/textexport.h"
 #include "core/importreader.h"
+#include "core/savefile.h"
+#include "core/tableexport.h"
+#include "core/textexport.h"
 #include "tools/cliargs.h"
 #include "tools/clicommand.h"
 #include "tools/clicommon.h"
@@ -19,22 +20,6 @@ namespace
 const char* const ImportTextUsage =
     "brainlark-cli import-text IN.txt OUT.fly [--format tsv|csv|at] [--header yes|no|auto] "
     "[--html keep|text] [--columns q,a,w,n,-] [--stamp TEXT]";
-
-std::string stampFor(const CliArgs& args)
-{
-    if (args.has("--stamp"))
-        return args.value("--stamp");
-    return FlyArchive::makeStamp(SystemClock().formatLocal("%c"));
-}
-
-bool saveList(const std::string& path, PairList& list, const std::string& stamp, std::ostream& err)
-{
-    std::string error;
-    if (FlyArchive::writeFile(path, list, stamp, &error))
-        return true;
-    complain(err, path, error);
-    return false;
-}
 
 bool saveText(const std::string& path, const std::string& text, std::ostream& err)
 {
@@ -86,22 +71,6 @@ int build(const std::vector<std::string>& raw, std::ostream&, std::ostream& err)
         return FileError;
     }
     return saveList(args.positionals()[1], list, stampFor(args), err) ? Success : FileError;
-}
-
-// The skipped lines, one line each on standard error.
-void reportImport(const std::string& in, const ImportResult& result, std::ostream& err)
-{
-    // Comments are meant to be skipped; every other skipped line is named.
-    for (const SkippedLine& line : result.skipped)
-        if (line.reason != SkipReason::Comment)
-            err << in << ':' << line.line << ": skipped (" << ImportReader::reasonText(line.reason)
-                << "): " << line.text << '\n';
-    if (result.skippedCount > result.skipped.size())
-        err << in << ": " << result.skippedCount - result.skipped.size() << " more lines skipped\n";
-    for (size_t column : result.ignoredColumns)
-        err << in << ": column " << column + 1 << " ignored\n";
-    if (result.htmlFields > 0)
-        err << in << ": " << result.htmlFields << " fields turned from HTML into plain text\n";
 }
 
 int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
@@ -177,6 +146,26 @@ int exportText(const std::vector<std::string>& raw, std::ostream&, std::ostream&
     return saveText(args.positionals()[1], text, err) ? Success : FileError;
 }
 
+int exportTable(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err, bool csv)
+{
+    const CliArgs args(raw, {});
+    const char* usage =
+        csv ? "brainlark-cli export-csv LIST.fly OUT.csv" : "brainlark-cli export-tsv LIST.fly OUT.tsv";
+    if (!expectArgs(args, 2, usage, err))
+        return UsageError;
+    PairList list;
+    if (!loadList(args.positionals()[0], list, err))
+        return FileError;
+    const std::string bytes = csv ? TableExport::csv(list) : TableExport::tsv(list);
+    std::string reason;
+    if (!SaveFile::write(args.positionals()[1], bytes, &reason)) {
+        err << "brainlark-cli: Could not open file " << args.positionals()[1] << " (" << reason << ")\n";
+        return FileError;
+    }
+    out << args.positionals()[1] << ": " << list.count() << " pairs\n";
+    return Success;
+}
+
 int check(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
 {
     const CliArgs args(raw, {});
@@ -243,6 +232,19 @@ std::vector<CliCommand> listCommands()
          "predefined wrong answers separated by @, ready to be edited and imported again (encoded as "
          "export-text).\n",
          [](Args a, std::ostream& o, std::ostream& e) { return exportText(a, o, e, true); }},
+        {"export-tsv", "write the list as tab-separated text",
+         "usage: brainlark-cli export-tsv LIST.fly OUT.tsv\n\nWrites a first line naming the columns "
+         "(Question, Answer, Wrong answer, ...), then one line per pair: question, answer and its "
+         "predefined wrong answers separated by tabs, in UTF-8, as other trainers and spreadsheets read "
+         "it. A text with a line break (or starting with #, or holding markup) is written as HTML, its "
+         "breaks as <br>; a tab in a text becomes a space.\n",
+         [](Args a, std::ostream& o, std::ostream& e) { return exportTable(a, o, e, false); }},
+        {"export-csv", "write the list as CSV",
+         "usage: brainlark-cli export-csv LIST.fly OUT.csv\n\nWrites the list as RFC 4180 CSV in UTF-8: "
+         "a first line naming the columns (Question, Answer, Wrong answer, ...), then one row per pair "
+         "with its predefined wrong answers; fields holding commas, quotes or line breaks are quoted, "
+         "rows end in CR LF. A text holding markup is written as HTML with the markup escaped.\n",
+         [](Args a, std::ostream& o, std::ostream& e) { return exportTable(a, o, e, true); }},
         {"check", "check that a list can be read",
          "usage: brainlark-cli check LIST.fly\n\nReads the list and reports its size, or the reason it "
          "cannot "

@@ -9,6 +9,8 @@ namespace brainlark::cli
 static std::vector<CliCommand> allCommands()
 {
     std::vector<CliCommand> commands = listCommands();
+    for (CliCommand& c : interchangeCommands())
+        commands.push_back(std::move(c));
     for (CliCommand& c : reportCommands())
         commands.push_back(std::move(c));
     for (CliCommand& c : backupCommands())

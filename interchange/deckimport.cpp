@@ -1,0 +1,237 @@
+#include "interchange/deckimport.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/filereader.h"
+#include "interchange/ankipackage.h"
+#include "interchange/kvtmlreader.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+constexpr DeckFormat AllFormats[] = {DeckFormat::Tsv, DeckFormat::Csv, DeckFormat::At, DeckFormat::Kvtml,
+                                     DeckFormat::Apkg};
+
+bool endsWith(std::string_view name, std::string_view suffix)
+{
+    if (name.size() < suffix.size())
+        return false;
+    return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
+}
+
+std::optional<ImportFormat> textFormat(DeckFormat format)
+{
+    switch (format) {
+    case DeckFormat::Tsv:
+        return ImportFormat::Tsv;
+    case DeckFormat::Csv:
+        return ImportFormat::Csv;
+    case DeckFormat::At:
+        return ImportFormat::At;
+    case DeckFormat::Kvtml:
+    case DeckFormat::Apkg:
+        break;
+    }
+    return std::nullopt;
+}
+
+DeckFormat deckFormat(ImportFormat format)
+{
+    switch (format) {
+    case ImportFormat::Tsv:
+        return DeckFormat::Tsv;
+    case ImportFormat::Csv:
+        return DeckFormat::Csv;
+    case ImportFormat::At:
+        break;
+    }
+    return DeckFormat::At;
+}
+
+ImportResult readText(std::string_view bytes, DeckFormat format, const DeckImportOptions& deckOptions)
+{
+    ImportOptions options = ImportReader::detect(bytes);
+    const ImportFormat wanted = *textFormat(format);
+    if (options.format != wanted) {
+        options.format = wanted;
+        options.separator = ImportReader::defaultSeparator(wanted);
+    }
+    options.header = deckOptions.header;
+    options.keepHtml = deckOptions.keepHtml;
+    options.columns = deckOptions.columns;
+    return ImportReader::read(bytes, options);
+}
+
+} // namespace
+
+const char* DeckImport::formatName(DeckFormat format)
+{
+    switch (format) {
+    case DeckFormat::Tsv:
+        return "tsv";
+    case DeckFormat::Csv:
+        return "csv";
+    case DeckFormat::At:
+        return "at";
+    case DeckFormat::Kvtml:
+        return "kvtml";
+    case DeckFormat::Apkg:
+        break;
+    }
+    return "apkg";
+}
+
+bool DeckImport::parseFormat(std::string_view name, DeckFormat& format)
+{
+    for (DeckFormat f : AllFormats) {
+        if (name == formatName(f)) {
+            format = f;
+            return true;
+        }
+    }
+    return false;
+}
+
+DeckFormat DeckImport::detect(std::string_view bytes, std::string_view fileName)
+{
+    if (bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4))
+        return DeckFormat::Apkg;
+    if (KvtmlReader::looksLikeKvtml(bytes))
+        return DeckFormat::Kvtml;
+    const bool xml = bytes.substr(0, 5) == "<?xml" || bytes.substr(0, 8) == "\xEF\xBB\xBF<?xml";
+    if (xml && endsWith(fileName, ".kvtml"))
+        return DeckFormat::Kvtml;
+    const ImportOptions text = ImportReader::detect(bytes);
+    // Text with no separator at all reads as '@' lines; a name that says otherwise is taken at its word.
+    if (text.format == ImportFormat::At && bytes.substr(0, 256 * 1024).find('@') == std::string_view::npos) {
+        if (endsWith(fileName, ".csv"))
+            return DeckFormat::Csv;
+        if (endsWith(fileName, ".tsv") || endsWith(fileName, ".tab"))
+            return DeckFormat::Tsv;
+    }
+    return deckFormat(text.format);
+}
+
+namespace
+{
+
+// A package is read from its file in place: it may be far larger than what the other readers take in
+// memory, and its media are entries of the archive.
+ImportResult readPackage(const std::string& path, const DeckImportOptions& options,
+                         const ImportProgress& progress)
+{
+    ImportResult result;
+    AnkiPackage package;
+    std::string error;
+    if (package.open(path, &error)) {
+        if (!options.deck.empty()) {
+            std::string names;
+            bool known = false;
+            for (const AnkiDeck& deck : package.decks()) {
+                known = known || deck.name == options.deck;
+                names += (names.empty() ? "\"" : ", \"") + deck.name + "\"";
+            }
+            if (!known) {
+                result.error =
+                    "The file has no deck or lesson \"" + options.deck + "\" (its decks: " + names + ").";
+                return result;
+            }
+        }
+        AnkiImportOptions anki;
+        anki.programFolder = options.programFolder;
+        anki.keepHtml = options.keepHtml;
+        anki.deck = options.deck;
+        if (package.read(anki, result, progress, &error))
+            return result;
+    }
+    result = ImportResult();
+    result.cancelled = error == "import cancelled";
+    if (!result.cancelled)
+        result.error = error;
+    return result;
+}
+
+} // namespace
+
+ImportResult DeckImport::importDeck(const std::string& path, const DeckImportOptions& options,
+                                    const ImportProgress& progress)
+{
+    std::error_code ignored;
+    if (options.format
+            ? *options.format == DeckFormat::Apkg && std::filesystem::is_regular_file(path, ignored)
+            : isPackage(path))
+        return readPackage(path, options, progress);
+    std::string bytes;
+    std::string reason;
+    if (!FileReader::read(path, bytes, &reason)) {
+        ImportResult result;
+        result.error = "Could not read the file (" + reason + ").";
+        return result;
+    }
+    return importBytes(bytes, path, options, progress);
+}
+
+ImportResult DeckImport::importBytes(std::string_view bytes, std::string_view fileName,
+                                     const DeckImportOptions& options, const ImportProgress& progress)
+{
+    const DeckFormat format = options.format.value_or(detect(bytes, fileName));
+    ImportResult result;
+    switch (format) {
+    case DeckFormat::Kvtml:
+        result = KvtmlReader::read(bytes, options, progress);
+        break;
+    case DeckFormat::Apkg:
+        result.error = "A deck package is read from its file, not from bytes in memory.";
+        break;
+    case DeckFormat::Tsv:
+    case DeckFormat::Csv:
+    case DeckFormat::At:
+        result = readText(bytes, format, options);
+        break;
+    }
+    if (result.error.empty() && !result.cancelled)
+        keepDeck(result, options.deck);
+    return result;
+}
+
+bool DeckImport::isPackage(const std::string& path)
+{
+    // Not a FIFO or a device: opening one to look into it could wait for ever.
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(path, ignored) && AnkiPackage::looksLikePackage(path);
+}
+
+void DeckImport::keepDeck(ImportResult& result, const std::string& deck)
+{
+    if (deck.empty())
+        return;
+    if (std::find(result.decks.begin(), result.decks.end(), deck) == result.decks.end()) {
+        std::string names;
+        for (const std::string& name : result.decks)
+            names += (names.empty() ? "\"" : ", \"") + name + "\"";
+        result.error = "The file has no deck or lesson \"" + deck + "\" (" +
+                       (names.empty() ? std::string("it has no decks") : "its decks: " + names) + ").";
+        result.pairs.clear();
+        result.preview.clear();
+        return;
+    }
+    result.pairs.erase(std::remove_if(result.pairs.begin(), result.pairs.end(),
+                                      [&](const ImportedPair& pair) { return pair.deck != deck; }),
+                       result.pairs.end());
+    result.decks = {deck};
+    result.preview.clear();
+    for (const ImportedPair& pair : result.pairs) {
+        if (result.preview.size() == ImportResult::PreviewRows)
+            break;
+        ImportRow row{pair.line, {pair.question, pair.answer}};
+        row.fields.insert(row.fields.end(), pair.wrongAnswers.begin(), pair.wrongAnswers.end());
+        result.preview.push_back(std::move(row));
+    }
+}
+
+} // namespace brainlark

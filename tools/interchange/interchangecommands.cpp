@@ -1,0 +1,164 @@
+// import: other trainers' files (vocabularies, packages, text) made into a list. The readers use Qt's XML
+// and SQL, so these commands are in the Qt build only; without Qt they only say so.
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+#include "core/filereader.h"
+#include "core/savefile.h"
+#include "interchange/deckimport.h"
+#include "interchange/kvtmlwriter.h"
+#include "tools/cliargs.h"
+#include "tools/clicommand.h"
+#include "tools/clicommon.h"
+
+namespace brainlark::cli
+{
+
+namespace
+{
+
+const char* const ImportUsage =
+    "brainlark-cli import IN OUT.fly [--format apkg|kvtml|tsv|csv|at] [--deck NAME] "
+    "[--header yes|no|auto] [--html keep|text] [--languages Q,A] [--program-folder DIR] [--stamp TEXT]";
+
+bool parseOptions(const CliArgs& args, DeckImportOptions& options, std::ostream& err)
+{
+    if (args.has("--format")) {
+        DeckFormat format = DeckFormat::Tsv;
+        if (!DeckImport::parseFormat(args.value("--format"), format)) {
+            err << "brainlark-cli: unknown format '" << args.value("--format")
+                << "' (apkg, kvtml, tsv, csv or at)\n";
+            return false;
+        }
+        options.format = format;
+    }
+    const std::string header = args.value("--header", "auto");
+    const std::string html = args.value("--html", "text");
+    if (header != "auto" && header != "yes" && header != "no") {
+        err << "brainlark-cli: --header takes yes, no or auto, not '" << header << "'\n";
+        return false;
+    }
+    if (html != "text" && html != "keep") {
+        err << "brainlark-cli: --html takes keep or text, not '" << html << "'\n";
+        return false;
+    }
+    options.header = header == "yes" ? HeaderLine::Yes : header == "no" ? HeaderLine::No : HeaderLine::Auto;
+    options.keepHtml = html == "keep";
+    if (args.has("--languages")) {
+        const std::string text = args.value("--languages");
+        int question = -1, answer = -1;
+        char rest = 0;
+        if (std::sscanf(text.c_str(), "%d,%d%c", &question, &answer, &rest) != 2 || question < 0 ||
+            answer < 0) {
+            err << "brainlark-cli: --languages takes the ids of the question's and the answer's language, "
+                   "such as 0,1, not '"
+                << text << "'\n";
+            return false;
+        }
+        options.questionLanguage = question;
+        options.answerLanguage = answer;
+    }
+    return true;
+}
+
+int importDeck(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
+{
+    const CliArgs args(
+        raw, {"--format", "--deck", "--header", "--html", "--languages", "--program-folder", "--stamp"});
+    DeckImportOptions options;
+    if (!expectArgs(args, 2, ImportUsage, err) || !parseOptions(args, options, err))
+        return UsageError;
+    const std::string& in = args.positionals()[0];
+    options.deck = args.value("--deck");
+    options.programFolder = args.value("--program-folder");
+    ImportResult result;
+    if (options.format == DeckFormat::Apkg || (!options.format && DeckImport::isPackage(in))) {
+        options.format = DeckFormat::Apkg;
+        result = DeckImport::importDeck(in, options);
+    } else {
+        std::string bytes;
+        std::string error;
+        if (!FileReader::read(in, bytes, &error)) {
+            err << "brainlark-cli: " << error << '\n';
+            return FileError;
+        }
+        options.format = options.format.value_or(DeckImport::detect(bytes, in));
+        result = DeckImport::importBytes(bytes, in, options);
+    }
+    const DeckFormat format = *options.format;
+    // An unknown deck is said with the names the file holds.
+    if (!result.error.empty()) {
+        complain(err, in, result.error);
+        return FileError;
+    }
+    reportImport(in, result, err);
+    err << in << ": read as " << DeckImport::formatName(format);
+    if (format == DeckFormat::Tsv || format == DeckFormat::Csv || format == DeckFormat::At)
+        err << ", " << ImportReader::encodingName(result.options.encoding);
+    err << '\n';
+    for (const std::string& name : result.decks) {
+        const auto count = std::count_if(result.pairs.begin(), result.pairs.end(),
+                                         [&](const ImportedPair& pair) { return pair.deck == name; });
+        err << in << ": deck \"" << name << "\": " << count << (count == 1 ? " pair\n" : " pairs\n");
+    }
+    PairList list;
+    const int count = ImportReader::appendTo(result, list);
+    if (count < 5) {
+        // The program refuses such files as well: a quiz needs at least five pairs.
+        err << "brainlark-cli: Sorry, file " << in << " does not contain a valid Q&A-list. (" << count
+            << " pairs found, at least 5 are needed)\n";
+        return FileError;
+    }
+    if (!saveList(args.positionals()[1], list, stampFor(args), err))
+        return FileError;
+    out << count << " pairs, " << list.wrongAnswers().size() << " wrong answers\n";
+    return Success;
+}
+
+int exportKvtml(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
+{
+    const CliArgs args(raw, {});
+    if (!expectArgs(args, 2, "brainlark-cli export-kvtml LIST.fly OUT.kvtml", err))
+        return UsageError;
+    PairList list;
+    if (!loadList(args.positionals()[0], list, err))
+        return FileError;
+    const std::string& target = args.positionals()[1];
+    std::string reason;
+    if (!SaveFile::write(target, KvtmlWriter::write(list, titleOf(args.positionals()[0])), &reason)) {
+        err << "brainlark-cli: Could not open file " << target << " (" << reason << ")\n";
+        return FileError;
+    }
+    out << target << ": " << list.count() << " pairs\n";
+    return Success;
+}
+
+} // namespace
+
+std::vector<CliCommand> interchangeCommands()
+{
+    return {
+        {"import", "make a list from another trainer's file",
+         std::string("usage: ") + ImportUsage +
+             "\n\nReads a vocabulary (kvtml: KDE vocabulary documents, version 2), a package (apkg) or a "
+             "text file (tsv, csv, at, as import-text reads them) and writes its pairs as a list. Without "
+             "--format the format is told by the content. A vocabulary's first two languages become "
+             "question and answer, its multiple-choice texts wrong answers, its comments notes. Every deck "
+             "or lesson goes into the one list unless --deck NAME picks one; --languages picks a "
+             "vocabulary's languages by their ids (question first). A package's sounds and pictures are "
+             "copied into the quiz_sounds/ and quiz_pictures/ folders of --program-folder DIR (without it "
+             "nothing is copied and the pairs name them as the package does); a deck picked with --deck "
+             "comes with its subdecks. --header and --html work as for import-text. Skipped entries are "
+             "reported on standard error, with the decks read.\n",
+         importDeck},
+        {"export-kvtml", "write the list as a KDE vocabulary (.kvtml)",
+         "usage: brainlark-cli export-kvtml LIST.fly OUT.kvtml\n\nWrites the list as a vocabulary document "
+         "of version 2, as the KDE vocabulary programs open it: the languages \"Question\" and "
+         "\"Answer\", one lesson named after the list, the notes as comments and the predefined wrong "
+         "answers as multiple choice.\n",
+         exportKvtml},
+    };
+}
+
+} // namespace brainlark::cli
