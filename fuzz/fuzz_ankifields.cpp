@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the byte-level parts of the deck package reader: the media lists (JSON and
 // protobuf), the note types and decks of the older collections, field splitting and the media references
-// of a field. Checks what must always hold: split fields join back to the input, every name a media list
-// gives becomes a safe file name (no path, no NUL, valid UTF-8, at most 120 bytes), protobuf entries name
-// numbered archive entries.
+// of a field, cloze gaps. Checks what must always hold: split fields join back to the input, every name a
+// media list gives becomes a safe file name (no path, no NUL, valid UTF-8, at most 120 bytes), protobuf
+// entries name numbered archive entries.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -46,6 +46,13 @@ std::string violation(std::string_view bytes)
         }
     if (AnkiFields::withoutSounds(bytes).size() > bytes.size())
         return "removing sounds grew the field";
+    std::string question = "untouched", answer = "untouched";
+    const bool gaps = AnkiFields::splitCloze(bytes, question, answer);
+    if (!gaps && (question != "untouched" || answer != "untouched"))
+        return "a field without gaps changed the outputs";
+    // A gap's marker is longer than what it leaves in the question, and its text is in the field.
+    if (gaps && question.size() + answer.size() > 2 * bytes.size())
+        return "cloze outputs grew beyond the field";
     std::unordered_map<std::string, std::string> map;
     if (AnkiFields::parseProtobufMediaMap(bytes, map, nullptr)) {
         for (const auto& [name, entry] : map) {

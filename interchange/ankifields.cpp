@@ -254,6 +254,40 @@ std::string withoutSounds(std::string_view field)
     return text;
 }
 
+bool splitCloze(std::string_view field, std::string& question, std::string& answer)
+{
+    std::string shown, filled;
+    size_t from = 0;
+    bool found = false;
+    for (size_t at = field.find("{{c"); at != std::string_view::npos; at = field.find("{{c", from)) {
+        size_t digits = at + 3;
+        while (digits < field.size() && field[digits] >= '0' && field[digits] <= '9')
+            ++digits;
+        const size_t end = field.find("}}", digits);
+        if (digits == at + 3 || field.compare(digits, 2, "::") != 0 || end == std::string_view::npos) {
+            shown.append(field.substr(from, at + 3 - from));
+            from = at + 3;
+            continue;
+        }
+        const std::string_view gap = field.substr(digits + 2, end - digits - 2);
+        const size_t hint = gap.find("::");
+        shown.append(field.substr(from, at - from));
+        shown += hint == std::string_view::npos ? std::string("[...]")
+                                                : "[" + std::string(gap.substr(hint + 2)) + "]";
+        if (found)
+            filled += ", ";
+        filled.append(gap.substr(0, hint));
+        from = end + 2;
+        found = true;
+    }
+    if (!found)
+        return false;
+    shown.append(field.substr(from));
+    question = std::move(shown);
+    answer = std::move(filled);
+    return true;
+}
+
 bool parseJsonMediaMap(std::string_view json, std::unordered_map<std::string, std::string>& entryByName,
                        std::string* error)
 {

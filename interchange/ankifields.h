@@ -44,6 +44,11 @@ AnkiFieldMedia mediaOf(std::string_view field);
 /// The field without its "[sound:...]" references, the rest left as it is.
 std::string withoutSounds(std::string_view field);
 
+/// A cloze field ("{{c1::Paris}} is the capital of {{c2::France::country}}") as a question with its gaps
+/// shown ("[...] is the capital of [country]") and the answer that fills them ("Paris, France"). False,
+/// and nothing changed, for a field without a gap.
+bool splitCloze(std::string_view field, std::string& question, std::string& answer);
+
 /// Package entry ("0", "1", ...) for each media file name. The older packages write a JSON object
 /// {"0": "dog.jpg"}; the newest a protobuf list of entries whose position is the entry name unless it
 /// names one of its own. Malformed input gives false and what was wrong.

@@ -643,10 +643,19 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
             return index >= 0 && size_t(index) < fields.size() ? Utf8::sanitized(fields[size_t(index)])
                                                                : std::string();
         };
-        const std::string question = field(chosen.question);
-        const std::string answer = field(chosen.answer);
+        std::string question = field(chosen.question);
+        std::string answer = field(chosen.answer);
+        std::string notes = field(chosen.notes);
         const AnkiFieldMedia questionMedia = AnkiFields::mediaOf(question);
         const AnkiFieldMedia answerMedia = AnkiFields::mediaOf(answer);
+        // A cloze asks for its gaps; what the answer field held ("Back Extra") becomes the notes.
+        std::string gapped, gaps;
+        if (AnkiFields::splitCloze(question, gapped, gaps)) {
+            if (chosen.notes < 0)
+                notes = std::move(answer);
+            question = std::move(gapped);
+            answer = std::move(gaps);
+        }
         auto plain = [&](const std::string& html) {
             std::string text = AnkiFields::withoutSounds(html);
             if (options.keepHtml)
@@ -660,7 +669,7 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
         pair.line = int64_t(done);
         pair.question = plain(question);
         pair.answer = plain(answer);
-        pair.notes = plain(field(chosen.notes));
+        pair.notes = plain(notes);
         pair.deck = deck;
         auto media = [&](const std::vector<std::string>& names, MediaKind kind) {
             for (const std::string& name : names) {

@@ -72,6 +72,29 @@ TEST(AnkiFieldsTest, FindsSoundsAndPicturesAndDropsSoundTags)
     }
 }
 
+TEST(AnkiFieldsTest, TurnsClozeGapsIntoQuestionAndAnswer)
+{
+    const struct {
+        std::string field;
+        bool cloze;
+        std::string question, answer;
+    } cases[] = {
+        {"{{c1::Paris}} is the capital of {{c2::France::country}}.", true,
+         "[...] is the capital of [country].", "Paris, France"},
+        {"<b>{{c1::H<sub>2</sub>O}}</b> is water", true, "<b>[...]</b> is water", "H<sub>2</sub>O"},
+        {"no gap {{c::x}} {{cx::y}} {{c1::unclosed", false, "", ""},
+        {"{{c12::}}", true, "[...]", ""},
+        {"plain", false, "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        std::string question, answer;
+        EXPECT_EQ(AnkiFields::splitCloze(c.field, question, answer), c.cloze);
+        EXPECT_EQ(question, c.question);
+        EXPECT_EQ(answer, c.answer);
+    }
+}
+
 TEST(AnkiFieldsTest, ReadsMediaListsOfBothForms)
 {
     using Map = std::unordered_map<std::string, std::string>;

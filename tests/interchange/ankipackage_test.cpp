@@ -27,11 +27,13 @@ protected:
     {
         AnkiCollection c;
         c.noteTypes = {{1, "Basic", {"Front", "Back"}}, {7, "Vocab", {"Word", "Meaning", "Example"}}};
-        c.decks = {{1, "Default"}, {3, "French"}, {4, "French::Verbs"}, {9, "Filtered Deck 1"}};
+        c.noteTypes.push_back({8, "Cloze", {"Text", "Back Extra"}});
+        c.decks = {{1, "Default"}, {3, "French"}, {4, "French::Verbs"}, {9, "Filtered Deck 1"}, {5, "Cloze"}};
         c.notes = {
             {{"<b>dog</b> [sound:dog.wav]", "chien<br>le chien <img src=\"dog.jpg\">"}, 3, 1},
             {{"\xe7\x8c\xab", "chat &amp; chaton", "Le chat dort."}, 4, 7},
             {{"<div>to eat</div>", "manger [sound:eat.wav]", "Je mange."}, 4, 7, 9},
+            {{"{{c1::Paris}} is the capital of {{c2::France::country}}.", "Back extra"}, 5, 8},
         };
         return c;
     }
@@ -63,19 +65,19 @@ TEST_F(AnkiPackageTest, ReadsNotesDecksNoteTypesAndMediaOfEveryForm)
         ASSERT_TRUE(package.open(path, &error)) << error;
         EXPECT_EQ(package.collectionName(), c.collection);
         EXPECT_EQ(package.schemaVersion(), c.schema);
-        EXPECT_EQ(package.noteCount(), 3u);
-        ASSERT_EQ(package.noteTypes().size(), 2u);
+        EXPECT_EQ(package.noteCount(), 4u);
+        ASSERT_EQ(package.noteTypes().size(), 3u);
         EXPECT_EQ(package.noteTypes()[1].fields, (std::vector<std::string>{"Word", "Meaning", "Example"}));
-        ASSERT_EQ(package.decks().size(), 4u);
-        EXPECT_EQ(package.decks()[3].name, "French::Verbs");
+        ASSERT_EQ(package.decks().size(), 5u);
+        EXPECT_EQ(package.decks()[4].name, "French::Verbs");
 
         const std::string program = programFolder() + c.collection;
         AnkiImportOptions options;
         options.programFolder = program;
         ImportResult result;
         ASSERT_TRUE(package.read(options, result, {}, &error)) << error;
-        ASSERT_EQ(result.pairs.size(), 3u);
-        EXPECT_EQ(result.decks, (std::vector<std::string>{"French", "French::Verbs"}));
+        ASSERT_EQ(result.pairs.size(), 4u);
+        EXPECT_EQ(result.decks, (std::vector<std::string>{"Cloze", "French", "French::Verbs"}));
         const ImportedPair& dog = result.pairs[0];
         EXPECT_EQ(dog.question, "dog");
         EXPECT_EQ(dog.answer, "chien\nle chien");
@@ -104,13 +106,14 @@ TEST_F(AnkiPackageTest, TakesTheChosenFieldsAndDeck)
     } cases[] = {
         {"",
          {2, 0, 1},
-         {"dog", "Le chat dort.", "Je mange."},
-         {"chien\nle chien", "\xe7\x8c\xab", "to eat"},
-         {"", "chat & chaton", "manger"}},
+         {"dog", "Le chat dort.", "Je mange.", "[...] is the capital of [country]."},
+         {"chien\nle chien", "\xe7\x8c\xab", "to eat", "Paris, France"},
+         {"", "chat & chaton", "manger", "Back extra"}},
         {"French::Verbs", {1, 0, -1}, {"chat & chaton", "manger"}, {"\xe7\x8c\xab", "to eat"}, {"", ""}},
         // A parent deck takes its subdecks.
         {"French", {0, 1, -1}, {"dog", "\xe7\x8c\xab", "to eat"}, {}, {}},
         {"Fren", {0, 1, -1}, {}, {}, {}},
+        {"Cloze", {0, 1, -1}, {"[...] is the capital of [country]."}, {"Paris, France"}, {"Back extra"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.deck);
