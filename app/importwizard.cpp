@@ -14,12 +14,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/filereader.h"
+#include "core/importmedia.h"
 
 namespace brainlark
 {
@@ -41,6 +46,23 @@ QString text(const std::string& utf8)
     return QString::fromStdString(utf8);
 }
 
+const ColumnRole Roles[] = {ColumnRole::Question, ColumnRole::Answer, ColumnRole::WrongAnswer,
+                            ColumnRole::Notes,    ColumnRole::Sound,  ColumnRole::Picture,
+                            ColumnRole::Ignored};
+const char* const RoleTitles[] = {QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Question"),
+                                  QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Answer"),
+                                  QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Wrong answer"),
+                                  QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Notes"),
+                                  QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Sound"),
+                                  QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Picture"),
+                                  QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Ignored")};
+static_assert(std::size(Roles) == std::size(RoleTitles));
+
+int roleIndex(ColumnRole role)
+{
+    return int(std::find(std::begin(Roles), std::end(Roles), role) - std::begin(Roles));
+}
+
 QLabel* buddyLabel(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
@@ -49,6 +71,58 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy)
 }
 
 } // namespace
+
+// One reading of the file, done on the window's thread for a small file and on a thread of its own for a
+// large one. The window keeps its hands off the job until the thread has finished.
+struct ImportWizard::Job {
+    QString path;
+    bool readFile = false; ///< read the bytes from path first
+    bool detect = false;   ///< detect encoding and format
+    bool full = true;      ///< all the bytes, or only the first PreviewBytes
+    bool acceptWhenDone = false;
+    std::shared_ptr<const std::string> bytes;
+    ImportOptions options;
+    std::string sourceFolder;
+    std::atomic<bool> cancel{false};
+    std::atomic<int> permille{0};
+
+    bool readable = true;
+    ImportResult result;
+    ImportMedia::Census census;
+
+    void run()
+    {
+        if (readFile) {
+            auto data = std::make_shared<std::string>();
+            readable = FileReader::read(QFile::encodeName(path).toStdString(), *data, nullptr) &&
+                       qint64(data->size()) <= MaxFileBytes;
+            if (!readable)
+                data->clear();
+            bytes = std::move(data);
+        }
+        if (!readable)
+            return;
+        if (detect)
+            options = ImportReader::detect(*bytes);
+        std::string_view view = *bytes;
+        if (!full && qint64(view.size()) > PreviewBytes) {
+            // The first part up to a line end; a quoted field cut there would only look unclosed.
+            const size_t end = view.rfind('\n', size_t(PreviewBytes));
+            view = view.substr(0, end == std::string_view::npos ? size_t(PreviewBytes) : end + 1);
+        } else {
+            full = true;
+        }
+        result = ImportReader::read(view, options, [this](uint64_t done, uint64_t total) {
+            permille = total > 0 ? int(done * 1000 / total) : 0;
+            return !cancel;
+        });
+        if (!full && !result.skipped.empty() && result.skipped.back().reason == SkipReason::UnclosedQuote) {
+            result.skipped.pop_back();
+            --result.skippedCount;
+        }
+        census = ImportMedia::census(result, sourceFolder);
+    }
+};
 
 ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialog(parent), m_startFolder(startFolder)
 {
@@ -108,10 +182,46 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     m_preview->setColumnWidth(1, 240);
     m_preview->setColumnWidth(2, 240);
     m_skipped = new QListWidget;
+    m_media = new QListWidget;
+    m_media->setAccessibleName(tr("Sounds and pictures not imported"));
 
     auto* lists = new QGridLayout;
     lists->addWidget(buddyLabel(tr("S&kipped lines"), m_skipped), 0, 0);
     lists->addWidget(m_skipped, 1, 0);
+    lists->addWidget(buddyLabel(tr("Sounds and pictures &not found"), m_media), 0, 1);
+    lists->addWidget(m_media, 1, 1);
+    lists->setColumnStretch(0, 2);
+    lists->setColumnStretch(1, 1);
+
+    // A role box per column of the file, in the order of the preview's columns.
+    m_columnRow = new QWidget;
+    auto* columnLayout = new QHBoxLayout(m_columnRow);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    auto* columnScroll = new QScrollArea;
+    columnScroll->setWidget(m_columnRow);
+    columnScroll->setWidgetResizable(true);
+    columnScroll->setFrameShape(QFrame::NoFrame);
+    columnScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    columnScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    columnScroll->setFixedHeight(m_format->sizeHint().height() + 22);
+
+    m_progress = new QProgressBar;
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Reading the file"));
+    m_stop = new QPushButton(tr("S&top Reading"));
+    connect(m_stop, &QPushButton::clicked, this, &ImportWizard::stopReading);
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addWidget(m_progress, 1);
+    progressRow->addWidget(m_stop);
+    m_progress->hide();
+    m_stop->hide();
+    m_ticker = new QTimer(this);
+    m_ticker->setInterval(100);
+    connect(m_ticker, &QTimer::timeout, this, [this] {
+        if (m_job)
+            m_progress->setValue(m_job->permille);
+    });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     m_import = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
@@ -123,6 +233,9 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     layout->addLayout(fileRow);
     layout->addLayout(optionsRow);
     layout->addWidget(m_summary);
+    layout->addLayout(progressRow);
+    layout->addWidget(new QLabel(tr("Each column becomes:")));
+    layout->addWidget(columnScroll);
     layout->addWidget(buddyLabel(tr("&Preview of the first %1 pairs").arg(PreviewPairs), m_preview));
     layout->addWidget(m_preview, 3);
     layout->addLayout(lists, 1);
@@ -140,32 +253,127 @@ void ImportWizard::browse()
         setFile(path);
 }
 
+ImportWizard::~ImportWizard()
+{
+    stopReading();
+}
+
 bool ImportWizard::setFile(const QString& path)
 {
+    stopReading();
     m_path = path;
     m_file->setText(QDir::toNativeSeparators(path));
-    m_bytes.clear();
+    m_bytes.reset();
+    m_result = ImportResult();
+    m_partial = false;
     const QFileInfo info(path);
-    const bool readable = info.size() <= MaxFileBytes &&
-                          FileReader::read(QFile::encodeName(path).toStdString(), m_bytes, nullptr);
-    if (!readable)
-        m_bytes.clear();
-    m_options = ImportReader::detect(m_bytes);
-    m_result = readable ? ImportReader::read(m_bytes, m_options) : ImportResult();
-    showOptions();
-    refresh();
-    if (!readable)
-        m_summary->setText(info.isFile() && info.size() > MaxFileBytes ? tr("The file is too large to be a list of pairs.")
-                                                                       : tr("The file cannot be read."));
-    return readable;
+    m_fileSize = info.size();
+    if (!info.isFile() || m_fileSize > MaxFileBytes) {
+        refresh();
+        m_summary->setText(info.isFile() ? tr("The file is too large to be a list of pairs.")
+                                         : tr("The file cannot be read."));
+        return false;
+    }
+    startReading(true, true, false);
+    if (!isReading() && m_bytes->empty() && m_fileSize > 0) {
+        m_summary->setText(tr("The file cannot be read."));
+        return false;
+    }
+    return true;
 }
 
 void ImportWizard::setOptions(const ImportOptions& options)
 {
+    stopReading();
     m_options = options;
-    m_result = ImportReader::read(m_bytes, m_options);
+    if (!m_bytes)
+        return;
+    startReading(false, false, false);
+}
+
+void ImportWizard::startReading(bool readFile, bool full, bool acceptWhenDone)
+{
+    auto job = std::make_shared<Job>();
+    job->path = m_path;
+    job->readFile = readFile;
+    job->detect = readFile;
+    job->full = full;
+    job->acceptWhenDone = acceptWhenDone;
+    job->bytes = m_bytes;
+    job->options = m_options;
+    job->sourceFolder = QFile::encodeName(QFileInfo(m_path).absolutePath()).toStdString();
+    if (m_fileSize <= PreviewBytes) {
+        job->run();
+        readingDone(job);
+        return;
+    }
+    // A large file: read on a thread of its own while the window shows how far it got.
+    m_job = job;
+    m_thread = QThread::create([job] { job->run(); });
+    connect(m_thread, &QThread::finished, this, [this, job] {
+        if (m_job != job)
+            return;
+        m_thread->deleteLater();
+        m_thread = nullptr;
+        m_job.reset();
+        readingDone(job);
+    });
+    m_progress->setValue(0);
+    m_progress->show();
+    m_stop->show();
+    m_import->setEnabled(false);
+    m_summary->setText(tr("Reading the file..."));
+    m_ticker->start();
+    m_thread->start();
+}
+
+void ImportWizard::stopReading()
+{
+    if (!m_thread)
+        return;
+    m_job->cancel = true;
+    m_thread->wait();
+    // The finished signal has not been delivered yet: what the thread read is taken here, once.
+    const std::shared_ptr<Job> job = std::move(m_job);
+    QThread* thread = std::exchange(m_thread, nullptr);
+    thread->disconnect(this);
+    thread->deleteLater();
+    readingDone(job);
+}
+
+void ImportWizard::readingDone(const std::shared_ptr<Job>& job)
+{
+    m_ticker->stop();
+    m_progress->hide();
+    m_stop->hide();
+    if (job->readFile)
+        m_bytes = job->bytes;
+    if (!job->readable) {
+        m_result = ImportResult();
+        refresh();
+        m_summary->setText(tr("The file cannot be read."));
+        return;
+    }
+    m_options = job->options;
+    m_result = std::move(job->result);
+    m_partial = !job->full || m_result.cancelled;
+    m_census = job->census;
     showOptions();
     refresh();
+    if (job->acceptWhenDone && !m_result.cancelled)
+        QDialog::accept();
+}
+
+void ImportWizard::accept()
+{
+    if (isReading())
+        return;
+    if (m_partial && m_bytes) {
+        // The preview read the first part only: the whole file is read before the pairs are handed over.
+        startReading(false, true, true);
+        return;
+    }
+    QDialog::accept();
 }
 
 void ImportWizard::showOptions()
@@ -214,13 +422,59 @@ void ImportWizard::optionsEdited()
 
 QString ImportWizard::columnTitle(size_t column) const
 {
-    // One per ColumnRole, in its order.
-    static const char* const Titles[] = {
-        QT_TR_NOOP("Question"), QT_TR_NOOP("Answer"),  QT_TR_NOOP("Wrong answer"), QT_TR_NOOP("Notes"),
-        QT_TR_NOOP("Sound"),    QT_TR_NOOP("Picture"), QT_TR_NOOP("Ignored")};
-    static_assert(sizeof(Titles) / sizeof(Titles[0]) == size_t(ColumnRole::Ignored) + 1);
     const ColumnRole role = column < m_result.columns.size() ? m_result.columns[column] : ColumnRole::Ignored;
-    return tr("%1: %2").arg(column + 1).arg(tr(Titles[int(role)]));
+    return tr("%1: %2").arg(column + 1).arg(tr(RoleTitles[roleIndex(role)]));
+}
+
+QComboBox* ImportWizard::columnBox(int column) const
+{
+    return column >= 0 && size_t(column) < m_columnBoxes.size() ? m_columnBoxes[size_t(column)] : nullptr;
+}
+
+void ImportWizard::rebuildColumnBoxes(size_t columns)
+{
+    // The program's own '@' lines have fixed places: question, answer, then wrong answers.
+    const bool fixed = m_options.format == ImportFormat::At;
+    auto* layout = static_cast<QHBoxLayout*>(m_columnRow->layout());
+    if (m_columnBoxes.size() != columns) {
+        while (QLayoutItem* item = layout->takeAt(0)) {
+            delete item->widget();
+            delete item;
+        }
+        m_columnBoxes.clear();
+        for (size_t column = 0; column < columns; ++column) {
+            auto* box = new QComboBox;
+            for (const char* title : RoleTitles)
+                box->addItem(tr(title));
+            box->setAccessibleName(tr("Column %1 becomes").arg(column + 1));
+            auto* label = new QLabel(tr("%1:").arg(column + 1));
+            label->setBuddy(box);
+            layout->addWidget(label);
+            layout->addWidget(box);
+            connect(box, &QComboBox::activated, this,
+                    [this, column](int index) { columnEdited(int(column), index); });
+            m_columnBoxes.push_back(box);
+        }
+        layout->addStretch();
+    }
+    for (size_t column = 0; column < columns; ++column) {
+        QComboBox* box = m_columnBoxes[column];
+        const ColumnRole role =
+            column < m_result.columns.size() ? m_result.columns[column] : ColumnRole::Ignored;
+        box->setCurrentIndex(roleIndex(role));
+        box->setEnabled(!fixed && !isReading());
+    }
+}
+
+void ImportWizard::columnEdited(int column, int index)
+{
+    if (index < 0 || index >= int(std::size(Roles)))
+        return;
+    ImportOptions options = m_options;
+    options.columns = m_result.columns;
+    options.columns.resize(std::max(options.columns.size(), m_columnBoxes.size()), ColumnRole::Ignored);
+    options.columns[size_t(column)] = Roles[index];
+    setOptions(options);
 }
 
 void ImportWizard::refresh()
@@ -236,6 +490,7 @@ void ImportWizard::refresh()
     for (size_t column = 0; column < columns; ++column)
         titles << columnTitle(column);
     m_preview->setHorizontalHeaderLabels(titles);
+    rebuildColumnBoxes(m_path.isEmpty() ? 0 : columns);
     m_preview->setRowCount(shown);
     for (int row = 0; row < shown; ++row) {
         const ImportRow& record = m_result.preview[size_t(row)];
@@ -257,6 +512,11 @@ void ImportWizard::refresh()
                                .arg(QString::fromLatin1(ImportReader::reasonText(line.reason)), text(line.text)));
     }
     more(m_skipped, m_result.skippedCount);
+    m_media->clear();
+    for (const auto* names : {&m_result.missingMedia, &m_census.missingNames}) {
+        for (const std::string& missing : *names)
+            m_media->addItem(text(missing));
+    }
     QString summary = pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs);
     summary += tr(", %1 lines skipped").arg(m_result.skippedCount);
     // What no pair takes is said, never dropped without a word.
@@ -269,10 +529,21 @@ void ImportWizard::refresh()
         summary += tr(", columns %1 ignored").arg(ignored.join(QStringLiteral(", ")));
     if (m_result.htmlFields > 0)
         summary += tr(", %1 fields turned from HTML into plain text").arg(m_result.htmlFields);
+    if (m_census.found + m_census.missing > 0)
+        summary += tr(", %1 sounds and pictures found beside the file, %2 not found")
+                       .arg(m_census.found)
+                       .arg(m_census.missing);
+    if (m_result.cancelled)
+        summary = tr("Reading stopped; in the part read: %1. Import reads the whole file.").arg(summary);
+    else if (m_partial)
+        summary = tr("In the first %1 KB of %2 KB: %3. Import reads the whole file.")
+                      .arg(PreviewBytes / 1024)
+                      .arg((m_fileSize + 1023) / 1024)
+                      .arg(summary);
     if (!m_path.isEmpty() && pairs < MinimumQuizPairs)
         summary += tr(". A quiz needs at least %1 pairs; the editor takes fewer.").arg(MinimumQuizPairs);
     m_summary->setText(m_path.isEmpty() ? tr("Choose a text file to import.") : summary);
-    m_import->setEnabled(pairs > 0);
+    m_import->setEnabled(pairs > 0 && !isReading());
 }
 
 } // namespace brainlark

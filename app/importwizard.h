@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+#include <atomic>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "core/importmedia.h"
 #include "core/importreader.h"
 
 class QCheckBox;
@@ -10,8 +15,11 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QThread;
+class QTimer;
 
 namespace brainlark
 {
@@ -21,6 +29,11 @@ namespace brainlark
 /// the first pairs with every column of the file and what each column becomes, the lines that will be
 /// skipped and why (a first line of column names among them) and the columns that are ignored, before
 /// anything is imported. Fields holding HTML become plain text unless the learner keeps them as they are.
+/// Each column can be given another role. Sounds and pictures the fields name ("[sound:x.wav]",
+/// <img src="x.jpg">) are looked for beside the file and counted before the import.
+///
+/// A large file is read on a thread of its own with a progress bar that can stop it; while the learner
+/// changes options only its first part is read again for the preview, and the whole file at Import.
 class ImportWizard : public QDialog
 {
     Q_OBJECT
@@ -32,11 +45,20 @@ public:
     /// The skipped lines are listed up to this many, then counted: a binary file
     /// skips hundreds of thousands of lines, and listing them all held the window up for half a minute.
     static constexpr int ListedLines = 1000;
+    /// Files up to this size are read at once; larger ones on a thread, and only this much of them for the
+    /// preview while options change.
+    static constexpr qint64 PreviewBytes = 1024 * 1024;
 
     explicit ImportWizard(const QString& startFolder, QWidget* parent = nullptr);
+    ~ImportWizard() override;
 
-    /// Reads a file and detects its encoding, format and separator.
+    /// Reads a file and detects its encoding, format and separator. A large file goes on being read after
+    /// this returns (isReading()); false when it cannot be read at all.
     bool setFile(const QString& path);
+    /// Whether a file is being read on the reading thread.
+    bool isReading() const { return m_thread != nullptr; }
+    /// Whether the result holds only the first part of the file (the preview after an option change).
+    bool isPartial() const { return m_partial; }
     QString filePath() const { return m_path; }
     /// Changes how the file is read; the preview follows.
     void setOptions(const ImportOptions& options);
@@ -49,9 +71,23 @@ public:
     QListWidget* skippedList() const { return m_skipped; }
     QLabel* summary() const { return m_summary; }
     QPushButton* importButton() const { return m_import; }
+    QPushButton* stopButton() const { return m_stop; }
+    QProgressBar* progressBar() const { return m_progress; }
+    /// The role box of a column (from 0), or null.
+    QComboBox* columnBox(int column) const;
+    QListWidget* mediaList() const { return m_media; }
+
+    /// Import: a result read from a part of the file is first completed by reading it all.
+    void accept() override;
 
 private:
+    struct Job;
     void browse();
+    void startReading(bool readFile, bool full, bool acceptWhenDone);
+    void readingDone(const std::shared_ptr<Job>& job);
+    void stopReading();
+    void columnEdited(int column, int index);
+    void rebuildColumnBoxes(size_t columns);
     void optionsEdited();
     void refresh();
     void showOptions();
@@ -60,10 +96,21 @@ private:
 
     QString m_startFolder;
     QString m_path;
-    std::string m_bytes;
+    std::shared_ptr<const std::string> m_bytes;
+    qint64 m_fileSize = 0;
     ImportOptions m_options;
     ImportResult m_result;
+    bool m_partial = false;
     bool m_updating = false;
+    QThread* m_thread = nullptr;
+    std::shared_ptr<Job> m_job;
+    std::vector<QComboBox*> m_columnBoxes;
+    QWidget* m_columnRow = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_stop = nullptr;
+    QListWidget* m_media = nullptr;
+    QTimer* m_ticker = nullptr;
+    ImportMedia::Census m_census;
     QLineEdit* m_file = nullptr;
     QComboBox* m_encoding = nullptr;
     QComboBox* m_format = nullptr;

@@ -9,9 +9,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include "app/importwizard.h"
+#include "core/importmedia.h"
 #include "core/pairlist.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
@@ -191,14 +193,21 @@ void MainWindow::onImportIntoEditor()
     wizard.setFile(path);
     if (runDialog(wizard) != QDialog::Accepted)
         return;
+    // The sounds and pictures the pairs name go into the program folder beside the list's other media.
+    ImportResult result = wizard.result();
+    ImportMedia::place(result, QFile::encodeName(QFileInfo(wizard.filePath()).absolutePath()).toStdString(),
+                       QFile::encodeName(m_doc.programFolder()).toStdString());
     auto list = std::make_unique<PairList>();
-    if (ImportReader::appendTo(wizard.result(), *list) <= 0) {
+    if (ImportReader::appendTo(result, *list) <= 0) {
         m_services.prompter->message(QStringLiteral("Sorry, file ") + wizard.filePath() +
                                          QStringLiteral(" does not contain a valid Q&A-list."),
                                      Prompter::Icon::Exclamation);
         return;
     }
     openEditorWithNewList(std::move(list), QFileInfo(wizard.filePath()).completeBaseName());
+    if (!result.missingMedia.empty())
+        statusBar()->showMessage(tr("%n of the sounds and pictures named in the file could not be imported.",
+                                    nullptr, int(result.missingMedia.size())));
 }
 
 void MainWindow::openEditorWithNewList(std::unique_ptr<PairList> list, const QString& name)

@@ -289,4 +289,80 @@ std::string HtmlText::toPlainText(std::string_view html)
     return out.finish();
 }
 
+namespace
+{
+
+// The value of the src attribute of the <img tag starting at text[pos], or empty.
+std::string imageSource(std::string_view text, size_t pos)
+{
+    const size_t end = text.find('>', pos);
+    const std::string_view tag =
+        text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+    for (size_t i = 4; i + 4 <= tag.size(); ++i) {
+        if (!isSpace(tag[i - 1]) || !equalsIgnoringCase(tag.substr(i, 3), "src"))
+            continue;
+        size_t v = i + 3;
+        while (v < tag.size() && isSpace(tag[v]))
+            ++v;
+        if (v >= tag.size() || tag[v] != '=')
+            continue;
+        ++v;
+        while (v < tag.size() && isSpace(tag[v]))
+            ++v;
+        if (v >= tag.size())
+            return {};
+        const char quote = tag[v] == '"' || tag[v] == '\'' ? tag[v] : '\0';
+        const size_t begin = quote ? v + 1 : v;
+        size_t stop = begin;
+        while (stop < tag.size() && (quote ? tag[stop] != quote : !isSpace(tag[stop]) && tag[stop] != '/'))
+            ++stop;
+        // The name may be written with references ("a&amp;b.jpg").
+        return HtmlText::toPlainText(tag.substr(begin, stop - begin));
+    }
+    return {};
+}
+
+} // namespace
+
+bool HtmlText::takeMedia(std::string& field, Media& media)
+{
+    constexpr std::string_view SoundMark = "[sound:";
+    bool found = false;
+    if (field.find(SoundMark) != std::string::npos) {
+        std::string kept;
+        kept.reserve(field.size());
+        size_t pos = 0;
+        for (;;) {
+            const size_t mark = field.find(SoundMark, pos);
+            const size_t close = mark == std::string::npos ? mark : field.find(']', mark);
+            if (close == std::string::npos) {
+                kept.append(field, pos, std::string::npos);
+                break;
+            }
+            kept.append(field, pos, mark - pos);
+            const std::string name = field.substr(mark + SoundMark.size(), close - mark - SoundMark.size());
+            if (media.sound.empty())
+                media.sound = name;
+            found = true;
+            pos = close + 1;
+        }
+        // The marker usually stood alone or after the text: no blank is left at either end.
+        const size_t first = kept.find_first_not_of(" \t");
+        const size_t last = kept.find_last_not_of(" \t");
+        field = first == std::string::npos ? std::string() : kept.substr(first, last - first + 1);
+    }
+    for (size_t pos = field.find('<'); pos != std::string::npos; pos = field.find('<', pos + 1)) {
+        if (!equalsIgnoringCase(std::string_view(field).substr(pos + 1, 3), "img") ||
+            pos + 4 >= field.size() || !isSpace(field[pos + 4]))
+            continue;
+        const std::string name = imageSource(field, pos);
+        if (name.empty())
+            continue;
+        found = true;
+        if (media.picture.empty())
+            media.picture = name;
+    }
+    return found;
+}
+
 } // namespace brainlark

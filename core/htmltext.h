@@ -18,6 +18,15 @@ public:
     /// Tags removed, line breaks for <br> and block ends, references replaced, runs of white space made one
     /// blank as a browser shows them, lines trimmed. Script and style contents and comments are dropped.
     static std::string toPlainText(std::string_view html);
+
+    /// The media a card field names: "[sound:NAME]" markers (removed from the text, as a quiz would show
+    /// them as text) and the picture of the first <img src="NAME"> (the tag stays; the conversion to plain
+    /// text drops it). Names are as written, usually a file beside the export. Returns whether any was found.
+    struct Media {
+        std::string sound;   ///< the first sound named
+        std::string picture; ///< the first picture named
+    };
+    static bool takeMedia(std::string& field, Media& media);
 };
 
 } // namespace brainlark

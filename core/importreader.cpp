@@ -24,6 +24,11 @@ bool isBlank(char c)
     return c == ' ' || (static_cast<unsigned char>(c) - 9u) <= 4u;
 }
 
+bool isBlankLine(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), isBlank);
+}
+
 std::string trimmed(std::string_view text)
 {
     size_t begin = 0;
@@ -408,7 +413,10 @@ bool looksLikeAnswers(const std::vector<std::vector<std::string>>& records, size
 class Reader
 {
 public:
-    Reader(const ImportOptions& options, ImportResult& result) : m_options(options), m_result(result) {}
+    Reader(const ImportOptions& options, ImportResult& result, const ImportProgress& progress)
+        : m_options(options), m_result(result), m_progress(progress)
+    {
+    }
 
     void readAt(std::string_view text);
     void readTsv(std::string_view text);
@@ -424,16 +432,28 @@ private:
         bool isRecord = true;
         SkipReason reason = SkipReason::NoSeparator;
         std::vector<std::string> fields;
+        std::vector<HtmlText::Media> media; // per field, or empty when no field named any
         std::string text;
     };
     static constexpr size_t SampleRecords = 50;
+
+    // Reports progress now and then; false when the learner cancelled.
+    bool goOn(size_t done, size_t total)
+    {
+        if (!m_progress || (++m_steps & 0x3FF) != 0)
+            return true;
+        m_result.cancelled = !m_progress(done, total);
+        return !m_result.cancelled;
+    }
 
     // Every skipped line is counted; the first ones are kept to be listed, so that a file of millions of
     // lines that are not pairs takes no more memory than the pairs it holds.
     void skip(int64_t line, SkipReason reason, std::string_view text)
     {
         if (!m_decided) {
-            m_held.push_back({line, false, reason, {}, std::string(text)});
+            // Only the start is ever shown; a line of gigabytes is not copied.
+            m_held.push_back(
+                {line, false, reason, {}, {}, std::string(text.substr(0, 4 * SkippedTextLength))});
             return;
         }
         ++m_result.skippedCount;
@@ -443,15 +463,21 @@ private:
     // A record of the TSV or CSV file: its fields (trimmed) and its first line for messages.
     void record(int64_t line, std::vector<std::string>& fields, std::string_view text);
     void decide();
-    void take(int64_t line, std::vector<std::string>& fields, std::string_view text);
+    bool onlyMedia(size_t column) const;
+    ColumnRole onlyMediaRole(size_t column) const;
+    void take(int64_t line, std::vector<std::string>& fields, std::vector<HtmlText::Media>& media,
+              std::string_view text);
     // Checks the first two fields; returns the pair to fill, or null when the record was skipped.
     ImportedPair* addPair(int64_t line, const std::vector<std::string>& fields, std::string_view text);
-    void keepPreview(int64_t line, const std::vector<std::string>& fields);
+    void keepPreview(int64_t line, const std::vector<std::string>& fields,
+                     const std::vector<HtmlText::Media>& media = {});
     std::vector<std::string> split(std::string_view line) const;
     bool readCsvField(LineCursor& cursor, std::string& field, bool& closed) const;
 
     const ImportOptions& m_options;
     ImportResult& m_result;
+    const ImportProgress& m_progress;
+    size_t m_steps = 0;
     bool m_decided = false;
     std::vector<Held> m_held;
     size_t m_heldRecords = 0;
@@ -461,6 +487,15 @@ private:
 
 void Reader::record(int64_t line, std::vector<std::string>& fields, std::string_view text)
 {
+    // Sounds and pictures the fields name are taken before the markup goes.
+    std::vector<HtmlText::Media> media;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        HtmlText::Media found;
+        if (HtmlText::takeMedia(fields[i], found)) {
+            media.resize(fields.size());
+            media[i] = std::move(found);
+        }
+    }
     if (!m_options.keepHtml) {
         for (std::string& field : fields) {
             if (HtmlText::looksLikeHtml(field)) {
@@ -470,10 +505,11 @@ void Reader::record(int64_t line, std::vector<std::string>& fields, std::string_
         }
     }
     if (m_decided) {
-        take(line, fields, text);
+        take(line, fields, media, text);
         return;
     }
-    m_held.push_back({line, true, SkipReason::NoSeparator, std::move(fields), std::string(text)});
+    m_held.push_back(
+        {line, true, SkipReason::NoSeparator, std::move(fields), std::move(media), std::string(text)});
     if (++m_heldRecords == SampleRecords)
         decide();
 }
@@ -533,6 +569,7 @@ void Reader::decide()
                 columns.push_back(ColumnRole::Notes);
             else
                 columns.push_back(looksLikeAnswers(records, column) ? ColumnRole::WrongAnswer
+                                  : onlyMedia(column)               ? onlyMediaRole(column)
                                                                     : ColumnRole::Ignored);
         }
     }
@@ -547,18 +584,54 @@ void Reader::decide()
             headerSeen = true;
             skip(h.line, SkipReason::Header, h.text);
         } else {
-            take(h.line, h.fields, h.text);
+            take(h.line, h.fields, h.media, h.text);
         }
     }
 }
 
-void Reader::keepPreview(int64_t line, const std::vector<std::string>& fields)
+// Whether the column held media references and no text in the held records.
+bool Reader::onlyMedia(size_t column) const
 {
-    if (m_result.preview.size() < ImportResult::PreviewRows)
-        m_result.preview.push_back({line, fields});
+    bool named = false;
+    for (const Held& h : m_held) {
+        if (!h.isRecord || column >= h.fields.size())
+            continue;
+        if (!h.fields[column].empty())
+            return false;
+        named = named || (column < h.media.size() &&
+                          !(h.media[column].sound.empty() && h.media[column].picture.empty()));
+    }
+    return named;
 }
 
-void Reader::take(int64_t line, std::vector<std::string>& fields, std::string_view text)
+ColumnRole Reader::onlyMediaRole(size_t column) const
+{
+    for (const Held& h : m_held) {
+        if (h.isRecord && column < h.media.size() && !h.media[column].sound.empty())
+            return ColumnRole::Sound;
+    }
+    return ColumnRole::Picture;
+}
+
+void Reader::keepPreview(int64_t line, const std::vector<std::string>& fields,
+                         const std::vector<HtmlText::Media>& media)
+{
+    if (m_result.preview.size() >= ImportResult::PreviewRows)
+        return;
+    ImportRow& row = m_result.preview.emplace_back(ImportRow{line, fields});
+    // The media a field names are shown with it, as they were written.
+    for (size_t i = 0; i < media.size(); ++i) {
+        std::string& cell = row.fields[i];
+        for (const auto& [mark, name] :
+             {std::pair{"[sound:", &media[i].sound}, {"[picture:", &media[i].picture}}) {
+            if (!name->empty())
+                cell += (cell.empty() ? "" : " ") + (mark + *name) + "]";
+        }
+    }
+}
+
+void Reader::take(int64_t line, std::vector<std::string>& fields, std::vector<HtmlText::Media>& media,
+                  std::string_view text)
 {
     std::vector<ColumnRole>& columns = m_result.columns;
     if (m_options.format == ImportFormat::At) {
@@ -592,12 +665,14 @@ void Reader::take(int64_t line, std::vector<std::string>& fields, std::string_vi
         reason = SkipReason::EmptyAnswer;
     else {
         for (size_t column = 0; column < fields.size(); ++column) {
-            const bool filled = !fields[column].empty();
+            const bool filled =
+                !fields[column].empty() ||
+                (column < media.size() && !(media[column].sound.empty() && media[column].picture.empty()));
             m_columnFilled[column] = m_columnFilled[column] || filled;
             if (filled && columns[column] != ColumnRole::Ignored)
                 m_columnTaken[column] = true;
         }
-        keepPreview(line, fields);
+        keepPreview(line, fields, media);
         ImportedPair& pair = m_result.pairs.emplace_back();
         pair.line = line;
         pair.question = std::move(*question);
@@ -621,6 +696,25 @@ void Reader::take(int64_t line, std::vector<std::string>& fields, std::string_vi
                 break;
             default:
                 break;
+            }
+        }
+        for (size_t column = 0; column < media.size(); ++column) {
+            if (columns[column] == ColumnRole::Ignored)
+                continue;
+            std::string* side = nullptr;
+            if (columns[column] == ColumnRole::Question)
+                side = &pair.questionSound;
+            else if (columns[column] == ColumnRole::Answer)
+                side = &pair.answerSound;
+            else if (columns[column] == ColumnRole::Sound)
+                side = pair.questionSound.empty() ? &pair.questionSound : &pair.answerSound;
+            if (side && side->empty() && !media[column].sound.empty()) {
+                m_columnTaken[column] = true;
+                *side = std::move(media[column].sound);
+            }
+            if (!media[column].picture.empty() && pair.picturePath.empty()) {
+                m_columnTaken[column] = true;
+                pair.picturePath = std::move(media[column].picture);
             }
         }
         return;
@@ -666,7 +760,7 @@ void Reader::readAt(std::string_view text)
     m_result.columns = {ColumnRole::Question, ColumnRole::Answer};
     bool headerPending = m_options.header == HeaderLine::Yes;
     LineCursor cursor(text);
-    while (!cursor.atEnd()) {
+    while (!cursor.atEnd() && goOn(cursor.pos(), text.size())) {
         const int64_t number = cursor.lineNumber();
         const std::string_view raw = cursor.next();
         if (raw.empty()) {
@@ -687,6 +781,10 @@ void Reader::readAt(std::string_view text)
             headerPending = false;
             m_result.headerSkipped = true;
             skip(number, SkipReason::Header, raw);
+            continue;
+        }
+        if (raw.size() > ImportReader::MaxRecordBytes) {
+            skip(number, SkipReason::TooLong, raw);
             continue;
         }
         std::string line(raw);
@@ -710,13 +808,15 @@ void Reader::readAt(std::string_view text)
 void Reader::readTsv(std::string_view text)
 {
     LineCursor cursor(text);
-    while (!cursor.atEnd()) {
+    while (!cursor.atEnd() && goOn(cursor.pos(), text.size())) {
         const int64_t number = cursor.lineNumber();
         const std::string_view line = cursor.next();
-        if (trimmed(line).empty())
+        if (isBlankLine(line))
             continue;
         if (line.front() == '#') {
             skip(number, SkipReason::Comment, line);
+        } else if (line.size() > ImportReader::MaxRecordBytes) {
+            skip(number, SkipReason::TooLong, line);
         } else {
             std::vector<std::string> fields = split(line);
             record(number, fields, line);
@@ -749,17 +849,20 @@ bool Reader::readCsvField(LineCursor& cursor, std::string& field, bool& closed) 
                 cursor.advance();
                 break;
             } else if (cursor.atLineBreak()) {
-                field += '\n';
+                if (field.size() <= ImportReader::MaxRecordBytes)
+                    field += '\n';
                 cursor.skipLineBreak();
             } else {
-                field += c;
+                if (field.size() <= ImportReader::MaxRecordBytes)
+                    field += c;
                 cursor.advance();
             }
         }
     }
     // Unquoted text, or stray text after a closing quote, runs to the separator or the line end.
     while (!cursor.atEnd() && !cursor.atLineBreak() && cursor.peek() != m_options.separator) {
-        field += cursor.peek();
+        if (field.size() <= ImportReader::MaxRecordBytes)
+            field += cursor.peek();
         cursor.advance();
     }
     return true;
@@ -770,12 +873,12 @@ void Reader::readCsv(std::string_view text)
     LineCursor cursor(text);
     std::vector<std::string> fields;
     std::string field;
-    while (!cursor.atEnd()) {
+    while (!cursor.atEnd() && goOn(cursor.pos(), text.size())) {
         const int64_t number = cursor.lineNumber();
         const size_t begin = cursor.pos();
         const std::string_view firstLine = cursor.lineFrom(begin);
-        if (trimmed(firstLine).empty() || firstLine.front() == '#') {
-            if (!trimmed(firstLine).empty())
+        if (isBlankLine(firstLine) || firstLine.front() == '#') {
+            if (!isBlankLine(firstLine))
                 skip(number, SkipReason::Comment, firstLine);
             cursor.next();
             continue;
@@ -795,7 +898,10 @@ void Reader::readCsv(std::string_view text)
             return;
         }
         cursor.skipLineBreak();
-        record(number, fields, firstLine);
+        if (cursor.pos() - begin > ImportReader::MaxRecordBytes)
+            skip(number, SkipReason::TooLong, firstLine);
+        else
+            record(number, fields, firstLine);
     }
 }
 
@@ -847,7 +953,7 @@ ImportOptions ImportReader::detectFormat(std::string_view utf8)
     LineCursor cursor(utf8);
     while (!cursor.atEnd() && lines < DetectionLines) {
         const std::string_view line = cursor.next();
-        if (trimmed(line).empty() || line.front() == '#')
+        if (isBlankLine(line) || line.front() == '#')
             continue;
         ++lines;
         tabs += line.find('\t') != std::string_view::npos;
@@ -886,12 +992,20 @@ ImportOptions ImportReader::detect(std::string_view bytes)
     return options;
 }
 
-ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& options)
+ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& options,
+                                const ImportProgress& progress)
 {
     ImportResult result;
     result.options = options;
-    const std::string text = decode(bytes, options.encoding);
-    Reader reader(result.options, result);
+    // Valid UTF-8 is read where it lies; only other encodings, or bytes to mend, are copied.
+    std::string decoded;
+    std::string_view text = Cp1252::hasUtf8Bom(bytes) ? bytes.substr(3) : bytes;
+    const bool utf8 = options.encoding == ImportEncoding::Utf8 || options.encoding == ImportEncoding::Utf8Bom;
+    if (!utf8 || !isValidUtf8(text)) {
+        decoded = decode(bytes, options.encoding);
+        text = decoded;
+    }
+    Reader reader(result.options, result, progress);
     switch (options.format) {
     case ImportFormat::Tsv:
         reader.readTsv(text);
@@ -979,6 +1093,8 @@ const char* ImportReader::reasonText(SkipReason reason)
         return "quote not closed";
     case SkipReason::Header:
         return "header line";
+    case SkipReason::TooLong:
+        return "longer than 1 MB";
     case SkipReason::AfterEnd:
         break;
     }

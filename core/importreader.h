@@ -30,6 +30,7 @@ enum class SkipReason {
     UnclosedQuote, ///< a quoted field runs to the end of the file (Csv)
     AfterEnd,      ///< below the empty line that ends an '@' file
     Header,        ///< the first line names the columns ("Front", "Back")
+    TooLong,       ///< a record of more than ImportReader::MaxRecordBytes, no pair of a trainer
 };
 
 /// Called now and then during a long import with the bytes (or records) done and the total; returning
@@ -106,7 +107,7 @@ struct ImportResult {
     std::vector<std::string> missingMedia;
     /// Why the file could not be read at all (then there are no pairs), as one sentence; empty when it was.
     std::string error;
-    bool cancelled = false; ///< the progress callback asked to stop; there are no pairs
+    bool cancelled = false; ///< the progress callback asked to stop (a text keeps the pairs read until then)
 };
 
 /// Reads pairs from text files in the formats of ImportFormat, with the encoding and separator detected
@@ -115,6 +116,9 @@ struct ImportResult {
 class ImportReader
 {
 public:
+    /// A longer record is skipped unread: memory stays within the pairs kept, whatever the file holds.
+    static constexpr size_t MaxRecordBytes = 1024 * 1024;
+
     /// UTF-8 with a byte-order mark, UTF-16 LE/BE with one or, without one, when zero bytes fill nearly
     /// every other place; UTF-8 without a mark when the bytes are valid UTF-8, otherwise Windows-1252.
     static ImportEncoding detectEncoding(std::string_view bytes);
@@ -125,8 +129,10 @@ public:
     /// The format and separator a decoded text most likely uses.
     static ImportOptions detectFormat(std::string_view utf8);
 
-    /// Reads every pair of the bytes with the given options.
-    static ImportResult read(std::string_view bytes, const ImportOptions& options);
+    /// Reads every pair of the bytes with the given options; `progress`, when given, hears of the bytes read
+    /// now and then and may cancel (the result then says so and holds what was read until then).
+    static ImportResult read(std::string_view bytes, const ImportOptions& options,
+                             const ImportProgress& progress = {});
     /// Appends the pairs (converted to list bytes) and their wrong answers to the list; returns the pair
     /// count afterwards.
     static int appendTo(const ImportResult& result, PairList& list);

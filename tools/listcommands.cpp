@@ -19,7 +19,7 @@ namespace
 
 const char* const ImportTextUsage =
     "brainlark-cli import-text IN.txt OUT.fly [--format tsv|csv|at] [--header yes|no|auto] "
-    "[--html keep|text] [--columns q,a,w,n,-] [--stamp TEXT]";
+    "[--html keep|text] [--columns q,a,w,n,s,p,-] [--stamp TEXT]";
 
 bool saveText(const std::string& path, const std::string& text, std::ostream& err)
 {
@@ -106,8 +106,8 @@ int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostr
         return UsageError;
     }
     if (args.has("--columns") && !ImportReader::parseColumns(args.value("--columns"), options.columns)) {
-        err << "brainlark-cli: --columns takes a list such as q,a,w,n,- (question, answer, wrong answer, "
-               "notes, ignored) with one q and one a, not '"
+        err << "brainlark-cli: --columns takes a list such as q,a,w,n,s,p,- (question, answer, wrong "
+               "answer, notes, sound, picture, ignored) with one q and one a, not '"
             << args.value("--columns") << "'\n";
         return UsageError;
     }

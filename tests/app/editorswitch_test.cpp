@@ -202,6 +202,37 @@ private slots:
         QVERIFY(!enabled(cmd::ImportIntoEditor));
     }
 
+    // An export that names sounds and pictures: the ones beside it come along into the program folder, the
+    // missing one is said, and the new list's pairs name the copies.
+    void importBringsTheSoundsAndPicturesBesideTheFile()
+    {
+        const QString folder = m_dir.path() + "/text/";
+        QFile(folder + "bark.wav").open(QIODevice::WriteOnly);
+        QFile picture(folder + "cat.png");
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write("png");
+        picture.close();
+        QFile file(folder + "animals.tsv");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "dog [sound:bark.wav]\tHund\ncat\t<img src=\"cat.png\">Katze\nbird\tVogel [sound:tweet.wav]\n");
+        file.close();
+        m_prompter.fileAnswers = {file.fileName()};
+        m_scripts.push_back([](QDialog&) { return int(QDialog::Accepted); });
+        m_frame->execute(cmd::ImportIntoEditor);
+        QVERIFY(m_frame->gridView());
+        const PairTableModel* model = m_frame->gridView()->model();
+        QCOMPARE(model->rows(), 3);
+        QCOMPARE(model->cell(0, PairTableModel::Question), std::string("dog"));
+        QCOMPARE(model->cell(0, PairTableModel::SoundOne), std::string("bark.wav"));
+        QCOMPARE(model->cell(1, PairTableModel::Picture), std::string("cat.png"));
+        QCOMPARE(model->cell(2, PairTableModel::SoundTwo), std::string());
+        QVERIFY(QFile::exists(m_dir.path() + "/quiz_sounds/bark.wav"));
+        QVERIFY(QFile::exists(m_dir.path() + "/quiz_pictures/cat.png"));
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+                 QString("1 of the sounds and pictures named in the file could not be imported."));
+    }
+
     void gridUndoRedoCommands()
     {
         QVERIFY(m_doc->loadList(writeList("Five", 5), ListDocument::OpenList));

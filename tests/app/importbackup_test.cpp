@@ -1,5 +1,6 @@
 // The import wizard's preview, automatic backups around the document's saves, and restoring a backup.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -142,6 +143,76 @@ private slots:
         QCOMPARE(wizard.skippedList()->item(ImportWizard::ListedLines)->text(),
                  QString("... and %1 more").arg(skipped - ImportWizard::ListedLines));
         QVERIFY(wizard.summary()->text().contains(QString("%1 lines skipped").arg(skipped)));
+    }
+
+    // A column's box gives it another role, by keys as a learner would; the preview and the pairs follow.
+    void theLearnerGivesAColumnAnotherRole()
+    {
+        QByteArray bytes;
+        for (const char* pair : {"dog\tHund\tan animal that barks", "cat\tKatze\tan animal that purrs",
+                                 "cow\tKuh\tan animal that moos loudly"})
+            bytes += QByteArray(pair) + "\n";
+        ImportWizard wizard(m_dir.path());
+        QVERIFY(wizard.setFile(write("animals.txt", bytes)));
+        QComboBox* third = wizard.columnBox(2);
+        QVERIFY(third && !wizard.columnBox(3));
+        QCOMPARE(third->currentText(), QString("Ignored"));
+        QVERIFY(wizard.summary()->text().contains("column 3 ignored"));
+        for (int i = 0; i < 3; ++i) // Ignored, Picture, Sound, Notes
+            QTest::keyClick(third, Qt::Key_Up);
+        QCOMPARE(wizard.columnBox(2)->currentText(), QString("Notes"));
+        QCOMPARE(wizard.preview()->horizontalHeaderItem(3)->text(), QString("3: Notes"));
+        QCOMPARE(wizard.result().pairs.at(1).notes, std::string("an animal that purrs"));
+        QVERIFY(!wizard.summary()->text().contains("ignored"));
+        QTest::keyClick(wizard.columnBox(0),
+                        Qt::Key_Down); // the questions become answers too: nothing to ask
+        QCOMPARE(wizard.result().pairs.size(), size_t(0));
+        QVERIFY(!wizard.importButton()->isEnabled());
+
+        ImportOptions at = wizard.options();
+        at.format = ImportFormat::At;
+        at.separator = '@';
+        at.columns.clear();
+        wizard.setOptions(at);
+        QVERIFY(!wizard.columnBox(0)->isEnabled()); // '@' lines have their places
+    }
+
+    // A large file is read on its own thread: the window stays free, the reading can be stopped, option
+    // changes read the first part again, and Import reads it all.
+    void aLargeFileIsReadBesideTheWindowAndCanBeStopped()
+    {
+        QByteArray bytes;
+        int lines = 0;
+        while (bytes.size() < 6 * ImportWizard::PreviewBytes)
+            bytes += "question number " + QByteArray::number(++lines) + "\tthe answer\n";
+        const QString path = write("large.txt", bytes);
+        ImportWizard wizard(m_dir.path());
+        wizard.show();
+        QVERIFY(wizard.setFile(path));
+        QVERIFY(wizard.isReading());
+        QVERIFY(!wizard.importButton()->isEnabled());
+        wizard.stopButton()->click();
+        QVERIFY(!wizard.isReading());
+        QVERIFY(wizard.result().cancelled);
+        QVERIFY(wizard.result().pairs.size() < size_t(lines));
+        QVERIFY(wizard.summary()->text().startsWith("Reading stopped"));
+
+        QVERIFY(wizard.setFile(path));
+        QTRY_VERIFY(!wizard.isReading());
+        QCOMPARE(wizard.result().pairs.size(), size_t(lines));
+        QVERIFY(!wizard.isPartial());
+
+        wizard.headerBox()->click(); // the first line is column names after all
+        QTRY_VERIFY(!wizard.isReading());
+        QVERIFY(wizard.isPartial());
+        QVERIFY(wizard.result().pairs.size() < size_t(lines) - 1);
+        QVERIFY(wizard.summary()->text().startsWith("In the first 1024 KB of "));
+
+        wizard.importButton()->click();
+        QVERIFY(wizard.isReading());
+        QTRY_VERIFY(!wizard.isVisible());
+        QCOMPARE(static_cast<QDialog&>(wizard).result(), int(QDialog::Accepted));
+        QCOMPARE(wizard.result().pairs.size(), size_t(lines) - 1);
     }
 
     void savesKeepTheReplacedVersionAndAFailingBackupAsksFirst()

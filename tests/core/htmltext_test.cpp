@@ -75,3 +75,33 @@ TEST(HtmlTextTest, UnclosedTagsAreReadInOnePass)
 }
 
 } // namespace
+
+TEST(HtmlTextTest, TakesTheSoundsAndPicturesAFieldNames)
+{
+    const struct {
+        const char* field;
+        bool found;
+        const char* text; // the field afterwards
+        const char* sound;
+        const char* picture;
+    } cases[] = {
+        {"dog [sound:bark.wav]", true, "dog", "bark.wav", ""},
+        {"[sound:a.wav][sound:b.wav]", true, "", "a.wav", ""},
+        {"<img src=\"cat.jpg\"> Katze", true, "<img src=\"cat.jpg\"> Katze", "", "cat.jpg"},
+        {"<IMG class=x SRC='a&amp;b.png'/>", true, "<IMG class=x SRC='a&amp;b.png'/>", "", "a&b.png"},
+        {"<img src=bare.gif>", true, "<img src=bare.gif>", "", "bare.gif"},
+        {"[sound:unclosed", false, "[sound:unclosed", "", ""},
+        {"<imgx src=\"no.jpg\"> <img alt=\"none\">", false, "<imgx src=\"no.jpg\"> <img alt=\"none\">", "",
+         ""},
+        {"plain text", false, "plain text", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        std::string field = c.field;
+        HtmlText::Media media;
+        EXPECT_EQ(HtmlText::takeMedia(field, media), c.found);
+        EXPECT_EQ(field, c.text);
+        EXPECT_EQ(media.sound, c.sound);
+        EXPECT_EQ(media.picture, c.picture);
+    }
+}

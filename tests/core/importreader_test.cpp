@@ -38,6 +38,8 @@ Lines pairsOf(const ImportResult& result)
             s += "~" + p.notes;
         if (!p.picturePath.empty())
             s += "#" + p.picturePath;
+        if (!p.questionSound.empty() || !p.answerSound.empty())
+            s += "!" + p.questionSound + "/" + p.answerSound;
         out.push_back(s);
     }
     return out;
@@ -424,3 +426,104 @@ TEST(ImportReaderTest, HostileTextsAreReadInBoundedMemoryAndShownSafely)
 }
 
 } // namespace
+
+// Sounds and pictures named in the fields ("[sound:x]", <img src>) or given as columns become the pair's.
+TEST(ImportReaderTest, MediaNamedInFieldsOrColumnsBecomeThePairs)
+{
+    using R = ColumnRole;
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<ColumnRole> columns;
+        Lines pairs;
+        std::vector<ColumnRole> roles;
+    } cases[] = {
+        {"in the sides",
+         "dog [sound:dog.wav]\t<img src=\"hund.jpg\">Hund [sound:hund.wav]\n",
+         {},
+         {"1:dog|Hund#hund.jpg!dog.wav/hund.wav"},
+         {R::Question, R::Answer}},
+        {"a column of sounds",
+         "dog\tHund\t[sound:a.wav]\ncat\tKatze\t[sound:b.wav]\n",
+         {},
+         {"1:dog|Hund!a.wav/", "2:cat|Katze!b.wav/"},
+         {R::Question, R::Answer, R::Sound}},
+        {"a column of pictures",
+         "dog\tHund\t<img src=a.png>\ncat\tKatze\t<img src=b.png>\n",
+         {},
+         {"1:dog|Hund#a.png", "2:cat|Katze#b.png"},
+         {R::Question, R::Answer, R::Picture}},
+        {"mapped file names",
+         "dog\tHund\td.wav\th.wav\tdog.bmp\n",
+         {R::Question, R::Answer, R::Sound, R::Sound, R::Picture},
+         {"1:dog|Hund#dog.bmp!d.wav/h.wav"},
+         {R::Question, R::Answer, R::Sound, R::Sound, R::Picture}},
+        {"an ignored column's media",
+         "dog\tHund\t[sound:a.wav]\n",
+         {R::Question, R::Answer, R::Ignored},
+         {"1:dog|Hund"},
+         {R::Question, R::Answer, R::Ignored}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImportOptions options = optionsFor(ImportFormat::Tsv, HeaderLine::No);
+        options.columns = c.columns;
+        const ImportResult result = ImportReader::read(c.text, options);
+        EXPECT_EQ(pairsOf(result), c.pairs);
+        EXPECT_EQ(result.columns, c.roles);
+    }
+    // What an ignored column named is said, not dropped without a word.
+    ImportOptions options = optionsFor(ImportFormat::Tsv, HeaderLine::No);
+    options.columns = {R::Question, R::Answer, R::Ignored};
+    EXPECT_EQ(ImportReader::read("dog\tHund\t[sound:a.wav]\n", options).ignoredColumns,
+              std::vector<size_t>{2});
+}
+
+TEST(ImportReaderTest, ProgressIsHeardAndCanStopTheReading)
+{
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "q" + std::to_string(i) + "\ta\n";
+    uint64_t lastDone = 0, total = 0;
+    int calls = 0;
+    const ImportResult all =
+        ImportReader::read(text, optionsFor(ImportFormat::Tsv), [&](uint64_t done, uint64_t of) {
+            EXPECT_GE(done, lastDone);
+            lastDone = done;
+            total = of;
+            ++calls;
+            return true;
+        });
+    EXPECT_FALSE(all.cancelled);
+    EXPECT_EQ(all.pairs.size(), 20000u);
+    EXPECT_GT(calls, 5);
+    EXPECT_EQ(total, text.size());
+
+    const ImportResult stopped = ImportReader::read(text, optionsFor(ImportFormat::Tsv),
+                                                    [](uint64_t done, uint64_t) { return done < 50000; });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_LT(stopped.pairs.size(), 20000u);
+}
+
+// A record longer than any pair is skipped unread in every format, so that a file of one huge line takes
+// no more memory than the file.
+TEST(ImportReaderTest, RecordsLongerThanAnyPairAreSkipped)
+{
+    const std::string huge(ImportReader::MaxRecordBytes + 1, 'x');
+    const struct {
+        ImportFormat format;
+        std::string text;
+    } cases[] = {
+        {ImportFormat::Tsv, "uno\tone\n" + huge + "\tbig\ndos\ttwo\n"},
+        {ImportFormat::Csv, "uno,one\n\"" + huge + "\",big\ndos,two\n"},
+        {ImportFormat::At, "uno @ one\n" + huge + " @ big\ndos @ two\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(ImportReader::formatName(c.format));
+        const ImportResult result = ImportReader::read(c.text, optionsFor(c.format, HeaderLine::No));
+        EXPECT_EQ(pairsOf(result), (Lines{"1:uno|one", "3:dos|two"}));
+        EXPECT_EQ(skippedOf(result), Lines{"2:longer than 1 MB"});
+        ASSERT_EQ(result.skipped.size(), 1u);
+        EXPECT_LE(result.skipped[0].text.size(), 100u);
+    }
+}
