@@ -80,6 +80,11 @@ struct ImportWizard::Job {
     bool detect = false;   ///< detect encoding and format
     bool full = true;      ///< all the bytes, or only the first PreviewBytes
     bool acceptWhenDone = false;
+    std::shared_ptr<AnkiPackage> package; ///< a package of decks instead of text: opened once, then read
+    bool openPackage = false;
+    AnkiImportOptions packageOptions;
+    std::string error;
+    std::string programFolder; ///< set for the reading at Import: media are copied there
     std::shared_ptr<const std::string> bytes;
     ImportOptions options;
     std::string sourceFolder;
@@ -92,6 +97,10 @@ struct ImportWizard::Job {
 
     void run()
     {
+        if (package) {
+            runPackage();
+            return;
+        }
         if (readFile) {
             auto data = std::make_shared<std::string>();
             readable = FileReader::read(QFile::encodeName(path).toStdString(), *data, nullptr) &&
@@ -120,7 +129,26 @@ struct ImportWizard::Job {
             result.skipped.pop_back();
             --result.skippedCount;
         }
-        census = ImportMedia::census(result, sourceFolder);
+        if (programFolder.empty())
+            census = ImportMedia::census(result, sourceFolder);
+        else
+            ImportMedia::place(result, sourceFolder, programFolder);
+    }
+
+    void runPackage()
+    {
+        const auto progress = [this](uint64_t done, uint64_t total) {
+            permille = total > 0 ? int(done * 1000 / total) : 0;
+            return !cancel;
+        };
+        if (openPackage && !package->open(QFile::encodeName(path).toStdString(), &error)) {
+            readable = false;
+            return;
+        }
+        AnkiImportOptions read = packageOptions;
+        read.programFolder = programFolder;
+        if (!package->read(read, result, progress, &error))
+            result.cancelled = cancel;
     }
 };
 
@@ -156,7 +184,9 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     fileRow->addWidget(buddyLabel(tr("&File:"), browseButton));
     fileRow->addWidget(m_file, 1);
     fileRow->addWidget(browseButton);
-    auto* optionsRow = new QHBoxLayout;
+    m_textRow = new QWidget;
+    auto* optionsRow = new QHBoxLayout(m_textRow);
+    optionsRow->setContentsMargins(0, 0, 0, 0);
     optionsRow->addWidget(buddyLabel(tr("&Encoding:"), m_encoding));
     optionsRow->addWidget(m_encoding);
     optionsRow->addSpacing(12);
@@ -205,6 +235,29 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     columnScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     columnScroll->setFixedHeight(m_format->sizeHint().height() + 22);
 
+    // A package of decks: which deck, and which fields of each kind of note become question and answer.
+    m_packageRow = new QWidget;
+    m_deck = new QComboBox;
+    m_noteType = new QComboBox;
+    m_questionField = new QComboBox;
+    m_answerField = new QComboBox;
+    auto* packageRow = new QHBoxLayout(m_packageRow);
+    packageRow->setContentsMargins(0, 0, 0, 0);
+    packageRow->addWidget(buddyLabel(tr("&Deck:"), m_deck));
+    packageRow->addWidget(m_deck);
+    packageRow->addSpacing(12);
+    packageRow->addWidget(buddyLabel(tr("&Note type:"), m_noteType));
+    packageRow->addWidget(m_noteType);
+    packageRow->addWidget(buddyLabel(tr("&Question field:"), m_questionField));
+    packageRow->addWidget(m_questionField);
+    packageRow->addWidget(buddyLabel(tr("&Answer field:"), m_answerField));
+    packageRow->addWidget(m_answerField);
+    packageRow->addStretch();
+    m_packageRow->hide();
+    for (QComboBox* box : {m_deck, m_questionField, m_answerField})
+        connect(box, &QComboBox::activated, this, &ImportWizard::packageEdited);
+    connect(m_noteType, &QComboBox::activated, this, &ImportWizard::showNoteType);
+
     m_progress = new QProgressBar;
     m_progress->setRange(0, 1000);
     m_progress->setTextVisible(false);
@@ -231,11 +284,16 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fileRow);
-    layout->addLayout(optionsRow);
+    layout->addWidget(m_textRow);
+    layout->addWidget(m_packageRow);
     layout->addWidget(m_summary);
     layout->addLayout(progressRow);
-    layout->addWidget(new QLabel(tr("Each column becomes:")));
-    layout->addWidget(columnScroll);
+    m_columnsPart = new QWidget;
+    auto* columnsPart = new QVBoxLayout(m_columnsPart);
+    columnsPart->setContentsMargins(0, 0, 0, 0);
+    columnsPart->addWidget(new QLabel(tr("Each column becomes:")));
+    columnsPart->addWidget(columnScroll);
+    layout->addWidget(m_columnsPart);
     layout->addWidget(buddyLabel(tr("&Preview of the first %1 pairs").arg(PreviewPairs), m_preview));
     layout->addWidget(m_preview, 3);
     layout->addLayout(lists, 1);
@@ -248,7 +306,7 @@ void ImportWizard::browse()
 {
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Import Q&A pairs"), m_path.isEmpty() ? m_startFolder : QFileInfo(m_path).absolutePath(),
-        tr("Text files (*.txt *.tsv *.csv *.tab);;All files (*)"));
+        tr("Text files and deck packages (*.txt *.tsv *.csv *.tab *.apkg *.colpkg);;All files (*)"));
     if (!path.isEmpty())
         setFile(path);
 }
@@ -268,6 +326,21 @@ bool ImportWizard::setFile(const QString& path)
     m_partial = false;
     const QFileInfo info(path);
     m_fileSize = info.size();
+    m_package.reset();
+    m_packageOptions = AnkiImportOptions();
+    m_packageError.clear();
+    if (info.isFile() && AnkiPackage::looksLikePackage(QFile::encodeName(path).toStdString())) {
+        // Another trainer's package of decks: read by its own reader, always beside the window.
+        m_package = std::make_shared<AnkiPackage>();
+        m_textRow->hide();
+        m_columnsPart->hide();
+        m_packageRow->show();
+        startReading(true, true, false);
+        return true;
+    }
+    m_textRow->show();
+    m_columnsPart->show();
+    m_packageRow->hide();
     if (!info.isFile() || m_fileSize > MaxFileBytes) {
         refresh();
         m_summary->setText(info.isFile() ? tr("The file is too large to be a list of pairs.")
@@ -302,7 +375,12 @@ void ImportWizard::startReading(bool readFile, bool full, bool acceptWhenDone)
     job->bytes = m_bytes;
     job->options = m_options;
     job->sourceFolder = QFile::encodeName(QFileInfo(m_path).absolutePath()).toStdString();
-    if (m_fileSize <= PreviewBytes) {
+    if (acceptWhenDone)
+        job->programFolder = QFile::encodeName(m_programFolder).toStdString();
+    job->package = m_package;
+    job->openPackage = m_package && readFile;
+    job->packageOptions = m_packageOptions;
+    if (m_fileSize <= PreviewBytes && !m_package) {
         job->run();
         readingDone(job);
         return;
@@ -346,8 +424,22 @@ void ImportWizard::readingDone(const std::shared_ptr<Job>& job)
     m_ticker->stop();
     m_progress->hide();
     m_stop->hide();
-    if (job->readFile)
+    if (job->readFile && !job->package)
         m_bytes = job->bytes;
+    if (job->package) {
+        m_packageError = QString::fromStdString(job->error);
+        m_result = std::move(job->result);
+        if (m_result.columns.empty())
+            m_result.columns = {ColumnRole::Question, ColumnRole::Answer};
+        m_partial = m_result.cancelled;
+        m_census = {};
+        if (job->openPackage)
+            showPackage();
+        refresh();
+        if (job->acceptWhenDone && job->error.empty())
+            QDialog::accept();
+        return;
+    }
     if (!job->readable) {
         m_result = ImportResult();
         refresh();
@@ -366,14 +458,66 @@ void ImportWizard::readingDone(const std::shared_ptr<Job>& job)
 
 void ImportWizard::accept()
 {
-    if (isReading())
+    if (isReading() || (!m_bytes && !m_package))
         return;
-    if (m_partial && m_bytes) {
-        // The preview read the first part only: the whole file is read before the pairs are handed over.
-        startReading(false, true, true);
-        return;
+    // The whole file is read once more (the preview may have read its first part only) and the sounds and
+    // pictures it names go into the program folder; then the pairs are handed over.
+    startReading(false, true, true);
+}
+
+void ImportWizard::showPackage()
+{
+    m_updating = true;
+    m_deck->clear();
+    m_deck->addItem(tr("All decks in one list"));
+    if (m_package->noteCount() > 0 || !m_package->decks().empty()) {
+        for (const AnkiDeck& deck : m_package->decks())
+            m_deck->addItem(text(deck.name));
     }
-    QDialog::accept();
+    m_noteType->clear();
+    for (const AnkiNoteType& type : m_package->noteTypes())
+        m_noteType->addItem(text(type.name), QVariant::fromValue(qlonglong(type.id)));
+    m_updating = false;
+    showNoteType();
+}
+
+// The fields of the note type chosen in its box, with the ones that become question and answer.
+void ImportWizard::showNoteType()
+{
+    if (!m_package)
+        return;
+    m_updating = true;
+    const int index = m_noteType->currentIndex();
+    m_questionField->clear();
+    m_answerField->clear();
+    if (index >= 0 && size_t(index) < m_package->noteTypes().size()) {
+        const AnkiNoteType& type = m_package->noteTypes()[size_t(index)];
+        for (const std::string& field : type.fields) {
+            m_questionField->addItem(text(field));
+            m_answerField->addItem(text(field));
+        }
+        const auto chosen = m_packageOptions.fields.find(type.id);
+        const AnkiFieldChoice choice =
+            chosen == m_packageOptions.fields.end() ? AnkiFieldChoice() : chosen->second;
+        m_questionField->setCurrentIndex(choice.question);
+        m_answerField->setCurrentIndex(choice.answer);
+    }
+    m_updating = false;
+}
+
+void ImportWizard::packageEdited()
+{
+    if (m_updating || !m_package)
+        return;
+    stopReading();
+    m_packageOptions.deck = m_deck->currentIndex() > 0 ? m_deck->currentText().toStdString() : std::string();
+    const int index = m_noteType->currentIndex();
+    if (index >= 0 && size_t(index) < m_package->noteTypes().size()) {
+        AnkiFieldChoice& choice = m_packageOptions.fields[m_package->noteTypes()[size_t(index)].id];
+        choice.question = std::max(0, m_questionField->currentIndex());
+        choice.answer = std::max(0, m_answerField->currentIndex());
+    }
+    startReading(false, true, false);
 }
 
 void ImportWizard::showOptions()
@@ -533,6 +677,13 @@ void ImportWizard::refresh()
         summary += tr(", %1 sounds and pictures found beside the file, %2 not found")
                        .arg(m_census.found)
                        .arg(m_census.missing);
+    if (m_package && !m_packageError.isEmpty())
+        summary = m_packageError;
+    else if (m_package)
+        summary = tr("%1 notes in %2 decks: %3")
+                      .arg(m_package->noteCount())
+                      .arg(m_package->decks().size())
+                      .arg(summary);
     if (m_result.cancelled)
         summary = tr("Reading stopped; in the part read: %1. Import reads the whole file.").arg(summary);
     else if (m_partial)

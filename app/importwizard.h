@@ -9,6 +9,7 @@
 
 #include "core/importmedia.h"
 #include "core/importreader.h"
+#include "interchange/ankipackage.h"
 
 class QCheckBox;
 class QComboBox;
@@ -52,6 +53,10 @@ public:
     explicit ImportWizard(const QString& startFolder, QWidget* parent = nullptr);
     ~ImportWizard() override;
 
+    /// Where Import puts the sounds and pictures the pairs name (quiz_sounds/, quiz_pictures/); without
+    /// one they stay where they are and the pairs name them as the file does.
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
     /// Reads a file and detects its encoding, format and separator. A large file goes on being read after
     /// this returns (isReading()); false when it cannot be read at all.
     bool setFile(const QString& path);
@@ -76,6 +81,12 @@ public:
     /// The role box of a column (from 0), or null.
     QComboBox* columnBox(int column) const;
     QListWidget* mediaList() const { return m_media; }
+    /// A package of decks (another trainer's .apkg/.colpkg) rather than a text file.
+    bool isPackage() const { return m_package != nullptr; }
+    QComboBox* deckBox() const { return m_deck; }
+    QComboBox* noteTypeBox() const { return m_noteType; }
+    QComboBox* questionFieldBox() const { return m_questionField; }
+    QComboBox* answerFieldBox() const { return m_answerField; }
 
     /// Import: a result read from a part of the file is first completed by reading it all.
     void accept() override;
@@ -88,6 +99,9 @@ private:
     void stopReading();
     void columnEdited(int column, int index);
     void rebuildColumnBoxes(size_t columns);
+    void showPackage();
+    void packageEdited();
+    void showNoteType();
     void optionsEdited();
     void refresh();
     void showOptions();
@@ -110,6 +124,17 @@ private:
     QPushButton* m_stop = nullptr;
     QListWidget* m_media = nullptr;
     QTimer* m_ticker = nullptr;
+    QString m_programFolder;
+    std::shared_ptr<AnkiPackage> m_package;
+    AnkiImportOptions m_packageOptions;
+    QString m_packageError;
+    QWidget* m_textRow = nullptr;
+    QWidget* m_columnsPart = nullptr;
+    QWidget* m_packageRow = nullptr;
+    QComboBox* m_deck = nullptr;
+    QComboBox* m_noteType = nullptr;
+    QComboBox* m_questionField = nullptr;
+    QComboBox* m_answerField = nullptr;
     ImportMedia::Census m_census;
     QLineEdit* m_file = nullptr;
     QComboBox* m_encoding = nullptr;

@@ -13,7 +13,6 @@
 #include <QUndoStack>
 
 #include "app/importwizard.h"
-#include "core/importmedia.h"
 #include "core/pairlist.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
@@ -183,20 +182,20 @@ void MainWindow::onImportIntoEditor()
 {
     if (slideshowRunning() || m_grid)
         return;
-    const QString path = m_services.prompter->openFileName(tr("Import Text File"), m_doc.textFolder(),
-                                                           QStringLiteral("Text files (*.txt *.tsv *.csv)"));
+    const QString path = m_services.prompter->openFileName(
+        tr("Import Text File"), m_doc.textFolder(),
+        QStringLiteral("Text files and deck packages (*.txt *.tsv *.csv *.apkg *.colpkg)"));
     if (path.isEmpty())
         return;
     // The import wizard reads the formats other trainers export as well as the '@' lines, and shows what it
     // will import (and what not) before anything is.
     ImportWizard wizard(m_doc.textFolder(), this);
+    // The sounds and pictures the pairs name go into the program folder beside the list's other media.
+    wizard.setProgramFolder(m_doc.programFolder());
     wizard.setFile(path);
     if (runDialog(wizard) != QDialog::Accepted)
         return;
-    // The sounds and pictures the pairs name go into the program folder beside the list's other media.
-    ImportResult result = wizard.result();
-    ImportMedia::place(result, QFile::encodeName(QFileInfo(wizard.filePath()).absolutePath()).toStdString(),
-                       QFile::encodeName(m_doc.programFolder()).toStdString());
+    const ImportResult& result = wizard.result();
     auto list = std::make_unique<PairList>();
     if (ImportReader::appendTo(result, *list) <= 0) {
         m_services.prompter->message(QStringLiteral("Sorry, file ") + wizard.filePath() +

@@ -192,7 +192,10 @@ private slots:
         file.write("uno @ one\ndos @ two\n");
         file.close();
         m_prompter.fileAnswers = {text};
-        m_scripts.push_back([](QDialog&) { return int(QDialog::Accepted); }); // the import wizard's Import
+        m_scripts.push_back([](QDialog& wizard) { // the import wizard's Import
+            wizard.accept();
+            return wizard.result();
+        });
         QVERIFY(enabled(cmd::ImportIntoEditor));
         m_frame->execute(cmd::ImportIntoEditor);
         QVERIFY(m_frame->gridView());
@@ -218,7 +221,10 @@ private slots:
             "dog [sound:bark.wav]\tHund\ncat\t<img src=\"cat.png\">Katze\nbird\tVogel [sound:tweet.wav]\n");
         file.close();
         m_prompter.fileAnswers = {file.fileName()};
-        m_scripts.push_back([](QDialog&) { return int(QDialog::Accepted); });
+        m_scripts.push_back([](QDialog& wizard) {
+            wizard.accept();
+            return wizard.result();
+        });
         m_frame->execute(cmd::ImportIntoEditor);
         QVERIFY(m_frame->gridView());
         const PairTableModel* model = m_frame->gridView()->model();

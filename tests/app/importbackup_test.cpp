@@ -215,6 +215,41 @@ private slots:
         QCOMPARE(wizard.result().pairs.size(), size_t(lines) - 1);
     }
 
+    // Another trainer's package of decks: read beside the window; the learner picks a deck and, per kind of
+    // note, the fields that become question and answer, with keys.
+    void aDeckPackageIsReadWithTheDeckAndFieldsTheLearnerChooses()
+    {
+        const QString path = m_dir.filePath("languages.apkg");
+        QVERIFY(QFile::copy(QString(BRAINLARK_SOURCE_DIR) + "/tests/fixtures/anki/newest.apkg", path));
+        ImportWizard wizard(m_dir.path());
+        wizard.setProgramFolder(m_dir.path());
+        wizard.show();
+        QVERIFY(wizard.setFile(path));
+        QTRY_VERIFY(!wizard.isReading());
+        QVERIFY(wizard.isPackage());
+        QCOMPARE(wizard.result().pairs.size(), size_t(5));
+        QCOMPARE(wizard.deckBox()->count(), 5); // all in one, then Default, Languages and its two subdecks
+        QTest::keyClick(wizard.deckBox(), Qt::Key_End);
+        QTRY_VERIFY(!wizard.isReading());
+        QCOMPARE(wizard.deckBox()->currentText(), QString("Languages::Japanese"));
+        QCOMPARE(wizard.result().pairs.size(), size_t(2));
+        QCOMPARE(wizard.result().pairs[0].answer, std::string("\xe3\x81\xad\xe3\x81\x93"));
+
+        QTest::keyClick(wizard.noteTypeBox(), Qt::Key_End);
+        QCOMPARE(wizard.noteTypeBox()->currentText(), QString("Japanese"));
+        QCOMPARE(wizard.answerFieldBox()->currentText(), QString("Reading"));
+        QTest::keyClick(wizard.answerFieldBox(), Qt::Key_End);
+        QTRY_VERIFY(!wizard.isReading());
+        QCOMPARE(wizard.result().pairs[0].answer, std::string("cat"));
+        QCOMPARE(wizard.result().pairs[1].answer, std::string("dog\nhound"));
+
+        wizard.importButton()->click();
+        QTRY_VERIFY(!wizard.isVisible());
+        QCOMPARE(static_cast<QDialog&>(wizard).result(), int(QDialog::Accepted));
+        QCOMPARE(wizard.result().pairs.size(), size_t(2));
+        QCOMPARE(wizard.result().pairs[1].answer, std::string("dog\nhound"));
+    }
+
     void savesKeepTheReplacedVersionAndAFailingBackupAsksFirst()
     {
         const QString path = writeList("Spanish.fly", 5);
