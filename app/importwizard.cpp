@@ -1,5 +1,6 @@
 #include "app/importwizard.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -11,9 +12,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -22,6 +25,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "core/filereader.h"
 #include "core/importmedia.h"
@@ -63,6 +67,25 @@ int roleIndex(ColumnRole role)
     return int(std::find(std::begin(Roles), std::end(Roles), role) - std::begin(Roles));
 }
 
+// Pictures in formats the quiz does not show (PNG, WebP, ...) become JPEG through Qt's image readers, on a
+// white ground where they were transparent; sounds are not converted.
+bool convertMedia(bool sound, std::string_view bytes, std::string& converted)
+{
+    QImage image;
+    if (sound || bytes.size() > size_t(std::numeric_limits<int>::max()) ||
+        !image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())))
+        return false;
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    QByteArray out;
+    QBuffer buffer(&out);
+    if (!buffer.open(QIODevice::WriteOnly) || !flat.save(&buffer, "JPG", 90))
+        return false;
+    converted.assign(out.constData(), size_t(out.size()));
+    return true;
+}
+
 QLabel* buddyLabel(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
@@ -85,6 +108,9 @@ struct ImportWizard::Job {
     AnkiImportOptions packageOptions;
     std::string error;
     std::string programFolder; ///< set for the reading at Import: media are copied there
+    bool vocabulary = false;   ///< the bytes are a vocabulary document (KVTML), read by its own reader
+    DeckImportOptions vocabularyOptions;
+    std::vector<KvtmlLanguage> languages;
     std::shared_ptr<const std::string> bytes;
     ImportOptions options;
     std::string sourceFolder;
@@ -111,6 +137,15 @@ struct ImportWizard::Job {
         }
         if (!readable)
             return;
+        if (readFile)
+            vocabulary = KvtmlReader::looksLikeKvtml(*bytes);
+        if (vocabulary) {
+            result = KvtmlReader::read(*bytes, vocabularyOptions, {}, &languages);
+            if (result.error.empty() && !vocabularyOptions.deck.empty())
+                DeckImport::keepDeck(result, vocabularyOptions.deck);
+            error = result.error;
+            return;
+        }
         if (detect)
             options = ImportReader::detect(*bytes);
         std::string_view view = *bytes;
@@ -132,7 +167,7 @@ struct ImportWizard::Job {
         if (programFolder.empty())
             census = ImportMedia::census(result, sourceFolder);
         else
-            ImportMedia::place(result, sourceFolder, programFolder);
+            ImportMedia::place(result, sourceFolder, programFolder, convertMedia);
     }
 
     void runPackage()
@@ -147,6 +182,7 @@ struct ImportWizard::Job {
         }
         AnkiImportOptions read = packageOptions;
         read.programFolder = programFolder;
+        read.convert = convertMedia;
         if (!package->read(read, result, progress, &error))
             result.cancelled = cancel;
     }
@@ -246,7 +282,8 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     packageRow->addWidget(buddyLabel(tr("&Deck:"), m_deck));
     packageRow->addWidget(m_deck);
     packageRow->addSpacing(12);
-    packageRow->addWidget(buddyLabel(tr("&Note type:"), m_noteType));
+    m_noteTypeLabel = buddyLabel(tr("&Note type:"), m_noteType);
+    packageRow->addWidget(m_noteTypeLabel);
     packageRow->addWidget(m_noteType);
     packageRow->addWidget(buddyLabel(tr("&Question field:"), m_questionField));
     packageRow->addWidget(m_questionField);
@@ -306,7 +343,8 @@ void ImportWizard::browse()
 {
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Import Q&A pairs"), m_path.isEmpty() ? m_startFolder : QFileInfo(m_path).absolutePath(),
-        tr("Text files and deck packages (*.txt *.tsv *.csv *.tab *.apkg *.colpkg);;All files (*)"));
+        tr("Text files, deck packages and vocabularies (*.txt *.tsv *.csv *.tab *.apkg *.colpkg *.kvtml);;"
+           "All files (*)"));
     if (!path.isEmpty())
         setFile(path);
 }
@@ -329,6 +367,8 @@ bool ImportWizard::setFile(const QString& path)
     m_package.reset();
     m_packageOptions = AnkiImportOptions();
     m_packageError.clear();
+    m_vocabulary = false;
+    m_vocabularyOptions = DeckImportOptions();
     if (info.isFile() && AnkiPackage::looksLikePackage(QFile::encodeName(path).toStdString())) {
         // Another trainer's package of decks: read by its own reader, always beside the window.
         m_package = std::make_shared<AnkiPackage>();
@@ -341,6 +381,8 @@ bool ImportWizard::setFile(const QString& path)
     m_textRow->show();
     m_columnsPart->show();
     m_packageRow->hide();
+    m_noteType->show();
+    m_noteTypeLabel->show();
     if (!info.isFile() || m_fileSize > MaxFileBytes) {
         refresh();
         m_summary->setText(info.isFile() ? tr("The file is too large to be a list of pairs.")
@@ -378,6 +420,8 @@ void ImportWizard::startReading(bool readFile, bool full, bool acceptWhenDone)
     if (acceptWhenDone)
         job->programFolder = QFile::encodeName(m_programFolder).toStdString();
     job->package = m_package;
+    job->vocabulary = m_vocabulary && !readFile;
+    job->vocabularyOptions = m_vocabularyOptions;
     job->openPackage = m_package && readFile;
     job->packageOptions = m_packageOptions;
     if (m_fileSize <= PreviewBytes && !m_package) {
@@ -440,8 +484,24 @@ void ImportWizard::readingDone(const std::shared_ptr<Job>& job)
             QDialog::accept();
         return;
     }
+    if (job->readable && job->vocabulary) {
+        const bool first = !m_vocabulary;
+        m_vocabulary = true;
+        m_packageError = QString::fromStdString(job->error);
+        m_result = std::move(job->result);
+        m_partial = m_result.cancelled;
+        m_census = {};
+        if (first) {
+            m_languages = job->languages;
+            m_lessons = m_result.decks;
+            showVocabulary();
+        }
+        refresh();
+        if (job->acceptWhenDone && job->error.empty())
+            QDialog::accept();
+        return;
+    }
     if (!job->readable) {
-        m_result = ImportResult();
         refresh();
         m_summary->setText(tr("The file cannot be read."));
         return;
@@ -458,7 +518,7 @@ void ImportWizard::readingDone(const std::shared_ptr<Job>& job)
 
 void ImportWizard::accept()
 {
-    if (isReading() || (!m_bytes && !m_package))
+    if (isReading() || (!m_bytes && !m_package) || ((m_package || m_vocabulary) && !m_packageError.isEmpty()))
         return;
     // The whole file is read once more (the preview may have read its first part only) and the sounds and
     // pictures it names go into the program folder; then the pairs are handed over.
@@ -505,9 +565,46 @@ void ImportWizard::showNoteType()
     m_updating = false;
 }
 
+// A vocabulary: its lessons as decks, its languages as the fields for question and answer.
+void ImportWizard::showVocabulary()
+{
+    m_textRow->hide();
+    m_columnsPart->hide();
+    m_packageRow->show();
+    m_noteType->hide();
+    if (QWidget* label = m_noteTypeLabel)
+        label->hide();
+    m_updating = true;
+    m_deck->clear();
+    m_deck->addItem(tr("All lessons in one list"));
+    for (const std::string& lesson : m_lessons)
+        m_deck->addItem(text(lesson));
+    m_questionField->clear();
+    m_answerField->clear();
+    for (const KvtmlLanguage& language : m_languages) {
+        const QString name = text(language.name.empty() ? language.locale : language.name);
+        m_questionField->addItem(name, language.id);
+        m_answerField->addItem(name, language.id);
+    }
+    m_questionField->setCurrentIndex(0);
+    m_answerField->setCurrentIndex(m_languages.size() > 1 ? 1 : 0);
+    m_updating = false;
+}
+
 void ImportWizard::packageEdited()
 {
-    if (m_updating || !m_package)
+    if (m_updating)
+        return;
+    if (m_vocabulary) {
+        stopReading();
+        m_vocabularyOptions.deck =
+            m_deck->currentIndex() > 0 ? m_deck->currentText().toStdString() : std::string();
+        m_vocabularyOptions.questionLanguage = m_questionField->currentData().toInt();
+        m_vocabularyOptions.answerLanguage = m_answerField->currentData().toInt();
+        startReading(false, true, false);
+        return;
+    }
+    if (!m_package)
         return;
     stopReading();
     m_packageOptions.deck = m_deck->currentIndex() > 0 ? m_deck->currentText().toStdString() : std::string();
@@ -677,7 +774,7 @@ void ImportWizard::refresh()
         summary += tr(", %1 sounds and pictures found beside the file, %2 not found")
                        .arg(m_census.found)
                        .arg(m_census.missing);
-    if (m_package && !m_packageError.isEmpty())
+    if ((m_package || m_vocabulary) && !m_packageError.isEmpty())
         summary = m_packageError;
     else if (m_package)
         summary = tr("%1 notes in %2 decks: %3")

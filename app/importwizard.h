@@ -10,6 +10,8 @@
 #include "core/importmedia.h"
 #include "core/importreader.h"
 #include "interchange/ankipackage.h"
+#include "interchange/deckimport.h"
+#include "interchange/kvtmlreader.h"
 
 class QCheckBox;
 class QComboBox;
@@ -83,6 +85,8 @@ public:
     QListWidget* mediaList() const { return m_media; }
     /// A package of decks (another trainer's .apkg/.colpkg) rather than a text file.
     bool isPackage() const { return m_package != nullptr; }
+    /// A vocabulary document (KVTML) rather than a text file.
+    bool isVocabulary() const { return m_vocabulary; }
     QComboBox* deckBox() const { return m_deck; }
     QComboBox* noteTypeBox() const { return m_noteType; }
     QComboBox* questionFieldBox() const { return m_questionField; }
@@ -102,6 +106,7 @@ private:
     void showPackage();
     void packageEdited();
     void showNoteType();
+    void showVocabulary();
     void optionsEdited();
     void refresh();
     void showOptions();
@@ -126,6 +131,10 @@ private:
     QTimer* m_ticker = nullptr;
     QString m_programFolder;
     std::shared_ptr<AnkiPackage> m_package;
+    bool m_vocabulary = false;
+    std::vector<KvtmlLanguage> m_languages;
+    std::vector<std::string> m_lessons;
+    DeckImportOptions m_vocabularyOptions;
     AnkiImportOptions m_packageOptions;
     QString m_packageError;
     QWidget* m_textRow = nullptr;
@@ -133,6 +142,7 @@ private:
     QWidget* m_packageRow = nullptr;
     QComboBox* m_deck = nullptr;
     QComboBox* m_noteType = nullptr;
+    QLabel* m_noteTypeLabel = nullptr;
     QComboBox* m_questionField = nullptr;
     QComboBox* m_answerField = nullptr;
     ImportMedia::Census m_census;

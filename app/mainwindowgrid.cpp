@@ -184,7 +184,8 @@ void MainWindow::onImportIntoEditor()
         return;
     const QString path = m_services.prompter->openFileName(
         tr("Import Text File"), m_doc.textFolder(),
-        QStringLiteral("Text files and deck packages (*.txt *.tsv *.csv *.apkg *.colpkg)"));
+        QStringLiteral(
+            "Text files, deck packages and vocabularies (*.txt *.tsv *.csv *.apkg *.colpkg *.kvtml)"));
     if (path.isEmpty())
         return;
     // The import wizard reads the formats other trainers export as well as the '@' lines, and shows what it

@@ -6,6 +6,8 @@
 #include <map>
 #include <system_error>
 
+#include "core/filereader.h"
+
 namespace fs = std::filesystem;
 
 namespace brainlark
@@ -46,11 +48,10 @@ bool sameBytes(const fs::path& a, const fs::path& b)
 
 // Copies the file into the folder under its own name, or the name with "-2", "-3", ... when a different file
 // has it; a file there with the same bytes is used as it is. Returns the name used, or "" on failure.
-std::string copyInto(const fs::path& source, const fs::path& folder)
+std::string copyInto(const fs::path& source, const fs::path& folder, const std::string& name)
 {
     std::error_code error;
     fs::create_directories(folder, error);
-    const std::string name = source.filename().string();
     const size_t dot = name.rfind('.');
     const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
     const std::string ext = dot == std::string::npos || dot == 0 ? std::string() : name.substr(dot);
@@ -69,6 +70,33 @@ std::string copyInto(const fs::path& source, const fs::path& folder)
     return {};
 }
 
+// The file converted by `convert` (to WAV or JPEG) and put into the folder under its name with the new
+// ending; "" when there is no converter or it cannot.
+std::string convertInto(const std::string& source, const fs::path& folder, const std::string& name,
+                        bool picture, const ImportMedia::Converter& convert)
+{
+    constexpr size_t MaxMediaBytes = 64 * 1024 * 1024;
+    std::string bytes, converted;
+    if (!convert || !FileReader::read(source, bytes, nullptr, MaxMediaBytes) ||
+        !convert(!picture, bytes, converted))
+        return {};
+    const size_t dot = name.rfind('.');
+    const std::string renamed =
+        (dot == std::string::npos ? name : name.substr(0, dot)) + (picture ? ".jpg" : ".wav");
+    std::error_code error;
+    fs::create_directories(folder, error);
+    const fs::path temporary = folder / (".import-" + renamed + ".part");
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(converted.data(), std::streamsize(converted.size()));
+        if (!out)
+            return {};
+    }
+    const std::string copy = copyInto(temporary, folder, renamed);
+    fs::remove(temporary, error);
+    return copy;
+}
+
 } // namespace
 
 bool ImportMedia::isPlayableSound(const std::string& name)
@@ -78,7 +106,7 @@ bool ImportMedia::isPlayableSound(const std::string& name)
 
 bool ImportMedia::isShowablePicture(const std::string& name)
 {
-    return oneOf(lowerExtension(name), {"bmp", "jpg", "jpeg", "png", "gif"});
+    return oneOf(lowerExtension(name), {"bmp", "jpg", "jpeg", "gif", "pcx"});
 }
 
 std::string ImportMedia::locate(const std::string& name, const std::string& sourceFolder, std::string* why)
@@ -131,7 +159,7 @@ ImportMedia::Census ImportMedia::census(const ImportResult& result, const std::s
 }
 
 size_t ImportMedia::place(ImportResult& result, const std::string& sourceFolder,
-                          const std::string& programFolder)
+                          const std::string& programFolder, const Converter& convert)
 {
     if (result.options.format == ImportFormat::At)
         return 0;
@@ -147,14 +175,16 @@ size_t ImportMedia::place(ImportResult& result, const std::string& sourceFolder,
                 std::string why;
                 const std::string source = locate(*name, sourceFolder, &why);
                 std::string copy;
-                if (!source.empty()) {
-                    if (picture ? !isShowablePicture(*name) : !isPlayableSound(*name))
-                        why = picture ? "not copied: the quiz shows BMP, JPEG, PNG and GIF pictures"
-                                      : "not copied: the quiz plays WAV sounds";
-                    else if ((copy = copyInto(source, fs::path(programFolder) /
-                                                          (picture ? "quiz_pictures" : "quiz_sounds")))
-                                 .empty())
+                const fs::path folder = fs::path(programFolder) / (picture ? "quiz_pictures" : "quiz_sounds");
+                const std::string fileName = fs::path(source).filename().string();
+                if (source.empty()) {
+                    // why says it
+                } else if (picture ? isShowablePicture(*name) : isPlayableSound(*name)) {
+                    if ((copy = copyInto(source, folder, fileName)).empty())
                         why = "could not be copied into the program folder";
+                } else if ((copy = convertInto(source, folder, fileName, picture, convert)).empty()) {
+                    why = picture ? "not copied: the quiz shows BMP, JPEG, GIF and PCX pictures"
+                                  : "not copied: the quiz plays WAV sounds";
                 }
                 if (copy.empty())
                     result.missingMedia.push_back(*name + ": " + why);

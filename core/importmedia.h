@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/importreader.h"
@@ -34,11 +36,16 @@ public:
     };
     static Census census(const ImportResult& result, const std::string& sourceFolder);
 
-    /// Copies every medium found into the program folder and points the pairs at the copies; the rest are
-    /// taken off their pairs and listed. Returns the number of files the pairs now name. Pairs of the '@'
-    /// format name pictures of the program folder already and are left alone.
+    /// Turns a sound the quiz cannot play into WAV bytes, or a picture it cannot show into JPEG bytes; false
+    /// when it cannot (the program's picture formats live above this Qt-free layer).
+    using Converter = std::function<bool(bool sound, std::string_view bytes, std::string& converted)>;
+
+    /// Copies every medium found into the program folder (through `convert` when the quiz cannot use it as
+    /// it is) and points the pairs at the copies; the rest are taken off their pairs and listed. Returns the
+    /// number of files the pairs now name. Pairs of the '@' format name pictures of the program folder
+    /// already and are left alone.
     static size_t place(ImportResult& result, const std::string& sourceFolder,
-                        const std::string& programFolder);
+                        const std::string& programFolder, const Converter& convert = {});
 };
 
 } // namespace brainlark

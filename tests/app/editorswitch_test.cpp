@@ -14,6 +14,7 @@
 #include "support/framefixture.h"
 
 #include <QDir>
+#include <QImage>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -211,10 +212,9 @@ private slots:
     {
         const QString folder = m_dir.path() + "/text/";
         QFile(folder + "bark.wav").open(QIODevice::WriteOnly);
-        QFile picture(folder + "cat.png");
-        QVERIFY(picture.open(QIODevice::WriteOnly));
-        picture.write("png");
-        picture.close();
+        QImage cat(8, 6, QImage::Format_ARGB32);
+        cat.fill(Qt::transparent);
+        QVERIFY(cat.save(folder + "cat.png")); // a format the quiz does not show: it comes as JPEG
         QFile file(folder + "animals.tsv");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(
@@ -231,10 +231,10 @@ private slots:
         QCOMPARE(model->rows(), 3);
         QCOMPARE(model->cell(0, PairTableModel::Question), std::string("dog"));
         QCOMPARE(model->cell(0, PairTableModel::SoundOne), std::string("bark.wav"));
-        QCOMPARE(model->cell(1, PairTableModel::Picture), std::string("cat.png"));
+        QCOMPARE(model->cell(1, PairTableModel::Picture), std::string("cat.jpg"));
         QCOMPARE(model->cell(2, PairTableModel::SoundTwo), std::string());
         QVERIFY(QFile::exists(m_dir.path() + "/quiz_sounds/bark.wav"));
-        QVERIFY(QFile::exists(m_dir.path() + "/quiz_pictures/cat.png"));
+        QCOMPARE(QImage(m_dir.path() + "/quiz_pictures/cat.jpg").size(), QSize(8, 6));
         QCOMPARE(m_frame->statusBar()->currentMessage(),
                  QString("1 of the sounds and pictures named in the file could not be imported."));
     }

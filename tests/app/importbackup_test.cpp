@@ -250,6 +250,32 @@ private slots:
         QCOMPARE(wizard.result().pairs[1].answer, std::string("dog\nhound"));
     }
 
+    // A vocabulary of another trainer: its languages give question and answer, its lessons the decks.
+    void aVocabularyIsReadWithTheLessonAndLanguagesTheLearnerChooses()
+    {
+        const QString fixtures = QString(BRAINLARK_SOURCE_DIR) + "/tests/fixtures/kvtml/";
+        ImportWizard wizard(m_dir.path());
+        QVERIFY(wizard.setFile(fixtures + "three-languages.kvtml"));
+        QTRY_VERIFY(!wizard.isReading());
+        QVERIFY(wizard.isVocabulary() && !wizard.isPackage());
+        QCOMPARE(wizard.questionFieldBox()->currentText(), QString("English"));
+        QCOMPARE(wizard.answerFieldBox()->currentText(), QString("Japanese"));
+        QCOMPARE(wizard.result().pairs.size(), size_t(5));
+        QTest::keyClick(wizard.answerFieldBox(), Qt::Key_End);
+        QTRY_VERIFY(!wizard.isReading());
+        QCOMPARE(wizard.result().pairs[0].answer, std::string("Wasser"));
+
+        QVERIFY(wizard.setFile(fixtures + "lessons.kvtml"));
+        QTRY_VERIFY(!wizard.isReading());
+        QCOMPARE(wizard.deckBox()->count(), 3); // all in one, Animals, Food
+        QCOMPARE(wizard.result().pairs.size(), size_t(6));
+        QTest::keyClick(wizard.deckBox(), Qt::Key_End);
+        QTRY_VERIFY(!wizard.isReading());
+        QCOMPARE(wizard.result().pairs.size(), size_t(3));
+        QCOMPARE(wizard.result().pairs[0].question, std::string("bread"));
+        QVERIFY(wizard.importButton()->isEnabled());
+    }
+
     void savesKeepTheReplacedVersionAndAFailingBackupAsksFirst()
     {
         const QString path = writeList("Spanish.fly", 5);

@@ -69,14 +69,19 @@ TEST_F(ImportMediaTest, CopiesWhatIsFoundAndSaysWhatIsNot)
     EXPECT_EQ(census.found, 3u); // bark.wav, dog.png, song.mp3
     EXPECT_EQ(census.missing, 4u);
 
-    EXPECT_EQ(ImportMedia::place(result, source(), program()), 3u);
+    // Pictures the quiz cannot show go through the converter; this one cannot do sounds.
+    const ImportMedia::Converter convert = [](bool sound, std::string_view bytes, std::string& converted) {
+        converted = "JPEG:" + std::string(bytes);
+        return !sound;
+    };
+    EXPECT_EQ(ImportMedia::place(result, source(), program(), convert), 3u);
     // A different file of the same name stays; the copy gets a name of its own, shared by both pairs.
     EXPECT_EQ(result.pairs[0].questionSound, "bark-2.wav");
     EXPECT_EQ(result.pairs[1].questionSound, "bark-2.wav");
     EXPECT_EQ(read(m_root / "program" / "quiz_sounds" / "bark.wav"), "RIFF-another-bark");
     EXPECT_EQ(read(m_root / "program" / "quiz_sounds" / "bark-2.wav"), "RIFF-bark");
-    EXPECT_EQ(result.pairs[0].picturePath, "dog.png");
-    EXPECT_EQ(read(m_root / "program" / "quiz_pictures" / "dog.png"), "PNG-dog");
+    EXPECT_EQ(result.pairs[0].picturePath, "dog.jpg");
+    EXPECT_EQ(read(m_root / "program" / "quiz_pictures" / "dog.jpg"), "JPEG:PNG-dog");
     for (const ImportedPair* pair : {&result.pairs[0], &result.pairs[1], &result.pairs[2]})
         EXPECT_TRUE(pair->answerSound.empty());
     EXPECT_TRUE(result.pairs[2].questionSound.empty());
@@ -92,10 +97,18 @@ TEST_F(ImportMediaTest, CopiesWhatIsFoundAndSaysWhatIsNot)
 
     // Imported again, the same bytes are found where they went and shared.
     ImportResult again = pairsNaming({{"bark.wav", "", "dog.png"}});
-    ImportMedia::place(again, source(), program());
+    ImportMedia::place(again, source(), program(), convert);
     EXPECT_EQ(again.pairs[0].questionSound, "bark-2.wav");
-    EXPECT_EQ(again.pairs[0].picturePath, "dog.png");
+    EXPECT_EQ(again.pairs[0].picturePath, "dog.jpg");
     EXPECT_FALSE(fs::exists(m_root / "program" / "quiz_sounds" / "bark-3.wav"));
+    EXPECT_FALSE(fs::exists(m_root / "program" / "quiz_pictures" / "dog-2.jpg"));
+
+    // Without a converter the picture is said, not copied.
+    ImportResult plain = pairsNaming({{"", "", "dog.png"}});
+    ImportMedia::place(plain, source(), program());
+    EXPECT_TRUE(plain.pairs[0].picturePath.empty());
+    EXPECT_EQ(plain.missingMedia, std::vector<std::string>{
+                                      "dog.png: not copied: the quiz shows BMP, JPEG, GIF and PCX pictures"});
 }
 
 } // namespace
