@@ -146,6 +146,8 @@ ImportResult readPackage(const std::string& path, const DeckImportOptions& optio
         anki.programFolder = options.programFolder;
         anki.keepHtml = options.keepHtml;
         anki.deck = options.deck;
+        anki.fields = options.noteTypeFields;
+        anki.convert = options.convertMedia;
         if (package.read(anki, result, progress, &error))
             return result;
     }

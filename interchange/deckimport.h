@@ -3,9 +3,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/importreader.h"
+#include "interchange/ankipackage.h"
 
 namespace brainlark
 {
@@ -35,6 +37,11 @@ struct DeckImportOptions {
     /// Packages: the program folder whose quiz_sounds/ and quiz_pictures/ take the media; empty: nothing is
     /// copied and the pairs name their media as the package does.
     std::string programFolder;
+    /// Packages: which fields of each note type (by id, as AnkiPackage::noteTypes lists them) become the
+    /// question, the answer and the notes; a note type not named takes its first two fields.
+    std::unordered_map<int64_t, AnkiFieldChoice> noteTypeFields;
+    /// Packages: turns sounds and pictures the quiz cannot use into WAV or JPEG; none: they are listed.
+    AnkiMediaConverter convertMedia;
 };
 
 /// The one way into the program for another trainer's file: the import wizard and `brainlark-cli import`

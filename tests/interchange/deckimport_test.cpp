@@ -94,3 +94,26 @@ TEST(DeckImport, TextFilesGoThroughTheTextReaderAndMissingFilesSayWhy)
     const ImportResult missing = DeckImport::importDeck(FixtureFolder + "no-such-file.kvtml", {});
     EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
 }
+
+TEST(DeckImport, APackageTakesTheFieldsChosenForEachNoteType)
+{
+    const std::string package = std::string(BRAINLARK_SOURCE_DIR) + "/tests/fixtures/anki/newest.apkg";
+    struct Case {
+        std::unordered_map<int64_t, AnkiFieldChoice> fields;
+        std::string question, answer, notes;
+    };
+    const Case cases[] = {
+        {{}, "\xe7\x8c\xab", "\xe3\x81\xad\xe3\x81\x93", ""},
+        {{{2, {0, 2, 1}}}, "\xe7\x8c\xab", "cat", "\xe3\x81\xad\xe3\x81\x93"},
+    };
+    for (const Case& c : cases) {
+        DeckImportOptions options;
+        options.deck = "Languages::Japanese";
+        options.noteTypeFields = c.fields;
+        const ImportResult result = DeckImport::importDeck(package, options);
+        ASSERT_EQ(result.pairs.size(), 2u) << result.error;
+        EXPECT_EQ(result.pairs[0].question, c.question);
+        EXPECT_EQ(result.pairs[0].answer, c.answer);
+        EXPECT_EQ(result.pairs[0].notes, c.notes);
+    }
+}
