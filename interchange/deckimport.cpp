@@ -107,12 +107,29 @@ DeckFormat DeckImport::detect(std::string_view bytes, std::string_view fileName)
     if (xml && endsWith(fileName, ".kvtml"))
         return DeckFormat::Kvtml;
     const ImportOptions text = ImportReader::detect(bytes);
-    // Text with no separator at all reads as '@' lines; a name that says otherwise is taken at its word.
-    if (text.format == ImportFormat::At && bytes.substr(0, 256 * 1024).find('@') == std::string_view::npos) {
-        if (endsWith(fileName, ".csv"))
-            return DeckFormat::Csv;
-        if (endsWith(fileName, ".tsv") || endsWith(fileName, ".tab"))
-            return DeckFormat::Tsv;
+    // Text read as '@' lines may be a table whose texts hold '@' (addresses) or no separator at all: a name
+    // that says it is a table is taken at its word when most lines hold that table's separator (or none
+    // holds any).
+    if (text.format == ImportFormat::At) {
+        const bool csv = endsWith(fileName, ".csv");
+        const bool tsv = endsWith(fileName, ".tsv") || endsWith(fileName, ".tab");
+        const char separator = csv ? ',' : '\t';
+        size_t lines = 0, separated = 0, ats = 0;
+        const std::string_view head = bytes.substr(0, 256 * 1024);
+        for (size_t begin = 0; (csv || tsv) && begin < head.size();) {
+            size_t end = head.find('\n', begin);
+            if (end == std::string_view::npos)
+                end = head.size();
+            const std::string_view line = head.substr(begin, end - begin);
+            begin = end + 1;
+            if (line.find_first_not_of(" \t\r") == std::string_view::npos)
+                continue;
+            ++lines;
+            separated += line.find(separator) != std::string_view::npos;
+            ats += line.find('@') != std::string_view::npos;
+        }
+        if ((csv || tsv) && (ats == 0 || 2 * separated >= lines) && lines > 0)
+            return csv ? DeckFormat::Csv : DeckFormat::Tsv;
     }
     return deckFormat(text.format);
 }

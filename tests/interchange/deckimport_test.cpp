@@ -37,6 +37,10 @@ TEST(DeckImport, TheFormatIsToldByTheContentAndTheNameOnlyBreaksATie)
         {"cat\ndog\n", "words.csv", DeckFormat::Csv},
         {"cat\ndog\n", "WORDS.TSV", DeckFormat::Tsv},
         {"cat\ndog\n", "words.txt", DeckFormat::At},
+        {"ann@example.org,Ann\nbob@example.org,Bob\n", "people.csv", DeckFormat::Csv},
+        {"ann@example.org,Ann\nbob@example.org,Bob\n", "people.txt", DeckFormat::At},
+        {"ann@example.org\tAnn\nbob@example.org\tBob\n", "people.tsv", DeckFormat::Tsv},
+        {"Paris @ France\nRome @ Italy\n", "capitals.csv", DeckFormat::At},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes.substr(0, 40) + " " + c.name);
