@@ -146,9 +146,11 @@ void Parser::readIdentifiers()
         language.id = m_xml.attributes().value(QLatin1String("id")).toInt(&ok);
         while (!stopped() && m_xml.readNextStartElement()) {
             if (m_xml.name() == QLatin1String("name"))
-                language.name = m_xml.readElementText().trimmed().toStdString();
+                language.name =
+                    m_xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().toStdString();
             else if (m_xml.name() == QLatin1String("locale"))
-                language.locale = m_xml.readElementText().trimmed().toStdString();
+                language.locale =
+                    m_xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().toStdString();
             else
                 m_xml.skipCurrentElement();
         }
@@ -189,13 +191,14 @@ void Parser::readTranslation(Entry& entry)
     Translation translation;
     while (!stopped() && m_xml.readNextStartElement()) {
         if (m_xml.name() == QLatin1String("text")) {
-            translation.text = m_xml.readElementText().trimmed();
+            translation.text = m_xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         } else if (m_xml.name() == QLatin1String("comment")) {
-            translation.comment = m_xml.readElementText().trimmed();
+            translation.comment = m_xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         } else if (m_xml.name() == QLatin1String("multiplechoice")) {
             while (!stopped() && m_xml.readNextStartElement()) {
                 if (m_xml.name() == QLatin1String("choice"))
-                    translation.choices.push_back(m_xml.readElementText().trimmed());
+                    translation.choices.push_back(
+                        m_xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed());
                 else
                     m_xml.skipCurrentElement();
             }
@@ -223,7 +226,7 @@ void Parser::readLesson(QString outer, int depth)
         tick();
         if (m_xml.name() == QLatin1String("name") && !named) {
             named = true;
-            QString name = m_xml.readElementText().simplified();
+            QString name = m_xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
             if (name.isEmpty())
                 name = QStringLiteral("Lesson %1").arg(index + 1);
             lessons[index].name = outer.isEmpty() ? name : outer + QLatin1String(" / ") + name;

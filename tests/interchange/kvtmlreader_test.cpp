@@ -186,3 +186,13 @@ TEST(KvtmlReader, AProgressCallbackCanCancelALongRead)
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_TRUE(cancelled.pairs.empty());
 }
+
+TEST(KvtmlReader, MarkupInsideATextIsReadAsItsText)
+{
+    const ImportResult result = KvtmlReader::read(
+        document("", "<entries>" + entry(0, "<b>bold</b> cat", "<![CDATA[<i>]]>Katze") + "</entries>"), {});
+    ASSERT_EQ(result.error, "");
+    ASSERT_EQ(result.pairs.size(), 1u);
+    EXPECT_EQ(result.pairs[0].question, "bold cat");
+    EXPECT_EQ(result.pairs[0].answer, "<i>Katze");
+}
