@@ -15,12 +15,14 @@ struct AnkiNoteType {
     int64_t id = 0;
     std::string name;
     std::vector<std::string> fields;
+    uint64_t notes = 0; ///< notes of this type in the collection
 };
 
 /// A deck of a package; subdecks are named "Parent::Child".
 struct AnkiDeck {
     int64_t id = 0;
     std::string name;
+    uint64_t notes = 0; ///< notes whose first card is in this deck itself (not in a subdeck)
 };
 
 /// What a field refers to besides its text: the sounds of "[sound:x.mp3]" and the pictures of

@@ -289,6 +289,25 @@ std::string numbered(const std::string& name, int n)
                                                 : name.substr(0, dot) + suffix + name.substr(dot);
 }
 
+// A note's deck is that of its first card; a card lent to a filtered deck counts in its own.
+using FirstCards = std::unordered_map<int64_t, std::pair<int64_t, int64_t>>; // note id → (template, deck id)
+
+bool readFirstCards(const Connection& db, FirstCards& firstCard)
+{
+    QSqlQuery cards = db.query();
+    cards.setForwardOnly(true);
+    if (!cards.exec(QStringLiteral("SELECT nid, ord, CASE WHEN odid != 0 THEN odid ELSE did END FROM cards")))
+        return false;
+    while (cards.next()) {
+        const int64_t template_ = cards.value(1).toLongLong();
+        const auto [at, added] =
+            firstCard.try_emplace(cards.value(0).toLongLong(), template_, cards.value(2).toLongLong());
+        if (!added && template_ < at->second.first)
+            at->second = {template_, cards.value(2).toLongLong()};
+    }
+    return true;
+}
+
 } // namespace
 
 struct AnkiPackage::State {
@@ -410,9 +429,28 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
             return fail(error, name + ": " + why);
     }
     QSqlQuery count = db.query();
-    if (!count.exec(QStringLiteral("SELECT count(*) FROM notes")) || !count.next())
+    if (!count.exec(QStringLiteral("SELECT mid, count(*) FROM notes GROUP BY mid")))
         return fail(error, name + ": cannot read the notes");
-    noteCount = count.value(0).toULongLong();
+    noteCount = 0;
+    std::unordered_map<int64_t, AnkiNoteType*> typeById;
+    for (AnkiNoteType& type : noteTypes)
+        typeById.emplace(type.id, &type);
+    while (count.next()) {
+        noteCount += count.value(1).toULongLong();
+        const auto type = typeById.find(count.value(0).toLongLong());
+        if (type != typeById.end())
+            type->second->notes = count.value(1).toULongLong();
+    }
+    FirstCards firstCard;
+    if (!readFirstCards(db, firstCard))
+        return fail(error, name + ": cannot read the cards");
+    std::unordered_map<int64_t, uint64_t> notesByDeck;
+    for (const auto& card : firstCard)
+        ++notesByDeck[card.second.second];
+    for (AnkiDeck& deck : decks) {
+        const auto found = notesByDeck.find(deck.id);
+        deck.notes = found == notesByDeck.end() ? 0 : found->second;
+    }
     // A package for newer programs carries an old-form collection of one note asking for an update.
     if (name != CollectionNames[0] && noteCount <= 1) {
         QSqlQuery note = db.query();
@@ -587,19 +625,9 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
     if (!db.isOpen())
         return fail(error, d->collectionName + ": cannot open the collection: " + db.error());
 
-    // A note's deck is that of its first card; a card lent to a filtered deck counts in its own.
-    std::unordered_map<int64_t, std::pair<int64_t, int64_t>> firstCard; // note id → (template, deck id)
-    QSqlQuery cards = db.query();
-    cards.setForwardOnly(true);
-    if (!cards.exec(QStringLiteral("SELECT nid, ord, CASE WHEN odid != 0 THEN odid ELSE did END FROM cards")))
+    FirstCards firstCard;
+    if (!readFirstCards(db, firstCard))
         return fail(error, d->collectionName + ": cannot read the cards");
-    while (cards.next()) {
-        const int64_t template_ = cards.value(1).toLongLong();
-        const auto [at, added] =
-            firstCard.try_emplace(cards.value(0).toLongLong(), template_, cards.value(2).toLongLong());
-        if (!added && template_ < at->second.first)
-            at->second = {template_, cards.value(2).toLongLong()};
-    }
     std::unordered_map<int64_t, const std::string*> deckById;
     for (const AnkiDeck& deck : d->decks)
         deckById.emplace(deck.id, &deck.name);
