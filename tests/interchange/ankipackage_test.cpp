@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <filesystem>
+#include <thread>
 
 #include "interchange/support/ankimaker.h"
 
@@ -198,6 +199,24 @@ TEST_F(AnkiPackageTest, CopiesMediaUnderSafeNamesAndListsWhatTheQuizCannotUse)
     EXPECT_EQ(again.pairs[3].picturePath, "clash-2.jpg");
     EXPECT_FALSE(std::filesystem::exists(pictures + "/same-2.gif"));
     EXPECT_FALSE(std::filesystem::exists(pictures + "/clash-3.jpg"));
+}
+
+TEST_F(AnkiPackageTest, OpensOnOneThreadAndReadsOnOthers)
+{
+    const std::string path = makePackage(folder(), "t.apkg", vocabulary(), AnkiForm::Newest, media());
+    AnkiPackage package;
+    std::string error;
+    bool opened = false;
+    std::thread([&] { opened = package.open(path, &error); }).join();
+    ASSERT_TRUE(opened) << error;
+    ImportResult onWorker, onMain;
+    bool read = false;
+    std::thread([&] { read = package.read({}, onWorker, {}, &error); }).join();
+    ASSERT_TRUE(read) << error;
+    ASSERT_TRUE(package.read({}, onMain, {}, &error)) << error;
+    ASSERT_EQ(onWorker.pairs.size(), 4u);
+    EXPECT_EQ(onWorker.pairs.size(), onMain.pairs.size());
+    EXPECT_EQ(onWorker.pairs[3].answer, onMain.pairs[3].answer);
 }
 
 TEST_F(AnkiPackageTest, ConvertsMediaTheQuizCannotUseWhenAConverterCan)
