@@ -289,6 +289,10 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     packageRow->addWidget(m_questionField);
     packageRow->addWidget(buddyLabel(tr("&Answer field:"), m_answerField));
     packageRow->addWidget(m_answerField);
+    m_eachDeck = new QCheckBox(tr("One &list per deck"));
+    m_eachDeck->setToolTip(tr("Checked, each deck becomes a list of its own in the program's data folder, "
+                              "named after the deck, with the top deck as its subject."));
+    packageRow->addWidget(m_eachDeck);
     packageRow->addStretch();
     m_packageRow->hide();
     for (QComboBox* box : {m_deck, m_questionField, m_answerField})
@@ -591,6 +595,11 @@ void ImportWizard::showVocabulary()
     m_updating = false;
 }
 
+bool ImportWizard::eachDeck() const
+{
+    return (m_package || m_vocabulary) && m_eachDeck->isEnabled() && m_eachDeck->isChecked();
+}
+
 void ImportWizard::packageEdited()
 {
     if (m_updating)
@@ -771,7 +780,7 @@ void ImportWizard::refresh()
     if (m_result.htmlFields > 0)
         summary += tr(", %1 fields turned from HTML into plain text").arg(m_result.htmlFields);
     if (m_census.found + m_census.missing > 0)
-        summary += tr(", %1 sounds and pictures found beside the file, %2 not found")
+        summary += tr(", sounds and pictures: %1 found beside the file, %2 not found")
                        .arg(m_census.found)
                        .arg(m_census.missing);
     if ((m_package || m_vocabulary) && !m_packageError.isEmpty())
@@ -792,6 +801,8 @@ void ImportWizard::refresh()
         summary += tr(". A quiz needs at least %1 pairs; the editor takes fewer.").arg(MinimumQuizPairs);
     m_summary->setText(m_path.isEmpty() ? tr("Choose a text file to import.") : summary);
     m_import->setEnabled(pairs > 0 && !isReading());
+    // Lists per deck are made from every deck: the box counts when all decks are read.
+    m_eachDeck->setEnabled(m_result.decks.size() > 1 && m_deck->currentIndex() <= 0);
 }
 
 } // namespace brainlark

@@ -91,6 +91,9 @@ public:
     QComboBox* noteTypeBox() const { return m_noteType; }
     QComboBox* questionFieldBox() const { return m_questionField; }
     QComboBox* answerFieldBox() const { return m_answerField; }
+    QCheckBox* eachDeckBox() const { return m_eachDeck; }
+    /// Whether each deck of a package or lesson of a vocabulary is to become a list of its own.
+    bool eachDeck() const;
 
     /// Import: a result read from a part of the file is first completed by reading it all.
     void accept() override;
@@ -145,6 +148,7 @@ private:
     QLabel* m_noteTypeLabel = nullptr;
     QComboBox* m_questionField = nullptr;
     QComboBox* m_answerField = nullptr;
+    QCheckBox* m_eachDeck = nullptr;
     ImportMedia::Census m_census;
     QLineEdit* m_file = nullptr;
     QComboBox* m_encoding = nullptr;

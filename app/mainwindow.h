@@ -25,6 +25,7 @@ namespace brainlark
 
 class ListDocument;
 class PairList;
+struct ImportResult;
 class PrintJobs;
 class QuizPlaceholder;
 class Skins;
@@ -151,6 +152,7 @@ public:
     GridView* gridView() const { return m_grid; }
     /// Opens the editor in New mode with a list that has no file yet (an import): the learner sees the
     /// pairs and saves them under a name.
+    void makeListsOfDecks(const ImportResult& result);
     void openEditorWithNewList(std::unique_ptr<PairList> list, const QString& name = QString());
 
 signals:

@@ -13,6 +13,9 @@
 #include <QUndoStack>
 
 #include "app/importwizard.h"
+#include "core/clock.h"
+#include "core/flyarchive.h"
+#include "core/listname.h"
 #include "core/pairlist.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
@@ -197,6 +200,10 @@ void MainWindow::onImportIntoEditor()
     if (runDialog(wizard) != QDialog::Accepted)
         return;
     const ImportResult& result = wizard.result();
+    if (wizard.eachDeck()) {
+        makeListsOfDecks(result);
+        return;
+    }
     auto list = std::make_unique<PairList>();
     if (ImportReader::appendTo(result, *list) <= 0) {
         m_services.prompter->message(QStringLiteral("Sorry, file ") + wizard.filePath() +
@@ -208,6 +215,42 @@ void MainWindow::onImportIntoEditor()
     if (!result.missingMedia.empty())
         statusBar()->showMessage(tr("%n of the sounds and pictures named in the file could not be imported.",
                                     nullptr, int(result.missingMedia.size())));
+}
+
+// Each deck of an import becomes a list of its own in the data folder, never over a list already there.
+void MainWindow::makeListsOfDecks(const ImportResult& result)
+{
+    const std::string folder = QFile::encodeName(m_doc.dataFolder()).toStdString();
+    const std::string stamp = FlyArchive::makeStamp(m_services.clock->formatLocal("%c"));
+    QStringList made, small;
+    for (ImportReader::DeckList& deck : ImportReader::splitByDeck(result)) {
+        PairList list;
+        list.setSubject(deck.subject);
+        if (ImportReader::appendTo(deck.result, list) < ImportWizard::MinimumQuizPairs) {
+            small << QString::fromStdString(deck.result.decks.front());
+            continue;
+        }
+        std::string path = ListName::listPath(folder, deck.name);
+        for (int n = 2; QFileInfo::exists(QFile::decodeName(path.c_str())); ++n)
+            path = ListName::listPath(folder, deck.name + " " + std::to_string(n));
+        std::string error;
+        if (!FlyArchive::writeFile(path, list, stamp, &error)) {
+            m_services.prompter->message(QString::fromStdString(error), Prompter::Icon::Exclamation);
+            break;
+        }
+        made << QFileInfo(QFile::decodeName(path.c_str())).completeBaseName();
+    }
+    QString said = made.isEmpty()
+                       ? tr("No deck holds the %1 pairs a quiz needs.").arg(ImportWizard::MinimumQuizPairs)
+                       : tr("Lists made in the data folder: %1.").arg(made.join(QStringLiteral(", ")));
+    if (!made.isEmpty() && !small.isEmpty())
+        said += tr(" Decks with fewer than %1 pairs were left out: %2.")
+                    .arg(ImportWizard::MinimumQuizPairs)
+                    .arg(small.join(QStringLiteral(", ")));
+    if (made.isEmpty())
+        m_services.prompter->message(said, Prompter::Icon::Exclamation);
+    else
+        statusBar()->showMessage(said);
 }
 
 void MainWindow::openEditorWithNewList(std::unique_ptr<PairList> list, const QString& name)

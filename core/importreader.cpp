@@ -1,12 +1,17 @@
 #include "core/importreader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
+#include <set>
+#include <utility>
 
 #include "core/cp1252.h"
 #include "core/htmltext.h"
+#include "core/listname.h"
 #include "core/pairlist.h"
 #include "core/textimport.h"
+#include "core/utf8.h"
 
 namespace brainlark
 {
@@ -567,6 +572,10 @@ void Reader::decide()
                 columns.push_back(ColumnRole::WrongAnswer);
             else if (name == "notes" || name == "note" || name == "hint" || name == "hints")
                 columns.push_back(ColumnRole::Notes);
+            else if (name == "sound" || name == "sounds" || name == "audio")
+                columns.push_back(ColumnRole::Sound);
+            else if (name == "picture" || name == "pictures" || name == "image" || name == "images")
+                columns.push_back(ColumnRole::Picture);
             else
                 columns.push_back(looksLikeAnswers(records, column) ? ColumnRole::WrongAnswer
                                   : onlyMedia(column)               ? onlyMediaRole(column)
@@ -593,9 +602,10 @@ void Reader::decide()
 bool Reader::onlyMedia(size_t column) const
 {
     bool named = false;
+    bool header = m_result.headerSkipped;
     for (const Held& h : m_held) {
-        if (!h.isRecord || column >= h.fields.size())
-            continue;
+        if (!h.isRecord || std::exchange(header, false) || column >= h.fields.size())
+            continue; // the header line names the column, it holds no media
         if (!h.fields[column].empty())
             return false;
         named = named || (column < h.media.size() &&
@@ -1035,6 +1045,56 @@ int ImportReader::appendTo(const ImportResult& result, PairList& list)
             list.wrongAnswers().emplace_back(imported.question, wrong).setKind(Pair::WrongAnswer);
     }
     return list.count();
+}
+
+std::vector<ImportReader::DeckList> ImportReader::splitByDeck(const ImportResult& result)
+{
+    std::vector<DeckList> lists;
+    std::map<std::string, size_t> byDeck;
+    std::set<std::string> used;
+    for (const std::string& deck : result.decks) {
+        if (byDeck.count(deck))
+            continue;
+        DeckList list;
+        std::string name;
+        for (size_t pos = 0; pos < deck.size();) {
+            if (deck.compare(pos, 2, "::") == 0) {
+                name += " - ";
+                pos += 2;
+            } else {
+                const char c = deck[pos++];
+                name += std::strchr(ListName::Forbidden, c) || static_cast<unsigned char>(c) < 0x20 ? '_' : c;
+            }
+        }
+        const auto cut = [](const std::string& text, size_t characters) {
+            return Utf8::encode(Utf8::decode(text).substr(0, characters));
+        };
+        const std::string base = trimmed(cut(name, ListName::MaxLength)).empty()
+                                     ? std::string("Deck")
+                                     : trimmed(cut(name, ListName::MaxLength));
+        // Two decks whose names differ only in what a file name cannot hold get a number.
+        name = base;
+        for (int n = 2; used.count(name); ++n) {
+            const std::string suffix = " " + std::to_string(n);
+            name = cut(base, ListName::MaxLength - suffix.size()) + suffix;
+        }
+        used.insert(name);
+        list.name = name;
+        list.subject = deck.substr(0, deck.find("::"));
+        list.result.options = result.options;
+        list.result.decks = {deck};
+        byDeck[deck] = lists.size();
+        lists.push_back(std::move(list));
+    }
+    for (const ImportedPair& pair : result.pairs) {
+        const auto found = byDeck.find(pair.deck);
+        if (found != byDeck.end())
+            lists[found->second].result.pairs.push_back(pair);
+    }
+    lists.erase(
+        std::remove_if(lists.begin(), lists.end(), [](const DeckList& l) { return l.result.pairs.empty(); }),
+        lists.end());
+    return lists;
 }
 
 const char* ImportReader::formatName(ImportFormat format)

@@ -137,6 +137,17 @@ public:
     /// count afterwards.
     static int appendTo(const ImportResult& result, PairList& list);
 
+    /// A list of its own for each deck of the result: the name its file gets ("Languages::German" becomes
+    /// "Languages - German", characters a file name may not hold become '_', at most ListName::MaxLength
+    /// characters, unique among them), the subject (the top deck's name) and the deck's pairs, in the order
+    /// of `decks`. Decks without pairs are left out.
+    struct DeckList {
+        std::string name;
+        std::string subject;
+        ImportResult result;
+    };
+    static std::vector<DeckList> splitByDeck(const ImportResult& result);
+
     /// "tsv", "csv", "at"; parseFormat() accepts the same names and reports false for others.
     static const char* formatName(ImportFormat format);
     static bool parseFormat(std::string_view name, ImportFormat& format);

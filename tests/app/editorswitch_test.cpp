@@ -2,6 +2,7 @@
 // password before the editor, the reload of a list saved in the grid, the import into a new list and the
 // refusal to leave with unsaved edits.
 
+#include "app/importwizard.h"
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
 #include "core/clock.h"
@@ -13,6 +14,7 @@
 #include "support/fakes.h"
 #include "support/framefixture.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QDropEvent>
@@ -237,6 +239,53 @@ private slots:
         QCOMPARE(QImage(m_dir.path() + "/quiz_pictures/cat.jpg").size(), QSize(8, 6));
         QCOMPARE(m_frame->statusBar()->currentMessage(),
                  QString("1 of the sounds and pictures named in the file could not be imported."));
+    }
+
+    // A vocabulary of lessons: each becomes a list of its own in the data folder, never over one there.
+    void importMakesAListOfEachLesson()
+    {
+        QString entries, animals, meals;
+        const char* words[][2] = {{"cat", "Katze"}, {"dog", "Hund"},   {"cow", "Kuh"},  {"pig", "Schwein"},
+                                  {"hen", "Huhn"},  {"tea", "Tee"},    {"egg", "Ei"},   {"jam", "Marmelade"},
+                                  {"oat", "Hafer"}, {"rye", "Roggen"}, {"fig", "Feige"}};
+        for (int i = 0; i < 11; ++i) {
+            entries += QString("<entry id=\"%1\"><translation id=\"0\"><text>%2</text></translation>"
+                               "<translation id=\"1\"><text>%3</text></translation></entry>")
+                           .arg(i)
+                           .arg(words[i][0], words[i][1]);
+            (i < 5 ? animals : meals) += QString("<entry id=\"%1\"/>").arg(i);
+        }
+        QFile file(m_dir.path() + "/text/farm.kvtml");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            QString("<?xml version=\"1.0\"?><kvtml version=\"2.0\"><identifiers><identifier id=\"0\">"
+                    "<name>English</name></identifier><identifier id=\"1\"><name>German</name>"
+                    "</identifier></identifiers><entries>%1</entries><lessons><container><name>Animals"
+                    "</name>%2</container><container><name>Food</name>%3</container></lessons></kvtml>")
+                .arg(entries, animals, meals)
+                .toUtf8());
+        file.close();
+        QVERIFY(QDir().mkpath(m_dir.path() + "/data"));
+        QFile taken(m_dir.path() + "/data/Food.fly");
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        taken.write("someone else's list");
+        taken.close();
+        m_prompter.fileAnswers = {file.fileName()};
+        m_scripts.push_back([](QDialog& dialog) {
+            auto& wizard = static_cast<ImportWizard&>(dialog);
+            QTest::keyClick(wizard.eachDeckBox(), Qt::Key_Space);
+            wizard.accept();
+            return dialog.result();
+        });
+        m_frame->execute(cmd::ImportIntoEditor);
+        QVERIFY(!m_frame->gridView()); // nothing to edit: the lists are made
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+                 QString("Lists made in the data folder: Animals, Food 2."));
+        PairList food;
+        QVERIFY(FlyArchive::readFile((m_dir.path() + "/data/Food 2.fly").toStdString(), food).ok);
+        QCOMPARE(food.count(), 6);
+        QCOMPARE(food.subject(), std::string("Food"));
+        QCOMPARE(taken.size(), qint64(19));
     }
 
     void gridUndoRedoCommands()

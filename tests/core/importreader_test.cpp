@@ -458,6 +458,16 @@ TEST(ImportReaderTest, MediaNamedInFieldsOrColumnsBecomeThePairs)
          {R::Question, R::Answer, R::Sound, R::Sound, R::Picture},
          {"1:dog|Hund#dog.bmp!d.wav/h.wav"},
          {R::Question, R::Answer, R::Sound, R::Sound, R::Picture}},
+        {"below a header line",
+         "Front\tBack\tExtra\ndog\tHund\t[sound:a.wav]\ncat\tKatze\t\n",
+         {},
+         {"2:dog|Hund!a.wav/", "3:cat|Katze"},
+         {R::Question, R::Answer, R::Sound}},
+        {"named by the header line",
+         "Front\tBack\tImage\ndog\tHund\tdog.jpg\n",
+         {},
+         {"2:dog|Hund#dog.jpg"},
+         {R::Question, R::Answer, R::Picture}},
         {"an ignored column's media",
          "dog\tHund\t[sound:a.wav]\n",
          {R::Question, R::Answer, R::Ignored},
@@ -466,7 +476,7 @@ TEST(ImportReaderTest, MediaNamedInFieldsOrColumnsBecomeThePairs)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ImportOptions options = optionsFor(ImportFormat::Tsv, HeaderLine::No);
+        ImportOptions options = optionsFor(ImportFormat::Tsv);
         options.columns = c.columns;
         const ImportResult result = ImportReader::read(c.text, options);
         EXPECT_EQ(pairsOf(result), c.pairs);
@@ -526,4 +536,30 @@ TEST(ImportReaderTest, RecordsLongerThanAnyPairAreSkipped)
         ASSERT_EQ(result.skipped.size(), 1u);
         EXPECT_LE(result.skipped[0].text.size(), 100u);
     }
+}
+
+TEST(ImportReaderTest, SplitsDecksIntoListsOfTheirOwn)
+{
+    ImportResult result;
+    result.decks = {
+        "Languages", "Languages::German", "Empty", "a/b", "a|b", "Sehr lange Namen deutscher Vokabeln::Teil"};
+    for (const char* deck : {"Languages::German", "Languages", "a/b", "a|b", "Languages::German",
+                             "Sehr lange Namen deutscher Vokabeln::Teil"}) {
+        ImportedPair& pair = result.pairs.emplace_back();
+        pair.question = std::string("q ") + deck;
+        pair.answer = "a";
+        pair.deck = deck;
+    }
+    const auto lists = ImportReader::splitByDeck(result);
+    std::vector<std::string> seen;
+    for (const auto& list : lists)
+        seen.push_back(list.name + " | " + list.subject + " | " + std::to_string(list.result.pairs.size()));
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "Languages | Languages | 1",
+                        "Languages - German | Languages | 2",
+                        "a_b | a/b | 1",
+                        "a_b 2 | a|b | 1",
+                        "Sehr lange Namen deutscher Vok | Sehr lange Namen deutscher Vokabeln | 1",
+                    }));
+    EXPECT_EQ(lists[1].result.pairs[1].question, "q Languages::German");
 }

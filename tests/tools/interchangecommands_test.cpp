@@ -95,4 +95,34 @@ TEST(ImportCommand, PicksTheFormatFromTheContentAndOneDeckWhenAsked)
     fs::remove_all(dir);
 }
 
+TEST(ImportCommand, WritesEachDeckAsAListOfItsOwn)
+{
+    const fs::path dir = fs::temp_directory_path() / ("brainlark-each-deck-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::string entries, animals, food;
+    const char* words[][2] = {{"cat", "Katze"}, {"dog", "Hund"}, {"cow", "Kuh"}, {"pig", "Schwein"},
+                              {"hen", "Huhn"},  {"tea", "Tee"},  {"egg", "Ei"}};
+    for (int i = 0; i < 7; ++i) {
+        entries += "<entry id=\"" + std::to_string(i) + "\"><translation id=\"0\"><text>" + words[i][0] +
+                   "</text></translation><translation id=\"1\"><text>" + words[i][1] +
+                   "</text></translation></entry>";
+        (i < 5 ? animals : food) += "<entry id=\"" + std::to_string(i) + "\"/>";
+    }
+    const std::string path = (dir / "farm.kvtml").string();
+    std::ofstream(path) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml version=\"2.0\"><identifiers>"
+                           "<identifier id=\"0\"><name>English</name></identifier><identifier id=\"1\"><name>"
+                           "German</name></identifier></identifiers><entries>"
+                        << entries << "</entries><lessons><container><name>Farm/Animals</name>" << animals
+                        << "</container><container><name>Food</name>" << food
+                        << "</container></lessons></kvtml>";
+    const Outcome made = run({"import", path, "--each-deck", dir.string(), "--stamp", "S"});
+    EXPECT_EQ(made.code, 0) << made.err;
+    EXPECT_EQ(made.out, (dir / "Farm_Animals.fly").string() + ": 5 pairs, 0 wrong answers\n");
+    EXPECT_NE(made.err.find("deck \"Food\" not written: 2 pairs, a quiz needs at least 5"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(dir / "Farm_Animals.fly"));
+    EXPECT_FALSE(fs::exists(dir / "Food.fly"));
+    fs::remove_all(dir);
+}
+
 #endif

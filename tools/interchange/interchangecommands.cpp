@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "core/filereader.h"
+#include "core/listname.h"
 #include "core/savefile.h"
 #include "interchange/deckimport.h"
 #include "interchange/kvtmlwriter.h"
@@ -19,7 +20,7 @@ namespace
 {
 
 const char* const ImportUsage =
-    "brainlark-cli import IN OUT.fly [--format apkg|kvtml|tsv|csv|at] [--deck NAME] "
+    "brainlark-cli import IN OUT.fly|--each-deck FOLDER [--format apkg|kvtml|tsv|csv|at] [--deck NAME] "
     "[--header yes|no|auto] [--html keep|text] [--languages Q,A] [--program-folder DIR] [--stamp TEXT]";
 
 bool parseOptions(const CliArgs& args, DeckImportOptions& options, std::ostream& err)
@@ -62,12 +63,40 @@ bool parseOptions(const CliArgs& args, DeckImportOptions& options, std::ostream&
     return true;
 }
 
+// A list of its own for each deck, named after it, in the folder; decks too small for a quiz are said.
+int writeEachDeck(const ImportResult& result, const std::string& folder, const std::string& stamp,
+                  std::ostream& out, std::ostream& err)
+{
+    int written = 0;
+    for (ImportReader::DeckList& deck : ImportReader::splitByDeck(result)) {
+        PairList list;
+        list.setSubject(deck.subject);
+        const int count = ImportReader::appendTo(deck.result, list);
+        if (count < 5) {
+            err << "brainlark-cli: deck \"" << deck.result.decks.front() << "\" not written: " << count
+                << (count == 1 ? " pair" : " pairs") << ", a quiz needs at least 5\n";
+            continue;
+        }
+        const std::string path = ListName::listPath(folder, deck.name);
+        if (!saveList(path, list, stamp, err))
+            return FileError;
+        out << path << ": " << count << " pairs, " << list.wrongAnswers().size() << " wrong answers\n";
+        ++written;
+    }
+    if (written == 0) {
+        err << "brainlark-cli: no deck holds the 5 pairs a quiz needs\n";
+        return FileError;
+    }
+    return Success;
+}
+
 int importDeck(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
 {
-    const CliArgs args(
-        raw, {"--format", "--deck", "--header", "--html", "--languages", "--program-folder", "--stamp"});
+    const CliArgs args(raw, {"--format", "--deck", "--header", "--html", "--languages", "--program-folder",
+                             "--stamp", "--each-deck"});
     DeckImportOptions options;
-    if (!expectArgs(args, 2, ImportUsage, err) || !parseOptions(args, options, err))
+    const bool eachDeck = args.has("--each-deck");
+    if (!expectArgs(args, eachDeck ? 1 : 2, ImportUsage, err) || !parseOptions(args, options, err))
         return UsageError;
     const std::string& in = args.positionals()[0];
     options.deck = args.value("--deck");
@@ -102,6 +131,8 @@ int importDeck(const std::vector<std::string>& raw, std::ostream& out, std::ostr
                                          [&](const ImportedPair& pair) { return pair.deck == name; });
         err << in << ": deck \"" << name << "\": " << count << (count == 1 ? " pair\n" : " pairs\n");
     }
+    if (eachDeck)
+        return writeEachDeck(result, args.value("--each-deck"), stampFor(args), out, err);
     PairList list;
     const int count = ImportReader::appendTo(result, list);
     if (count < 5) {
@@ -145,7 +176,10 @@ std::vector<CliCommand> interchangeCommands()
              "text file (tsv, csv, at, as import-text reads them) and writes its pairs as a list. Without "
              "--format the format is told by the content. A vocabulary's first two languages become "
              "question and answer, its multiple-choice texts wrong answers, its comments notes. Every deck "
-             "or lesson goes into the one list unless --deck NAME picks one; --languages picks a "
+             "or lesson goes into the one list unless --deck NAME picks one, or each into a list of its own "
+             "in FOLDER with --each-deck FOLDER (named after the deck, its subject the top deck); "
+             "--languages "
+             "picks a "
              "vocabulary's languages by their ids (question first). A package's sounds and pictures are "
              "copied into the quiz_sounds/ and quiz_pictures/ folders of --program-folder DIR (without it "
              "nothing is copied and the pairs name them as the package does); a deck picked with --deck "
