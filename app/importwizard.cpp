@@ -295,6 +295,8 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     packageRow->addWidget(m_eachDeck);
     packageRow->addStretch();
     m_packageRow->hide();
+    for (QComboBox* box : {m_deck, m_noteType, m_questionField, m_answerField})
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents); // filled after the window is shown
     for (QComboBox* box : {m_deck, m_questionField, m_answerField})
         connect(box, &QComboBox::activated, this, &ImportWizard::packageEdited);
     connect(m_noteType, &QComboBox::activated, this, &ImportWizard::showNoteType);
@@ -534,13 +536,21 @@ void ImportWizard::showPackage()
     m_updating = true;
     m_deck->clear();
     m_deck->addItem(tr("All decks in one list"));
-    if (m_package->noteCount() > 0 || !m_package->decks().empty()) {
-        for (const AnkiDeck& deck : m_package->decks())
+    // Decks and note types without notes (the collection's empty "Default") are not offered.
+    const auto& decks = m_package->decks();
+    for (const AnkiDeck& deck : decks) {
+        const bool filled = std::any_of(decks.begin(), decks.end(), [&deck](const AnkiDeck& other) {
+            return other.notes > 0 && (other.name == deck.name || other.name.rfind(deck.name + "::", 0) == 0);
+        });
+        if (filled)
             m_deck->addItem(text(deck.name));
     }
     m_noteType->clear();
-    for (const AnkiNoteType& type : m_package->noteTypes())
-        m_noteType->addItem(text(type.name), QVariant::fromValue(qlonglong(type.id)));
+    const auto& types = m_package->noteTypes();
+    for (size_t index = 0; index < types.size(); ++index) {
+        if (types[index].notes > 0)
+            m_noteType->addItem(text(types[index].name), QVariant::fromValue(qulonglong(index)));
+    }
     m_updating = false;
     showNoteType();
 }
@@ -551,11 +561,12 @@ void ImportWizard::showNoteType()
     if (!m_package)
         return;
     m_updating = true;
-    const int index = m_noteType->currentIndex();
+    const size_t index =
+        m_noteType->currentIndex() < 0 ? size_t(-1) : m_noteType->currentData().toULongLong();
     m_questionField->clear();
     m_answerField->clear();
-    if (index >= 0 && size_t(index) < m_package->noteTypes().size()) {
-        const AnkiNoteType& type = m_package->noteTypes()[size_t(index)];
+    if (index < m_package->noteTypes().size()) {
+        const AnkiNoteType& type = m_package->noteTypes()[index];
         for (const std::string& field : type.fields) {
             m_questionField->addItem(text(field));
             m_answerField->addItem(text(field));
@@ -617,9 +628,10 @@ void ImportWizard::packageEdited()
         return;
     stopReading();
     m_packageOptions.deck = m_deck->currentIndex() > 0 ? m_deck->currentText().toStdString() : std::string();
-    const int index = m_noteType->currentIndex();
-    if (index >= 0 && size_t(index) < m_package->noteTypes().size()) {
-        AnkiFieldChoice& choice = m_packageOptions.fields[m_package->noteTypes()[size_t(index)].id];
+    const size_t index =
+        m_noteType->currentIndex() < 0 ? size_t(-1) : m_noteType->currentData().toULongLong();
+    if (index < m_package->noteTypes().size()) {
+        AnkiFieldChoice& choice = m_packageOptions.fields[m_package->noteTypes()[index].id];
         choice.question = std::max(0, m_questionField->currentIndex());
         choice.answer = std::max(0, m_answerField->currentIndex());
     }

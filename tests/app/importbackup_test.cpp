@@ -228,7 +228,8 @@ private slots:
         QTRY_VERIFY(!wizard.isReading());
         QVERIFY(wizard.isPackage());
         QCOMPARE(wizard.result().pairs.size(), size_t(5));
-        QCOMPARE(wizard.deckBox()->count(), 5); // all in one, then Default, Languages and its two subdecks
+        QCOMPARE(wizard.deckBox()->count(),
+                 4); // all in one, Languages and its two subdecks (Default is empty)
         QTest::keyClick(wizard.deckBox(), Qt::Key_End);
         QTRY_VERIFY(!wizard.isReading());
         QCOMPARE(wizard.deckBox()->currentText(), QString("Languages::Japanese"));
