@@ -7,6 +7,7 @@
 #include "core/cp1252.h"
 #include "core/flyarchive.h"
 #include "tools/cliargs.h"
+#include "tools/clicommand.h"
 
 namespace fs = std::filesystem;
 
@@ -120,6 +121,23 @@ bool saveList(const std::string& path, PairList& list, const std::string& stamp,
         return true;
     complain(err, path, error);
     return false;
+}
+
+int saveImportedList(const std::string& in, const ImportResult& result, const std::string& path,
+                     const std::string& stamp, std::ostream& out, std::ostream& err)
+{
+    PairList list;
+    const int count = ImportReader::appendTo(result, list);
+    if (count < 5) {
+        // The program refuses such files as well: a quiz needs at least five pairs.
+        err << "brainlark-cli: Sorry, file " << in << " does not contain a valid Q&A-list. (" << count
+            << " pairs found, at least 5 are needed)\n";
+        return FileError;
+    }
+    if (!saveList(path, list, stamp, err))
+        return FileError;
+    out << count << " pairs, " << list.wrongAnswers().size() << " wrong answers\n";
+    return Success;
 }
 
 void reportImport(const std::string& in, const ImportResult& result, std::ostream& err)

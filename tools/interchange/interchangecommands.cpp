@@ -133,18 +133,7 @@ int importDeck(const std::vector<std::string>& raw, std::ostream& out, std::ostr
     }
     if (eachDeck)
         return writeEachDeck(result, args.value("--each-deck"), stampFor(args), out, err);
-    PairList list;
-    const int count = ImportReader::appendTo(result, list);
-    if (count < 5) {
-        // The program refuses such files as well: a quiz needs at least five pairs.
-        err << "brainlark-cli: Sorry, file " << in << " does not contain a valid Q&A-list. (" << count
-            << " pairs found, at least 5 are needed)\n";
-        return FileError;
-    }
-    if (!saveList(args.positionals()[1], list, stampFor(args), err))
-        return FileError;
-    out << count << " pairs, " << list.wrongAnswers().size() << " wrong answers\n";
-    return Success;
+    return saveImportedList(in, result, args.positionals()[1], stampFor(args), out, err);
 }
 
 int exportKvtml(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
