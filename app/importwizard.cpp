@@ -254,7 +254,7 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     auto* lists = new QGridLayout;
     lists->addWidget(buddyLabel(tr("S&kipped lines"), m_skipped), 0, 0);
     lists->addWidget(m_skipped, 1, 0);
-    lists->addWidget(buddyLabel(tr("Sounds and pictures &not found"), m_media), 0, 1);
+    lists->addWidget(buddyLabel(tr("So&unds and pictures not found"), m_media), 0, 1);
     lists->addWidget(m_media, 1, 1);
     lists->setColumnStretch(0, 2);
     lists->setColumnStretch(1, 1);
@@ -684,7 +684,11 @@ void ImportWizard::optionsEdited()
 
 QString ImportWizard::columnTitle(size_t column) const
 {
-    const ColumnRole role = column < m_result.columns.size() ? m_result.columns[column] : ColumnRole::Ignored;
+    // Before a file is read the first two columns are what they usually become.
+    const ColumnRole role = column < m_result.columns.size() ? m_result.columns[column]
+                            : m_result.columns.empty() && column < 2
+                                ? (column == 0 ? ColumnRole::Question : ColumnRole::Answer)
+                                : ColumnRole::Ignored;
     return tr("%1: %2").arg(column + 1).arg(tr(RoleTitles[roleIndex(role)]));
 }
 
@@ -752,7 +756,7 @@ void ImportWizard::refresh()
     for (size_t column = 0; column < columns; ++column)
         titles << columnTitle(column);
     m_preview->setHorizontalHeaderLabels(titles);
-    rebuildColumnBoxes(m_path.isEmpty() ? 0 : columns);
+    rebuildColumnBoxes(m_result.columns.empty() ? 0 : columns); // none for a file not read
     m_preview->setRowCount(shown);
     for (int row = 0; row < shown; ++row) {
         const ImportRow& record = m_result.preview[size_t(row)];
