@@ -17,7 +17,9 @@ namespace brainlark
 /// How much of a package is read before it is refused as damaged or hostile: sizes as the archive declares
 /// them and as the bytes actually come out of it (a small entry may unpack to gigabytes).
 struct AnkiLimits {
-    uint64_t collectionBytes = uint64_t(2) << 30; ///< the collection database, unpacked (to a temporary file)
+    /// The collection database, unpacked to a temporary file (which may be in memory, as /tmp often is). The
+    /// largest collections learners keep are a few hundred megabytes.
+    uint64_t collectionBytes = uint64_t(1) << 30;
     uint64_t mediaListBytes = uint64_t(16) << 20; ///< the list of media names, unpacked (in memory)
     uint64_t mediaFileBytes = uint64_t(64) << 20; ///< one sound or picture (in memory while copied)
 };

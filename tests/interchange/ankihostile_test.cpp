@@ -94,7 +94,7 @@ TEST_F(AnkiHostileTest, RefusesEntriesThatUnpackToMoreThanALimitWithinBoundedMem
         AnkiLimits limits;
         std::string said;
     } cases[] = {
-        {"declared.apkg", {}, "collection.anki21 unpacks to 4096 MB or more, more than the 2048 MB"},
+        {"declared.apkg", {}, "collection.anki21 unpacks to 4096 MB or more, more than the 1024 MB"},
         {"understated.apkg", {}, "collection.anki21 unpacks to more than the 100 bytes the archive declares"},
         {"collection-bomb.apkg", small64, "collection.anki21b unpacks to 65 MB or more, more than the 64 MB"},
         {"media-bomb.apkg", {}, "media unpacks to 17 MB or more, more than the 16 MB"},
