@@ -1015,6 +1015,12 @@ ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& opt
         decoded = decode(bytes, options.encoding);
         text = decoded;
     }
+    // One pair a line at most: room for them at once, so that the pairs are not moved to ever larger blocks
+    // as they come (moving 8 million pairs held the old block and the new one, twice the memory, at once).
+    // A file of empty lines reserves no more than a few million.
+    constexpr size_t MostReserved = size_t(1) << 24;
+    result.pairs.reserve(
+        std::min<size_t>(MostReserved, size_t(std::count(text.begin(), text.end(), '\n')) + 1));
     Reader reader(result.options, result, progress);
     switch (options.format) {
     case ImportFormat::Tsv:
@@ -1033,6 +1039,7 @@ ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& opt
 
 int ImportReader::appendTo(const ImportResult& result, PairList& list)
 {
+    list.pairs().reserve(list.pairs().size() + result.pairs.size());
     for (const ImportedPair& imported : result.pairs) {
         Pair& pair = list.pairs().emplace_back(imported.question, imported.answer);
         if (!imported.notes.empty())
