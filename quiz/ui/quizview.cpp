@@ -12,6 +12,7 @@
 #include "quiz/ui/listtext.h"
 #include "quiz/ui/nothingdue.h"
 #include "quiz/ui/questionnotesdialog.h"
+#include "quiz/ui/quizaccessible.h"
 #include "quiz/ui/quizanimator.h"
 #include "quiz/ui/quizinput.h"
 #include "quiz/ui/quizviewmenu.h"
@@ -35,6 +36,7 @@ QuizView::QuizView(AppSettings& settings, const Services& services, QWidget* par
       m_nothingDue(m_due, *services.prompter), m_look(settings), m_canvas(settings),
       m_timeline(*services.scheduler)
 {
+    QuizAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled); // the type-in field takes what input methods compose
@@ -256,6 +258,7 @@ void QuizView::buildQuestion()
     }
     emit questionReasonChanged(QString::fromStdString(m_session->reason().shortText()),
                                QString::fromStdString(m_session->reason().details()));
+    QuizAccessible::questionChanged(this);
 }
 
 void QuizView::showQuestion(Timeline& timeline)
@@ -331,6 +334,11 @@ void QuizView::judge(int hit)
     } else {
         m_outcome = m_session->answerChoice(hit, options, m_settings.alertFactor());
     }
+    if (m_outcome.judged)
+        QuizAccessible::announce(
+            this,
+            QuizAccessible::feedbackText(
+                m_outcome.right, ListText::toQString(m_session->current().questionPair().shownAnswer())));
     if (m_outcome.judged && !m_outcome.question.empty())
         emit answerJudged(ListText::toQString(m_outcome.question), ListText::toQString(m_outcome.answer),
                           static_cast<int>(mode()), m_outcome.right, m_outcome.seconds, m_outcome.firstTry);

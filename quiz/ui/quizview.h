@@ -156,6 +156,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The accessible interfaces read the painted parts straight from the view.
+    friend class QuizViewAccessible;
+    friend class QuizPartAccessible;
+
     QuizMode mode() const;
     AnswerMode answerMode() const override;
     AppFlags flags() const;

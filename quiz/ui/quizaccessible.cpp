@@ -1,0 +1,362 @@
+#include "quiz/ui/quizaccessible.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <array>
+#include <vector>
+
+#include "quiz/ui/listtext.h"
+#include "quiz/ui/quizview.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+QString boxText(const TextBox& box)
+{
+    return ListText::toQString(box.text());
+}
+
+} // namespace
+
+/// One painted part of the quiz screen. It holds no text of its own: name, place and state are read from
+/// the view each time, so a screen reader always hears what is painted now.
+class QuizPartAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    enum Part {
+        Question,
+        Answer0,
+        Answer1,
+        Answer2,
+        Answer3,
+        Button0,
+        Button1,
+        Typein,
+        Score,
+        Counter,
+        Feedback
+    };
+
+    QuizPartAccessible(QuizView* view, Part part) : m_view(view), m_part(part) {}
+
+    bool isValid() const override { return !m_view.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QString text(QAccessible::Text t) const override;
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface && !key().isEmpty()
+                   ? static_cast<QAccessibleActionInterface*>(this)
+                   : nullptr;
+    }
+    // Pressing a part presses its key on the view, so it goes exactly the way of the learner's keys.
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {key()}; }
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction() || !m_view || key().isEmpty())
+            return;
+        const int code = key() == QLatin1String("Enter") ? int(Qt::Key_Return) : key().at(0).unicode();
+        const QString text = key().size() == 1 ? key().toLower() : QStringLiteral("\r");
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(m_view, &press);
+        QCoreApplication::sendEvent(m_view, &release);
+    }
+
+    Part part() const { return m_part; }
+    void setFeedback(const QString& text) { m_feedback = text; }
+
+private:
+    const TextBox* box() const;
+    /// The key that answers with this part ("1"-"4", "T", "F", "Enter"); empty for the others.
+    QString key() const;
+
+    QPointer<QuizView> m_view;
+    Part m_part;
+    QString m_feedback;
+};
+
+/// The quiz view with its painted parts as children.
+class QuizViewAccessible : public QAccessibleWidget
+{
+public:
+    explicit QuizViewAccessible(QuizView* view) : QAccessibleWidget(view, QAccessible::Client) {}
+    ~QuizViewAccessible() override
+    {
+        // The cache may have dropped a part already (when it empties itself at exit): ask by id.
+        for (const QAccessible::Id id : m_ids)
+            if (id && QAccessible::accessibleInterface(id))
+                QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return int(shownParts().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const std::vector<QuizPartAccessible::Part> parts = shownParts();
+        return index >= 0 && index < int(parts.size()) ? part(parts[size_t(index)]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const std::vector<QuizPartAccessible::Part> parts = shownParts();
+        for (size_t i = 0; i < parts.size(); ++i)
+            if (m_parts[parts[i]] == child)
+                return int(i);
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (const QuizPartAccessible::Part p : shownParts())
+            if (p != QuizPartAccessible::Score && p != QuizPartAccessible::Feedback &&
+                part(p)->rect().contains(x, y))
+                return part(p);
+        return QAccessibleWidget::childAt(x, y);
+    }
+
+    QuizPartAccessible* part(QuizPartAccessible::Part p) const
+    {
+        auto& slot = m_parts[p];
+        if (!slot) {
+            slot = new QuizPartAccessible(static_cast<QuizView*>(widget()), p);
+            m_ids[p] = QAccessible::registerAccessibleInterface(slot);
+        }
+        return slot;
+    }
+    void setFeedback(const QString& text)
+    {
+        m_feedback = text;
+        part(QuizPartAccessible::Feedback)->setFeedback(text);
+    }
+    std::vector<QuizPartAccessible::Part> shownParts() const;
+
+private:
+    static constexpr size_t PartCount = QuizPartAccessible::Feedback + 1;
+    // Registered parts belong to the accessibility cache; the destructor above hands them back.
+    mutable std::array<QuizPartAccessible*, PartCount> m_parts{};
+    mutable std::array<QAccessible::Id, PartCount> m_ids{};
+    QString m_feedback;
+};
+
+// --- The view --------------------------------------------------------------------------------------
+
+std::vector<QuizPartAccessible::Part> QuizViewAccessible::shownParts() const
+{
+    using P = QuizPartAccessible;
+    const auto* view = static_cast<const QuizView*>(widget());
+    std::vector<P::Part> parts;
+    if (view->questionShown() && !view->matching() && !view->slideshowRunning()) {
+        parts.push_back(P::Question);
+        switch (view->screen().mode()) {
+        case QuizMode::MultipleChoice:
+            for (int i = 0; i < 4; ++i)
+                if (!view->screen().answer(i).rect().isEmpty())
+                    parts.push_back(P::Part(P::Answer0 + i));
+            break;
+        case QuizMode::TrueFalse:
+            parts.insert(parts.end(), {P::Answer0, P::Button0, P::Button1});
+            break;
+        default:
+            if (view->screen().typein())
+                parts.push_back(P::Typein);
+            parts.insert(parts.end(), {P::Button0, P::Button1});
+            break;
+        }
+    }
+    if (view->quizStarted() && !view->slideshowRunning()) {
+        parts.push_back(P::Score);
+        if (view->paintState().counterShown && !view->matching())
+            parts.push_back(P::Counter);
+    }
+    if (!m_feedback.isEmpty())
+        parts.push_back(P::Feedback);
+    return parts;
+}
+
+// --- One part --------------------------------------------------------------------------------------
+
+const TextBox* QuizPartAccessible::box() const
+{
+    const QuizScreen& screen = m_view->screen();
+    switch (m_part) {
+    case Question:
+        return &screen.question();
+    case Answer0:
+    case Answer1:
+    case Answer2:
+    case Answer3:
+        return &screen.answer(m_part - Answer0);
+    case Button0:
+    case Button1:
+        return &screen.button(m_part - Button0);
+    case Typein:
+        return screen.typein();
+    default:
+        return nullptr;
+    }
+}
+
+QString QuizPartAccessible::key() const
+{
+    if (!m_view)
+        return {};
+    const QuizMode mode = m_view->screen().mode();
+    if (m_part >= Answer0 && m_part <= Answer3 && mode == QuizMode::MultipleChoice)
+        return QString::number(m_part - Answer0 + 1);
+    if (m_part == Button0)
+        return mode == QuizMode::TrueFalse ? QStringLiteral("T") : QStringLiteral("Enter");
+    if (m_part == Button1 && mode == QuizMode::TrueFalse)
+        return QStringLiteral("F");
+    return {};
+}
+
+QString QuizPartAccessible::text(QAccessible::Text t) const
+{
+    if (!m_view)
+        return {};
+    if (t == QAccessible::Description && !key().isEmpty())
+        return QCoreApplication::translate("QuizAccessible", "Key %1").arg(key());
+    if (t == QAccessible::Value && m_part == Typein)
+        return ListText::toQString(m_view->screen().typein()->shownText());
+    if (t != QAccessible::Name)
+        return {};
+    switch (m_part) {
+    case Typein:
+        return QCoreApplication::translate("QuizAccessible", "Your answer");
+    case Score:
+        return m_view->statusText();
+    case Counter:
+        return QString::number(m_view->paintState().rightCount);
+    case Feedback:
+        return m_feedback;
+    default:
+        return box() ? boxText(*box()) : QString();
+    }
+}
+
+QRect QuizPartAccessible::rect() const
+{
+    if (!m_view)
+        return {};
+    Rect r;
+    if (m_part == Counter) {
+        const QuizPainter::State state = m_view->paintState();
+        r = m_view->screen().counter(state.rightCount, state.alertSide, m_view->look()).rect();
+    } else if (const TextBox* b = box()) {
+        r = b->rect();
+    } else {
+        return QRect(m_view->mapToGlobal(QPoint(0, 0)),
+                     m_view->size()); // the score and feedback belong to the screen
+    }
+    return QRect(m_view->mapToGlobal(QPoint(r.left, r.top)), QSize(r.width(), r.height()));
+}
+
+QAccessible::Role QuizPartAccessible::role() const
+{
+    switch (m_part) {
+    case Question:
+        return QAccessible::StaticText;
+    case Answer0:
+        return m_view && m_view->screen().mode() == QuizMode::TrueFalse ? QAccessible::StaticText
+                                                                        : QAccessible::Button;
+    case Typein:
+        return QAccessible::EditableText;
+    case Score:
+    case Counter:
+        return QAccessible::StatusBar;
+    case Feedback:
+        // Screen readers on the desktop bus say a notification when it becomes showing, whichever object
+        // has the focus; a name change alone is said only for the focused object, and the view keeps the
+        // focus while the parts change.
+        return QAccessible::Notification;
+    default:
+        return QAccessible::Button;
+    }
+}
+
+QAccessible::State QuizPartAccessible::state() const
+{
+    QAccessible::State s;
+    s.invisible = !m_view || !m_view->isVisible();
+    s.readOnly = m_part != Typein;
+    s.editable = m_part == Typein;
+    s.focused = m_part == Typein && m_view && m_view->hasFocus();
+    return s;
+}
+
+// --- Entry points ----------------------------------------------------------------------------------
+
+namespace
+{
+
+QAccessibleInterface* makeInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(QuizView::staticMetaObject.className()))
+        if (auto* view = qobject_cast<QuizView*>(object))
+            return new QuizViewAccessible(view);
+    return nullptr;
+}
+
+QuizViewAccessible* viewInterface(QuizView* view)
+{
+    return static_cast<QuizViewAccessible*>(QAccessible::queryAccessibleInterface(view));
+}
+
+} // namespace
+
+void QuizAccessible::install()
+{
+    static const bool installed = (QAccessible::installFactory(makeInterface), true);
+    Q_UNUSED(installed);
+}
+
+void QuizAccessible::questionChanged(QuizView* view)
+{
+    QuizViewAccessible* iface = viewInterface(view);
+    if (!iface)
+        return;
+    QAccessibleEvent reorder(view, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
+    for (const QuizPartAccessible::Part p : iface->shownParts()) {
+        if (p == QuizPartAccessible::Score || p == QuizPartAccessible::Feedback)
+            continue;
+        QAccessibleEvent renamed(iface->part(p), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+}
+
+void QuizAccessible::announce(QuizView* view, const QString& feedback)
+{
+    QuizViewAccessible* iface = viewInterface(view);
+    if (!iface)
+        return;
+    iface->setFeedback(feedback);
+    QuizPartAccessible* part = iface->part(QuizPartAccessible::Feedback);
+    QAccessibleEvent shown(part, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    QAccessibleEvent renamed(part, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
+
+QString QuizAccessible::feedbackText(bool right, const QString& rightAnswer)
+{
+    return right ? QCoreApplication::translate("QuizAccessible", "Right")
+                 : QCoreApplication::translate("QuizAccessible", "Wrong, the answer is %1").arg(rightAnswer);
+}
+
+} // namespace brainlark

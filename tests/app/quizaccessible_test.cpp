@@ -1,0 +1,180 @@
+// A screen reader's view of the quiz screen: the painted question, answers and buttons are read through the
+// accessibility tree, the feedback of an answer is announced, and the names follow each new question.
+#include <QAccessible>
+#include <QtTest>
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "app/quizwiring.h"
+#include "quiz/ui/listtext.h"
+#include "support/quizrig.h"
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+namespace
+{
+
+struct Heard {
+    QAccessible::Event type;
+    QAccessible::Role role;
+    QString name;
+};
+QList<Heard> g_heard;
+
+void hear(QAccessibleEvent* event)
+{
+    if (QAccessibleInterface* iface = event->accessibleInterface())
+        g_heard.append({event->type(), iface->role(), iface->text(QAccessible::Name)});
+}
+
+struct Part {
+    QAccessible::Role role;
+    QString name;
+    QString description;
+};
+
+QList<Part> partsOf(QuizView* view)
+{
+    QList<Part> parts;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+    for (int i = 0; iface && i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        parts.append({child->role(), child->text(QAccessible::Name), child->text(QAccessible::Description)});
+    }
+    return parts;
+}
+
+QString shown(std::string_view text)
+{
+    return ListText::toQString(text);
+}
+
+} // namespace
+
+class QuizAccessibleTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { g_heard.clear(); }
+    void cleanup() { QAccessible::installUpdateHandler(nullptr); }
+
+    // The parts of each quiz mode in reading order, with their roles, the texts painted and the keys.
+    void treeShowsThePaintedParts_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<int>>("roles");
+        const int text = QAccessible::StaticText, button = QAccessible::Button,
+                  status = QAccessible::StatusBar;
+        QTest::newRow("multiple choice") << 0 << QList<int>{text, button, button, button, button, status};
+        QTest::newRow("true/false") << 1 << QList<int>{text, text, button, button, status};
+        QTest::newRow("type-in") << 2
+                                 << QList<int>{text, int(QAccessible::EditableText), button, button, status};
+    }
+    void treeShowsThePaintedParts()
+    {
+        QFETCH(int, mode);
+        QFETCH(QList<int>, roles);
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = start(rig, doc, frame, mode);
+        QVERIFY(view);
+        const QList<Part> parts = partsOf(view);
+        QList<int> seen;
+        for (const Part& part : parts)
+            seen.append(part.role);
+        QCOMPARE(seen, roles);
+        const QuizQuestion& question = view->session()->current();
+        QCOMPARE(parts[0].name, shown(question.questionPair().shownQuestion()));
+        QCOMPARE(parts.last().name, view->statusText());
+        if (mode == 0) {
+            QStringList answers;
+            for (int i = 1; i <= 4; ++i) {
+                answers.append(parts[i].name);
+                QCOMPARE(parts[i].description, QStringLiteral("Key %1").arg(i));
+            }
+            QVERIFY(answers.contains(shown(question.questionPair().shownAnswer())));
+            QCOMPARE(answers.removeDuplicates(), 0);
+        } else {
+            QCOMPARE(parts[2].name, mode == 1 ? QStringLiteral("True") : QStringLiteral("Try"));
+            QCOMPARE(parts[3].name, mode == 1 ? QStringLiteral("False") : QStringLiteral("Skip"));
+        }
+        // Each part lies where it is painted.
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+        const QRect screen(view->mapToGlobal(QPoint(0, 0)), view->size());
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* part = iface->child(i);
+            const QRect r = part->rect();
+            QVERIFY2(!r.isEmpty() && screen.contains(r), qPrintable(part->text(QAccessible::Name)));
+            if (part->text(QAccessible::Name) != view->statusText()) // the score covers the whole screen
+                QCOMPARE(iface->childAt(r.center().x(), r.center().y()), part);
+        }
+    }
+
+    // A key answers; the feedback is announced, and after a right answer the names are the next question's.
+    void answerIsAnnouncedAndNamesFollowTheQuestion_data()
+    {
+        QTest::addColumn<bool>("right");
+        QTest::newRow("right") << true;
+        QTest::newRow("wrong") << false;
+    }
+    void answerIsAnnouncedAndNamesFollowTheQuestion()
+    {
+        QFETCH(bool, right);
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = start(rig, doc, frame, 0);
+        QVERIFY(view);
+        const QString answer = shown(view->session()->current().questionPair().shownAnswer());
+        const int asked = view->session()->current().questionIndex();
+        const QList<Part> before = partsOf(view);
+        int key = -1;
+        for (int i = 1; i <= 4 && key < 0; ++i)
+            if ((before[i].name == answer) == right)
+                key = i;
+        QAccessible::installUpdateHandler(hear);
+        QTest::keyClick(view, Qt::Key(Qt::Key_0 + key));
+        QCoreApplication::processEvents();
+
+        const QString feedback =
+            right ? QStringLiteral("Right") : QStringLiteral("Wrong, the answer is ") + answer;
+        const auto announced = [&] {
+            for (const Heard& h : g_heard)
+                if (h.role == QAccessible::Notification && h.type == QAccessible::ObjectShow &&
+                    h.name == feedback)
+                    return true;
+            return false;
+        };
+        QVERIFY(announced());
+        QCOMPARE(view->session()->rightCount(), right ? 1 : 0);
+        if (!right)
+            return;
+        QVERIFY(view->session()->current().questionIndex() != asked);
+        const QString next = shown(view->session()->current().questionPair().shownQuestion());
+        QCOMPARE(partsOf(view)[0].name, next);
+        bool renamed = false;
+        for (const Heard& h : g_heard)
+            renamed = renamed || (h.type == QAccessible::NameChanged && h.role == QAccessible::StaticText &&
+                                  h.name == next);
+        QVERIFY(renamed);
+    }
+
+private:
+    static QuizView* start(QuizRig& rig, ListDocument& doc, MainWindow& frame, int mode)
+    {
+        QuizView* view = wireQuizView(doc, rig.settings, rig.services, frame);
+        QDir(rig.folder.path()).mkpath("data");
+        if (!doc.loadList(writeList(rig.folder.path() + "/data/Words.fly", 8), ListDocument::OpenList))
+            return nullptr;
+        frame.show();
+        rig.settings.setQuizMode(mode);
+        view->start();
+        return view->quizStarted() ? view : nullptr;
+    }
+};
+
+QTEST_MAIN(QuizAccessibleTest)
+#include "quizaccessible_test.moc"
