@@ -257,6 +257,9 @@ QRect QuizPartAccessible::rect() const
     if (m_part == Counter) {
         const QuizPainter::State state = m_view->paintState();
         r = m_view->screen().counter(state.rightCount, state.alertSide, m_view->look()).rect();
+    } else if (m_part == Button0 || m_part == Button1) {
+        const ScreenLayout& layout = m_view->screen().layout();
+        r = m_part == Button0 ? layout.trueTryButton() : layout.falseSkipButton();
     } else if (const TextBox* b = box()) {
         r = b->rect();
     } else {
