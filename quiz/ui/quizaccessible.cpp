@@ -122,10 +122,12 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        for (const QuizPartAccessible::Part p : shownParts())
-            if (p != QuizPartAccessible::Score && p != QuizPartAccessible::Feedback &&
-                part(p)->rect().contains(x, y))
-                return part(p);
+        // Latest painted first: the Smart Counter lies on the question box.
+        const std::vector<QuizPartAccessible::Part> parts = shownParts();
+        for (auto p = parts.rbegin(); p != parts.rend(); ++p)
+            if (*p != QuizPartAccessible::Score && *p != QuizPartAccessible::Feedback &&
+                part(*p)->rect().contains(x, y))
+                return part(*p);
         return QAccessibleWidget::childAt(x, y);
     }
 
