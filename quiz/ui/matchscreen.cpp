@@ -139,6 +139,7 @@ void MatchScreen::release(const QPoint& point)
         m_game.endDrag(layout().hitTest({point.x(), point.y()}));
         m_board = QImage();
         render();
+        m_host.announce(focusName()); // a line may have been drawn
         return;
     }
     if (m_game.buttonState() != MatchGame::ButtonState::Idle)
@@ -235,14 +236,21 @@ void MatchScreen::addStep(Timeline& t, const FeedbackStep& step)
     }
 }
 
-QString MatchScreen::accessibleName(MatchBox box) const
+QString MatchScreen::boxText(MatchBox box) const
 {
     if (!m_list || !hasBoard() || box.row < 0 || box.row >= m_game.rows() || !m_game.board().fits(*m_list))
         return {};
     const MatchBoard& board = m_game.board();
+    return ListText::toQString(box.column == MatchBox::Questions ? board.questionText(*m_list, box.row)
+                                                                 : board.answerText(*m_list, box.row));
+}
+
+QString MatchScreen::accessibleName(MatchBox box) const
+{
+    if (!m_list || !hasBoard() || box.row < 0 || box.row >= m_game.rows() || !m_game.board().fits(*m_list))
+        return {};
     const bool question = box.column == MatchBox::Questions;
-    const QString text = ListText::toQString(question ? board.questionText(*m_list, box.row)
-                                                      : board.answerText(*m_list, box.row));
+    const QString text = boxText(box);
     QString name =
         (question ? QStringLiteral("Question %1 of %2: %3") : QStringLiteral("Answer %1 of %2: %3"))
             .arg(box.row + 1)

@@ -68,6 +68,8 @@ public:
     MatchLayout layout() const;
     /// "Question 2 of 4: Paris, connected to answer 3" and the like, for assistive technology.
     QString accessibleName(MatchBox box) const;
+    /// The text a box shows (empty for a box not on the board).
+    QString boxText(MatchBox box) const;
     /// The name of the focused box (empty without a board).
     QString focusName() const { return accessibleName(m_keyboard.focus()); }
 

@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <algorithm>
 #include <array>
 #include <vector>
 
 #include "quiz/ui/listtext.h"
+#include "quiz/ui/matchscreen.h"
 #include "quiz/ui/quizview.h"
 
 namespace brainlark
@@ -39,7 +41,15 @@ public:
         Typein,
         Score,
         Counter,
-        Feedback
+        Feedback,
+        // The matching board: its two columns (lists), their boxes (items) and its buttons.
+        MatchQuestions,
+        MatchAnswers,
+        MatchQuestion0,
+        MatchAnswer0 = MatchQuestion0 + MatchBoard::MaximumRows,
+        MatchTry = MatchAnswer0 + MatchBoard::MaximumRows,
+        MatchSkip,
+        PartCount
     };
 
     QuizPartAccessible(QuizView* view, Part part) : m_view(view), m_part(part) {}
@@ -47,11 +57,11 @@ public:
     bool isValid() const override { return !m_view.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override;
@@ -82,11 +92,16 @@ public:
 
     Part part() const { return m_part; }
     void setFeedback(const QString& text) { m_feedback = text; }
+    /// The board box of a matching item part (invalid for the other parts).
+    MatchBox matchBox() const;
 
 private:
     const TextBox* box() const;
+    class QuizViewAccessible* viewInterface() const;
+    bool isColumn() const { return m_part == MatchQuestions || m_part == MatchAnswers; }
     /// The key that answers with this part ("1"-"4", "T", "F", "Enter"); empty for the others.
     QString key() const;
+    QString matchText(QAccessible::Text t) const;
 
     QPointer<QuizView> m_view;
     Part m_part;
@@ -146,9 +161,12 @@ public:
         part(QuizPartAccessible::Feedback)->setFeedback(text);
     }
     std::vector<QuizPartAccessible::Part> shownParts() const;
+    /// The boxes of one column of the matching board, top to bottom.
+    std::vector<QuizPartAccessible::Part> columnItems(QuizPartAccessible::Part column) const;
+    bool boardShown() const;
 
 private:
-    static constexpr size_t PartCount = QuizPartAccessible::Feedback + 1;
+    static constexpr size_t PartCount = QuizPartAccessible::PartCount;
     // Registered parts belong to the accessibility cache; the destructor above hands them back.
     mutable std::array<QuizPartAccessible*, PartCount> m_parts{};
     mutable std::array<QAccessible::Id, PartCount> m_ids{};
@@ -157,11 +175,33 @@ private:
 
 // --- The view --------------------------------------------------------------------------------------
 
+bool QuizViewAccessible::boardShown() const
+{
+    const auto* view = static_cast<const QuizView*>(widget());
+    return view->matching() && !view->slideshowRunning() && view->matchScreen().hasBoard();
+}
+
+std::vector<QuizPartAccessible::Part> QuizViewAccessible::columnItems(QuizPartAccessible::Part column) const
+{
+    using P = QuizPartAccessible;
+    std::vector<P::Part> items;
+    if (!boardShown())
+        return items;
+    const int first = column == P::MatchQuestions ? P::MatchQuestion0 : P::MatchAnswer0;
+    const int rows = std::min(static_cast<const QuizView*>(widget())->matchScreen().game().rows(),
+                              int(MatchBoard::MaximumRows));
+    for (int row = 0; row < rows; ++row)
+        items.push_back(P::Part(first + row));
+    return items;
+}
+
 std::vector<QuizPartAccessible::Part> QuizViewAccessible::shownParts() const
 {
     using P = QuizPartAccessible;
     const auto* view = static_cast<const QuizView*>(widget());
     std::vector<P::Part> parts;
+    if (boardShown())
+        parts.insert(parts.end(), {P::MatchQuestions, P::MatchAnswers, P::MatchTry, P::MatchSkip});
     if (view->questionShown() && !view->matching() && !view->slideshowRunning()) {
         parts.push_back(P::Question);
         switch (view->screen().mode()) {
@@ -191,6 +231,60 @@ std::vector<QuizPartAccessible::Part> QuizViewAccessible::shownParts() const
 }
 
 // --- One part --------------------------------------------------------------------------------------
+
+QuizViewAccessible* QuizPartAccessible::viewInterface() const
+{
+    return m_view ? static_cast<QuizViewAccessible*>(QAccessible::queryAccessibleInterface(m_view)) : nullptr;
+}
+
+MatchBox QuizPartAccessible::matchBox() const
+{
+    if (m_part >= MatchQuestion0 && m_part < MatchAnswer0)
+        return {MatchBox::Questions, m_part - MatchQuestion0};
+    if (m_part >= MatchAnswer0 && m_part < MatchTry)
+        return {MatchBox::Answers, m_part - MatchAnswer0};
+    return {};
+}
+
+QAccessibleInterface* QuizPartAccessible::parent() const
+{
+    QuizViewAccessible* view = viewInterface();
+    const MatchBox b = matchBox();
+    if (view && b.isValid())
+        return view->part(b.column == MatchBox::Questions ? MatchQuestions : MatchAnswers);
+    return view;
+}
+
+int QuizPartAccessible::childCount() const
+{
+    QuizViewAccessible* view = viewInterface();
+    return view && isColumn() ? int(view->columnItems(m_part).size()) : 0;
+}
+
+QAccessibleInterface* QuizPartAccessible::child(int index) const
+{
+    QuizViewAccessible* view = viewInterface();
+    if (!view || !isColumn())
+        return nullptr;
+    const std::vector<Part> items = view->columnItems(m_part);
+    return index >= 0 && index < int(items.size()) ? view->part(items[size_t(index)]) : nullptr;
+}
+
+int QuizPartAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    for (int i = 0; i < childCount(); ++i)
+        if (this->child(i) == child)
+            return i;
+    return -1;
+}
+
+QAccessibleInterface* QuizPartAccessible::childAt(int x, int y) const
+{
+    for (int i = 0; i < childCount(); ++i)
+        if (child(i)->rect().contains(x, y))
+            return child(i);
+    return nullptr;
+}
 
 const TextBox* QuizPartAccessible::box() const
 {
@@ -224,6 +318,10 @@ QString QuizPartAccessible::key() const
         return mode == QuizMode::TrueFalse ? QStringLiteral("T") : QStringLiteral("Enter");
     if (m_part == Button1 && mode == QuizMode::TrueFalse)
         return QStringLiteral("F");
+    if (m_part == MatchTry)
+        return QStringLiteral("T");
+    if (m_part == MatchSkip)
+        return QStringLiteral("S");
     return {};
 }
 
@@ -233,6 +331,8 @@ QString QuizPartAccessible::text(QAccessible::Text t) const
         return {};
     if (t == QAccessible::Description && !key().isEmpty())
         return QCoreApplication::translate("QuizAccessible", "Key %1").arg(key());
+    if (matchBox().isValid())
+        return matchText(t);
     if (t == QAccessible::Value && m_part == Typein)
         return ListText::toQString(m_view->screen().typein()->shownText());
     if (t != QAccessible::Name)
@@ -246,9 +346,36 @@ QString QuizPartAccessible::text(QAccessible::Text t) const
         return QString::number(m_view->paintState().rightCount);
     case Feedback:
         return m_feedback;
+    case MatchQuestions:
+        return QCoreApplication::translate("QuizAccessible", "Questions");
+    case MatchAnswers:
+        return QCoreApplication::translate("QuizAccessible", "Answers");
+    case MatchTry:
+        return QStringLiteral("Try");
+    case MatchSkip:
+        return QStringLiteral("Skip");
     default:
         return box() ? boxText(*box()) : QString();
     }
+}
+
+QString QuizPartAccessible::matchText(QAccessible::Text t) const
+{
+    const MatchScreen& match = m_view->matchScreen();
+    const MatchBox b = matchBox();
+    if (t == QAccessible::Name)
+        return match.boxText(b);
+    if (t != QAccessible::Description)
+        return {};
+    // The line drawn from this box, told as the box at its other end.
+    const MatchBox partner = match.game().partnerOf(b);
+    if (!partner.isValid())
+        return QCoreApplication::translate("QuizAccessible", "Not connected");
+    return (b.column == MatchBox::Questions
+                ? QCoreApplication::translate("QuizAccessible", "Connected to answer %1: %2")
+                : QCoreApplication::translate("QuizAccessible", "Connected to question %1: %2"))
+        .arg(partner.row + 1)
+        .arg(match.boxText(partner));
 }
 
 QRect QuizPartAccessible::rect() const
@@ -256,7 +383,17 @@ QRect QuizPartAccessible::rect() const
     if (!m_view)
         return {};
     Rect r;
-    if (m_part == Counter) {
+    if (isColumn()) {
+        QRect column;
+        for (int i = 0; i < childCount(); ++i)
+            column |= child(i)->rect();
+        return column;
+    }
+    const MatchBox b = matchBox();
+    if (b.isValid() || m_part == MatchTry || m_part == MatchSkip) {
+        const MatchLayout board = m_view->matchScreen().layout();
+        r = b.isValid() ? board.box(b) : m_part == MatchTry ? board.tryButton() : board.skipButton();
+    } else if (m_part == Counter) {
         const QuizPainter::State state = m_view->paintState();
         r = m_view->screen().counter(state.rightCount, state.alertSide, m_view->look()).rect();
     } else if (m_part == Button0 || m_part == Button1) {
@@ -284,13 +421,16 @@ QAccessible::Role QuizPartAccessible::role() const
     case Score:
     case Counter:
         return QAccessible::StatusBar;
+    case MatchQuestions:
+    case MatchAnswers:
+        return QAccessible::List;
     case Feedback:
         // Screen readers on the desktop bus say a notification when it becomes showing, whichever object
         // has the focus; a name change alone is said only for the focused object, and the view keeps the
         // focus while the parts change.
         return QAccessible::Notification;
     default:
-        return QAccessible::Button;
+        return matchBox().isValid() ? QAccessible::ListItem : QAccessible::Button;
     }
 }
 
@@ -301,6 +441,13 @@ QAccessible::State QuizPartAccessible::state() const
     s.readOnly = m_part != Typein;
     s.editable = m_part == Typein;
     s.focused = m_part == Typein && m_view && m_view->hasFocus();
+    const MatchBox b = matchBox();
+    if (b.isValid() && m_view) {
+        const MatchKeyboard& keys = m_view->matchScreen().keyboard();
+        s.focusable = s.selectable = true;
+        s.focused = m_view->hasFocus() && keys.isVisible() && keys.focus() == b;
+        s.selected = keys.picked() == b;
+    }
     return s;
 }
 
@@ -343,6 +490,28 @@ void QuizAccessible::questionChanged(QuizView* view)
         QAccessibleEvent renamed(iface->part(p), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
+}
+
+void QuizAccessible::boardChanged(QuizView* view)
+{
+    QuizViewAccessible* iface = viewInterface(view);
+    if (!iface)
+        return;
+    QAccessibleEvent reorder(view, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
+    for (const QuizPartAccessible::Part column :
+         {QuizPartAccessible::MatchQuestions, QuizPartAccessible::MatchAnswers})
+        for (const QuizPartAccessible::Part p : iface->columnItems(column)) {
+            QuizPartAccessible* item = iface->part(p);
+            QAccessibleEvent renamed(item, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+            QAccessibleEvent described(item, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&described);
+            if (item->state().focused) {
+                QAccessibleEvent focus(item, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+        }
 }
 
 void QuizAccessible::announce(QuizView* view, const QString& feedback)

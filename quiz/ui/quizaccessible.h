@@ -16,6 +16,8 @@ namespace QuizAccessible
 void install();
 /// A new question is on the screen: the parts are to be read afresh.
 void questionChanged(QuizView* view);
+/// The matching board changed (a new round, a line drawn or removed, the keyboard focus moved).
+void boardChanged(QuizView* view);
 /// The feedback after a judged answer, said by the screen reader.
 void announce(QuizView* view, const QString& feedback);
 /// "Right" or "Wrong, the answer is …".

@@ -355,6 +355,12 @@ void QuizView::judge(int hit)
         m_sounds.playEventSound(EventSounds::Wrong);
 }
 
+void QuizView::announce(const QString& name)
+{
+    setAccessibleName(name);
+    QuizAccessible::boardChanged(this);
+}
+
 void QuizView::release()
 {
     if (m_hit < 0 || m_activity != Activity::Resting)

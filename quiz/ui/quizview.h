@@ -185,7 +185,7 @@ private:
     std::vector<int> duePairs(int count) override;
     /// Nothing more is due: says so and offers to go on with Smart Pick, once what plays has ended.
     void offerSmartPickWhenNothingDue();
-    void announce(const QString& name) override { setAccessibleName(name); }
+    void announce(const QString& name) override;
     bool isActiveView() const override { return isVisible(); }
     QString listTitle() const override { return m_listTitle; }
     void slideshowStateChanged() override;

@@ -10,6 +10,7 @@
 #include "app/mainwindow.h"
 #include "app/quizwiring.h"
 #include "quiz/ui/listtext.h"
+#include "quiz/ui/matchscreen.h"
 #include "support/quizrig.h"
 
 using namespace brainlark;
@@ -173,6 +174,71 @@ private slots:
         QVERIFY(renamed);
     }
 
+    // The matching board: both columns with their boxes, the buttons, and each line told by its two ends.
+    void matchingBoardShowsColumnsAndLines()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = start(rig, doc, frame, int(QuizMode::Matching));
+        QVERIFY(view);
+        const MatchScreen& match = view->matchScreen();
+        const int rows = match.game().rows();
+        QVERIFY(rows >= 2);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+        const QList<Part> top = partsOf(view);
+        QCOMPARE(top.size(), 5); // questions, answers, Try, Skip, score
+        const QList<std::tuple<int, QString, MatchBox::Column>> columns = {
+            {0, "Questions", MatchBox::Questions}, {1, "Answers", MatchBox::Answers}};
+        for (const auto& [index, name, column] : columns) {
+            QAccessibleInterface* list = iface->child(index);
+            QCOMPARE(list->role(), QAccessible::List);
+            QCOMPARE(list->text(QAccessible::Name), name);
+            QCOMPARE(list->childCount(), rows);
+            for (int row = 0; row < rows; ++row) {
+                QAccessibleInterface* item = list->child(row);
+                QCOMPARE(item->role(), QAccessible::ListItem);
+                QCOMPARE(item->parent(), list);
+                QCOMPARE(item->text(QAccessible::Name), match.boxText({column, row}));
+                QVERIFY(!item->text(QAccessible::Name).isEmpty());
+                const QRect r = item->rect();
+                QCOMPARE(r.size(), QSize(match.layout().box({column, row}).width(),
+                                         match.layout().box({column, row}).height()));
+                QCOMPARE(iface->childAt(r.center().x(), r.center().y()), list);
+                QCOMPARE(list->childAt(r.center().x(), r.center().y()), item);
+            }
+        }
+        QCOMPARE(top[2].name, QStringLiteral("Try"));
+        QCOMPARE(top[2].description, QStringLiteral("Key T"));
+        QCOMPARE(top[3].name, QStringLiteral("Skip"));
+
+        // Enter picks the focused question, Enter again joins it to the focused answer.
+        QAccessible::installUpdateHandler(hear);
+        QTest::keyClick(view, Qt::Key_Return);
+        const MatchBox answer = match.keyboard().focus();
+        QCOMPARE(answer.column, int(MatchBox::Answers));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(match.game().partnerOf({MatchBox::Questions, 0}), answer);
+        QAccessibleInterface* question = iface->child(0)->child(0);
+        QAccessibleInterface* joined = iface->child(1)->child(answer.row);
+        QCOMPARE(question->text(QAccessible::Description),
+                 QStringLiteral("Connected to answer %1: %2").arg(answer.row + 1).arg(match.boxText(answer)));
+        QCOMPARE(joined->text(QAccessible::Description),
+                 QStringLiteral("Connected to question 1: ") + match.boxText({MatchBox::Questions, 0}));
+        const MatchBox unjoined{MatchBox::Answers, answer.row == 0 ? 1 : 0};
+        QCOMPARE(iface->child(1)->child(unjoined.row)->text(QAccessible::Description),
+                 QStringLiteral("Not connected"));
+        bool told = false, focused = false;
+        for (const Heard& h : g_heard) {
+            told = told || (h.type == QAccessible::DescriptionChanged && h.role == QAccessible::ListItem &&
+                            h.name == question->text(QAccessible::Name));
+            focused = focused || (h.type == QAccessible::Focus && h.role == QAccessible::ListItem &&
+                                  h.name == match.boxText(match.keyboard().focus()));
+        }
+        QVERIFY(told);
+        QVERIFY(focused);
+    }
+
 private:
     static QuizView* start(QuizRig& rig, ListDocument& doc, MainWindow& frame, int mode)
     {
@@ -182,6 +248,10 @@ private:
             return nullptr;
         frame.resize(800, 600); // room for the True/False and Try/Skip buttons below the boxes
         frame.show();
+        frame.activateWindow();
+        if (!QTest::qWaitForWindowActive(&frame))
+            return nullptr;
+        view->setFocus();
         rig.settings.setQuizMode(mode);
         view->start();
         return view->quizStarted() ? view : nullptr;
