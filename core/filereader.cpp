@@ -21,6 +21,8 @@ bool failed(const std::string& what, const std::string& path, const char* reason
     return false;
 }
 
+} // namespace
+
 // An open file descriptor of a regular file, closed when it goes out of scope.
 class RegularFile
 {
@@ -98,8 +100,6 @@ private:
     size_t m_size = 0;
 };
 
-} // namespace
-
 // The size fstat gives is what is read: a file is a snapshot, and stopping there saves the read that would
 // only report its end. A file that shrinks meanwhile gives what was there.
 bool FileReader::read(const std::string& path, TextStore& bytes, std::string* error)
@@ -137,6 +137,35 @@ bool FileReader::read(const std::string& path, std::string& bytes, std::string* 
     if (used < 0)
         return failed("cannot read", path, std::strerror(errno), error);
     bytes.resize(static_cast<size_t>(used));
+    return true;
+}
+
+FileBlocks::FileBlocks(const std::string& path, std::string* error)
+    : m_path(path), m_file(std::make_unique<RegularFile>(path, error, SIZE_MAX))
+{
+}
+
+FileBlocks::~FileBlocks() = default;
+
+bool FileBlocks::isOpen() const
+{
+    return m_file->isOpen();
+}
+
+uint64_t FileBlocks::size() const
+{
+    return m_file->size();
+}
+
+bool FileBlocks::next(std::string& block, size_t capacity, std::string* error)
+{
+    block.resize(capacity);
+    const long long used = m_file->isOpen() ? m_file->readInto(block.data(), capacity) : 0;
+    if (used < 0) {
+        block.clear();
+        return failed("cannot read", m_path, std::strerror(errno), error);
+    }
+    block.resize(static_cast<size_t>(used));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/textstore.h"
@@ -22,6 +24,28 @@ public:
     /// failure `bytes` holds nothing useful.
     static bool read(const std::string& path, std::string& bytes, std::string* error,
                      size_t maxBytes = TextStore::MaxSize);
+};
+
+/// A regular file read a block at a time, for files too large to hold at once (a text to import of
+/// gigabytes). Opens with the same checks as FileReader and fails with the same messages.
+class FileBlocks
+{
+public:
+    FileBlocks(const std::string& path, std::string* error);
+    ~FileBlocks();
+    FileBlocks(const FileBlocks&) = delete;
+    FileBlocks& operator=(const FileBlocks&) = delete;
+
+    bool isOpen() const;
+    /// The size when it was opened.
+    uint64_t size() const;
+    /// Reads the next bytes, at most `capacity`, into `block` (empty at the end of the file); false with the
+    /// reason on a read error.
+    bool next(std::string& block, size_t capacity, std::string* error);
+
+private:
+    std::string m_path;
+    std::unique_ptr<class RegularFile> m_file;
 };
 
 } // namespace brainlark

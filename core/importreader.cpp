@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <set>
 #include <utility>
 
 #include "core/cp1252.h"
+#include "core/filereader.h"
 #include "core/htmltext.h"
 #include "core/listname.h"
 #include "core/pairlist.h"
@@ -186,8 +188,16 @@ std::string decodeUtf16(std::string_view bytes, bool bigEndian)
 class LineCursor
 {
 public:
-    explicit LineCursor(std::string_view text) : m_text(text) {}
+    explicit LineCursor(std::string_view text, int64_t firstLine = 1) : m_text(text), m_line(firstLine) {}
     bool atEnd() const { return m_pos >= m_text.size(); }
+    size_t remaining() const { return m_text.size() - m_pos; }
+    /// Whether the line next() gave last ended with a line break (not with the end of the text).
+    bool lineEnded() const { return m_lineEnded; }
+    void moveTo(size_t pos, int64_t line)
+    {
+        m_pos = pos;
+        m_line = line;
+    }
     int64_t lineNumber() const { return m_line; }
     std::string_view next()
     {
@@ -196,6 +206,7 @@ public:
         while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
             ++end;
         m_pos = end;
+        m_lineEnded = end < m_text.size();
         skipLineBreak();
         return m_text.substr(begin, end - begin);
     }
@@ -225,6 +236,70 @@ private:
     std::string_view m_text;
     size_t m_pos = 0;
     int64_t m_line = 1;
+    bool m_lineEnded = true;
+};
+
+// The end of a CSV record found without keeping its fields, for a record too long to read that goes on in
+// the next block of the file: the same rules as the field reader (a quote opens only at a field's start,
+// "" inside quotes is a quote), with the state carried from block to block.
+class CsvRecordEnd
+{
+public:
+    explicit CsvRecordEnd(char separator) : m_separator(separator) {}
+    /// Scans from pos; returns the position after the line break that ends the record, or npos when the text
+    /// ends first. Line breaks passed (inside quotes too) are counted in `lines`.
+    size_t scan(std::string_view text, size_t pos, int64_t& lines)
+    {
+        for (; pos < text.size(); ++pos) {
+            const char c = text[pos];
+            const bool lineBreak = c == '\n' || c == '\r';
+            if (lineBreak && !(c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n'))
+                ++lines; // CR LF counts once, at its LF
+            switch (m_state) {
+            case State::FieldStart:
+                if (c == '"')
+                    m_state = State::Quoted;
+                else if (lineBreak)
+                    return end(text, pos);
+                else if (c != m_separator && c != ' ' && c != '\t')
+                    m_state = State::Unquoted;
+                break;
+            case State::Quoted:
+                if (c == '"')
+                    m_state = State::QuoteSeen;
+                break;
+            case State::QuoteSeen:
+                if (c == '"')
+                    m_state = State::Quoted;
+                else if (c == m_separator)
+                    m_state = State::FieldStart;
+                else if (lineBreak)
+                    return end(text, pos);
+                else
+                    m_state = State::Unquoted;
+                break;
+            case State::Unquoted:
+                if (c == m_separator)
+                    m_state = State::FieldStart;
+                else if (lineBreak)
+                    return end(text, pos);
+                break;
+            }
+        }
+        return std::string_view::npos;
+    }
+    bool inQuotes() const { return m_state == State::Quoted; }
+
+private:
+    enum class State { FieldStart, Quoted, QuoteSeen, Unquoted };
+    size_t end(std::string_view text, size_t pos)
+    {
+        m_state = State::FieldStart;
+        return pos + (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n' ? 2 : 1);
+    }
+
+    char m_separator;
+    State m_state = State::FieldStart;
 };
 
 // Column names other trainers and spreadsheets put on the first line.
@@ -423,9 +498,19 @@ public:
     {
     }
 
-    void readAt(std::string_view text);
-    void readTsv(std::string_view text);
-    void readCsv(std::string_view text);
+    // Each reads the records of one block of the text and returns the bytes it used: in a block that is not
+    // the last, a record that may go on in the next block is left for it, unless it is too long to keep (then
+    // it is skipped, and so is its rest at the start of the next block). Line numbers and the progress go on
+    // from block to block.
+    size_t readAt(std::string_view text, bool last);
+    size_t readTsv(std::string_view text, bool last);
+    size_t readCsv(std::string_view text, bool last);
+    // Where the block starts in the whole text, and the whole text's size, for the progress.
+    void setPlace(uint64_t offset, uint64_t total)
+    {
+        m_offset = offset;
+        m_total = total;
+    }
     // Decides on the records held back for the header and column choices, if that has not happened yet.
     void finish();
 
@@ -443,13 +528,33 @@ private:
     static constexpr size_t SampleRecords = 50;
 
     // Reports progress now and then; false when the learner cancelled.
-    bool goOn(size_t done, size_t total)
+    bool goOn(size_t done)
     {
+        if (m_result.cancelled)
+            return false;
         if (!m_progress || (++m_steps & 0x3FF) != 0)
             return true;
-        m_result.cancelled = !m_progress(done, total);
+        m_result.cancelled = !m_progress(std::min<uint64_t>(m_offset + done, m_total), m_total);
         return !m_result.cancelled;
     }
+    // Whether the record at the cursor is to be read in this block: a block that is not the last leaves the
+    // end (where a record of up to MaxRecordBytes may be cut) to the next one.
+    static bool readsHere(const LineCursor& cursor, bool last)
+    {
+        return last || cursor.remaining() > ImportReader::MaxRecordBytes + 2;
+    }
+    // The next line; one cut by the end of a block that is not the last is longer than a record may be, and
+    // its rest in the next block is passed over.
+    std::string_view nextLine(LineCursor& cursor, bool last)
+    {
+        const std::string_view line = cursor.next();
+        if (!last && !cursor.lineEnded())
+            m_passOverLine = true;
+        return line;
+    }
+    // Passes over the rest of a line (or CSV record) begun in an earlier block; false while the block ends
+    // first.
+    bool passOverRest(std::string_view text, LineCursor& cursor);
 
     // Every skipped line is counted; the first ones are kept to be listed, so that a file of millions of
     // lines that are not pairs takes no more memory than the pairs it holds.
@@ -488,7 +593,35 @@ private:
     size_t m_heldRecords = 0;
     std::vector<bool> m_columnTaken;  // per column: text went into a pair
     std::vector<bool> m_columnFilled; // per column: held text
+    uint64_t m_offset = 0;
+    uint64_t m_total = 0;
+    int64_t m_line = 1;          // the line the next block starts on
+    bool m_passOverLine = false; // the start of the next block is the rest of a line too long to keep
+    std::unique_ptr<CsvRecordEnd> m_passOverRecord; // the same for a CSV record
+    bool m_atStarted = false;                       // '@' files: the columns are set and the header decided
+    bool m_headerPending = false; // '@' files: the next line is the header the learner named
+    bool m_atEnded = false;       // '@' files: the empty line that ends the file was read
 };
+
+bool Reader::passOverRest(std::string_view text, LineCursor& cursor)
+{
+    if (m_passOverRecord) {
+        int64_t lines = 0;
+        const size_t end = m_passOverRecord->scan(text, cursor.pos(), lines);
+        cursor.moveTo(end == std::string_view::npos ? text.size() : end, cursor.lineNumber() + lines);
+        if (end == std::string_view::npos)
+            return false;
+        m_passOverRecord.reset();
+        return true;
+    }
+    if (m_passOverLine) {
+        cursor.next();
+        if (!cursor.lineEnded())
+            return false;
+        m_passOverLine = false;
+    }
+    return true;
+}
 
 void Reader::record(int64_t line, std::vector<std::string>& fields, std::string_view text)
 {
@@ -763,32 +896,41 @@ std::vector<std::string> Reader::split(std::string_view line) const
     }
 }
 
-void Reader::readAt(std::string_view text)
+size_t Reader::readAt(std::string_view text, bool last)
 {
-    // The program's own format names no columns; a header line is skipped only when the learner says so.
-    m_decided = true;
-    m_result.columns = {ColumnRole::Question, ColumnRole::Answer};
-    bool headerPending = m_options.header == HeaderLine::Yes;
-    LineCursor cursor(text);
-    while (!cursor.atEnd() && goOn(cursor.pos(), text.size())) {
+    if (!m_atStarted) {
+        // The program's own format names no columns; a header line is skipped only when the learner says so.
+        m_atStarted = true;
+        m_decided = true;
+        m_result.columns = {ColumnRole::Question, ColumnRole::Answer};
+        m_headerPending = m_options.header == HeaderLine::Yes;
+    }
+    LineCursor cursor(text, m_line);
+    const auto done = [&] {
+        m_line = cursor.lineNumber();
+        return cursor.pos();
+    };
+    if (!passOverRest(text, cursor))
+        return done();
+    while (!cursor.atEnd() && readsHere(cursor, last) && goOn(cursor.pos())) {
         const int64_t number = cursor.lineNumber();
-        const std::string_view raw = cursor.next();
-        if (raw.empty()) {
+        const std::string_view raw = nextLine(cursor, last);
+        if (m_atEnded) {
             // The first empty line ends the file; what follows is reported, not read.
-            while (!cursor.atEnd()) {
-                const int64_t after = cursor.lineNumber();
-                const std::string_view rest = cursor.next();
-                if (!rest.empty())
-                    skip(after, SkipReason::AfterEnd, rest);
-            }
-            return;
+            if (!raw.empty())
+                skip(number, SkipReason::AfterEnd, raw);
+            continue;
+        }
+        if (raw.empty()) {
+            m_atEnded = true;
+            continue;
         }
         if (raw.front() == '#') {
             skip(number, SkipReason::Comment, raw);
             continue;
         }
-        if (headerPending) {
-            headerPending = false;
+        if (m_headerPending) {
+            m_headerPending = false;
             m_result.headerSkipped = true;
             skip(number, SkipReason::Header, raw);
             continue;
@@ -813,14 +955,21 @@ void Reader::readAt(std::string_view text)
                 pair->wrongAnswers.push_back(fields[i]);
         }
     }
+    return done();
 }
 
-void Reader::readTsv(std::string_view text)
+size_t Reader::readTsv(std::string_view text, bool last)
 {
-    LineCursor cursor(text);
-    while (!cursor.atEnd() && goOn(cursor.pos(), text.size())) {
+    LineCursor cursor(text, m_line);
+    const auto done = [&] {
+        m_line = cursor.lineNumber();
+        return cursor.pos();
+    };
+    if (!passOverRest(text, cursor))
+        return done();
+    while (!cursor.atEnd() && readsHere(cursor, last) && goOn(cursor.pos())) {
         const int64_t number = cursor.lineNumber();
-        const std::string_view line = cursor.next();
+        const std::string_view line = nextLine(cursor, last);
         if (isBlankLine(line))
             continue;
         if (line.front() == '#') {
@@ -832,6 +981,7 @@ void Reader::readTsv(std::string_view text)
             record(number, fields, line);
         }
     }
+    return done();
 }
 
 // One field at the cursor; stops before the separator or line break that ends it. `closed` turns false when
@@ -878,19 +1028,25 @@ bool Reader::readCsvField(LineCursor& cursor, std::string& field, bool& closed) 
     return true;
 }
 
-void Reader::readCsv(std::string_view text)
+size_t Reader::readCsv(std::string_view text, bool last)
 {
-    LineCursor cursor(text);
+    LineCursor cursor(text, m_line);
+    const auto done = [&] {
+        m_line = cursor.lineNumber();
+        return cursor.pos();
+    };
+    if (!passOverRest(text, cursor))
+        return done();
     std::vector<std::string> fields;
     std::string field;
-    while (!cursor.atEnd() && goOn(cursor.pos(), text.size())) {
+    while (!cursor.atEnd() && readsHere(cursor, last) && goOn(cursor.pos())) {
         const int64_t number = cursor.lineNumber();
         const size_t begin = cursor.pos();
         const std::string_view firstLine = cursor.lineFrom(begin);
         if (isBlankLine(firstLine) || firstLine.front() == '#') {
             if (!isBlankLine(firstLine))
                 skip(number, SkipReason::Comment, firstLine);
-            cursor.next();
+            nextLine(cursor, last);
             continue;
         }
         fields.clear();
@@ -903,9 +1059,21 @@ void Reader::readCsv(std::string_view text)
                 break;
             cursor.advance(); // the separator
         }
+        if (!last && cursor.atEnd()) {
+            // The record runs on into the next block, so it is longer than a record is kept: the rest of it
+            // is passed over there, by the same rules.
+            skip(number, SkipReason::TooLong, firstLine);
+            m_passOverRecord = std::make_unique<CsvRecordEnd>(m_options.separator);
+            int64_t lines = 0;
+            m_passOverRecord->scan(text, begin, lines);
+            cursor.moveTo(text.size(), number + lines);
+            break;
+        }
         if (!closed) {
+            // Nothing after a quote that is never closed is read (it runs to the end of the text).
             skip(number, SkipReason::UnclosedQuote, firstLine);
-            return;
+            cursor.moveTo(text.size(), cursor.lineNumber());
+            break;
         }
         cursor.skipLineBreak();
         if (cursor.pos() - begin > ImportReader::MaxRecordBytes)
@@ -913,7 +1081,51 @@ void Reader::readCsv(std::string_view text)
         else
             record(number, fields, firstLine);
     }
+    return done();
 }
+
+size_t readBlock(Reader& reader, ImportFormat format, std::string_view text, bool last)
+{
+    switch (format) {
+    case ImportFormat::Tsv:
+        return reader.readTsv(text, last);
+    case ImportFormat::Csv:
+        return reader.readCsv(text, last);
+    case ImportFormat::At:
+        break;
+    }
+    return reader.readAt(text, last);
+}
+
+// The length of the bytes without a UTF-8 sequence cut short at their end (the next block may complete it).
+size_t wholeUtf8(std::string_view bytes)
+{
+    const size_t size = bytes.size();
+    for (size_t back = 1; back <= std::min<size_t>(size, 4); ++back) {
+        const auto c = static_cast<unsigned char>(bytes[size - back]);
+        if ((c & 0xC0) == 0x80)
+            continue;
+        const size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return length > back ? size - back : size;
+    }
+    return size;
+}
+
+// The same for UTF-16: whole units, and not the first half of a surrogate pair.
+size_t wholeUtf16(std::string_view bytes, bool bigEndian)
+{
+    size_t size = bytes.size() & ~size_t(1);
+    if (size >= 2) {
+        const auto high = static_cast<unsigned char>(bytes[size - (bigEndian ? 2 : 1)]);
+        if (high >= 0xD8 && high <= 0xDB)
+            size -= 2;
+    }
+    return size;
+}
+
+// How many bytes make a block of a file read in blocks, and of its start read to tell its format.
+constexpr size_t FileBlockBytes = 4 * 1024 * 1024;
+constexpr size_t DetectionBytes = 256 * 1024;
 
 } // namespace
 
@@ -996,7 +1208,6 @@ ImportOptions ImportReader::detect(std::string_view bytes)
 {
     const ImportEncoding encoding = detectEncoding(bytes);
     // The format is told by the first lines; decoding the rest of a large file would only take time.
-    constexpr size_t DetectionBytes = 256 * 1024;
     ImportOptions options = detectFormat(decode(bytes.substr(0, DetectionBytes), encoding));
     options.encoding = encoding;
     return options;
@@ -1022,19 +1233,151 @@ ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& opt
     result.pairs.reserve(
         std::min<size_t>(MostReserved, size_t(std::count(text.begin(), text.end(), '\n')) + 1));
     Reader reader(result.options, result, progress);
-    switch (options.format) {
-    case ImportFormat::Tsv:
-        reader.readTsv(text);
-        break;
-    case ImportFormat::Csv:
-        reader.readCsv(text);
-        break;
-    case ImportFormat::At:
-        reader.readAt(text);
-        break;
-    }
+    reader.setPlace(0, text.size());
+    readBlock(reader, options.format, text, true);
     reader.finish();
     return result;
+}
+
+struct ImportStream::Private {
+    Private(const ImportOptions& options, ImportProgress callback, uint64_t totalBytes)
+        : progress(std::move(callback)), total(totalBytes)
+    {
+        result.options = options;
+    }
+
+    bool take(std::string_view bytes, bool last);
+
+    ImportResult result; // before the reader, which reads its options
+    ImportProgress progress;
+    Reader reader{result.options, result, progress};
+    uint64_t total = 0;
+    uint64_t fed = 0;
+    bool started = false;
+    std::string raw;  // bytes not decoded yet: a character cut by the end of a block
+    std::string text; // decoded text not read yet: a record that may go on in the next block
+};
+
+bool ImportStream::Private::take(std::string_view bytes, bool last)
+{
+    if (result.cancelled)
+        return false;
+    raw.append(bytes);
+    const ImportEncoding encoding = result.options.encoding;
+    if (!started) {
+        if (!last && raw.size() < 3)
+            return true;
+        started = true;
+        // The byte-order mark goes as read() drops it.
+        if (encoding == ImportEncoding::Utf8 || encoding == ImportEncoding::Utf8Bom) {
+            if (Cp1252::hasUtf8Bom(raw))
+                raw.erase(0, 3);
+        } else if ((encoding == ImportEncoding::Utf16Le && startsWith(raw, "\xFF\xFE")) ||
+                   (encoding == ImportEncoding::Utf16Be && startsWith(raw, "\xFE\xFF"))) {
+            raw.erase(0, 2);
+        }
+        // Room for one pair a line, judged by the first block (see read()).
+        if (total > raw.size() && !raw.empty()) {
+            const double lines =
+                double(std::count(raw.begin(), raw.end(), '\n')) * double(total) / double(raw.size());
+            result.pairs.reserve(std::min<size_t>(size_t(1) << 24, size_t(lines * 1.05) + 1));
+        }
+    }
+    size_t usable = raw.size();
+    if (!last) {
+        if (encoding == ImportEncoding::Utf16Le || encoding == ImportEncoding::Utf16Be)
+            usable = wholeUtf16(raw, encoding == ImportEncoding::Utf16Be);
+        else if (encoding != ImportEncoding::Windows1252)
+            usable = wholeUtf8(raw);
+    }
+    const std::string_view piece(raw.data(), usable);
+    if ((encoding == ImportEncoding::Utf8 || encoding == ImportEncoding::Utf8Bom) && isValidUtf8(piece))
+        text.append(piece);
+    else if (encoding == ImportEncoding::Utf8 || encoding == ImportEncoding::Utf8Bom)
+        text += decodeUtf8(piece);
+    else if (encoding == ImportEncoding::Windows1252)
+        text += Cp1252::toUtf8(piece);
+    else
+        text += decodeUtf16(piece, encoding == ImportEncoding::Utf16Be);
+    raw.erase(0, usable);
+    // A CR at the end may be the first half of a CR LF.
+    std::string_view view = text;
+    if (!last && !view.empty() && view.back() == '\r')
+        view.remove_suffix(1);
+    reader.setPlace(std::min(fed, total), std::max(total, fed));
+    text.erase(0, readBlock(reader, result.options.format, view, last));
+    fed += bytes.size();
+    return !result.cancelled;
+}
+
+ImportStream::ImportStream(const ImportOptions& options, ImportProgress progress, uint64_t total)
+    : d(std::make_unique<Private>(options, std::move(progress), total))
+{
+}
+
+ImportStream::~ImportStream() = default;
+
+bool ImportStream::feed(std::string_view bytes)
+{
+    return d->take(bytes, false);
+}
+
+ImportResult ImportStream::finish()
+{
+    d->take({}, true);
+    d->reader.finish();
+    return std::move(d->result);
+}
+
+bool ImportReader::detectFile(const std::string& path, ImportOptions& options, std::string* error)
+{
+    FileBlocks file(path, error);
+    if (!file.isOpen())
+        return false;
+    std::string head;
+    if (!file.next(head, DetectionBytes, error))
+        return false;
+    const bool whole = head.size() >= file.size();
+    std::string carry = whole ? std::string() : head.substr(wholeUtf8(head));
+    head.resize(head.size() - carry.size());
+    options = detect(head);
+    if (whole || options.encoding != ImportEncoding::Utf8)
+        return true;
+    // UTF-8 only when the whole file is: one stray byte of another encoding far down makes it Windows-1252.
+    std::string block;
+    for (;;) {
+        if (!file.next(block, FileBlockBytes, error))
+            return false;
+        const bool end = block.empty();
+        carry += block;
+        const size_t usable = end ? carry.size() : wholeUtf8(carry);
+        if (!isValidUtf8(std::string_view(carry).substr(0, usable))) {
+            options = detectFormat(Cp1252::toUtf8(head));
+            options.encoding = ImportEncoding::Windows1252;
+            return true;
+        }
+        if (end)
+            return true;
+        carry.erase(0, usable);
+    }
+}
+
+bool ImportReader::readFile(const std::string& path, const ImportOptions& options, ImportResult& result,
+                            std::string* error, const ImportProgress& progress)
+{
+    FileBlocks file(path, error);
+    if (!file.isOpen())
+        return false;
+    ImportStream stream(options, progress, file.size());
+    std::string block;
+    for (;;) {
+        if (!file.next(block, FileBlockBytes, error))
+            return false;
+        if (block.empty() || !stream.feed(block))
+            break;
+    }
+    result = stream.finish();
+    return true;
 }
 
 int ImportReader::appendTo(const ImportResult& result, PairList& list)

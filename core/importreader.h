@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -133,6 +134,13 @@ public:
     /// now and then and may cancel (the result then says so and holds what was read until then).
     static ImportResult read(std::string_view bytes, const ImportOptions& options,
                              const ImportProgress& progress = {});
+    /// Encoding, format and separator of a file, as detect() gives them for its bytes, read a block at a
+    /// time: the format from the first lines, UTF-8 only when every byte of the file is.
+    static bool detectFile(const std::string& path, ImportOptions& options, std::string* error);
+    /// Reads the file as read() reads its bytes, a block at a time, so that the memory taken is that of the
+    /// pairs kept whatever the file's size. False with the reason when the file cannot be read.
+    static bool readFile(const std::string& path, const ImportOptions& options, ImportResult& result,
+                         std::string* error, const ImportProgress& progress = {});
     /// Appends the pairs (converted to list bytes) and their wrong answers to the list; returns the pair
     /// count afterwards.
     static int appendTo(const ImportResult& result, PairList& list);
@@ -161,6 +169,27 @@ public:
     static bool looksLikeHeader(const std::vector<std::vector<std::string>>& records);
     /// The separator a format uses unless the learner picks another.
     static char defaultSeparator(ImportFormat format);
+};
+
+/// Reads a text that comes a block at a time, as ImportReader::read() reads it whole: feed() takes the next
+/// bytes, finish() reads what is left and gives the result. Between blocks it keeps the pairs read and at
+/// most the start of one record (a record longer than ImportReader::MaxRecordBytes is passed over, not kept).
+class ImportStream
+{
+public:
+    /// `total`, when known, is the size of the whole text, for the progress.
+    explicit ImportStream(const ImportOptions& options, ImportProgress progress = {}, uint64_t total = 0);
+    ~ImportStream();
+    ImportStream(const ImportStream&) = delete;
+    ImportStream& operator=(const ImportStream&) = delete;
+
+    /// False once the progress cancelled the reading: the bytes are not read then.
+    bool feed(std::string_view bytes);
+    ImportResult finish();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace brainlark

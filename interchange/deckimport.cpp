@@ -185,14 +185,51 @@ ImportResult DeckImport::importDeck(const std::string& path, const DeckImportOpt
             ? *options.format == DeckFormat::Apkg && std::filesystem::is_regular_file(path, ignored)
             : isPackage(path))
         return readPackage(path, options, progress);
-    std::string bytes;
     std::string reason;
-    if (!FileReader::read(path, bytes, &reason)) {
+    const auto failed = [&reason] {
         ImportResult result;
         result.error = "Could not read the file (" + reason + ").";
         return result;
+    };
+    const std::optional<DeckFormat> format = options.format ? options.format : detectFile(path, &reason);
+    if (!format)
+        return failed();
+    if (const std::optional<ImportFormat> text = textFormat(*format)) {
+        // Text is read a block at a time: a file of gigabytes takes the memory of the pairs it holds.
+        ImportOptions textOptions;
+        if (!ImportReader::detectFile(path, textOptions, &reason))
+            return failed();
+        if (textOptions.format != *text) {
+            textOptions.format = *text;
+            textOptions.separator = ImportReader::defaultSeparator(*text);
+        }
+        textOptions.header = options.header;
+        textOptions.keepHtml = options.keepHtml;
+        textOptions.columns = options.columns;
+        ImportResult result;
+        if (!ImportReader::readFile(path, textOptions, result, &reason, progress))
+            return failed();
+        if (!result.cancelled)
+            keepDeck(result, options.deck);
+        return result;
     }
-    return importBytes(bytes, path, options, progress);
+    std::string bytes;
+    if (!FileReader::read(path, bytes, &reason))
+        return failed();
+    DeckImportOptions known = options;
+    known.format = format;
+    return importBytes(bytes, path, known, progress);
+}
+
+std::optional<DeckFormat> DeckImport::detectFile(const std::string& path, std::string* error)
+{
+    if (isPackage(path))
+        return DeckFormat::Apkg;
+    FileBlocks file(path, error);
+    std::string head;
+    if (!file.isOpen() || !file.next(head, 256 * 1024, error))
+        return std::nullopt;
+    return detect(head, path);
 }
 
 ImportResult DeckImport::importBytes(std::string_view bytes, std::string_view fileName,

@@ -62,6 +62,9 @@ public:
     /// Whether the file is a deck package: a regular file, a zip archive that holds a collection. Such a
     /// file is read in place, never whole into memory.
     static bool isPackage(const std::string& path);
+    /// The format of the file at `path`, told by its first bytes (see detect()); none with the reason when it
+    /// cannot be read.
+    static std::optional<DeckFormat> detectFile(const std::string& path, std::string* error);
 
     /// Reads the file at `path` (up to the reader's size limit). On failure the result has no pairs and
     /// `error` says why in one sentence (damaged XML names its line); a cancel through `progress` sets

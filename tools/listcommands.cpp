@@ -84,13 +84,12 @@ int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostr
         return UsageError;
     }
     const std::string& in = args.positionals()[0];
-    std::string bytes;
     std::string error;
-    if (!FileReader::read(in, bytes, &error)) {
+    ImportOptions options;
+    if (!ImportReader::detectFile(in, options, &error)) {
         err << "brainlark-cli: " << error << '\n';
         return FileError;
     }
-    ImportOptions options = ImportReader::detect(bytes);
     if (args.has("--format") && format != options.format) {
         options.format = format;
         options.separator = ImportReader::defaultSeparator(format);
@@ -113,7 +112,11 @@ int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostr
     }
     options.header = header == "yes" ? HeaderLine::Yes : header == "no" ? HeaderLine::No : HeaderLine::Auto;
     options.keepHtml = html == "keep";
-    const ImportResult result = ImportReader::read(bytes, options);
+    ImportResult result;
+    if (!ImportReader::readFile(in, options, result, &error)) {
+        err << "brainlark-cli: " << error << '\n';
+        return FileError;
+    }
     reportImport(in, result, err);
     err << in << ": read as " << ImportReader::formatName(options.format) << ", "
         << ImportReader::encodingName(options.encoding) << '\n';

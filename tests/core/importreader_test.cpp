@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -562,4 +563,114 @@ TEST(ImportReaderTest, SplitsDecksIntoListsOfTheirOwn)
                         "Sehr lange Namen deutscher Vok | Sehr lange Namen deutscher Vokabeln | 1",
                     }));
     EXPECT_EQ(lists[1].result.pairs[1].question, "q Languages::German");
+}
+
+namespace
+{
+
+std::string repeated(const std::string& piece, size_t bytes)
+{
+    std::string out;
+    while (out.size() < bytes)
+        out += piece;
+    return out;
+}
+
+Lines skippedWithText(const ImportResult& result)
+{
+    Lines out = skippedOf(result);
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] += " " + result.skipped[i].text;
+    out.push_back("count " + std::to_string(result.skippedCount));
+    return out;
+}
+
+} // namespace
+
+// A text fed a block at a time, as a large file is read, gives what it gives when read whole, wherever the
+// blocks cut it: characters of any width, CR LF, quoted CSV records over several lines, records too long to
+// keep that run over several blocks, and an '@' file's end.
+TEST(ImportStreamTest, BlocksGiveWhatTheWholeTextGives)
+{
+    const std::string longLine(ImportReader::MaxRecordBytes + 300000, 'x');
+    const struct {
+        const char* name;
+        std::string bytes;
+        ImportOptions options;
+    } cases[] = {
+        {"tsv",
+         repeated("Stra\xC3\x9F"
+                  "e\tstreet\r\n# note\r\n\r\n\xF0\x9F\x90\xB1\tcat\tKatze\n  \nlonely\n",
+                  1200000) +
+             longLine + "\tz\r\n" + repeated("\xE2\x82\xAC\teuro\r\n", 1500000),
+         {ImportEncoding::Utf8, ImportFormat::Tsv, '\t'}},
+        {"csv",
+         repeated("\"a, \"\"b\"\"\r\nc\",d\r\n  \"x\" y ,z,w\n#c\n", 1100000) + "\"" + longLine + "\r\n\"\"" +
+             longLine + "\",q\n" + repeated("e,f\r\n", 1300000),
+         {ImportEncoding::Utf8, ImportFormat::Csv, ','}},
+        // A line too long to keep whose CR LF the third block of 1000003 bytes cuts in two.
+        {"at, CR LF cut",
+         repeated("a @ b\n", 1000000) + std::string(2000006, 'x') + "\r\n" + repeated("c @ d\n", 60),
+         {ImportEncoding::Utf8, ImportFormat::At, '@'}},
+        {"at",
+         repeated("dog @ Hund @ Katze\r\n# c\n", 2500000) + "\n" + repeated("after @ end\n", 50000),
+         {ImportEncoding::Utf8, ImportFormat::At, '@'}},
+        {"utf-16",
+         utf16(std::u16string(600000, u'\u00E9') + u"\t\U0001F600\r\n\u00E9t\u00E9\tsummer\n" +
+                   std::u16string(700000, u'q') + u"\ta\n",
+               false),
+         {ImportEncoding::Utf16Le, ImportFormat::Tsv, '\t'}},
+        {"windows-1252",
+         repeated("caf\xE9\t\x80uro\r\n", 2500000),
+         {ImportEncoding::Windows1252, ImportFormat::Tsv, '\t'}},
+    };
+    for (const auto& c : cases) {
+        const ImportResult whole = ImportReader::read(c.bytes, c.options);
+        for (const size_t block : {size_t(65537), size_t(1000003), size_t(4) << 20}) {
+            SCOPED_TRACE(std::string(c.name) + ", blocks of " + std::to_string(block));
+            ImportStream stream(c.options, {}, c.bytes.size());
+            for (size_t pos = 0; pos < c.bytes.size(); pos += block)
+                ASSERT_TRUE(stream.feed(std::string_view(c.bytes).substr(pos, block)));
+            const ImportResult fed = stream.finish();
+            EXPECT_EQ(pairsOf(fed), pairsOf(whole));
+            EXPECT_EQ(skippedWithText(fed), skippedWithText(whole));
+            EXPECT_EQ(fed.headerSkipped, whole.headerSkipped);
+            EXPECT_EQ(fed.columns, whole.columns);
+            EXPECT_EQ(fed.ignoredColumns, whole.ignoredColumns);
+        }
+    }
+}
+
+// A file is told and read a block at a time: a byte of Windows-1252 far below the start still makes the file
+// Windows-1252, as it does when the bytes are read whole; the pairs are those of the whole bytes.
+TEST(ImportStreamTest, FilesAreToldAndReadInBlocks)
+{
+    const std::string path = testing::TempDir() + "importstream.txt";
+    const auto write = [&](const std::string& bytes) {
+        FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    };
+    for (const std::string& bytes :
+         {repeated("one\tuno\n", 5000000) + "caf\xE9\tcoffee\n",
+          repeated("one,uno\n", 300000) + "\xE2\x82\xAC,euro\n", std::string("\xEF\xBB\xBFq\ta\n")}) {
+        write(bytes);
+        ImportOptions told;
+        std::string error;
+        ASSERT_TRUE(ImportReader::detectFile(path, told, &error)) << error;
+        const ImportOptions expected = ImportReader::detect(bytes);
+        EXPECT_EQ(told.encoding, expected.encoding);
+        EXPECT_EQ(told.format, expected.format);
+        EXPECT_EQ(told.separator, expected.separator);
+        ImportResult read;
+        ASSERT_TRUE(ImportReader::readFile(path, told, read, &error)) << error;
+        EXPECT_EQ(pairsOf(read), pairsOf(ImportReader::read(bytes, expected)));
+    }
+    ImportOptions options;
+    ImportResult result;
+    std::string error;
+    EXPECT_FALSE(ImportReader::readFile(path + ".none", options, result, &error));
+    EXPECT_NE(error.find("No such file"), std::string::npos) << error;
+    std::remove(path.c_str());
 }

@@ -102,19 +102,14 @@ int importDeck(const std::vector<std::string>& raw, std::ostream& out, std::ostr
     options.deck = args.value("--deck");
     options.programFolder = args.value("--program-folder");
     ImportResult result;
-    if (options.format == DeckFormat::Apkg || (!options.format && DeckImport::isPackage(in))) {
-        options.format = DeckFormat::Apkg;
-        result = DeckImport::importDeck(in, options);
-    } else {
-        std::string bytes;
-        std::string error;
-        if (!FileReader::read(in, bytes, &error)) {
-            err << "brainlark-cli: " << error << '\n';
-            return FileError;
-        }
-        options.format = options.format.value_or(DeckImport::detect(bytes, in));
-        result = DeckImport::importBytes(bytes, in, options);
+    std::string error;
+    if (!options.format)
+        options.format = DeckImport::detectFile(in, &error);
+    if (!options.format) {
+        err << "brainlark-cli: " << error << '\n';
+        return FileError;
     }
+    result = DeckImport::importDeck(in, options);
     const DeckFormat format = *options.format;
     // An unknown deck is said with the names the file holds.
     if (!result.error.empty()) {
