@@ -89,6 +89,7 @@ AboutDialog::AboutDialog(std::function<bool(const QString&)> openUrl,
 
     m_version = new QLineEdit;
     m_version->setReadOnly(true);
+    m_version->setAccessibleName(tr("Version"));
     m_version->setFrame(false);
     m_version->setFocusPolicy(Qt::NoFocus);
     // Its own style sheet: a skin's look for text fields must not put a white box here.

@@ -80,6 +80,8 @@ HelpWindow::HelpWindow(std::function<bool(const QString&)> opener, std::function
     m_find->setObjectName("helpFind");
     m_find->setPlaceholderText(tr("Find (Ctrl+F)"));
     m_find->setClearButtonEnabled(true);
+    for (QToolButton* clear : m_find->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear"));
     auto* findLabel = new QLabel(tr("F&ind:"), this);
     findLabel->setBuddy(m_find);
     m_findState = new QLabel(this);

@@ -193,6 +193,7 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     setWindowTitle(tr("Import Q&A pairs"));
     m_file = new QLineEdit;
     m_file->setReadOnly(true);
+    m_file->setAccessibleName(tr("File"));
     auto* browseButton = new QPushButton(tr("&Browse..."));
     connect(browseButton, &QPushButton::clicked, this, &ImportWizard::browse);
 
@@ -239,6 +240,7 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     m_summary = new QLabel;
     m_summary->setWordWrap(true);
     m_preview = new QTableWidget(0, 3);
+    m_preview->setAccessibleName(tr("Preview"));
     m_preview->setHorizontalHeaderLabels({tr("Line"), tr("Question"), tr("Answer")});
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->verticalHeader()->setVisible(false);
@@ -248,6 +250,7 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     m_preview->setColumnWidth(1, 240);
     m_preview->setColumnWidth(2, 240);
     m_skipped = new QListWidget;
+    m_skipped->setAccessibleName(tr("Skipped lines"));
     m_media = new QListWidget;
     m_media->setAccessibleName(tr("Sounds and pictures not imported"));
 

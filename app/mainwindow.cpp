@@ -23,6 +23,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/aboutdialog.h"
 #include "app/hyperlinklabel.h"
@@ -393,6 +394,9 @@ QToolBar* MainWindow::buildToolBar(const QString& name, std::initializer_list<in
             bar->addAction(m_actions.at(id));
     }
     addToolBar(Qt::TopToolBarArea, bar);
+    // The button that shows the commands a narrow window cannot hold.
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More commands"));
     return bar;
 }
 

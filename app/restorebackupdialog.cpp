@@ -51,6 +51,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QString& listTitle, std::vector<B
     }
     auto* label = new QLabel(tr("&Versions:"));
     label->setBuddy(m_list);
+    m_list->setAccessibleName(tr("Versions")); // item views do not read their buddy
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     m_restore = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
     m_restore->setEnabled(false);

@@ -75,6 +75,7 @@ void StudyModuleSelector::buildWidgets()
     m_model->setHorizontalHeaderLabels({tr("Q&A-list Name"), tr("Last Used")});
     m_view = new QTreeView;
     m_view->setObjectName("listView");
+    m_view->setAccessibleName(tr("Q&A-lists"));
     m_view->setModel(m_model);
     m_view->setRootIsDecorated(false);
     m_view->setAlternatingRowColors(true);

@@ -12,6 +12,7 @@ ViewNotesDialog::ViewNotesDialog(const QString& notes, QWidget* parent) : QDialo
     setWindowTitle(tr("View Notes"));
     m_notes = new QTextEdit;
     m_notes->setReadOnly(true);
+    m_notes->setAccessibleName(tr("Notes"));
     m_notes->setPlainText(notes);
     QPalette palette = m_notes->palette();
     palette.setColor(QPalette::Base, QColor(230, 230, 250));

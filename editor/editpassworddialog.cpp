@@ -13,6 +13,7 @@ EditPasswordDialog::EditPasswordDialog(const QString& password, QWidget* parent)
 {
     setWindowTitle(tr("Edit Password"));
     m_field = TextFields::lineEdit(password);
+    m_field->setAccessibleName(tr("Password"));
     auto* note = new QLabel(tr("Brainlark will ask you for this password when you switch to the Q&A-list "
                                "Editor, and before the Q&A-list is exported or made into a printable test."));
     note->setWordWrap(true);

@@ -123,6 +123,7 @@ void GridView::buildTable()
     m_table->setModel(m_model);
     m_table->setItemDelegate(new CellDelegate(m_table));
     m_table->setObjectName("grid");
+    m_table->setAccessibleName(tr("Q&A-pairs"));
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
@@ -155,6 +156,9 @@ QWidget* GridView::buildFindBar()
     m_findEdit->setObjectName("find");
     m_findEdit->setPlaceholderText(tr("Find in questions and answers"));
     m_findEdit->setClearButtonEnabled(true);
+    m_findEdit->setAccessibleName(tr("Find"));
+    for (QToolButton* clear : m_findEdit->findChildren<QToolButton*>())
+        clear->setAccessibleName(tr("Clear"));
     auto* next = new QToolButton;
     next->setText(tr("Next"));
     auto* previous = new QToolButton;

@@ -20,6 +20,7 @@ NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subj
 {
     setWindowTitle(tr("Edit Notes and Subject"));
     m_notes = new QTextEdit;
+    m_notes->setAccessibleName(tr("Q&A-list notes"));
     m_notes->setAcceptRichText(false);
     m_notes->setPlainText(notes);
     m_notes->setTabChangesFocus(true);

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "editor/mediabrowser.h"
 #include "editor/picturepreviewdialog.h"
@@ -62,6 +63,14 @@ PairDialog::PairDialog(const PairFields& fields, const EditorContext& context, Q
         TextFields::acceptAnyLength(path);
     m_notes = new QPlainTextEdit;
     m_notes->setObjectName("notes");
+    // Names for screen readers: the form's labels ("Text:", "Sound:") repeat in both boxes.
+    const std::pair<QWidget*, QString> names[] = {
+        {m_question->lineEdit(), tr("Question text")}, {m_question->multiLineEdit(), tr("Question text")},
+        {m_questionSound, tr("Question sound")},       {m_picture, tr("Question picture")},
+        {m_answer->lineEdit(), tr("Answer text")},     {m_answer->multiLineEdit(), tr("Answer text")},
+        {m_answerSound, tr("Answer sound")},           {m_notes, tr("Question Notes")}};
+    for (const auto& [field, name] : names)
+        field->setAccessibleName(name);
     m_notes->setTabChangesFocus(true);
     m_switch = new QCheckBox(tr("Switch to predefined wrong answers to this question"));
 

@@ -27,6 +27,7 @@ WrongAnswerDialog::WrongAnswerDialog(const QString& question, const Fields& fiel
     m_answer->setObjectName("answer");
     m_sound = TextFields::lineEdit(fields.sound);
     m_sound->setObjectName("sound");
+    m_sound->setAccessibleName(tr("Sound"));
     m_notes = new QPlainTextEdit(fields.notes);
     m_notes->setObjectName("notes");
     m_notes->setTabChangesFocus(true);

@@ -49,6 +49,7 @@ WrongAnswersDialog::WrongAnswersDialog(const std::string& question, const std::s
         form->addRow(label, edit);
     }
     m_table = new QTableWidget(0, 2);
+    m_table->setAccessibleName(tr("Wrong answers"));
     m_table->setHorizontalHeaderLabels({tr("Index"), tr("Wrong Answer")});
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_table->horizontalHeader()->setMinimumSectionSize(16);

@@ -42,9 +42,11 @@ FontChooserDialog::FontChooserDialog(const QString& face, int pixelSize, const Q
 
     m_faces = new QListWidget(this);
     m_faces->setObjectName("faceList");
+    m_faces->setAccessibleName(tr("Font"));
     m_faces->addItems(offered);
     m_sizes = new QListWidget(this);
     m_sizes->setObjectName("sizeList");
+    m_sizes->setAccessibleName(tr("Size"));
     m_sizes->setMaximumWidth(70);
     for (int size : kSizes)
         m_sizes->addItem(QString::number(size));

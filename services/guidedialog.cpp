@@ -16,6 +16,7 @@ GuideDialog::GuideDialog(Prompter::GuideKind kind, const QString& text, QWidget*
     auto* layout = new QVBoxLayout(this);
     m_text = new QPlainTextEdit(text, this);
     m_text->setObjectName("guideText");
+    m_text->setAccessibleName(tr("Message"));
     m_text->setReadOnly(true);
     m_text->setMinimumSize(380, 160);
     layout->addWidget(m_text);

@@ -11,6 +11,7 @@ QuestionNotesDialog::QuestionNotesDialog(const QString& notes, QWidget* parent) 
 {
     setWindowTitle(tr("Question Notes"));
     m_text = new QTextEdit;
+    m_text->setAccessibleName(tr("Question Notes"));
     m_text->setReadOnly(true);
     m_text->setPlainText(notes);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);

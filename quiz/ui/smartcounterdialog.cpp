@@ -31,6 +31,7 @@ SmartCounterDialog::SmartCounterDialog(int alertFactor, bool music, bool animati
     m_alert = new QCheckBox(tr("&Alert after every"));
     m_alert->setChecked(alertFactor > 0);
     m_every = new QSpinBox;
+    m_every->setAccessibleName(tr("Right answers between alerts"));
     m_every->setRange(kMinEvery, kMaxEvery);
     m_every->setValue(alertFactor == 0 ? kDefaultEvery
                                        : std::clamp(std::abs(alertFactor), kMinEvery, kMaxEvery));
