@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "settings/contrast.h"
+
 namespace brainlark
 {
 
@@ -130,7 +132,8 @@ void HyperlinkLabel::updateLook()
     // (The selector keeps the colours off the tooltip, which takes the label's style sheet too.)
     setStyleSheet(QStringLiteral("brainlark--HyperlinkLabel { color: %1; background-color: palette(button); "
                                  "text-decoration: %2; }")
-                      .arg(textColor().name(), m_hovering ? QStringLiteral("underline") : QStringLiteral("none")));
+                      .arg(Contrast::readableOn(palette().color(QPalette::Button), textColor()).name(),
+                           m_hovering ? QStringLiteral("underline") : QStringLiteral("none")));
     setToolTip(tipText());
     adjustSize();
 }

@@ -27,6 +27,7 @@
 #include "core/filereader.h"
 #include "core/flyarchive.h"
 #include "quiz/ui/listtext.h"
+#include "settings/contrast.h"
 
 namespace brainlark
 {
@@ -313,6 +314,7 @@ void StudyModuleSelector::showInfo(const Row& row)
     const QColor background = list.notes().empty() || !loaded ? QColor(173, 216, 230) : QColor(230, 230, 250);
     QPalette palette = m_notes->palette();
     palette.setColor(QPalette::Base, background);
+    Contrast::keepTextReadable(palette);
     m_notes->setPalette(palette);
     m_subjectLabel->setText(ListText::toQString(m_catalogue.subjectNameOfList(row.key)));
 }

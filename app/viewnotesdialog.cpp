@@ -4,6 +4,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "settings/contrast.h"
+
 namespace brainlark
 {
 
@@ -16,6 +18,7 @@ ViewNotesDialog::ViewNotesDialog(const QString& notes, QWidget* parent) : QDialo
     m_notes->setPlainText(notes);
     QPalette palette = m_notes->palette();
     palette.setColor(QPalette::Base, QColor(230, 230, 250));
+    Contrast::keepTextReadable(palette); // a dark desktop's light text would vanish on the pale fill
     m_notes->setPalette(palette);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -36,6 +36,7 @@
 #include "services/prompter.h"
 #include "services/textfields.h"
 #include "settings/appsettings.h"
+#include "settings/contrast.h"
 #include "settings/skinpalette.h"
 
 namespace brainlark
@@ -371,11 +372,15 @@ QColor GridView::headerColor(const QColor& background)
 void GridView::applyColors()
 {
     const QColor background = backgroundColor();
+    const QColor header = headerColor(background);
+    // The fills are the skin's; the text takes the desktop's colour only where it reads on them.
+    const QColor text = palette().color(QPalette::Text);
     m_table->setStyleSheet(
-        QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }"
+        QStringLiteral("QTableView { background-color: %1; gridline-color: %2; color: %4; }"
                        "QHeaderView::section { background-color: %3; padding: 2px; "
-                       "border: 1px solid %2; }")
-            .arg(background.name(), gridLineColor().name(), headerColor(background).name()));
+                       "border: 1px solid %2; color: %5; }")
+            .arg(background.name(), gridLineColor().name(), header.name(),
+                 Contrast::readableOn(background, text).name(), Contrast::readableOn(header, text).name()));
 }
 
 void GridView::applyColumnLayout()

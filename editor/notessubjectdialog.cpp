@@ -10,6 +10,7 @@
 
 #include "core/subjectlist.h"
 #include "services/textfields.h"
+#include "settings/contrast.h"
 
 namespace brainlark
 {
@@ -26,6 +27,7 @@ NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subj
     m_notes->setTabChangesFocus(true);
     QPalette palette = m_notes->palette();
     palette.setColor(QPalette::Base, QColor(230, 230, 250));
+    Contrast::keepTextReadable(palette); // a dark desktop's light text would vanish on the pale fill
     m_notes->setPalette(palette);
     m_notes->document()->setModified(false);
 

@@ -1,6 +1,7 @@
 #include "quiz/ui/quizlook.h"
 
 #include "settings/appsettings.h"
+#include "settings/contrast.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,25 +33,6 @@ enum QuizSlot {
     SlotCard = 18,
 };
 
-// Text needs this contrast ratio (as for large text on screens) against its fill to be read.
-constexpr double kReadableContrast = 3.0;
-
-double luminance(const QColor& c)
-{
-    auto channel = [](int v) {
-        const double x = v / 255.0;
-        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // Several palettes give a box a text slot that nearly matches its fill (white on white, blue on the same
 // blue); the text then takes the first of the other text colours that can be read on that fill.
 HslColor readableText(const SkinPalette& p, const QColor& fill, std::initializer_list<int> candidates)
@@ -59,8 +41,8 @@ HslColor readableText(const SkinPalette& p, const QColor& fill, std::initializer
     double bestContrast = -1.0;
     for (int slot : candidates) {
         const QColor text = p.color(slot);
-        const double c = contrast(text, fill);
-        if (c >= kReadableContrast)
+        const double c = Contrast::ratio(text, fill);
+        if (c >= Contrast::ReadableLargeText) // the boxes' text is large
             return QuizLook::hsl(text);
         if (c > bestContrast) {
             bestContrast = c;
@@ -106,7 +88,8 @@ QuizLook::QuizLook(const AppSettings& settings)
     right = slot(SlotRight);
     wrong = slot(SlotWrong);
     counterFill = slot(SlotCounter);
-    counterText = slot(SlotCounterText);
+    // The count is ordinary-sized text: it takes black or white where its own colour does not read.
+    counterText = hsl(Contrast::readableOn(p.color(SlotCounter), p.color(SlotCounterText)));
     alertFill = slot(SlotAlert);
     alertText = slot(SlotCardQuestion);
     cardQuestion = slot(SlotCardQuestion);

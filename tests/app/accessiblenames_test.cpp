@@ -1,7 +1,15 @@
-// Every control a screen reader lands on in the dialogs, the options pages and the list editor has a name:
-// each dialog is opened through its command on the real window and its accessibility tree walked.
+// Every control a screen reader lands on in the dialogs, the options pages and the list editor has a name,
+// and every text reads on its fill on a dark desktop: each dialog is opened through its command on the real
+// window (or built as its caller builds it) and its accessibility tree and widgets walked.
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "app/aboutdialog.h"
@@ -21,9 +29,11 @@
 #include "history/statisticswindow.h"
 #include "history/weightsfitdialog.h"
 #include "quiz/ui/questionnotesdialog.h"
+#include "quiz/ui/quizlook.h"
 #include "quiz/ui/smartcounterdialog.h"
 #include "services/fontchooserdialog.h"
 #include "services/guidedialog.h"
+#include "settings/contrast.h"
 #include "support/framefixture.h"
 #include "support/quizrig.h"
 
@@ -72,6 +82,61 @@ void collectUnnamed(QAccessibleInterface* iface, QStringList& unnamed, int depth
         collectUnnamed(iface->child(i), unnamed, depth + 1);
 }
 
+/// Text under root that reads badly on its fill (contrast below 4.5:1), with the measured ratio.
+void collectUnreadable(QWidget* root, QStringList& unreadable)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        w->ensurePolished();
+        QPalette::ColorRole text = w->foregroundRole(), fill = w->backgroundRole();
+        QString shown;
+        if (auto* label = qobject_cast<QLabel*>(w))
+            shown = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            shown = button->text();
+        else if (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QLineEdit*>(w) ||
+                 qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w))
+            shown = QStringLiteral("(field)"), text = QPalette::Text, fill = QPalette::Base;
+        if (shown.trimmed().isEmpty() || !w->isEnabled()) // greyed-out commands are not there to be read
+            continue;
+        const double ratio = Contrast::ratio(w->palette().color(text), w->palette().color(fill));
+        if (ratio < Contrast::ReadableText)
+            unreadable.append(
+                QStringLiteral("%1 %2 '%3' %4:1")
+                    .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), shown.left(30))
+                    .arg(ratio, 0, 'f', 2));
+    }
+}
+
+/// A dark desktop: light text on dark fills, as a high-contrast theme gives.
+QPalette darkPalette()
+{
+    QPalette dark;
+    const QColor window(32, 32, 36), base(20, 20, 24), text(235, 235, 235), button(48, 48, 54);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        dark.setColor(group, QPalette::Window, window);
+        dark.setColor(group, QPalette::WindowText, text);
+        dark.setColor(group, QPalette::Base, base);
+        dark.setColor(group, QPalette::AlternateBase, window);
+        dark.setColor(group, QPalette::Text, text);
+        dark.setColor(group, QPalette::Button, button);
+        dark.setColor(group, QPalette::ButtonText, text);
+        dark.setColor(group, QPalette::Highlight, QColor(90, 140, 220));
+        dark.setColor(group, QPalette::HighlightedText, Qt::black);
+        dark.setColor(group, QPalette::ToolTipBase, base);
+        dark.setColor(group, QPalette::ToolTipText, text);
+        dark.setColor(group, QPalette::PlaceholderText, QColor(170, 170, 170));
+        dark.setColor(group, QPalette::BrightText, Qt::white);
+    }
+    return dark;
+}
+
+QColor qcolor(const HslColor& c)
+{
+    return QColor(c.red(), c.green(), c.blue());
+}
+
 } // namespace
 
 class AccessibleNamesTest : public FrameFixture
@@ -90,14 +155,103 @@ private slots:
             m_dialogs.append(QString::fromLatin1(dialog.metaObject()->className()));
             dialog.show();
             collectUnnamed(QAccessible::queryAccessibleInterface(&dialog), m_unnamed);
+            collectUnreadable(&dialog, m_unreadable);
             return int(QDialog::Rejected);
         });
         m_dialogs.clear();
         m_unnamed.clear();
+        m_unreadable.clear();
     }
-    void cleanup() { dropFrame(); }
+    void cleanup()
+    {
+        dropFrame();
+        QApplication::setPalette(m_desktop);
+    }
+    void initTestCase() { m_desktop = QApplication::palette(); }
 
-    void everyDialogControlIsNamed_data()
+    void everyDialogControlIsNamed_data() { commandRows(); }
+    void everyDialogControlIsNamed()
+    {
+        QFETCH(bool, inEditor);
+        QFETCH(int, command);
+        if (inEditor)
+            m_frame->execute(cmd::Editor);
+        m_frame->execute(command);
+        QVERIFY2(!m_dialogs.isEmpty(), "no dialog opened");
+        QVERIFY2(m_unnamed.isEmpty(), qPrintable(m_dialogs.join(", ") + ": " + m_unnamed.join("; ")));
+    }
+
+    // Dialogs that open from deeper places (the quiz screen, the editor's fields, the options' buttons),
+    // built as their callers build them.
+    void otherDialogsAreNamed_data() { otherRows(); }
+    void otherDialogsAreNamed()
+    {
+        QFETCH(int, which);
+        HistoryStore store;
+        const std::unique_ptr<QDialog> dialog = makeOther(which, store);
+        dialog->show();
+        collectUnnamed(QAccessible::queryAccessibleInterface(dialog.get()), m_unnamed);
+        QVERIFY2(m_unnamed.isEmpty(), qPrintable(m_unnamed.join("; ")));
+    }
+
+    // With a dark desktop palette and skins off, the text of every dialog reads on its fill.
+    void everyDialogReadsOnADarkDesktop_data() { commandRows(); }
+    void everyDialogReadsOnADarkDesktop()
+    {
+        QFETCH(bool, inEditor);
+        QFETCH(int, command);
+        QApplication::setPalette(darkPalette());
+        if (inEditor)
+            m_frame->execute(cmd::Editor);
+        m_frame->execute(command);
+        QVERIFY2(!m_dialogs.isEmpty(), "no dialog opened");
+        QVERIFY2(m_unreadable.isEmpty(), qPrintable(m_unreadable.join("; ")));
+    }
+    void otherDialogsReadOnADarkDesktop_data() { otherRows(); }
+    void otherDialogsReadOnADarkDesktop()
+    {
+        QFETCH(int, which);
+        QApplication::setPalette(darkPalette());
+        HistoryStore store;
+        const std::unique_ptr<QDialog> dialog = makeOther(which, store);
+        dialog->show();
+        collectUnreadable(dialog.get(), m_unreadable);
+        QVERIFY2(m_unreadable.isEmpty(), qPrintable(m_unreadable.join("; ")));
+    }
+    // The window with the quiz and with the list editor, and the quiz screen's painted text.
+    void windowAndQuizReadOnADarkDesktop()
+    {
+        QApplication::setPalette(darkPalette());
+        collectUnreadable(m_frame.get(), m_unreadable);
+        const QuizLook look(*m_settings);
+        const QList<std::tuple<const char*, HslColor, HslColor>> painted = {
+            {"question", look.questionText, look.questionFill},
+            {"answer", look.answerText, look.answerFill},
+            {"button", look.buttonText, look.buttonFill},
+            {"counter", look.counterText, look.counterFill}};
+        for (const auto& [part, text, fill] : painted) {
+            const double ratio = Contrast::ratio(qcolor(text), qcolor(fill));
+            if (ratio < Contrast::ReadableText)
+                m_unreadable.append(QStringLiteral("quiz %1 %2:1").arg(part).arg(ratio, 0, 'f', 2));
+        }
+        m_frame->execute(cmd::Editor);
+        QVERIFY(m_frame->findChild<GridView*>());
+        collectUnreadable(m_frame.get(), m_unreadable);
+        QVERIFY2(m_unreadable.isEmpty(), qPrintable(m_unreadable.join("; ")));
+    }
+
+    // The list editor itself: the grid, its find bar and the window's toolbars.
+    void editorControlsAreNamed()
+    {
+        m_frame->execute(cmd::Editor);
+        m_frame->execute(cmd::GridFind);
+        QVERIFY(m_frame->findChild<GridView*>());
+        collectUnnamed(QAccessible::queryAccessibleInterface(m_frame.get()), m_unnamed);
+        QVERIFY2(m_unnamed.isEmpty(), qPrintable(m_unnamed.join("; ")));
+    }
+
+private:
+    static void commandRows()
     {
         QTest::addColumn<bool>("inEditor");
         QTest::addColumn<int>("command");
@@ -112,20 +266,8 @@ private slots:
         QTest::newRow("wrong answers") << true << cmd::GridWrongAnswers;
         QTest::newRow("add a pair") << true << cmd::GridAdd;
     }
-    void everyDialogControlIsNamed()
-    {
-        QFETCH(bool, inEditor);
-        QFETCH(int, command);
-        if (inEditor)
-            m_frame->execute(cmd::Editor);
-        m_frame->execute(command);
-        QVERIFY2(!m_dialogs.isEmpty(), "no dialog opened");
-        QVERIFY2(m_unnamed.isEmpty(), qPrintable(m_dialogs.join(", ") + ": " + m_unnamed.join("; ")));
-    }
 
-    // Dialogs that open from deeper places (the quiz screen, the editor's fields, the options' buttons),
-    // built as their callers build them.
-    void otherDialogsAreNamed_data()
+    static void otherRows()
     {
         QTest::addColumn<int>("which");
         const char* names[] = {"picture preview", "delete pair", "view pair", "change subject",
@@ -135,15 +277,13 @@ private slots:
         for (int i = 0; i < int(std::size(names)); ++i)
             QTest::newRow(names[i]) << i;
     }
-    void otherDialogsAreNamed()
+    std::unique_ptr<QDialog> makeOther(int which, const HistoryStore& store)
     {
-        QFETCH(int, which);
         const QString folder = m_dir.path() + "/data";
         EditorContext context;
         context.settings = m_settings.get();
         context.prompter = &m_prompter;
         context.programFolder = m_dir.path();
-        HistoryStore store;
         const Pair pair("q", "a");
         std::unique_ptr<QDialog> dialog;
         switch (which) {
@@ -194,24 +334,13 @@ private slots:
             dialog = std::make_unique<StatisticsWindow>(store, folder + "/Words.fly", "Words", m_doc->list(),
                                                         QDate(2026, 1, 1));
         }
-        dialog->show();
-        collectUnnamed(QAccessible::queryAccessibleInterface(dialog.get()), m_unnamed);
-        QVERIFY2(m_unnamed.isEmpty(), qPrintable(m_unnamed.join("; ")));
+        return dialog;
     }
 
-    // The list editor itself: the grid, its find bar and the window's toolbars.
-    void editorControlsAreNamed()
-    {
-        m_frame->execute(cmd::Editor);
-        m_frame->execute(cmd::GridFind);
-        QVERIFY(m_frame->findChild<GridView*>());
-        collectUnnamed(QAccessible::queryAccessibleInterface(m_frame.get()), m_unnamed);
-        QVERIFY2(m_unnamed.isEmpty(), qPrintable(m_unnamed.join("; ")));
-    }
-
-private:
     QStringList m_dialogs;
     QStringList m_unnamed;
+    QStringList m_unreadable;
+    QPalette m_desktop;
 };
 
 QTEST_MAIN(AccessibleNamesTest)
