@@ -121,6 +121,14 @@ public:
                 QAccessible::deleteAccessibleInterface(id);
     }
 
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        // The matching board names the view after its focused box; otherwise the reader hears what it is.
+        if (t == QAccessible::Name && own.isEmpty())
+            return QCoreApplication::translate("QuizAccessible", "Quiz screen");
+        return own;
+    }
     int childCount() const override { return int(shownParts().size()); }
     QAccessibleInterface* child(int index) const override
     {

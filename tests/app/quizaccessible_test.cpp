@@ -114,6 +114,7 @@ private slots:
         }
         // Each part lies where it is painted.
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Quiz screen"));
         const QRect screen(view->mapToGlobal(QPoint(0, 0)), view->size());
         for (int i = 0; i < iface->childCount(); ++i) {
             QAccessibleInterface* part = iface->child(i);
