@@ -144,7 +144,7 @@ ImportMedia::Census ImportMedia::census(const ImportResult& result, const std::s
         return census;
     std::map<std::string, bool> seen;
     for (const ImportedPair& pair : result.pairs) {
-        for (const std::string* name : {&pair.questionSound, &pair.answerSound, &pair.picturePath}) {
+        for (const SparseText* name : {&pair.questionSound, &pair.answerSound, &pair.picturePath}) {
             if (name->empty() || seen.count(*name))
                 continue;
             std::string why;
@@ -152,7 +152,7 @@ ImportMedia::Census ImportMedia::census(const ImportResult& result, const std::s
             seen[*name] = found;
             ++(found ? census.found : census.missing);
             if (!found)
-                census.missingNames.push_back(*name + ": " + why);
+                census.missingNames.push_back(name->str() + ": " + why);
         }
     }
     return census;
@@ -166,7 +166,7 @@ size_t ImportMedia::place(ImportResult& result, const std::string& sourceFolder,
     std::map<std::string, std::string> placed; // name as written -> name in the program folder, "" when not
     size_t named = 0;
     for (ImportedPair& pair : result.pairs) {
-        for (std::string* name : {&pair.questionSound, &pair.answerSound, &pair.picturePath}) {
+        for (SparseText* name : {&pair.questionSound, &pair.answerSound, &pair.picturePath}) {
             if (name->empty())
                 continue;
             const bool picture = name == &pair.picturePath;
@@ -187,7 +187,7 @@ size_t ImportMedia::place(ImportResult& result, const std::string& sourceFolder,
                                   : "not copied: the quiz plays WAV sounds";
                 }
                 if (copy.empty())
-                    result.missingMedia.push_back(*name + ": " + why);
+                    result.missingMedia.push_back(name->str() + ": " + why);
                 known = placed.emplace(*name, copy).first;
             }
             *name = known->second;

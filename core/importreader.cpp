@@ -844,7 +844,7 @@ void Reader::take(int64_t line, std::vector<std::string>& fields, std::vector<Ht
         for (size_t column = 0; column < media.size(); ++column) {
             if (columns[column] == ColumnRole::Ignored)
                 continue;
-            std::string* side = nullptr;
+            SparseText* side = nullptr;
             if (columns[column] == ColumnRole::Question)
                 side = &pair.questionSound;
             else if (columns[column] == ColumnRole::Answer)

@@ -61,17 +61,65 @@ struct ImportOptions {
     std::vector<ColumnRole> columns;
 };
 
+/// A text most pairs leave empty, in the room of one pointer: an import of millions of pairs without notes,
+/// media or decks spends nothing on them. Reads as the std::string it holds.
+class SparseText
+{
+public:
+    SparseText() = default;
+    SparseText(const SparseText& other) { assign(other.str()); }
+    SparseText(SparseText&&) noexcept = default;
+    SparseText& operator=(const SparseText& other)
+    {
+        if (this != &other)
+            assign(other.str());
+        return *this;
+    }
+    SparseText& operator=(SparseText&&) noexcept = default;
+    SparseText& operator=(std::string text)
+    {
+        assign(std::move(text));
+        return *this;
+    }
+
+    const std::string& str() const { return m_text ? *m_text : empty_(); }
+    operator const std::string&() const { return str(); }
+    bool empty() const { return !m_text; }
+    size_t size() const { return str().size(); }
+    friend bool operator==(const SparseText& a, std::string_view b) { return a.str() == b; }
+    friend bool operator!=(const SparseText& a, std::string_view b) { return a.str() != b; }
+    friend bool operator==(std::string_view a, const SparseText& b) { return a == b.str(); }
+
+private:
+    static const std::string& empty_()
+    {
+        static const std::string none;
+        return none;
+    }
+    void assign(std::string text)
+    {
+        if (text.empty())
+            m_text.reset();
+        else if (m_text)
+            *m_text = std::move(text);
+        else
+            m_text = std::make_unique<std::string>(std::move(text));
+    }
+
+    std::unique_ptr<std::string> m_text;
+};
+
 /// One pair read from the text, in UTF-8.
 struct ImportedPair {
     int64_t line = 0; ///< first line of its record, from 1
     std::string question;
     std::string answer;
     std::vector<std::string> wrongAnswers;
-    std::string notes;
-    std::string picturePath;   ///< relative to the pictures folder (quiz_pictures)
-    std::string questionSound; ///< relative to the sounds folder (quiz_sounds)
-    std::string answerSound;   ///< relative to the sounds folder (quiz_sounds)
-    std::string deck;          ///< the deck or lesson it came from ("" for one-list files)
+    SparseText notes;
+    SparseText picturePath;   ///< relative to the pictures folder (quiz_pictures)
+    SparseText questionSound; ///< relative to the sounds folder (quiz_sounds)
+    SparseText answerSound;   ///< relative to the sounds folder (quiz_sounds)
+    SparseText deck;          ///< the deck or lesson it came from ("" for one-list files)
 };
 
 struct SkippedLine {

@@ -123,11 +123,13 @@ bool saveList(const std::string& path, PairList& list, const std::string& stamp,
     return false;
 }
 
-int saveImportedList(const std::string& in, const ImportResult& result, const std::string& path,
+int saveImportedList(const std::string& in, ImportResult&& result, const std::string& path,
                      const std::string& stamp, std::ostream& out, std::ostream& err)
 {
     PairList list;
     const int count = ImportReader::appendTo(result, list);
+    // The pairs as read are done with: their memory goes before the file's bytes are made.
+    std::vector<ImportedPair>().swap(result.pairs);
     if (count < 5) {
         // The program refuses such files as well: a quiz needs at least five pairs.
         err << "brainlark-cli: Sorry, file " << in << " does not contain a valid Q&A-list. (" << count

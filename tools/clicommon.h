@@ -42,8 +42,9 @@ bool saveList(const std::string& path, PairList& list, const std::string& stamp,
 /// What an import skipped and left out, one line each on standard error.
 void reportImport(const std::string& in, const ImportResult& result, std::ostream& err);
 /// Writes the pairs imported from `in` as the list `path` and says how many; refuses, as the program does, a
-/// list too small for a quiz. Returns the command's exit code.
-int saveImportedList(const std::string& in, const ImportResult& result, const std::string& path,
+/// list too small for a quiz. The pairs as read are let go once the list holds them. Returns the command's
+/// exit code.
+int saveImportedList(const std::string& in, ImportResult&& result, const std::string& path,
                      const std::string& stamp, std::ostream& out, std::ostream& err);
 
 /// Checks option errors and the positional count; complains with the usage line when they are wrong.

@@ -1,4 +1,5 @@
 #include <ostream>
+#include <utility>
 
 #include "core/filereader.h"
 #include "core/flyarchive.h"
@@ -120,7 +121,7 @@ int importText(const std::vector<std::string>& raw, std::ostream& out, std::ostr
     reportImport(in, result, err);
     err << in << ": read as " << ImportReader::formatName(options.format) << ", "
         << ImportReader::encodingName(options.encoding) << '\n';
-    return saveImportedList(in, result, args.positionals()[1], stampFor(args), out, err);
+    return saveImportedList(in, std::move(result), args.positionals()[1], stampFor(args), out, err);
 }
 
 int exportText(const std::vector<std::string>& raw, std::ostream&, std::ostream& err, bool bl)

@@ -36,11 +36,11 @@ Lines pairsOf(const ImportResult& result)
         for (const std::string& w : p.wrongAnswers)
             s += ">" + w;
         if (!p.notes.empty())
-            s += "~" + p.notes;
+            s += "~" + p.notes.str();
         if (!p.picturePath.empty())
-            s += "#" + p.picturePath;
+            s += "#" + p.picturePath.str();
         if (!p.questionSound.empty() || !p.answerSound.empty())
-            s += "!" + p.questionSound + "/" + p.answerSound;
+            s += "!" + p.questionSound.str() + "/" + p.answerSound.str();
         out.push_back(s);
     }
     return out;

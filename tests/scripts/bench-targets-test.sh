@@ -13,6 +13,13 @@ text = open(sys.argv[1]).read()
 print(" ".join(sorted(set(re.findall(r'"(BM_[\w/]+)"', text)))))
 PY
 )
+# The counters the memory targets read, each reported as 1.
+counters=$(python3 - "$root/scripts/bench-targets" <<'PY'
+import re, sys
+text = open(sys.argv[1]).read()
+print("".join(sorted({', \\"%s\\": 1' % c for c in re.findall(r'"BM_\w+", "(\w+)", [\d.]+\)', text)})))
+PY
+)
 for program in $(grep -oE '"bench_[a-z]+"' "$root/scripts/bench-targets" | tr -d '"' | sort -u); do
     {
         echo '#!/usr/bin/env bash'
@@ -20,9 +27,9 @@ for program in $(grep -oE '"bench_[a-z]+"' "$root/scripts/bench-targets" | tr -d
         echo '    echo "qt.qpa.xcb: could not connect to display" >&2; exit 1'
         echo 'fi'
         echo "names=\"$names\""
-        # Every benchmark takes 10 microseconds; the memory counter is a ratio of 1.
+        # Every benchmark takes 10 microseconds; every memory counter is 1.
         echo 'printf "{\"benchmarks\": ["; sep=""'
-        echo 'for n in $names; do printf "%s{\"run_name\": \"%s\", \"run_type\": \"iteration\", \"real_time\": 10, \"cpu_time\": 10, \"time_unit\": \"us\", \"peak_per_file_size\": 1}" "$sep" "$n"; sep=","; done'
+        echo 'for n in $names; do printf "%s{\"run_name\": \"%s\", \"run_type\": \"iteration\", \"real_time\": 10, \"cpu_time\": 10, \"time_unit\": \"us\"'"$counters"'}" "$sep" "$n"; sep=","; done'
         echo 'printf "]}\n"'
     } >"$work/$program"
     chmod +x "$work/$program"

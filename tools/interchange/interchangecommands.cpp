@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
+#include <utility>
 
 #include "core/filereader.h"
 #include "core/listname.h"
@@ -128,7 +129,7 @@ int importDeck(const std::vector<std::string>& raw, std::ostream& out, std::ostr
     }
     if (eachDeck)
         return writeEachDeck(result, args.value("--each-deck"), stampFor(args), out, err);
-    return saveImportedList(in, result, args.positionals()[1], stampFor(args), out, err);
+    return saveImportedList(in, std::move(result), args.positionals()[1], stampFor(args), out, err);
 }
 
 int exportKvtml(const std::vector<std::string>& raw, std::ostream& out, std::ostream& err)
