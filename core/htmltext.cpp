@@ -292,76 +292,101 @@ std::string HtmlText::toPlainText(std::string_view html)
 namespace
 {
 
-// The value of the src attribute of the <img tag starting at text[pos], or empty.
-std::string imageSource(std::string_view text, size_t pos)
+constexpr std::string_view SoundMark = "[sound:";
+
+// The value of the src attribute of a tag (its text up to the '>'), references replaced; empty when it has
+// none.
+std::string sourceOf(std::string_view tag)
 {
-    const size_t end = text.find('>', pos);
-    const std::string_view tag =
-        text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
-    for (size_t i = 4; i + 4 <= tag.size(); ++i) {
+    for (size_t i = 1; i + 3 < tag.size(); ++i) {
         if (!isSpace(tag[i - 1]) || !equalsIgnoringCase(tag.substr(i, 3), "src"))
             continue;
-        size_t v = i + 3;
-        while (v < tag.size() && isSpace(tag[v]))
-            ++v;
-        if (v >= tag.size() || tag[v] != '=')
+        size_t at = i + 3;
+        while (at < tag.size() && isSpace(tag[at]))
+            ++at;
+        if (at >= tag.size() || tag[at] != '=')
             continue;
-        ++v;
-        while (v < tag.size() && isSpace(tag[v]))
-            ++v;
-        if (v >= tag.size())
+        ++at;
+        while (at < tag.size() && isSpace(tag[at]))
+            ++at;
+        if (at >= tag.size())
             return {};
-        const char quote = tag[v] == '"' || tag[v] == '\'' ? tag[v] : '\0';
-        const size_t begin = quote ? v + 1 : v;
-        size_t stop = begin;
-        while (stop < tag.size() && (quote ? tag[stop] != quote : !isSpace(tag[stop]) && tag[stop] != '/'))
-            ++stop;
+        size_t end;
+        if (tag[at] == '"' || tag[at] == '\'') {
+            end = tag.find(tag[at], at + 1);
+            if (end == std::string_view::npos)
+                return {};
+            ++at;
+        } else {
+            end = at;
+            while (end < tag.size() && !isSpace(tag[end]) && tag[end] != '/')
+                ++end;
+        }
         // The name may be written with references ("a&amp;b.jpg").
-        return HtmlText::toPlainText(tag.substr(begin, stop - begin));
+        return HtmlText::toPlainText(tag.substr(at, end - at));
     }
     return {};
 }
 
 } // namespace
 
+HtmlText::MediaNames HtmlText::mediaNames(std::string_view field)
+{
+    MediaNames media;
+    for (size_t at = field.find(SoundMark); at != std::string_view::npos;
+         at = field.find(SoundMark, at + 1)) {
+        const size_t end = field.find(']', at);
+        if (end == std::string_view::npos)
+            break;
+        std::string name = toPlainText(field.substr(at + SoundMark.size(), end - at - SoundMark.size()));
+        if (!name.empty())
+            media.sounds.push_back(std::move(name));
+    }
+    for (size_t at = field.find('<'); at != std::string_view::npos; at = field.find('<', at + 1)) {
+        if (!equalsIgnoringCase(field.substr(at + 1, 3), "img") || at + 4 >= field.size() ||
+            !isSpace(field[at + 4]))
+            continue;
+        const size_t end = field.find('>', at);
+        if (end == std::string_view::npos)
+            break;
+        std::string source = sourceOf(field.substr(at, end - at));
+        if (!source.empty())
+            media.pictures.push_back(std::move(source));
+        at = end;
+    }
+    return media;
+}
+
+std::string HtmlText::withoutSounds(std::string_view field)
+{
+    std::string text;
+    size_t from = 0;
+    for (size_t at = field.find(SoundMark); at != std::string_view::npos; at = field.find(SoundMark, from)) {
+        const size_t end = field.find(']', at);
+        if (end == std::string_view::npos)
+            break;
+        text.append(field.substr(from, at - from));
+        from = end + 1;
+    }
+    text.append(field.substr(from));
+    return text;
+}
+
 bool HtmlText::takeMedia(std::string& field, Media& media)
 {
-    constexpr std::string_view SoundMark = "[sound:";
-    bool found = false;
-    if (field.find(SoundMark) != std::string::npos) {
-        std::string kept;
-        kept.reserve(field.size());
-        size_t pos = 0;
-        for (;;) {
-            const size_t mark = field.find(SoundMark, pos);
-            const size_t close = mark == std::string::npos ? mark : field.find(']', mark);
-            if (close == std::string::npos) {
-                kept.append(field, pos, std::string::npos);
-                break;
-            }
-            kept.append(field, pos, mark - pos);
-            const std::string name = field.substr(mark + SoundMark.size(), close - mark - SoundMark.size());
-            if (media.sound.empty())
-                media.sound = name;
-            found = true;
-            pos = close + 1;
-        }
+    const MediaNames names = mediaNames(field);
+    const std::string kept = withoutSounds(field);
+    const bool found = kept.size() != field.size() || !names.pictures.empty();
+    if (kept.size() != field.size()) {
         // The marker usually stood alone or after the text: no blank is left at either end.
         const size_t first = kept.find_first_not_of(" \t");
         const size_t last = kept.find_last_not_of(" \t");
         field = first == std::string::npos ? std::string() : kept.substr(first, last - first + 1);
     }
-    for (size_t pos = field.find('<'); pos != std::string::npos; pos = field.find('<', pos + 1)) {
-        if (!equalsIgnoringCase(std::string_view(field).substr(pos + 1, 3), "img") ||
-            pos + 4 >= field.size() || !isSpace(field[pos + 4]))
-            continue;
-        const std::string name = imageSource(field, pos);
-        if (name.empty())
-            continue;
-        found = true;
-        if (media.picture.empty())
-            media.picture = name;
-    }
+    if (media.sound.empty() && !names.sounds.empty())
+        media.sound = names.sounds.front();
+    if (media.picture.empty() && !names.pictures.empty())
+        media.picture = names.pictures.front();
     return found;
 }
 

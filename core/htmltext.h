@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brainlark
 {
@@ -18,6 +19,16 @@ public:
     /// Tags removed, line breaks for <br> and block ends, references replaced, runs of white space made one
     /// blank as a browser shows them, lines trimmed. Script and style contents and comments are dropped.
     static std::string toPlainText(std::string_view html);
+
+    /// Every "[sound:NAME]" marker and <img src="NAME"> picture of a field, in their order, names with their
+    /// character references (&amp;) replaced; empty names are left out.
+    struct MediaNames {
+        std::vector<std::string> sounds;
+        std::vector<std::string> pictures;
+    };
+    static MediaNames mediaNames(std::string_view field);
+    /// The field without its "[sound:...]" markers, the rest as it is.
+    static std::string withoutSounds(std::string_view field);
 
     /// The media a card field names: "[sound:NAME]" markers (removed from the text, as a quiz would show
     /// them as text) and the picture of the first <img src="NAME"> (the tag stays; the conversion to plain

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/htmltext.h"
 #include "core/utf8.h"
 #include "interchange/ankifields.h"
 
@@ -37,14 +38,14 @@ std::string violation(std::string_view bytes)
         joined.append(i ? "\x1f" : "").append(parts[i]);
     if (joined != bytes || parts.size() > 1 + bytes.size() % 7)
         return "split fields do not join back";
-    const AnkiFieldMedia media = AnkiFields::mediaOf(bytes);
+    const HtmlText::MediaNames media = HtmlText::mediaNames(bytes);
     for (const auto* names : {&media.sounds, &media.pictures})
         for (const std::string& name : *names) {
             const std::string why = safeNameViolation(name);
             if (name.empty() || !why.empty())
                 return "field media: " + why;
         }
-    if (AnkiFields::withoutSounds(bytes).size() > bytes.size())
+    if (HtmlText::withoutSounds(bytes).size() > bytes.size())
         return "removing sounds grew the field";
     std::string question = "untouched", answer = "untouched";
     const bool gaps = AnkiFields::splitCloze(bytes, question, answer);

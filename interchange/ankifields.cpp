@@ -12,89 +12,6 @@ namespace brainlark::AnkiFields
 namespace
 {
 
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool startsWithNoCase(std::string_view text, size_t at, std::string_view prefix)
-{
-    if (text.size() - at < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (lower(text[at + i]) != prefix[i])
-            return false;
-    return true;
-}
-
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-// The few character references card editors write into attribute values.
-std::string unescape(std::string_view value)
-{
-    static const struct {
-        std::string_view reference;
-        char character;
-    } references[] = {{"&amp;", '&'},   {"&quot;", '"'}, {"&#39;", '\''},
-                      {"&apos;", '\''}, {"&lt;", '<'},   {"&gt;", '>'}};
-    std::string text;
-    text.reserve(value.size());
-    for (size_t i = 0; i < value.size(); ++i) {
-        bool replaced = false;
-        if (value[i] == '&') {
-            for (const auto& r : references) {
-                if (value.compare(i, r.reference.size(), r.reference) == 0) {
-                    text += r.character;
-                    i += r.reference.size() - 1;
-                    replaced = true;
-                    break;
-                }
-            }
-        }
-        if (!replaced)
-            text += value[i];
-    }
-    return text;
-}
-
-// The value of the src attribute of a tag (its text up to the '>'), or false.
-bool sourceOf(std::string_view tag, std::string& source)
-{
-    for (size_t i = 1; i + 3 < tag.size(); ++i) {
-        if (!startsWithNoCase(tag, i, "src") || !isSpace(tag[i - 1]))
-            continue;
-        size_t at = i + 3;
-        while (at < tag.size() && isSpace(tag[at]))
-            ++at;
-        if (at >= tag.size() || tag[at] != '=')
-            continue;
-        ++at;
-        while (at < tag.size() && isSpace(tag[at]))
-            ++at;
-        if (at >= tag.size())
-            return false;
-        size_t end;
-        if (tag[at] == '"' || tag[at] == '\'') {
-            end = tag.find(tag[at], at + 1);
-            if (end == std::string_view::npos)
-                return false;
-            ++at;
-        } else {
-            end = at;
-            while (end < tag.size() && !isSpace(tag[end]) && tag[end] != '/')
-                ++end;
-        }
-        source = unescape(tag.substr(at, end - at));
-        return !source.empty();
-    }
-    return false;
-}
-
-constexpr std::string_view SoundTag = "[sound:";
-
 bool fail(std::string* error, std::string what)
 {
     if (error)
@@ -212,46 +129,6 @@ std::vector<std::string_view> split(std::string_view fields, size_t maxFields)
     }
     parts.push_back(fields.substr(start));
     return parts;
-}
-
-AnkiFieldMedia mediaOf(std::string_view field)
-{
-    AnkiFieldMedia media;
-    for (size_t at = field.find(SoundTag); at != std::string_view::npos; at = field.find(SoundTag, at + 1)) {
-        const size_t end = field.find(']', at);
-        if (end == std::string_view::npos)
-            break;
-        std::string name = unescape(field.substr(at + SoundTag.size(), end - at - SoundTag.size()));
-        if (!name.empty())
-            media.sounds.push_back(std::move(name));
-    }
-    for (size_t at = field.find('<'); at != std::string_view::npos; at = field.find('<', at + 1)) {
-        if (!startsWithNoCase(field, at + 1, "img") || at + 4 >= field.size() || !isSpace(field[at + 4]))
-            continue;
-        const size_t end = field.find('>', at);
-        if (end == std::string_view::npos)
-            break;
-        std::string source;
-        if (sourceOf(field.substr(at, end - at), source))
-            media.pictures.push_back(std::move(source));
-        at = end;
-    }
-    return media;
-}
-
-std::string withoutSounds(std::string_view field)
-{
-    std::string text;
-    size_t from = 0;
-    for (size_t at = field.find(SoundTag); at != std::string_view::npos; at = field.find(SoundTag, from)) {
-        const size_t end = field.find(']', at);
-        if (end == std::string_view::npos)
-            break;
-        text.append(field.substr(from, at - from));
-        from = end + 1;
-    }
-    text.append(field.substr(from));
-    return text;
 }
 
 bool splitCloze(std::string_view field, std::string& question, std::string& answer)

@@ -27,11 +27,6 @@ struct AnkiDeck {
 
 /// What a field refers to besides its text: the sounds of "[sound:x.mp3]" and the pictures of
 /// <img src="x.jpg">, by their names in the package, in order.
-struct AnkiFieldMedia {
-    std::vector<std::string> sounds;
-    std::vector<std::string> pictures;
-};
-
 /// The parts of reading a deck package that work on bytes alone (no archive, no database), so that they
 /// can be tested and fuzzed on their own.
 namespace AnkiFields
@@ -40,11 +35,6 @@ namespace AnkiFields
 /// A note's fields as stored: separated by the unit separator 0x1f. Reads at most maxFields fields; the
 /// rest stays in the last one. A note of n separators has n + 1 fields.
 std::vector<std::string_view> split(std::string_view fields, size_t maxFields = 256);
-
-/// The media references of a field (names as written, HTML references such as &amp; replaced).
-AnkiFieldMedia mediaOf(std::string_view field);
-/// The field without its "[sound:...]" references, the rest left as it is.
-std::string withoutSounds(std::string_view field);
 
 /// A cloze field ("{{c1::Paris}} is the capital of {{c2::France::country}}") as a question with its gaps
 /// shown ("[...] is the capital of [country]") and the answer that fills them ("Paris, France"). False,

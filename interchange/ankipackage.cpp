@@ -674,8 +674,8 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
         std::string question = field(chosen.question);
         std::string answer = field(chosen.answer);
         std::string notes = field(chosen.notes);
-        const AnkiFieldMedia questionMedia = AnkiFields::mediaOf(question);
-        const AnkiFieldMedia answerMedia = AnkiFields::mediaOf(answer);
+        const HtmlText::MediaNames questionMedia = HtmlText::mediaNames(question);
+        const HtmlText::MediaNames answerMedia = HtmlText::mediaNames(answer);
         // A cloze asks for its gaps; what the answer field held ("Back Extra") becomes the notes.
         std::string gapped, gaps;
         if (AnkiFields::splitCloze(question, gapped, gaps)) {
@@ -685,7 +685,7 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
             answer = std::move(gaps);
         }
         auto plain = [&](const std::string& html) {
-            std::string text = AnkiFields::withoutSounds(html);
+            std::string text = HtmlText::withoutSounds(html);
             if (options.keepHtml)
                 return text;
             if (HtmlText::looksLikeHtml(text))

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/htmltext.h"
 #include "interchange/support/ankimaker.h"
 
 using namespace brainlark;
@@ -65,10 +66,10 @@ TEST(AnkiFieldsTest, FindsSoundsAndPicturesAndDropsSoundTags)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.field);
-        const AnkiFieldMedia media = AnkiFields::mediaOf(c.field);
+        const HtmlText::MediaNames media = HtmlText::mediaNames(c.field);
         EXPECT_EQ(media.sounds, c.sounds);
         EXPECT_EQ(media.pictures, c.pictures);
-        EXPECT_EQ(AnkiFields::withoutSounds(c.field), c.withoutSounds);
+        EXPECT_EQ(HtmlText::withoutSounds(c.field), c.withoutSounds);
     }
 }
 
