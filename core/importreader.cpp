@@ -498,13 +498,29 @@ public:
     {
     }
 
-    // Each reads the records of one block of the text and returns the bytes it used: in a block that is not
-    // the last, a record that may go on in the next block is left for it, unless it is too long to keep (then
-    // it is skipped, and so is its rest at the start of the next block). Line numbers and the progress go on
+    // Reads the records of one block of the text and returns the bytes it used: in a block that is not the
+    // last, a record that may go on in the next block is left for it, unless it is too long to keep (then it
+    // is skipped, and so is its rest at the start of the next block). Line numbers and the progress go on
     // from block to block.
-    size_t readAt(std::string_view text, bool last);
-    size_t readTsv(std::string_view text, bool last);
-    size_t readCsv(std::string_view text, bool last);
+    size_t read(ImportFormat format, std::string_view text, bool last)
+    {
+        LineCursor cursor(text, m_line);
+        if (passOverRest(text, cursor)) {
+            switch (format) {
+            case ImportFormat::Tsv:
+                readTsv(cursor, last);
+                break;
+            case ImportFormat::Csv:
+                readCsv(text, cursor, last);
+                break;
+            case ImportFormat::At:
+                readAt(cursor, last);
+                break;
+            }
+        }
+        m_line = cursor.lineNumber();
+        return cursor.pos();
+    }
     // Where the block starts in the whole text, and the whole text's size, for the progress.
     void setPlace(uint64_t offset, uint64_t total)
     {
@@ -583,6 +599,9 @@ private:
                      const std::vector<HtmlText::Media>& media = {});
     std::vector<std::string> split(std::string_view line) const;
     bool readCsvField(LineCursor& cursor, std::string& field, bool& closed) const;
+    void readAt(LineCursor& cursor, bool last);
+    void readTsv(LineCursor& cursor, bool last);
+    void readCsv(std::string_view text, LineCursor& cursor, bool last);
 
     const ImportOptions& m_options;
     ImportResult& m_result;
@@ -896,7 +915,7 @@ std::vector<std::string> Reader::split(std::string_view line) const
     }
 }
 
-size_t Reader::readAt(std::string_view text, bool last)
+void Reader::readAt(LineCursor& cursor, bool last)
 {
     if (!m_atStarted) {
         // The program's own format names no columns; a header line is skipped only when the learner says so.
@@ -905,13 +924,6 @@ size_t Reader::readAt(std::string_view text, bool last)
         m_result.columns = {ColumnRole::Question, ColumnRole::Answer};
         m_headerPending = m_options.header == HeaderLine::Yes;
     }
-    LineCursor cursor(text, m_line);
-    const auto done = [&] {
-        m_line = cursor.lineNumber();
-        return cursor.pos();
-    };
-    if (!passOverRest(text, cursor))
-        return done();
     while (!cursor.atEnd() && readsHere(cursor, last) && goOn(cursor.pos())) {
         const int64_t number = cursor.lineNumber();
         const std::string_view raw = nextLine(cursor, last);
@@ -955,18 +967,10 @@ size_t Reader::readAt(std::string_view text, bool last)
                 pair->wrongAnswers.push_back(fields[i]);
         }
     }
-    return done();
 }
 
-size_t Reader::readTsv(std::string_view text, bool last)
+void Reader::readTsv(LineCursor& cursor, bool last)
 {
-    LineCursor cursor(text, m_line);
-    const auto done = [&] {
-        m_line = cursor.lineNumber();
-        return cursor.pos();
-    };
-    if (!passOverRest(text, cursor))
-        return done();
     while (!cursor.atEnd() && readsHere(cursor, last) && goOn(cursor.pos())) {
         const int64_t number = cursor.lineNumber();
         const std::string_view line = nextLine(cursor, last);
@@ -981,7 +985,6 @@ size_t Reader::readTsv(std::string_view text, bool last)
             record(number, fields, line);
         }
     }
-    return done();
 }
 
 // One field at the cursor; stops before the separator or line break that ends it. `closed` turns false when
@@ -1028,15 +1031,8 @@ bool Reader::readCsvField(LineCursor& cursor, std::string& field, bool& closed) 
     return true;
 }
 
-size_t Reader::readCsv(std::string_view text, bool last)
+void Reader::readCsv(std::string_view text, LineCursor& cursor, bool last)
 {
-    LineCursor cursor(text, m_line);
-    const auto done = [&] {
-        m_line = cursor.lineNumber();
-        return cursor.pos();
-    };
-    if (!passOverRest(text, cursor))
-        return done();
     std::vector<std::string> fields;
     std::string field;
     while (!cursor.atEnd() && readsHere(cursor, last) && goOn(cursor.pos())) {
@@ -1081,20 +1077,6 @@ size_t Reader::readCsv(std::string_view text, bool last)
         else
             record(number, fields, firstLine);
     }
-    return done();
-}
-
-size_t readBlock(Reader& reader, ImportFormat format, std::string_view text, bool last)
-{
-    switch (format) {
-    case ImportFormat::Tsv:
-        return reader.readTsv(text, last);
-    case ImportFormat::Csv:
-        return reader.readCsv(text, last);
-    case ImportFormat::At:
-        break;
-    }
-    return reader.readAt(text, last);
 }
 
 // The length of the bytes without a UTF-8 sequence cut short at their end (the next block may complete it).
@@ -1234,7 +1216,7 @@ ImportResult ImportReader::read(std::string_view bytes, const ImportOptions& opt
         std::min<size_t>(MostReserved, size_t(std::count(text.begin(), text.end(), '\n')) + 1));
     Reader reader(result.options, result, progress);
     reader.setPlace(0, text.size());
-    readBlock(reader, options.format, text, true);
+    reader.read(options.format, text, true);
     reader.finish();
     return result;
 }
@@ -1305,7 +1287,7 @@ bool ImportStream::Private::take(std::string_view bytes, bool last)
     if (!last && !view.empty() && view.back() == '\r')
         view.remove_suffix(1);
     reader.setPlace(std::min(fed, total), std::max(total, fed));
-    text.erase(0, readBlock(reader, result.options.format, view, last));
+    text.erase(0, reader.read(result.options.format, view, last));
     fed += bytes.size();
     return !result.cancelled;
 }
