@@ -1,6 +1,7 @@
 #include "app/aboutdialog.h"
 
 #include <QBasicTimer>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -47,12 +48,13 @@ protected:
         painter.setFont(m_font);
         painter.setPen(QColor(0, 0, 139));
         const QRect area(8, 0, width() - 16, 10000);
-        const QRect text =
-            painter.boundingRect(area, Qt::TextWordWrap, QString::fromLatin1(AboutDialog::FeatureList));
+        const QRect text = painter.boundingRect(
+            area, Qt::TextWordWrap,
+            QCoreApplication::translate("brainlark::AboutDialog", AboutDialog::FeatureList));
         const int cycle = height() + text.height();
         const int y = height() - m_offset % cycle;
         painter.drawText(area.translated(0, y), Qt::TextWordWrap,
-                         QString::fromLatin1(AboutDialog::FeatureList));
+                         QCoreApplication::translate("brainlark::AboutDialog", AboutDialog::FeatureList));
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
@@ -74,7 +76,7 @@ AboutDialog::AboutDialog(std::function<bool(const QString&)> openUrl,
     auto* icon = new QLabel;
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/brainlark.png"))
                         .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    auto* title = new QLabel(QStringLiteral("Brainlark Version 4.0"));
+    auto* title = new QLabel(tr("Brainlark Version 4.0"));
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -83,7 +85,7 @@ AboutDialog::AboutDialog(std::function<bool(const QString&)> openUrl,
     m_link = new HyperlinkLabel(site);
     m_link->setObjectName("vendorLink");
     m_link->setAddress(QStringLiteral("http://") + site);
-    m_link->setTipText(QStringLiteral("Visit us on the Web!"));
+    m_link->setTipText(tr("Visit us on the Web!"));
     m_link->setOpener(std::move(openUrl));
     m_link->setFailureReporter(std::move(reportFailure));
 

@@ -16,7 +16,7 @@ class AboutDialog : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr const char* FeatureList =
+    static constexpr const char* FeatureList = QT_TR_NOOP(
         "Features:\n\n- Unlimited number of quizzes on all kinds of topics\n- Multiple-choice, true/false, "
         "type-in "
         "and matching quizzes\n- Smart Pick keeps asking the pairs you know least\n- Slideshow for relaxed "
@@ -24,7 +24,7 @@ public:
         "the "
         "grid, import from text files\n- HTML reports, printable tests and text exports\n- Statistics and "
         "ratings "
-        "for every pair\n- Export to the handheld edition";
+        "for every pair\n- Export to the handheld edition");
 
     /// openUrl opens the vendor site (false: no program took it, and reportFailure shows why); closed
     /// runs when the box has closed (the program plays its sound).

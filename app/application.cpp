@@ -138,8 +138,10 @@ bool Application::acquireSingleInstance()
         return true;
     m_lock.reset();
     m_secondInstance = true;
-    m_services.prompter->message(QStringLiteral("Another instance of this application already running!"),
-                                 Prompter::Icon::Stop);
+    m_services.prompter->message(
+        QCoreApplication::translate("brainlark::Application",
+                                    "Another instance of this application already running!"),
+        Prompter::Icon::Stop);
     return false;
 }
 
@@ -151,6 +153,11 @@ bool Application::initialize()
         return false;
     loadSettings();
     return true;
+}
+
+QString Application::storedUiLanguage()
+{
+    return openStore().readString(QStringLiteral("ui language"), QString());
 }
 
 SettingsStore& Application::openStore()

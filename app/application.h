@@ -67,6 +67,9 @@ public:
     /// Start-up: the single instance, the program folder (created and seeded when needed) and the
     /// settings. False ends the program.
     bool initialize();
+    /// The language chosen for the program's texts as stored (empty: the system's), readable before
+    /// initialize() so that its first messages are already translated.
+    QString storedUiLanguage();
     /// Exit: saves the settings unless this is a second instance or they were never loaded; releases
     /// the lock. Returns the exit code.
     int shutdown();

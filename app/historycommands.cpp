@@ -96,8 +96,8 @@ void HistoryCommands::showStatistics()
                             QDate::currentDate(), &m_frame);
     window.setDesiredRetention(m_frame.settings().desiredRetention());
     window.setPngPathChooser([this](const QString& suggested) {
-        return m_frame.services().prompter->saveFileName(
-            tr("Export as PNG"), suggested, QStringLiteral("PNG pictures (*.png)"), QStringLiteral("png"));
+        return m_frame.services().prompter->saveFileName(tr("Export as PNG"), suggested,
+                                                         tr("PNG pictures (*.png)"), QStringLiteral("png"));
     });
     emit statisticsOpened(&window);
     m_runDialog(window);

@@ -42,8 +42,12 @@ const ImportFormat Formats[] = {ImportFormat::Tsv, ImportFormat::Csv, ImportForm
 const struct {
     char separator;
     const char* label;
-} Separators[] = {{'\t', "Tab"}, {',', "Comma ,"}, {';', "Semicolon ;"}, {'@', "At sign @"},
-                  {'|', "Bar |"},  {':', "Colon :"}};
+} Separators[] = {{'\t', QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Tab")},
+                  {',', QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Comma ,")},
+                  {';', QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Semicolon ;")},
+                  {'@', QT_TRANSLATE_NOOP("brainlark::ImportWizard", "At sign @")},
+                  {'|', QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Bar |")},
+                  {':', QT_TRANSLATE_NOOP("brainlark::ImportWizard", "Colon :")}};
 
 QString text(const std::string& utf8)
 {

@@ -44,19 +44,17 @@ QString extensionOf(const QString& path)
 
 QString notAListMessage(const QString& path)
 {
-    return QStringLiteral("Sorry, file ") + path + QStringLiteral(" does not contain a valid Q&A-list.");
+    return ListDocument::tr("Sorry, file %1 does not contain a valid Q&A-list.").arg(path);
 }
 
 // Names the file: a learner who opened several lists, or one from the command line, must see which failed.
 QString readErrorMessage(const QString& path)
 {
-    return QStringLiteral("Sorry, Brainlark is unable to open this Q&A-list.\n\n") + path +
-           QStringLiteral(
-               "\n\nWe apologize for the "
-               "inconvenience!\n\nIn order to be able to open this Q&A-list, please download \nand "
-               "install the latest version of Brainlark from ") +
-           QLatin1String(ListDocument::VendorSite) +
-           QStringLiteral(".\n\nWould you like to open the download page now?");
+    return ListDocument::tr("Sorry, Brainlark is unable to open this Q&A-list.\n\n%1\n\nWe apologize for the "
+                            "inconvenience!\n\nIn order to be able to open this Q&A-list, please download "
+                            "\nand install the latest version of Brainlark from %2.\n\nWould you like to "
+                            "open the download page now?")
+        .arg(path, QLatin1String(ListDocument::VendorSite));
 }
 
 } // namespace
@@ -88,7 +86,7 @@ ListDocument::WriteBack ListDocument::writeBack(QString* why)
     if (!hasListFile() || !hasUnsavedChanges())
         return WriteBack::Done;
     if (!QFileInfo(m_pathName).isFile()) {
-        *why = QStringLiteral("The file is no longer there.");
+        *why = tr("The file is no longer there.");
         return WriteBack::Failed;
     }
     // A backup that failed has asked the learner already; a "No" there is their choice, not a failure.
@@ -119,7 +117,7 @@ bool ListDocument::writeBackBeforeReplacing()
     if (!m_quizShown || writeBack(&why) != WriteBack::Failed)
         return true;
     return m_services.prompter->message(
-               QStringLiteral("The statistics of %1 could not be saved:\n%2\n\nOpen another Q&A-list anyway?")
+               tr("The statistics of %1 could not be saved:\n%2\n\nOpen another Q&A-list anyway?")
                    .arg(QFileInfo(m_pathName).fileName(), why),
                Prompter::Icon::Exclamation, Prompter::Buttons::YesNo) == Prompter::Yes;
 }
@@ -207,10 +205,9 @@ bool ListDocument::loadListFile(const QString& path, std::unique_ptr<PairList>& 
         return false;
     }
     if (loaded->count() < MinimumQuizPairs)
-        warn(QString::asprintf(
-            "At least %d question&answer pairs are required to generate a quiz. This Q&A-list "
-            "does not have enough entries for a quiz, but you still can edit it. ",
-            MinimumQuizPairs));
+        warn(tr("At least %1 question&answer pairs are required to generate a quiz. This Q&A-list "
+                "does not have enough entries for a quiz, but you still can edit it. ")
+                 .arg(MinimumQuizPairs));
     return true;
 }
 
@@ -272,8 +269,8 @@ bool ListDocument::backupBeforeReplacing(const QString& path)
         return true;
     // A backup never blocks a save on its own: the learner decides.
     return m_services.prompter->message(
-               QStringLiteral("The previous version of %1 could not be backed up:\n%2\n\nSave the Q&A-list "
-                              "anyway?")
+               tr("The previous version of %1 could not be backed up:\n%2\n\nSave the Q&A-list "
+                  "anyway?")
                    .arg(QFileInfo(path).fileName(), QString::fromStdString(error)),
                Prompter::Icon::Exclamation, Prompter::Buttons::YesNo) == Prompter::Yes;
 }
@@ -289,7 +286,7 @@ bool ListDocument::restoreBackup(const QString& backupPath)
     entry.path = fsPath(backupPath);
     std::string error;
     if (!Backups(fsPath(programFolder())).restore(fsPath(m_pathName), entry, *m_services.clock, &error)) {
-        warn(QStringLiteral("Could not restore the Q&A-list.\n\n") + QString::fromStdString(error));
+        warn(tr("Could not restore the Q&A-list.\n\n%1").arg(QString::fromStdString(error)));
         return false;
     }
     return loadList(m_pathName, OpenList);
@@ -299,9 +296,8 @@ void ListDocument::saveAs()
 {
     if (!m_list)
         return;
-    QString path =
-        m_services.prompter->saveFileName(QStringLiteral("Save the Q&A-list"), dataFolder(),
-                                          QStringLiteral("Flash Card files (*.fly)"), QStringLiteral("fly"));
+    QString path = m_services.prompter->saveFileName(tr("Save the Q&A-list"), dataFolder(),
+                                                     tr("Flash Card files (*.fly)"), QStringLiteral("fly"));
     if (path.isEmpty())
         return;
     // A list saved under another extension could never be opened again.
@@ -311,7 +307,7 @@ void ListDocument::saveAs()
         return;
     std::string error;
     if (!FlyArchive::writeFile(fsPath(path), *m_list, stamp(), &error)) {
-        warn(QStringLiteral("Could not save the Q&A-list.\n\n") + QString::fromStdString(error));
+        warn(tr("Could not save the Q&A-list.\n\n%1").arg(QString::fromStdString(error)));
         return;
     }
     const QString oldPath = m_pathName;
@@ -332,17 +328,16 @@ QString ListDocument::whyNotOpenable(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("The file %1 does not exist.").arg(path);
+        return tr("The file %1 does not exist.").arg(path);
     if (!info.isFile())
-        return QStringLiteral("%1 is not a file.").arg(path);
+        return tr("%1 is not a file.").arg(path);
     if (!info.isReadable())
-        return QStringLiteral("The file %1 cannot be read: permission denied.").arg(path);
+        return tr("The file %1 cannot be read: permission denied.").arg(path);
     const QString ext = extensionOf(path);
     if (ext != QLatin1String("fly"))
-        return QStringLiteral("Please make sure you drop only .fly files into this program\n%1").arg(path);
+        return tr("Please make sure you drop only .fly files into this program\n%1").arg(path);
     if (info.size() <= 49)
-        return info.size() == 0 ? QStringLiteral("The Q&A-list %1 is empty.").arg(path)
-                                : notAListMessage(path);
+        return info.size() == 0 ? tr("The Q&A-list %1 is empty.").arg(path) : notAListMessage(path);
     return QString();
 }
 
@@ -401,9 +396,8 @@ void ListDocument::selectStudyModule()
 
 void ListDocument::importText()
 {
-    const QString path =
-        m_services.prompter->openFileName(QStringLiteral("Import Q&A-list in text-file format"), textFolder(),
-                                          QStringLiteral("Text files (*.txt)"));
+    const QString path = m_services.prompter->openFileName(tr("Import Q&A-list in text-file format"),
+                                                           textFolder(), tr("Text files (*.txt)"));
     if (!path.isEmpty())
         loadList(path, ImportText);
 }
@@ -423,7 +417,7 @@ bool ListDocument::writeTextExport(const std::string& text)
     const std::string path = TextExport::exportPath(fsPath(programFolder()), fsPath(m_title));
     std::string error;
     if (!TextExport::writeText(path, text, &error)) {
-        m_services.prompter->message(QStringLiteral("Could not open file ") + QFile::decodeName(path.c_str()),
+        m_services.prompter->message(tr("Could not open file %1").arg(QFile::decodeName(path.c_str())),
                                      Prompter::Icon::None);
         return false;
     }
@@ -454,13 +448,14 @@ void ListDocument::exportForOtherTrainers(TableFormat format)
         const char* suffix;
         const char* filter;
     };
-    const Kind kind = format == TableFormat::Kvtml ? Kind{"kvtml", "KVTML vocabularies (*.kvtml)"}
-                      : format == TableFormat::Tsv ? Kind{"tsv", "Tab-separated text (*.tsv *.txt)"}
-                                                   : Kind{"csv", "CSV files (*.csv)"};
+    const Kind kind = format == TableFormat::Kvtml ? Kind{"kvtml", QT_TR_NOOP("KVTML vocabularies (*.kvtml)")}
+                      : format == TableFormat::Tsv
+                          ? Kind{"tsv", QT_TR_NOOP("Tab-separated text (*.tsv *.txt)")}
+                          : Kind{"csv", QT_TR_NOOP("CSV files (*.csv)")};
     const QString suffix = QLatin1String(kind.suffix);
     const QString path = m_services.prompter->saveFileName(
-        QStringLiteral("Export the Q&A-list"), folder("export_text/") + m_title + QLatin1Char('.') + suffix,
-        QLatin1String(kind.filter), suffix);
+        tr("Export the Q&A-list"), folder("export_text/") + m_title + QLatin1Char('.') + suffix,
+        tr(kind.filter), suffix);
     if (path.isEmpty())
         return;
     const std::string bytes = format == TableFormat::Kvtml
@@ -470,7 +465,7 @@ void ListDocument::exportForOtherTrainers(TableFormat format)
     std::string reason;
     if (!SaveFile::write(fsPath(path), bytes, &reason)) {
         m_services.prompter->message(
-            QStringLiteral("Could not write file %1 (%2)").arg(path, QString::fromStdString(reason)),
+            tr("Could not write file %1 (%2)").arg(path, QString::fromStdString(reason)),
             Prompter::Icon::Exclamation);
         return;
     }
@@ -487,8 +482,7 @@ void ListDocument::exportToHtml()
     std::string templateText;
     // A missing template is reported and taken as empty: the page is still written and shown.
     if (!FileReader::read(fsPath(templatePath), templateText, nullptr))
-        m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
-                                     Prompter::Icon::None);
+        m_services.prompter->message(tr("Could not open file %1").arg(templatePath), Prompter::Icon::None);
     const HtmlReportOptions options =
         HtmlReport::optionsFrom(m_settings.funFlags(), ListText::fromQString(m_settings.studentName()));
     const std::string page = HtmlReport::generate(*m_list, ListText::fromQString(m_title), templateText,
@@ -499,7 +493,7 @@ void ListDocument::exportToHtml()
 bool ListDocument::writeAndOpen(const QString& path, const std::string& bytes)
 {
     if (!SaveFile::write(fsPath(path), bytes, nullptr)) {
-        m_services.prompter->message(QStringLiteral("Could not open file ") + path, Prompter::Icon::None);
+        m_services.prompter->message(tr("Could not open file %1").arg(path), Prompter::Icon::None);
         return false;
     }
     emit exportWritten(path, m_services.shell->open(path));
@@ -556,8 +550,7 @@ void ListDocument::createPrintableTest()
     const QString templatePath = folder("paperTests_template.rtf");
     std::string templateText;
     if (!FileReader::read(fsPath(templatePath), templateText, nullptr)) {
-        m_services.prompter->message(QStringLiteral("Could not open file ") + templatePath,
-                                     Prompter::Icon::None);
+        m_services.prompter->message(tr("Could not open file %1").arg(templatePath), Prompter::Icon::None);
         return;
     }
     // The answer orders read the clock after a short random pause per pair; the pause only moves the time

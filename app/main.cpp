@@ -7,16 +7,17 @@
 #include <utility>
 
 #include "app/application.h"
+#include "app/historycommands.h"
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
 #include "app/quizwiring.h"
-#include "settings/fontfallbacks.h"
-#include "app/historycommands.h"
 #include "quiz/ui/backgroundpicture.h"
 #include "quiz/ui/quizview.h"
 #include "services/helppages.h"
 #include "services/prompter.h"
 #include "services/shellopener.h"
+#include "services/uilanguage.h"
+#include "settings/fontfallbacks.h"
 
 using namespace brainlark;
 
@@ -114,6 +115,7 @@ int main(int argc, char* argv[])
     Application app;
     if (const std::optional<int> code = app.parseCommandLine(arguments))
         return *code;
+    UiLanguage::install(qtApp, app.storedUiLanguage());
     if (!app.initialize())
         return 1;
 

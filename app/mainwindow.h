@@ -74,7 +74,7 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    static constexpr const char* NotAvailableTip = "Not available in this version yet";
+    static constexpr const char* NotAvailableTip = QT_TR_NOOP("Not available in this version yet");
     enum BarMode { QuizBars = 0, ViewerBars = 1, EditorBars = 2 };
 
     MainWindow(ListDocument& doc, AppSettings& settings, const Services& services, QWidget* parent = nullptr);

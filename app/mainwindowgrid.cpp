@@ -187,8 +187,7 @@ void MainWindow::onImportIntoEditor()
         return;
     const QString path = m_services.prompter->openFileName(
         tr("Import Text File"), m_doc.textFolder(),
-        QStringLiteral(
-            "Text files, deck packages and vocabularies (*.txt *.tsv *.csv *.apkg *.colpkg *.kvtml)"));
+        tr("Text files, deck packages and vocabularies (*.txt *.tsv *.csv *.apkg *.colpkg *.kvtml)"));
     if (path.isEmpty())
         return;
     // The import wizard reads the formats other trainers export as well as the '@' lines, and shows what it
@@ -206,9 +205,9 @@ void MainWindow::onImportIntoEditor()
     }
     auto list = std::make_unique<PairList>();
     if (ImportReader::appendTo(result, *list) <= 0) {
-        m_services.prompter->message(QStringLiteral("Sorry, file ") + wizard.filePath() +
-                                         QStringLiteral(" does not contain a valid Q&A-list."),
-                                     Prompter::Icon::Exclamation);
+        m_services.prompter->message(
+            tr("Sorry, file %1 does not contain a valid Q&A-list.").arg(wizard.filePath()),
+            Prompter::Icon::Exclamation);
         return;
     }
     openEditorWithNewList(std::move(list), QFileInfo(wizard.filePath()).completeBaseName());

@@ -55,8 +55,8 @@ void PrintJobs::printFlashcards()
     // learner's time.
     const QImage card = ImageLayer::load(cardPicturePath()).image;
     if (card.isNull()) {
-        warn(QStringLiteral("Could not open file %1\n\nThe flashcards are printed on this card picture, so "
-                            "nothing was printed.")
+        warn(tr("Could not open file %1\n\nThe flashcards are printed on this card picture, so "
+                "nothing was printed.")
                  .arg(QDir::toNativeSeparators(cardPicturePath())));
         return;
     }
@@ -65,8 +65,8 @@ void PrintJobs::printFlashcards()
     const FlashcardPages cards(PrintedPair::fromList(*m_doc.list()), card,
                                m_settings.font(AppSettings::Font::PrintedCard), PageMetrics::of(printer()));
     if (!cards.fits()) {
-        warn(QStringLiteral("The page is too small for the flashcards: each row needs 6 by 1.8 inches.\n\n"
-                            "Please choose a larger paper size or smaller margins."));
+        warn(tr("The page is too small for the flashcards: each row needs 6 by 1.8 inches.\n\n"
+                "Please choose a larger paper size or smaller margins."));
         return;
     }
     printSeries(cards);
@@ -78,8 +78,8 @@ std::unique_ptr<PageSeries> PrintJobs::listPages()
                                              m_doc.title(), PageMetrics::of(printer()));
     if (pages->fits())
         return pages;
-    warn(QStringLiteral("The page is too small for the Q&A-list.\n\nPlease choose a larger paper size or "
-                        "smaller margins."));
+    warn(tr("The page is too small for the Q&A-list.\n\nPlease choose a larger paper size or "
+            "smaller margins."));
     return nullptr;
 }
 
@@ -105,7 +105,7 @@ void PrintJobs::printPreview()
     if (!m_doc.hasList())
         return;
     QPrintPreviewDialog preview(&printer(), m_dialogParent);
-    preview.setWindowTitle(m_doc.title() + QStringLiteral(" - Print Preview"));
+    preview.setWindowTitle(tr("%1 - Print Preview").arg(m_doc.title()));
     // Big enough to read a page: most of the screen the program is on.
     if (const QScreen* screen = m_dialogParent ? m_dialogParent->screen() : QGuiApplication::primaryScreen())
         preview.resize(screen->availableGeometry().size() * 0.8);
@@ -141,8 +141,8 @@ void PrintJobs::printSeries(const PageSeries& series)
         return;
     if (!series.printTo(target, first, last)) {
         const QString file = target.outputFileName();
-        warn(file.isEmpty() ? QStringLiteral("Could not print on %1.").arg(target.printerName())
-                            : QStringLiteral("Could not open file %1").arg(QDir::toNativeSeparators(file)));
+        warn(file.isEmpty() ? tr("Could not print on %1.").arg(target.printerName())
+                            : tr("Could not open file %1").arg(QDir::toNativeSeparators(file)));
     }
 }
 

@@ -95,7 +95,9 @@ bool ProgramFolder::prepare(const QString& root, const QString& shippedCopy, QSt
     QDir dir(root);
     if (!dir.mkpath(QStringLiteral("."))) {
         if (error)
-            *error = QStringLiteral("Could not create the program folder %1").arg(root);
+            *error = QCoreApplication::translate("brainlark::ProgramFolder",
+                                                 "Could not create the program folder %1")
+                         .arg(root);
         return false;
     }
     for (const QString& name : subFolderNames())

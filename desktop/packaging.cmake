@@ -26,7 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the study history (a plug-in, so dpkg-shlibdeps cannot see it). The icon cache, the MIME database and the
 # menu take the installed files in through their own triggers; they are not needed to run the program. The
 # Noto faces give lists in the scripts DejaVu lacks (Chinese, Japanese, Korean, Devanagari, ...) their glyphs.
+# Qt's own catalogues translate the standard dialogs (files, printing, message buttons) when the program's
+# texts are shown in another language than English.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fonts-comic-neue, fonts-noto-cjk, fonts-noto-core, gstreamer1.0-plugins-good, xdg-utils")
+    "fonts-comic-neue, fonts-noto-cjk, fonts-noto-core, gstreamer1.0-plugins-good, qt6-translations-l10n, xdg-utils")
 include(CPack)

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -210,13 +211,13 @@ QString GridView::modeWord(Mode mode)
 {
     switch (mode) {
     case Mode::View:
-        return QStringLiteral("View");
+        return tr("View");
     case Mode::Edit:
-        return QStringLiteral("Edit");
+        return tr("Edit");
     case Mode::New:
         break;
     }
-    return QStringLiteral("New");
+    return tr("New");
 }
 
 void GridView::setTitle(const QString& title)
@@ -432,7 +433,7 @@ void GridView::resizeEvent(QResizeEvent* event)
 void GridView::updatePanes()
 {
     const int rows = m_model->rows();
-    emit paneTextChanged(2, rows == 1 ? QStringLiteral("1 pair") : QStringLiteral("%1 pairs").arg(rows));
+    emit paneTextChanged(2, rows == 1 ? tr("1 pair") : tr("%n pairs", nullptr, rows));
     emit paneTextChanged(3, modeWord(m_mode));
 }
 
@@ -590,8 +591,8 @@ void GridView::resetRatings()
 {
     if (!canEdit())
         return;
-    if (m_context.prompter->message(QString::fromLatin1(ResetQuestion), Prompter::Icon::Question,
-                                    Prompter::Buttons::YesNo) != Prompter::Yes)
+    if (m_context.prompter->message(QCoreApplication::translate("brainlark::GridView", ResetQuestion),
+                                    Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Yes)
         return;
     m_undo->push(new ColumnsCommand(
         tr("Reset ratings"), *m_model,
@@ -604,9 +605,9 @@ void GridView::insertFromTextFile()
     if (!canEdit())
         return;
     m_context.guide(GuideMessages::InsertFromText);
-    const QString path = m_context.prompter->openFileName(tr("Insert from a text-file"),
-                                                          m_context.programFolder + QStringLiteral("/text"),
-                                                          QString::fromLatin1(InsertFilter));
+    const QString path = m_context.prompter->openFileName(
+        tr("Insert from a text-file"), m_context.programFolder + QStringLiteral("/text"),
+        QCoreApplication::translate("brainlark::GridView", InsertFilter));
     insertFromFile(path);
 }
 
@@ -616,8 +617,7 @@ void GridView::insertFromFile(const QString& path)
         return;
     PairList imported;
     if (TextImport::importFile(imported, fsPath(path)) <= 0) {
-        m_context.prompter->message(QStringLiteral("Sorry, file ") + path +
-                                        QStringLiteral(" does not contain a valid Q&A-list."),
+        m_context.prompter->message(tr("Sorry, file %1 does not contain a valid Q&A-list.").arg(path),
                                     Prompter::Icon::Exclamation);
         return;
     }
@@ -729,7 +729,8 @@ bool GridView::save()
     list.rebuildFromRows(m_model->rowSource(), m_working);
     // An empty list would make an unreadable file; whatever the file held before is kept.
     if (list.count() == 0) {
-        m_context.prompter->message(QString::fromLatin1(NothingToSave), Prompter::Icon::Exclamation);
+        m_context.prompter->message(QCoreApplication::translate("brainlark::GridView", NothingToSave),
+                                    Prompter::Icon::Exclamation);
         return false;
     }
     list.setNotes(bytes(m_notes));
@@ -742,7 +743,8 @@ bool GridView::save()
     std::string error;
     if (!FlyArchive::writeFile(fsPath(path), list, stamp, &error)) {
         m_filePath.clear();
-        m_context.prompter->message(QString::fromLatin1(SaveFailed), Prompter::Icon::Stop);
+        m_context.prompter->message(QCoreApplication::translate("brainlark::GridView", SaveFailed),
+                                    Prompter::Icon::Stop);
         return false;
     }
     m_filePath = path;
@@ -761,8 +763,9 @@ bool GridView::askToSaveChanges()
     commitOpenEditor();
     if (!isModified())
         return true;
-    const int answer = m_context.prompter->message(QString::fromLatin1(SaveChangesQuestion),
-                                                   Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
+    const int answer =
+        m_context.prompter->message(QCoreApplication::translate("brainlark::GridView", SaveChangesQuestion),
+                                    Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
     if (answer == Prompter::Cancel)
         return false;
     // A failed save keeps the learner here with the edits.

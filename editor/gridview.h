@@ -36,14 +36,15 @@ public:
     static constexpr int ViewerHelpContext = 98327;
     static constexpr int EditorHelpContext = 98348;
     static constexpr double MinRatio = 0.1, MaxRatio = 10.0;
-    static constexpr const char* SaveFailed = "Could not save the Q&A-list.\n\nPlease try another name";
-    static constexpr const char* NothingToSave =
+    static constexpr const char* SaveFailed =
+        QT_TR_NOOP("Could not save the Q&A-list.\n\nPlease try another name");
+    static constexpr const char* NothingToSave = QT_TR_NOOP(
         "This Q&A-list has no Q&A-pairs yet, so there is nothing to save.\n\nPlease add at least one "
-        "Q&A-pair first.";
-    static constexpr const char* SaveChangesQuestion = "Do you want to save the changes?";
+        "Q&A-pair first.");
+    static constexpr const char* SaveChangesQuestion = QT_TR_NOOP("Do you want to save the changes?");
     static constexpr const char* ResetQuestion =
-        "Are you sure you want this Q&A-list to forget your previous answers?";
-    static constexpr const char* InsertFilter = "Text files (.txt)|*.txt|";
+        QT_TR_NOOP("Are you sure you want this Q&A-list to forget your previous answers?");
+    static constexpr const char* InsertFilter = QT_TR_NOOP("Text files (.txt)|*.txt|");
 
     explicit GridView(const EditorContext& context, QWidget* parent = nullptr);
     ~GridView() override;

@@ -1,5 +1,6 @@
 #include "editor/mediabrowser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -53,8 +54,9 @@ std::optional<QString> MediaBrowser::browse()
     const QString start = startFolder();
     const bool picture = m_side == Side::Picture;
     const QString chosen = m_prompter.openFileName(
-        picture ? QStringLiteral("Picture") : QStringLiteral("Sound"), start,
-        QString::fromLatin1(picture ? PictureFilter : SoundFilter));
+        picture ? QCoreApplication::translate("brainlark::MediaBrowser", "Picture")
+                : QCoreApplication::translate("brainlark::MediaBrowser", "Sound"),
+        start, QCoreApplication::translate("brainlark::MediaBrowser", picture ? PictureFilter : SoundFilter));
     if (chosen.isEmpty())
         return std::nullopt;
     return accept(chosen, start);
@@ -64,7 +66,10 @@ std::optional<QString> MediaBrowser::accept(const QString& chosen, const QString
 {
     const std::optional<QString> relative = relativePath(m_folder, chosen);
     if (!relative) {
-        m_prompter.message(QString::fromLatin1(m_side == Side::Picture ? PictureRefusal : SoundRefusal) + start,
+        m_prompter.message(QCoreApplication::translate("brainlark::MediaBrowser", m_side == Side::Picture
+                                                                                      ? PictureRefusal
+                                                                                      : SoundRefusal) +
+                               start,
                            Prompter::Icon::Exclamation, Prompter::Buttons::Ok);
         return std::nullopt;
     }

@@ -17,10 +17,13 @@ class MediaBrowser
 public:
     enum class Side { QuestionSound, AnswerSound, Picture };
 
-    static constexpr const char* SoundFilter = "Windows wave files (.wav)|*.wav|";
-    static constexpr const char* PictureFilter = "Image files (JPG, GIF, BMP, PCX)|*.jpg;*.gif;*.bmp;*.pcx|";
-    static constexpr const char* SoundRefusal = "Please make sure that the WAV file is located under ";
-    static constexpr const char* PictureRefusal = "Please make sure that the image file is located under ";
+    static constexpr const char* SoundFilter = QT_TR_NOOP("Windows wave files (.wav)|*.wav|");
+    static constexpr const char* PictureFilter =
+        QT_TR_NOOP("Image files (JPG, GIF, BMP, PCX)|*.jpg;*.gif;*.bmp;*.pcx|");
+    static constexpr const char* SoundRefusal =
+        QT_TR_NOOP("Please make sure that the WAV file is located under ");
+    static constexpr const char* PictureRefusal =
+        QT_TR_NOOP("Please make sure that the image file is located under ");
 
     /// folder is the sound folder for the two sound sides, the picture folder for Picture.
     MediaBrowser(Side side, QString folder, Prompter& prompter);

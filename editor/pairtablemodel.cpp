@@ -18,8 +18,17 @@ namespace
 {
 
 const char* const Headers[PairTableModel::ColumnCount] = {
-    "Question", "Answer", "Rating ", "Right ", "Wrong ", "Total", "index",
-    "soundPathOne", "soundPathTwo", "hint", "picturePathOne"};
+    QT_TRANSLATE_NOOP("brainlark::PairTableModel", "Question"),
+    QT_TRANSLATE_NOOP("brainlark::PairTableModel", "Answer"),
+    QT_TRANSLATE_NOOP("brainlark::PairTableModel", "Rating "),
+    QT_TRANSLATE_NOOP("brainlark::PairTableModel", "Right "),
+    QT_TRANSLATE_NOOP("brainlark::PairTableModel", "Wrong "),
+    QT_TRANSLATE_NOOP("brainlark::PairTableModel", "Total"),
+    "index",
+    "soundPathOne",
+    "soundPathTwo",
+    "hint",
+    "picturePathOne"};
 
 std::string formatInt(int32_t value)
 {
@@ -85,7 +94,7 @@ PairTableModel::PairTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 QString PairTableModel::headerText(int column)
 {
-    return column >= 0 && column < ColumnCount ? QString::fromLatin1(Headers[column]) : QString();
+    return column >= 0 && column < ColumnCount ? tr(Headers[column]) : QString();
 }
 
 Qt::Alignment PairTableModel::alignment(int column)

@@ -1,5 +1,6 @@
 #include "editor/picturepreviewdialog.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -93,8 +94,8 @@ PicturePreviewDialog::Outcome PicturePreviewDialog::preview(const QString& path,
         return Outcome::UnknownType;
     const PictureResult picture = ImageLayer::load(path);
     if (!picture.ok()) {
-        prompter.message(QString::fromLatin1(FailureMessage), Prompter::Icon::Exclamation,
-                         Prompter::Buttons::Ok);
+        prompter.message(QCoreApplication::translate("brainlark::PicturePreviewDialog", FailureMessage),
+                         Prompter::Icon::Exclamation, Prompter::Buttons::Ok);
         return Outcome::DecodeFailed;
     }
     PicturePreviewDialog dialog(picture.image, parent);

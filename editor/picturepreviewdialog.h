@@ -22,7 +22,7 @@ public:
     static constexpr int MarginLeft = 10, MarginTop = 10, MarginRight = 10, MarginBottom = 5;
     static constexpr int ButtonWidth = 40, ButtonHeight = 25;
     static constexpr int MinimumWidth = 150, MinimumHeight = 100;
-    static constexpr const char* FailureMessage = "Sorry, could not display the image ... ";
+    static constexpr const char* FailureMessage = QT_TR_NOOP("Sorry, could not display the image ... ");
 
     /// What preview() did.
     enum class Outcome { Shown, UnknownType, DecodeFailed };

@@ -177,8 +177,8 @@ void WrongAnswersDialog::deleteAnswer()
     Pair* entry = currentEntry();
     if (!entry)
         return;
-    const QString question = QStringLiteral("Are you sure you want to delete this answer:\n\n") +
-                             ListText::toQString(entry->answer());
+    const QString question =
+        tr("Are you sure you want to delete this answer:\n\n%1").arg(ListText::toQString(entry->answer()));
     if (m_context.prompter->message(question, Prompter::Icon::Question, Prompter::Buttons::YesNo) !=
         Prompter::Yes)
         return;

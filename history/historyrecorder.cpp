@@ -1,5 +1,6 @@
 #include "history/historyrecorder.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 
@@ -42,14 +43,18 @@ bool HistoryRecorder::open(const QString& databasePath)
         startUpgrade();
         return true;
     case HistoryProblem::Locked:
-        warn(true, QString::fromLatin1(WaitingText).arg(m_store->lastError()).arg(m_waiting.size()));
+        warn(true, QCoreApplication::translate("brainlark::HistoryRecorder", WaitingText)
+                       .arg(m_store->lastError())
+                       .arg(m_waiting.size()));
         m_retry.start();
         return false;
     default:
         m_givenUp = true;
         m_waiting.clear();
         m_renames.clear();
-        warn(false, QString::fromLatin1(WarningText).arg(m_store->lastError()));
+        warn(
+            false,
+            QCoreApplication::translate("brainlark::HistoryRecorder", WarningText).arg(m_store->lastError()));
         return false;
     }
 }
@@ -108,13 +113,15 @@ void HistoryRecorder::upgradeEnded()
         if (open(m_path) && !m_warned)
             emit warningCleared(); // the progress shown goes
     } else if (problem == HistoryProblem::Locked) {
-        warn(true, QString::fromLatin1(WaitingText).arg(error).arg(m_waiting.size()));
+        warn(true, QCoreApplication::translate("brainlark::HistoryRecorder", WaitingText)
+                       .arg(error)
+                       .arg(m_waiting.size()));
         m_retry.start();
     } else {
         m_givenUp = true;
         m_waiting.clear();
         m_renames.clear();
-        warn(false, QString::fromLatin1(WarningText).arg(error));
+        warn(false, QCoreApplication::translate("brainlark::HistoryRecorder", WarningText).arg(error));
     }
 }
 
@@ -149,7 +156,9 @@ void HistoryRecorder::flush()
         }
         return;
     }
-    warn(true, QString::fromLatin1(WaitingText).arg(m_store->lastError()).arg(m_waiting.size()));
+    warn(true, QCoreApplication::translate("brainlark::HistoryRecorder", WaitingText)
+                   .arg(m_store->lastError())
+                   .arg(m_waiting.size()));
     m_retry.start();
 }
 

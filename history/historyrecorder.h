@@ -22,9 +22,9 @@ class HistoryRecorder : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr const char* WarningText = "Study history is not being recorded: %1";
-    static constexpr const char* WaitingText =
-        "Study history is waiting: %1. %2 answers are kept and written as soon as it can take them.";
+    static constexpr const char* WarningText = QT_TR_NOOP("Study history is not being recorded: %1");
+    static constexpr const char* WaitingText = QT_TR_NOOP(
+        "Study history is waiting: %1. %2 answers are kept and written as soon as it can take them.");
     /// How often waiting answers are tried again.
     static constexpr int RetryMilliseconds = 3000;
     /// Beyond this many waiting answers the oldest are given up (a day of hard study is about 2,000).

@@ -3,6 +3,7 @@
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/prompter.h"
+#include "services/uilanguage.h"
 #include "settings/appsettings.h"
 
 #include <QButtonGroup>
@@ -86,10 +87,21 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     m_scheme->setObjectName("soundScheme");
     const QStringList schemes = EventSounds::schemeNames();
     for (int i = 0; i < schemes.size(); ++i)
-        m_scheme->addItem(schemes[i], i);
+        m_scheme->addItem(EventSounds::shownSchemeName(schemes[i]), i);
     m_scheme->setCurrentIndex(m_scheme->findData(v.soundScheme));
     auto* schemeLabel = new QLabel(tr("Sound Scheme:"), this);
     schemeLabel->setBuddy(m_scheme);
+
+    m_language = new QComboBox(this);
+    m_language->setObjectName("uiLanguage");
+    m_language->addItem(tr("System"), QString());
+    for (const UiLanguage::Choice& choice : UiLanguage::choices())
+        m_language->addItem(choice.name, choice.code);
+    m_language->setCurrentIndex(qMax(0, m_language->findData(v.uiLanguage)));
+    auto* languageLabel = new QLabel(tr("Lan&guage:"), this);
+    languageLabel->setBuddy(m_language);
+    auto* languageNote = new QLabel(tr("The language takes effect when Brainlark starts again."), this);
+    languageNote->setWordWrap(true);
 
     m_showAll = new QPushButton(tr("&Show All"), this);
     m_showAll->setObjectName("showAll");
@@ -120,6 +132,11 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     right->addWidget(spacedBox);
     right->addLayout(schemeRow);
     right->addWidget(tipsBox);
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(m_language, 1);
+    right->addLayout(languageRow);
+    right->addWidget(languageNote);
     right->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(checks, 1);
@@ -139,6 +156,7 @@ void GeneralPage::store(OptionsValues& v) const
         v.questionSelection = m_selection->checkedId();
     v.desiredRetentionPercent = m_retention->value();
     v.predefinedAnswers = m_answers->checkedId() == Predefined;
+    v.uiLanguage = m_language->currentData().toString();
     v.soundScheme = m_scheme->currentIndex() >= 0 ? m_scheme->currentData().toInt() : -1;
 }
 

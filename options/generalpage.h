@@ -37,6 +37,7 @@ private:
     QSpinBox* m_retention = nullptr;
     QButtonGroup* m_answers = nullptr;
     QComboBox* m_scheme = nullptr;
+    QComboBox* m_language = nullptr;
     QPushButton* m_showAll = nullptr;
     QPushButton* m_hideAll = nullptr;
 };

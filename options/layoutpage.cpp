@@ -33,8 +33,12 @@ struct StyleButton {
 };
 
 const StyleButton kStyleButtons[] = {
-    {1, "&Classic", "layoutClassic"}, {2, "Boxes-&1", "layoutBoxes1"}, {3, "Boxes-&2", "layoutBoxes2"},
-    {4, "Boxes-&3", "layoutBoxes3"},  {5, "Boxes-&4", "layoutBoxes4"}, {0, "&Random Boxes", "layoutRandom"},
+    {1, QT_TRANSLATE_NOOP("brainlark::LayoutPage", "&Classic"), "layoutClassic"},
+    {2, QT_TRANSLATE_NOOP("brainlark::LayoutPage", "Boxes-&1"), "layoutBoxes1"},
+    {3, QT_TRANSLATE_NOOP("brainlark::LayoutPage", "Boxes-&2"), "layoutBoxes2"},
+    {4, QT_TRANSLATE_NOOP("brainlark::LayoutPage", "Boxes-&3"), "layoutBoxes3"},
+    {5, QT_TRANSLATE_NOOP("brainlark::LayoutPage", "Boxes-&4"), "layoutBoxes4"},
+    {0, QT_TRANSLATE_NOOP("brainlark::LayoutPage", "&Random Boxes"), "layoutRandom"},
 };
 
 } // namespace

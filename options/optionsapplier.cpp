@@ -62,6 +62,7 @@ void OptionsApplier::applyGeneral(const OptionsValues& v, Outcome& outcome)
     m_settings.setFunFlag(ff::kContinueAfterWrong, v.continueAfterWrong);
     m_settings.setQuestionSelectionMode(v.questionSelection);
     m_settings.setDesiredRetentionPercent(v.desiredRetentionPercent);
+    m_settings.setUiLanguage(v.uiLanguage);
     if (changeFunFlag(ff::kPredefinedAnswers, v.predefinedAnswers) && m_hooks.checkAnswerSelection &&
         m_hooks.checkAnswerSelection())
         outcome.newQuestion = true;

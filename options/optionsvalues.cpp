@@ -39,6 +39,7 @@ OptionsValues OptionsValues::fromSettings(const AppSettings& s)
     v.desiredRetentionPercent = s.desiredRetentionPercent();
     v.predefinedAnswers = s.funFlag(ff::kPredefinedAnswers);
     v.soundScheme = s.soundTheme();
+    v.uiLanguage = s.uiLanguage();
 
     v.transition = s.funFlag(ff::kTransition);
     v.reminderCard = s.funFlag(ff::kReminderCard);

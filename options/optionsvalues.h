@@ -37,6 +37,7 @@ struct OptionsValues {
     int desiredRetentionPercent = 90;
     bool predefinedAnswers = true;
     int soundScheme = 1; ///< -1 when no scheme is selected
+    QString uiLanguage;  ///< empty: the system's languages
 
     // Visual
     bool transition = true;

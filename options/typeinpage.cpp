@@ -13,12 +13,13 @@ namespace brainlark
 namespace
 {
 
-const char* const kPreFillLabels[] = {"none",
-                                      "first and last character",
-                                      "first and last of every word",
-                                      "every other character",
-                                      "every third character",
-                                      "every forth character"};
+const char* const kPreFillLabels[] = {
+    QT_TRANSLATE_NOOP("brainlark::TypeinPage", "none"),
+    QT_TRANSLATE_NOOP("brainlark::TypeinPage", "first and last character"),
+    QT_TRANSLATE_NOOP("brainlark::TypeinPage", "first and last of every word"),
+    QT_TRANSLATE_NOOP("brainlark::TypeinPage", "every other character"),
+    QT_TRANSLATE_NOOP("brainlark::TypeinPage", "every third character"),
+    QT_TRANSLATE_NOOP("brainlark::TypeinPage", "every forth character")};
 
 } // namespace
 

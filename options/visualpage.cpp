@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGridLayout>
@@ -36,10 +37,14 @@ struct FontButton {
 
 // Only the question may be drawn in a symbol font; answers and cards must stay readable text.
 const FontButton kFontButtons[OptionsValues::FontSlotCount] = {
-    {"Question", "questionFont", "Question Font", 0},
-    {"Answer", "answerFont", "Answer Font", Prompter::NoSymbolFaces},
-    {"Card", "cardFont", "Flashcard Font", Prompter::NoSymbolFaces},
-    {"Printed Card", "printedCardFont", "Printed Flashcard Font", Prompter::NoSymbolFaces},
+    {QT_TRANSLATE_NOOP("brainlark::VisualPage", "Question"), "questionFont",
+     QT_TRANSLATE_NOOP("brainlark::VisualPage", "Question Font"), 0},
+    {QT_TRANSLATE_NOOP("brainlark::VisualPage", "Answer"), "answerFont",
+     QT_TRANSLATE_NOOP("brainlark::VisualPage", "Answer Font"), Prompter::NoSymbolFaces},
+    {QT_TRANSLATE_NOOP("brainlark::VisualPage", "Card"), "cardFont",
+     QT_TRANSLATE_NOOP("brainlark::VisualPage", "Flashcard Font"), Prompter::NoSymbolFaces},
+    {QT_TRANSLATE_NOOP("brainlark::VisualPage", "Printed Card"), "printedCardFont",
+     QT_TRANSLATE_NOOP("brainlark::VisualPage", "Printed Flashcard Font"), Prompter::NoSymbolFaces},
 };
 
 } // namespace
@@ -154,8 +159,8 @@ void VisualPage::browse()
     QString folder = m_context.settings.lastBkgImageDir();
     if (folder.isEmpty())
         folder = m_context.settings.installPath() + QStringLiteral("/quiz_pictures/");
-    const QString path =
-        m_context.prompter.openFileName(tr("Background Picture"), folder, QString::fromLatin1(ImageFilter));
+    const QString path = m_context.prompter.openFileName(
+        tr("Background Picture"), folder, QCoreApplication::translate("brainlark::VisualPage", ImageFilter));
     if (path.isEmpty())
         return;
     BackgroundPicture check;

@@ -17,7 +17,8 @@ class VisualPage : public OptionsPage
 {
     Q_OBJECT
 public:
-    static constexpr const char* ImageFilter = "Image files (JPG, GIF, BMP, PCX)|*.jpg;*.gif;*.bmp;*.pcx|";
+    static constexpr const char* ImageFilter =
+        QT_TR_NOOP("Image files (JPG, GIF, BMP, PCX)|*.jpg;*.gif;*.bmp;*.pcx|");
 
     VisualPage(const OptionsValues& values, OptionsContext& context, QWidget* parent = nullptr);
     void store(OptionsValues& values) const override;

@@ -5,6 +5,8 @@
 #include "services/soundplayer.h"
 #include "core/randomsource.h"
 
+#include <QCoreApplication>
+
 namespace brainlark
 {
 
@@ -13,7 +15,11 @@ namespace
 
 const char* const kEventNames[EventSounds::kEventCount] = {"w",    "r",     "card", "tranz",
                                                            "hint", "happy", "anim"};
-const char* const kSchemeNames[EventSounds::kSchemeCount] = {"None", "Cartoons", "Simple", "Cartoons-2"};
+const char* const kSchemeNames[EventSounds::kSchemeCount] = {
+    QT_TRANSLATE_NOOP("brainlark::EventSounds", "None"),
+    QT_TRANSLATE_NOOP("brainlark::EventSounds", "Cartoons"),
+    QT_TRANSLATE_NOOP("brainlark::EventSounds", "Simple"),
+    QT_TRANSLATE_NOOP("brainlark::EventSounds", "Cartoons-2")};
 
 // Variants per scheme and event; 0 or less = silent.
 const int kVariants[EventSounds::kSchemeCount][EventSounds::kEventCount] = {
@@ -124,6 +130,11 @@ QString EventSounds::schemeName(int scheme)
 QString EventSounds::schemeName() const
 {
     return schemeName(m_settings.soundTheme());
+}
+
+QString EventSounds::shownSchemeName(const QString& name)
+{
+    return QCoreApplication::translate("brainlark::EventSounds", name.toUtf8().constData());
 }
 
 QStringList EventSounds::schemeNames()

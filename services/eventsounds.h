@@ -49,6 +49,8 @@ public:
     QString schemeName() const;
     /// "None", "Cartoons", "Simple", "Cartoons-2".
     static QStringList schemeNames();
+    /// A scheme's name as the menus and options show it (in the language of the program's texts).
+    static QString shownSchemeName(const QString& name);
     /// The number of recorded variants; 0 or less = the event is silent in that scheme.
     static int variantCount(int scheme, int event);
     static QString eventName(int event);

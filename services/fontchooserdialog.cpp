@@ -36,7 +36,7 @@ FontChooserDialog::FontChooserDialog(const QString& face, int pixelSize, const Q
                                      TraitsLookup traits)
     : QDialog(parent)
 {
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Font") : title);
+    setWindowTitle(title.isEmpty() ? tr("Font") : title);
     const QStringList all = faces.isEmpty() ? QFontDatabase::families() : faces;
     const QStringList offered = filterFaces(all, filters, traits ? traits : TraitsLookup(&systemTraits));
 
@@ -50,12 +50,12 @@ FontChooserDialog::FontChooserDialog(const QString& face, int pixelSize, const Q
     m_sizes->setMaximumWidth(70);
     for (int size : kSizes)
         m_sizes->addItem(QString::number(size));
-    auto* faceLabel = new QLabel(QStringLiteral("&Font:"), this);
+    auto* faceLabel = new QLabel(tr("&Font:"), this);
     faceLabel->setBuddy(m_faces);
-    auto* sizeLabel = new QLabel(QStringLiteral("&Size:"), this);
+    auto* sizeLabel = new QLabel(tr("&Size:"), this);
     sizeLabel->setBuddy(m_sizes);
 
-    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
+    auto* sampleBox = new QGroupBox(tr("Sample"), this);
     m_sample = new QLabel(QString::fromLatin1(SampleText), sampleBox);
     m_sample->setObjectName("sample");
     m_sample->setAlignment(Qt::AlignCenter);

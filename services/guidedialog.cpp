@@ -12,7 +12,7 @@ namespace brainlark
 
 GuideDialog::GuideDialog(Prompter::GuideKind kind, const QString& text, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Brainlark Tips"));
+    setWindowTitle(tr("Brainlark Tips"));
     auto* layout = new QVBoxLayout(this);
     m_text = new QPlainTextEdit(text, this);
     m_text->setObjectName("guideText");
@@ -22,7 +22,7 @@ GuideDialog::GuideDialog(Prompter::GuideKind kind, const QString& text, QWidget*
     layout->addWidget(m_text);
 
     auto* row = new QHBoxLayout;
-    m_dontShow = new QCheckBox(QStringLiteral("&Don't show this message again"), this);
+    m_dontShow = new QCheckBox(tr("&Don't show this message again"), this);
     m_dontShow->setObjectName("dontShowAgain");
     row->addWidget(m_dontShow);
     row->addStretch();
@@ -32,13 +32,13 @@ GuideDialog::GuideDialog(Prompter::GuideKind kind, const QString& text, QWidget*
     m_buttons->addStretch();
     layout->addLayout(m_buttons);
     if (kind == Prompter::GuideKind::YesNoHelp) {
-        addButton(QStringLiteral("&Yes"), Prompter::Yes, true);
-        addButton(QStringLiteral("&No"), Prompter::No, false);
+        addButton(tr("&Yes"), Prompter::Yes, true);
+        addButton(tr("&No"), Prompter::No, false);
     } else {
-        addButton(QStringLiteral("&OK"), Prompter::Ok, true);
+        addButton(tr("&OK"), Prompter::Ok, true);
     }
     if (kind != Prompter::GuideKind::OkOnly) {
-        auto* help = new QPushButton(QStringLiteral("&Help"), this);
+        auto* help = new QPushButton(tr("&Help"), this);
         help->setObjectName("helpButton");
         help->setAutoDefault(false);
         connect(help, &QPushButton::clicked, this, &GuideDialog::helpRequested);

@@ -136,9 +136,10 @@ std::optional<QFont> QtPrompter::chooseFont(const QFont& initial, const QString&
 std::optional<QString> QtPrompter::askPassword()
 {
     QInputDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral("Enter Password"));
+    dialog.setWindowTitle(QCoreApplication::translate("brainlark::QtPrompter", "Enter Password"));
     // The label has a buddy, so "&&" shows one ampersand.
-    dialog.setLabelText(QStringLiteral("Please enter the password for this Q&&A-list:"));
+    dialog.setLabelText(QCoreApplication::translate("brainlark::QtPrompter",
+                                                    "Please enter the password for this Q&&A-list:"));
     dialog.setInputMode(QInputDialog::TextInput);
     TextFields::acceptAnyLength(dialog.findChild<QLineEdit*>());
     if (dialog.exec() != QDialog::Accepted)

@@ -235,6 +235,7 @@ bool AppSettings::load(const SettingsStore& store)
     setVisualStyle(m_ints[VisualStyle]);
     m_answerMode = funFlag(funflags::kPredefinedAnswers) ? AnswerMode::Predefined : AnswerMode::Random;
     loadPlacement(store);
+    m_uiLanguage = store.readString(QStringLiteral("ui language"), QString());
     return true;
 }
 
@@ -264,6 +265,9 @@ void AppSettings::save(SettingsStore& store) const
         }
     }
     savePlacement(store);
+    // Written once chosen: the system's languages need no key.
+    if (!m_uiLanguage.isEmpty() || store.contains(QStringLiteral("ui language")))
+        store.writeString(QStringLiteral("ui language"), m_uiLanguage);
     store.sync();
 }
 

@@ -128,6 +128,10 @@ public:
     bool dialogFlag(uint32_t mask) const { return testBits(m_dialogFlags, mask); }
     void setDialogFlag(uint32_t mask, bool on);
 
+    /// The language of the program's texts: a language code, or empty for the system's languages.
+    QString uiLanguage() const { return m_uiLanguage; }
+    void setUiLanguage(const QString& code) { m_uiLanguage = code; }
+
     QString skinName() const { return m_texts[SkinName]; }
     /// Stores the name only; the palette follows through setSkinIndex() when the skin is applied.
     void setSkinName(const QString& name) { m_texts[SkinName] = name; }
@@ -305,6 +309,7 @@ private:
     QString m_installPath;
     std::array<int, IntKeyCount> m_ints{};
     std::array<QString, TextKeyCount> m_texts;
+    QString m_uiLanguage;
     uint32_t m_funFlags = 0;
     uint32_t m_funFlags2 = 0;
     uint32_t m_dialogFlags = 0;

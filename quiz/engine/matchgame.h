@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/uitext.h"
+
 #include <utility>
 #include <vector>
 
@@ -25,7 +27,8 @@ public:
     enum class TryLook { Normal, Right, Wrong };
     enum class TryResult { Incomplete, Right, Wrong };
 
-    static constexpr const char* ConnectAllText = "Please connect all the boxes.";
+    static constexpr const char* ConnectAllText =
+        QT_TRANSLATE_NOOP("brainlark::MatchGame", "Please connect all the boxes.");
     static constexpr int RoundChangePauseMs = 800;
     static constexpr int RoundTransitionMs = 1000;
     static constexpr int AfterTransitionPauseMs = 200;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/uitext.h"
+
 #include <cstdint>
 #include <string>
 
@@ -83,7 +85,8 @@ public:
 
     enum class ReverseResult { Reversed, Refused };
     static constexpr const char* ReverseRefusedText =
-        "Sorry, questions and answers can not be reversed in the Predefined Answers mode.";
+        QT_TRANSLATE_NOOP("brainlark::QuizSession",
+                          "Sorry, questions and answers can not be reversed in the Predefined Answers mode.");
     /// Swaps questions and answers of the list, or refuses in the Predefined answer mode (nothing changes;
     /// the caller shows ReverseRefusedText). The caller builds the new question.
     ReverseResult reverse(AnswerMode answers);

@@ -1,5 +1,6 @@
 #include "quiz/ui/backgroundpicture.h"
 
+#include <QCoreApplication>
 
 #include "quiz/ui/imagelayer.h"
 #include "services/prompter.h"
@@ -14,7 +15,8 @@ BackgroundPicture::Outcome BackgroundPicture::setBackgroundPicture(const QString
     const ImageType type = ImageLayer::imageTypeOf(path);
     if (type == ImageType::Unknown)
         return outcome;
-    const QString couldNotOpen = QStringLiteral("Could not open %1").arg(path);
+    const QString couldNotOpen =
+        QCoreApplication::translate("brainlark::BackgroundPicture", "Could not open %1").arg(path);
     // A file that opens but does not decode is refused like one that does not open: accepting it
     // would leave the quiz screen with no picture while the settings claim one.
     PictureResult decoded = ImageLayer::load(path);

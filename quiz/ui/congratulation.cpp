@@ -2,6 +2,7 @@
 
 #include "core/randomsource.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace brainlark
@@ -9,11 +10,22 @@ namespace brainlark
 
 const QStringList& Congratulation::texts()
 {
-    static const QStringList kTexts = {
-        "* * * Great Job ! * * *", "- - - Excellent ! - - -",           "* Congratulations! *",
-        "~~~ Way to Go! ~~~",      "~*~ You're doing a great job! ~*~", "^^^ Keep up the good work! ^^^",
+    static const char* const kTexts[] = {
+        QT_TRANSLATE_NOOP("brainlark::Congratulation", "* * * Great Job ! * * *"),
+        QT_TRANSLATE_NOOP("brainlark::Congratulation", "- - - Excellent ! - - -"),
+        QT_TRANSLATE_NOOP("brainlark::Congratulation", "* Congratulations! *"),
+        QT_TRANSLATE_NOOP("brainlark::Congratulation", "~~~ Way to Go! ~~~"),
+        QT_TRANSLATE_NOOP("brainlark::Congratulation", "~*~ You're doing a great job! ~*~"),
+        QT_TRANSLATE_NOOP("brainlark::Congratulation", "^^^ Keep up the good work! ^^^"),
     };
-    return kTexts;
+    // Translated once, in the language of the program's texts.
+    static const QStringList kShown = [] {
+        QStringList shown;
+        for (const char* text : kTexts)
+            shown.append(QCoreApplication::translate("brainlark::Congratulation", text));
+        return shown;
+    }();
+    return kShown;
 }
 
 Congratulation Congratulation::make(RandomSource& random)

@@ -1,5 +1,6 @@
 #include "quiz/ui/matchpainter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -56,7 +57,7 @@ TextBox boardBox(const std::string_view text, const Rect& rect, const QuizLook& 
 
 TextBox buttonBox(const char* label, const Rect& rect, bool pressed, const QuizLook& look)
 {
-    TextBox box(label);
+    TextBox box(ListText::fromQString(QCoreApplication::translate("brainlark::QuizScreen", label)));
     box.setFramed(true);
     box.setColors(look.buttonBorder, look.buttonBorder, look.buttonFill);
     box.setRoundCorners(look.roundCorners);

@@ -1,5 +1,6 @@
 #include "quiz/ui/matchscreen.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "core/pairlist.h"
@@ -176,8 +177,9 @@ void MatchScreen::pressTry()
     if (!m_list)
         return;
     if (m_game.pressTry(*m_list, flags(), &m_ratings) == MatchGame::TryResult::Incomplete) {
-        m_services.prompter->message(QString::fromLatin1(MatchGame::ConnectAllText), Prompter::Icon::None,
-                                     Prompter::Buttons::Ok);
+        m_services.prompter->message(
+            QCoreApplication::translate("brainlark::MatchGame", MatchGame::ConnectAllText),
+            Prompter::Icon::None, Prompter::Buttons::Ok);
         return;
     }
     render();
@@ -251,18 +253,19 @@ QString MatchScreen::accessibleName(MatchBox box) const
         return {};
     const bool question = box.column == MatchBox::Questions;
     const QString text = boxText(box);
-    QString name =
-        (question ? QStringLiteral("Question %1 of %2: %3") : QStringLiteral("Answer %1 of %2: %3"))
-            .arg(box.row + 1)
-            .arg(m_game.rows())
-            .arg(text);
+    QString name = (question ? QCoreApplication::translate("brainlark::MatchScreen", "Question %1 of %2: %3")
+                             : QCoreApplication::translate("brainlark::MatchScreen", "Answer %1 of %2: %3"))
+                       .arg(box.row + 1)
+                       .arg(m_game.rows())
+                       .arg(text);
     const MatchBox partner = m_game.partnerOf(box);
     if (partner.isValid())
-        name += (question ? QStringLiteral(", connected to answer %1")
-                          : QStringLiteral(", connected to question %1"))
-                    .arg(partner.row + 1);
+        name +=
+            (question ? QCoreApplication::translate("brainlark::MatchScreen", ", connected to answer %1")
+                      : QCoreApplication::translate("brainlark::MatchScreen", ", connected to question %1"))
+                .arg(partner.row + 1);
     if (m_keyboard.picked() == box)
-        name += QStringLiteral(", picked");
+        name += QCoreApplication::translate("brainlark::MatchScreen", ", picked");
     return name;
 }
 

@@ -1,5 +1,6 @@
 #include "quiz/ui/quizscreen.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <algorithm>
@@ -148,11 +149,14 @@ void QuizScreen::buildClassic(const QuizQuestion& question, const QuizLook& look
 void QuizScreen::buildButtons(const QuizLook& look)
 {
     const bool typein = m_mode == QuizMode::TypeIn;
-    const char* labels[2] = {typein ? "Try" : "True", typein ? "Skip" : "False"};
+    const char* labels[2] = {typein ? QT_TRANSLATE_NOOP("brainlark::QuizScreen", "Try")
+                                    : QT_TRANSLATE_NOOP("brainlark::QuizScreen", "True"),
+                             typein ? QT_TRANSLATE_NOOP("brainlark::QuizScreen", "Skip")
+                                    : QT_TRANSLATE_NOOP("brainlark::QuizScreen", "False")};
     const Rect rects[2] = {m_layout.trueTryButton(), m_layout.falseSkipButton()};
     for (int i = 0; i < 2; ++i) {
         TextBox& box = m_buttons[static_cast<size_t>(i)];
-        box = TextBox(labels[i]);
+        box = TextBox(ListText::fromQString(QCoreApplication::translate("brainlark::QuizScreen", labels[i])));
         box.setFramed(true);
         box.setColors(look.buttonBorder, look.buttonBorder, look.buttonFill);
         box.setRoundCorners(look.roundCorners);

@@ -1,6 +1,8 @@
 #include "quiz/ui/quizview.h"
+#include "quiz/ui/reasontext.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -98,7 +100,10 @@ bool QuizView::canStart() const
 
 QString QuizView::statusText() const
 {
-    return m_session ? QString::fromStdString(m_session->scoreText()) : QStringLiteral("Right: 0 - Wrong: 0");
+    // The engine's "Right: %d - Wrong: %d", in the language of the program's texts.
+    return tr("Right: %1 - Wrong: %2")
+        .arg(m_session ? m_session->rightCount() : 0)
+        .arg(m_session ? m_session->wrongCount() : 0);
 }
 
 QuizMode QuizView::mode() const
@@ -256,8 +261,8 @@ void QuizView::buildQuestion()
         offerSmartPickWhenNothingDue();
         return;
     }
-    emit questionReasonChanged(QString::fromStdString(m_session->reason().shortText()),
-                               QString::fromStdString(m_session->reason().details()));
+    emit questionReasonChanged(ReasonText::shortText(m_session->reason()),
+                               ReasonText::details(m_session->reason()));
     QuizAccessible::questionChanged(this);
 }
 
@@ -492,8 +497,9 @@ void QuizView::reverse()
         return;
     m_guides.show(GuideMessages::Flip);
     if (m_session->reverse(answerMode()) == QuizSession::ReverseResult::Refused) {
-        m_services.prompter->message(QString::fromLatin1(QuizSession::ReverseRefusedText),
-                                     Prompter::Icon::Exclamation, Prompter::Buttons::Ok);
+        m_services.prompter->message(
+            QCoreApplication::translate("brainlark::QuizSession", QuizSession::ReverseRefusedText),
+            Prompter::Icon::Exclamation, Prompter::Buttons::Ok);
         return;
     }
     start();

@@ -45,7 +45,8 @@ void QuizViewMenu::addSchemes(const AppSettings& settings)
     auto* group = new QActionGroup(schemes);
     const QStringList names = EventSounds::schemeNames();
     for (int i = 0; i < names.size(); ++i)
-        group->addAction(add(schemes, names[i], V::CmdSchemeFirst + i, true, settings.soundTheme() == i));
+        group->addAction(add(schemes, EventSounds::shownSchemeName(names[i]), V::CmdSchemeFirst + i, true,
+                             settings.soundTheme() == i));
 }
 
 void QuizViewMenu::addSelections(const AppSettings& settings)

@@ -1,5 +1,6 @@
 #include "quiz/ui/slideshowtitle.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -49,8 +50,8 @@ void SlideshowTitle::add(Timeline& timeline, QuizStage& stage, const SkinPalette
     };
     const Line lines[] = {
         {listTitle, kTitleRise, palette.hsl(darkScreen ? kLightTitleSlot : kDarkTitleSlot), kTitleShadow},
-        {QStringLiteral(" Slideshow"), 0, palette.hsl(darkScreen ? kLightSlideshowSlot : kDarkSlideshowSlot),
-         kSlideshowShadow},
+        {QCoreApplication::translate("brainlark::SlideshowTitle", " Slideshow"), 0,
+         palette.hsl(darkScreen ? kLightSlideshowSlot : kDarkSlideshowSlot), kSlideshowShadow},
     };
     const QFontMetrics metrics(font);
     for (const Line& line : lines) {

@@ -1,0 +1,324 @@
+// The program's texts in German: the catalogue built into the resources translates them, and no text of a
+// dialog, options page or menu is wider than the widget that shows it (German runs longest). Also which
+// language a stored choice and the system's languages give.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "app/aboutdialog.h"
+#include "app/helpwindow.h"
+#include "app/importwizard.h"
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "app/restorebackupdialog.h"
+#include "app/studentdatadialog.h"
+#include "app/studymoduleselector.h"
+#include "app/viewnotesdialog.h"
+#include "core/pair.h"
+#include "editor/changesubjectdialog.h"
+#include "editor/deletepairdialog.h"
+#include "editor/editorcontext.h"
+#include "editor/editpassworddialog.h"
+#include "editor/listnamedialog.h"
+#include "editor/notessubjectdialog.h"
+#include "editor/pairdialog.h"
+#include "editor/viewpairdialog.h"
+#include "editor/wronganswerdialog.h"
+#include "history/weightsfitdialog.h"
+#include "options/optionssheet.h"
+#include "quiz/ui/questionnotesdialog.h"
+#include "quiz/ui/smartcounterdialog.h"
+#include "services/fontchooserdialog.h"
+#include "services/guidedialog.h"
+#include "services/guidemessages.h"
+#include "services/uilanguage.h"
+#include "settings/appsettings.h"
+#include "support/fakes.h"
+
+using namespace brainlark;
+using namespace brainlark::testing;
+
+namespace
+{
+
+QString shown(QString text)
+{
+    // "&&" shows one ampersand, a single "&" marks the key and is not drawn.
+    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+int widest(const QFontMetrics& metrics, const QString& text)
+{
+    int width = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        width = qMax(width, metrics.horizontalAdvance(line));
+    return width;
+}
+
+// Every text of the window and its children that does not fit its widget, as "class 'text' needs N, has M".
+QStringList clippedTexts(QWidget* window)
+{
+    QStringList clipped;
+    const auto check = [&clipped](const QWidget* w, const QString& text, int needed, int available) {
+        if (!text.isEmpty() && needed > available)
+            clipped << QStringLiteral("%1 '%2' needs %3, has %4")
+                           .arg(QLatin1String(w->metaObject()->className()), text)
+                           .arg(needed)
+                           .arg(available);
+    };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(window))
+            continue;
+        const QFontMetrics metrics = w->fontMetrics();
+        const QStyle* style = w->style();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            // Word-wrapped and rich-text labels break their lines to the width they have.
+            if (label->wordWrap() || label->textFormat() == Qt::RichText ||
+                Qt::mightBeRichText(label->text()))
+                continue;
+            const QString text = shown(label->text());
+            check(w, text, widest(metrics, text) + 2 * label->margin(), label->contentsRect().width());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QString text = shown(button->text());
+            int needed = widest(metrics, text);
+            if (qobject_cast<QCheckBox*>(w))
+                needed += style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+                          style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+            else if (qobject_cast<QRadioButton*>(w))
+                needed += style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+                          style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
+            if (!button->icon().isNull())
+                needed += button->iconSize().width();
+            if (!qobject_cast<QTabBar*>(w->parentWidget()))
+                check(w, text, needed, button->contentsRect().width());
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            const QString text = shown(box->title());
+            check(w, text, metrics.horizontalAdvance(text), box->width());
+        } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < bar->count(); ++i) {
+                const QString text = shown(bar->tabText(i));
+                check(w, text, metrics.horizontalAdvance(text), bar->tabRect(i).width());
+            }
+        }
+    }
+    return clipped;
+}
+
+struct Window {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> make;
+};
+
+} // namespace
+
+class TranslationTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FakeServices m_fakes;
+    QTranslator m_german;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_german.load(UiLanguage::catalogue(QStringLiteral("de"))));
+        QVERIFY(QCoreApplication::installTranslator(&m_german));
+    }
+
+    void cleanupTestCase() { QCoreApplication::removeTranslator(&m_german); }
+
+    void theStoredChoiceOrTheSystemsLanguagesDecide_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QStringList>("system");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("chosen German on an English system") << "de" << QStringList{"en-US"} << "de";
+        QTest::newRow("chosen English on a German system") << "en" << QStringList{"de-DE"} << "en";
+        QTest::newRow("system: Austrian German") << "" << QStringList{"de-AT", "de"} << "de";
+        QTest::newRow("system: French with an underscore") << "" << QStringList{"fr_CA"} << "fr";
+        QTest::newRow("system: untranslated Italian, then Spanish")
+            << "" << QStringList{"it-IT", "es-ES"} << "es";
+        QTest::newRow("system: English before German") << "" << QStringList{"en-GB", "de-DE"} << "en";
+        QTest::newRow("system: C locale") << "" << QStringList{"C"} << "en";
+        QTest::newRow("unknown stored code falls back to the system") << "xx" << QStringList{"fr-FR"} << "fr";
+    }
+    void theStoredChoiceOrTheSystemsLanguagesDecide()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QStringList, system);
+        QFETCH(QString, shown);
+        QCOMPARE(UiLanguage::resolve(choice, system), shown);
+    }
+
+    void everyLanguageHasItsCatalogue()
+    {
+        for (const UiLanguage::Choice& choice : UiLanguage::choices()) {
+            if (choice.code == QLatin1String("en"))
+                continue;
+            QTranslator translator;
+            QVERIFY2(translator.load(UiLanguage::catalogue(choice.code)), qPrintable(choice.code));
+            QVERIFY2(!translator.translate("brainlark::MainWindow", "&File").isEmpty(),
+                     qPrintable(choice.code));
+        }
+    }
+
+    // In every language each menu gives each of its items a key of its own, and no menu is wider than the
+    // screen.
+    void everyMenuItemHasAKeyOfItsOwnInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("fileMenu");
+        QTest::newRow("German") << "de"
+                                << "&Datei";
+        QTest::newRow("French") << "fr"
+                                << "&Fichier";
+        QTest::newRow("Spanish") << "es"
+                                 << "&Archivo";
+    }
+    void everyMenuItemHasAKeyOfItsOwnInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, fileMenu);
+        QTranslator translator;
+        QVERIFY(translator.load(UiLanguage::catalogue(language)));
+        QCoreApplication::installTranslator(&translator);
+        AppSettings settings(m_fakes.random);
+        settings.setInstallPath(m_dir.path());
+        settings.resetToDefaults();
+        const Services services = m_fakes.services();
+        ListDocument doc(settings, services);
+        doc.setQuizShown(false);
+        MainWindow frame(doc, settings, services);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(frame.menuBar()->actions().first()->text(), fileMenu);
+        const int screenWidth = frame.screen()->availableGeometry().width();
+        QStringList clashes;
+        for (bool grid : {false, true}) {
+            frame.attachMenus(grid);
+            QList<QMenu*> menus;
+            QSet<QChar> barKeys;
+            for (QAction* top : frame.menuBar()->actions()) {
+                menus << top->menu();
+                const QString text = top->text();
+                const int at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+                if (at >= 0 && barKeys.contains(text.at(at + 1).toLower()))
+                    clashes << text;
+                if (at >= 0)
+                    barKeys.insert(text.at(at + 1).toLower());
+            }
+            for (int i = 0; i < menus.size(); ++i) {
+                QSet<QChar> keys;
+                for (QAction* action : menus[i]->actions()) {
+                    if (action->menu())
+                        menus << action->menu();
+                    const QString text = action->text();
+                    const int at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+                    if (action->isSeparator() || !action->isVisible() || at < 0)
+                        continue;
+                    if (keys.contains(text.at(at + 1).toLower()))
+                        clashes << menus[i]->title() + QLatin1String(": ") + text;
+                    keys.insert(text.at(at + 1).toLower());
+                }
+                QVERIFY2(menus[i]->sizeHint().width() <= screenWidth, qPrintable(menus[i]->title()));
+            }
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
+    }
+
+    void noTextIsClippedInGerman()
+    {
+        AppSettings settings(m_fakes.random);
+        settings.setInstallPath(m_dir.path());
+        settings.resetToDefaults();
+        GuideMessages guides(settings, m_fakes.prompter);
+        const OptionsContext options{settings,       m_fakes.prompter,      guides,
+                                     m_fakes.random, [](const QString&) {}, [](QWidget*) {}};
+        EditorContext editor;
+        editor.settings = &settings;
+        editor.prompter = &m_fakes.prompter;
+        editor.programFolder = m_dir.path();
+        PairList list;
+        list.pairs().emplace_back("Frage", "Antwort");
+        const Pair& pair = list.pairs().front();
+        const auto none = [](const QString&) { return true; };
+        const auto silent = [](const QString&) {};
+        const Window windows[] = {
+            {"options",
+             [&] {
+                 return std::make_unique<OptionsSheet>(OptionsSheet::Pages::All, options,
+                                                       OptionsApplier::Hooks());
+             }},
+            {"about", [&] { return std::make_unique<AboutDialog>(none, silent, [] {}); }},
+            {"help", [&] { return std::make_unique<HelpWindow>(none, silent); }},
+            {"import", [&] { return std::make_unique<ImportWizard>(m_dir.path()); }},
+            {"restore",
+             [&] {
+                 return std::make_unique<RestoreBackupDialog>("Liste", std::vector<BackupEntry>(), &list);
+             }},
+            {"student data", [&] { return std::make_unique<StudentDataDialog>("Anna"); }},
+            {"study modules", [&] { return std::make_unique<StudyModuleSelector>(m_dir.path(), "", ""); }},
+            {"list notes", [&] { return std::make_unique<ViewNotesDialog>("Notizen"); }},
+            {"change subject",
+             [&] { return std::make_unique<ChangeSubjectDialog>("Liste", "", QStringList()); }},
+            {"delete pair", [&] { return std::make_unique<DeletePairDialog>("Frage", "Antwort"); }},
+            {"password", [&] { return std::make_unique<EditPasswordDialog>(""); }},
+            {"list name",
+             [&] { return std::make_unique<ListNameDialog>(m_dir.path(), "", m_fakes.prompter); }},
+            {"notes and subject",
+             [&] { return std::make_unique<NotesSubjectDialog>("", "", QStringList()); }},
+            {"pair", [&] { return std::make_unique<PairDialog>(PairFields(), editor); }},
+            {"view pair", [&] { return std::make_unique<ViewPairDialog>(pair); }},
+            {"wrong answer",
+             [&] {
+                 return std::make_unique<WrongAnswerDialog>("Frage", WrongAnswerDialog::Fields(), editor);
+             }},
+            {"fit weights",
+             [&] {
+                 return std::make_unique<WeightsFitDialog>(m_dir.filePath("none.sqlite"),
+                                                           [](const FsrsWeights&) { return true; });
+             }},
+            {"question notes", [&] { return std::make_unique<QuestionNotesDialog>("Notizen"); }},
+            {"smart counter", [&] { return std::make_unique<SmartCounterDialog>(settings); }},
+            {"font", [&] { return std::make_unique<FontChooserDialog>("", 20, "", 0u); }},
+            {"guide", [&] { return std::make_unique<GuideDialog>(Prompter::GuideKind::YesNoHelp, "Text"); }},
+        };
+        for (const Window& window : windows) {
+            const std::unique_ptr<QWidget> shownWindow = window.make();
+            shownWindow->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shownWindow.get()));
+            QStringList clipped;
+            const QList<QTabWidget*> tabs = shownWindow->findChildren<QTabWidget*>();
+            for (int page = 0; page < (tabs.isEmpty() ? 1 : tabs.first()->count()); ++page) {
+                if (!tabs.isEmpty())
+                    tabs.first()->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+                clipped << clippedTexts(shownWindow.get());
+            }
+            clipped.removeDuplicates();
+            QVERIFY2(clipped.isEmpty(), qPrintable(QLatin1String(window.name) + QLatin1String(": ") +
+                                                   clipped.join(QLatin1String("; "))));
+        }
+    }
+};
+
+QTEST_MAIN(TranslationTest)
+#include "translation_test.moc"
