@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -782,7 +783,9 @@ void ImportWizard::refresh()
         const SkippedLine& line = m_result.skipped[i];
         m_skipped->addItem(tr("Line %1: %2: %3")
                                .arg(line.line)
-                               .arg(QString::fromLatin1(ImportReader::reasonText(line.reason)), text(line.text)));
+                               .arg(QCoreApplication::translate("brainlark::ImportReader",
+                                                                ImportReader::reasonText(line.reason)),
+                                    text(line.text)));
     }
     more(m_skipped, m_result.skippedCount);
     m_media->clear();

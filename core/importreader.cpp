@@ -1,4 +1,5 @@
 #include "core/importreader.h"
+#include "core/uitext.h"
 
 #include <algorithm>
 #include <cstring>
@@ -1474,23 +1475,23 @@ const char* ImportReader::reasonText(SkipReason reason)
 {
     switch (reason) {
     case SkipReason::Comment:
-        return "comment";
+        return QT_TRANSLATE_NOOP("brainlark::ImportReader", "comment");
     case SkipReason::NoSeparator:
-        return "no separator";
+        return QT_TRANSLATE_NOOP("brainlark::ImportReader", "no separator");
     case SkipReason::EmptyQuestion:
-        return "empty question";
+        return QT_TRANSLATE_NOOP("brainlark::ImportReader", "empty question");
     case SkipReason::EmptyAnswer:
-        return "empty answer";
+        return QT_TRANSLATE_NOOP("brainlark::ImportReader", "empty answer");
     case SkipReason::UnclosedQuote:
-        return "quote not closed";
+        return QT_TRANSLATE_NOOP("brainlark::ImportReader", "quote not closed");
     case SkipReason::Header:
-        return "header line";
+        return QT_TRANSLATE_NOOP("brainlark::ImportReader", "header line");
     case SkipReason::TooLong:
-        return "longer than 1 MB";
+        return QT_TRANSLATE_NOOP("brainlark::ImportReader", "longer than 1 MB");
     case SkipReason::AfterEnd:
         break;
     }
-    return "after the empty line that ends the file";
+    return QT_TRANSLATE_NOOP("brainlark::ImportReader", "after the empty line that ends the file");
 }
 
 namespace

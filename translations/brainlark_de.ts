@@ -1012,6 +1012,41 @@ kein Programm verknüpft.</translation>
     </message>
 </context>
 <context>
+    <name>brainlark::ImportReader</name>
+    <message>
+        <source>comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>no separator</source>
+        <translation>kein Trennzeichen</translation>
+    </message>
+    <message>
+        <source>empty question</source>
+        <translation>leere Frage</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>leere Antwort</translation>
+    </message>
+    <message>
+        <source>quote not closed</source>
+        <translation>Anführungszeichen nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>header line</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>longer than 1 MB</source>
+        <translation>länger als 1 MB</translation>
+    </message>
+    <message>
+        <source>after the empty line that ends the file</source>
+        <translation>nach der Leerzeile, die die Datei beendet</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::ImportWizard</name>
     <message>
         <source>Question</source>

@@ -1012,6 +1012,41 @@ a esta extensión de archivo.</translation>
     </message>
 </context>
 <context>
+    <name>brainlark::ImportReader</name>
+    <message>
+        <source>comment</source>
+        <translation>comentario</translation>
+    </message>
+    <message>
+        <source>no separator</source>
+        <translation>sin separador</translation>
+    </message>
+    <message>
+        <source>empty question</source>
+        <translation>pregunta vacía</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>respuesta vacía</translation>
+    </message>
+    <message>
+        <source>quote not closed</source>
+        <translation>comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>header line</source>
+        <translation>línea de encabezado</translation>
+    </message>
+    <message>
+        <source>longer than 1 MB</source>
+        <translation>más de 1 MB</translation>
+    </message>
+    <message>
+        <source>after the empty line that ends the file</source>
+        <translation>después de la línea vacía que termina el archivo</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::ImportWizard</name>
     <message>
         <source>Question</source>

@@ -1012,6 +1012,41 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>brainlark::ImportReader</name>
+    <message>
+        <source>comment</source>
+        <translation>commentaire</translation>
+    </message>
+    <message>
+        <source>no separator</source>
+        <translation>pas de séparateur</translation>
+    </message>
+    <message>
+        <source>empty question</source>
+        <translation>question vide</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>réponse vide</translation>
+    </message>
+    <message>
+        <source>quote not closed</source>
+        <translation>guillemet non fermé</translation>
+    </message>
+    <message>
+        <source>header line</source>
+        <translation>ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>longer than 1 MB</source>
+        <translation>plus de 1 Mo</translation>
+    </message>
+    <message>
+        <source>after the empty line that ends the file</source>
+        <translation>après la ligne vide qui termine le fichier</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::ImportWizard</name>
     <message>
         <source>Question</source>

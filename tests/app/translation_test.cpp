@@ -44,6 +44,7 @@
 #include "services/fontchooserdialog.h"
 #include "services/guidedialog.h"
 #include "services/guidemessages.h"
+#include "services/helppages.h"
 #include "services/uilanguage.h"
 #include "settings/appsettings.h"
 #include "support/fakes.h"
@@ -135,16 +136,10 @@ class TranslationTest : public QObject
 
     QTemporaryDir m_dir;
     FakeServices m_fakes;
-    QTranslator m_german;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_german.load(UiLanguage::catalogue(QStringLiteral("de"))));
-        QVERIFY(QCoreApplication::installTranslator(&m_german));
-    }
-
-    void cleanupTestCase() { QCoreApplication::removeTranslator(&m_german); }
+    // The program as it starts with German chosen, whatever the system's languages.
+    void initTestCase() { QCOMPARE(UiLanguage::install(*qApp, QStringLiteral("de")), QStringLiteral("de")); }
 
     void theStoredChoiceOrTheSystemsLanguagesDecide_data()
     {
@@ -242,6 +237,33 @@ private slots:
             }
         }
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
+    }
+
+    // The help opens in the language of the program's texts when the program folder has that page, and every
+    // page has the topics the program's help buttons open.
+    void theHelpIsInTheLanguageOfTheTexts()
+    {
+        const QString source = QStringLiteral(BRAINLARK_SOURCE_DIR "/data");
+        QCOMPARE(HelpPages::url(source, 34),
+                 QUrl::fromLocalFile(source + "/help/index_de.html").toString() + "#context-34");
+        QCOMPARE(HelpPages::url(m_dir.path(), 34),
+                 QUrl::fromLocalFile(m_dir.path() + "/help/index.html").toString() + "#context-34");
+        const QRegularExpression anchor(QStringLiteral("id=\"([^\"]+)\""));
+        const auto anchors = [&anchor](const QString& path) {
+            QFile page(path);
+            QStringList ids;
+            if (!page.open(QIODevice::ReadOnly))
+                return ids;
+            const QString html = QString::fromUtf8(page.readAll());
+            for (auto it = anchor.globalMatch(html); it.hasNext();)
+                ids << it.next().captured(1);
+            return ids;
+        };
+        const QStringList english = anchors(source + "/help/index.html");
+        QVERIFY(english.size() > 20);
+        for (const char* language : {"de", "fr", "es"})
+            QCOMPARE(anchors(source + QStringLiteral("/help/index_%1.html").arg(QLatin1String(language))),
+                     english);
     }
 
     void noTextIsClippedInGerman()
