@@ -21,6 +21,45 @@ Mit Smart Pick weitermachen?</translation>
     </message>
 </context>
 <context>
+    <name>QuizAccessible</name>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Ihre Antwort</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Connected to answer %1: %2</source>
+        <translation>Verbunden mit Antwort %1: %2</translation>
+    </message>
+    <message>
+        <source>Connected to question %1: %2</source>
+        <translation>Verbunden mit Frage %1: %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1</source>
+        <translation>Falsch, die Antwort ist %1</translation>
+    </message>
+</context>
+<context>
     <name>ReasonText</name>
     <message>
         <source>%1st</source>

@@ -21,6 +21,45 @@ Go on with Smart Pick?</source>
     </message>
 </context>
 <context>
+    <name>QuizAccessible</name>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Su respuesta</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Preguntas</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Sin unir</translation>
+    </message>
+    <message>
+        <source>Connected to answer %1: %2</source>
+        <translation>Unida a la respuesta %1: %2</translation>
+    </message>
+    <message>
+        <source>Connected to question %1: %2</source>
+        <translation>Unida a la pregunta %1: %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correcta</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1</source>
+        <translation>Incorrecto, la respuesta es %1</translation>
+    </message>
+</context>
+<context>
     <name>ReasonText</name>
     <message>
         <source>%1st</source>

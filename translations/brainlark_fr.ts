@@ -21,6 +21,45 @@ Continuer avec Smart Pick ?</translation>
     </message>
 </context>
 <context>
+    <name>QuizAccessible</name>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Votre réponse</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non reliée</translation>
+    </message>
+    <message>
+        <source>Connected to answer %1: %2</source>
+        <translation>Reliée à la réponse %1 : %2</translation>
+    </message>
+    <message>
+        <source>Connected to question %1: %2</source>
+        <translation>Reliée à la question %1 : %2</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Wrong, the answer is %1</source>
+        <translation>Faux, la réponse est %1</translation>
+    </message>
+</context>
+<context>
     <name>ReasonText</name>
     <message>
         <source>%1st</source>
