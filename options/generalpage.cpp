@@ -116,10 +116,10 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
                        static_cast<QWidget*>(m_smartCounter), static_cast<QWidget*>(m_showHint),
                        static_cast<QWidget*>(m_continue), static_cast<QWidget*>(m_autoPlay)})
         checks->addWidget(w);
+    // The answer selection under the check boxes and the question selection alone on the right: side by
+    // side the two boxes made the page wider than a small screen in the longer languages.
+    checks->addWidget(answersBox);
     checks->addStretch();
-    auto* groups = new QHBoxLayout;
-    groups->addWidget(selectionBox);
-    groups->addWidget(answersBox);
     auto* schemeRow = new QHBoxLayout;
     schemeRow->addWidget(schemeLabel);
     schemeRow->addWidget(m_scheme, 1);
@@ -128,7 +128,7 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     tipsRow->addWidget(m_showAll);
     tipsRow->addWidget(m_hideAll);
     auto* right = new QVBoxLayout;
-    right->addLayout(groups);
+    right->addWidget(selectionBox);
     right->addWidget(spacedBox);
     right->addLayout(schemeRow);
     right->addWidget(tipsBox);

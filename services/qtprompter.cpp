@@ -7,6 +7,7 @@
 #include "services/textfields.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QInputDialog>

@@ -447,7 +447,7 @@ Mit Smart Pick weitermachen?</translation>
     </message>
     <message>
         <source>Desired &amp;retention:</source>
-        <translation>Gewünschte Behaltens&amp;rate:</translation>
+        <translation>Ziel-Behaltens&amp;rate:</translation>
     </message>
     <message>
         <source>&amp;Fit to my history...</source>

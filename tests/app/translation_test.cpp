@@ -55,6 +55,19 @@ using namespace brainlark::testing;
 namespace
 {
 
+// The key a menu or button text marks with "&" ("&&" is a drawn ampersand), lower case; null without one.
+QChar mnemonic(const QString& text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toLower();
+        ++i;
+    }
+    return QChar();
+}
+
 QString shown(QString text)
 {
     // "&&" shows one ampersand, a single "&" marks the key and is not drawn.
@@ -213,25 +226,22 @@ private slots:
             QSet<QChar> barKeys;
             for (QAction* top : frame.menuBar()->actions()) {
                 menus << top->menu();
-                const QString text = top->text();
-                const int at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
-                if (at >= 0 && barKeys.contains(text.at(at + 1).toLower()))
-                    clashes << text;
-                if (at >= 0)
-                    barKeys.insert(text.at(at + 1).toLower());
+                const QChar key = mnemonic(top->text());
+                if (!key.isNull() && barKeys.contains(key))
+                    clashes << top->text();
+                barKeys.insert(key);
             }
             for (int i = 0; i < menus.size(); ++i) {
                 QSet<QChar> keys;
                 for (QAction* action : menus[i]->actions()) {
                     if (action->menu())
                         menus << action->menu();
-                    const QString text = action->text();
-                    const int at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
-                    if (action->isSeparator() || !action->isVisible() || at < 0)
+                    const QChar key = mnemonic(action->text());
+                    if (action->isSeparator() || !action->isVisible() || key.isNull())
                         continue;
-                    if (keys.contains(text.at(at + 1).toLower()))
-                        clashes << menus[i]->title() + QLatin1String(": ") + text;
-                    keys.insert(text.at(at + 1).toLower());
+                    if (keys.contains(key))
+                        clashes << menus[i]->title() + QLatin1String(": ") + action->text();
+                    keys.insert(key);
                 }
                 QVERIFY2(menus[i]->sizeHint().width() <= screenWidth, qPrintable(menus[i]->title()));
             }
@@ -260,7 +270,7 @@ private slots:
             return ids;
         };
         const QStringList english = anchors(source + "/help/index.html");
-        QVERIFY(english.size() > 20);
+        QVERIFY(english.contains(QStringLiteral("context-34")) && english.size() > 10);
         for (const char* language : {"de", "fr", "es"})
             QCOMPARE(anchors(source + QStringLiteral("/help/index_%1.html").arg(QLatin1String(language))),
                      english);
