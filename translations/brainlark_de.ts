@@ -183,6 +183,10 @@ Mit Smart Pick weitermachen?</translation>
 - Statistik und Bewertungen für jedes Paar
 - Export in die Handheld-Ausgabe</translation>
     </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::AdvancedPage</name>
@@ -344,6 +348,10 @@ Mit Smart Pick weitermachen?</translation>
         <source>Please make sure that you remember this password.</source>
         <translation>Bitte merken Sie sich dieses Passwort gut.</translation>
     </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::EventSounds</name>
@@ -381,6 +389,10 @@ Mit Smart Pick weitermachen?</translation>
     <message>
         <source>Sample</source>
         <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
     </message>
 </context>
 <context>
@@ -615,6 +627,18 @@ Bitte fügen Sie zuerst mindestens ein F&amp;A-Paar hinzu.</translation>
         <source>Text files (.txt)|*.txt|</source>
         <translation>Textdateien (.txt)|*.txt|</translation>
     </message>
+    <message>
+        <source>Q&amp;A-pairs</source>
+        <translation>F&amp;A-Paare</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::GuideDialog</name>
@@ -641,6 +665,10 @@ Bitte fügen Sie zuerst mindestens ein F&amp;A-Paar hinzu.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
     </message>
 </context>
 <context>
@@ -927,6 +955,10 @@ Sie können diese Listen als E-Mail-Anhang verschicken, kopieren usw.</translati
     <message>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1374,18 @@ kein Programm verknüpft.</translation>
     <message>
         <source>Colon :</source>
         <translation>Doppelpunkt :</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Skipped lines</source>
+        <translation>Übersprungene Zeilen</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2388,10 @@ Trotzdem beenden?</translation>
         <source>Sorry, file %1 does not contain a valid Q&amp;A-list.</source>
         <translation>Die Datei %1 enthält leider keine gültige F&amp;A-Liste.</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::MatchGame</name>
@@ -2447,6 +2495,10 @@ Trotzdem beenden?</translation>
         <source>Subject:</source>
         <translation>Thema:</translation>
     </message>
+    <message>
+        <source>Q&amp;A-list notes</source>
+        <translation>Notizen zur F&amp;A-Liste</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::OptionsSheet</name>
@@ -2524,6 +2576,30 @@ Trotzdem beenden?</translation>
     <message>
         <source>Question Notes:</source>
         <translation>Fragennotizen:</translation>
+    </message>
+    <message>
+        <source>Question text</source>
+        <translation>Fragetext</translation>
+    </message>
+    <message>
+        <source>Question sound</source>
+        <translation>Fragenklang</translation>
+    </message>
+    <message>
+        <source>Question picture</source>
+        <translation>Fragenbild</translation>
+    </message>
+    <message>
+        <source>Answer text</source>
+        <translation>Antworttext</translation>
+    </message>
+    <message>
+        <source>Answer sound</source>
+        <translation>Antwortklang</translation>
+    </message>
+    <message>
+        <source>Question Notes</source>
+        <translation>Fragennotizen</translation>
     </message>
 </context>
 <context>
@@ -2847,6 +2923,10 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
         <source>cannot be read</source>
         <translation>nicht lesbar</translation>
     </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versionen</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::SlideshowTitle</name>
@@ -2888,6 +2968,10 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
     <message>
         <source>&amp;Reset Score</source>
         <translation>Punktestand &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Right answers between alerts</source>
+        <translation>Richtige Antworten zwischen den Meldungen</translation>
     </message>
 </context>
 <context>
@@ -3126,6 +3210,10 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
         <source>Due in all lists: %1 pairs today, %2 within a week</source>
         <translation>Fällig in allen Listen: %1 Paare heute, %2 innerhalb einer Woche</translation>
     </message>
+    <message>
+        <source>Q&amp;A-lists</source>
+        <translation>F&amp;A-Listen</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::TypeinPage</name>
@@ -3199,6 +3287,10 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
     <message>
         <source>View Notes</source>
         <translation>Notizen anzeigen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>
@@ -3440,6 +3532,10 @@ RMSE %7 mit den Standardgewichten, %8 mit den angepassten.
         <source>Notes:</source>
         <translation>Notizen:</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::WrongAnswersDialog</name>
@@ -3486,6 +3582,10 @@ RMSE %7 mit den Standardgewichten, %8 mit den angepassten.
         <translation>Möchten Sie diese Antwort wirklich löschen:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Falsche Antworten</translation>
     </message>
 </context>
 </TS>

@@ -183,6 +183,10 @@ Go on with Smart Pick?</source>
 - Estadísticas y valoraciones de cada pareja
 - Exportación a la edición para agenda electrónica</translation>
     </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::AdvancedPage</name>
@@ -344,6 +348,10 @@ Go on with Smart Pick?</source>
         <source>Please make sure that you remember this password.</source>
         <translation>Asegúrese de recordar esta contraseña.</translation>
     </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::EventSounds</name>
@@ -381,6 +389,10 @@ Go on with Smart Pick?</source>
     <message>
         <source>Sample</source>
         <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
     </message>
 </context>
 <context>
@@ -615,6 +627,18 @@ Añada primero al menos una pareja P/R.</translation>
         <source>Text files (.txt)|*.txt|</source>
         <translation>Archivos de texto (.txt)|*.txt|</translation>
     </message>
+    <message>
+        <source>Q&amp;A-pairs</source>
+        <translation>Parejas P/R</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::GuideDialog</name>
@@ -641,6 +665,10 @@ Añada primero al menos una pareja P/R.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
     </message>
 </context>
 <context>
@@ -927,6 +955,10 @@ Puede enviarlas como adjuntos de correo, copiarlas, etc.</translation>
     <message>
         <source>Not found</source>
         <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1374,18 @@ a esta extensión de archivo.</translation>
     <message>
         <source>Colon :</source>
         <translation>Dos puntos :</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Skipped lines</source>
+        <translation>Líneas omitidas</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2388,10 @@ Quit anyway?</source>
         <source>Sorry, file %1 does not contain a valid Q&amp;A-list.</source>
         <translation>Lo sentimos, el archivo %1 no contiene una lista P/R válida.</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Más órdenes</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::MatchGame</name>
@@ -2447,6 +2495,10 @@ Quit anyway?</source>
         <source>Subject:</source>
         <translation>Tema:</translation>
     </message>
+    <message>
+        <source>Q&amp;A-list notes</source>
+        <translation>Notas de la lista P/R</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::OptionsSheet</name>
@@ -2524,6 +2576,30 @@ Quit anyway?</source>
     <message>
         <source>Question Notes:</source>
         <translation>Notas de la pregunta:</translation>
+    </message>
+    <message>
+        <source>Question text</source>
+        <translation>Texto de la pregunta</translation>
+    </message>
+    <message>
+        <source>Question sound</source>
+        <translation>Sonido de la pregunta</translation>
+    </message>
+    <message>
+        <source>Question picture</source>
+        <translation>Imagen de la pregunta</translation>
+    </message>
+    <message>
+        <source>Answer text</source>
+        <translation>Texto de la respuesta</translation>
+    </message>
+    <message>
+        <source>Answer sound</source>
+        <translation>Sonido de la respuesta</translation>
+    </message>
+    <message>
+        <source>Question Notes</source>
+        <translation>Notas de la pregunta</translation>
     </message>
 </context>
 <context>
@@ -2847,6 +2923,10 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
         <source>cannot be read</source>
         <translation>ilegible</translation>
     </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versiones</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::SlideshowTitle</name>
@@ -2888,6 +2968,10 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
     <message>
         <source>&amp;Reset Score</source>
         <translation>&amp;Reiniciar la puntuación</translation>
+    </message>
+    <message>
+        <source>Right answers between alerts</source>
+        <translation>Respuestas correctas entre avisos</translation>
     </message>
 </context>
 <context>
@@ -3126,6 +3210,10 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
         <source>Due in all lists: %1 pairs today, %2 within a week</source>
         <translation>Pendientes en todas las listas: %1 parejas hoy, %2 en una semana</translation>
     </message>
+    <message>
+        <source>Q&amp;A-lists</source>
+        <translation>Listas P/R</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::TypeinPage</name>
@@ -3199,6 +3287,10 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
     <message>
         <source>View Notes</source>
         <translation>Ver notas</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>
@@ -3440,6 +3532,10 @@ RMSE %7 con los pesos predeterminados, %8 con los ajustados.
         <source>Notes:</source>
         <translation>Notas:</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::WrongAnswersDialog</name>
@@ -3486,6 +3582,10 @@ RMSE %7 con los pesos predeterminados, %8 con los ajustados.
         <translation>¿Seguro que desea eliminar esta respuesta?
 
 %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Respuestas incorrectas</translation>
     </message>
 </context>
 </TS>

@@ -183,6 +183,10 @@ Continuer avec Smart Pick ?</translation>
 - Statistiques et notes pour chaque paire
 - Export vers l&apos;édition pour assistant personnel</translation>
     </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::AdvancedPage</name>
@@ -344,6 +348,10 @@ Continuer avec Smart Pick ?</translation>
         <source>Please make sure that you remember this password.</source>
         <translation>Veillez à bien retenir ce mot de passe.</translation>
     </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::EventSounds</name>
@@ -381,6 +389,10 @@ Continuer avec Smart Pick ?</translation>
     <message>
         <source>Sample</source>
         <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
     </message>
 </context>
 <context>
@@ -615,6 +627,18 @@ Ajoutez d&apos;abord au moins une paire Q/R.</translation>
         <source>Text files (.txt)|*.txt|</source>
         <translation>Fichiers texte (.txt)|*.txt|</translation>
     </message>
+    <message>
+        <source>Q&amp;A-pairs</source>
+        <translation>Paires Q/R</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::GuideDialog</name>
@@ -641,6 +665,10 @@ Ajoutez d&apos;abord au moins une paire Q/R.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -927,6 +955,10 @@ Vous pouvez envoyer ces listes en pièce jointe, les copier, etc.</translation>
     <message>
         <source>Not found</source>
         <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1374,18 @@ with the given filename extension.</source>
     <message>
         <source>Colon :</source>
         <translation>Deux-points :</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Skipped lines</source>
+        <translation>Lignes ignorées</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2388,10 @@ Quitter quand même ?</translation>
         <source>Sorry, file %1 does not contain a valid Q&amp;A-list.</source>
         <translation>Désolé, le fichier %1 ne contient pas de liste Q/R valide.</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Autres commandes</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::MatchGame</name>
@@ -2447,6 +2495,10 @@ Quitter quand même ?</translation>
         <source>Subject:</source>
         <translation>Sujet :</translation>
     </message>
+    <message>
+        <source>Q&amp;A-list notes</source>
+        <translation>Notes de la liste Q/R</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::OptionsSheet</name>
@@ -2524,6 +2576,30 @@ Quitter quand même ?</translation>
     <message>
         <source>Question Notes:</source>
         <translation>Notes de la question :</translation>
+    </message>
+    <message>
+        <source>Question text</source>
+        <translation>Texte de la question</translation>
+    </message>
+    <message>
+        <source>Question sound</source>
+        <translation>Son de la question</translation>
+    </message>
+    <message>
+        <source>Question picture</source>
+        <translation>Image de la question</translation>
+    </message>
+    <message>
+        <source>Answer text</source>
+        <translation>Texte de la réponse</translation>
+    </message>
+    <message>
+        <source>Answer sound</source>
+        <translation>Son de la réponse</translation>
+    </message>
+    <message>
+        <source>Question Notes</source>
+        <translation>Notes de la question</translation>
     </message>
 </context>
 <context>
@@ -2847,6 +2923,10 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
         <source>cannot be read</source>
         <translation>illisible</translation>
     </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versions</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::SlideshowTitle</name>
@@ -2888,6 +2968,10 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
     <message>
         <source>&amp;Reset Score</source>
         <translation>&amp;Remettre le score à zéro</translation>
+    </message>
+    <message>
+        <source>Right answers between alerts</source>
+        <translation>Bonnes réponses entre deux alertes</translation>
     </message>
 </context>
 <context>
@@ -3126,6 +3210,10 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
         <source>Due in all lists: %1 pairs today, %2 within a week</source>
         <translation>À réviser dans toutes les listes : %1 paires aujourd&apos;hui, %2 dans la semaine</translation>
     </message>
+    <message>
+        <source>Q&amp;A-lists</source>
+        <translation>Listes Q/R</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::TypeinPage</name>
@@ -3199,6 +3287,10 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
     <message>
         <source>View Notes</source>
         <translation>Voir les notes</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
@@ -3440,6 +3532,10 @@ RMSE %7 avec les poids par défaut, %8 avec les poids ajustés.
         <source>Notes:</source>
         <translation>Notes :</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::WrongAnswersDialog</name>
@@ -3486,6 +3582,10 @@ RMSE %7 avec les poids par défaut, %8 avec les poids ajustés.
         <translation>Voulez-vous vraiment supprimer cette réponse :
 
 %1</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Mauvaises réponses</translation>
     </message>
 </context>
 </TS>
