@@ -58,6 +58,10 @@ Mit Smart Pick weitermachen?</translation>
         <source>Wrong, the answer is %1</source>
         <translation>Falsch, die Antwort ist %1</translation>
     </message>
+    <message>
+        <source>Quiz screen</source>
+        <translation>Quiz-Bildschirm</translation>
+    </message>
 </context>
 <context>
     <name>ReasonText</name>

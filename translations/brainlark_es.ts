@@ -58,6 +58,10 @@ Go on with Smart Pick?</source>
         <source>Wrong, the answer is %1</source>
         <translation>Incorrecto, la respuesta es %1</translation>
     </message>
+    <message>
+        <source>Quiz screen</source>
+        <translation>Pantalla del cuestionario</translation>
+    </message>
 </context>
 <context>
     <name>ReasonText</name>

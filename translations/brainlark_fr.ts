@@ -58,6 +58,10 @@ Continuer avec Smart Pick ?</translation>
         <source>Wrong, the answer is %1</source>
         <translation>Faux, la réponse est %1</translation>
     </message>
+    <message>
+        <source>Quiz screen</source>
+        <translation>Écran du quiz</translation>
+    </message>
 </context>
 <context>
     <name>ReasonText</name>
