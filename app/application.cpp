@@ -8,6 +8,7 @@
 #include "settings/qsettingsstore.h"
 #include "services/qtprompter.h"
 #include "services/qtsoundplayer.h"
+#include "services/qtspeaker.h"
 #include "core/clock.h"
 #include "core/randomsource.h"
 
@@ -35,7 +36,8 @@ struct Application::RealServices {
     QtScheduler scheduler;
     QtSoundPlayer sound;
 
-    Services services() { return Services{&clock, &random, &prompter, &shell, &scheduler, &sound}; }
+    QtSpeaker speaker;
+    Services services() { return Services{&clock, &random, &prompter, &shell, &scheduler, &sound, &speaker}; }
 };
 
 Application::Application()

@@ -46,6 +46,19 @@ HistoryCommands::HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* 
                 "written when it is done."));
     });
     m_frame.setCommandHandler(cmd::Statistics, [this] { showStatistics(); });
+    // Each list's read-aloud languages live beside its answers (never in the list file); not while an
+    // upgrade has the database on its thread.
+    LanguageStore languages;
+    languages.read = [this](const QString& path) -> std::optional<ListLanguages> {
+        if (m_recorder.upgrading())
+            return std::nullopt;
+        const auto kept = m_recorder.store().listLanguages(path);
+        return kept ? std::optional<ListLanguages>(ListLanguages{kept->first, kept->second}) : std::nullopt;
+    };
+    languages.write = [this](const QString& path, const ListLanguages& chosen) {
+        return !m_recorder.upgrading() && m_recorder.store().setListLanguages(path, chosen.question, chosen.answer);
+    };
+    m_frame.setLanguageStore(languages);
     m_doc.setDueCounter([this] {
         m_memory.updateAll();
         return m_recorder.store().dueCounts(QDate::currentDate());

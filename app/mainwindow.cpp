@@ -201,6 +201,10 @@ void MainWindow::buildActions()
         {cmd::GridEditor, QT_TR_NOOP("Q&&A-list &Editor"), QT_TR_NOOP("Q&A-list Editor"), "editor"},
         {cmd::GridViewer, QT_TR_NOOP("Q&&A-list &Viewer"), QT_TR_NOOP("Q&A-list Viewer"), "viewer"},
         {cmd::Slideshow, QT_TR_NOOP("S&lideshow"), QT_TR_NOOP("Slideshow"), "slideshow-start"},
+        // Ctrl+R: no view takes it (letters and digits answer, and the grid's keys are its menus').
+        {cmd::ReadAloud, QT_TR_NOOP("&Read Aloud"),
+         QT_TR_NOOP("Read the question aloud, and its answer once it is judged"), nullptr,
+         QKeySequence(Qt::CTRL | Qt::Key_R)},
         {cmd::SlideshowHidden, QT_TR_NOOP("Slideshow"), QT_TR_NOOP("Slideshow"), "slideshow-stop"},
         {cmd::MultipleChoice, QT_TR_NOOP("&Multiple-choice"), QT_TR_NOOP("Multiple-choice questions")},
         {cmd::TrueFalse, QT_TR_NOOP("&True/False"), QT_TR_NOOP("True/False questions")},
@@ -350,8 +354,9 @@ QMenu* MainWindow::buildViewMenu()
 
 QMenu* MainWindow::buildQuizMenu()
 {
-    QMenu* quiz = newMenu(tr("&Quiz"), {cmd::Start, cmd::Flip, cmd::Slideshow, Separator, cmd::MultipleChoice,
-                                        cmd::TrueFalse, cmd::TypeIn, cmd::Matching, Separator});
+    QMenu* quiz = newMenu(tr("&Quiz"), {cmd::Start, cmd::Flip, cmd::Slideshow, cmd::ReadAloud, Separator,
+                                        cmd::MultipleChoice, cmd::TrueFalse, cmd::TypeIn, cmd::Matching,
+                                        Separator});
     quiz->addMenu(
         newMenu(tr("&Question Selection"), {cmd::SmartPick, cmd::Sequential, cmd::RandomPick, cmd::DueReview}));
     quiz->addMenu(newMenu(tr("&Answer Selection"), {cmd::AnswersPredefined, cmd::AnswersRandom}));
@@ -681,6 +686,8 @@ bool MainWindow::ruleAllows(int id) const
     default:
         break;
     }
+    if (const auto rule = m_rules.find(id); rule != m_rules.end())
+        return rule->second();
     bool handled = false;
     const bool allowed = gridRuleAllows(id, handled);
     return handled ? allowed : true;
@@ -699,6 +706,17 @@ void MainWindow::updateCommandStates()
     }
     updateRadioMarks();
     updatePlaceholder();
+}
+
+void MainWindow::setCommandTip(int id, const QString& tip)
+{
+    QAction* command = action(id);
+    if (!command || command->property(TipProperty).toString() == tip)
+        return;
+    command->setProperty(TipProperty, tip);
+    command->setToolTip(tip);
+    if (hasHandler(id))
+        command->setStatusTip(tip);
 }
 
 void MainWindow::updateRadioMarks()

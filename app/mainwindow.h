@@ -11,6 +11,7 @@
 #include "editor/gridview.h"
 #include "quiz/ui/picturewindow.h"
 #include "services/services.h"
+#include "services/speechlanguage.h"
 #include "settings/appsettings.h"
 
 class QAction;
@@ -61,6 +62,8 @@ constexpr int SortQuestion = 32896, SortAnswer = 32897, SortRating = 32898, Sort
 constexpr int DueReview = 32902;
 // Exports for other trainers and spreadsheets.
 constexpr int ExportKvtml = 32903, ExportTsv = 32904, ExportCsv = 32905;
+// Reads the question, or its answer once known, aloud.
+constexpr int ReadAloud = 32906;
 constexpr int FileNew = 57600, SelectStudyModule = 57601, FileSave = 57603, SaveAs = 57604,
               PrintSetup = 57606;
 constexpr int Print = 57607, PrintDirect = 57608, PrintPreview = 57609, About = 57664, Exit = 57665;
@@ -141,6 +144,14 @@ public:
     /// What Options' "Fit to my history..." runs (the study history's fit of the spaced-repetition weights);
     /// without it Options offers no fit.
     void setWeightsFitter(std::function<void(QWidget* parent)> fitter) { m_fitWeights = std::move(fitter); }
+    /// Where each list's read-aloud languages are kept (the study history gives it); the editor's Notes and
+    /// Subject dialog and the read-aloud command use it.
+    void setLanguageStore(LanguageStore store) { m_languages = std::move(store); }
+    const LanguageStore& languageStore() const { return m_languages; }
+    /// A further condition for a command to be enabled, beside its handler.
+    void setCommandRule(int id, std::function<bool()> rule) { m_rules[id] = std::move(rule); }
+    /// Replaces a command's own tip (status bar and tooltip), e.g. to say why it is off.
+    void setCommandTip(int id, const QString& tip);
 
     /// Shows the list grid in place of the quiz (viewer, editor or new list); the quiz view stays alive,
     /// hidden. The open list is written back first so the quiz's statistics are kept.
@@ -227,6 +238,8 @@ private:
     std::function<bool()> m_slideshowRunning;
     std::function<int(QDialog&)> m_runDialog;
     std::function<void(QWidget*)> m_fitWeights;
+    LanguageStore m_languages;
+    std::map<int, std::function<bool()>> m_rules;
     QList<QMenu*> m_mainMenus;
     QList<QMenu*> m_gridMenus;
     QToolBar* m_quizBar = nullptr;

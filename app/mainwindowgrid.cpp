@@ -35,6 +35,7 @@ EditorContext MainWindow::editorContext()
     context.programFolder = m_doc.programFolder();
     context.runDialog = [this](QDialog& dialog) { return runDialog(dialog); };
     context.beforeReplacing = [this](const QString& path) { return m_doc.backupBeforeReplacing(path); };
+    context.languages = m_languages;
     return context;
 }
 

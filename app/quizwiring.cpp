@@ -8,6 +8,7 @@
 
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
+#include "app/readaloud.h"
 #include "quiz/ui/quizview.h"
 #include "settings/appsettings.h"
 
@@ -72,6 +73,7 @@ QuizView* wireQuizView(ListDocument& doc, AppSettings& settings, const Services&
     QObject::connect(&doc, &ListDocument::listChanged, view, &QuizView::rebuildScreen);
     QObject::connect(&doc, &ListDocument::listAboutToGo, view, [view] { view->setList(nullptr); });
     frame.setSlideshowRunning([view] { return view->screenState() == ScreenState::Slideshow; });
+    new ReadAloud(*view, doc, frame, settings, services); // the view owns it
     return view;
 }
 

@@ -27,8 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # menu take the installed files in through their own triggers; they are not needed to run the program. The
 # Noto faces give lists in the scripts DejaVu lacks (Chinese, Japanese, Korean, Devanagari, ...) their glyphs.
 # Qt's own catalogues translate the standard dialogs (files, printing, message buttons) when the program's
-# texts are shown in another language than English.
+# texts are shown in another language than English. Read aloud speaks through a speech engine plug-in
+# (speech-dispatcher's, else flite's); without one the command is off and says why.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fonts-comic-neue, fonts-noto-cjk, fonts-noto-core, gstreamer1.0-plugins-good, qt6-translations-l10n, xdg-utils")
+    "fonts-comic-neue, fonts-noto-cjk, fonts-noto-core, gstreamer1.0-plugins-good, qt6-translations-l10n, xdg-utils, qt6-speech-speechd-plugin | qt6-speech-flite-plugin")
 include(CPack)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+#include "services/speechlanguage.h"
 #include <cstdint>
 #include <functional>
 
@@ -27,6 +29,9 @@ struct EditorContext {
     /// Called before a save replaces an existing list file (the program keeps a backup); false cancels the
     /// save. Without one, saves go ahead.
     std::function<bool(const QString& path)> beforeReplacing;
+    /// Where the lists' read-aloud languages are kept (unset: the Notes and Subject dialog still offers
+    /// them, guessed from the texts, but nothing is kept).
+    LanguageStore languages;
 
     QString soundFolder() const { return programFolder + QStringLiteral("/quiz_sounds"); }
     QString pictureFolder() const { return programFolder + QStringLiteral("/quiz_pictures"); }

@@ -280,6 +280,7 @@ void GridView::fillNew(const PairList& list, const QString& name)
     setMode(Mode::New);
     fill(nullptr);
     m_filePath.clear();
+    m_unsavedLanguages.reset();
     m_title = QString::fromLatin1(NewListTitle);
     m_suggestedName = name;
     m_notes = text(list.notes());
@@ -684,8 +685,17 @@ void GridView::editNotesAndSubject()
         return;
     m_context.guide(GuideMessages::NotesAndSubject);
     NotesSubjectDialog dialog(m_notes, m_subject, subjectNames(), this);
+    const ListLanguages shown = languages();
+    dialog.setLanguages(shown);
     if (m_context.run(dialog) != QDialog::Accepted)
         return;
+    // Beside the list in the program's database, not in the file: choosing them changes no byte of it.
+    if (dialog.languages() != shown) {
+        m_unsavedLanguages = dialog.languages();
+        if (!m_filePath.isEmpty() && m_context.languages.write &&
+            m_context.languages.write(m_filePath, *m_unsavedLanguages))
+            m_unsavedLanguages.reset();
+    }
     if (dialog.notesModified()) {
         m_notes = dialog.notes();
         changed();
@@ -697,6 +707,22 @@ void GridView::editNotesAndSubject()
         m_subject = chosen;
         changed();
     }
+}
+
+ListLanguages GridView::languages() const
+{
+    if (m_unsavedLanguages)
+        return *m_unsavedLanguages;
+    if (!m_filePath.isEmpty() && m_context.languages.read)
+        if (const std::optional<ListLanguages> kept = m_context.languages.read(m_filePath))
+            return *kept;
+    QStringList questions;
+    QStringList answers;
+    for (int r = 0; r < m_model->rows(); ++r) {
+        questions.append(text(m_model->cell(r, PairTableModel::Question)));
+        answers.append(text(m_model->cell(r, PairTableModel::Answer)));
+    }
+    return {SpeechLanguage::guess(questions), SpeechLanguage::guess(answers)};
 }
 
 void GridView::editPassword()
@@ -748,6 +774,8 @@ bool GridView::save()
         return false;
     }
     m_filePath = path;
+    if (m_unsavedLanguages && m_context.languages.write && m_context.languages.write(path, *m_unsavedLanguages))
+        m_unsavedLanguages.reset();
     m_title = fileTitle(path);
     m_undo->setClean();
     m_otherChanges = false;
@@ -784,6 +812,7 @@ void GridView::newList()
     m_notes.clear();
     m_password.clear();
     m_subject.clear();
+    m_unsavedLanguages.reset();
     m_working.wrongAnswers().clear();
     m_saved = false;
     setMode(Mode::New);

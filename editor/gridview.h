@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -170,6 +172,8 @@ private:
     /// The editor of the cell being typed in, or nullptr.
     QWidget* openCellEditor() const;
     QStringList subjectNames() const;
+    /// The list's read-aloud languages: as chosen, else as kept, else guessed from its texts.
+    ListLanguages languages() const;
     void showContextMenu(const QPoint& globalPos);
 
     EditorContext m_context;
@@ -183,6 +187,8 @@ private:
     QString m_notes;
     QString m_password;
     QString m_subject;
+    /// Languages chosen in Notes and Subject for a list that has no file yet: kept once it is saved.
+    std::optional<ListLanguages> m_unsavedLanguages;
     bool m_otherChanges = false;
     bool m_saved = false;
     bool m_headerPressed = false;

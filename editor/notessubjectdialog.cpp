@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -14,6 +15,30 @@
 
 namespace brainlark
 {
+
+namespace
+{
+
+QComboBox* languageCombo(const char* name)
+{
+    auto* combo = new QComboBox;
+    combo->setObjectName(QLatin1String(name));
+    for (const auto& [code, shown] : SpeechLanguage::choices())
+        combo->addItem(shown, code);
+    return combo;
+}
+
+void showLanguage(QComboBox* combo, const QString& code)
+{
+    int index = combo->findData(code);
+    if (index < 0) {
+        combo->addItem(code, code);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
+} // namespace
 
 NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subject,
                                        const QStringList& subjects, QWidget* parent)
@@ -44,6 +69,12 @@ NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subj
         m_subject->addItem(current);
     m_subject->setCurrentIndex(m_subject->findText(current, Qt::MatchExactly));
 
+    m_questionLanguage = languageCombo("questionLanguage");
+    m_answerLanguage = languageCombo("answerLanguage");
+    auto* languages = new QFormLayout;
+    languages->addRow(tr("Read &questions in:"), m_questionLanguage);
+    languages->addRow(tr("Read a&nswers in:"), m_answerLanguage);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -52,8 +83,9 @@ NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subj
     layout->addWidget(m_notes, 1);
     layout->addWidget(new QLabel(tr("Subject:")));
     layout->addWidget(m_subject);
+    layout->addLayout(languages);
     layout->addWidget(buttons);
-    resize(460, 360);
+    resize(460, 420);
 }
 
 QString NotesSubjectDialog::notes() const
@@ -69,6 +101,17 @@ bool NotesSubjectDialog::notesModified() const
 QString NotesSubjectDialog::subject() const
 {
     return m_subject->currentText().trimmed();
+}
+
+void NotesSubjectDialog::setLanguages(const ListLanguages& languages)
+{
+    showLanguage(m_questionLanguage, languages.question);
+    showLanguage(m_answerLanguage, languages.answer);
+}
+
+ListLanguages NotesSubjectDialog::languages() const
+{
+    return {m_questionLanguage->currentData().toString(), m_answerLanguage->currentData().toString()};
 }
 
 } // namespace brainlark

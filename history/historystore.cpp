@@ -63,6 +63,11 @@ const char* const AddMemoryModel =
     "difficulty,"
     " stability, last_day)";
 
+// Version 5: the languages a list's sides are read aloud in (NULL: never chosen, guessed from the texts).
+const char* const AddLanguages =
+    "ALTER TABLE lists ADD COLUMN question_language TEXT;"
+    "ALTER TABLE lists ADD COLUMN answer_language TEXT";
+
 QSqlDatabase database(const QString& connection)
 {
     return QSqlDatabase::database(connection, false);
@@ -254,6 +259,9 @@ bool HistoryStore::migrate(int found, const Progress& progress, const std::atomi
     if (found < 4 &&
         !inTransaction(QString::fromLatin1(AddMemoryModel) + QStringLiteral(";PRAGMA user_version = 4")))
         return false;
+    if (found < 5 &&
+        !inTransaction(QString::fromLatin1(AddLanguages) + QStringLiteral(";PRAGMA user_version = 5")))
+        return false;
     if (progress && found < SchemaVersion)
         progress(1.0);
     return true;
@@ -321,6 +329,34 @@ qint64 HistoryStore::listId(const QString& path, bool create)
     if (!query.exec())
         return failQuery(query.lastError()) ? 0 : -1;
     return query.next() ? query.value(0).toLongLong() : -1;
+}
+
+std::optional<std::pair<QString, QString>> HistoryStore::listLanguages(const QString& listPath) const
+{
+    if (!m_open || listPath.isEmpty())
+        return std::nullopt;
+    QSqlQuery query(database(m_connection));
+    query.prepare(QStringLiteral("SELECT question_language, answer_language FROM lists WHERE path = ?"));
+    query.addBindValue(listPath);
+    if (!query.exec() || !query.next() || query.value(0).isNull())
+        return std::nullopt;
+    return std::make_pair(query.value(0).toString(), query.value(1).toString());
+}
+
+bool HistoryStore::setListLanguages(const QString& listPath, const QString& question, const QString& answer)
+{
+    if (!m_open || listPath.isEmpty())
+        return false;
+    const qint64 list = listId(listPath, true);
+    if (list < 0)
+        return false;
+    QSqlQuery update(database(m_connection));
+    update.prepare(QStringLiteral("UPDATE lists SET question_language = ?, answer_language = ? WHERE id = ?"));
+    // Stored as empty texts rather than NULL: the system's language is a choice too.
+    update.addBindValue(question.isNull() ? QStringLiteral("") : question);
+    update.addBindValue(answer.isNull() ? QStringLiteral("") : answer);
+    update.addBindValue(list);
+    return update.exec() || failQuery(update.lastError());
 }
 
 bool HistoryStore::insert(const AnswerRecord& answer)

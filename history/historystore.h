@@ -7,6 +7,8 @@
 #include <QVector>
 #include <atomic>
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QSqlError;
 
@@ -70,7 +72,7 @@ class HistoryStore
 public:
     /// The schema this program writes. Older databases are migrated forward when opened; a newer one is
     /// refused (left untouched) rather than guessed at.
-    static constexpr int SchemaVersion = 4;
+    static constexpr int SchemaVersion = 5;
     /// An answer left waiting over lunch must not count as an hour of study.
     static constexpr double StudySecondsCap = 60.0;
     /// Answers whose day an upgrade fills in per transaction; the write-ahead log is emptied after each.
@@ -126,6 +128,11 @@ public:
     /// Reviews per week of the list since `from` (invalid: all), oldest first: only answers known to be a
     /// question's first count.
     QVector<WeekCount> reviewWeeks(const QString& listPath, const QDate& from = QDate()) const;
+
+    /// The languages a list's question and answer sides are read aloud in, as last chosen (BCP 47 names, ""
+    /// for the system's language); nullopt when they were never chosen for the list.
+    std::optional<std::pair<QString, QString>> listLanguages(const QString& listPath) const;
+    bool setListLanguages(const QString& listPath, const QString& question, const QString& answer);
 
     /// The store's database connection, for readers of its tables on the same thread (PairMemory).
     QString connectionName() const { return m_connection; }

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -75,6 +76,23 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
         spacedLayout->addWidget(fit, 1, 0, 1, 2);
     }
 
+    auto* readBox = groupBox(tr("Read aloud"));
+    auto* readLayout = new QGridLayout(readBox);
+    m_readQuestions = checkBox(tr("Read &questions as they appear"), "readQuestionsAloud", v.readQuestionsAloud);
+    m_readAnswers = checkBox(tr("Read a&nswers once known"), "readAnswersAloud", v.readAnswersAloud);
+    m_speechRate = new QSlider(Qt::Horizontal, this);
+    m_speechRate->setObjectName("speechRate");
+    m_speechRate->setRange(-AppSettings::MaxSpeechRate, AppSettings::MaxSpeechRate);
+    m_speechRate->setPageStep(2);
+    m_speechRate->setValue(v.speechRate);
+    m_speechRate->setToolTip(tr("How fast the voice reads: slower to the left, faster to the right."));
+    auto* rateLabel = new QLabel(tr("Rat&e:"), this);
+    rateLabel->setBuddy(m_speechRate);
+    readLayout->addWidget(m_readQuestions, 0, 0, 1, 2);
+    readLayout->addWidget(m_readAnswers, 1, 0, 1, 2);
+    readLayout->addWidget(rateLabel, 2, 0);
+    readLayout->addWidget(m_speechRate, 2, 1);
+
     auto* answersBox = groupBox(tr("Answer selection"));
     auto* answersLayout = new QVBoxLayout(answersBox);
     m_answers = new QButtonGroup(this);
@@ -119,6 +137,7 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
     // The answer selection under the check boxes and the question selection alone on the right: side by
     // side the two boxes made the page wider than a small screen in the longer languages.
     checks->addWidget(answersBox);
+    checks->addWidget(readBox);
     checks->addStretch();
     auto* schemeRow = new QHBoxLayout;
     schemeRow->addWidget(schemeLabel);
@@ -155,6 +174,9 @@ void GeneralPage::store(OptionsValues& v) const
     if (m_selection->checkedId() >= 0)
         v.questionSelection = m_selection->checkedId();
     v.desiredRetentionPercent = m_retention->value();
+    v.readQuestionsAloud = m_readQuestions->isChecked();
+    v.readAnswersAloud = m_readAnswers->isChecked();
+    v.speechRate = m_speechRate->value();
     v.predefinedAnswers = m_answers->checkedId() == Predefined;
     v.uiLanguage = m_language->currentData().toString();
     v.soundScheme = m_scheme->currentIndex() >= 0 ? m_scheme->currentData().toInt() : -1;

@@ -4,13 +4,15 @@
 
 class QComboBox;
 class QPushButton;
+class QSlider;
 class QSpinBox;
 
 namespace brainlark
 {
 
 /// "General": start-up, Smart Counter, automatic answers, question and answer selection, spaced
-/// repetition (the desired retention, and fitting its weights to the study history), the sound scheme, and
+/// repetition (the desired retention, and fitting its weights to the study history), reading aloud, the
+/// sound scheme, and
 /// Show All / Hide All for the tips. The fit and the tips' buttons act at once (also when the sheet is
 /// cancelled).
 class GeneralPage : public OptionsPage
@@ -35,6 +37,9 @@ private:
     QCheckBox* m_funny = nullptr;
     QButtonGroup* m_selection = nullptr;
     QSpinBox* m_retention = nullptr;
+    QCheckBox* m_readQuestions = nullptr;
+    QCheckBox* m_readAnswers = nullptr;
+    QSlider* m_speechRate = nullptr;
     QButtonGroup* m_answers = nullptr;
     QComboBox* m_scheme = nullptr;
     QComboBox* m_language = nullptr;

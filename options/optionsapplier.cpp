@@ -63,6 +63,9 @@ void OptionsApplier::applyGeneral(const OptionsValues& v, Outcome& outcome)
     m_settings.setQuestionSelectionMode(v.questionSelection);
     m_settings.setDesiredRetentionPercent(v.desiredRetentionPercent);
     m_settings.setUiLanguage(v.uiLanguage);
+    m_settings.setReadQuestionsAloud(v.readQuestionsAloud);
+    m_settings.setReadAnswersAloud(v.readAnswersAloud);
+    m_settings.setSpeechRate(v.speechRate);
     if (changeFunFlag(ff::kPredefinedAnswers, v.predefinedAnswers) && m_hooks.checkAnswerSelection &&
         m_hooks.checkAnswerSelection())
         outcome.newQuestion = true;

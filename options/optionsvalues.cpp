@@ -37,6 +37,9 @@ OptionsValues OptionsValues::fromSettings(const AppSettings& s)
     v.funnySounds = s.funFlag(ff::kFunnySounds);
     v.questionSelection = s.questionSelectionMode();
     v.desiredRetentionPercent = s.desiredRetentionPercent();
+    v.readQuestionsAloud = s.readQuestionsAloud();
+    v.readAnswersAloud = s.readAnswersAloud();
+    v.speechRate = s.speechRate();
     v.predefinedAnswers = s.funFlag(ff::kPredefinedAnswers);
     v.soundScheme = s.soundTheme();
     v.uiLanguage = s.uiLanguage();

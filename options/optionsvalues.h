@@ -35,6 +35,9 @@ struct OptionsValues {
     bool funnySounds = true;
     int questionSelection = 0;
     int desiredRetentionPercent = 90;
+    bool readQuestionsAloud = false;
+    bool readAnswersAloud = false;
+    int speechRate = 0;
     bool predefinedAnswers = true;
     int soundScheme = 1; ///< -1 when no scheme is selected
     QString uiLanguage;  ///< empty: the system's languages

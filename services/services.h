@@ -9,6 +9,7 @@ class Prompter;
 class ShellOpener;
 class Scheduler;
 class SoundPlayer;
+class Speaker;
 
 /// The outside world as the application sees it. The application owns the real implementations; tests
 /// hand in fakes. Every member is non-null while the program runs.
@@ -19,6 +20,7 @@ struct Services {
     ShellOpener* shell = nullptr;
     Scheduler* scheduler = nullptr;
     SoundPlayer* sound = nullptr;
+    Speaker* speaker = nullptr;
 };
 
 } // namespace brainlark

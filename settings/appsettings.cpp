@@ -19,6 +19,7 @@ namespace brainlark
 //   "quiz mode"                           0..3
 //   "question selection mode"             0..3
 //   "desired retention"                   70..97 (percent)
+//   "read aloud rate"                     -10..10 (tenths of the engine's range)
 //   "f-sounds theme"                      0..3
 //   "pre-fill answer selection"           0..5
 //   "match quiz rows"                     2..10
@@ -114,6 +115,9 @@ int AppSettings::defaultInt(IntKey key)
         0x64FA64, // match quiz color - right
         0,        // question selection mode
         90,       // desired retention
+        0,        // read aloud questions
+        0,        // read aloud answers
+        0,        // read aloud rate
     };
     return defaults[key];
 }
@@ -181,7 +185,11 @@ int AppSettings::clamped(IntKey key, int value)
     case LoadLastFile:
     case PlaySounds:
     case ShowHint:
+    case ReadQuestions:
+    case ReadAnswers:
         return std::clamp(value, 0, 1);
+    case SpeechRate:
+        return std::clamp(value, -MaxSpeechRate, MaxSpeechRate);
     case CustomBkgColor:
     case MatchColorInit:
     case MatchColorWrong:
@@ -419,6 +427,9 @@ const AppSettings::KeyInfo* AppSettings::loadOrder(int& count)
         INT_KEY("match quiz color - right", MatchColorRight),
         INT_KEY("question selection mode", QuestionSelectionMode),
         INT_KEY("desired retention", DesiredRetention),
+        INT_KEY("read aloud questions", ReadQuestions),
+        INT_KEY("read aloud answers", ReadAnswers),
+        INT_KEY("read aloud rate", SpeechRate),
     };
     count = int(std::size(kLoadOrder));
     return kLoadOrder;
@@ -470,6 +481,9 @@ const AppSettings::KeyInfo* AppSettings::saveOrder(int& count)
         INT_KEY("match quiz color - right", MatchColorRight),
         INT_KEY("question selection mode", QuestionSelectionMode),
         INT_KEY("desired retention", DesiredRetention),
+        INT_KEY("read aloud questions", ReadQuestions),
+        INT_KEY("read aloud answers", ReadAnswers),
+        INT_KEY("read aloud rate", SpeechRate),
     };
     count = int(std::size(kSaveOrder));
     return kSaveOrder;

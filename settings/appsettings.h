@@ -217,6 +217,15 @@ public:
     int desiredRetentionPercent() const { return m_ints[DesiredRetention]; }
     void setDesiredRetentionPercent(int percent) { setInt(DesiredRetention, percent); }
     double desiredRetention() const { return m_ints[DesiredRetention] / 100.0; }
+    /// Read aloud: each question as it appears, each answer once it is judged or shown, at a rate from
+    /// -MaxSpeechRate (slowest) to MaxSpeechRate (fastest), 0 the voice's own.
+    static constexpr int MaxSpeechRate = 10;
+    bool readQuestionsAloud() const { return m_ints[ReadQuestions] != 0; }
+    void setReadQuestionsAloud(bool on) { setInt(ReadQuestions, on ? 1 : 0); }
+    bool readAnswersAloud() const { return m_ints[ReadAnswers] != 0; }
+    void setReadAnswersAloud(bool on) { setInt(ReadAnswers, on ? 1 : 0); }
+    int speechRate() const { return m_ints[SpeechRate]; }
+    void setSpeechRate(int rate) { setInt(SpeechRate, rate); }
 
     /// Predefined or random answers as decided by the answer-selection check; starts from fun flags
     /// bit 0x80000 at load.
@@ -275,6 +284,9 @@ private:
         MatchColorRight,
         QuestionSelectionMode,
         DesiredRetention,
+        ReadQuestions,
+        ReadAnswers,
+        SpeechRate,
         IntKeyCount
     };
     enum TextKey {

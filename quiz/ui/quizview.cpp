@@ -280,6 +280,8 @@ void QuizView::showQuestion(Timeline& timeline)
         if (m_settings.funFlag(funflags::kShowPictures))
             emit pictureRequested(m_screen.picturePath());
         m_session->markShown();
+        if (questionShown())
+            emit questionOnScreen();
     });
 }
 
@@ -382,6 +384,8 @@ void QuizView::release()
     const int hit = m_outcome.right || input.movesOn ? -1 : m_hit;
     m_hit = -1; // a wrong box keeps its colour; the next click judges afresh
     m_feedback->add(m_timeline, FeedbackPlan::advance(input), *m_session, hit);
+    if (input.right || input.movesOn)
+        emit answerRevealed();
     play(Activity::Answering);
 }
 
@@ -414,6 +418,7 @@ void QuizView::showAutomaticAnswer()
         m_sounds.playEventSound(EventSounds::Hint);
     m_feedback->addAutomaticAnswer(m_timeline,
                                    ListText::toQString(m_session->current().questionPair().shownAnswer()));
+    emit answerRevealed();
     play(Activity::Revealing);
 }
 

@@ -135,6 +135,12 @@ signals:
     void answerJudged(const QString& question, const QString& answer, int mode, bool right, double seconds,
                       bool firstTry);
 
+    /// A question has come onto the screen.
+    void questionOnScreen();
+    /// The learner now knows the answer of the question on the screen: judged right, a wrong answer that
+    /// moves on, or shown automatically.
+    void answerRevealed();
+
     /// The learner gave input that must wait; text says so.
     void inputRefused(const QString& text);
     /// What played has ended or was stopped: the screen is at rest.

@@ -1,7 +1,9 @@
 #include "support/fakes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
+#include <utility>
 
 namespace brainlark::testing
 {
@@ -185,6 +187,25 @@ bool RecordingShellOpener::open(const QString& pathOrUrl)
     opened.append(pathOrUrl);
     log(timeline, "open:" + pathOrUrl);
     return succeeds;
+}
+
+void RecordingSpeaker::say(const QString& text, const QLocale& locale, double rate, Ended ended)
+{
+    if (Ended cut = std::exchange(m_pending, {}))
+        cut();
+    said.append(locale.bcp47Name() + ":" + text);
+    rates.append(rate);
+    if (holding)
+        m_pending = std::move(ended);
+    else if (ended)
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(ended), Qt::QueuedConnection);
+}
+
+void RecordingSpeaker::stop()
+{
+    ++stops;
+    if (Ended ended = std::exchange(m_pending, {}))
+        ended();
 }
 
 uint32_t ScriptedRandom::next()

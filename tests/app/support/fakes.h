@@ -11,6 +11,7 @@
 #include "services/prompter.h"
 #include "services/shellopener.h"
 #include "services/soundplayer.h"
+#include "services/speaker.h"
 
 #include <QList>
 #include <QStringList>
@@ -94,6 +95,28 @@ public:
     QStringList fileNames() const;
 };
 
+/// Speaks nothing: records what it was asked to read and in which language. Texts end at once (from
+/// the event loop) unless holding is set, when they end at the next say() or stop().
+class RecordingSpeaker : public Speaker
+{
+public:
+    void say(const QString& text, const QLocale& locale, double rate, Ended ended = {}) override;
+    void stop() override;
+    State state() const override { return available ? State::Ready : State::Unavailable; }
+    QList<QLocale> availableLocales() const override { return available ? locales : QList<QLocale>{}; }
+
+    /// "language:text" of everything said, in order (the language's BCP 47 name).
+    QStringList said;
+    QList<double> rates;
+    int stops = 0;
+    bool available = true;
+    QList<QLocale> locales{QLocale(QLocale::English), QLocale(QLocale::Russian), QLocale(QLocale::German)};
+    bool holding = false;
+
+private:
+    Ended m_pending;
+};
+
 /// Virtual time for the timelines. Eager (the default) runs each call at once, with its time counted, as
 /// if the program never waited; otherwise time passes only in advance() and settle(), so a test can act
 /// between any two steps. Pauses are recorded ("pause:N" in the timeline).
@@ -172,8 +195,9 @@ struct FakeServices {
     RecordingShellOpener shell;
     VirtualScheduler scheduler;
     RecordingSoundPlayer sound;
+    RecordingSpeaker speaker;
 
-    Services services() { return Services{&clock, &random, &prompter, &shell, &scheduler, &sound}; }
+    Services services() { return Services{&clock, &random, &prompter, &shell, &scheduler, &sound, &speaker}; }
 };
 
 } // namespace brainlark::testing

@@ -12,6 +12,7 @@ void FrameFixture::resetSettings(std::initializer_list<const char*> folders)
     m_prompter = RecordingPrompter();
     m_shell = RecordingShellOpener();
     m_sound = RecordingSoundPlayer();
+    m_speaker = RecordingSpeaker();
     m_settings = std::make_unique<AppSettings>(m_random);
     m_settings->setInstallPath(m_dir.path());
     m_settings->resetToDefaults();

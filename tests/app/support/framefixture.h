@@ -30,11 +30,15 @@ protected:
     RecordingShellOpener m_shell;
     VirtualScheduler m_scheduler;
     RecordingSoundPlayer m_sound;
+    RecordingSpeaker m_speaker;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<ListDocument> m_doc;
     std::unique_ptr<MainWindow> m_frame;
 
-    Services services() { return Services{&m_clock, &m_random, &m_prompter, &m_shell, &m_scheduler, &m_sound}; }
+    Services services()
+    {
+        return Services{&m_clock, &m_random, &m_prompter, &m_shell, &m_scheduler, &m_sound, &m_speaker};
+    }
     /// Fresh recorders and default settings whose program folder is the temporary one, with these
     /// subfolders made in it.
     void resetSettings(std::initializer_list<const char*> folders = {});

@@ -46,6 +46,7 @@ QuizRig::QuizRig(int pairs, uint32_t seed) : random({}, seed)
     services.shell = &shell;
     services.scheduler = &scheduler;
     services.sound = &player;
+    services.speaker = &speaker;
     view = std::make_unique<QuizView>(settings, services);
     view->resize(800, 600);
     QObject::connect(view.get(), &QuizView::statusTextChanged,

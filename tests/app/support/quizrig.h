@@ -41,6 +41,7 @@ struct QuizRig {
     ManualClock clock;
     RecordingPrompter prompter;
     RecordingSoundPlayer player;
+    RecordingSpeaker speaker;
     RecordingShellOpener shell;
     VirtualScheduler scheduler;
     QStringList timeline;

@@ -1,0 +1,184 @@
+#include "app/readaloud.h"
+
+#include <QPointer>
+#include <QStatusBar>
+#include <utility>
+
+#include "app/listdocument.h"
+#include "app/mainwindow.h"
+#include "core/pairlist.h"
+#include "quiz/ui/listtext.h"
+#include "quiz/ui/quizview.h"
+#include "services/speaker.h"
+#include "settings/appsettings.h"
+
+namespace brainlark
+{
+
+namespace
+{
+
+// Enough texts for the guess; a list of a million pairs is not read through for it.
+constexpr int GuessPairs = 2000;
+
+QString languageName(const QString& language)
+{
+    return QLocale::languageToString(SpeechLanguage::locale(language).language());
+}
+
+} // namespace
+
+ReadAloud::ReadAloud(QuizView& view, ListDocument& doc, MainWindow& frame, AppSettings& settings,
+                     const Services& services)
+    : QObject(&view), m_view(view), m_doc(doc), m_frame(frame), m_settings(settings),
+      m_speaker(services.speaker), m_sounds(settings, *services.sound, *services.random)
+{
+    frame.setCommandHandler(cmd::ReadAloud, [this] { readNow(); });
+    frame.setCommandRule(cmd::ReadAloud,
+                         [this] { return !m_frame.gridView() && m_doc.hasList() && unavailableReason().isEmpty(); });
+    connect(&view, &QuizView::questionOnScreen, this, &ReadAloud::questionShown);
+    connect(&view, &QuizView::answerRevealed, this, &ReadAloud::answerRevealed);
+    connect(&view, &QuizView::stateChanged, this, &ReadAloud::refresh);
+    connect(&doc, &ListDocument::listLoaded, this, &ReadAloud::listLoaded);
+    connect(&doc, &ListDocument::listChanged, this, &ReadAloud::listLoaded);
+    connect(&doc, &ListDocument::listAboutToGo, this, [this] {
+        m_side = Side::None;
+        m_next = {};
+        if (m_speaker && m_speaking)
+            m_speaker->stop();
+    });
+    refresh();
+}
+
+ListLanguages ReadAloud::languages() const
+{
+    const LanguageStore& store = m_frame.languageStore();
+    if (store.read && m_doc.hasList())
+        if (const std::optional<ListLanguages> kept = store.read(m_doc.pathName()))
+            return *kept;
+    if (!m_guess) {
+        QStringList questions;
+        QStringList answers;
+        if (const PairList* list = m_doc.list()) {
+            for (const Pair& pair : list->pairs()) {
+                if (questions.size() >= GuessPairs)
+                    break;
+                questions.append(ListText::toQString(pair.question()));
+                answers.append(ListText::toQString(pair.answer()));
+            }
+        }
+        m_guess = ListLanguages{SpeechLanguage::guess(questions), SpeechLanguage::guess(answers)};
+    }
+    return *m_guess;
+}
+
+bool ReadAloud::hasVoice(const QString& language) const
+{
+    return m_speaker && m_speaker->hasVoiceFor(SpeechLanguage::locale(language));
+}
+
+QString ReadAloud::unavailableReason() const
+{
+    if (!m_speaker || m_speaker->state() == Speaker::State::Unavailable)
+        return tr("Read aloud needs a speech engine: install speech-dispatcher or flite.");
+    if (!m_doc.hasList())
+        return {};
+    const ListLanguages sides = languages();
+    if (hasVoice(sides.question) || hasVoice(sides.answer))
+        return {};
+    if (languageName(sides.question) == languageName(sides.answer))
+        return tr("No voice for %1 is installed.").arg(languageName(sides.question));
+    return tr("No voice for %1 or %2 is installed.")
+        .arg(languageName(sides.question), languageName(sides.answer));
+}
+
+void ReadAloud::refresh()
+{
+    const QString reason = unavailableReason();
+    m_frame.setCommandTip(cmd::ReadAloud,
+                          reason.isEmpty() ? tr("Read the question aloud, and its answer once it is judged")
+                                           : reason);
+    // Said once, and only to a learner who asked for automatic reading.
+    if (!reason.isEmpty() && reason != m_told &&
+        (m_settings.readQuestionsAloud() || m_settings.readAnswersAloud())) {
+        m_told = reason;
+        m_frame.statusBar()->showMessage(reason, 10000);
+    }
+}
+
+void ReadAloud::listLoaded()
+{
+    m_guess.reset();
+    m_side = Side::None;
+    refresh();
+    m_frame.updateCommandStates();
+}
+
+void ReadAloud::questionShown()
+{
+    m_side = Side::Question;
+    if (m_settings.readQuestionsAloud() && m_settings.playSounds())
+        read(Side::Question, false);
+}
+
+void ReadAloud::answerRevealed()
+{
+    m_side = Side::Answer;
+    m_next = {};
+    if (m_settings.readAnswersAloud() && m_settings.playSounds())
+        read(Side::Answer, false);
+}
+
+void ReadAloud::readNow()
+{
+    if (m_side != Side::None && m_view.session() && m_view.isVisible())
+        read(m_side, true);
+}
+
+void ReadAloud::read(Side side, bool asked)
+{
+    const QuizSession* session = m_view.session();
+    if (!session || session->current().isEmpty())
+        return;
+    const Pair& pair = session->current().questionPair();
+    const bool question = side == Side::Question;
+    const std::string folder = m_settings.installPath().toStdString();
+    const QString sound = QString::fromStdString(question ? pair.shownQuestionSoundFile(folder)
+                                                          : pair.shownAnswerSoundFile(folder));
+    if (!sound.isEmpty()) {
+        // A recorded sound wins over the voice.
+        if (asked)
+            m_sounds.playPairSound(sound);
+        return;
+    }
+    const ListLanguages sides = languages();
+    // The side shown as the question is the stored answer while the list is reversed.
+    const bool storedQuestion = question != pair.isReversed();
+    const QString language = storedQuestion ? sides.question : sides.answer;
+    const QString text = ListText::toQString(question ? pair.shownQuestion() : pair.shownAnswer());
+    if (!hasVoice(language))
+        return;
+    if (!asked && question && m_speaking) {
+        m_next = [this, text, language] { speak(text, language); };
+        return;
+    }
+    m_next = {};
+    speak(text, language);
+}
+
+void ReadAloud::speak(const QString& text, const QString& language)
+{
+    const double rate = m_settings.speechRate() / double(AppSettings::MaxSpeechRate);
+    const int utterance = ++m_utterance;
+    m_speaking = true;
+    m_speaker->say(text, SpeechLanguage::locale(language), rate, [self = QPointer<ReadAloud>(this), utterance] {
+        // A text cut off by the next one ends while the next is being read.
+        if (!self || utterance != self->m_utterance)
+            return;
+        self->m_speaking = false;
+        if (std::function<void()> next = std::exchange(self->m_next, {}))
+            next();
+    });
+}
+
+} // namespace brainlark
