@@ -206,7 +206,10 @@ static const QStringList kSaveOrder = {"show hint",
                                        "match quiz color - wrong",
                                        "match quiz color - right",
                                        "question selection mode",
-                                       "desired retention"};
+                                       "desired retention",
+                                       "read aloud questions",
+                                       "read aloud answers",
+                                       "read aloud rate"};
 
 void SettingsTest::saveWritesTheKeysInTheirOrder()
 {
@@ -272,7 +275,10 @@ void SettingsTest::loadReadsTheTableInOrder()
                                   "match quiz color - wrong",
                                   "match quiz color - right",
                                   "question selection mode",
-                                  "desired retention"};
+                                  "desired retention",
+                                  "read aloud questions",
+                                  "read aloud answers",
+                                  "read aloud rate"};
     QCOMPARE(store.readKeys().mid(0, expected.size()), expected);
 }
 
@@ -291,6 +297,9 @@ void SettingsTest::hostileValuesAreClamped_data()
     QTest::newRow("selection 7") << "question selection mode" << 7 << 3; // Due is the highest
     QTest::newRow("retention 50 %") << "desired retention" << 50 << 70;
     QTest::newRow("retention 100 %") << "desired retention" << 100 << 97;
+    QTest::newRow("read aloud 5") << "read aloud questions" << 5 << 1;
+    QTest::newRow("rate 50") << "read aloud rate" << 50 << 10;
+    QTest::newRow("rate -50") << "read aloud rate" << -50 << -10;
     QTest::newRow("theme -3") << "f-sounds theme" << -3 << 0;
     QTest::newRow("theme 12") << "f-sounds theme" << 12 << 3;
     QTest::newRow("pre-fill 6") << "pre-fill answer selection" << 6 << 5;
