@@ -56,7 +56,8 @@ HistoryCommands::HistoryCommands(MainWindow& frame, ListDocument& doc, QObject* 
         return kept ? std::optional<ListLanguages>(ListLanguages{kept->first, kept->second}) : std::nullopt;
     };
     languages.write = [this](const QString& path, const ListLanguages& chosen) {
-        return !m_recorder.upgrading() && m_recorder.store().setListLanguages(path, chosen.question, chosen.answer);
+        return !m_recorder.upgrading() &&
+               m_recorder.store().setListLanguages(path, chosen.question, chosen.answer);
     };
     m_frame.setLanguageStore(languages);
     m_doc.setDueCounter([this] {

@@ -22,8 +22,8 @@ class WeightsFitDialog;
 /// Save As takes a list's history along, a failing database gives one status-bar warning, View >
 /// Statistics opens the charts, the selection Due learns the due pairs from the history (with the desired
 /// retention of the settings and the weights fitted from Options), an opened list tells the history which
-/// of its pairs it still has, each list's read-aloud languages are kept beside its answers, and in Smart Pick and Due the first status-bar pane says why the question
-/// was asked.
+/// of its pairs it still has, each list's read-aloud languages are kept beside its answers, and in Smart Pick
+/// and Due the first status-bar pane says why the question was asked.
 class HistoryCommands : public QObject
 {
     Q_OBJECT

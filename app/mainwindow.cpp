@@ -354,9 +354,9 @@ QMenu* MainWindow::buildViewMenu()
 
 QMenu* MainWindow::buildQuizMenu()
 {
-    QMenu* quiz = newMenu(tr("&Quiz"), {cmd::Start, cmd::Flip, cmd::Slideshow, cmd::ReadAloud, Separator,
-                                        cmd::MultipleChoice, cmd::TrueFalse, cmd::TypeIn, cmd::Matching,
-                                        Separator});
+    QMenu* quiz =
+        newMenu(tr("&Quiz"), {cmd::Start, cmd::Flip, cmd::Slideshow, cmd::ReadAloud, Separator,
+                              cmd::MultipleChoice, cmd::TrueFalse, cmd::TypeIn, cmd::Matching, Separator});
     quiz->addMenu(
         newMenu(tr("&Question Selection"), {cmd::SmartPick, cmd::Sequential, cmd::RandomPick, cmd::DueReview}));
     quiz->addMenu(newMenu(tr("&Answer Selection"), {cmd::AnswersPredefined, cmd::AnswersRandom}));

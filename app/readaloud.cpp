@@ -34,8 +34,9 @@ ReadAloud::ReadAloud(QuizView& view, ListDocument& doc, MainWindow& frame, AppSe
       m_speaker(services.speaker), m_sounds(settings, *services.sound, *services.random)
 {
     frame.setCommandHandler(cmd::ReadAloud, [this] { readNow(); });
-    frame.setCommandRule(cmd::ReadAloud,
-                         [this] { return !m_frame.gridView() && m_doc.hasList() && unavailableReason().isEmpty(); });
+    frame.setCommandRule(cmd::ReadAloud, [this] {
+        return !m_frame.gridView() && m_doc.hasList() && unavailableReason().isEmpty();
+    });
     connect(&view, &QuizView::questionOnScreen, this, &ReadAloud::questionShown);
     connect(&view, &QuizView::answerRevealed, this, &ReadAloud::answerRevealed);
     connect(&view, &QuizView::stateChanged, this, &ReadAloud::refresh);
@@ -171,14 +172,15 @@ void ReadAloud::speak(const QString& text, const QString& language)
     const double rate = m_settings.speechRate() / double(AppSettings::MaxSpeechRate);
     const int utterance = ++m_utterance;
     m_speaking = true;
-    m_speaker->say(text, SpeechLanguage::locale(language), rate, [self = QPointer<ReadAloud>(this), utterance] {
-        // A text cut off by the next one ends while the next is being read.
-        if (!self || utterance != self->m_utterance)
-            return;
-        self->m_speaking = false;
-        if (std::function<void()> next = std::exchange(self->m_next, {}))
-            next();
-    });
+    m_speaker->say(text, SpeechLanguage::locale(language), rate,
+                   [self = QPointer<ReadAloud>(this), utterance] {
+                       // A text cut off by the next one ends while the next is being read.
+                       if (!self || utterance != self->m_utterance)
+                           return;
+                       self->m_speaking = false;
+                       if (std::function<void()> next = std::exchange(self->m_next, {}))
+                           next();
+                   });
 }
 
 } // namespace brainlark

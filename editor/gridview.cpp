@@ -774,7 +774,8 @@ bool GridView::save()
         return false;
     }
     m_filePath = path;
-    if (m_unsavedLanguages && m_context.languages.write && m_context.languages.write(path, *m_unsavedLanguages))
+    if (m_unsavedLanguages && m_context.languages.write &&
+        m_context.languages.write(path, *m_unsavedLanguages))
         m_unsavedLanguages.reset();
     m_title = fileTitle(path);
     m_undo->setClean();

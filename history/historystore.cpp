@@ -64,9 +64,8 @@ const char* const AddMemoryModel =
     " stability, last_day)";
 
 // Version 5: the languages a list's sides are read aloud in (NULL: never chosen, guessed from the texts).
-const char* const AddLanguages =
-    "ALTER TABLE lists ADD COLUMN question_language TEXT;"
-    "ALTER TABLE lists ADD COLUMN answer_language TEXT";
+const char* const AddLanguages = "ALTER TABLE lists ADD COLUMN question_language TEXT;"
+                                 "ALTER TABLE lists ADD COLUMN answer_language TEXT";
 
 QSqlDatabase database(const QString& connection)
 {
@@ -351,7 +350,8 @@ bool HistoryStore::setListLanguages(const QString& listPath, const QString& ques
     if (list < 0)
         return false;
     QSqlQuery update(database(m_connection));
-    update.prepare(QStringLiteral("UPDATE lists SET question_language = ?, answer_language = ? WHERE id = ?"));
+    update.prepare(
+        QStringLiteral("UPDATE lists SET question_language = ?, answer_language = ? WHERE id = ?"));
     // Stored as empty texts rather than NULL: the system's language is a choice too.
     update.addBindValue(question.isNull() ? QStringLiteral("") : question);
     update.addBindValue(answer.isNull() ? QStringLiteral("") : answer);

@@ -78,7 +78,8 @@ GeneralPage::GeneralPage(const OptionsValues& v, OptionsContext& context, QWidge
 
     auto* readBox = groupBox(tr("Read aloud"));
     auto* readLayout = new QGridLayout(readBox);
-    m_readQuestions = checkBox(tr("Read &questions as they appear"), "readQuestionsAloud", v.readQuestionsAloud);
+    m_readQuestions =
+        checkBox(tr("Read &questions as they appear"), "readQuestionsAloud", v.readQuestionsAloud);
     m_readAnswers = checkBox(tr("Read a&nswers once known"), "readAnswersAloud", v.readAnswersAloud);
     m_speechRate = new QSlider(Qt::Horizontal, this);
     m_speechRate->setObjectName("speechRate");

@@ -245,7 +245,8 @@ private slots:
                 if (!notes)
                     return int(QDialog::Rejected);
                 offered = notes->languages();
-                notes->questionLanguageCombo()->setCurrentIndex(notes->questionLanguageCombo()->findData("uk"));
+                notes->questionLanguageCombo()->setCurrentIndex(
+                    notes->questionLanguageCombo()->findData("uk"));
                 notes->answerLanguageCombo()->setCurrentIndex(notes->answerLanguageCombo()->findData("de"));
                 return int(QDialog::Accepted);
             });

@@ -6,9 +6,9 @@
 
 #include "core/clock.h"
 #include "core/randomsource.h"
+#include "services/prompter.h"
 #include "services/scheduler.h"
 #include "services/services.h"
-#include "services/prompter.h"
 #include "services/shellopener.h"
 #include "services/soundplayer.h"
 #include "services/speaker.h"
