@@ -25,12 +25,19 @@ QTextToSpeech* QtSpeaker::engine() const
 QTextToSpeech* QtSpeaker::startEngine()
 {
     m_started = true;
-    const QStringList engines = QTextToSpeech::availableEngines();
-    for (const QString& name : engines) {
-        auto candidate = std::make_unique<QTextToSpeech>(name);
-        if (candidate->state() != QTextToSpeech::Error && !candidate->availableLocales().isEmpty()) {
-            m_engine = std::move(candidate);
-            break;
+    const auto answers = [](QTextToSpeech& engine) {
+        return engine.state() != QTextToSpeech::Error && !engine.availableLocales().isEmpty();
+    };
+    m_engine = std::make_unique<QTextToSpeech>();
+    if (!answers(*m_engine)) {
+        m_engine.reset();
+        const QStringList engines = QTextToSpeech::availableEngines();
+        for (const QString& name : engines) {
+            auto candidate = std::make_unique<QTextToSpeech>(name);
+            if (answers(*candidate)) {
+                m_engine = std::move(candidate);
+                break;
+            }
         }
     }
     if (m_engine)
