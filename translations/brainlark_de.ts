@@ -1961,6 +1961,14 @@ Trotzdem beenden?</translation>
         <translation>Zurück zum Quiz</translation>
     </message>
     <message>
+        <source>&amp;Read Aloud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>Read the question aloud, and its answer once it is judged</source>
+        <translation>Liest die Frage vor, und ihre Antwort, sobald sie bewertet ist</translation>
+    </message>
+    <message>
         <source>S&amp;lideshow</source>
         <translation>&amp;Diashow</translation>
     </message>

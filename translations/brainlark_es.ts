@@ -1961,6 +1961,14 @@ Quit anyway?</source>
         <translation>Volver al cuestionario</translation>
     </message>
     <message>
+        <source>&amp;Read Aloud</source>
+        <translation>&amp;Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Read the question aloud, and its answer once it is judged</source>
+        <translation>Lee la pregunta en voz alta, y su respuesta una vez juzgada</translation>
+    </message>
+    <message>
         <source>S&amp;lideshow</source>
         <translation>&amp;Presentación</translation>
     </message>

@@ -1961,6 +1961,14 @@ Quitter quand même ?</translation>
         <translation>Retour au quiz</translation>
     </message>
     <message>
+        <source>&amp;Read Aloud</source>
+        <translation>Lire à &amp;haute voix</translation>
+    </message>
+    <message>
+        <source>Read the question aloud, and its answer once it is judged</source>
+        <translation>Lit la question à haute voix, puis sa réponse une fois jugée</translation>
+    </message>
+    <message>
         <source>S&amp;lideshow</source>
         <translation>Dia&amp;porama</translation>
     </message>
