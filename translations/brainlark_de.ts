@@ -148,6 +148,13 @@ Mit Smart Pick weitermachen?</translation>
     </message>
 </context>
 <context>
+    <name>SpeechLanguage</name>
+    <message>
+        <source>System language</source>
+        <translation>Systemsprache</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::AboutDialog</name>
     <message>
         <source>About Brainlark</source>
@@ -516,6 +523,26 @@ Mit Smart Pick weitermachen?</translation>
     <message>
         <source>Would you like to disable all Brainlark tips?</source>
         <translation>Möchten Sie alle Brainlark-Tipps ausschalten?</translation>
+    </message>
+    <message>
+        <source>Read aloud</source>
+        <translation>Vorlesen</translation>
+    </message>
+    <message>
+        <source>Read &amp;questions as they appear</source>
+        <translation>&amp;Fragen beim Erscheinen vorlesen</translation>
+    </message>
+    <message>
+        <source>Read a&amp;nswers once known</source>
+        <translation>A&amp;ntworten vorlesen, sobald bekannt</translation>
+    </message>
+    <message>
+        <source>How fast the voice reads: slower to the left, faster to the right.</source>
+        <translation>Wie schnell die Stimme liest: links langsamer, rechts schneller.</translation>
+    </message>
+    <message>
+        <source>Rat&amp;e:</source>
+        <translation>T&amp;empo:</translation>
     </message>
 </context>
 <context>
@@ -2511,6 +2538,14 @@ Trotzdem beenden?</translation>
         <source>Q&amp;A-list notes</source>
         <translation>Notizen zur F&amp;A-Liste</translation>
     </message>
+    <message>
+        <source>Read &amp;questions in:</source>
+        <translation>&amp;Fragen vorlesen auf:</translation>
+    </message>
+    <message>
+        <source>Read a&amp;nswers in:</source>
+        <translation>A&amp;ntworten vorlesen auf:</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::OptionsSheet</name>
@@ -2871,6 +2906,25 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
     <message>
         <source>R&amp;andom</source>
         <translation>&amp;Zufällig</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::ReadAloud</name>
+    <message>
+        <source>Read aloud needs a speech engine: install speech-dispatcher or flite.</source>
+        <translation>Vorlesen braucht eine Sprachausgabe: Installieren Sie speech-dispatcher oder flite.</translation>
+    </message>
+    <message>
+        <source>No voice for %1 is installed.</source>
+        <translation>Für %1 ist keine Stimme installiert.</translation>
+    </message>
+    <message>
+        <source>No voice for %1 or %2 is installed.</source>
+        <translation>Für %1 oder %2 ist keine Stimme installiert.</translation>
+    </message>
+    <message>
+        <source>Read the question aloud, and its answer once it is judged</source>
+        <translation>Die Frage vorlesen und, sobald sie bewertet ist, ihre Antwort</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,13 @@ Go on with Smart Pick?</source>
     </message>
 </context>
 <context>
+    <name>SpeechLanguage</name>
+    <message>
+        <source>System language</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::AboutDialog</name>
     <message>
         <source>About Brainlark</source>
@@ -516,6 +523,26 @@ Go on with Smart Pick?</source>
     <message>
         <source>Would you like to disable all Brainlark tips?</source>
         <translation>¿Desea desactivar todos los consejos de Brainlark?</translation>
+    </message>
+    <message>
+        <source>Read aloud</source>
+        <translation>Lectura en voz alta</translation>
+    </message>
+    <message>
+        <source>Read &amp;questions as they appear</source>
+        <translation>Leer las &amp;preguntas al aparecer</translation>
+    </message>
+    <message>
+        <source>Read a&amp;nswers once known</source>
+        <translation>Leer las r&amp;espuestas una vez conocidas</translation>
+    </message>
+    <message>
+        <source>How fast the voice reads: slower to the left, faster to the right.</source>
+        <translation>La velocidad de la voz: más lenta a la izquierda, más rápida a la derecha.</translation>
+    </message>
+    <message>
+        <source>Rat&amp;e:</source>
+        <translation>&amp;Velocidad:</translation>
     </message>
 </context>
 <context>
@@ -2511,6 +2538,14 @@ Quit anyway?</source>
         <source>Q&amp;A-list notes</source>
         <translation>Notas de la lista P/R</translation>
     </message>
+    <message>
+        <source>Read &amp;questions in:</source>
+        <translation>Leer las &amp;preguntas en:</translation>
+    </message>
+    <message>
+        <source>Read a&amp;nswers in:</source>
+        <translation>Leer las r&amp;espuestas en:</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::OptionsSheet</name>
@@ -2871,6 +2906,25 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
     <message>
         <source>R&amp;andom</source>
         <translation>&amp;Aleatorias</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::ReadAloud</name>
+    <message>
+        <source>Read aloud needs a speech engine: install speech-dispatcher or flite.</source>
+        <translation>La lectura en voz alta necesita un motor de voz: instale speech-dispatcher o flite.</translation>
+    </message>
+    <message>
+        <source>No voice for %1 is installed.</source>
+        <translation>No hay ninguna voz instalada para %1.</translation>
+    </message>
+    <message>
+        <source>No voice for %1 or %2 is installed.</source>
+        <translation>No hay ninguna voz instalada para %1 ni para %2.</translation>
+    </message>
+    <message>
+        <source>Read the question aloud, and its answer once it is judged</source>
+        <translation>Leer la pregunta en voz alta y su respuesta una vez juzgada</translation>
     </message>
 </context>
 <context>

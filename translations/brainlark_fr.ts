@@ -148,6 +148,13 @@ Continuer avec Smart Pick ?</translation>
     </message>
 </context>
 <context>
+    <name>SpeechLanguage</name>
+    <message>
+        <source>System language</source>
+        <translation>Langue du système</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::AboutDialog</name>
     <message>
         <source>About Brainlark</source>
@@ -516,6 +523,26 @@ Continuer avec Smart Pick ?</translation>
     <message>
         <source>Would you like to disable all Brainlark tips?</source>
         <translation>Voulez-vous désactiver toutes les astuces Brainlark ?</translation>
+    </message>
+    <message>
+        <source>Read aloud</source>
+        <translation>Lecture à voix haute</translation>
+    </message>
+    <message>
+        <source>Read &amp;questions as they appear</source>
+        <translation>Lire les &amp;questions dès leur apparition</translation>
+    </message>
+    <message>
+        <source>Read a&amp;nswers once known</source>
+        <translation>Lire les ré&amp;ponses une fois connues</translation>
+    </message>
+    <message>
+        <source>How fast the voice reads: slower to the left, faster to the right.</source>
+        <translation>Vitesse de lecture de la voix : plus lente à gauche, plus rapide à droite.</translation>
+    </message>
+    <message>
+        <source>Rat&amp;e:</source>
+        <translation>&amp;Vitesse :</translation>
     </message>
 </context>
 <context>
@@ -2511,6 +2538,14 @@ Quitter quand même ?</translation>
         <source>Q&amp;A-list notes</source>
         <translation>Notes de la liste Q/R</translation>
     </message>
+    <message>
+        <source>Read &amp;questions in:</source>
+        <translation>Lire les &amp;questions en :</translation>
+    </message>
+    <message>
+        <source>Read a&amp;nswers in:</source>
+        <translation>Lire les ré&amp;ponses en :</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::OptionsSheet</name>
@@ -2871,6 +2906,25 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
     <message>
         <source>R&amp;andom</source>
         <translation>&amp;Aléatoires</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::ReadAloud</name>
+    <message>
+        <source>Read aloud needs a speech engine: install speech-dispatcher or flite.</source>
+        <translation>La lecture à voix haute nécessite un moteur vocal : installez speech-dispatcher ou flite.</translation>
+    </message>
+    <message>
+        <source>No voice for %1 is installed.</source>
+        <translation>Aucune voix n’est installée pour %1.</translation>
+    </message>
+    <message>
+        <source>No voice for %1 or %2 is installed.</source>
+        <translation>Aucune voix n’est installée pour %1 ou %2.</translation>
+    </message>
+    <message>
+        <source>Read the question aloud, and its answer once it is judged</source>
+        <translation>Lire la question à voix haute, puis sa réponse une fois jugée</translation>
     </message>
 </context>
 <context>

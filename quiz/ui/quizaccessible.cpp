@@ -359,9 +359,9 @@ QString QuizPartAccessible::text(QAccessible::Text t) const
     case MatchAnswers:
         return QCoreApplication::translate("QuizAccessible", "Answers");
     case MatchTry:
-        return QStringLiteral("Try");
+        return QCoreApplication::translate("brainlark::QuizScreen", "Try"); // as the button shows it
     case MatchSkip:
-        return QStringLiteral("Skip");
+        return QCoreApplication::translate("brainlark::QuizScreen", "Skip");
     default:
         return box() ? boxText(*box()) : QString();
     }
