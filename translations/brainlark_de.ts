@@ -534,7 +534,7 @@ Mit Smart Pick weitermachen?</translation>
     </message>
     <message>
         <source>Read a&amp;nswers once known</source>
-        <translation>A&amp;ntworten vorlesen, sobald bekannt</translation>
+        <translation>A&amp;ntworten danach vorlesen</translation>
     </message>
     <message>
         <source>How fast the voice reads: slower to the left, faster to the right.</source>
