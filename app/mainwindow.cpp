@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QAction>
 #include <QActionGroup>
@@ -35,6 +37,7 @@
 #include "app/studentdatadialog.h"
 #include "app/viewnotesdialog.h"
 #include "core/backups.h"
+#include "editor/gridview.h"
 #include "editor/picturepreviewdialog.h"
 #include "options/answerselection.h"
 #include "options/optionssheet.h"
@@ -463,7 +466,14 @@ void MainWindow::buildStatusBar()
 {
     for (int i = 0; i < 4; ++i) {
         m_panes[i] = new StatusPane;
-        m_panes[i]->setFixedWidth(PaneWidths[i]);
+        int width = PaneWidths[i];
+        if (i == 3) {
+            // The editor's mode word; other languages have longer words for it than "Edit".
+            for (GridView::Mode mode : {GridView::Mode::View, GridView::Mode::Edit, GridView::Mode::New})
+                width = std::max(width,
+                                 m_panes[i]->fontMetrics().horizontalAdvance(GridView::modeWord(mode)) + 16);
+        }
+        m_panes[i]->setFixedWidth(width);
         m_panes[i]->setFrameShape(QFrame::StyledPanel);
         m_panes[i]->setFrameShadow(QFrame::Sunken);
         statusBar()->addWidget(m_panes[i]);

@@ -32,6 +32,7 @@
 #include "editor/deletepairdialog.h"
 #include "editor/editorcontext.h"
 #include "editor/editpassworddialog.h"
+#include "editor/gridview.h"
 #include "editor/listnamedialog.h"
 #include "editor/notessubjectdialog.h"
 #include "editor/pairdialog.h"
@@ -216,6 +217,13 @@ private slots:
         ListDocument doc(settings, services);
         doc.setQuizShown(false);
         MainWindow frame(doc, settings, services);
+        // The editor's mode word fits the status pane that shows it.
+        for (GridView::Mode mode : {GridView::Mode::View, GridView::Mode::Edit, GridView::Mode::New}) {
+            const QString word = GridView::modeWord(mode);
+            QVERIFY2(frame.pane(3)->fontMetrics().horizontalAdvance(word) <=
+                         frame.pane(3)->contentsRect().width(),
+                     qPrintable(word));
+        }
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(frame.menuBar()->actions().first()->text(), fileMenu);
         const int screenWidth = frame.screen()->availableGeometry().width();
