@@ -174,7 +174,8 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     // A history that cannot be read looks like no study at all; the learner is told which it is.
     m_problem = new QLabel;
     m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #b00020;"));
+    // Bold in the palette's own text colour: a fixed red would not read on a dark desktop.
+    m_problem->setStyleSheet(QStringLiteral("font-weight: bold;"));
     const bool unreadable = !store.isOpen() && !store.lastError().isEmpty();
     m_problem->setVisible(unreadable);
     if (unreadable)
