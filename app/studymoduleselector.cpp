@@ -7,6 +7,7 @@
 #include "editor/changesubjectdialog.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTextEdit>
@@ -27,6 +29,8 @@
 #include "core/filereader.h"
 #include "core/flyarchive.h"
 #include "quiz/ui/listtext.h"
+#include "services/subjectnames.h"
+#include "services/uilanguage.h"
 #include "settings/contrast.h"
 
 namespace brainlark
@@ -163,9 +167,10 @@ QWidget* StudyModuleSelector::buildInfoPane()
 void StudyModuleSelector::fillSubjectCombo()
 {
     QStringList entries;
-    for (const std::string& name : m_catalogue.subjectNames(true))
+    for (const std::string& name : m_catalogue.subjectNames(true)) {
         entries << ListText::toQString(name);
-    m_subjectCombo->addItems(entries);
+        m_subjectCombo->addItem(SubjectNames::shown(entries.last()), entries.last());
+    }
     // Like the classic select-string rule: a text that matches no entry leaves the combo without selection.
     m_subjectCombo->setCurrentIndex(findSubjectEntry(entries, m_selectedSubject));
 }
@@ -237,7 +242,7 @@ void StudyModuleSelector::showRows()
     m_model->removeRows(0, m_model->rowCount());
     for (const Row& row : m_rows) {
         auto* name = new QStandardItem(row.name);
-        auto* time = new QStandardItem(formatRowTime(row.modifiedNs / 1000000000));
+        auto* time = new QStandardItem(formatRowTimeShown(row.modifiedNs / 1000000000));
         if (!m_hasDue) {
             m_model->appendRow({name, time});
             continue;
@@ -279,7 +284,7 @@ void StudyModuleSelector::onSubjectChanged(int index)
 {
     if (index < 0)
         return;
-    m_selectedSubject = m_subjectCombo->itemText(index);
+    m_selectedSubject = m_subjectCombo->itemData(index).toString();
     emit selectedSubjectChanged(m_selectedSubject);
     fillList();
 }
@@ -304,7 +309,8 @@ void StudyModuleSelector::showInfo(const Row& row)
         m_pairsEdit->setText(QString::number(list.count()));
         m_predefinedEdit->setText(QString::number(list.wrongAnswers().size()));
         m_totalEdit->setText(QString::number(list.sumTotals()));
-        m_accuracyLabel->setText(QString::fromStdString(list.formatAccuracy()));
+        m_accuracyLabel->setText(list.accuracy() > 0.0 ? QString::fromStdString(list.formatAccuracy())
+                                                       : tr("n/a"));
         m_notes->setPlainText(ListText::toQString(list.notes()));
     } else {
         // Only these two change for a file that cannot be read; the others keep the last list's values.
@@ -316,7 +322,8 @@ void StudyModuleSelector::showInfo(const Row& row)
     palette.setColor(QPalette::Base, background);
     Contrast::keepTextReadable(palette);
     m_notes->setPalette(palette);
-    m_subjectLabel->setText(ListText::toQString(m_catalogue.subjectNameOfList(row.key)));
+    m_listSubject = ListText::toQString(m_catalogue.subjectNameOfList(row.key));
+    m_subjectLabel->setText(SubjectNames::shown(m_listSubject));
 }
 
 bool StudyModuleSelector::changeSubject(const QString& subject)
@@ -352,7 +359,7 @@ void StudyModuleSelector::askForSubject(const std::function<int(QDialog&)>& runD
     QStringList subjects;
     for (const std::string& name : m_catalogue.subjectNames(false))
         subjects.append(ListText::toQString(name));
-    ChangeSubjectDialog dialog(m_chosenName, m_subjectLabel->text(), subjects, this);
+    ChangeSubjectDialog dialog(m_chosenName, m_listSubject, subjects, this);
     const int result = runDialog ? runDialog(dialog) : dialog.exec();
     if (result == QDialog::Accepted && !changeSubject(dialog.chosenSubject()))
         QMessageBox::warning(this, tr("Change Subject"), tr("Could not save the Q&A-list."));
@@ -404,6 +411,15 @@ QStringList StudyModuleSelector::rowNames() const
     for (const Row& row : m_rows)
         names << row.name;
     return names;
+}
+
+QString StudyModuleSelector::formatRowTimeShown(int64_t secondsSinceEpoch)
+{
+    // English keeps the list's classic form; another language writes the time the way its readers do.
+    const QString language = UiLanguage::current();
+    if (language == QLatin1String("en"))
+        return formatRowTime(secondsSinceEpoch);
+    return QLocale(language).toString(QDateTime::fromSecsSinceEpoch(secondsSinceEpoch), QLocale::ShortFormat);
 }
 
 QString StudyModuleSelector::formatRowTime(int64_t secondsSinceEpoch)

@@ -56,6 +56,8 @@ public:
 
     /// The row time: month/day/yy and the hour on a 12-hour clock, e.g. "3/07/24 1:05 PM".
     static QString formatRowTime(int64_t secondsSinceEpoch);
+    /// The time column in the program's language: formatRowTime in English, the language's short form else.
+    static QString formatRowTimeShown(int64_t secondsSinceEpoch);
     /// The combo rule: the first entry that begins with text, ignoring case; -1 when none does.
     static int findSubjectEntry(const QStringList& entries, const QString& text);
     /// Files the highlighted list under another subject ("--- n/a ---": none) by writing it into the list
@@ -90,6 +92,7 @@ private:
     QString m_preselectedName;
     QString m_chosenName;
     QString m_selectedSubject;
+    QString m_listSubject; ///< the chosen list's subject as stored
     int m_sortColumn = NameColumn;
     bool m_ascending = true;
     int m_listsFound = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/subject.h"
+#include "core/uitext.h"
 
 namespace brainlark
 {
@@ -17,8 +18,8 @@ namespace brainlark
 class SubjectList
 {
 public:
-    static constexpr const char* AllName = "--- All ---";
-    static constexpr const char* NoneName = "--- n/a ---";
+    static constexpr const char* AllName = QT_TRANSLATE_NOOP("brainlark::SubjectList", "--- All ---");
+    static constexpr const char* NoneName = QT_TRANSLATE_NOOP("brainlark::SubjectList", "--- n/a ---");
 
     /// One "*.fly" file of a folder: its list name (file name without ".fly"), full path and last-write time.
     struct ListFile {

@@ -1,5 +1,6 @@
 #include "editor/changesubjectdialog.h"
 
+#include "services/subjectnames.h"
 #include "services/textfields.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,15 +18,17 @@ ChangeSubjectDialog::ChangeSubjectDialog(const QString& name, const QString& cur
     setWindowTitle(tr("Change Subject"));
     auto* form = new QFormLayout;
     for (const auto& [label, text] :
-         {std::pair{tr("Name:"), name}, std::pair{tr("Current Subject:"), currentSubject}}) {
+         {std::pair{tr("Name:"), name},
+          std::pair{tr("Current Subject:"), SubjectNames::shown(currentSubject)}}) {
         auto* edit = TextFields::lineEdit(text);
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::NoFocus);
         form->addRow(label, edit);
     }
     m_subject = new QComboBox;
-    m_subject->addItems(subjects);
-    const int current = m_subject->findText(currentSubject, Qt::MatchExactly);
+    for (const QString& subject : subjects)
+        m_subject->addItem(SubjectNames::shown(subject), subject);
+    const int current = m_subject->findData(currentSubject, Qt::UserRole, Qt::MatchExactly);
     m_subject->setCurrentIndex(current >= 0 ? current : 0);
     form->addRow(tr("New Subject:"), m_subject);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -39,7 +42,7 @@ ChangeSubjectDialog::ChangeSubjectDialog(const QString& name, const QString& cur
 
 QString ChangeSubjectDialog::chosenSubject() const
 {
-    return m_subject->currentText();
+    return m_subject->currentData().toString();
 }
 
 } // namespace brainlark

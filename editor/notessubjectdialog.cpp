@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/subjectlist.h"
+#include "services/subjectnames.h"
 #include "services/textfields.h"
 #include "settings/contrast.h"
 
@@ -63,8 +64,10 @@ NotesSubjectDialog::NotesSubjectDialog(const QString& notes, const QString& subj
     m_subject->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_subject->completer()->setCaseSensitivity(Qt::CaseSensitive);
     TextFields::acceptAnyLength(m_subject->lineEdit());
-    m_subject->addItems(subjects);
-    const QString current = subject.isEmpty() ? QString::fromLatin1(SubjectList::NoneName) : subject;
+    for (const QString& name : subjects)
+        m_subject->addItem(SubjectNames::shown(name));
+    const QString current =
+        SubjectNames::shown(subject.isEmpty() ? QString::fromLatin1(SubjectList::NoneName) : subject);
     if (m_subject->findText(current, Qt::MatchExactly) < 0)
         m_subject->addItem(current);
     m_subject->setCurrentIndex(m_subject->findText(current, Qt::MatchExactly));
@@ -100,7 +103,7 @@ bool NotesSubjectDialog::notesModified() const
 
 QString NotesSubjectDialog::subject() const
 {
-    return m_subject->currentText().trimmed();
+    return SubjectNames::stored(m_subject->currentText().trimmed());
 }
 
 void NotesSubjectDialog::setLanguages(const ListLanguages& languages)

@@ -4,10 +4,12 @@
 #include "core/pairlist.h"
 #include "core/randomsource.h"
 #include "quiz/engine/quizquestion.h"
+#include "quiz/ui/listtext.h"
 #include "quiz/ui/quizlook.h"
 #include "quiz/ui/quizpainter.h"
 #include "quiz/ui/quizscreen.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <string>
@@ -25,7 +27,10 @@ QuizQuestion sampleQuestion()
 {
     PairList list;
     for (int i = 1; i <= PairList::ChoiceCount + 1; ++i)
-        list.pairs().emplace_back("Question", "Answer " + std::to_string(i));
+        list.pairs().emplace_back(
+            ListText::fromQString(QCoreApplication::translate("brainlark::LayoutPreviews", "Question")),
+            ListText::fromQString(
+                QCoreApplication::translate("brainlark::LayoutPreviews", "Answer %1").arg(i)));
     SeededRandom random(1);
     ManualClock clock;
     QuestionRequest request;

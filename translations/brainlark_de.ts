@@ -1459,6 +1459,17 @@ kein Programm verknüpft.</translation>
     </message>
 </context>
 <context>
+    <name>brainlark::LayoutPreviews</name>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Antwort %1</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::ListDocument</name>
     <message>
         <source>Sorry, file %1 does not contain a valid Q&amp;A-list.</source>
@@ -3279,6 +3290,21 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
     <message>
         <source>Q&amp;A-lists</source>
         <translation>F&amp;A-Listen</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::SubjectList</name>
+    <message>
+        <source>--- All ---</source>
+        <translation>--- Alle ---</translation>
+    </message>
+    <message>
+        <source>--- n/a ---</source>
+        <translation>--- ohne Thema ---</translation>
     </message>
 </context>
 <context>

@@ -1459,6 +1459,17 @@ a esta extensión de archivo.</translation>
     </message>
 </context>
 <context>
+    <name>brainlark::LayoutPreviews</name>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Respuesta %1</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::ListDocument</name>
     <message>
         <source>Sorry, file %1 does not contain a valid Q&amp;A-list.</source>
@@ -3279,6 +3290,21 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
     <message>
         <source>Q&amp;A-lists</source>
         <translation>Listas P/R</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::SubjectList</name>
+    <message>
+        <source>--- All ---</source>
+        <translation>--- Todos ---</translation>
+    </message>
+    <message>
+        <source>--- n/a ---</source>
+        <translation>--- sin tema ---</translation>
     </message>
 </context>
 <context>

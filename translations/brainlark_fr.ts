@@ -1459,6 +1459,17 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>brainlark::LayoutPreviews</name>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Réponse %1</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::ListDocument</name>
     <message>
         <source>Sorry, file %1 does not contain a valid Q&amp;A-list.</source>
@@ -3279,6 +3290,21 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
     <message>
         <source>Q&amp;A-lists</source>
         <translation>Listes Q/R</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n.d.</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::SubjectList</name>
+    <message>
+        <source>--- All ---</source>
+        <translation>--- Tous ---</translation>
+    </message>
+    <message>
+        <source>--- n/a ---</source>
+        <translation>--- sans sujet ---</translation>
     </message>
 </context>
 <context>

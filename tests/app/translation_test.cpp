@@ -3,6 +3,8 @@
 // language a stored choice and the system's languages give.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QSignalSpy>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -282,6 +284,30 @@ private slots:
         for (const char* language : {"de", "fr", "es"})
             QCOMPARE(anchors(source + QStringLiteral("/help/index_%1.html").arg(QLatin1String(language))),
                      english);
+    }
+
+    // The catalogue's two fixed subjects are shown in German and still stored by their English names.
+    void theFixedSubjectsAreShownTranslatedAndStoredInEnglish()
+    {
+        StudyModuleSelector selector(m_dir.path(), "", "--- n/a ---");
+        auto* combo = selector.findChild<QComboBox*>("subjectCombo");
+        QCOMPARE(combo->currentText(), QStringLiteral("--- ohne Thema ---"));
+        QSignalSpy chosen(&selector, &StudyModuleSelector::selectedSubjectChanged);
+        combo->setCurrentIndex(combo->findText(QStringLiteral("--- Alle ---")));
+        QCOMPARE(chosen.value(0).value(0).toString(), QStringLiteral("--- All ---"));
+
+        NotesSubjectDialog notes("", "", {"--- n/a ---", "Erdkunde"});
+        QCOMPARE(notes.findChild<QComboBox*>()->currentText(), QStringLiteral("--- ohne Thema ---"));
+        QCOMPARE(notes.subject(), QStringLiteral("--- n/a ---"));
+
+        ChangeSubjectDialog change("Liste", "--- n/a ---", {"--- n/a ---", "Erdkunde"});
+        QCOMPARE(change.findChild<QComboBox*>()->currentText(), QStringLiteral("--- ohne Thema ---"));
+        QCOMPARE(change.chosenSubject(), QStringLiteral("--- n/a ---"));
+
+        const QString time = StudyModuleSelector::formatRowTimeShown(
+            QDateTime(QDate(2024, 3, 7), QTime(13, 5)).toSecsSinceEpoch());
+        QVERIFY2(time.contains(QLatin1String("07.03.24")) && time.contains(QLatin1String("13:05")),
+                 qPrintable(time));
     }
 
     void noTextIsClippedInGerman()
