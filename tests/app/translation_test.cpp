@@ -38,8 +38,12 @@
 #include "editor/listnamedialog.h"
 #include "editor/notessubjectdialog.h"
 #include "editor/pairdialog.h"
+#include "editor/picturepreviewdialog.h"
 #include "editor/viewpairdialog.h"
 #include "editor/wronganswerdialog.h"
+#include "editor/wronganswersdialog.h"
+#include "history/historystore.h"
+#include "history/statisticswindow.h"
 #include "history/weightsfitdialog.h"
 #include "options/optionssheet.h"
 #include "quiz/ui/questionnotesdialog.h"
@@ -326,6 +330,13 @@ private slots:
         list.pairs().emplace_back("Frage", "Antwort");
         const Pair& pair = list.pairs().front();
         const auto none = [](const QString&) { return true; };
+        HistoryStore history;
+        const QString table = m_dir.filePath("Vokabeln.txt");
+        QFile file(table);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Vorderseite\tR\xc3\xbc"
+                   "ckseite\tNotiz\nHaus\thouse\tdas Haus\nBaum\ttree\tder Baum\n");
+        file.close();
         const auto silent = [](const QString&) {};
         const Window windows[] = {
             {"options",
@@ -366,9 +377,27 @@ private slots:
             {"smart counter", [&] { return std::make_unique<SmartCounterDialog>(settings); }},
             {"font", [&] { return std::make_unique<FontChooserDialog>("", 20, "", 0u); }},
             {"guide", [&] { return std::make_unique<GuideDialog>(Prompter::GuideKind::YesNoHelp, "Text"); }},
+            {"import with a file read",
+             [&] {
+                 auto wizard = std::make_unique<ImportWizard>(m_dir.path());
+                 const bool read = wizard->setFile(table) &&
+                                   QTest::qWaitFor([&] { return !wizard->isReading(); }) &&
+                                   !wizard->result().pairs.empty();
+                 return read ? std::move(wizard) : nullptr;
+             }},
+            {"wrong answers",
+             [&] { return std::make_unique<WrongAnswersDialog>("Frage", "Antwort", list, editor); }},
+            {"picture preview",
+             [&] { return std::make_unique<PicturePreviewDialog>(QImage(20, 20, QImage::Format_RGB32)); }},
+            {"statistics",
+             [&] {
+                 return std::make_unique<StatisticsWindow>(history, m_dir.filePath("Liste.fly"), "Liste",
+                                                           &list, QDate(2026, 1, 1));
+             }},
         };
         for (const Window& window : windows) {
             const std::unique_ptr<QWidget> shownWindow = window.make();
+            QVERIFY2(shownWindow, window.name);
             shownWindow->show();
             QVERIFY(QTest::qWaitForWindowExposed(shownWindow.get()));
             QStringList clipped;
