@@ -794,7 +794,7 @@ void ImportWizard::refresh()
             m_media->addItem(text(missing));
     }
     QString summary = pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs);
-    summary += tr(", %1 lines skipped").arg(m_result.skippedCount);
+    summary += tr(", %1 lines skipped", nullptr, int(m_result.skippedCount)).arg(m_result.skippedCount);
     // What no pair takes is said, never dropped without a word.
     QStringList ignored;
     for (size_t column : m_result.ignoredColumns)
@@ -804,7 +804,8 @@ void ImportWizard::refresh()
     else if (!ignored.isEmpty())
         summary += tr(", columns %1 ignored").arg(ignored.join(QStringLiteral(", ")));
     if (m_result.htmlFields > 0)
-        summary += tr(", %1 fields turned from HTML into plain text").arg(m_result.htmlFields);
+        summary += tr(", %1 fields turned from HTML into plain text", nullptr, int(m_result.htmlFields))
+                       .arg(m_result.htmlFields);
     if (m_census.found + m_census.missing > 0)
         summary += tr(", sounds and pictures: %1 found beside the file, %2 not found")
                        .arg(m_census.found)
@@ -812,7 +813,7 @@ void ImportWizard::refresh()
     if ((m_package || m_vocabulary) && !m_packageError.isEmpty())
         summary = m_packageError;
     else if (m_package)
-        summary = tr("%1 notes in %2 decks: %3")
+        summary = tr("%1 notes in %2 decks: %3", nullptr, int(m_package->noteCount()))
                       .arg(m_package->noteCount())
                       .arg(m_package->decks().size())
                       .arg(summary);

@@ -251,7 +251,8 @@ void StudyModuleSelector::showRows()
             m_due.value(QDir::cleanPath(m_dataFolder + QLatin1Char('/') + row.name + ".fly"));
         auto* dueItem = new QStandardItem(QStringLiteral("%1 / %2").arg(due.today).arg(due.week));
         dueItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        dueItem->setToolTip(tr("%1 pairs due today, %2 within a week").arg(due.today).arg(due.week));
+        dueItem->setToolTip(
+            tr("%1 pairs due today, %2 within a week", nullptr, int(due.today)).arg(due.today).arg(due.week));
         m_model->appendRow({name, time, dueItem});
     }
     m_chosenName = chosen;
@@ -397,7 +398,7 @@ QString StudyModuleSelector::dueTotalText() const
         today += due.today;
         week += due.week;
     }
-    return tr("Due in all lists: %1 pairs today, %2 within a week").arg(today).arg(week);
+    return tr("Due in all lists: %1 pairs today, %2 within a week", nullptr, int(today)).arg(today).arg(week);
 }
 
 QString StudyModuleSelector::chosenPath() const

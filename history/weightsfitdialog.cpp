@@ -138,7 +138,8 @@ void WeightsFitDialog::finished()
     }
     if (!m_report.enoughReviews) {
         m_message->setText(tr("Your study history holds %1 reviews (first answers to a question); at least "
-                              "1,000 are needed to fit the weights. The weights stay as they are.")
+                              "1,000 are needed to fit the weights. The weights stay as they are.",
+                              nullptr, int(m_report.reviews))
                                .arg(m_report.reviews));
         return;
     }

@@ -1342,9 +1342,12 @@ kein Programm verknüpft.</translation>
         <source>%1 pairs</source>
         <translation>%1 Paare</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>, %1 lines skipped</source>
-        <translation>, %1 Zeilen übersprungen</translation>
+        <translation>
+            <numerusform>, %1 Zeile übersprungen</numerusform>
+            <numerusform>, %1 Zeilen übersprungen</numerusform>
+        </translation>
     </message>
     <message>
         <source>, column %1 ignored</source>
@@ -1354,17 +1357,23 @@ kein Programm verknüpft.</translation>
         <source>, columns %1 ignored</source>
         <translation>, Spalten %1 ignoriert</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>, %1 fields turned from HTML into plain text</source>
-        <translation>, %1 Felder von HTML in reinen Text umgewandelt</translation>
+        <translation>
+            <numerusform>, %1 Feld von HTML in reinen Text umgewandelt</numerusform>
+            <numerusform>, %1 Felder von HTML in reinen Text umgewandelt</numerusform>
+        </translation>
     </message>
     <message>
         <source>, sounds and pictures: %1 found beside the file, %2 not found</source>
         <translation>, Klänge und Bilder: %1 neben der Datei gefunden, %2 nicht gefunden</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 notes in %2 decks: %3</source>
-        <translation>%1 Notizen in %2 Stapeln: %3</translation>
+        <translation>
+            <numerusform>%1 Notiz in %2 Stapeln: %3</numerusform>
+            <numerusform>%1 Notizen in %2 Stapeln: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reading stopped; in the part read: %1. Import reads the whole file.</source>
@@ -3267,9 +3276,12 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
         <source>Notes:</source>
         <translation>Notizen:</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pairs due today, %2 within a week</source>
-        <translation>%1 Paare heute fällig, %2 innerhalb einer Woche</translation>
+        <translation>
+            <numerusform>%1 Paar heute fällig, %2 innerhalb einer Woche</numerusform>
+            <numerusform>%1 Paare heute fällig, %2 innerhalb einer Woche</numerusform>
+        </translation>
     </message>
     <message>
         <source>Change Subject</source>
@@ -3283,9 +3295,12 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
         <source>Due today / week</source>
         <translation>Fällig heute / Woche</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Due in all lists: %1 pairs today, %2 within a week</source>
-        <translation>Fällig in allen Listen: %1 Paare heute, %2 innerhalb einer Woche</translation>
+        <translation>
+            <numerusform>Fällig in allen Listen: %1 Paar heute, %2 innerhalb einer Woche</numerusform>
+            <numerusform>Fällig in allen Listen: %1 Paare heute, %2 innerhalb einer Woche</numerusform>
+        </translation>
     </message>
     <message>
         <source>Q&amp;A-lists</source>
@@ -3561,9 +3576,12 @@ Bitte wählen Sie ein größeres Papierformat oder kleinere Ränder.</translatio
         <source>The study history cannot be read: %1.</source>
         <translation>Der Lernverlauf kann nicht gelesen werden: %1.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your study history holds %1 reviews (first answers to a question); at least 1,000 are needed to fit the weights. The weights stay as they are.</source>
-        <translation>Ihr Lernverlauf enthält %1 Wiederholungen (erste Antworten auf eine Frage); für die Anpassung der Gewichte sind mindestens 1.000 nötig. Die Gewichte bleiben, wie sie sind.</translation>
+        <translation>
+            <numerusform>Ihr Lernverlauf enthält %1 Wiederholung (erste Antwort auf eine Frage); für die Anpassung der Gewichte sind mindestens 1.000 nötig. Die Gewichte bleiben, wie sie sind.</numerusform>
+            <numerusform>Ihr Lernverlauf enthält %1 Wiederholungen (erste Antworten auf eine Frage); für die Anpassung der Gewichte sind mindestens 1.000 nötig. Die Gewichte bleiben, wie sie sind.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fitted to %1 reviews of %2 pairs; %3 pairs were held back to judge the fit.

@@ -1342,9 +1342,12 @@ a esta extensión de archivo.</translation>
         <source>%1 pairs</source>
         <translation>%1 parejas</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>, %1 lines skipped</source>
-        <translation>, %1 líneas omitidas</translation>
+        <translation>
+            <numerusform>, %1 línea omitida</numerusform>
+            <numerusform>, %1 líneas omitidas</numerusform>
+        </translation>
     </message>
     <message>
         <source>, column %1 ignored</source>
@@ -1354,17 +1357,23 @@ a esta extensión de archivo.</translation>
         <source>, columns %1 ignored</source>
         <translation>, columnas %1 ignoradas</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>, %1 fields turned from HTML into plain text</source>
-        <translation>, %1 campos pasados de HTML a texto sin formato</translation>
+        <translation>
+            <numerusform>, %1 campo pasado de HTML a texto sin formato</numerusform>
+            <numerusform>, %1 campos pasados de HTML a texto sin formato</numerusform>
+        </translation>
     </message>
     <message>
         <source>, sounds and pictures: %1 found beside the file, %2 not found</source>
         <translation>, sonidos e imágenes: %1 encontrados junto al archivo, %2 no encontrados</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 notes in %2 decks: %3</source>
-        <translation>%1 notas en %2 mazos: %3</translation>
+        <translation>
+            <numerusform>%1 nota en %2 mazos: %3</numerusform>
+            <numerusform>%1 notas en %2 mazos: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reading stopped; in the part read: %1. Import reads the whole file.</source>
@@ -3267,9 +3276,12 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
         <source>Notes:</source>
         <translation>Notas:</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pairs due today, %2 within a week</source>
-        <translation>%1 parejas pendientes hoy, %2 en una semana</translation>
+        <translation>
+            <numerusform>%1 pareja pendiente hoy, %2 en una semana</numerusform>
+            <numerusform>%1 parejas pendientes hoy, %2 en una semana</numerusform>
+        </translation>
     </message>
     <message>
         <source>Change Subject</source>
@@ -3283,9 +3295,12 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
         <source>Due today / week</source>
         <translation>Pendientes hoy / semana</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Due in all lists: %1 pairs today, %2 within a week</source>
-        <translation>Pendientes en todas las listas: %1 parejas hoy, %2 en una semana</translation>
+        <translation>
+            <numerusform>Pendientes en todas las listas: %1 pareja hoy, %2 en una semana</numerusform>
+            <numerusform>Pendientes en todas las listas: %1 parejas hoy, %2 en una semana</numerusform>
+        </translation>
     </message>
     <message>
         <source>Q&amp;A-lists</source>
@@ -3561,9 +3576,12 @@ Elija un tamaño de papel mayor o márgenes más pequeños.</translation>
         <source>The study history cannot be read: %1.</source>
         <translation>No se puede leer el historial de estudio: %1.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your study history holds %1 reviews (first answers to a question); at least 1,000 are needed to fit the weights. The weights stay as they are.</source>
-        <translation>Su historial de estudio contiene %1 repasos (primeras respuestas a una pregunta); hacen falta al menos 1000 para ajustar los pesos. Los pesos se quedan como están.</translation>
+        <translation>
+            <numerusform>Su historial de estudio contiene %1 repaso (primera respuesta a una pregunta); hacen falta al menos 1000 para ajustar los pesos. Los pesos se quedan como están.</numerusform>
+            <numerusform>Su historial de estudio contiene %1 repasos (primeras respuestas a una pregunta); hacen falta al menos 1000 para ajustar los pesos. Los pesos se quedan como están.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fitted to %1 reviews of %2 pairs; %3 pairs were held back to judge the fit.

@@ -1342,9 +1342,12 @@ with the given filename extension.</source>
         <source>%1 pairs</source>
         <translation>%1 paires</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>, %1 lines skipped</source>
-        <translation>, %1 lignes ignorées</translation>
+        <translation>
+            <numerusform>, %1 ligne ignorée</numerusform>
+            <numerusform>, %1 lignes ignorées</numerusform>
+        </translation>
     </message>
     <message>
         <source>, column %1 ignored</source>
@@ -1354,17 +1357,23 @@ with the given filename extension.</source>
         <source>, columns %1 ignored</source>
         <translation>, colonnes %1 ignorées</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>, %1 fields turned from HTML into plain text</source>
-        <translation>, %1 champs convertis de HTML en texte brut</translation>
+        <translation>
+            <numerusform>, %1 champ converti de HTML en texte brut</numerusform>
+            <numerusform>, %1 champs convertis de HTML en texte brut</numerusform>
+        </translation>
     </message>
     <message>
         <source>, sounds and pictures: %1 found beside the file, %2 not found</source>
         <translation>, sons et images : %1 trouvés à côté du fichier, %2 introuvables</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 notes in %2 decks: %3</source>
-        <translation>%1 notes dans %2 paquets : %3</translation>
+        <translation>
+            <numerusform>%1 note dans %2 paquets : %3</numerusform>
+            <numerusform>%1 notes dans %2 paquets : %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reading stopped; in the part read: %1. Import reads the whole file.</source>
@@ -3267,9 +3276,12 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
         <source>Notes:</source>
         <translation>Notes :</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pairs due today, %2 within a week</source>
-        <translation>%1 paires à réviser aujourd&apos;hui, %2 dans la semaine</translation>
+        <translation>
+            <numerusform>%1 paire à réviser aujourd&apos;hui, %2 dans la semaine</numerusform>
+            <numerusform>%1 paires à réviser aujourd&apos;hui, %2 dans la semaine</numerusform>
+        </translation>
     </message>
     <message>
         <source>Change Subject</source>
@@ -3283,9 +3295,12 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
         <source>Due today / week</source>
         <translation>À réviser aujourd&apos;hui / semaine</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Due in all lists: %1 pairs today, %2 within a week</source>
-        <translation>À réviser dans toutes les listes : %1 paires aujourd&apos;hui, %2 dans la semaine</translation>
+        <translation>
+            <numerusform>À réviser dans toutes les listes : %1 paire aujourd&apos;hui, %2 dans la semaine</numerusform>
+            <numerusform>À réviser dans toutes les listes : %1 paires aujourd&apos;hui, %2 dans la semaine</numerusform>
+        </translation>
     </message>
     <message>
         <source>Q&amp;A-lists</source>
@@ -3561,9 +3576,12 @@ Choisissez un format de papier plus grand ou des marges plus petites.</translati
         <source>The study history cannot be read: %1.</source>
         <translation>Impossible de lire l&apos;historique d&apos;étude : %1.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your study history holds %1 reviews (first answers to a question); at least 1,000 are needed to fit the weights. The weights stay as they are.</source>
-        <translation>Votre historique d&apos;étude contient %1 révisions (premières réponses à une question) ; il en faut au moins 1 000 pour ajuster les poids. Les poids restent inchangés.</translation>
+        <translation>
+            <numerusform>Votre historique d&apos;étude contient %1 révision (première réponse à une question) ; il en faut au moins 1 000 pour ajuster les poids. Les poids restent inchangés.</numerusform>
+            <numerusform>Votre historique d&apos;étude contient %1 révisions (premières réponses à une question) ; il en faut au moins 1 000 pour ajuster les poids. Les poids restent inchangés.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Fitted to %1 reviews of %2 pairs; %3 pairs were held back to judge the fit.

@@ -314,6 +314,26 @@ private slots:
                  qPrintable(time));
     }
 
+    // A count takes the form its number needs: one skipped line is "Zeile", two are "Zeilen".
+    void countsTakeTheirPluralForm()
+    {
+        for (const auto& [bad, said] :
+             {std::pair{1, ", 1 Zeile übersprungen"}, {2, ", 2 Zeilen übersprungen"}}) {
+            const QString path = m_dir.filePath(QStringLiteral("skipped%1.txt").arg(bad));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Haus\thouse\nBaum\ttree\nAuto\tcar\n");
+            for (int i = 0; i < bad; ++i)
+                file.write("nur eine Spalte\n");
+            file.close();
+            ImportWizard wizard(m_dir.path());
+            QVERIFY(wizard.setFile(path));
+            QVERIFY(QTest::qWaitFor([&] { return !wizard.isReading(); }));
+            QVERIFY2(wizard.summary()->text().contains(QString::fromUtf8(said)),
+                     qPrintable(wizard.summary()->text()));
+        }
+    }
+
     void noTextIsClippedInGerman()
     {
         AppSettings settings(m_fakes.random);
