@@ -211,7 +211,7 @@ Go on with Smart Pick?</source>
     </message>
     <message>
         <source>Autoresize window</source>
-        <translation>Ajustar el tamaño de la ventana</translation>
+        <translation>Ajustar la ventana</translation>
     </message>
     <message>
         <source>HTML export</source>
@@ -534,7 +534,7 @@ Go on with Smart Pick?</source>
     </message>
     <message>
         <source>Read a&amp;nswers once known</source>
-        <translation>Leer las r&amp;espuestas una vez conocidas</translation>
+        <translation>Leer las r&amp;espuestas después</translation>
     </message>
     <message>
         <source>How fast the voice reads: slower to the left, faster to the right.</source>

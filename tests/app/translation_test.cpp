@@ -1,6 +1,6 @@
-// The program's texts in German: the catalogue built into the resources translates them, and no text of a
-// dialog, options page or menu is wider than the widget that shows it (German runs longest). Also which
-// language a stored choice and the system's languages give.
+// The program's texts in German, French and Spanish: the catalogues built into the resources translate them,
+// and no text of a dialog, options page or menu is wider than the widget that shows it. Also which language a
+// stored choice and the system's languages give.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -334,8 +334,18 @@ private slots:
         }
     }
 
-    void noTextIsClippedInGerman()
+    void noTextIsClipped_data()
     {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de", "fr", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void noTextIsClipped()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(UiLanguage::catalogue(language)));
+        QCoreApplication::installTranslator(&translator);
         AppSettings settings(m_fakes.random);
         settings.setInstallPath(m_dir.path());
         settings.resetToDefaults();
