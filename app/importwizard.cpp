@@ -248,6 +248,7 @@ ImportWizard::ImportWizard(const QString& startFolder, QWidget* parent) : QDialo
     m_preview->setAccessibleName(tr("Preview"));
     m_preview->setHorizontalHeaderLabels({tr("Line"), tr("Question"), tr("Answer")});
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_preview->setTabKeyNavigation(false); // read only: Tab goes on to the next control
     m_preview->verticalHeader()->setVisible(false);
     m_preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_preview->horizontalHeader()->setStretchLastSection(true);

@@ -58,6 +58,7 @@ WrongAnswersDialog::WrongAnswersDialog(const std::string& question, const std::s
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false); // read only: Tab goes on to the next control
     m_table->setSortingEnabled(true);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editAnswer(); });
 

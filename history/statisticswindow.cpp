@@ -164,6 +164,7 @@ StatisticsWindow::StatisticsWindow(const HistoryStore& store, const QString& lis
     m_weakest->setHorizontalHeaderLabels(
         {tr("Question"), tr("Answer"), tr("Rating"), tr("Right"), tr("Wrong"), tr("Asked")});
     m_weakest->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_weakest->setTabKeyNavigation(false); // read only: Tab goes on to the next control
     m_weakest->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_weakest->verticalHeader()->setVisible(false);
     m_weakest->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

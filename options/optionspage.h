@@ -9,6 +9,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QLayout;
 class QRadioButton;
 
 namespace brainlark
@@ -40,6 +41,9 @@ public:
     using QWidget::QWidget;
     /// Writes this page's controls into values.
     virtual void store(OptionsValues& values) const = 0;
+    /// Tab follows the layout: down each column before the next, and a grid row by row, whatever order the
+    /// controls were made in.
+    void orderTabsByLayout();
 
 protected:
     /// A check box named for tests and for the style sheets.

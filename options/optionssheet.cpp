@@ -45,6 +45,7 @@ void OptionsSheet::addPage(OptionsPage* page, const QString& title)
 {
     m_pages.append(page);
     m_tabs->addTab(page, title);
+    page->orderTabsByLayout(); // in the sheet's own chain
 }
 
 void OptionsSheet::accept()

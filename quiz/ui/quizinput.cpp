@@ -126,6 +126,7 @@ std::optional<MatchKeyboard::Key> QuizInput::matchKey(int key)
         return K::Right;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+    case Qt::Key_Space: // a focused box takes the key that presses any focused control
         return K::Enter;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:

@@ -2,6 +2,7 @@
 // and every text reads on its fill on a dark desktop: each dialog is opened through its command on the real
 // window (or built as its caller builds it) and its accessibility tree and widgets walked.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -17,6 +18,7 @@
 #include "app/importwizard.h"
 #include "app/mainwindow.h"
 #include "app/studymoduleselector.h"
+#include "core/pairlist.h"
 #include "editor/changesubjectdialog.h"
 #include "editor/deletepairdialog.h"
 #include "editor/editorcontext.h"
@@ -25,6 +27,7 @@
 #include "editor/picturepreviewdialog.h"
 #include "editor/viewpairdialog.h"
 #include "editor/wronganswerdialog.h"
+#include "editor/wronganswersdialog.h"
 #include "history/historystore.h"
 #include "history/statisticswindow.h"
 #include "history/weightsfitdialog.h"
@@ -80,6 +83,23 @@ void collectUnnamed(QAccessibleInterface* iface, QStringList& unnamed, int depth
         return;
     for (int i = 0; i < iface->childCount(); ++i)
         collectUnnamed(iface->child(i), unnamed, depth + 1);
+}
+
+/// Tables under root where Tab walks from cell to cell instead of on to the next control: a keyboard user
+/// would press it once per cell to get past a read-only table.
+void collectTabTraps(QWidget* root, QStringList& traps)
+{
+    for (QAbstractItemView* view : root->findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel* model = view->model();
+        if (!view->isVisible() || !(view->focusPolicy() & Qt::TabFocus) || !model || model->rowCount() == 0 ||
+            model->columnCount() < 2)
+            continue;
+        const QModelIndex first = model->index(0, 0);
+        view->setCurrentIndex(first);
+        QTest::keyClick(view, Qt::Key_Tab);
+        if (view->currentIndex() != first)
+            traps.append(view->accessibleName());
+    }
 }
 
 /// Text under root that reads badly on its fill (contrast below 4.5:1), with the measured ratio.
@@ -218,6 +238,25 @@ private slots:
         collectUnreadable(dialog.get(), m_unreadable);
         QVERIFY2(m_unreadable.isEmpty(), qPrintable(m_unreadable.join("; ")));
     }
+    // Tab goes on past a table to the next control (arrows move within it).
+    void tablesLetTabGoOn_data() { otherRows(); }
+    void tablesLetTabGoOn()
+    {
+        QFETCH(int, which);
+        HistoryStore store;
+        const std::unique_ptr<QDialog> dialog = makeOther(which, store);
+        if (auto* wizard = qobject_cast<ImportWizard*>(dialog.get())) {
+            const QString path = m_dir.path() + "/data/words.txt";
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("chat\tcat\nchien\tdog\n") > 0);
+            file.close();
+            QVERIFY(wizard->setFile(path));
+        }
+        dialog->show();
+        QStringList traps;
+        collectTabTraps(dialog.get(), traps);
+        QVERIFY2(traps.isEmpty(), qPrintable(traps.join("; ")));
+    }
     // The window with the quiz and with the list editor, and the quiz screen's painted text.
     void windowAndQuizReadOnADarkDesktop()
     {
@@ -270,10 +309,10 @@ private:
     static void otherRows()
     {
         QTest::addColumn<int>("which");
-        const char* names[] = {"picture preview", "delete pair", "view pair", "change subject",
-                               "wrong answer",    "list name",   "guide",     "font chooser",
-                               "study module",    "help",        "import",    "question notes",
-                               "smart counter",   "weights fit", "statistics"};
+        const char* names[] = {"picture preview", "delete pair", "view pair",     "change subject",
+                               "wrong answer",    "list name",   "guide",         "font chooser",
+                               "study module",    "help",        "import",        "question notes",
+                               "smart counter",   "weights fit", "wrong answers", "statistics"};
         for (int i = 0; i < int(std::size(names)); ++i)
             QTest::newRow(names[i]) << i;
     }
@@ -330,6 +369,9 @@ private:
             dialog = std::make_unique<WeightsFitDialog>(m_dir.path() + "/none.db",
                                                         [](const FsrsWeights&) { return true; });
             break;
+        case 14:
+            dialog = std::make_unique<WrongAnswersDialog>("q", "a", m_wrongAnswers, context);
+            break;
         default:
             dialog = std::make_unique<StatisticsWindow>(store, folder + "/Words.fly", "Words", m_doc->list(),
                                                         QDate(2026, 1, 1));
@@ -337,6 +379,7 @@ private:
         return dialog;
     }
 
+    PairList m_wrongAnswers;
     QStringList m_dialogs;
     QStringList m_unnamed;
     QStringList m_unreadable;

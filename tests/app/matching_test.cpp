@@ -232,14 +232,17 @@ void MatchingTest::keyboardConnectsAndJudges()
     MatchRig rig;
     QVERIFY(rig.match().keyboard().isVisible());
     for (int row = 0; row < 4; ++row) {
-        QTest::keyClick(rig.view.get(), Qt::Key_Return); // pick the focused question
+        // Enter or Space, the key that presses a focused control.
+        const Qt::Key press = row % 2 ? Qt::Key_Space : Qt::Key_Return;
+        QTest::keyClick(rig.view.get(), press); // pick the focused question
         const int target = rig.answerRow(row);
         const int at = rig.match().keyboard().focus().row;
         for (int step = at; step < target; ++step)
             QTest::keyClick(rig.view.get(), Qt::Key_Down);
         for (int step = at; step > target; --step)
             QTest::keyClick(rig.view.get(), Qt::Key_Up);
-        QTest::keyClick(rig.view.get(), Qt::Key_Return); // connect; on to the next open question
+        QTest::keyClick(rig.view.get(), press); // connect; on to the next open question
+        QCOMPARE(rig.game().lines().size(), size_t(row + 1));
     }
     QVERIFY(rig.match().keyboard().isVisible());
     QVERIFY(rig.game().allConnected());
@@ -299,8 +302,8 @@ void MatchingTest::helpPageListsTheKeys()
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(page.readAll());
     for (const char* key : {"matching: Try / Skip", "matching: remove the line of the focused box",
-                            "matching: pick the focused question", "next card (manual slideshow)",
-                            "stop the slideshow"})
+                            "matching: pick the focused question", "<kbd>Space</kbd> connects",
+                            "next card (manual slideshow)", "stop the slideshow"})
         QVERIFY2(text.contains(QLatin1String(key)), key);
 }
 

@@ -124,6 +124,7 @@ private slots:
     void randomBoxesPreviewCyclesWithoutRepeating();
     void trueFalseLocksTheLayoutChoice();
     void classicHasNoBoxOptions();
+    void tabGoesDownEachColumnBeforeTheNext();
 };
 
 void OptionsTest::checkBoxWritesItsSetting_data()
@@ -648,6 +649,36 @@ void OptionsTest::classicHasNoBoxOptions()
     rig.find<QRadioButton>("layoutBoxes2")->click();
     QVERIFY(rig.find<QCheckBox>("transparentBoxes")->isEnabled());
     QVERIFY(rig.find<QCheckBox>("roundCorners")->isEnabled());
+}
+
+void OptionsTest::tabGoesDownEachColumnBeforeTheNext()
+{
+    SheetRig rig;
+    OptionsSheet& sheet = rig.open();
+    sheet.show();
+    QApplication::setActiveWindow(&sheet);
+    QVERIFY(QTest::qWaitForWindowActive(&sheet));
+    QTabWidget* tabs = sheet.tabs();
+    for (int index = 0; index < tabs->count(); ++index) {
+        tabs->setCurrentIndex(index);
+        QWidget* page = tabs->currentWidget();
+        tabs->tabBar()->setFocus();
+        // Tab through the page as the learner does; a step back up the page must start a column to the right.
+        QRect before;
+        for (int step = 0; step < 60; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* at = QApplication::focusWidget();
+            if (!page->isAncestorOf(at))
+                break;
+            const QRect here(at->mapTo(page, QPoint()), at->size());
+            if (before.isValid() && here.bottom() < before.top())
+                QVERIFY2(here.left() >= before.right(),
+                         qPrintable(tabs->tabText(index) + ": Tab goes up to " + at->objectName() + " " +
+                                    at->metaObject()->className()));
+            before = here;
+        }
+        QVERIFY2(before.isValid(), qPrintable(tabs->tabText(index) + ": Tab never enters the page"));
+    }
 }
 
 QTEST_MAIN(OptionsTest)
