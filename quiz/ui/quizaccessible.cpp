@@ -124,10 +124,28 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const QString own = QAccessibleWidget::text(t);
-        // The matching board names the view after its focused box; otherwise the reader hears what it is.
-        if (t == QAccessible::Name && own.isEmpty())
-            return QCoreApplication::translate("QuizAccessible", "Quiz screen");
-        return own;
+        // The matching board names the view after its focused box. Otherwise the focus stays on the view
+        // while questions come and go: it is named after the question and described by the answers with
+        // their keys, so a reader speaks each new question; without one the reader hears what it is.
+        if (!QAccessibleWidget::text(QAccessible::Name).isEmpty())
+            return own;
+        const std::vector<QuizPartAccessible::Part> parts = shownParts();
+        const bool asking =
+            std::find(parts.begin(), parts.end(), QuizPartAccessible::Question) != parts.end();
+        if (t == QAccessible::Name)
+            return asking ? part(QuizPartAccessible::Question)->text(QAccessible::Name)
+                          : QCoreApplication::translate("QuizAccessible", "Quiz screen");
+        if (t != QAccessible::Description || !asking)
+            return own;
+        QStringList answers;
+        for (const QuizPartAccessible::Part p : parts) {
+            if (p < QuizPartAccessible::Answer0 || p > QuizPartAccessible::Typein)
+                continue;
+            const QString name = part(p)->text(QAccessible::Name),
+                          key = part(p)->text(QAccessible::Description);
+            answers.append(key.isEmpty() ? name : key + QStringLiteral(": ") + name);
+        }
+        return answers.join(QStringLiteral(", "));
     }
     int childCount() const override { return int(shownParts().size()); }
     QAccessibleInterface* child(int index) const override
@@ -492,6 +510,11 @@ void QuizAccessible::questionChanged(QuizView* view)
         return;
     QAccessibleEvent reorder(view, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&reorder);
+    // The view has the focus: a reader speaks its new name (the question) and description (the answers).
+    QAccessibleEvent viewRenamed(view, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&viewRenamed);
+    QAccessibleEvent viewDescribed(view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&viewDescribed);
     for (const QuizPartAccessible::Part p : iface->shownParts()) {
         if (p == QuizPartAccessible::Score || p == QuizPartAccessible::Feedback)
             continue;

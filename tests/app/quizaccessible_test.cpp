@@ -113,8 +113,14 @@ private slots:
             QCOMPARE(parts[3].name, mode == 1 ? QStringLiteral("False") : QStringLiteral("Skip"));
         }
         // Each part lies where it is painted.
+        // The view, where the focus stays, is named after the question and described by the answers.
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
-        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Quiz screen"));
+        QCOMPARE(iface->text(QAccessible::Name), parts[0].name);
+        QStringList answers;
+        for (int i = 1; i < parts.size() - 2; ++i)
+            answers.append(parts[i].description.isEmpty() ? parts[i].name
+                                                          : parts[i].description + ": " + parts[i].name);
+        QCOMPARE(iface->text(QAccessible::Description), answers.join(", "));
         const QRect screen(view->mapToGlobal(QPoint(0, 0)), view->size());
         for (int i = 0; i < iface->childCount(); ++i) {
             QAccessibleInterface* part = iface->child(i);
@@ -168,11 +174,13 @@ private slots:
         QVERIFY(view->session()->current().questionIndex() != asked);
         const QString next = shown(view->session()->current().questionPair().shownQuestion());
         QCOMPARE(partsOf(view)[0].name, next);
-        bool renamed = false;
-        for (const Heard& h : g_heard)
-            renamed = renamed || (h.type == QAccessible::NameChanged && h.role == QAccessible::StaticText &&
-                                  h.name == next);
-        QVERIFY(renamed);
+        // The question part is renamed, and so is the focused view, which is what a reader speaks.
+        for (const QAccessible::Role role : {QAccessible::StaticText, QAccessible::Client}) {
+            bool renamed = false;
+            for (const Heard& h : g_heard)
+                renamed = renamed || (h.type == QAccessible::NameChanged && h.role == role && h.name == next);
+            QVERIFY2(renamed, qPrintable(QString::number(role, 16)));
+        }
     }
 
     // The matching board: both columns with their boxes, the buttons, and each line told by its two ends.
