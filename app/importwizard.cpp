@@ -30,6 +30,7 @@
 
 #include "core/filereader.h"
 #include "core/importmedia.h"
+#include "services/messagetext.h"
 
 namespace brainlark
 {
@@ -486,7 +487,7 @@ void ImportWizard::readingDone(const std::shared_ptr<Job>& job)
     if (job->readFile && !job->package)
         m_bytes = job->bytes;
     if (job->package) {
-        m_packageError = QString::fromStdString(job->error);
+        m_packageError = MessageText::shown(job->error);
         m_result = std::move(job->result);
         if (m_result.columns.empty())
             m_result.columns = {ColumnRole::Question, ColumnRole::Answer};
@@ -502,7 +503,7 @@ void ImportWizard::readingDone(const std::shared_ptr<Job>& job)
     if (job->readable && job->vocabulary) {
         const bool first = !m_vocabulary;
         m_vocabulary = true;
-        m_packageError = QString::fromStdString(job->error);
+        m_packageError = MessageText::shown(job->error);
         m_result = std::move(job->result);
         m_partial = m_result.cancelled;
         m_census = {};

@@ -22,6 +22,7 @@
 #include "interchange/kvtmlwriter.h"
 #include "quiz/ui/listtext.h"
 #include "services/guidemessages.h"
+#include "services/messagetext.h"
 #include "services/shellopener.h"
 #include "settings/appsettings.h"
 
@@ -515,9 +516,9 @@ void ListDocument::exportToPalm()
     const PalmExportResult result =
         exporter.exportList(*m_list, ListText::fromQString(m_title), databasePath);
     for (const ExportMessage& message : result.messages)
-        m_services.prompter->message(ListText::toQString(message.text), message.isError
-                                                                            ? Prompter::Icon::Exclamation
-                                                                            : Prompter::Icon::Information);
+        m_services.prompter->message(MessageText::shown(ListText::toQString(message.text)),
+                                     message.isError ? Prompter::Icon::Exclamation
+                                                     : Prompter::Icon::Information);
     if (!result.folderToOpen.empty()) {
         const bool opened = m_services.shell->open(QFile::decodeName(result.folderToOpen.c_str()));
         if (result.written)

@@ -1,5 +1,7 @@
 #include "core/listname.h"
 
+#include "core/messages.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -67,7 +69,7 @@ std::string ListName::listPath(const std::string& folder, const std::string& nam
 
 std::string ListName::forbiddenMessage(char c)
 {
-    return std::string("Please make sure that Q&A-list name does not contain any ' ") + c + " ' characters";
+    return Messages::format(Messages::ForbiddenCharacter, {std::string(1, c)});
 }
 
 } // namespace brainlark

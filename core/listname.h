@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/messages.h"
+
 namespace brainlark
 {
 
@@ -28,8 +30,7 @@ public:
     /// The most characters the name field accepts.
     static constexpr size_t MaxLength = 30;
     static constexpr const char* Forbidden = "*?:<>|#%;/\\";
-    static constexpr const char* OverwriteQuestion =
-        "Another Q&A-list with this name already exists.\n\nWould you like to overwrite it?";
+    static constexpr const char* OverwriteQuestion = Messages::OverwriteList;
 
     /// Checks the text of the name field, UTF-8 (cut to MaxLength characters first, as the field takes no
     /// more).

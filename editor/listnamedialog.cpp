@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/listname.h"
+#include "services/messagetext.h"
 #include "services/prompter.h"
 
 namespace brainlark
@@ -48,14 +49,14 @@ void ListNameDialog::accept()
     case ListName::Outcome::Empty:
         return;
     case ListName::Outcome::Forbidden:
-        m_prompter.message(QString::fromStdString(check.message), Prompter::Icon::Exclamation);
+        m_prompter.message(MessageText::shown(check.message), Prompter::Icon::Exclamation);
         return;
     case ListName::Outcome::Ready:
         break;
     }
     if (check.exists &&
-        m_prompter.message(QString::fromLatin1(ListName::OverwriteQuestion), Prompter::Icon::Exclamation,
-                           Prompter::Buttons::YesNo) != Prompter::Yes)
+        m_prompter.message(MessageText::shown(QString::fromUtf8(ListName::OverwriteQuestion)),
+                           Prompter::Icon::Exclamation, Prompter::Buttons::YesNo) != Prompter::Yes)
         return;
     m_path = QFile::decodeName(check.path.c_str());
     QDialog::accept();

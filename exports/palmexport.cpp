@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "core/cp1252.h"
+#include "core/messages.h"
 #include "core/pairlist.h"
 #include "exports/palmdbwriter.h"
 
@@ -68,11 +69,11 @@ std::string capacityProblem(const PairList& list, const WrongAnswerIndex& index)
             add(*wrong);
     }
     if (records > PalmDbWriter::MaxRecords)
-        return format("The list needs %llu records; a Palm database holds at most %zu.",
-                      static_cast<unsigned long long>(records), PalmDbWriter::MaxRecords);
+        return Messages::format(Messages::PalmTooManyRecords,
+                                {std::to_string(records), std::to_string(PalmDbWriter::MaxRecords)});
     const uint64_t layout = PalmDbWriter::HeaderSize + PalmDbWriter::RecordEntrySize * records + 2;
     if (layout + bytes > 0xFFFFFFFFull)
-        return "The records take more than the 4 GB a Palm database can address.";
+        return Messages::PalmTooLarge;
     return {};
 }
 
@@ -88,23 +89,22 @@ std::string describeCharacter(char32_t c)
 // empty when the whole list fits.
 std::string codePageProblem(const PairList& list, const WrongAnswerIndex& index, const std::string& title)
 {
-    const std::string reads = ", which the handheld (Windows-1252 only) cannot show.";
     if (const char32_t c = Cp1252::firstUnheld(title))
-        return "The list's name holds " + describeCharacter(c) + reads;
-    const auto problem = [&reads](const Pair& entry) -> std::string {
+        return Messages::format(Messages::PalmNameUnheld, {describeCharacter(c)});
+    const auto problem = [](const Pair& entry) -> std::string {
         for (const std::string_view text : {entry.shownQuestion(), entry.shownAnswer()})
             if (const char32_t c = Cp1252::firstUnheld(text))
-                return "\"" + std::string(text) + "\" holds " + describeCharacter(c) + reads;
+                return Messages::format(Messages::PalmTextUnheld, {std::string(text), describeCharacter(c)});
         return {};
     };
     int number = 0;
     for (const Pair& pair : list.pairs()) {
         ++number;
         if (std::string text = problem(pair); !text.empty())
-            return "Pair " + std::to_string(number) + ": " + text;
+            return Messages::format(Messages::PalmPairProblem, {std::to_string(number), text});
         for (const Pair* wrong : wrongAnswersOf(index, pair))
             if (std::string text = problem(*wrong); !text.empty())
-                return "A wrong answer of pair " + std::to_string(number) + ": " + text;
+                return Messages::format(Messages::PalmWrongAnswerProblem, {std::to_string(number), text});
     }
     return {};
 }
@@ -180,16 +180,13 @@ PalmExportResult PalmExport::exportList(const PairList& list, const std::string&
     // The handheld program identifies pairs by their question text.
     if (const Pair* twin = list.findFirstDuplicate()) {
         result.messages.push_back(
-            {format("Found a duplicate question: \n%s\nPlease rephrase or remove it from the "
-                    "quiz and export to Palm again.",
-                    std::string(twin->question()).c_str()),
-             true});
+            {Messages::format(Messages::PalmDuplicate, {std::string(twin->question())}), true});
         return result;
     }
     const WrongAnswerIndex index = indexWrongAnswers(list);
     // Refused before anything is written, rather than turning what the handheld cannot show into '?'.
     if (const std::string problem = codePageProblem(list, index, title); !problem.empty()) {
-        result.messages.push_back({"Sorry, could not create Palm Database file. \n" + problem, true});
+        result.messages.push_back({Messages::format(Messages::PalmNotCreated, {problem}), true});
         return result;
     }
     // The database name is bytes of the code page, cut to the room a name has.
@@ -197,15 +194,12 @@ PalmExportResult PalmExport::exportList(const PairList& list, const std::string&
     const std::string shortTitle = shortenedTitle(ansiTitle);
     if (shortTitle.size() != ansiTitle.size()) {
         result.messages.push_back(
-            {format("Due to Palm OS limitations, the name of this Q&A-list will be truncated "
-                    "to %s.\n\nWe apologize for the inconvenience.",
-                    Cp1252::toUtf8(shortTitle).c_str()),
-             false});
+            {Messages::format(Messages::PalmNameTruncated, {Cp1252::toUtf8(shortTitle)}), false});
     }
     result.databaseName = shortTitle + NameSuffix;
     // Refused before anything is written: a database cut off at its record limit is of no use.
     if (const std::string problem = capacityProblem(list, index); !problem.empty()) {
-        result.messages.push_back({"Sorry, could not create Palm Database file. \n" + problem, true});
+        result.messages.push_back({Messages::format(Messages::PalmNotCreated, {problem}), true});
         return result;
     }
     if (!writeDatabase(list, index, path, result))
@@ -215,10 +209,12 @@ PalmExportResult PalmExport::exportList(const PairList& list, const std::string&
     if (result.pairRecords == pairCount && result.wrongRecords == wrongCount) {
         result.folderToOpen = folderOf(path);
     } else {
-        result.messages.push_back({format("Error exporting %s. \nP1 = %d : %d \nP2 = %d : %d",
-                                          Cp1252::toUtf8(result.databaseName).c_str(), result.pairRecords,
-                                          pairCount, result.wrongRecords, wrongCount),
-                                   true});
+        result.messages.push_back(
+            {Messages::format(Messages::PalmRecordsLost,
+                              {Cp1252::toUtf8(result.databaseName), std::to_string(result.pairRecords),
+                               std::to_string(pairCount), std::to_string(result.wrongRecords),
+                               std::to_string(wrongCount)}),
+             true});
     }
     return result;
 }
@@ -233,10 +229,10 @@ bool PalmExport::writeDatabase(const PairList& list, const WrongAnswerIndex& ind
         // The usual cause has the usual message; anything else (a read-only folder, a target that is no
         // file) is named as it is.
         result.messages.push_back(
-            {folderIsMissing(path) ? format("Sorry, could not create Palm Database file. \nThe most likely "
-                                            "reason: folder %s does not exist.",
-                                            folderOf(path).c_str())
-                                   : "Sorry, could not create Palm Database file. \n" + sentence(reason),
+            {Messages::format(Messages::PalmNotCreated,
+                              {folderIsMissing(path)
+                                   ? Messages::format(Messages::PalmFolderMissing, {folderOf(path)})
+                                   : sentence(reason)}),
              true});
         return false;
     }
@@ -248,8 +244,7 @@ bool PalmExport::writeDatabase(const PairList& list, const WrongAnswerIndex& ind
     }
     result.written = writer.close(&reason);
     if (!result.written)
-        result.messages.push_back(
-            {format("Could not write file %s (%s)", path.c_str(), reason.c_str()), true});
+        result.messages.push_back({Messages::format(Messages::CannotWriteFile, {path, reason}), true});
     return result.written;
 }
 

@@ -18,6 +18,7 @@
 #include "core/filereader.h"
 #include "core/htmltext.h"
 #include "core/mediapath.h"
+#include "core/messages.h"
 #include "core/savefile.h"
 #include "core/utf8.h"
 
@@ -32,8 +33,6 @@ namespace
 const char* const CollectionNames[] = {"collection.anki21b", "collection.anki21", "collection.anki2"};
 constexpr int OldestSchema = 11;
 constexpr int NewestSchema = 18;
-constexpr const char* ExportAdvice =
-    "In Anki, export the deck again with \"Support older Anki versions\" checked and import that file.";
 constexpr size_t Chunk = 64 * 1024;
 
 std::string megabytes(uint64_t bytes)
@@ -109,8 +108,8 @@ public:
             if (read > m_limit)
                 return refuse(read, error);
             if ((stat.valid & ZIP_STAT_SIZE) && read > stat.size)
-                return fail(error, m_name + " unpacks to more than the " + std::to_string(stat.size) +
-                                       " bytes the archive declares; it is refused as damaged or hostile");
+                return fail(error, Messages::format(Messages::UnpacksPastDeclared,
+                                                    {m_name, std::to_string(stat.size)}));
             if (!zstd) {
                 if (!sink(buffer.data(), size_t(got)))
                     return fail(error, m_name + ": cannot write the unpacked copy");
@@ -156,9 +155,8 @@ public:
 private:
     bool refuse(uint64_t size, std::string* error) const
     {
-        return fail(error, m_name + " unpacks to " + megabytes(size) + " or more, more than the " +
-                               megabytes(m_limit) +
-                               " a package may hold; it is refused as damaged or hostile");
+        return fail(error, Messages::format(Messages::UnpacksPastLimit,
+                                            {m_name, megabytes(size), megabytes(m_limit)}));
     }
 
     zip_t* m_archive;
@@ -357,10 +355,7 @@ bool AnkiPackage::State::unpackCollection(const std::string& name, std::string* 
     file.reset(std::fopen(collectionFile.toLocal8Bit().constData(), "r+b"));
     const size_t got = file ? std::fread(header, 1, sizeof header, file.get()) : 0;
     if (got < 16 || std::string_view(header, 16) != std::string_view("SQLite format 3\0", 16))
-        return fail(error, name +
-                               " is not an SQLite database: the package is damaged or of a form this program "
-                               "does not know. " +
-                               ExportAdvice);
+        return fail(error, Messages::format(Messages::NotSqlite, {name, Messages::ExportAdvice}));
     if (got == sizeof header && (header[18] == 2 || header[19] == 2)) {
         const char plain[2] = {1, 1};
         if (std::fseek(file.get(), 18, SEEK_SET) != 0 || std::fwrite(plain, 1, 2, file.get()) != 2)
@@ -378,20 +373,14 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
         return fail(error, name + ": cannot open the collection: " + db.error());
     QSqlQuery col = db.query();
     if (!col.exec(QStringLiteral("SELECT ver, models, decks FROM col")) || !col.next())
-        return fail(error, name +
-                               " holds no collection: the package is damaged or of a form this program does "
-                               "not know. " +
-                               ExportAdvice);
+        return fail(error, Messages::format(Messages::NoCollectionTable, {name, Messages::ExportAdvice}));
     schema = col.value(0).toInt();
     if (schema > NewestSchema)
-        return fail(error, name + " is of collection version " + std::to_string(schema) +
-                               ", newer than this program reads (up to " + std::to_string(NewestSchema) +
-                               "). " + ExportAdvice);
+        return fail(error, Messages::format(Messages::CollectionTooNew,
+                                            {name, std::to_string(schema), std::to_string(NewestSchema),
+                                             Messages::ExportAdvice}));
     if (schema < OldestSchema)
-        return fail(
-            error,
-            name + " is of collection version " + std::to_string(schema) +
-                ", older than this program reads. Open it in a current Anki and export the deck from there.");
+        return fail(error, Messages::format(Messages::CollectionTooOld, {name, std::to_string(schema)}));
     noteTypes.clear();
     decks.clear();
     if (db.hasTable("notetypes")) {
@@ -457,11 +446,7 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
         if (note.exec(QStringLiteral("SELECT flds FROM notes")) && note.next() &&
             note.value(0).toString().contains(QLatin1String("update to the latest Anki"),
                                               Qt::CaseInsensitive))
-            return fail(error,
-                        name +
-                            " holds only a note asking for a newer Anki: the cards are in a newer form "
-                            "this package does not include. " +
-                            ExportAdvice);
+            return fail(error, Messages::format(Messages::OnlyUpgradeNote, {name, Messages::ExportAdvice}));
     }
     return true;
 }
@@ -494,7 +479,7 @@ bool AnkiPackage::open(const std::string& path, std::string* error, const AnkiLi
         zip_error_init_with_code(&zipError, code);
         const std::string why = zip_error_strerror(&zipError);
         zip_error_fini(&zipError);
-        return fail(error, "cannot read " + path + " as a deck package: " + why);
+        return fail(error, Messages::format(Messages::NotAPackage, {path, why}));
     }
     if (!d->folder.isValid())
         return fail(error, "cannot make a temporary folder to unpack the collection");
@@ -516,11 +501,7 @@ bool AnkiPackage::open(const std::string& path, std::string* error, const AnkiLi
             firstError = why;
     }
     if (!found)
-        return fail(error,
-                    path +
-                        " holds no collection (collection.anki21b, collection.anki21 or collection.anki2): "
-                        "it is not a deck package. " +
-                        ExportAdvice);
+        return fail(error, Messages::format(Messages::NoCollection, {path, Messages::ExportAdvice}));
     return fail(error, firstError);
 }
 

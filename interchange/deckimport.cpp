@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/filereader.h"
+#include "core/messages.h"
 #include "interchange/ankipackage.h"
 #include "interchange/kvtmlreader.h"
 
@@ -154,8 +155,7 @@ ImportResult readPackage(const std::string& path, const DeckImportOptions& optio
                 names += (names.empty() ? "\"" : ", \"") + deck.name + "\"";
             }
             if (!known) {
-                result.error =
-                    "The file has no deck or lesson \"" + options.deck + "\" (its decks: " + names + ").";
+                result.error = Messages::format(Messages::NoSuchDeck, {options.deck, names});
                 return result;
             }
         }
@@ -188,7 +188,7 @@ ImportResult DeckImport::importDeck(const std::string& path, const DeckImportOpt
     std::string reason;
     const auto failed = [&reason] {
         ImportResult result;
-        result.error = "Could not read the file (" + reason + ").";
+        result.error = Messages::format(Messages::CannotReadFile, {reason});
         return result;
     };
     const std::optional<DeckFormat> format = options.format ? options.format : detectFile(path, &reason);
@@ -270,8 +270,8 @@ void DeckImport::keepDeck(ImportResult& result, const std::string& deck)
         std::string names;
         for (const std::string& name : result.decks)
             names += (names.empty() ? "\"" : ", \"") + name + "\"";
-        result.error = "The file has no deck or lesson \"" + deck + "\" (" +
-                       (names.empty() ? std::string("it has no decks") : "its decks: " + names) + ").";
+        result.error = names.empty() ? Messages::format(Messages::NoDecks, {deck})
+                                     : Messages::format(Messages::NoSuchDeck, {deck, names});
         result.pairs.clear();
         result.preview.clear();
         return;

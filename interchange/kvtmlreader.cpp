@@ -1,5 +1,7 @@
 #include "interchange/kvtmlreader.h"
 
+#include "core/messages.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -93,19 +95,16 @@ bool Parser::parse()
     while (!stopped() && !m_xml.atEnd()) {
         const QXmlStreamReader::TokenType token = m_xml.readNext();
         if (token == QXmlStreamReader::DTD && !m_xml.entityDeclarations().isEmpty()) {
-            fail("The file declares entities in its document type (<!ENTITY ...>); vocabularies have none, "
-                 "and such a file can make a reader expand a few bytes to gigabytes, so it is not read.");
+            fail(Messages::KvtmlEntities);
         } else if (token == QXmlStreamReader::StartElement) {
             if (m_xml.name() != QLatin1String("kvtml")) {
-                fail("This is an XML document but not a vocabulary: its root is <" +
-                     m_xml.name().toString().toStdString() + ">, not <kvtml>.");
+                fail(Messages::format(Messages::KvtmlWrongRoot, {m_xml.name().toString().toStdString()}));
                 break;
             }
             const QString version = m_xml.attributes().value(QLatin1String("version")).toString();
             if (!version.startsWith(QLatin1Char('2'))) {
-                fail("The vocabulary is of version " + (version.isEmpty() ? "1" : version.toStdString()) +
-                     "; only version 2 is read. Open it in a vocabulary program and save it again to "
-                     "get version 2.");
+                fail(Messages::format(Messages::KvtmlOldVersion,
+                                      {version.isEmpty() ? std::string("1") : version.toStdString()}));
                 break;
             }
             rootSeen = true;
@@ -126,11 +125,12 @@ bool Parser::parse()
         }
     }
     if (m_xml.hasError() && error.empty() && !cancelled) {
-        error = "The vocabulary is damaged: line " + std::to_string(m_xml.lineNumber()) + ", column " +
-                std::to_string(m_xml.columnNumber()) + ": " + m_xml.errorString().toStdString();
+        error = Messages::format(Messages::KvtmlDamaged,
+                                 {std::to_string(m_xml.lineNumber()), std::to_string(m_xml.columnNumber()),
+                                  m_xml.errorString().toStdString()});
     }
     if (error.empty() && !cancelled && !rootSeen)
-        error = "The file holds no vocabulary (no <kvtml> element).";
+        error = Messages::KvtmlNoRoot;
     return error.empty() && !cancelled;
 }
 
@@ -215,8 +215,8 @@ void Parser::readTranslation(Entry& entry)
 void Parser::readLesson(QString outer, int depth)
 {
     if (depth > KvtmlReader::MaxLessonDepth) {
-        fail("The vocabulary's lessons are nested more than " + std::to_string(KvtmlReader::MaxLessonDepth) +
-             " deep (line " + std::to_string(m_xml.lineNumber()) + "); it is not read.");
+        fail(Messages::format(Messages::KvtmlTooDeep, {std::to_string(KvtmlReader::MaxLessonDepth),
+                                                       std::to_string(m_xml.lineNumber())}));
         return;
     }
     const int index = static_cast<int>(lessons.size());
@@ -289,13 +289,13 @@ ImportResult KvtmlReader::read(std::string_view bytes, const DeckImportOptions& 
     const int answerId = options.answerLanguage.value_or(found.size() > 1 ? found[1].id : 1);
     for (const int id : {questionId, answerId}) {
         if (!findLanguage(found, id)) {
-            result.error = "The vocabulary has no language " + std::to_string(id) +
-                           " (its languages: " + languageList(found) + ").";
+            result.error =
+                Messages::format(Messages::KvtmlNoLanguage, {std::to_string(id), languageList(found)});
             return result;
         }
     }
     if (questionId == answerId) {
-        result.error = "The question and the answer must be two different languages.";
+        result.error = Messages::KvtmlSameLanguage;
         return result;
     }
 

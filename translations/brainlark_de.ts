@@ -2541,6 +2541,167 @@ Trotzdem beenden?</translation>
     </message>
 </context>
 <context>
+    <name>brainlark::Messages</name>
+    <message>
+        <source>The file declares entities in its document type (&lt;!ENTITY ...&gt;); vocabularies have none, and such a file can make a reader expand a few bytes to gigabytes, so it is not read.</source>
+        <translation>Die Datei deklariert Entitäten in ihrer Dokumenttypdefinition (&lt;!ENTITY ...&gt;); Vokabulare haben keine, und eine solche Datei kann ein Leseprogramm wenige Bytes zu Gigabytes aufblähen lassen. Sie wird daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>This is an XML document but not a vocabulary: its root is &lt;%1&gt;, not &lt;kvtml&gt;.</source>
+        <translation>Dies ist ein XML-Dokument, aber kein Vokabular: Sein Wurzelelement ist &lt;%1&gt;, nicht &lt;kvtml&gt;.</translation>
+    </message>
+    <message>
+        <source>The vocabulary is of version %1; only version 2 is read. Open it in a vocabulary program and save it again to get version 2.</source>
+        <translation>Das Vokabular hat die Version %1; gelesen wird nur Version 2. Öffnen Sie es in einem Vokabelprogramm und speichern Sie es erneut, um Version 2 zu erhalten.</translation>
+    </message>
+    <message>
+        <source>The vocabulary is damaged: line %1, column %2: %3</source>
+        <translation>Das Vokabular ist beschädigt: Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>The file holds no vocabulary (no &lt;kvtml&gt; element).</source>
+        <translation>Die Datei enthält kein Vokabular (kein &lt;kvtml&gt;-Element).</translation>
+    </message>
+    <message>
+        <source>The vocabulary&apos;s lessons are nested more than %1 deep (line %2); it is not read.</source>
+        <translation>Die Lektionen des Vokabulars sind tiefer als %1 Ebenen verschachtelt (Zeile %2); es wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The vocabulary has no language %1 (its languages: %2).</source>
+        <translation>Das Vokabular hat keine Sprache %1 (seine Sprachen: %2).</translation>
+    </message>
+    <message>
+        <source>The question and the answer must be two different languages.</source>
+        <translation>Frage und Antwort müssen zwei verschiedene Sprachen sein.</translation>
+    </message>
+    <message>
+        <source>The file has no deck or lesson &quot;%1&quot; (its decks: %2).</source>
+        <translation>Die Datei hat keinen Stapel und keine Lektion „%1“ (ihre Stapel: %2).</translation>
+    </message>
+    <message>
+        <source>The file has no deck or lesson &quot;%1&quot; (it has no decks).</source>
+        <translation>Die Datei hat keinen Stapel und keine Lektion „%1“ (sie hat keine Stapel).</translation>
+    </message>
+    <message>
+        <source>Could not read the file (%1).</source>
+        <translation>Die Datei konnte nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>In Anki, export the deck again with &quot;Support older Anki versions&quot; checked and import that file.</source>
+        <translation>Exportieren Sie den Stapel in Anki erneut mit der Option „Support older Anki versions“ und importieren Sie diese Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not an SQLite database: the package is damaged or of a form this program does not know. %2</source>
+        <translation>%1 ist keine SQLite-Datenbank: Das Paket ist beschädigt oder hat eine Form, die dieses Programm nicht kennt. %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no collection: the package is damaged or of a form this program does not know. %2</source>
+        <translation>%1 enthält keine Sammlung: Das Paket ist beschädigt oder hat eine Form, die dieses Programm nicht kennt. %2</translation>
+    </message>
+    <message>
+        <source>%1 is of collection version %2, newer than this program reads (up to %3). %4</source>
+        <translation>%1 hat die Sammlungsversion %2, neuer als dieses Programm liest (bis %3). %4</translation>
+    </message>
+    <message>
+        <source>%1 is of collection version %2, older than this program reads. Open it in a current Anki and export the deck from there.</source>
+        <translation>%1 hat die Sammlungsversion %2, älter als dieses Programm liest. Öffnen Sie sie in einem aktuellen Anki und exportieren Sie den Stapel von dort.</translation>
+    </message>
+    <message>
+        <source>%1 holds only a note asking for a newer Anki: the cards are in a newer form this package does not include. %2</source>
+        <translation>%1 enthält nur eine Notiz, die nach einem neueren Anki verlangt: Die Karten liegen in einer neueren Form vor, die dieses Paket nicht enthält. %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a deck package: %2</source>
+        <translation>%1 kann nicht als Stapelpaket gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no collection (collection.anki21b, collection.anki21 or collection.anki2): it is not a deck package. %2</source>
+        <translation>%1 enthält keine Sammlung (collection.anki21b, collection.anki21 oder collection.anki2): Es ist kein Stapelpaket. %2</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than the %2 bytes the archive declares; it is refused as damaged or hostile</source>
+        <translation>%1 entpackt zu mehr als den %2 Bytes, die das Archiv angibt; es wird als beschädigt oder feindselig abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to %2 or more, more than the %3 a package may hold; it is refused as damaged or hostile</source>
+        <translation>%1 entpackt zu %2 oder mehr, mehr als die %3, die ein Paket enthalten darf; es wird als beschädigt oder feindselig abgelehnt</translation>
+    </message>
+    <message>
+        <source>The list needs %1 records; a Palm database holds at most %2.</source>
+        <translation>Die Liste braucht %1 Datensätze; eine Palm-Datenbank fasst höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The records take more than the 4 GB a Palm database can address.</source>
+        <translation>Die Datensätze brauchen mehr als die 4 GB, die eine Palm-Datenbank adressieren kann.</translation>
+    </message>
+    <message>
+        <source>The list&apos;s name holds %1, which the handheld (Windows-1252 only) cannot show.</source>
+        <translation>Der Name der Liste enthält %1, das der Handheld (nur Windows-1252) nicht anzeigen kann.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2, which the handheld (Windows-1252 only) cannot show.</source>
+        <translation>„%1“ enthält %2, das der Handheld (nur Windows-1252) nicht anzeigen kann.</translation>
+    </message>
+    <message>
+        <source>Pair %1: %2</source>
+        <translation>Paar %1: %2</translation>
+    </message>
+    <message>
+        <source>A wrong answer of pair %1: %2</source>
+        <translation>Eine falsche Antwort von Paar %1: %2</translation>
+    </message>
+    <message>
+        <source>Found a duplicate question: 
+%1
+Please rephrase or remove it from the quiz and export to Palm again.</source>
+        <translation>Doppelte Frage gefunden: 
+%1
+Bitte formulieren Sie sie um oder entfernen Sie sie aus dem Quiz, und exportieren Sie dann erneut für Palm.</translation>
+    </message>
+    <message>
+        <source>Sorry, could not create Palm Database file. 
+%1</source>
+        <translation>Die Palm-Datenbankdatei konnte leider nicht erstellt werden. 
+%1</translation>
+    </message>
+    <message>
+        <source>The most likely reason: folder %1 does not exist.</source>
+        <translation>Der wahrscheinlichste Grund: Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Due to Palm OS limitations, the name of this Q&amp;A-list will be truncated to %1.
+
+We apologize for the inconvenience.</source>
+        <translation>Wegen der Grenzen von Palm OS wird der Name dieser F&amp;A-Liste auf %1 gekürzt.
+
+Wir bitten um Entschuldigung.</translation>
+    </message>
+    <message>
+        <source>Error exporting %1. 
+P1 = %2 : %3 
+P2 = %4 : %5</source>
+        <translation>Fehler beim Exportieren von %1. 
+P1 = %2 : %3 
+P2 = %4 : %5</translation>
+    </message>
+    <message>
+        <source>Could not write file %1 (%2)</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>Please make sure that Q&amp;A-list name does not contain any &apos; %1 &apos; characters</source>
+        <translation>Bitte achten Sie darauf, dass der Name der F&amp;A-Liste keine Zeichen &apos; %1 &apos; enthält</translation>
+    </message>
+    <message>
+        <source>Another Q&amp;A-list with this name already exists.
+
+Would you like to overwrite it?</source>
+        <translation>Es gibt bereits eine andere F&amp;A-Liste mit diesem Namen.
+
+Möchten Sie sie überschreiben?</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::NotesSubjectDialog</name>
     <message>
         <source>Edit Notes and Subject</source>

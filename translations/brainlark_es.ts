@@ -2541,6 +2541,167 @@ Quit anyway?</source>
     </message>
 </context>
 <context>
+    <name>brainlark::Messages</name>
+    <message>
+        <source>The file declares entities in its document type (&lt;!ENTITY ...&gt;); vocabularies have none, and such a file can make a reader expand a few bytes to gigabytes, so it is not read.</source>
+        <translation>El archivo declara entidades en su definición de tipo de documento (&lt;!ENTITY ...&gt;); los vocabularios no tienen ninguna, y un archivo así puede hacer que un lector convierta unos pocos bytes en gigabytes, así que no se lee.</translation>
+    </message>
+    <message>
+        <source>This is an XML document but not a vocabulary: its root is &lt;%1&gt;, not &lt;kvtml&gt;.</source>
+        <translation>Es un documento XML pero no un vocabulario: su raíz es &lt;%1&gt;, no &lt;kvtml&gt;.</translation>
+    </message>
+    <message>
+        <source>The vocabulary is of version %1; only version 2 is read. Open it in a vocabulary program and save it again to get version 2.</source>
+        <translation>El vocabulario es de la versión %1; solo se lee la versión 2. Ábralo en un programa de vocabulario y guárdelo de nuevo para obtener la versión 2.</translation>
+    </message>
+    <message>
+        <source>The vocabulary is damaged: line %1, column %2: %3</source>
+        <translation>El vocabulario está dañado: línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>The file holds no vocabulary (no &lt;kvtml&gt; element).</source>
+        <translation>El archivo no contiene ningún vocabulario (no hay elemento &lt;kvtml&gt;).</translation>
+    </message>
+    <message>
+        <source>The vocabulary&apos;s lessons are nested more than %1 deep (line %2); it is not read.</source>
+        <translation>Las lecciones del vocabulario están anidadas en más de %1 niveles (línea %2); no se lee.</translation>
+    </message>
+    <message>
+        <source>The vocabulary has no language %1 (its languages: %2).</source>
+        <translation>El vocabulario no tiene el idioma %1 (sus idiomas: %2).</translation>
+    </message>
+    <message>
+        <source>The question and the answer must be two different languages.</source>
+        <translation>La pregunta y la respuesta deben estar en dos idiomas distintos.</translation>
+    </message>
+    <message>
+        <source>The file has no deck or lesson &quot;%1&quot; (its decks: %2).</source>
+        <translation>El archivo no tiene ningún mazo ni lección «%1» (sus mazos: %2).</translation>
+    </message>
+    <message>
+        <source>The file has no deck or lesson &quot;%1&quot; (it has no decks).</source>
+        <translation>El archivo no tiene ningún mazo ni lección «%1» (no tiene mazos).</translation>
+    </message>
+    <message>
+        <source>Could not read the file (%1).</source>
+        <translation>No se pudo leer el archivo (%1).</translation>
+    </message>
+    <message>
+        <source>In Anki, export the deck again with &quot;Support older Anki versions&quot; checked and import that file.</source>
+        <translation>En Anki, exporte de nuevo el mazo con «Support older Anki versions» marcado e importe ese archivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not an SQLite database: the package is damaged or of a form this program does not know. %2</source>
+        <translation>%1 no es una base de datos SQLite: el paquete está dañado o tiene una forma que este programa no conoce. %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no collection: the package is damaged or of a form this program does not know. %2</source>
+        <translation>%1 no contiene ninguna colección: el paquete está dañado o tiene una forma que este programa no conoce. %2</translation>
+    </message>
+    <message>
+        <source>%1 is of collection version %2, newer than this program reads (up to %3). %4</source>
+        <translation>%1 es una colección de la versión %2, más reciente de lo que este programa lee (hasta %3). %4</translation>
+    </message>
+    <message>
+        <source>%1 is of collection version %2, older than this program reads. Open it in a current Anki and export the deck from there.</source>
+        <translation>%1 es una colección de la versión %2, más antigua de lo que este programa lee. Ábrala en un Anki actual y exporte el mazo desde allí.</translation>
+    </message>
+    <message>
+        <source>%1 holds only a note asking for a newer Anki: the cards are in a newer form this package does not include. %2</source>
+        <translation>%1 solo contiene una nota que pide un Anki más reciente: las tarjetas están en una forma más reciente que este paquete no incluye. %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a deck package: %2</source>
+        <translation>no se puede leer %1 como paquete de mazos: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no collection (collection.anki21b, collection.anki21 or collection.anki2): it is not a deck package. %2</source>
+        <translation>%1 no contiene ninguna colección (collection.anki21b, collection.anki21 o collection.anki2): no es un paquete de mazos. %2</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than the %2 bytes the archive declares; it is refused as damaged or hostile</source>
+        <translation>%1 se descomprime en más de los %2 bytes que declara el archivo comprimido; se rechaza por dañado u hostil</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to %2 or more, more than the %3 a package may hold; it is refused as damaged or hostile</source>
+        <translation>%1 se descomprime en %2 o más, más de los %3 que puede contener un paquete; se rechaza por dañado u hostil</translation>
+    </message>
+    <message>
+        <source>The list needs %1 records; a Palm database holds at most %2.</source>
+        <translation>La lista necesita %1 registros; una base de datos Palm admite como máximo %2.</translation>
+    </message>
+    <message>
+        <source>The records take more than the 4 GB a Palm database can address.</source>
+        <translation>Los registros ocupan más de los 4 GB que puede direccionar una base de datos Palm.</translation>
+    </message>
+    <message>
+        <source>The list&apos;s name holds %1, which the handheld (Windows-1252 only) cannot show.</source>
+        <translation>El nombre de la lista contiene %1, que la agenda electrónica (solo Windows-1252) no puede mostrar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2, which the handheld (Windows-1252 only) cannot show.</source>
+        <translation>«%1» contiene %2, que la agenda electrónica (solo Windows-1252) no puede mostrar.</translation>
+    </message>
+    <message>
+        <source>Pair %1: %2</source>
+        <translation>Pareja %1: %2</translation>
+    </message>
+    <message>
+        <source>A wrong answer of pair %1: %2</source>
+        <translation>Una respuesta incorrecta de la pareja %1: %2</translation>
+    </message>
+    <message>
+        <source>Found a duplicate question: 
+%1
+Please rephrase or remove it from the quiz and export to Palm again.</source>
+        <translation>Se encontró una pregunta duplicada: 
+%1
+Reformúlela o quítela del quiz y vuelva a exportar a Palm.</translation>
+    </message>
+    <message>
+        <source>Sorry, could not create Palm Database file. 
+%1</source>
+        <translation>Lo sentimos, no se pudo crear el archivo de base de datos Palm. 
+%1</translation>
+    </message>
+    <message>
+        <source>The most likely reason: folder %1 does not exist.</source>
+        <translation>La razón más probable: la carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Due to Palm OS limitations, the name of this Q&amp;A-list will be truncated to %1.
+
+We apologize for the inconvenience.</source>
+        <translation>Por las limitaciones de Palm OS, el nombre de esta lista P/R se acortará a %1.
+
+Disculpe las molestias.</translation>
+    </message>
+    <message>
+        <source>Error exporting %1. 
+P1 = %2 : %3 
+P2 = %4 : %5</source>
+        <translation>Error al exportar %1. 
+P1 = %2 : %3 
+P2 = %4 : %5</translation>
+    </message>
+    <message>
+        <source>Could not write file %1 (%2)</source>
+        <translation>No se pudo escribir el archivo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Please make sure that Q&amp;A-list name does not contain any &apos; %1 &apos; characters</source>
+        <translation>Asegúrese de que el nombre de la lista P/R no contenga ningún carácter &apos; %1 &apos;</translation>
+    </message>
+    <message>
+        <source>Another Q&amp;A-list with this name already exists.
+
+Would you like to overwrite it?</source>
+        <translation>Ya existe otra lista P/R con este nombre.
+
+¿Desea sobrescribirla?</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::NotesSubjectDialog</name>
     <message>
         <source>Edit Notes and Subject</source>

@@ -2541,6 +2541,167 @@ Quitter quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>brainlark::Messages</name>
+    <message>
+        <source>The file declares entities in its document type (&lt;!ENTITY ...&gt;); vocabularies have none, and such a file can make a reader expand a few bytes to gigabytes, so it is not read.</source>
+        <translation>Le fichier déclare des entités dans sa définition de type de document (&lt;!ENTITY ...&gt;) ; les vocabulaires n&apos;en ont pas, et un tel fichier peut faire gonfler quelques octets en gigaoctets chez un lecteur. Il n&apos;est donc pas lu.</translation>
+    </message>
+    <message>
+        <source>This is an XML document but not a vocabulary: its root is &lt;%1&gt;, not &lt;kvtml&gt;.</source>
+        <translation>C&apos;est un document XML mais pas un vocabulaire : sa racine est &lt;%1&gt;, et non &lt;kvtml&gt;.</translation>
+    </message>
+    <message>
+        <source>The vocabulary is of version %1; only version 2 is read. Open it in a vocabulary program and save it again to get version 2.</source>
+        <translation>Le vocabulaire est en version %1 ; seule la version 2 est lue. Ouvrez-le dans un logiciel de vocabulaire et enregistrez-le à nouveau pour obtenir la version 2.</translation>
+    </message>
+    <message>
+        <source>The vocabulary is damaged: line %1, column %2: %3</source>
+        <translation>Le vocabulaire est endommagé : ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>The file holds no vocabulary (no &lt;kvtml&gt; element).</source>
+        <translation>Le fichier ne contient aucun vocabulaire (pas d&apos;élément &lt;kvtml&gt;).</translation>
+    </message>
+    <message>
+        <source>The vocabulary&apos;s lessons are nested more than %1 deep (line %2); it is not read.</source>
+        <translation>Les leçons du vocabulaire sont imbriquées sur plus de %1 niveaux (ligne %2) ; il n&apos;est pas lu.</translation>
+    </message>
+    <message>
+        <source>The vocabulary has no language %1 (its languages: %2).</source>
+        <translation>Le vocabulaire n&apos;a pas de langue %1 (ses langues : %2).</translation>
+    </message>
+    <message>
+        <source>The question and the answer must be two different languages.</source>
+        <translation>La question et la réponse doivent être dans deux langues différentes.</translation>
+    </message>
+    <message>
+        <source>The file has no deck or lesson &quot;%1&quot; (its decks: %2).</source>
+        <translation>Le fichier n&apos;a ni paquet ni leçon « %1 » (ses paquets : %2).</translation>
+    </message>
+    <message>
+        <source>The file has no deck or lesson &quot;%1&quot; (it has no decks).</source>
+        <translation>Le fichier n&apos;a ni paquet ni leçon « %1 » (il n&apos;a aucun paquet).</translation>
+    </message>
+    <message>
+        <source>Could not read the file (%1).</source>
+        <translation>Impossible de lire le fichier (%1).</translation>
+    </message>
+    <message>
+        <source>In Anki, export the deck again with &quot;Support older Anki versions&quot; checked and import that file.</source>
+        <translation>Dans Anki, exportez à nouveau le paquet en cochant « Support older Anki versions » et importez ce fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is not an SQLite database: the package is damaged or of a form this program does not know. %2</source>
+        <translation>%1 n&apos;est pas une base de données SQLite : le paquet est endommagé ou d&apos;une forme que ce programme ne connaît pas. %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no collection: the package is damaged or of a form this program does not know. %2</source>
+        <translation>%1 ne contient aucune collection : le paquet est endommagé ou d&apos;une forme que ce programme ne connaît pas. %2</translation>
+    </message>
+    <message>
+        <source>%1 is of collection version %2, newer than this program reads (up to %3). %4</source>
+        <translation>%1 est une collection de version %2, plus récente que ce que ce programme lit (jusqu&apos;à %3). %4</translation>
+    </message>
+    <message>
+        <source>%1 is of collection version %2, older than this program reads. Open it in a current Anki and export the deck from there.</source>
+        <translation>%1 est une collection de version %2, plus ancienne que ce que ce programme lit. Ouvrez-la dans un Anki récent et exportez le paquet depuis celui-ci.</translation>
+    </message>
+    <message>
+        <source>%1 holds only a note asking for a newer Anki: the cards are in a newer form this package does not include. %2</source>
+        <translation>%1 ne contient qu&apos;une note demandant un Anki plus récent : les cartes sont sous une forme plus récente que ce paquet n&apos;inclut pas. %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1 as a deck package: %2</source>
+        <translation>impossible de lire %1 comme paquet de cartes : %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no collection (collection.anki21b, collection.anki21 or collection.anki2): it is not a deck package. %2</source>
+        <translation>%1 ne contient aucune collection (collection.anki21b, collection.anki21 ou collection.anki2) : ce n&apos;est pas un paquet de cartes. %2</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than the %2 bytes the archive declares; it is refused as damaged or hostile</source>
+        <translation>%1 se décompresse en plus que les %2 octets déclarés par l&apos;archive ; il est refusé comme endommagé ou malveillant</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to %2 or more, more than the %3 a package may hold; it is refused as damaged or hostile</source>
+        <translation>%1 se décompresse en %2 ou plus, plus que les %3 qu&apos;un paquet peut contenir ; il est refusé comme endommagé ou malveillant</translation>
+    </message>
+    <message>
+        <source>The list needs %1 records; a Palm database holds at most %2.</source>
+        <translation>La liste demande %1 enregistrements ; une base de données Palm en contient au plus %2.</translation>
+    </message>
+    <message>
+        <source>The records take more than the 4 GB a Palm database can address.</source>
+        <translation>Les enregistrements dépassent les 4 Go qu&apos;une base de données Palm peut adresser.</translation>
+    </message>
+    <message>
+        <source>The list&apos;s name holds %1, which the handheld (Windows-1252 only) cannot show.</source>
+        <translation>Le nom de la liste contient %1, que l&apos;assistant personnel (Windows-1252 seulement) ne peut pas afficher.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2, which the handheld (Windows-1252 only) cannot show.</source>
+        <translation>« %1 » contient %2, que l&apos;assistant personnel (Windows-1252 seulement) ne peut pas afficher.</translation>
+    </message>
+    <message>
+        <source>Pair %1: %2</source>
+        <translation>Paire %1 : %2</translation>
+    </message>
+    <message>
+        <source>A wrong answer of pair %1: %2</source>
+        <translation>Une mauvaise réponse de la paire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Found a duplicate question: 
+%1
+Please rephrase or remove it from the quiz and export to Palm again.</source>
+        <translation>Question en double trouvée : 
+%1
+Veuillez la reformuler ou la retirer du quiz, puis exporter à nouveau vers Palm.</translation>
+    </message>
+    <message>
+        <source>Sorry, could not create Palm Database file. 
+%1</source>
+        <translation>Désolé, impossible de créer le fichier de base de données Palm. 
+%1</translation>
+    </message>
+    <message>
+        <source>The most likely reason: folder %1 does not exist.</source>
+        <translation>La raison la plus probable : le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Due to Palm OS limitations, the name of this Q&amp;A-list will be truncated to %1.
+
+We apologize for the inconvenience.</source>
+        <translation>En raison des limites de Palm OS, le nom de cette liste Q/R sera raccourci en %1.
+
+Veuillez nous excuser pour ce désagrément.</translation>
+    </message>
+    <message>
+        <source>Error exporting %1. 
+P1 = %2 : %3 
+P2 = %4 : %5</source>
+        <translation>Erreur lors de l&apos;exportation de %1. 
+P1 = %2 : %3 
+P2 = %4 : %5</translation>
+    </message>
+    <message>
+        <source>Could not write file %1 (%2)</source>
+        <translation>Impossible d&apos;écrire le fichier %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Please make sure that Q&amp;A-list name does not contain any &apos; %1 &apos; characters</source>
+        <translation>Veuillez vous assurer que le nom de la liste Q/R ne contient aucun caractère &apos; %1 &apos;</translation>
+    </message>
+    <message>
+        <source>Another Q&amp;A-list with this name already exists.
+
+Would you like to overwrite it?</source>
+        <translation>Une autre liste Q/R porte déjà ce nom.
+
+Voulez-vous la remplacer ?</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::NotesSubjectDialog</name>
     <message>
         <source>Edit Notes and Subject</source>

@@ -29,6 +29,7 @@
 #include "app/studentdatadialog.h"
 #include "app/studymoduleselector.h"
 #include "app/viewnotesdialog.h"
+#include "core/messages.h"
 #include "core/pair.h"
 #include "editor/changesubjectdialog.h"
 #include "editor/deletepairdialog.h"
@@ -52,6 +53,7 @@
 #include "services/guidedialog.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
+#include "services/messagetext.h"
 #include "services/uilanguage.h"
 #include "settings/appsettings.h"
 #include "support/fakes.h"
@@ -332,6 +334,54 @@ private slots:
             QVERIFY2(wizard.summary()->text().contains(QString::fromUtf8(said)),
                      qPrintable(wizard.summary()->text()));
         }
+    }
+
+    // Messages the readers and exports compose in English (as the command line prints them) are shown in
+    // German, nested messages and all; a text made from no template is shown as it is.
+    void composedMessagesAreShownTranslated_data()
+    {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("one argument")
+            << QString::fromStdString(Messages::format(Messages::KvtmlWrongRoot, {"html"}))
+            << "Dies ist ein XML-Dokument, aber kein Vokabular: Sein Wurzelelement ist "
+               "<html>, nicht <kvtml>.";
+        QTest::newRow("nested")
+            << QString::fromStdString(Messages::format(
+                   Messages::PalmNotCreated,
+                   {Messages::format(
+                       Messages::PalmPairProblem,
+                       {"3", Messages::format(Messages::PalmTextUnheld, {"Жук", "\"Ж\" U+0416"})})}))
+            << QString::fromUtf8(
+                   "Die Palm-Datenbankdatei konnte leider nicht erstellt werden. \nPaar 3: „Жук“ "
+                   "enthält \"Ж\" U+0416, das der Handheld (nur Windows-1252) nicht anzeigen kann.");
+        QTest::newRow("an argument's own place mark stays")
+            << QString::fromStdString(
+                   Messages::format(Messages::CannotWriteFile, {"/tmp/%1", "No space left"}))
+            << "Die Datei /tmp/%1 konnte nicht geschrieben werden (No space left)";
+        QTest::newRow("no template") << "Something else (%1)."
+                                     << "Something else (%1).";
+    }
+    void composedMessagesAreShownTranslated()
+    {
+        QFETCH(QString, english);
+        QFETCH(QString, german);
+        QCOMPARE(MessageText::shown(english), german);
+    }
+
+    void theImportWizardSaysWhyInGerman()
+    {
+        const QString path = m_dir.filePath("seite.kvtml");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<?xml version=\"1.0\"?>\n<kvtml version=\"1.0\"><e><o>Haus</o></e></kvtml>\n");
+        file.close();
+        ImportWizard wizard(m_dir.path());
+        wizard.setFile(path);
+        QVERIFY(QTest::qWaitFor([&] { return !wizard.isReading(); }));
+        QVERIFY2(wizard.summary()->text().startsWith(
+                     QString::fromUtf8("Das Vokabular hat die Version 1.0; gelesen wird nur Version 2.")),
+                 qPrintable(wizard.summary()->text()));
     }
 
     void noTextIsClipped_data()
