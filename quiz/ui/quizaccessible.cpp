@@ -181,6 +181,7 @@ public:
         }
         return slot;
     }
+    bool hasFeedback() const { return !m_feedback.isEmpty(); }
     void setFeedback(const QString& text)
     {
         m_feedback = text;
@@ -552,10 +553,22 @@ void QuizAccessible::announce(QuizView* view, const QString& feedback)
         return;
     iface->setFeedback(feedback);
     QuizPartAccessible* part = iface->part(QuizPartAccessible::Feedback);
-    QAccessibleEvent shown(part, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    // The new name first: a reader that keeps the names it has seen says the one it has when the
+    // notification shows.
     QAccessibleEvent renamed(part, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
+    QAccessibleEvent shown(part, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void QuizAccessible::questionShown(QuizView* view)
+{
+    QuizViewAccessible* iface = viewInterface(view);
+    if (!iface || !iface->hasFeedback())
+        return; // the first question is said when the view gets the focus
+    const QString question = iface->text(QAccessible::Name);
+    const QString answers = iface->text(QAccessible::Description);
+    announce(view, answers.isEmpty() ? question : question + QStringLiteral(". ") + answers);
 }
 
 QString QuizAccessible::feedbackText(bool right, const QString& rightAnswer)

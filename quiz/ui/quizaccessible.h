@@ -18,6 +18,9 @@ void install();
 void questionChanged(QuizView* view);
 /// The matching board changed (a new round, a line drawn or removed, the keyboard focus moved).
 void boardChanged(QuizView* view);
+/// The question that follows an answered one is on the screen: said by the screen reader as the feedback
+/// was (a reader speaks the name of the focused view when it gets the focus, not when it changes).
+void questionShown(QuizView* view);
 /// The feedback after a judged answer, said by the screen reader.
 void announce(QuizView* view, const QString& feedback);
 /// "Right" or "Wrong, the answer is …".

@@ -280,8 +280,10 @@ void QuizView::showQuestion(Timeline& timeline)
         if (m_settings.funFlag(funflags::kShowPictures))
             emit pictureRequested(m_screen.picturePath());
         m_session->markShown();
-        if (questionShown())
+        if (questionShown()) {
+            QuizAccessible::questionShown(this);
             emit questionOnScreen();
+        }
     });
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads the quiz screen of a running Brainlark over the desktop's accessibility bus, the way a screen reader
 does: the question as a label and the four answers as buttons named by their texts and number keys, with the
-list's own texts; then answers wrong through a button's action and waits for the feedback to be announced.
+list's own texts; then answers wrong through a button's action and waits for the feedback to be announced,
+then answers right and waits for the next question to be announced with its answers.
 
 Usage: atspi_quiz.py LIST.json   (the list as `brainlark-cli dump` prints it)
 Exit status 0 when everything holds, 1 with the first fault printed."""
@@ -66,29 +67,38 @@ def main():
     def listen(event):
         source = event.source
 
-        if source is not None and source.getRole() == pyatspi.ROLE_NOTIFICATION and event.detail1:
+        if (event.type == "object:state-changed:showing" and source is not None
+                and source.getRole() == pyatspi.ROLE_NOTIFICATION and event.detail1):
             heard.append(source.name)
-            if source.name == expected:
+            if next_question(heard):
                 pyatspi.Registry.stop()
+
+    def next_question(said):
+        # After the right answer, the next question is said with its answers and their keys.
+        return expected in said and any(n.split(". Key 1: ")[0] in answer_of and ". Key 1: " in n for n in said)
 
     def press():
         # Until the new question's animation has ended, the screen asks the learner to wait: press again.
         if expected not in heard:
             wrong = buttons[[i for i, n in enumerate(names) if n != right][0]]
             wrong.queryAction().doAction(0)
-        return expected not in heard
+        elif not next_question(heard):
+            buttons[names.index(right)].queryAction().doAction(0)
+        return not next_question(heard)
 
     def give_up():
         pyatspi.Registry.stop()
         return False
 
-    pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing")
+    # A screen reader listens to name changes too, which keeps the names the bus library holds up to date.
+    pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing",
+                                           "object:property-change:accessible-name")
     GLib.timeout_add(700, press)
     GLib.timeout_add(10000, give_up)
     pyatspi.Registry.start()
-    if expected not in heard:
-        fail("announcement %r not heard (heard %r)" % (expected, heard))
-    print("atspi_quiz: question %r, answers %r, heard %r" % (question.name, names, expected))
+    if not next_question(heard):
+        fail("announcement %r and the next question not heard (heard %r)" % (expected, heard))
+    print("atspi_quiz: question %r, answers %r, heard %r" % (question.name, names, heard))
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 // accessibility tree, the feedback of an answer is announced, and the names follow each new question.
 #include <QAccessible>
 #include <QtTest>
+#include <algorithm>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -181,6 +182,11 @@ private slots:
                 renamed = renamed || (h.type == QAccessible::NameChanged && h.role == role && h.name == next);
             QVERIFY2(renamed, qPrintable(QString::number(role, 16)));
         }
+        // A reader says only the focused view's name when the focus comes, so the question is announced too.
+        QVERIFY(std::any_of(g_heard.begin(), g_heard.end(), [&](const Heard& h) {
+            return h.role == QAccessible::Notification && h.type == QAccessible::ObjectShow &&
+                   h.name.startsWith(next + QStringLiteral(". Key 1: "));
+        }));
     }
 
     // The matching board: both columns with their boxes, the buttons, and each line told by its two ends.
