@@ -766,6 +766,10 @@ void ImportWizard::refresh()
     for (size_t column = 0; column < columns; ++column)
         titles << columnTitle(column);
     m_preview->setHorizontalHeaderLabels(titles);
+    // A column is at least as wide as its title (the last one takes the room that is left).
+    QHeaderView* header = m_preview->horizontalHeader();
+    for (int column = 0; column + 1 < header->count(); ++column)
+        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
     rebuildColumnBoxes(m_result.columns.empty() ? 0 : columns); // none for a file not read
     m_preview->setRowCount(shown);
     for (int row = 0; row < shown; ++row) {

@@ -41,10 +41,12 @@
 #include "editor/picturepreviewdialog.h"
 #include "options/answerselection.h"
 #include "options/optionssheet.h"
+#include "quiz/engine/questionreason.h"
 #include "quiz/ui/backgroundpicture.h"
 #include "quiz/ui/listtext.h"
 #include "quiz/ui/picturewindow.h"
 #include "quiz/ui/quizview.h"
+#include "quiz/ui/reasontext.h"
 #include "services/eventsounds.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
@@ -467,6 +469,16 @@ void MainWindow::buildStatusBar()
     for (int i = 0; i < 4; ++i) {
         m_panes[i] = new StatusPane;
         int width = PaneWidths[i];
+        if (i == 0) {
+            // Why Smart Pick asks the question; other languages need more room for it than English. (A long
+            // due reason is shortened in the middle, keeping its recall chance.)
+            QuestionReason weak;
+            weak.smartPick = true;
+            weak.rating = 10;
+            weak.rank = 12;
+            width = std::max(width,
+                             m_panes[i]->fontMetrics().horizontalAdvance(ReasonText::shortText(weak)) + 16);
+        }
         if (i == 3) {
             // The editor's mode word; other languages have longer words for it than "Edit".
             for (GridView::Mode mode : {GridView::Mode::View, GridView::Mode::Edit, GridView::Mode::New})

@@ -21,11 +21,6 @@ namespace
 // Enough texts for the guess; a list of a million pairs is not read through for it.
 constexpr int GuessPairs = 2000;
 
-QString languageName(const QString& language)
-{
-    return QLocale::languageToString(SpeechLanguage::locale(language).language());
-}
-
 } // namespace
 
 ReadAloud::ReadAloud(QuizView& view, ListDocument& doc, MainWindow& frame, AppSettings& settings,
@@ -87,10 +82,10 @@ QString ReadAloud::unavailableReason() const
     const ListLanguages sides = languages();
     if (hasVoice(sides.question) || hasVoice(sides.answer))
         return {};
-    if (languageName(sides.question) == languageName(sides.answer))
-        return tr("No voice for %1 is installed.").arg(languageName(sides.question));
+    if (SpeechLanguage::displayName(sides.question) == SpeechLanguage::displayName(sides.answer))
+        return tr("No voice for %1 is installed.").arg(SpeechLanguage::displayName(sides.question));
     return tr("No voice for %1 or %2 is installed.")
-        .arg(languageName(sides.question), languageName(sides.answer));
+        .arg(SpeechLanguage::displayName(sides.question), SpeechLanguage::displayName(sides.answer));
 }
 
 void ReadAloud::refresh()

@@ -8,16 +8,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/messages.h"
+
 namespace brainlark
 {
 
 namespace
 {
 
-bool failed(const std::string& what, const std::string& path, const char* reason, std::string* error)
+bool failed(const char* what, const std::string& path, const char* reason, std::string* error)
 {
     if (error != nullptr)
-        *error = what + " " + path + ": " + reason;
+        *error = Messages::format(what, {path, reason});
     return false;
 }
 
@@ -37,27 +39,27 @@ public:
         struct stat named {
         };
         if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode)) {
-            failed("cannot read", path, "not a regular file", error);
+            failed(Messages::FileUnread, path, Messages::NotRegularFile, error);
             return;
         }
         m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (m_fd < 0) {
-            failed("cannot open", path, std::strerror(errno), error);
+            failed(Messages::FileUnopened, path, std::strerror(errno), error);
             return;
         }
         struct stat st {
         };
         if (::fstat(m_fd, &st) != 0) {
-            failed("cannot read", path, std::strerror(errno), error);
+            failed(Messages::FileUnread, path, std::strerror(errno), error);
             close();
         } else if (S_ISDIR(st.st_mode)) {
-            failed("cannot read", path, std::strerror(EISDIR), error);
+            failed(Messages::FileUnread, path, std::strerror(EISDIR), error);
             close();
         } else if (!S_ISREG(st.st_mode)) {
-            failed("cannot read", path, "not a regular file", error);
+            failed(Messages::FileUnread, path, Messages::NotRegularFile, error);
             close();
         } else if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
-            failed("cannot read", path, std::strerror(EFBIG), error);
+            failed(Messages::FileUnread, path, std::strerror(EFBIG), error);
             close();
         } else {
             m_size = static_cast<size_t>(st.st_size);
@@ -112,13 +114,13 @@ bool FileReader::read(const std::string& path, TextStore& bytes, std::string* er
         char* data = read.resize(file.size());
         const long long used = file.readInto(data, file.size());
         if (used < 0)
-            return failed("cannot read", path, std::strerror(errno), error);
+            return failed(Messages::FileUnread, path, std::strerror(errno), error);
         read.resize(static_cast<size_t>(used));
         bytes = std::move(read);
     } catch (const std::length_error&) {
-        return failed("cannot read", path, std::strerror(EFBIG), error);
+        return failed(Messages::FileUnread, path, std::strerror(EFBIG), error);
     } catch (const std::bad_alloc&) {
-        return failed("cannot read", path, std::strerror(ENOMEM), error);
+        return failed(Messages::FileUnread, path, std::strerror(ENOMEM), error);
     }
     return true;
 }
@@ -131,11 +133,11 @@ bool FileReader::read(const std::string& path, std::string& bytes, std::string* 
     try {
         bytes.resize(file.size());
     } catch (const std::bad_alloc&) {
-        return failed("cannot read", path, std::strerror(ENOMEM), error);
+        return failed(Messages::FileUnread, path, std::strerror(ENOMEM), error);
     }
     const long long used = file.readInto(bytes.data(), bytes.size());
     if (used < 0)
-        return failed("cannot read", path, std::strerror(errno), error);
+        return failed(Messages::FileUnread, path, std::strerror(errno), error);
     bytes.resize(static_cast<size_t>(used));
     return true;
 }
@@ -163,7 +165,7 @@ bool FileBlocks::next(std::string& block, size_t capacity, std::string* error)
     const long long used = m_file->isOpen() ? m_file->readInto(block.data(), capacity) : 0;
     if (used < 0) {
         block.clear();
-        return failed("cannot read", m_path, std::strerror(errno), error);
+        return failed(Messages::FileUnread, m_path, std::strerror(errno), error);
     }
     block.resize(static_cast<size_t>(used));
     return true;

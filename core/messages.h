@@ -114,15 +114,129 @@ constexpr const char* OverwriteList =
     QT_TRANSLATE_NOOP("brainlark::Messages",
                       "Another Q&A-list with this name already exists.\n\nWould you like to overwrite it?");
 
+// What the reader of a deck package says of a part it could not read.
+constexpr const char* PartMissing = QT_TRANSLATE_NOOP("brainlark::Messages", "%1: not in the package");
+constexpr const char* PartCannotUnpack = QT_TRANSLATE_NOOP("brainlark::Messages", "%1: cannot unpack");
+constexpr const char* PartCannotWrite =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "%1: cannot write the unpacked copy");
+constexpr const char* PartCutShort =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "%1: compressed data cut short");
+constexpr const char* CollectionNotUnpacked =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "cannot unpack the collection into a temporary folder");
+constexpr const char* NoTemporaryFolder =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "cannot make a temporary folder to unpack the collection");
+constexpr const char* CollectionNotOpened =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "%1: cannot open the collection: %2");
+constexpr const char* NoteTypesUnread =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "%1: cannot read the note types");
+constexpr const char* FieldsUnread =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "%1: cannot read the note types' fields");
+constexpr const char* DecksUnread = QT_TRANSLATE_NOOP("brainlark::Messages", "%1: cannot read the decks");
+constexpr const char* NotesUnread = QT_TRANSLATE_NOOP("brainlark::Messages", "%1: cannot read the notes");
+constexpr const char* CardsUnread = QT_TRANSLATE_NOOP("brainlark::Messages", "%1: cannot read the cards");
+constexpr const char* NoPackageOpen = QT_TRANSLATE_NOOP("brainlark::Messages", "no package is open");
+constexpr const char* ImportCancelled = QT_TRANSLATE_NOOP("brainlark::Messages", "import cancelled");
+constexpr const char* NotJsonObject = QT_TRANSLATE_NOOP("brainlark::Messages", "not a JSON object");
+constexpr const char* MediaListNotObject =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "media list: not a JSON object");
+constexpr const char* MediaListNoFile =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "media list: entry %1 names no file");
+constexpr const char* MediaListMalformed = QT_TRANSLATE_NOOP("brainlark::Messages", "media list: malformed");
+constexpr const char* MediaListMalformedEntry =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "media list: malformed entry");
+constexpr const char* NoteTypesNotObject =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "note types: not a JSON object");
+constexpr const char* DecksNotObject = QT_TRANSLATE_NOOP("brainlark::Messages", "decks: not a JSON object");
+
+// Reading files and pictures.
+constexpr const char* FileUnread = QT_TRANSLATE_NOOP("brainlark::Messages", "cannot read %1: %2");
+constexpr const char* FileUnopened = QT_TRANSLATE_NOOP("brainlark::Messages", "cannot open %1: %2");
+constexpr const char* NotRegularFile = QT_TRANSLATE_NOOP("brainlark::Messages", "not a regular file");
+constexpr const char* PcxVersion = QT_TRANSLATE_NOOP("brainlark::Messages", "unsupported PCX version %1");
+constexpr const char* PcxEncoding = QT_TRANSLATE_NOOP("brainlark::Messages", "unsupported PCX encoding %1");
+constexpr const char* PcxFormat =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "unsupported PCX format (%1 bits, %2 planes)");
+constexpr const char* PcxSize = QT_TRANSLATE_NOOP("brainlark::Messages", "invalid PCX picture size");
+constexpr const char* PcxTooLarge =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "PCX picture too large (%1 x %2)");
+constexpr const char* PcxLineLength = QT_TRANSLATE_NOOP("brainlark::Messages", "invalid PCX line length");
+constexpr const char* NotPcx = QT_TRANSLATE_NOOP("brainlark::Messages", "not a PCX file");
+constexpr const char* PcxTruncated = QT_TRANSLATE_NOOP("brainlark::Messages", "PCX data truncated");
+
+/// A part's name and what went wrong with it, when what went wrong is said by another message or a library:
+/// only that is translated.
+constexpr const char* PartProblem = QT_TRANSLATE_NOOP("brainlark::Messages", "%1: %2");
+
 /// Every template above, the more specific before the more general.
 constexpr const char* All[] = {
-    KvtmlEntities,     KvtmlWrongRoot,         KvtmlOldVersion,   KvtmlDamaged,       KvtmlNoRoot,
-    KvtmlTooDeep,      KvtmlNoLanguage,        KvtmlSameLanguage, NoSuchDeck,         NoDecks,
-    CannotReadFile,    ExportAdvice,           NotSqlite,         NoCollectionTable,  CollectionTooNew,
-    CollectionTooOld,  OnlyUpgradeNote,        NotAPackage,       NoCollection,       UnpacksPastDeclared,
-    UnpacksPastLimit,  PalmTooManyRecords,     PalmTooLarge,      PalmNameUnheld,     PalmTextUnheld,
-    PalmPairProblem,   PalmWrongAnswerProblem, PalmDuplicate,     PalmNotCreated,     PalmFolderMissing,
-    PalmNameTruncated, PalmRecordsLost,        CannotWriteFile,   ForbiddenCharacter, OverwriteList,
+    KvtmlEntities,
+    KvtmlWrongRoot,
+    KvtmlOldVersion,
+    KvtmlDamaged,
+    KvtmlNoRoot,
+    KvtmlTooDeep,
+    KvtmlNoLanguage,
+    KvtmlSameLanguage,
+    NoSuchDeck,
+    NoDecks,
+    CannotReadFile,
+    ExportAdvice,
+    NotSqlite,
+    NoCollectionTable,
+    CollectionTooNew,
+    CollectionTooOld,
+    OnlyUpgradeNote,
+    NotAPackage,
+    NoCollection,
+    UnpacksPastDeclared,
+    UnpacksPastLimit,
+    PalmTooManyRecords,
+    PalmTooLarge,
+    PalmNameUnheld,
+    PalmTextUnheld,
+    PalmPairProblem,
+    PalmWrongAnswerProblem,
+    PalmDuplicate,
+    PalmNotCreated,
+    PalmFolderMissing,
+    PalmNameTruncated,
+    PalmRecordsLost,
+    CannotWriteFile,
+    ForbiddenCharacter,
+    OverwriteList,
+    PartMissing,
+    PartCannotUnpack,
+    PartCannotWrite,
+    PartCutShort,
+    CollectionNotUnpacked,
+    NoTemporaryFolder,
+    CollectionNotOpened,
+    NoteTypesUnread,
+    FieldsUnread,
+    DecksUnread,
+    NotesUnread,
+    CardsUnread,
+    NoPackageOpen,
+    ImportCancelled,
+    NotJsonObject,
+    MediaListNotObject,
+    MediaListNoFile,
+    MediaListMalformed,
+    MediaListMalformedEntry,
+    NoteTypesNotObject,
+    DecksNotObject,
+    FileUnread,
+    FileUnopened,
+    NotRegularFile,
+    PcxVersion,
+    PcxEncoding,
+    PcxFormat,
+    PcxSize,
+    PcxTooLarge,
+    PcxLineLength,
+    NotPcx,
+    PcxTruncated,
+    PartProblem, // last: it matches any text with a colon
 };
 
 } // namespace Messages

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/messages.h"
+
 namespace brainlark
 {
 
@@ -57,20 +59,20 @@ PcxHeader readHeader(std::string_view bytes)
 std::string headerProblem(const PcxHeader& header)
 {
     if (header.version > 5)
-        return "unsupported PCX version " + std::to_string(header.version);
+        return Messages::format(Messages::PcxVersion, {std::to_string(header.version)});
     if (header.encoding != 1)
-        return "unsupported PCX encoding " + std::to_string(header.encoding);
+        return Messages::format(Messages::PcxEncoding, {std::to_string(header.encoding)});
     if (header.bitsPerPixel != 8 || (header.planes != 1 && header.planes != 3))
-        return "unsupported PCX format (" + std::to_string(header.bitsPerPixel) + " bits, " +
-               std::to_string(header.planes) + " planes)";
+        return Messages::format(Messages::PcxFormat,
+                                {std::to_string(header.bitsPerPixel), std::to_string(header.planes)});
     if (header.width < 1 || header.height < 1)
-        return "invalid PCX picture size";
+        return Messages::PcxSize;
     if (header.width > PcxDecoder::MaxSide || header.height > PcxDecoder::MaxSide ||
         int64_t(header.width) * header.height > PcxDecoder::MaxPixels)
-        return "PCX picture too large (" + std::to_string(header.width) + " x " +
-               std::to_string(header.height) + ")";
+        return Messages::format(Messages::PcxTooLarge,
+                                {std::to_string(header.width), std::to_string(header.height)});
     if (header.bytesPerLine < header.width)
-        return "invalid PCX line length";
+        return Messages::PcxLineLength;
     return {};
 }
 
@@ -173,7 +175,7 @@ bool decodeRows(const PcxHeader& header, std::string_view data, const Palette* p
 PcxResult PcxDecoder::decode(std::string_view bytes)
 {
     if (bytes.size() < HeaderSize || byteAt(bytes, 0) != 0x0A)
-        return failure("not a PCX file");
+        return failure(Messages::NotPcx);
     const PcxHeader header = readHeader(bytes);
     if (std::string problem = headerProblem(header); !problem.empty())
         return failure(std::move(problem));
@@ -188,14 +190,14 @@ PcxResult PcxDecoder::decode(std::string_view bytes)
 
     const uint64_t needed = uint64_t(header.bytesPerLine) * uint64_t(header.planes) * uint64_t(header.height);
     if (needed > RleReader::maxDecodedSize(data.size()))
-        return failure("PCX data truncated");
+        return failure(Messages::PcxTruncated);
 
     PcxResult result;
     result.picture.width = header.width;
     result.picture.height = header.height;
     result.picture.pixels.resize(size_t(header.width) * size_t(header.height));
     if (!decodeRows(header, data, header.planes == 1 ? &palette : nullptr, result.picture.pixels))
-        return failure("PCX data truncated");
+        return failure(Messages::PcxTruncated);
     result.ok = true;
     return result;
 }

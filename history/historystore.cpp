@@ -1,5 +1,6 @@
 #include "history/historystore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -116,13 +117,21 @@ bool HistoryStore::failQuery(const QSqlError& error)
     case SqliteBusy:
     case SqliteLocked:
         return fail(HistoryProblem::Locked,
-                    QStringLiteral("the database %1 is locked by another program").arg(file));
+                    QCoreApplication::translate("brainlark::HistoryStore",
+                                                "the database %1 is locked by another program")
+                        .arg(file));
     case SqliteReadOnly:
-        return fail(HistoryProblem::ReadOnly, QStringLiteral("the database %1 cannot be written").arg(file));
+        return fail(HistoryProblem::ReadOnly, QCoreApplication::translate("brainlark::HistoryStore",
+                                                                          "the database %1 cannot be written")
+                                                  .arg(file));
     case SqliteNotADatabase:
-        return fail(HistoryProblem::NotHistory, QStringLiteral("%1 is not a history database").arg(file));
+        return fail(
+            HistoryProblem::NotHistory,
+            QCoreApplication::translate("brainlark::HistoryStore", "%1 is not a history database").arg(file));
     case SqliteCantOpen:
-        return fail(HistoryProblem::Other, QStringLiteral("the database %1 cannot be opened").arg(file));
+        return fail(HistoryProblem::Other,
+                    QCoreApplication::translate("brainlark::HistoryStore", "the database %1 cannot be opened")
+                        .arg(file));
     default:
         return fail(HistoryProblem::Other, error.text());
     }
@@ -143,19 +152,24 @@ bool HistoryStore::open(const QString& path, Upgrade upgrade, const Progress& pr
     m_problem = HistoryProblem::None;
     m_error.clear();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return fail(HistoryProblem::Other, QStringLiteral("the SQLite driver of Qt is not installed"));
+        return fail(HistoryProblem::Other,
+                    QCoreApplication::translate("brainlark::HistoryStore",
+                                                "the SQLite driver of Qt is not installed"));
     // The write-ahead log and its index live beside the database, so the folder must take new files too.
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
     if (!QDir().mkpath(folder))
         return fail(HistoryProblem::ReadOnly,
-                    QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder)));
+                    QCoreApplication::translate("brainlark::HistoryStore", "the folder %1 cannot be created")
+                        .arg(QDir::toNativeSeparators(folder)));
     if (!writable(folder))
         return fail(HistoryProblem::ReadOnly,
-                    QStringLiteral("the folder %1 cannot be written").arg(QDir::toNativeSeparators(folder)));
+                    QCoreApplication::translate("brainlark::HistoryStore", "the folder %1 cannot be written")
+                        .arg(QDir::toNativeSeparators(folder)));
     if (file.exists() && !writable(path))
-        return fail(HistoryProblem::ReadOnly,
-                    QStringLiteral("the database %1 cannot be written").arg(QDir::toNativeSeparators(path)));
+        return fail(HistoryProblem::ReadOnly, QCoreApplication::translate("brainlark::HistoryStore",
+                                                                          "the database %1 cannot be written")
+                                                  .arg(QDir::toNativeSeparators(path)));
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
                           ? database(m_connection)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
@@ -177,7 +191,8 @@ bool HistoryStore::open(const QString& path, Upgrade upgrade, const Progress& pr
     const bool usable =
         checkOwnership(found) &&
         (found >= SchemaVersion || found == 0 || upgrade == Upgrade::Run ||
-         fail(HistoryProblem::NeedsUpgrade, QStringLiteral("the history is being upgraded"))) &&
+         fail(HistoryProblem::NeedsUpgrade,
+              QCoreApplication::translate("brainlark::HistoryStore", "the history is being upgraded"))) &&
         exec(QStringLiteral("PRAGMA journal_mode=WAL")) &&
         exec(QStringLiteral("PRAGMA synchronous=NORMAL")) && migrate(found, progress, cancel);
     if (!usable) {
@@ -193,7 +208,8 @@ bool HistoryStore::checkOwnership(int version)
     const QString file = QDir::toNativeSeparators(database(m_connection).databaseName());
     if (version > SchemaVersion)
         return fail(HistoryProblem::Newer,
-                    QStringLiteral("the history was written by a newer version of Brainlark"));
+                    QCoreApplication::translate("brainlark::HistoryStore",
+                                                "the history was written by a newer version of Brainlark"));
     QSqlQuery query(database(m_connection));
     if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
         return failQuery(query.lastError());
@@ -206,7 +222,9 @@ bool HistoryStore::checkOwnership(int version)
     if (!empty && !ours)
         return fail(
             HistoryProblem::NotHistory,
-            QStringLiteral("%1 is not a history database (it holds tables of another program)").arg(file));
+            QCoreApplication::translate("brainlark::HistoryStore",
+                                        "%1 is not a history database (it holds tables of another program)")
+                .arg(file));
     return true;
 }
 
@@ -295,7 +313,8 @@ bool HistoryStore::fillAnswerDays(const Progress& progress, const std::atomic<bo
     for (qint64 start = first; start <= last; start += UpgradeBatch) {
         if (cancel && cancel->load())
             return fail(HistoryProblem::NeedsUpgrade,
-                        QStringLiteral("the upgrade of the history was stopped"));
+                        QCoreApplication::translate("brainlark::HistoryStore",
+                                                    "the upgrade of the history was stopped"));
         if (progress)
             progress(double(start - first) / double(last - first + 1));
         update.addBindValue(start);
@@ -395,8 +414,10 @@ bool HistoryStore::record(const AnswerRecord& answer)
 bool HistoryStore::recordAll(const QVector<AnswerRecord>& answers)
 {
     if (!m_open)
-        return m_error.isEmpty() ? fail(HistoryProblem::Other, QStringLiteral("the history is not open"))
-                                 : false;
+        return m_error.isEmpty()
+                   ? fail(HistoryProblem::Other,
+                          QCoreApplication::translate("brainlark::HistoryStore", "the history is not open"))
+                   : false;
     QSqlDatabase db = database(m_connection);
     if (!db.transaction())
         return failQuery(db.lastError());

@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/messages.h"
 #include "core/utf8.h"
 
 namespace brainlark::AnkiFields
@@ -88,7 +89,7 @@ bool parseJson(std::string_view text, nlohmann::json& json, std::string* error)
 {
     json = nlohmann::json::parse(text.begin(), text.end(), nullptr, false);
     if (json.is_discarded() || !json.is_object())
-        return fail(error, "not a JSON object");
+        return fail(error, Messages::NotJsonObject);
     return true;
 }
 
@@ -170,10 +171,10 @@ bool parseJsonMediaMap(std::string_view json, std::unordered_map<std::string, st
 {
     nlohmann::json map;
     if (!parseJson(json, map, error))
-        return fail(error, "media list: not a JSON object");
+        return fail(error, Messages::MediaListNotObject);
     for (const auto& [entry, name] : map.items()) {
         if (!name.is_string())
-            return fail(error, "media list: entry " + Utf8::sanitized(entry) + " names no file");
+            return fail(error, Messages::format(Messages::MediaListNoFile, {Utf8::sanitized(entry)}));
         entryByName.emplace(name.get<std::string>(), entry);
     }
     return true;
@@ -187,22 +188,22 @@ bool parseProtobufMediaMap(std::string_view bytes, std::unordered_map<std::strin
     while (!entries.atEnd()) {
         uint64_t key;
         if (!entries.varint(key))
-            return fail(error, "media list: malformed");
+            return fail(error, Messages::MediaListMalformed);
         if (key >> 3 != 1 || (key & 7) != 2) {
             if (!entries.skip(unsigned(key & 7)))
-                return fail(error, "media list: malformed");
+                return fail(error, Messages::MediaListMalformed);
             continue;
         }
         std::string_view entry;
         if (!entries.lengthDelimited(entry))
-            return fail(error, "media list: malformed");
+            return fail(error, Messages::MediaListMalformed);
         Wire fields(entry);
         std::string_view name;
         uint64_t zipName = index;
         while (!fields.atEnd()) {
             uint64_t fieldKey;
             if (!fields.varint(fieldKey))
-                return fail(error, "media list: malformed entry");
+                return fail(error, Messages::MediaListMalformedEntry);
             const uint64_t number = fieldKey >> 3;
             const unsigned wireType = unsigned(fieldKey & 7);
             bool ok;
@@ -213,7 +214,7 @@ bool parseProtobufMediaMap(std::string_view bytes, std::unordered_map<std::strin
             else
                 ok = fields.skip(wireType);
             if (!ok)
-                return fail(error, "media list: malformed entry");
+                return fail(error, Messages::MediaListMalformedEntry);
         }
         if (!name.empty())
             entryByName.emplace(std::string(name), std::to_string(zipName));
@@ -226,7 +227,7 @@ bool parseJsonNoteTypes(std::string_view json, std::vector<AnkiNoteType>& types,
 {
     nlohmann::json models;
     if (!parseJson(json, models, error))
-        return fail(error, "note types: not a JSON object");
+        return fail(error, Messages::NoteTypesNotObject);
     for (const auto& [key, model] : models.items()) {
         if (!model.is_object())
             continue;
@@ -261,7 +262,7 @@ bool parseJsonDecks(std::string_view json, std::vector<AnkiDeck>& decks, std::st
 {
     nlohmann::json all;
     if (!parseJson(json, all, error))
-        return fail(error, "decks: not a JSON object");
+        return fail(error, Messages::DecksNotObject);
     for (const auto& [key, deck] : all.items()) {
         if (deck.is_object())
             decks.push_back({idOf(deck, key), deckName(textOf(deck, "name"))});

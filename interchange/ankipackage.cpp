@@ -77,19 +77,19 @@ public:
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (index < 0 || zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) != 0)
-            return fail(error, m_name + ": not in the package");
+            return fail(error, Messages::format(Messages::PartMissing, {m_name}));
         if ((stat.valid & ZIP_STAT_SIZE) && stat.size > m_limit)
             return refuse(stat.size, error);
         std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(m_archive, zip_uint64_t(index), 0));
         if (!file)
-            return fail(error, m_name + ": " + zip_strerror(m_archive));
+            return fail(error, Messages::format(Messages::PartProblem, {m_name, zip_strerror(m_archive)}));
         std::unique_ptr<ZSTD_DStream, ZstdCloser> stream;
         std::vector<char> out;
         if (zstd) {
             stream.reset(ZSTD_createDStream());
             // A frame may ask for a window of up to 128 MB; larger ones are refused by the library.
             if (!stream || ZSTD_isError(ZSTD_DCtx_setParameter(stream.get(), ZSTD_d_windowLogMax, 27)))
-                return fail(error, m_name + ": cannot unpack");
+                return fail(error, Messages::format(Messages::PartCannotUnpack, {m_name}));
             out.resize(ZSTD_DStreamOutSize());
         }
         std::vector<char> buffer(Chunk);
@@ -100,7 +100,8 @@ public:
         for (;;) {
             const zip_int64_t got = zip_fread(file.get(), buffer.data(), buffer.size());
             if (got < 0)
-                return fail(error, m_name + ": " + zip_file_strerror(file.get()));
+                return fail(error,
+                            Messages::format(Messages::PartProblem, {m_name, zip_file_strerror(file.get())}));
             if (got == 0)
                 break;
             read += uint64_t(got);
@@ -112,7 +113,7 @@ public:
                                                     {m_name, std::to_string(stat.size)}));
             if (!zstd) {
                 if (!sink(buffer.data(), size_t(got)))
-                    return fail(error, m_name + ": cannot write the unpacked copy");
+                    return fail(error, Messages::format(Messages::PartCannotWrite, {m_name}));
                 continue;
             }
             if (!frameChecked) {
@@ -133,7 +134,7 @@ public:
                 if (unpacked > m_limit)
                     return refuse(unpacked, error);
                 if (output.pos && !sink(out.data(), output.pos))
-                    return fail(error, m_name + ": cannot write the unpacked copy");
+                    return fail(error, Messages::format(Messages::PartCannotWrite, {m_name}));
             }
         }
         // Output the decoder still holds once all input is in; a frame that has not ended is cut short.
@@ -142,12 +143,12 @@ public:
             ZSTD_outBuffer output{out.data(), out.size(), 0};
             frameEnd = ZSTD_decompressStream(stream.get(), &output, &in);
             if (ZSTD_isError(frameEnd) || output.pos == 0)
-                return fail(error, m_name + ": compressed data cut short");
+                return fail(error, Messages::format(Messages::PartCutShort, {m_name}));
             unpacked += output.pos;
             if (unpacked > m_limit)
                 return refuse(unpacked, error);
             if (!sink(out.data(), output.pos))
-                return fail(error, m_name + ": cannot write the unpacked copy");
+                return fail(error, Messages::format(Messages::PartCannotWrite, {m_name}));
         }
         return true;
     }
@@ -339,7 +340,7 @@ bool AnkiPackage::State::unpackCollection(const std::string& name, std::string* 
     collectionFile = folder.filePath(QString::fromStdString(name));
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(collectionFile.toLocal8Bit().constData(), "wb"));
     if (!file)
-        return fail(error, "cannot unpack the collection into a temporary folder");
+        return fail(error, Messages::CollectionNotUnpacked);
     EntryReader reader(archive.get(), name, limits.collectionBytes);
     const bool zstd = name == CollectionNames[0];
     if (!reader.read(
@@ -351,7 +352,7 @@ bool AnkiPackage::State::unpackCollection(const std::string& name, std::string* 
     // could not open such a copy without its log, so the copy is marked as a plain journalled one.
     char header[20] = {};
     if (std::fflush(file.get()) != 0 || std::fseek(file.get(), 0, SEEK_SET) != 0)
-        return fail(error, "cannot unpack the collection into a temporary folder");
+        return fail(error, Messages::CollectionNotUnpacked);
     file.reset(std::fopen(collectionFile.toLocal8Bit().constData(), "r+b"));
     const size_t got = file ? std::fread(header, 1, sizeof header, file.get()) : 0;
     if (got < 16 || std::string_view(header, 16) != std::string_view("SQLite format 3\0", 16))
@@ -359,7 +360,7 @@ bool AnkiPackage::State::unpackCollection(const std::string& name, std::string* 
     if (got == sizeof header && (header[18] == 2 || header[19] == 2)) {
         const char plain[2] = {1, 1};
         if (std::fseek(file.get(), 18, SEEK_SET) != 0 || std::fwrite(plain, 1, 2, file.get()) != 2)
-            return fail(error, "cannot unpack the collection into a temporary folder");
+            return fail(error, Messages::CollectionNotUnpacked);
     }
     return true;
 }
@@ -370,7 +371,7 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
         return false;
     const Connection db(collectionFile);
     if (!db.isOpen())
-        return fail(error, name + ": cannot open the collection: " + db.error());
+        return fail(error, Messages::format(Messages::CollectionNotOpened, {name, db.error()}));
     QSqlQuery col = db.query();
     if (!col.exec(QStringLiteral("SELECT ver, models, decks FROM col")) || !col.next())
         return fail(error, Messages::format(Messages::NoCollectionTable, {name, Messages::ExportAdvice}));
@@ -387,7 +388,7 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
         QSqlQuery types = db.query();
         types.setForwardOnly(true);
         if (!types.exec(QStringLiteral("SELECT id, name FROM notetypes ORDER BY id")))
-            return fail(error, name + ": cannot read the note types");
+            return fail(error, Messages::format(Messages::NoteTypesUnread, {name}));
         std::unordered_map<int64_t, size_t> byId;
         while (types.next()) {
             byId[types.value(0).toLongLong()] = noteTypes.size();
@@ -396,7 +397,7 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
         QSqlQuery fields = db.query();
         fields.setForwardOnly(true);
         if (!fields.exec(QStringLiteral("SELECT ntid, name FROM fields ORDER BY ntid, ord")))
-            return fail(error, name + ": cannot read the note types' fields");
+            return fail(error, Messages::format(Messages::FieldsUnread, {name}));
         while (fields.next()) {
             const auto found = byId.find(fields.value(0).toLongLong());
             if (found != byId.end())
@@ -405,7 +406,7 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
         QSqlQuery all = db.query();
         all.setForwardOnly(true);
         if (!all.exec(QStringLiteral("SELECT id, name FROM decks")))
-            return fail(error, name + ": cannot read the decks");
+            return fail(error, Messages::format(Messages::DecksUnread, {name}));
         while (all.next())
             decks.push_back(
                 {all.value(0).toLongLong(), AnkiFields::deckName(all.value(1).toByteArray().toStdString())});
@@ -415,11 +416,11 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
         std::string why;
         if (!AnkiFields::parseJsonNoteTypes(col.value(1).toByteArray().toStdString(), noteTypes, &why) ||
             !AnkiFields::parseJsonDecks(col.value(2).toByteArray().toStdString(), decks, &why))
-            return fail(error, name + ": " + why);
+            return fail(error, Messages::format(Messages::PartProblem, {name, why}));
     }
     QSqlQuery count = db.query();
     if (!count.exec(QStringLiteral("SELECT mid, count(*) FROM notes GROUP BY mid")))
-        return fail(error, name + ": cannot read the notes");
+        return fail(error, Messages::format(Messages::NotesUnread, {name}));
     noteCount = 0;
     std::unordered_map<int64_t, AnkiNoteType*> typeById;
     for (AnkiNoteType& type : noteTypes)
@@ -432,7 +433,7 @@ bool AnkiPackage::State::readCollection(const std::string& name, std::string* er
     }
     FirstCards firstCard;
     if (!readFirstCards(db, firstCard))
-        return fail(error, name + ": cannot read the cards");
+        return fail(error, Messages::format(Messages::CardsUnread, {name}));
     std::unordered_map<int64_t, uint64_t> notesByDeck;
     for (const auto& card : firstCard)
         ++notesByDeck[card.second.second];
@@ -482,7 +483,7 @@ bool AnkiPackage::open(const std::string& path, std::string* error, const AnkiLi
         return fail(error, Messages::format(Messages::NotAPackage, {path, why}));
     }
     if (!d->folder.isValid())
-        return fail(error, "cannot make a temporary folder to unpack the collection");
+        return fail(error, Messages::NoTemporaryFolder);
     std::string firstError;
     bool found = false;
     for (const char* name : CollectionNames) {
@@ -601,14 +602,14 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
 {
     result = ImportResult();
     if (!d->archive || d->collectionName.empty())
-        return fail(error, "no package is open");
+        return fail(error, Messages::NoPackageOpen);
     const Connection db(d->collectionFile);
     if (!db.isOpen())
-        return fail(error, d->collectionName + ": cannot open the collection: " + db.error());
+        return fail(error, Messages::format(Messages::CollectionNotOpened, {d->collectionName, db.error()}));
 
     FirstCards firstCard;
     if (!readFirstCards(db, firstCard))
-        return fail(error, d->collectionName + ": cannot read the cards");
+        return fail(error, Messages::format(Messages::CardsUnread, {d->collectionName}));
     std::unordered_map<int64_t, const std::string*> deckById;
     for (const AnkiDeck& deck : d->decks)
         deckById.emplace(deck.id, &deck.name);
@@ -622,7 +623,7 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
     QSqlQuery notes = db.query();
     notes.setForwardOnly(true);
     if (!notes.exec(QStringLiteral("SELECT id, mid, flds FROM notes ORDER BY id")))
-        return fail(error, d->collectionName + ": cannot read the notes");
+        return fail(error, Messages::format(Messages::NotesUnread, {d->collectionName}));
     std::unordered_map<std::string, std::string> copied;
     std::unordered_set<std::string> listed;
     std::unordered_set<std::string> decksSeen;
@@ -631,7 +632,7 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
     while (notes.next()) {
         ++done;
         if (progress && done % 1000 == 0 && !progress(done, d->noteCount))
-            return fail(error, "import cancelled");
+            return fail(error, Messages::ImportCancelled);
         std::string deck;
         const auto card = firstCard.find(notes.value(0).toLongLong());
         if (card != firstCard.end()) {
@@ -715,7 +716,7 @@ bool AnkiPackage::read(const AnkiImportOptions& options, ImportResult& result, c
         result.pairs.push_back(std::move(pair));
     }
     if (progress && !progress(done, d->noteCount))
-        return fail(error, "import cancelled");
+        return fail(error, Messages::ImportCancelled);
     std::sort(result.decks.begin(), result.decks.end());
     result.columns = {ColumnRole::Question, ColumnRole::Answer};
     return true;

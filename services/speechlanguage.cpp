@@ -35,6 +35,47 @@ constexpr std::array<ScriptLanguage, 12> Guesses = {{
     {QChar::Script_Armenian, "hy"},
 }};
 
+struct LanguageName {
+    const char* code;
+    const char* shown;
+};
+
+// The languages offered for reading aloud, named in the language the program is shown in.
+constexpr std::array<LanguageName, 32> Names = {{
+    {"en", QT_TRANSLATE_NOOP("SpeechLanguage", "English")},
+    {"de", QT_TRANSLATE_NOOP("SpeechLanguage", "German")},
+    {"fr", QT_TRANSLATE_NOOP("SpeechLanguage", "French")},
+    {"es", QT_TRANSLATE_NOOP("SpeechLanguage", "Spanish")},
+    {"it", QT_TRANSLATE_NOOP("SpeechLanguage", "Italian")},
+    {"pt", QT_TRANSLATE_NOOP("SpeechLanguage", "Portuguese")},
+    {"nl", QT_TRANSLATE_NOOP("SpeechLanguage", "Dutch")},
+    {"sv", QT_TRANSLATE_NOOP("SpeechLanguage", "Swedish")},
+    {"da", QT_TRANSLATE_NOOP("SpeechLanguage", "Danish")},
+    {"nb", QT_TRANSLATE_NOOP("SpeechLanguage", "Norwegian Bokmål")},
+    {"fi", QT_TRANSLATE_NOOP("SpeechLanguage", "Finnish")},
+    {"pl", QT_TRANSLATE_NOOP("SpeechLanguage", "Polish")},
+    {"cs", QT_TRANSLATE_NOOP("SpeechLanguage", "Czech")},
+    {"hu", QT_TRANSLATE_NOOP("SpeechLanguage", "Hungarian")},
+    {"ro", QT_TRANSLATE_NOOP("SpeechLanguage", "Romanian")},
+    {"tr", QT_TRANSLATE_NOOP("SpeechLanguage", "Turkish")},
+    {"ru", QT_TRANSLATE_NOOP("SpeechLanguage", "Russian")},
+    {"uk", QT_TRANSLATE_NOOP("SpeechLanguage", "Ukrainian")},
+    {"bg", QT_TRANSLATE_NOOP("SpeechLanguage", "Bulgarian")},
+    {"el", QT_TRANSLATE_NOOP("SpeechLanguage", "Greek")},
+    {"ar", QT_TRANSLATE_NOOP("SpeechLanguage", "Arabic")},
+    {"he", QT_TRANSLATE_NOOP("SpeechLanguage", "Hebrew")},
+    {"hi", QT_TRANSLATE_NOOP("SpeechLanguage", "Hindi")},
+    {"th", QT_TRANSLATE_NOOP("SpeechLanguage", "Thai")},
+    {"zh", QT_TRANSLATE_NOOP("SpeechLanguage", "Chinese")},
+    {"ja", QT_TRANSLATE_NOOP("SpeechLanguage", "Japanese")},
+    {"ko", QT_TRANSLATE_NOOP("SpeechLanguage", "Korean")},
+    {"ka", QT_TRANSLATE_NOOP("SpeechLanguage", "Georgian")},
+    {"hy", QT_TRANSLATE_NOOP("SpeechLanguage", "Armenian")},
+    {"vi", QT_TRANSLATE_NOOP("SpeechLanguage", "Vietnamese")},
+    {"id", QT_TRANSLATE_NOOP("SpeechLanguage", "Indonesian")},
+    {"la", QT_TRANSLATE_NOOP("SpeechLanguage", "Latin")},
+}};
+
 } // namespace
 
 QString guess(const QStringList& texts)
@@ -84,17 +125,22 @@ QLocale locale(const QString& name)
     return system.language() == QLocale::C ? QLocale(QLocale::English) : system;
 }
 
+QString displayName(const QString& name)
+{
+    const QLocale::Language language = locale(name).language();
+    for (const LanguageName& entry : Names)
+        if (QLocale(QString::fromLatin1(entry.code)).language() == language)
+            return QCoreApplication::translate("SpeechLanguage", entry.shown);
+    return QLocale::languageToString(language);
+}
+
 QList<std::pair<QString, QString>> choices()
 {
-    static const char* const Names[] = {"en", "de", "fr", "es", "it", "pt", "nl", "sv", "da", "nb", "fi",
-                                        "pl", "cs", "hu", "ro", "tr", "ru", "uk", "bg", "el", "ar", "he",
-                                        "hi", "th", "zh", "ja", "ko", "ka", "hy", "vi", "id", "la"};
     QList<std::pair<QString, QString>> list;
     list.append({QString(), QCoreApplication::translate("SpeechLanguage", "System language")});
-    for (const char* name : Names) {
-        const QLocale locale(QString::fromLatin1(name));
-        list.append({QString::fromLatin1(name), QLocale::languageToString(locale.language())});
-    }
+    for (const LanguageName& entry : Names)
+        list.append(
+            {QString::fromLatin1(entry.code), QCoreApplication::translate("SpeechLanguage", entry.shown)});
     return list;
 }
 

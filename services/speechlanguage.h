@@ -45,6 +45,10 @@ QString guess(const QStringList& texts);
 /// (the C locale).
 QLocale locale(const QString& name);
 
+/// A language's name as the learner reads it, in the language the program is shown in ("" names the
+/// system's language).
+QString displayName(const QString& name);
+
 /// The languages offered for a side of a list: name and what the learner sees, the system's first.
 QList<std::pair<QString, QString>> choices();
 

@@ -153,6 +153,134 @@ Mit Smart Pick weitermachen?</translation>
         <source>System language</source>
         <translation>Systemsprache</translation>
     </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>Norwegisch (Bokmål)</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finnisch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumänisch</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>Ukrainisch</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgarisch</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <source>Hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thailändisch</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>Georgian</source>
+        <translation>Georgisch</translation>
+    </message>
+    <message>
+        <source>Armenian</source>
+        <translation>Armenisch</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamesisch</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonesisch</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latein</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::AboutDialog</name>
@@ -1031,6 +1159,57 @@ Sie können diese Listen als E-Mail-Anhang verschicken, kopieren usw.</translati
     </message>
 </context>
 <context>
+    <name>brainlark::HistoryStore</name>
+    <message>
+        <source>the database %1 is locked by another program</source>
+        <translation>die Datenbank %1 ist von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>the database %1 cannot be written</source>
+        <translation>die Datenbank %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a history database</source>
+        <translation>%1 ist keine Verlaufsdatenbank</translation>
+    </message>
+    <message>
+        <source>the database %1 cannot be opened</source>
+        <translation>die Datenbank %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>der SQLite-Treiber von Qt ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the history is being upgraded</source>
+        <translation>der Verlauf wird gerade aktualisiert</translation>
+    </message>
+    <message>
+        <source>the history was written by a newer version of Brainlark</source>
+        <translation>der Verlauf wurde von einer neueren Version von Brainlark geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is not a history database (it holds tables of another program)</source>
+        <translation>%1 ist keine Verlaufsdatenbank (sie enthält Tabellen eines anderen Programms)</translation>
+    </message>
+    <message>
+        <source>the upgrade of the history was stopped</source>
+        <translation>die Aktualisierung des Verlaufs wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the history is not open</source>
+        <translation>der Verlauf ist nicht geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::HyperlinkLabel</name>
     <message>
         <source>The operating system is out
@@ -1111,6 +1290,25 @@ kein Programm verknüpft.</translation>
         <translation>Der Link kann nicht geöffnet werden:
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::ImageLayer</name>
+    <message>
+        <source>PCX file too large</source>
+        <translation>PCX-Datei zu groß</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>das Bild ist zu groß (%1 x %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>unknown picture type</source>
+        <translation>unbekannter Bildtyp</translation>
     </message>
 </context>
 <context>
@@ -2699,6 +2897,138 @@ Would you like to overwrite it?</source>
         <translation>Es gibt bereits eine andere F&amp;A-Liste mit diesem Namen.
 
 Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>%1: not in the package</source>
+        <translation>%1: nicht im Paket</translation>
+    </message>
+    <message>
+        <source>%1: cannot unpack</source>
+        <translation>%1: kann nicht entpackt werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the unpacked copy</source>
+        <translation>%1: die entpackte Kopie kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1: compressed data cut short</source>
+        <translation>%1: komprimierte Daten abgeschnitten</translation>
+    </message>
+    <message>
+        <source>cannot unpack the collection into a temporary folder</source>
+        <translation>die Sammlung kann nicht in einen temporären Ordner entpackt werden</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder to unpack the collection</source>
+        <translation>für das Entpacken der Sammlung kann kein temporärer Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the collection: %2</source>
+        <translation>%1: die Sammlung kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the note types</source>
+        <translation>%1: die Notiztypen können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the note types&apos; fields</source>
+        <translation>%1: die Felder der Notiztypen können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the decks</source>
+        <translation>%1: die Stapel können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the notes</source>
+        <translation>%1: die Notizen können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the cards</source>
+        <translation>%1: die Karten können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no package is open</source>
+        <translation>kein Paket ist geöffnet</translation>
+    </message>
+    <message>
+        <source>import cancelled</source>
+        <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>media list: not a JSON object</source>
+        <translation>Medienliste: kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>media list: entry %1 names no file</source>
+        <translation>Medienliste: Eintrag %1 nennt keine Datei</translation>
+    </message>
+    <message>
+        <source>media list: malformed</source>
+        <translation>Medienliste: fehlerhaft</translation>
+    </message>
+    <message>
+        <source>media list: malformed entry</source>
+        <translation>Medienliste: fehlerhafter Eintrag</translation>
+    </message>
+    <message>
+        <source>note types: not a JSON object</source>
+        <translation>Notiztypen: kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>decks: not a JSON object</source>
+        <translation>Stapel: kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>unsupported PCX version %1</source>
+        <translation>nicht unterstützte PCX-Version %1</translation>
+    </message>
+    <message>
+        <source>unsupported PCX encoding %1</source>
+        <translation>nicht unterstützte PCX-Kodierung %1</translation>
+    </message>
+    <message>
+        <source>unsupported PCX format (%1 bits, %2 planes)</source>
+        <translation>nicht unterstütztes PCX-Format (%1 Bit, %2 Ebenen)</translation>
+    </message>
+    <message>
+        <source>invalid PCX picture size</source>
+        <translation>ungültige PCX-Bildgröße</translation>
+    </message>
+    <message>
+        <source>PCX picture too large (%1 x %2)</source>
+        <translation>PCX-Bild zu groß (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>invalid PCX line length</source>
+        <translation>ungültige PCX-Zeilenlänge</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>keine PCX-Datei</translation>
+    </message>
+    <message>
+        <source>PCX data truncated</source>
+        <translation>PCX-Daten abgeschnitten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

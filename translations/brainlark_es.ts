@@ -153,6 +153,134 @@ Go on with Smart Pick?</source>
         <source>System language</source>
         <translation>Idioma del sistema</translation>
     </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Neerlandés</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Sueco</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danés</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>Noruego (bokmål)</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finés</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polaco</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Checo</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Húngaro</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumano</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turco</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>Ucraniano</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Búlgaro</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griego</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Árabe</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebreo</translation>
+    </message>
+    <message>
+        <source>Hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Tailandés</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>Georgian</source>
+        <translation>Georgiano</translation>
+    </message>
+    <message>
+        <source>Armenian</source>
+        <translation>Armenio</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamita</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonesio</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latín</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::AboutDialog</name>
@@ -1031,6 +1159,57 @@ Puede enviarlas como adjuntos de correo, copiarlas, etc.</translation>
     </message>
 </context>
 <context>
+    <name>brainlark::HistoryStore</name>
+    <message>
+        <source>the database %1 is locked by another program</source>
+        <translation>la base de datos %1 está bloqueada por otro programa</translation>
+    </message>
+    <message>
+        <source>the database %1 cannot be written</source>
+        <translation>no se puede escribir en la base de datos %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a history database</source>
+        <translation>%1 no es una base de datos de historial</translation>
+    </message>
+    <message>
+        <source>the database %1 cannot be opened</source>
+        <translation>no se puede abrir la base de datos %1</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>el controlador SQLite de Qt no está instalado</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>no se puede escribir en la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the history is being upgraded</source>
+        <translation>el historial se está actualizando</translation>
+    </message>
+    <message>
+        <source>the history was written by a newer version of Brainlark</source>
+        <translation>el historial lo escribió una versión más reciente de Brainlark</translation>
+    </message>
+    <message>
+        <source>%1 is not a history database (it holds tables of another program)</source>
+        <translation>%1 no es una base de datos de historial (contiene tablas de otro programa)</translation>
+    </message>
+    <message>
+        <source>the upgrade of the history was stopped</source>
+        <translation>se detuvo la actualización del historial</translation>
+    </message>
+    <message>
+        <source>the history is not open</source>
+        <translation>el historial no está abierto</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::HyperlinkLabel</name>
     <message>
         <source>The operating system is out
@@ -1111,6 +1290,25 @@ a esta extensión de archivo.</translation>
         <translation>No se puede abrir el enlace:
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::ImageLayer</name>
+    <message>
+        <source>PCX file too large</source>
+        <translation>archivo PCX demasiado grande</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>la imagen es demasiado grande (%1 x %2 píxeles)</translation>
+    </message>
+    <message>
+        <source>unknown picture type</source>
+        <translation>tipo de imagen desconocido</translation>
     </message>
 </context>
 <context>
@@ -2699,6 +2897,138 @@ Would you like to overwrite it?</source>
         <translation>Ya existe otra lista P/R con este nombre.
 
 ¿Desea sobrescribirla?</translation>
+    </message>
+    <message>
+        <source>%1: not in the package</source>
+        <translation>%1: no está en el paquete</translation>
+    </message>
+    <message>
+        <source>%1: cannot unpack</source>
+        <translation>%1: no se puede descomprimir</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the unpacked copy</source>
+        <translation>%1: no se puede escribir la copia descomprimida</translation>
+    </message>
+    <message>
+        <source>%1: compressed data cut short</source>
+        <translation>%1: datos comprimidos truncados</translation>
+    </message>
+    <message>
+        <source>cannot unpack the collection into a temporary folder</source>
+        <translation>no se puede descomprimir la colección en una carpeta temporal</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder to unpack the collection</source>
+        <translation>no se puede crear una carpeta temporal para descomprimir la colección</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the collection: %2</source>
+        <translation>%1: no se puede abrir la colección: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the note types</source>
+        <translation>%1: no se pueden leer los tipos de nota</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the note types&apos; fields</source>
+        <translation>%1: no se pueden leer los campos de los tipos de nota</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the decks</source>
+        <translation>%1: no se pueden leer los mazos</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the notes</source>
+        <translation>%1: no se pueden leer las notas</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the cards</source>
+        <translation>%1: no se pueden leer las tarjetas</translation>
+    </message>
+    <message>
+        <source>no package is open</source>
+        <translation>no hay ningún paquete abierto</translation>
+    </message>
+    <message>
+        <source>import cancelled</source>
+        <translation>importación cancelada</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>media list: not a JSON object</source>
+        <translation>lista de medios: no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>media list: entry %1 names no file</source>
+        <translation>lista de medios: la entrada %1 no nombra ningún archivo</translation>
+    </message>
+    <message>
+        <source>media list: malformed</source>
+        <translation>lista de medios: mal formada</translation>
+    </message>
+    <message>
+        <source>media list: malformed entry</source>
+        <translation>lista de medios: entrada mal formada</translation>
+    </message>
+    <message>
+        <source>note types: not a JSON object</source>
+        <translation>tipos de nota: no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>decks: not a JSON object</source>
+        <translation>mazos: no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>unsupported PCX version %1</source>
+        <translation>versión de PCX %1 no compatible</translation>
+    </message>
+    <message>
+        <source>unsupported PCX encoding %1</source>
+        <translation>codificación de PCX %1 no compatible</translation>
+    </message>
+    <message>
+        <source>unsupported PCX format (%1 bits, %2 planes)</source>
+        <translation>formato PCX no compatible (%1 bits, %2 planos)</translation>
+    </message>
+    <message>
+        <source>invalid PCX picture size</source>
+        <translation>tamaño de imagen PCX no válido</translation>
+    </message>
+    <message>
+        <source>PCX picture too large (%1 x %2)</source>
+        <translation>imagen PCX demasiado grande (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>invalid PCX line length</source>
+        <translation>longitud de línea PCX no válida</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>no es un archivo PCX</translation>
+    </message>
+    <message>
+        <source>PCX data truncated</source>
+        <translation>datos PCX truncados</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

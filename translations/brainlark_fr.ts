@@ -153,6 +153,134 @@ Continuer avec Smart Pick ?</translation>
         <source>System language</source>
         <translation>Langue du système</translation>
     </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Néerlandais</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Suédois</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danois</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>Norvégien (bokmål)</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finnois</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonais</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tchèque</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Hongrois</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Roumain</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turc</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>Ukrainien</translation>
+    </message>
+    <message>
+        <source>Bulgarian</source>
+        <translation>Bulgare</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Grec</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabe</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hébreu</translation>
+    </message>
+    <message>
+        <source>Hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thaï</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coréen</translation>
+    </message>
+    <message>
+        <source>Georgian</source>
+        <translation>Géorgien</translation>
+    </message>
+    <message>
+        <source>Armenian</source>
+        <translation>Arménien</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamien</translation>
+    </message>
+    <message>
+        <source>Indonesian</source>
+        <translation>Indonésien</translation>
+    </message>
+    <message>
+        <source>Latin</source>
+        <translation>Latin</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::AboutDialog</name>
@@ -1031,6 +1159,57 @@ Vous pouvez envoyer ces listes en pièce jointe, les copier, etc.</translation>
     </message>
 </context>
 <context>
+    <name>brainlark::HistoryStore</name>
+    <message>
+        <source>the database %1 is locked by another program</source>
+        <translation>la base de données %1 est verrouillée par un autre programme</translation>
+    </message>
+    <message>
+        <source>the database %1 cannot be written</source>
+        <translation>la base de données %1 ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>%1 is not a history database</source>
+        <translation>%1 n&apos;est pas une base d&apos;historique</translation>
+    </message>
+    <message>
+        <source>the database %1 cannot be opened</source>
+        <translation>la base de données %1 ne peut pas être ouverte</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>le pilote SQLite de Qt n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written</source>
+        <translation>le dossier %1 n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>the history is being upgraded</source>
+        <translation>l&apos;historique est en cours de mise à jour</translation>
+    </message>
+    <message>
+        <source>the history was written by a newer version of Brainlark</source>
+        <translation>l&apos;historique a été écrit par une version plus récente de Brainlark</translation>
+    </message>
+    <message>
+        <source>%1 is not a history database (it holds tables of another program)</source>
+        <translation>%1 n&apos;est pas une base d&apos;historique (elle contient les tables d&apos;un autre programme)</translation>
+    </message>
+    <message>
+        <source>the upgrade of the history was stopped</source>
+        <translation>la mise à jour de l&apos;historique a été interrompue</translation>
+    </message>
+    <message>
+        <source>the history is not open</source>
+        <translation>l&apos;historique n&apos;est pas ouvert</translation>
+    </message>
+</context>
+<context>
     <name>brainlark::HyperlinkLabel</name>
     <message>
         <source>The operating system is out
@@ -1111,6 +1290,25 @@ with the given filename extension.</source>
         <translation>Impossible d&apos;ouvrir le lien :
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>brainlark::ImageLayer</name>
+    <message>
+        <source>PCX file too large</source>
+        <translation>fichier PCX trop volumineux</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>l&apos;image est trop grande (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>unknown picture type</source>
+        <translation>type d&apos;image inconnu</translation>
     </message>
 </context>
 <context>
@@ -2699,6 +2897,138 @@ Would you like to overwrite it?</source>
         <translation>Une autre liste Q/R porte déjà ce nom.
 
 Voulez-vous la remplacer ?</translation>
+    </message>
+    <message>
+        <source>%1: not in the package</source>
+        <translation>%1 : absent du paquet</translation>
+    </message>
+    <message>
+        <source>%1: cannot unpack</source>
+        <translation>%1 : décompression impossible</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the unpacked copy</source>
+        <translation>%1 : impossible d&apos;écrire la copie décompressée</translation>
+    </message>
+    <message>
+        <source>%1: compressed data cut short</source>
+        <translation>%1 : données compressées tronquées</translation>
+    </message>
+    <message>
+        <source>cannot unpack the collection into a temporary folder</source>
+        <translation>impossible de décompresser la collection dans un dossier temporaire</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder to unpack the collection</source>
+        <translation>impossible de créer un dossier temporaire pour décompresser la collection</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the collection: %2</source>
+        <translation>%1 : impossible d&apos;ouvrir la collection : %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the note types</source>
+        <translation>%1 : impossible de lire les types de notes</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the note types&apos; fields</source>
+        <translation>%1 : impossible de lire les champs des types de notes</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the decks</source>
+        <translation>%1 : impossible de lire les paquets</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the notes</source>
+        <translation>%1 : impossible de lire les notes</translation>
+    </message>
+    <message>
+        <source>%1: cannot read the cards</source>
+        <translation>%1 : impossible de lire les cartes</translation>
+    </message>
+    <message>
+        <source>no package is open</source>
+        <translation>aucun paquet n&apos;est ouvert</translation>
+    </message>
+    <message>
+        <source>import cancelled</source>
+        <translation>importation annulée</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>media list: not a JSON object</source>
+        <translation>liste des médias : pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>media list: entry %1 names no file</source>
+        <translation>liste des médias : l&apos;entrée %1 ne nomme aucun fichier</translation>
+    </message>
+    <message>
+        <source>media list: malformed</source>
+        <translation>liste des médias : mal formée</translation>
+    </message>
+    <message>
+        <source>media list: malformed entry</source>
+        <translation>liste des médias : entrée mal formée</translation>
+    </message>
+    <message>
+        <source>note types: not a JSON object</source>
+        <translation>types de notes : pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>decks: not a JSON object</source>
+        <translation>paquets : pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>unsupported PCX version %1</source>
+        <translation>version PCX %1 non prise en charge</translation>
+    </message>
+    <message>
+        <source>unsupported PCX encoding %1</source>
+        <translation>codage PCX %1 non pris en charge</translation>
+    </message>
+    <message>
+        <source>unsupported PCX format (%1 bits, %2 planes)</source>
+        <translation>format PCX non pris en charge (%1 bits, %2 plans)</translation>
+    </message>
+    <message>
+        <source>invalid PCX picture size</source>
+        <translation>taille d&apos;image PCX non valide</translation>
+    </message>
+    <message>
+        <source>PCX picture too large (%1 x %2)</source>
+        <translation>image PCX trop grande (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>invalid PCX line length</source>
+        <translation>longueur de ligne PCX non valide</translation>
+    </message>
+    <message>
+        <source>not a PCX file</source>
+        <translation>pas un fichier PCX</translation>
+    </message>
+    <message>
+        <source>PCX data truncated</source>
+        <translation>données PCX tronquées</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

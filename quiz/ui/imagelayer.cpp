@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -12,6 +13,7 @@
 
 #include "core/filereader.h"
 #include "core/pcxdecoder.h"
+#include "services/messagetext.h"
 
 namespace brainlark
 {
@@ -44,17 +46,17 @@ QImage adoptPixels(PcxPicture&& picture)
 PictureResult readPcx(QIODevice& device)
 {
     if (device.size() > ImageLayer::MaxPcxFileBytes)
-        return failure(QStringLiteral("PCX file too large"));
+        return failure(QCoreApplication::translate("brainlark::ImageLayer", "PCX file too large"));
     const QByteArray bytes = device.read(ImageLayer::MaxPcxFileBytes + 1);
     if (bytes.size() > ImageLayer::MaxPcxFileBytes) // a stream that did not know its size
-        return failure(QStringLiteral("PCX file too large"));
+        return failure(QCoreApplication::translate("brainlark::ImageLayer", "PCX file too large"));
     PcxResult decoded = PcxDecoder::decode(std::string_view(bytes.constData(), size_t(bytes.size())));
     if (!decoded.ok)
-        return failure(QString::fromStdString(decoded.error));
+        return failure(MessageText::shown(decoded.error));
     PictureResult result;
     result.image = adoptPixels(std::move(decoded.picture));
     if (result.image.isNull())
-        result.error = QStringLiteral("out of memory");
+        result.error = QCoreApplication::translate("brainlark::ImageLayer", "out of memory");
     return result;
 }
 
@@ -69,7 +71,9 @@ PictureResult readWithQt(QIODevice& device, const char* format)
     if (size.isValid() &&
         qint64(size.width()) * size.height() * 4 > qint64(ImageLayer::AllocationLimitMb) * 1024 * 1024) {
         result.error =
-            QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+            QCoreApplication::translate("brainlark::ImageLayer", "the picture is too large (%1 x %2 pixels)")
+                .arg(size.width())
+                .arg(size.height());
         return result;
     }
     result.image = reader.read();
@@ -98,11 +102,11 @@ PictureResult ImageLayer::load(const QString& path)
 {
     const ImageType type = imageTypeOf(path);
     if (type == ImageType::Unknown)
-        return failure(QStringLiteral("unknown picture type"));
+        return failure(QCoreApplication::translate("brainlark::ImageLayer", "unknown picture type"));
     std::string bytes;
     std::string error;
     if (!FileReader::read(QFile::encodeName(path).toStdString(), bytes, &error))
-        return failure(QString::fromLocal8Bit(error.c_str()));
+        return failure(MessageText::shown(QString::fromLocal8Bit(error.c_str())));
     return decode(QByteArray::fromStdString(bytes), type);
 }
 
@@ -120,7 +124,7 @@ PictureResult ImageLayer::read(QIODevice& device, ImageType type)
     case ImageType::Unknown:
         break;
     }
-    return failure(QStringLiteral("unknown picture type"));
+    return failure(QCoreApplication::translate("brainlark::ImageLayer", "unknown picture type"));
 }
 
 PictureResult ImageLayer::decode(const QByteArray& bytes, ImageType type)

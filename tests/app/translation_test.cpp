@@ -4,13 +4,14 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSignalSpy>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -26,11 +27,14 @@
 #include "app/listdocument.h"
 #include "app/mainwindow.h"
 #include "app/restorebackupdialog.h"
+#include "app/statuspane.h"
 #include "app/studentdatadialog.h"
 #include "app/studymoduleselector.h"
 #include "app/viewnotesdialog.h"
+#include "core/filereader.h"
 #include "core/messages.h"
 #include "core/pair.h"
+#include "core/pcxdecoder.h"
 #include "editor/changesubjectdialog.h"
 #include "editor/deletepairdialog.h"
 #include "editor/editorcontext.h"
@@ -47,13 +51,16 @@
 #include "history/statisticswindow.h"
 #include "history/weightsfitdialog.h"
 #include "options/optionssheet.h"
+#include "quiz/engine/questionreason.h"
 #include "quiz/ui/questionnotesdialog.h"
+#include "quiz/ui/reasontext.h"
 #include "quiz/ui/smartcounterdialog.h"
 #include "services/fontchooserdialog.h"
 #include "services/guidedialog.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
 #include "services/messagetext.h"
+#include "services/speechlanguage.h"
 #include "services/uilanguage.h"
 #include "settings/appsettings.h"
 #include "support/fakes.h"
@@ -135,6 +142,13 @@ QStringList clippedTexts(QWidget* window)
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
             const QString text = shown(box->title());
             check(w, text, metrics.horizontalAdvance(text), box->width());
+        } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
+            const int margins = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, w);
+            for (int i = 0; i < header->count(); ++i) {
+                const QString text = header->model()->headerData(i, header->orientation()).toString();
+                if (header->orientation() == Qt::Horizontal && !header->isSectionHidden(i))
+                    check(w, text, widest(metrics, text) + margins, header->sectionSize(i));
+            }
         } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
             for (int i = 0; i < bar->count(); ++i) {
                 const QString text = shown(bar->tabText(i));
@@ -231,6 +245,19 @@ private slots:
             QVERIFY2(frame.pane(3)->fontMetrics().horizontalAdvance(word) <=
                          frame.pane(3)->contentsRect().width(),
                      qPrintable(word));
+        }
+        // Why Smart Pick asks a question shows whole in its pane, not shortened in the middle.
+        QuestionReason weakest;
+        weakest.smartPick = true;
+        weakest.rank = 1;
+        QuestionReason third = weakest;
+        third.rank = 3;
+        third.rating = 1.25F;
+        for (const QuestionReason& reason : {weakest, third}) {
+            frame.setPaneText(0, ReasonText::shortText(reason));
+            const auto* pane = qobject_cast<StatusPane*>(frame.pane(0));
+            QVERIFY(pane);
+            QCOMPARE(pane->shownText(), pane->text());
         }
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(frame.menuBar()->actions().first()->text(), fileMenu);
@@ -361,12 +388,35 @@ private slots:
             << "Die Datei /tmp/%1 konnte nicht geschrieben werden (No space left)";
         QTest::newRow("no template") << "Something else (%1)."
                                      << "Something else (%1).";
+        QTest::newRow("a colon but no template") << "Line 3: Haus"
+                                                 << "Line 3: Haus";
+        std::string bytes;
+        std::string readError;
+        FileReader::read("/dev/null", bytes, &readError);
+        QTest::newRow("file reader") << QString::fromStdString(readError)
+                                     << QString::fromUtf8(
+                                            "/dev/null kann nicht gelesen werden: keine reguläre Datei");
+        QTest::newRow("picture decoder")
+            << QString::fromStdString(PcxDecoder::decode("GIF89a").error) << "keine PCX-Datei";
+        QTest::newRow("a package's part and its own reason")
+            << QString::fromStdString(Messages::format(Messages::PartProblem,
+                                                       {"collection.anki2", Messages::NoteTypesNotObject}))
+            << "collection.anki2: Notiztypen: kein JSON-Objekt";
     }
     void composedMessagesAreShownTranslated()
     {
         QFETCH(QString, english);
         QFETCH(QString, german);
         QCOMPARE(MessageText::shown(english), german);
+    }
+
+    // The languages a list is read aloud in are named in German too; the system's is English under C.
+    void languageNamesAreShownInGerman()
+    {
+        QCOMPARE(SpeechLanguage::displayName("ru"), QString::fromUtf8("Russisch"));
+        QCOMPARE(SpeechLanguage::displayName(""), QString::fromUtf8("Englisch"));
+        QVERIFY(SpeechLanguage::choices().contains(
+            {QStringLiteral("nb"), QString::fromUtf8("Norwegisch (Bokmål)")}));
     }
 
     void theImportWizardSaysWhyInGerman()
@@ -415,7 +465,7 @@ private slots:
         QFile file(table);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Vorderseite\tR\xc3\xbc"
-                   "ckseite\tNotiz\nHaus\thouse\tdas Haus\nBaum\ttree\tder Baum\n");
+                   "ckseite\tNotiz\tMehr\nHaus\thouse\tdas Haus\t1\nBaum\ttree\tder Baum\t2\n");
         file.close();
         const auto silent = [](const QString&) {};
         const Window windows[] = {
@@ -460,9 +510,13 @@ private slots:
             {"import with a file read",
              [&] {
                  auto wizard = std::make_unique<ImportWizard>(m_dir.path());
-                 const bool read = wizard->setFile(table) &&
-                                   QTest::qWaitFor([&] { return !wizard->isReading(); }) &&
-                                   !wizard->result().pairs.empty();
+                 bool read = wizard->setFile(table) &&
+                             QTest::qWaitFor([&] { return !wizard->isReading(); }) &&
+                             !wizard->result().pairs.empty() && wizard->columnBox(2);
+                 if (read) { // the third column taken as wrong answers: a longer title for a narrow column
+                     wizard->columnBox(2)->setCurrentIndex(2);
+                     read = QTest::qWaitFor([&] { return !wizard->isReading(); });
+                 }
                  return read ? std::move(wizard) : nullptr;
              }},
             {"wrong answers",
