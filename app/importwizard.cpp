@@ -797,7 +797,7 @@ void ImportWizard::refresh()
     m_media->clear();
     for (const auto* names : {&m_result.missingMedia, &m_census.missingNames}) {
         for (const std::string& missing : *names)
-            m_media->addItem(text(missing));
+            m_media->addItem(MessageText::shown(text(missing)));
     }
     QString summary = pairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(pairs);
     summary += tr(", %1 lines skipped", nullptr, int(m_result.skippedCount)).arg(m_result.skippedCount);

@@ -95,7 +95,7 @@ ListDocument::WriteBack ListDocument::writeBack(QString* why)
         return WriteBack::Declined;
     std::string error;
     if (!FlyArchive::writeExistingFile(fsPath(m_pathName), *m_list, stamp(), &error)) {
-        *why = QString::fromStdString(error);
+        *why = MessageText::shown(error);
         return WriteBack::Failed;
     }
     m_savedFingerprint = ListFingerprint::of(*m_list);
@@ -272,7 +272,7 @@ bool ListDocument::backupBeforeReplacing(const QString& path)
     return m_services.prompter->message(
                tr("The previous version of %1 could not be backed up:\n%2\n\nSave the Q&A-list "
                   "anyway?")
-                   .arg(QFileInfo(path).fileName(), QString::fromStdString(error)),
+                   .arg(QFileInfo(path).fileName(), MessageText::shown(error)),
                Prompter::Icon::Exclamation, Prompter::Buttons::YesNo) == Prompter::Yes;
 }
 
@@ -287,7 +287,7 @@ bool ListDocument::restoreBackup(const QString& backupPath)
     entry.path = fsPath(backupPath);
     std::string error;
     if (!Backups(fsPath(programFolder())).restore(fsPath(m_pathName), entry, *m_services.clock, &error)) {
-        warn(tr("Could not restore the Q&A-list.\n\n%1").arg(QString::fromStdString(error)));
+        warn(tr("Could not restore the Q&A-list.\n\n%1").arg(MessageText::shown(error)));
         return false;
     }
     return loadList(m_pathName, OpenList);
@@ -308,7 +308,7 @@ void ListDocument::saveAs()
         return;
     std::string error;
     if (!FlyArchive::writeFile(fsPath(path), *m_list, stamp(), &error)) {
-        warn(tr("Could not save the Q&A-list.\n\n%1").arg(QString::fromStdString(error)));
+        warn(tr("Could not save the Q&A-list.\n\n%1").arg(MessageText::shown(error)));
         return;
     }
     const QString oldPath = m_pathName;
@@ -465,9 +465,8 @@ void ListDocument::exportForOtherTrainers(TableFormat format)
                                                            : TableExport::csv(*m_list);
     std::string reason;
     if (!SaveFile::write(fsPath(path), bytes, &reason)) {
-        m_services.prompter->message(
-            tr("Could not write file %1 (%2)").arg(path, QString::fromStdString(reason)),
-            Prompter::Icon::Exclamation);
+        m_services.prompter->message(tr("Could not write file %1 (%2)").arg(path, MessageText::shown(reason)),
+                                     Prompter::Icon::Exclamation);
         return;
     }
     // Not opened: the file is meant for another program. The status bar says where it went.

@@ -19,6 +19,7 @@
 #include "core/pairlist.h"
 #include "services/guidemessages.h"
 #include "services/helppages.h"
+#include "services/messagetext.h"
 #include "services/prompter.h"
 #include "services/shellopener.h"
 
@@ -235,7 +236,7 @@ void MainWindow::makeListsOfDecks(const ImportResult& result)
             path = ListName::listPath(folder, deck.name + " " + std::to_string(n));
         std::string error;
         if (!FlyArchive::writeFile(path, list, stamp, &error)) {
-            m_services.prompter->message(QString::fromStdString(error), Prompter::Icon::Exclamation);
+            m_services.prompter->message(MessageText::shown(error), Prompter::Icon::Exclamation);
             break;
         }
         made << QFileInfo(QFile::decodeName(path.c_str())).completeBaseName();

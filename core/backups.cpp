@@ -8,6 +8,7 @@
 #include "core/clock.h"
 #include "core/filereader.h"
 #include "core/flyarchive.h"
+#include "core/messages.h"
 #include "core/savefile.h"
 
 namespace fs = std::filesystem;
@@ -143,7 +144,7 @@ std::vector<BackupEntry> Backups::list(const std::string& listPath, std::string*
     if (status.type() == fs::file_type::not_found)
         return entries;
     if (status.type() != fs::file_type::directory) {
-        fail(error, "cannot read " + folder + ": not a folder");
+        fail(error, Messages::format(Messages::FileUnread, {folder, Messages::NotAFolder}));
         return entries;
     }
     fs::directory_iterator it(folder, ec);
@@ -158,7 +159,7 @@ std::vector<BackupEntry> Backups::list(const std::string& listPath, std::string*
         entries.push_back(std::move(entry));
     }
     if (ec) {
-        fail(error, "cannot read " + folder + ": " + ec.message());
+        fail(error, Messages::format(Messages::FileUnread, {folder, ec.message()}));
         return {};
     }
     std::sort(entries.begin(), entries.end(),
@@ -170,7 +171,7 @@ bool Backups::read(const BackupEntry& backup, PairList& out, std::string* error)
 {
     std::error_code ec;
     if (fs::symlink_status(backup.path, ec).type() != fs::file_type::regular)
-        return fail(error, "cannot read " + backup.path + ": not a backup");
+        return fail(error, Messages::format(Messages::FileUnread, {backup.path, Messages::NotABackup}));
     const LoadResult result = FlyArchive::readFile(backup.path, out);
     return result ? true : fail(error, result.error);
 }
@@ -199,7 +200,7 @@ bool Backups::keep(const std::string& listPath, const Clock& clock, std::string*
     const fs::path folder = folderFor(listPath);
     fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder))
-        return fail(error, "cannot create the folder " + folder.string());
+        return fail(error, Messages::format(Messages::FolderNotCreated, {folder.string()}));
     SaveFile::removeStaleTemporaries(folder.string());
     const uint64_t sequence = newest ? newest->sequence + 1 : 0;
     const fs::path target =
@@ -225,10 +226,10 @@ bool Backups::restore(const std::string& listPath, const BackupEntry& backup, co
 {
     std::error_code ec;
     if (fs::symlink_status(backup.path, ec).type() != fs::file_type::regular)
-        return fail(error, "cannot read " + backup.path + ": not a backup");
+        return fail(error, Messages::format(Messages::FileUnread, {backup.path, Messages::NotABackup}));
     std::string bytes;
     if (!FileReader::read(backup.path, bytes, nullptr))
-        return fail(error, "cannot read " + backup.path);
+        return fail(error, Messages::format(Messages::PathUnread, {backup.path}));
     if (!keep(listPath, clock, error))
         return false;
     return SaveFile::write(listPath, bytes, error);

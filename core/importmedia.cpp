@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/filereader.h"
+#include "core/messages.h"
 
 namespace fs = std::filesystem;
 
@@ -127,14 +128,14 @@ std::string ImportMedia::locate(const std::string& name, const std::string& sour
         begin = end + 1;
     }
     if (unsafe)
-        return refuse("refused: not a file name beside the import");
+        return refuse(Messages::MediaUnsafeName);
     std::error_code error;
     for (const char* folder : {"", "media", "collection.media"}) {
         const fs::path candidate = fs::path(sourceFolder) / folder / fs::u8path(name);
         if (fs::is_regular_file(candidate, error))
             return candidate.string();
     }
-    return refuse("not found beside the imported file");
+    return refuse(Messages::MediaNotFound);
 }
 
 ImportMedia::Census ImportMedia::census(const ImportResult& result, const std::string& sourceFolder)
@@ -152,7 +153,7 @@ ImportMedia::Census ImportMedia::census(const ImportResult& result, const std::s
             seen[*name] = found;
             ++(found ? census.found : census.missing);
             if (!found)
-                census.missingNames.push_back(name->str() + ": " + why);
+                census.missingNames.push_back(Messages::format(Messages::PartProblem, {name->str(), why}));
         }
     }
     return census;
@@ -181,13 +182,13 @@ size_t ImportMedia::place(ImportResult& result, const std::string& sourceFolder,
                     // why says it
                 } else if (picture ? isShowablePicture(*name) : isPlayableSound(*name)) {
                     if ((copy = copyInto(source, folder, fileName)).empty())
-                        why = "could not be copied into the program folder";
+                        why = Messages::MediaNotCopied;
                 } else if ((copy = convertInto(source, folder, fileName, picture, convert)).empty()) {
-                    why = picture ? "not copied: the quiz shows BMP, JPEG, GIF and PCX pictures"
-                                  : "not copied: the quiz plays WAV sounds";
+                    why = picture ? Messages::MediaPictureKind : Messages::MediaSoundKind;
                 }
                 if (copy.empty())
-                    result.missingMedia.push_back(name->str() + ": " + why);
+                    result.missingMedia.push_back(
+                        Messages::format(Messages::PartProblem, {name->str(), why}));
                 known = placed.emplace(*name, copy).first;
             }
             *name = known->second;

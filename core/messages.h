@@ -163,6 +163,32 @@ constexpr const char* PcxLineLength = QT_TRANSLATE_NOOP("brainlark::Messages", "
 constexpr const char* NotPcx = QT_TRANSLATE_NOOP("brainlark::Messages", "not a PCX file");
 constexpr const char* PcxTruncated = QT_TRANSLATE_NOOP("brainlark::Messages", "PCX data truncated");
 
+// Saving, backups, and the sounds and pictures an import names.
+constexpr const char* SaveRefused = QT_TRANSLATE_NOOP("brainlark::Messages", "cannot save %1: %2");
+constexpr const char* FileNotCreatedIn =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "cannot create a file in %1: %2");
+constexpr const char* PermissionsNotSet =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "cannot set the permissions of %1: %2");
+constexpr const char* FileNotWritten = QT_TRANSLATE_NOOP("brainlark::Messages", "cannot write %1: %2");
+constexpr const char* FileNotReplaced = QT_TRANSLATE_NOOP("brainlark::Messages", "cannot replace %1: %2");
+constexpr const char* LinkToMissingFile =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "the link leads to a missing file");
+constexpr const char* NotAFolder = QT_TRANSLATE_NOOP("brainlark::Messages", "not a folder");
+constexpr const char* NotABackup = QT_TRANSLATE_NOOP("brainlark::Messages", "not a backup");
+constexpr const char* FolderNotCreated =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "cannot create the folder %1");
+constexpr const char* PathUnread = QT_TRANSLATE_NOOP("brainlark::Messages", "cannot read %1");
+constexpr const char* MediaNotCopied =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "could not be copied into the program folder");
+constexpr const char* MediaPictureKind =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "not copied: the quiz shows BMP, JPEG, GIF and PCX pictures");
+constexpr const char* MediaSoundKind =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "not copied: the quiz plays WAV sounds");
+constexpr const char* MediaUnsafeName =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "refused: not a file name beside the import");
+constexpr const char* MediaNotFound =
+    QT_TRANSLATE_NOOP("brainlark::Messages", "not found beside the imported file");
+
 /// A part's name and what went wrong with it, when what went wrong is said by another message or a library:
 /// only that is translated.
 constexpr const char* PartProblem = QT_TRANSLATE_NOOP("brainlark::Messages", "%1: %2");
@@ -236,6 +262,21 @@ constexpr const char* All[] = {
     PcxLineLength,
     NotPcx,
     PcxTruncated,
+    SaveRefused,
+    FileNotCreatedIn,
+    PermissionsNotSet,
+    FileNotWritten,
+    FileNotReplaced,
+    LinkToMissingFile,
+    NotAFolder,
+    NotABackup,
+    FolderNotCreated,
+    PathUnread,
+    MediaNotCopied,
+    MediaPictureKind,
+    MediaSoundKind,
+    MediaUnsafeName,
+    MediaNotFound,
     PartProblem, // last: it matches any text with a colon
 };
 

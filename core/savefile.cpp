@@ -14,6 +14,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/messages.h"
+
 namespace brainlark
 {
 
@@ -102,10 +104,10 @@ SaveFile::~SaveFile()
     discard();
 }
 
-bool SaveFile::fail(const std::string& what, const std::string& path, int errorNumber, std::string* error)
+bool SaveFile::fail(const char* what, const std::string& path, int errorNumber, std::string* error)
 {
     if (error != nullptr)
-        *error = what + " " + path + ": " + std::strerror(errorNumber);
+        *error = Messages::format(what, {path, std::strerror(errorNumber)});
     discard();
     return false;
 }
@@ -113,7 +115,7 @@ bool SaveFile::fail(const std::string& what, const std::string& path, int errorN
 bool SaveFile::refuse(const char* reason, std::string* error)
 {
     if (error != nullptr)
-        *error = "cannot save " + m_target + ": " + reason;
+        *error = Messages::format(Messages::SaveRefused, {m_target, reason});
     discard();
     return false;
 }
@@ -134,26 +136,26 @@ bool SaveFile::check(std::string* error)
     struct stat st;
     m_exists = ::stat(m_target.c_str(), &st) == 0;
     if (!m_exists && errno != ENOENT)
-        return fail("cannot save", m_target, errno, error);
+        return fail(Messages::SaveRefused, m_target, errno, error);
     // A link to a missing file: renaming over it would replace the link instead of writing through it.
     if (!m_exists && ::lstat(m_target.c_str(), &st) == 0)
-        return refuse("the link leads to a missing file", error);
+        return refuse(Messages::LinkToMissingFile, error);
     if (m_exists && S_ISDIR(st.st_mode))
-        return fail("cannot save", m_target, EISDIR, error);
+        return fail(Messages::SaveRefused, m_target, EISDIR, error);
     // Renaming over a FIFO or a device node would replace it with a regular file (as root, /dev/null).
     if (m_exists && !S_ISREG(st.st_mode))
-        return refuse("not a regular file", error);
+        return refuse(Messages::NotRegularFile, error);
     // Replacing by rename would get past a read-only target; a save must not.
     if (m_exists) {
         if (const int refusal = writeRefusal(m_target, st))
-            return fail("cannot save", m_target, refusal, error);
+            return fail(Messages::SaveRefused, m_target, refusal, error);
         m_owner = {st.st_uid, st.st_gid, st.st_mode & 07777u};
     }
     // The temporary file is made later; a folder that cannot take it is reported now, before the caller
     // spends time on the bytes.
     const std::string folder = folderOf(m_target);
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return fail("cannot create a file in", folder, errno, error);
+        return fail(Messages::FileNotCreatedIn, folder, errno, error);
     return true;
 }
 
@@ -181,7 +183,7 @@ bool SaveFile::createTemporary(std::string* error)
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            return fail("cannot create a file in", folder, errno, error);
+            return fail(Messages::FileNotCreatedIn, folder, errno, error);
         }
         // The lock tells other saves that this file is being written. One of them may have taken it as a
         // leftover in the moment before the lock: then it is gone and another name is tried.
@@ -195,14 +197,14 @@ bool SaveFile::createTemporary(std::string* error)
         break;
     }
     if (m_fd < 0)
-        return fail("cannot create a file in", folder, EEXIST, error);
+        return fail(Messages::FileNotCreatedIn, folder, EEXIST, error);
     // The replacement belongs to whoever owned the old file (a list saved by the superuser stays the
     // learner's); where that cannot be done, it is still saved, as the process's own file.
     if (m_exists && (m_owner.uid != ::geteuid() || m_owner.gid != ::getegid())) {
         [[maybe_unused]] const int owned = ::fchown(m_fd, m_owner.uid, m_owner.gid);
     }
     if (m_exists && ::fchmod(m_fd, m_owner.mode) != 0)
-        return fail("cannot set the permissions of", m_temp, errno, error);
+        return fail(Messages::PermissionsNotSet, m_temp, errno, error);
     return true;
 }
 
@@ -238,15 +240,15 @@ bool SaveFile::commit(std::string_view bytes, std::string* error)
     if (!check(error) || !createTemporary(error))
         return false;
     if (!writeAll(bytes) || ::fsync(m_fd) != 0)
-        return fail("cannot write", m_target, errno, error);
+        return fail(Messages::FileNotWritten, m_target, errno, error);
     if (::rename(m_temp.c_str(), m_target.c_str()) != 0)
-        return fail("cannot replace", m_target, errno, error);
+        return fail(Messages::FileNotReplaced, m_target, errno, error);
     m_temp.clear();
     // The lock goes with the descriptor, after the rename: until then the file is a live temporary one.
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0)
-        return fail("cannot write", m_target, errno, error);
+        return fail(Messages::FileNotWritten, m_target, errno, error);
     syncFolder(folderOf(m_target));
     return true;
 }
@@ -287,18 +289,19 @@ bool SaveFile::isWritableFile(const std::string& path, std::string* error)
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
         if (error != nullptr)
-            *error = "cannot save " + path + ": " + std::strerror(errno);
+            *error = Messages::format(Messages::SaveRefused, {path, std::strerror(errno)});
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
         if (error != nullptr)
-            *error = "cannot save " + path + ": " +
-                     (S_ISDIR(st.st_mode) ? std::string(std::strerror(EISDIR)) : "not a regular file");
+            *error = Messages::format(
+                Messages::SaveRefused,
+                {path, S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : Messages::NotRegularFile});
         return false;
     }
     if (const int refusal = writeRefusal(path, st)) {
         if (error != nullptr)
-            *error = "cannot save " + path + ": " + std::strerror(refusal);
+            *error = Messages::format(Messages::SaveRefused, {path, std::strerror(refusal)});
         return false;
     }
     return true;

@@ -45,7 +45,7 @@ public:
     static constexpr size_t SuffixLength = 6;
 
 private:
-    bool fail(const std::string& what, const std::string& path, int errorNumber, std::string* error);
+    bool fail(const char* what, const std::string& path, int errorNumber, std::string* error);
     bool refuse(const char* reason, std::string* error);
     bool check(std::string* error);
     bool createTemporary(std::string* error);

@@ -3030,6 +3030,66 @@ Möchten Sie sie überschreiben?</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>in %1 kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>die Zugriffsrechte von %1 können nicht gesetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>%1 kann nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>the link leads to a missing file</source>
+        <translation>die Verknüpfung führt zu einer fehlenden Datei</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>not a backup</source>
+        <translation>keine Sicherung</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>could not be copied into the program folder</source>
+        <translation>konnte nicht in den Programmordner kopiert werden</translation>
+    </message>
+    <message>
+        <source>not copied: the quiz shows BMP, JPEG, GIF and PCX pictures</source>
+        <translation>nicht kopiert: das Quiz zeigt BMP-, JPEG-, GIF- und PCX-Bilder</translation>
+    </message>
+    <message>
+        <source>not copied: the quiz plays WAV sounds</source>
+        <translation>nicht kopiert: das Quiz spielt WAV-Klänge</translation>
+    </message>
+    <message>
+        <source>refused: not a file name beside the import</source>
+        <translation>abgelehnt: kein Dateiname neben der importierten Datei</translation>
+    </message>
+    <message>
+        <source>not found beside the imported file</source>
+        <translation>nicht neben der importierten Datei gefunden</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::NotesSubjectDialog</name>

@@ -3030,6 +3030,66 @@ Would you like to overwrite it?</source>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>cannot save %1: %2</source>
+        <translation>no se puede guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>no se puede crear un archivo en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>no se pueden establecer los permisos de %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>no se puede reemplazar %1: %2</translation>
+    </message>
+    <message>
+        <source>the link leads to a missing file</source>
+        <translation>el enlace lleva a un archivo que no existe</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>not a backup</source>
+        <translation>no es una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>could not be copied into the program folder</source>
+        <translation>no se pudo copiar en la carpeta del programa</translation>
+    </message>
+    <message>
+        <source>not copied: the quiz shows BMP, JPEG, GIF and PCX pictures</source>
+        <translation>no copiado: el cuestionario muestra imágenes BMP, JPEG, GIF y PCX</translation>
+    </message>
+    <message>
+        <source>not copied: the quiz plays WAV sounds</source>
+        <translation>no copiado: el cuestionario reproduce sonidos WAV</translation>
+    </message>
+    <message>
+        <source>refused: not a file name beside the import</source>
+        <translation>rechazado: no es un nombre de archivo junto al importado</translation>
+    </message>
+    <message>
+        <source>not found beside the imported file</source>
+        <translation>no se encontró junto al archivo importado</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::NotesSubjectDialog</name>

@@ -3030,6 +3030,66 @@ Voulez-vous la remplacer ?</translation>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>cannot save %1: %2</source>
+        <translation>impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>impossible de créer un fichier dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of %1: %2</source>
+        <translation>impossible de définir les droits de %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>impossible de remplacer %1 : %2</translation>
+    </message>
+    <message>
+        <source>the link leads to a missing file</source>
+        <translation>le lien mène à un fichier absent</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>pas un dossier</translation>
+    </message>
+    <message>
+        <source>not a backup</source>
+        <translation>pas une sauvegarde</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>could not be copied into the program folder</source>
+        <translation>n&apos;a pas pu être copié dans le dossier du programme</translation>
+    </message>
+    <message>
+        <source>not copied: the quiz shows BMP, JPEG, GIF and PCX pictures</source>
+        <translation>non copié : le quiz affiche les images BMP, JPEG, GIF et PCX</translation>
+    </message>
+    <message>
+        <source>not copied: the quiz plays WAV sounds</source>
+        <translation>non copié : le quiz joue les sons WAV</translation>
+    </message>
+    <message>
+        <source>refused: not a file name beside the import</source>
+        <translation>refusé : pas un nom de fichier à côté du fichier importé</translation>
+    </message>
+    <message>
+        <source>not found beside the imported file</source>
+        <translation>introuvable à côté du fichier importé</translation>
+    </message>
 </context>
 <context>
     <name>brainlark::NotesSubjectDialog</name>

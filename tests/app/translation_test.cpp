@@ -402,6 +402,10 @@ private slots:
             << QString::fromStdString(Messages::format(Messages::PartProblem,
                                                        {"collection.anki2", Messages::NoteTypesNotObject}))
             << "collection.anki2: Notiztypen: kein JSON-Objekt";
+        QTest::newRow("a sound an import names")
+            << QString::fromStdString(
+                   Messages::format(Messages::PartProblem, {"bark.wav", Messages::MediaNotFound}))
+            << "bark.wav: nicht neben der importierten Datei gefunden";
     }
     void composedMessagesAreShownTranslated()
     {
