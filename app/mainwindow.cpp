@@ -533,6 +533,8 @@ Input inputOfCommand(int id, bool slideshowRunning)
     case cmd::Slideshow:
     case cmd::SlideshowHidden:
         return slideshowRunning ? Input::StopShow : Input::Command;
+    case cmd::ReadAloud: // reading a card aloud leaves the show as it is, whatever step it is in
+        return slideshowRunning ? Input::Harmless : Input::Command;
     case cmd::QuizHelp:
     case cmd::HelpTopics:
     case cmd::ContextHelp:

@@ -1,5 +1,6 @@
 #include "app/readaloud.h"
 
+#include <QEvent>
 #include <QPointer>
 #include <QStatusBar>
 #include <utility>
@@ -34,16 +35,36 @@ ReadAloud::ReadAloud(QuizView& view, ListDocument& doc, MainWindow& frame, AppSe
     });
     connect(&view, &QuizView::questionOnScreen, this, &ReadAloud::questionShown);
     connect(&view, &QuizView::answerRevealed, this, &ReadAloud::answerRevealed);
+    connect(&view, &QuizView::questionPicked, this, &ReadAloud::questionPicked);
+    connect(&view, &QuizView::matchesRight, this, &ReadAloud::matchesRight);
     connect(&view, &QuizView::stateChanged, this, &ReadAloud::refresh);
+    const Slideshow& show = view.slideshow();
+    connect(&show, &Slideshow::cardShown, this, &ReadAloud::cardShown);
+    connect(&show, &Slideshow::cardAnswerShown, this, &ReadAloud::cardAnswerShown);
+    connect(&show, &Slideshow::ended, this, &ReadAloud::silence);
     connect(&doc, &ListDocument::listLoaded, this, &ReadAloud::listLoaded);
     connect(&doc, &ListDocument::listChanged, this, &ReadAloud::listLoaded);
     connect(&doc, &ListDocument::listAboutToGo, this, [this] {
         m_side = Side::None;
-        m_next = {};
-        if (m_speaker && m_speaking)
-            m_speaker->stop();
+        silence();
     });
+    // The quiz is hidden when the grid takes its place and when the window closes.
+    view.installEventFilter(this);
     refresh();
+}
+
+bool ReadAloud::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_view && event->type() == QEvent::Hide)
+        silence();
+    return QObject::eventFilter(watched, event);
+}
+
+void ReadAloud::silence()
+{
+    m_waiting.clear();
+    if (m_speaker && m_speaking)
+        m_speaker->stop();
 }
 
 ListLanguages ReadAloud::languages() const
@@ -110,33 +131,94 @@ void ReadAloud::listLoaded()
     m_frame.updateCommandStates();
 }
 
+bool ReadAloud::automatic(Side side) const
+{
+    return m_settings.playSounds() &&
+           (side == Side::Question ? m_settings.readQuestionsAloud() : m_settings.readAnswersAloud());
+}
+
+const Pair* ReadAloud::listPair(int index) const
+{
+    const PairList* list = m_view.list();
+    return list && index >= 0 && index < list->count() ? &list->pairs()[size_t(index)] : nullptr;
+}
+
+bool ReadAloud::hasQuestion() const
+{
+    return m_view.session() && !m_view.session()->current().isEmpty();
+}
+
 void ReadAloud::questionShown()
 {
     m_side = Side::Question;
-    if (m_settings.readQuestionsAloud() && m_settings.playSounds())
-        read(Side::Question, false);
+    // A question read of itself waits for what is being read to end.
+    if (automatic(Side::Question) && hasQuestion())
+        read(m_view.session()->current().questionPair(), Side::Question, false, Turn::After);
 }
 
 void ReadAloud::answerRevealed()
 {
     m_side = Side::Answer;
-    m_next = {};
-    if (m_settings.readAnswersAloud() && m_settings.playSounds())
-        read(Side::Answer, false);
+    m_waiting.clear();
+    if (automatic(Side::Answer) && hasQuestion())
+        read(m_view.session()->current().questionPair(), Side::Answer, false, Turn::Now);
+}
+
+void ReadAloud::questionPicked(int pair)
+{
+    if (automatic(Side::Question))
+        if (const Pair* picked = listPair(pair))
+            read(*picked, Side::Question, false, Turn::Now);
+}
+
+// The answers of a judged board are read one after the other.
+void ReadAloud::matchesRight(const QList<int>& answerPairs)
+{
+    if (!automatic(Side::Answer))
+        return;
+    for (int index : answerPairs)
+        if (const Pair* pair = listPair(index))
+            read(*pair, Side::Answer, false, Turn::After);
+}
+
+void ReadAloud::cardShown()
+{
+    silence(); // nothing of the card before goes on
+    const Slideshow& show = m_view.slideshow();
+    if (automatic(Side::Question))
+        read(show.cardPair(), Side::Question, false, Turn::Now);
+    if (show.answerShown() && automatic(Side::Answer))
+        read(show.cardPair(), Side::Answer, false, Turn::After);
+}
+
+void ReadAloud::cardAnswerShown()
+{
+    if (automatic(Side::Answer))
+        read(m_view.slideshow().cardPair(), Side::Answer, false, Turn::After);
 }
 
 void ReadAloud::readNow()
 {
-    if (m_side != Side::None && m_view.session() && m_view.isVisible())
-        read(m_side, true);
+    if (!m_view.isVisible())
+        return;
+    const Slideshow& show = m_view.slideshow();
+    if (show.isRunning()) {
+        if (show.currentPair() >= 0)
+            read(show.cardPair(), show.answerShown() ? Side::Answer : Side::Question, true, Turn::Now);
+        return;
+    }
+    const MatchScreen& board = m_view.matchScreen();
+    if (m_settings.quizMode() == int(QuizMode::Matching) && board.hasBoard()) {
+        if (const Pair* pair = listPair(board.currentQuestionPair()))
+            read(*pair, Side::Question, true, Turn::Now);
+        return;
+    }
+    if (m_side != Side::None && hasQuestion())
+        read(m_view.session()->current().questionPair(), m_side, true, Turn::Now);
 }
 
-void ReadAloud::read(Side side, bool asked)
+void ReadAloud::read(const Pair& pair, Side side, bool asked, Turn turn)
 {
-    const QuizSession* session = m_view.session();
-    if (!session || session->current().isEmpty())
-        return;
-    const Pair& pair = session->current().questionPair();
     const bool question = side == Side::Question;
     const std::string folder = m_settings.installPath().toStdString();
     const QString sound = QString::fromStdString(question ? pair.shownQuestionSoundFile(folder)
@@ -154,11 +236,11 @@ void ReadAloud::read(Side side, bool asked)
     const QString text = ListText::toQString(question ? pair.shownQuestion() : pair.shownAnswer());
     if (!hasVoice(language))
         return;
-    if (!asked && question && m_speaking) {
-        m_next = [this, text, language] { speak(text, language); };
+    if (turn == Turn::After && m_speaking) {
+        m_waiting.emplace_back(text, language);
         return;
     }
-    m_next = {};
+    m_waiting.clear();
     speak(text, language);
 }
 
@@ -173,8 +255,11 @@ void ReadAloud::speak(const QString& text, const QString& language)
                        if (!self || utterance != self->m_utterance)
                            return;
                        self->m_speaking = false;
-                       if (std::function<void()> next = std::exchange(self->m_next, {}))
-                           next();
+                       if (self->m_waiting.empty())
+                           return;
+                       const auto [text, language] = self->m_waiting.front();
+                       self->m_waiting.pop_front();
+                       self->speak(text, language);
                    });
 }
 

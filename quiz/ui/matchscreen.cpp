@@ -117,6 +117,8 @@ void MatchScreen::press(const QPoint& point)
     render();
     m_board = m_host.canvas().image().copy();
     m_game.beginDrag(box, p);
+    if (box.column == MatchBox::Questions)
+        m_host.questionBoxPicked(m_game.board().questionPair(box.row));
 }
 
 void MatchScreen::move(const QPoint& point)
@@ -161,6 +163,11 @@ bool MatchScreen::key(int key)
     case MatchKeyboard::Effect::PressSkip:
         pressSkip();
         break;
+    case MatchKeyboard::Effect::Picked:
+        render();
+        m_host.announce(focusName());
+        m_host.questionBoxPicked(m_game.board().questionPair(m_keyboard.picked().row));
+        return true;
     default:
         render();
         m_host.announce(focusName());
@@ -186,6 +193,13 @@ void MatchScreen::pressTry()
     for (const auto& [index, right] : m_game.lastJudged())
         m_host.pairJudged(index, right);
     m_host.statisticsChanged();
+    std::vector<int> answers;
+    for (int row = 0; row < m_game.rows(); ++row) {
+        const MatchLine* line = m_game.lineAt({MatchBox::Questions, row});
+        if (line && line->colour == MatchLine::Colour::Right)
+            answers.push_back(m_game.board().answerPair(line->answerEnd().row));
+    }
+    m_host.rightMatchesJudged(answers);
 }
 
 void MatchScreen::pressSkip()
@@ -236,6 +250,20 @@ void MatchScreen::addStep(Timeline& t, const FeedbackStep& step)
     default: // the quiz's own steps do not occur in a matching round
         break;
     }
+}
+
+int MatchScreen::currentQuestionPair() const
+{
+    if (!m_list || !hasBoard() || !m_game.board().fits(*m_list))
+        return -1;
+    MatchBox box = m_keyboard.focus();
+    if (m_game.isDragging())
+        box = m_game.dragBox();
+    else if (m_keyboard.picked().isValid())
+        box = m_keyboard.picked();
+    if (box.column != MatchBox::Questions || box.row < 0 || box.row >= m_game.rows())
+        box = {MatchBox::Questions, 0};
+    return m_game.board().questionPair(box.row);
 }
 
 QString MatchScreen::boxText(MatchBox box) const

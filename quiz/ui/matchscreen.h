@@ -37,6 +37,12 @@ public:
         virtual std::vector<int> duePairs(int count) = 0;
         /// The box with the keyboard focus is now the one of this name (for assistive technology).
         virtual void announce(const QString& name) = 0;
+        /// The learner picked a question box to connect (a key, or a press that starts a line): the list
+        /// index of its pair.
+        virtual void questionBoxPicked(int pair) = 0;
+        /// A board was judged: the list index of the pair of each answer box matched right, top to bottom
+        /// in the question column.
+        virtual void rightMatchesJudged(const std::vector<int>& answerPairs) = 0;
     };
 
     MatchScreen(Host& host, AppSettings& settings, const Services& services, EventSounds& sounds);
@@ -72,6 +78,9 @@ public:
     QString boxText(MatchBox box) const;
     /// The name of the focused box (empty without a board).
     QString focusName() const { return accessibleName(m_keyboard.focus()); }
+    /// The list index of the pair of the question box the learner is at: the one picked with a key or a line
+    /// is dragged from, else the focused question box, else the first; −1 without a board.
+    int currentQuestionPair() const;
 
 private:
     void newRound();

@@ -141,6 +141,11 @@ signals:
     /// moves on, or shown automatically.
     void answerRevealed();
 
+    /// Matching: the learner picked the question box of the pair of this list index to connect it.
+    void questionPicked(int pair);
+    /// Matching: a board was judged; the list index of the pair of each answer box matched right.
+    void matchesRight(const QList<int>& answerPairs);
+
     /// The learner gave input that must wait; text says so.
     void inputRefused(const QString& text);
     /// What played has ended or was stopped: the screen is at rest.
@@ -192,6 +197,11 @@ private:
     /// Nothing more is due: says so and offers to go on with Smart Pick, once what plays has ended.
     void offerSmartPickWhenNothingDue();
     void announce(const QString& name) override;
+    void questionBoxPicked(int pair) override { emit questionPicked(pair); }
+    void rightMatchesJudged(const std::vector<int>& answerPairs) override
+    {
+        emit matchesRight(QList<int>(answerPairs.begin(), answerPairs.end()));
+    }
     bool isActiveView() const override { return isVisible(); }
     QString listTitle() const override { return m_listTitle; }
     void slideshowStateChanged() override;

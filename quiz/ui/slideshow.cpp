@@ -183,7 +183,10 @@ void Slideshow::addStep(Timeline& t, const SlideshowPlan::Step& step, bool numbe
             m_answerShown = !m_settings.funFlag(funflags::kSlideDelayAnswer);
             m_phase = Phase::Drawing;
             drawCard(&t, ms, numbered);
-            t.call([this] { m_phase = Phase::Shown; });
+            t.call([this] {
+                m_phase = Phase::Shown;
+                emit cardShown();
+            });
         });
         break;
     case A::Pause:
@@ -199,6 +202,7 @@ void Slideshow::addStep(Timeline& t, const SlideshowPlan::Step& step, bool numbe
         t.call([this, numbered] {
             m_answerShown = true;
             drawCard(nullptr, 0, numbered);
+            emit cardAnswerShown();
         });
         break;
     case A::CardLeaves:
@@ -311,6 +315,7 @@ void Slideshow::finish(bool restartQuiz)
     m_advancePending = false;
     m_phase = Phase::Left;
     m_host.setScreenState(ScreenState::Running);
+    emit ended();
     m_host.slideshowStateChanged();
     if (restartQuiz)
         m_host.startQuiz();

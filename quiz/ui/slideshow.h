@@ -80,7 +80,17 @@ public:
     int currentPair() const { return m_current; }
     Phase phase() const { return m_phase; }
     bool answerShown() const { return m_answerShown; }
+    /// The pair of the card on the screen (valid while currentPair() is not −1).
+    const Pair& cardPair() const { return m_pair; }
     const QTimer& timer() const { return m_timer; }
+
+signals:
+    /// A card has come to rest on the screen; answerShown() tells whether its answer shows with it.
+    void cardShown();
+    /// The answer of the card on the screen has come up after its delay.
+    void cardAnswerShown();
+    /// The show is over or was stopped.
+    void ended();
 
 private:
     void cardsBegin();

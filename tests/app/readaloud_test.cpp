@@ -8,6 +8,7 @@
 #include "app/quizwiring.h"
 #include "core/flyarchive.h"
 #include "editor/notessubjectdialog.h"
+#include "quiz/engine/matchboard.h"
 #include "quiz/ui/listtext.h"
 #include "quiz/ui/quizview.h"
 #include "services/speechlanguage.h"
@@ -52,14 +53,15 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     /// The window, its history on the temporary folder's database and its quiz screen over the list, in a
-    /// multiple-choice quiz that has started, shown with the keyboard focus on the quiz.
-    void openQuiz(const QString& path)
+    /// quiz of the mode (multiple-choice unless asked) that has started, shown with the keyboard focus on
+    /// the quiz.
+    void openQuiz(const QString& path, QuizMode mode = QuizMode::MultipleChoice)
     {
         makeFrame(true);
         m_view = wireQuizView(*m_doc, *m_settings, services(), *m_frame);
         m_history = std::make_unique<HistoryCommands>(*m_frame, *m_doc);
         QVERIFY(m_history->openDatabase(m_dir.filePath("history.sqlite")));
-        m_settings->setQuizMode(0);
+        m_settings->setQuizMode(int(mode));
         QVERIFY(m_doc->loadList(path, ListDocument::OpenList));
         m_view->start();
         QVERIFY(m_view->quizStarted());
@@ -96,6 +98,42 @@ private:
             }
         QFAIL("no right answer on the screen");
     }
+    void key(Qt::Key key) { QTest::keyClick(m_view, key); }
+    const MatchBoard& board() const { return m_view->matchScreen().game().board(); }
+    /// "ru:вопрос 2" for the question box of the row, "en:answer 2" for the answer of its pair.
+    QString boardQuestion(int row) const
+    {
+        return "ru:" + ListText::toQString(board().questionText(*m_doc->list(), row));
+    }
+    QString boardAnswer(int row) const
+    {
+        const Pair& pair = m_doc->list()->pairs()[size_t(board().questionPair(row))];
+        return "en:" + ListText::toQString(pair.shownAnswer());
+    }
+    /// Connects each question row on the board with the keys to the answer box of the pair of `to[row]`.
+    void connectWithKeys(const QList<int>& to)
+    {
+        const auto& answers = board().answerOrder();
+        for (int row = 0; row < int(to.size()); ++row) {
+            const int target = int(std::find(answers.begin(), answers.end(), board().questionPair(to[row])) -
+                                   answers.begin());
+            while (m_view->matchScreen().keyboard().focus().row != row)
+                key(Qt::Key_Down);
+            key(Qt::Key_Return); // picked: the focus goes to the answer level with it
+            for (int step = row; step != target; step += target > row ? 1 : -1)
+                key(target > row ? Qt::Key_Down : Qt::Key_Up);
+            key(Qt::Key_Return);
+        }
+    }
+    /// The card of the running show moves on to the next one, its steps played out at once.
+    QString cardQuestion() const
+    {
+        return "ru:" + ListText::toQString(m_view->slideshow().cardPair().shownQuestion());
+    }
+    QString cardAnswer() const
+    {
+        return "en:" + ListText::toQString(m_view->slideshow().cardPair().shownAnswer());
+    }
 
 private slots:
     void init()
@@ -104,7 +142,13 @@ private slots:
         m_settings->setDialogFlags(0);
         m_settings->setCallGo(false); // the quiz starts once, when the test starts it
     }
-    void cleanup() { closeQuiz(); }
+    void cleanup()
+    {
+        m_scheduler.settle();
+        m_scheduler.eager = true;
+        m_scheduler.clock = nullptr;
+        closeQuiz();
+    }
 
     void theLanguageIsGuessedFromTheScript_data()
     {
@@ -197,6 +241,182 @@ private slots:
         QCOMPARE(m_speaker.said, QStringList());
         QCOMPARE(m_sound.fileNames().size(), 1);
         QVERIFY(m_sound.fileNames().first().startsWith("q"));
+    }
+
+    // On the matching board the key reads the question box the learner is at: the focused one, then the
+    // picked one while the focus is on the answers.
+    void theKeyReadsTheMatchingBoardsQuestionBox()
+    {
+        m_settings->setMatchQuizRows(4);
+        openQuiz(writeList("вопрос", "answer"), QuizMode::Matching);
+        QVERIFY(m_frame->action(cmd::ReadAloud)->isEnabled());
+        readKey();
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        readKey();
+        key(Qt::Key_Return);
+        key(Qt::Key_Down); // the answer below the picked question has the focus
+        readKey();
+        QCOMPARE(m_speaker.said, (QStringList{boardQuestion(0), boardQuestion(2), boardQuestion(2)}));
+    }
+
+    // The options read a question box as it is picked (never an answer box the focus passes) and, once the
+    // board is judged, the answer of each match that is right, one after the other.
+    void theMatchingBoardIsReadAutomatically_data()
+    {
+        QTest::addColumn<bool>("questions");
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<QStringList>("expected"); // Q<row> a picked question, A<row> the answer of a match
+        QTest::newRow("questions") << true << false << QStringList{"Q0", "Q1", "Q2", "Q3"};
+        QTest::newRow("answers") << false << true << QStringList{"A2", "A3"};
+        QTest::newRow("both") << true << true << QStringList{"Q0", "Q1", "Q2", "Q3", "A2", "A3"};
+    }
+    void theMatchingBoardIsReadAutomatically()
+    {
+        QFETCH(bool, questions);
+        QFETCH(bool, answers);
+        QFETCH(QStringList, expected);
+        m_settings->setReadQuestionsAloud(questions);
+        m_settings->setReadAnswersAloud(answers);
+        m_settings->setMatchQuizRows(4);
+        openQuiz(writeList("вопрос", "answer"), QuizMode::Matching);
+        QCoreApplication::processEvents();
+        QMap<QString, QString> texts;
+        for (int row = 0; row < 4; ++row) {
+            texts["Q" + QString::number(row)] = boardQuestion(row);
+            texts["A" + QString::number(row)] = boardAnswer(row);
+        }
+        connectWithKeys({1, 0, 2, 3}); // the first two rows crossed
+        key(Qt::Key_T);
+        QTRY_VERIFY(m_speaker.said.size() >= expected.size());
+        QCoreApplication::processEvents();
+        QStringList wanted;
+        for (const QString& name : expected)
+            wanted << texts[name];
+        QCOMPARE(m_speaker.said, wanted);
+    }
+
+    // In the slideshow the options read each card's question as it comes and its answer as it shows (with
+    // the card, or after the delay); a new card cuts off what is being read of the card before, and its
+    // answer that waited is never read.
+    void slideshowCardsAreReadAutomatically_data()
+    {
+        QTest::addColumn<bool>("questions");
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<bool>("delayAnswer");
+        QTest::addColumn<bool>("holding");         // each reading goes on until the next one or a stop
+        QTest::addColumn<QStringList>("expected"); // Q1 the first card's question, A1 its answer, Q2, A2
+        QTest::newRow("questions") << true << false << false << false << QStringList{"Q1", "Q2"};
+        QTest::newRow("answers with the card") << false << true << false << false << QStringList{"A1", "A2"};
+        QTest::newRow("answers after the delay") << false << true << true << false << QStringList{"A1", "A2"};
+        QTest::newRow("both") << true << true << false << false << QStringList{"Q1", "A1", "Q2", "A2"};
+        QTest::newRow("a new card cuts off") << true << true << false << true << QStringList{"Q1", "Q2"};
+    }
+    void slideshowCardsAreReadAutomatically()
+    {
+        QFETCH(bool, questions);
+        QFETCH(bool, answers);
+        QFETCH(bool, delayAnswer);
+        QFETCH(bool, holding);
+        QFETCH(QStringList, expected);
+        m_settings->setReadQuestionsAloud(questions);
+        m_settings->setReadAnswersAloud(answers);
+        m_settings->setFunFlag(funflags::kSlideDelayAnswer, delayAnswer);
+        m_settings->setSlideshowDelay(2);
+        openQuiz(writeList("вопрос", "answer"));
+        QCoreApplication::processEvents();
+        m_speaker.said.clear();
+        m_speaker.holding = holding;
+        m_frame->execute(cmd::Slideshow);
+        QMap<QString, QString> texts;
+        for (const QString& card : {"1", "2"}) {
+            m_view->slideshow().tick();
+            texts["Q" + card] = cardQuestion();
+            texts["A" + card] = cardAnswer();
+            QCoreApplication::processEvents();
+        }
+        QStringList wanted;
+        for (const QString& name : expected)
+            wanted << texts[name];
+        QCOMPARE(m_speaker.said, wanted);
+        if (holding)
+            QCOMPARE(m_speaker.stops, 1);
+    }
+
+    // While the show runs, also while a card is still on its way, the key reads the side of the card that
+    // shows: the question, and the answer once it has come up.
+    void theKeyReadsTheSlideshowCardThatShows()
+    {
+        m_settings->setFunFlag(funflags::kSlideDelayAnswer, true);
+        m_settings->setSlideshowDelay(4);
+        openQuiz(writeList("вопрос", "answer"));
+        m_scheduler.clock = &m_clock; // the card's frames go by the clock
+        m_scheduler.eager = false;
+        m_speaker.said.clear();
+        m_frame->execute(cmd::Slideshow);
+        m_scheduler.settle(); // the opening
+        m_view->slideshow().tick();
+        const auto runUntil = [this](const std::function<bool()>& reached) {
+            for (int ms = 0; ms < 10000 && !reached(); ms += 10)
+                m_scheduler.advance(10);
+            QVERIFY(reached());
+        };
+        runUntil([this] { return m_view->slideshow().phase() == Slideshow::Phase::Shown; });
+        QCOMPARE(m_view->activity(), Activity::ShowCard);
+        readKey();
+        runUntil([this] { return m_view->slideshow().answerShown(); });
+        readKey();
+        QCOMPARE(m_speaker.said, (QStringList{cardQuestion(), cardAnswer()}));
+    }
+
+    // Leaving the quiz silences the voice, and the question that waited for the answer being read is never
+    // read.
+    void leavingTheQuizSilencesTheVoice_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("editor") << "editor";
+        QTest::newRow("new list") << "new list";
+        QTest::newRow("another list") << "another list";
+        QTest::newRow("list closed") << "list closed";
+        QTest::newRow("window closed") << "window closed";
+        QTest::newRow("slideshow stopped") << "slideshow stopped";
+    }
+    void leavingTheQuizSilencesTheVoice()
+    {
+        QFETCH(QString, how);
+        m_settings->setReadQuestionsAloud(true);
+        m_settings->setReadAnswersAloud(true);
+        m_settings->setFunFlag(funflags::kSlideDelayAnswer, false);
+        m_settings->setSlideshowDelay(2);
+        openQuiz(writeList("вопрос", "answer"));
+        QCoreApplication::processEvents();
+        m_speaker.said.clear();
+        m_speaker.holding = true;
+        QString waiting;
+        if (how == "slideshow stopped") {
+            m_frame->execute(cmd::Slideshow);
+            m_view->slideshow().tick(); // its question is read, its answer waits
+            waiting = cardAnswer();
+        } else {
+            answerRight(); // the answer is read, the next question waits
+            waiting = "ru:" + shownQuestion();
+        }
+        QCOMPARE(m_speaker.said.size(), 1);
+        if (how == "editor")
+            m_frame->execute(cmd::Editor);
+        else if (how == "new list")
+            QTest::keyClick(m_frame.get(), Qt::Key_N, Qt::ControlModifier);
+        else if (how == "another list")
+            QVERIFY(m_doc->loadList(listPath(), ListDocument::OpenList));
+        else if (how == "list closed")
+            m_doc->dropList();
+        else if (how == "window closed")
+            m_frame->close();
+        else
+            key(Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_speaker.stops, 1);
+        QVERIFY(!m_speaker.said.contains(waiting));
     }
 
     // Without an engine, or without a voice for either side's language, the command is off and its tip says
