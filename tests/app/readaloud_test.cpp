@@ -260,16 +260,17 @@ private slots:
         QCOMPARE(m_speaker.said, (QStringList{boardQuestion(0), boardQuestion(2), boardQuestion(2)}));
     }
 
-    // The options read a question box as it is picked (never an answer box the focus passes) and, once the
-    // board is judged, the answer of each match that is right, one after the other.
+    // The options read a question box as it is picked, with the mouse or the keys (never an answer box that
+    // is clicked or focused) and, once the board is judged, the answer of each match that is right, one
+    // after the other.
     void theMatchingBoardIsReadAutomatically_data()
     {
         QTest::addColumn<bool>("questions");
         QTest::addColumn<bool>("answers");
         QTest::addColumn<QStringList>("expected"); // Q<row> a picked question, A<row> the answer of a match
-        QTest::newRow("questions") << true << false << QStringList{"Q0", "Q1", "Q2", "Q3"};
+        QTest::newRow("questions") << true << false << QStringList{"Q3", "Q0", "Q1", "Q2", "Q3"};
         QTest::newRow("answers") << false << true << QStringList{"A2", "A3"};
-        QTest::newRow("both") << true << true << QStringList{"Q0", "Q1", "Q2", "Q3", "A2", "A3"};
+        QTest::newRow("both") << true << true << QStringList{"Q3", "Q0", "Q1", "Q2", "Q3", "A2", "A3"};
     }
     void theMatchingBoardIsReadAutomatically()
     {
@@ -285,6 +286,10 @@ private slots:
         for (int row = 0; row < 4; ++row) {
             texts["Q" + QString::number(row)] = boardQuestion(row);
             texts["A" + QString::number(row)] = boardAnswer(row);
+        }
+        for (MatchBox box : {MatchBox{MatchBox::Answers, 0}, MatchBox{MatchBox::Questions, 3}}) {
+            const Point centre = m_view->matchScreen().layout().box(box).center();
+            QTest::mouseClick(m_view, Qt::LeftButton, {}, QPoint(centre.x, centre.y)); // no line
         }
         connectWithKeys({1, 0, 2, 3}); // the first two rows crossed
         key(Qt::Key_T);
