@@ -203,7 +203,7 @@ void ReadAloud::readNow()
         return;
     const Slideshow& show = m_view.slideshow();
     if (show.isRunning()) {
-        if (show.currentPair() >= 0)
+        if (show.currentPair() >= 0 && show.phase() != Slideshow::Phase::Left) // not after it has gone
             read(show.cardPair(), show.answerShown() ? Side::Answer : Side::Question, true, Turn::Now);
         return;
     }

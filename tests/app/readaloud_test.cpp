@@ -349,10 +349,11 @@ private slots:
     }
 
     // While the show runs, also while a card is still on its way, the key reads the side of the card that
-    // shows: the question, and the answer once it has come up.
+    // shows: the question, and the answer once it has come up; nothing once the card has left.
     void theKeyReadsTheSlideshowCardThatShows()
     {
         m_settings->setFunFlag(funflags::kSlideDelayAnswer, true);
+        m_settings->setFunFlag(funflags::kSlideAnimations, true);
         m_settings->setSlideshowDelay(4);
         openQuiz(writeList("вопрос", "answer"));
         m_scheduler.clock = &m_clock; // the card's frames go by the clock
@@ -371,6 +372,8 @@ private slots:
         readKey();
         runUntil([this] { return m_view->slideshow().answerShown(); });
         readKey();
+        runUntil([this] { return m_view->slideshow().phase() == Slideshow::Phase::Left; });
+        readKey(); // the card has left the screen
         QCOMPARE(m_speaker.said, (QStringList{cardQuestion(), cardAnswer()}));
     }
 
