@@ -490,9 +490,12 @@ Response QuizView::respond(Input input)
     const Response response = brainlark::respond(m_activity, input);
     if (response == Response::Stop)
         stopPlaying();
-    else if (response == Response::Refuse)
-        emit inputRefused(slideshowRunning() ? tr("Press Escape to stop the slideshow first.")
-                                             : tr("Wait until the next question is on the screen."));
+    if (response != Response::Refuse)
+        return response;
+    const QString why = slideshowRunning() ? tr("Press Escape to stop the slideshow first.")
+                                           : tr("Wait until the next question is on the screen.");
+    emit inputRefused(why);
+    QuizAccessible::announce(this, why); // a screen reader says it too: the status bar is not read out
     return response;
 }
 

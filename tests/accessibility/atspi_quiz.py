@@ -73,9 +73,12 @@ def main():
             if next_question(heard):
                 pyatspi.Registry.stop()
 
+    right_pressed = []  # how much had been heard when the right answer was first pressed
+
     def next_question(said):
         # After the right answer, the next question is said with its answers and their keys.
-        return expected in said and any(n.split(". Key 1: ")[0] in answer_of and ". Key 1: " in n for n in said)
+        return bool(right_pressed) and any(
+            n.split(". Key 1: ")[0] in answer_of and ". Key 1: " in n for n in said[right_pressed[0]:])
 
     def press():
         # Until the new question's animation has ended, the screen asks the learner to wait: press again.
@@ -83,6 +86,8 @@ def main():
             wrong = buttons[[i for i, n in enumerate(names) if n != right][0]]
             wrong.queryAction().doAction(0)
         elif not next_question(heard):
+            if not right_pressed:
+                right_pressed.append(len(heard))
             buttons[names.index(right)].queryAction().doAction(0)
         return not next_question(heard)
 

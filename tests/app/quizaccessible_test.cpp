@@ -189,6 +189,30 @@ private slots:
         }));
     }
 
+    // A key that comes while the next question is on its way is refused aloud, not only in the status bar.
+    void aRefusedKeyIsAnnounced()
+    {
+        QuizRig rig(8);
+        ListDocument doc(rig.settings, rig.services);
+        MainWindow frame(doc, rig.settings, rig.services);
+        QuizView* view = start(rig, doc, frame, 0);
+        QVERIFY(view);
+        const QString answer = shown(view->session()->current().questionPair().shownAnswer());
+        const QList<Part> parts = partsOf(view);
+        int key = 1;
+        while (key < 4 && parts[key].name != answer)
+            ++key;
+        rig.scheduler.eager = false; // what a right answer sets off plays on the clock
+        QTest::keyClick(view, Qt::Key(Qt::Key_0 + key));
+        QAccessible::installUpdateHandler(hear);
+        QTest::keyClick(view, Qt::Key_1);
+        QVERIFY(std::any_of(g_heard.begin(), g_heard.end(), [](const Heard& h) {
+            return h.role == QAccessible::Notification && h.type == QAccessible::ObjectShow &&
+                   h.name == QStringLiteral("Wait until the next question is on the screen.");
+        }));
+        rig.scheduler.settle();
+    }
+
     // The matching board: both columns with their boxes, the buttons, and each line told by its two ends.
     void matchingBoardShowsColumnsAndLines()
     {
