@@ -103,10 +103,11 @@ QString ReadAloud::unavailableReason() const
     const ListLanguages sides = languages();
     if (hasVoice(sides.question) || hasVoice(sides.answer))
         return {};
-    if (SpeechLanguage::displayName(sides.question) == SpeechLanguage::displayName(sides.answer))
-        return tr("No voice for %1 is installed.").arg(SpeechLanguage::displayName(sides.question));
-    return tr("No voice for %1 or %2 is installed.")
-        .arg(SpeechLanguage::displayName(sides.question), SpeechLanguage::displayName(sides.answer));
+    const QString question = SpeechLanguage::displayName(sides.question);
+    const QString answer = SpeechLanguage::displayName(sides.answer);
+    if (question == answer)
+        return tr("No voice for %1 is installed.").arg(question);
+    return tr("No voice for %1 or %2 is installed.").arg(question, answer);
 }
 
 void ReadAloud::refresh()
