@@ -816,7 +816,8 @@ void ImportWizard::refresh()
         summary += tr(", sounds and pictures: %1 found beside the file, %2 not found")
                        .arg(m_census.found)
                        .arg(m_census.missing);
-    if ((m_package || m_vocabulary) && !m_packageError.isEmpty())
+    const bool unread = (m_package || m_vocabulary) && !m_packageError.isEmpty();
+    if (unread)
         summary = m_packageError;
     else if (m_package)
         summary = tr("%1 notes in %2 decks: %3", nullptr, int(m_package->noteCount()))
@@ -830,7 +831,7 @@ void ImportWizard::refresh()
                       .arg(PreviewBytes / 1024)
                       .arg((m_fileSize + 1023) / 1024)
                       .arg(summary);
-    if (!m_path.isEmpty() && pairs < MinimumQuizPairs)
+    if (!m_path.isEmpty() && pairs < MinimumQuizPairs && !unread) // a file not read says only why
         summary += tr(". A quiz needs at least %1 pairs; the editor takes fewer.").arg(MinimumQuizPairs);
     m_summary->setText(m_path.isEmpty() ? tr("Choose a text file to import.") : summary);
     m_import->setEnabled(pairs > 0 && !isReading());

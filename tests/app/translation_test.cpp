@@ -436,6 +436,8 @@ private slots:
         QVERIFY2(wizard.summary()->text().startsWith(
                      QString::fromUtf8("Das Vokabular hat die Version 1.0; gelesen wird nur Version 2.")),
                  qPrintable(wizard.summary()->text()));
+        QVERIFY2(!wizard.summary()->text().contains(QStringLiteral("..")),
+                 qPrintable(wizard.summary()->text()));
     }
 
     void noTextIsClipped_data()
